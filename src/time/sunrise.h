@@ -1,0 +1,27 @@
+#pragma once
+// Sunrise and sunset for one date and place.
+#include <array>
+
+#include "core/date_time.h"
+
+namespace kalodaya {
+
+struct SunEventStatus {
+    bool sunriseOk = false;  // slot 0 was written
+    bool sunsetOk = false;   // slot 1 was written
+    bool dstApplied = false;  // the daylight-saving hour went into the clock times
+};
+
+// Computes the sunrise into sunEvents[0] and then the sunset into sunEvents[1]. When the Sun
+// does not rise or set on the date at the place, the call stops there and the slots it did not
+// write keep their previous values; the status says which slots are new.
+SunEventStatus SunRiseSet(int month, int day, int year, int hour, int minute, int latDeg,
+                          int latMin, bool isSouth, int lonDeg, int lonMin, bool isEast,
+                          int zoneHours, int zoneMinutes, bool isDst,
+                          std::array<DateTime, 3>& sunEvents);
+
+// Daylight time from 02:00 on the first Sunday of April to 02:00 on the last Sunday of
+// October. weekday: 0 = Sunday. The minute is not consulted.
+bool IsDaylightSaving(int day, int weekday, int month, int hour, int minute);
+
+}  // namespace kalodaya

@@ -1,0 +1,24 @@
+#pragma once
+// The 71 named time zones of the zone list and their offsets.
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "core/birth_data.h"
+
+namespace kalodaya {
+
+struct ZoneEntry {
+    std::string_view listText;  // shown in the zone list exactly as written
+    int16_t hours;              // ZoneHours: positive west of Greenwich
+    int16_t minutes;            // ZoneMinutes: same sign as hours
+};
+
+inline constexpr int kZoneCount = 71;
+extern const std::array<ZoneEntry, kZoneCount> kZoneTable;
+
+// Stores the offset of zone list position `position` in ZoneHours and ZoneMinutes; a position
+// outside the table leaves both as they were.
+void Zone_Calculation(int position, BirthData& birth);
+
+}  // namespace kalodaya
