@@ -1,0 +1,32 @@
+#pragma once
+// Every message box of the program goes through here, so tests can answer them instead of
+// blocking on a modal dialog.
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace kalodaya::ui {
+
+inline const QString kAppTitle = QStringLiteral("Kalodaya");
+
+struct MessageRequest {
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QString title = kAppTitle;
+};
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Shows the box and returns the button the user chose.
+    virtual QMessageBox::StandardButton Show(QWidget* parent, const MessageRequest& request) = 0;
+};
+
+// The process-wide box service: real QMessageBox boxes unless a test installed another.
+MessageBoxes& Messages();
+// Installs `boxes` (not owned) for the rest of the run; nullptr restores the real boxes.
+void SetMessageBoxes(MessageBoxes* boxes);
+
+}  // namespace kalodaya::ui
