@@ -1,0 +1,28 @@
+#pragma once
+// Angle reduction and the longitude texts shared by every ephemeris stage.
+#include <string>
+#include <string_view>
+
+namespace kalodaya {
+
+inline constexpr double kDegToRad = 0.0174532925199433;
+inline constexpr double kRadToDeg = 57.2957795130823;
+inline constexpr double kPi = 3.14159265358979;
+inline constexpr double kTwoPi = 6.28318530717958;
+
+inline constexpr std::string_view kSignCodeString = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+
+// Two-argument arctangent in radians, -pi..pi; y = 0 with x < 0 gives 0, not pi.
+double QuadrantArctan(double y, double x);
+// Raised by 360 once if negative, then lowered by 360 once if above 360.
+double Normalize360(double degrees);
+// Into [0, 2 pi).
+double ReduceToTwoPi(double radians);
+
+// Degrees, minutes and seconds within the sign, then the sign code: 15° 30' 0" Tau.
+// Parts are truncated, never rounded; a longitude of 360 or more has an empty code.
+std::string FormatSignDms(double degrees);
+// Two-digit degrees, the sign code, two-digit minutes: "05 Tau 07".
+std::string FormatPlanetLabel(std::string_view signDmsText);
+
+}  // namespace kalodaya
