@@ -1,0 +1,116 @@
+// kalodaya_sweep: computes many charts across the whole range of entries and checks each one.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "chart_checks.h"
+#include "core/date_time.h"
+#include "core/tables.h"
+#include "time/zone_table.h"
+
+namespace {
+
+using kalodaya::Entries;
+
+struct Tally {
+    long long charts = 0, polar = 0, failed = 0;
+};
+
+Entries MakeEntries(const kalodaya::DateTime& date, int hour, int minute, int second, int zone,
+                    bool dst, int lat, int latMin, bool north, int lon, int lonMin, bool east) {
+    Entries e;
+    e.name = "SWEEP";
+    e.monthIndex = date.Month() - 1;
+    e.dayText = std::to_string(date.Day());
+    e.yearText = std::to_string(date.Year());
+    e.hourText = std::to_string(hour);
+    e.minuteText = std::to_string(minute);
+    e.secondText = std::to_string(second);
+    e.latDegText = std::to_string(lat);
+    e.latMinText = std::to_string(latMin);
+    e.north = north;
+    e.lonDegText = std::to_string(lon);
+    e.lonMinText = std::to_string(lonMin);
+    e.east = east;
+    e.zoneIndex = zone;
+    e.dst = dst;
+    return e;
+}
+
+// One request on the long-lived state, as the desktop program runs them one after another.
+void Check(kalodaya::AppState& state, const Entries& entries, Tally& tally) {
+    const auto outcome = kalodaya::RequestChart(state, entries);
+    ++tally.charts;
+    if (outcome.polar) ++tally.polar;
+    const auto problems = kalodaya::sweep::CheckChart(state, outcome);
+    if (problems.empty()) return;
+    ++tally.failed;
+    if (tally.failed <= 20) {
+        std::printf("FAIL %s-%s-%s %s:%s:%s zone %d dst %d lat %s:%s%c lon %s:%s%c: %s\n",
+                    entries.yearText.c_str(), std::to_string(entries.monthIndex + 1).c_str(),
+                    entries.dayText.c_str(), entries.hourText.c_str(), entries.minuteText.c_str(),
+                    entries.secondText.c_str(), entries.zoneIndex, entries.dst,
+                    entries.latDegText.c_str(), entries.latMinText.c_str(),
+                    entries.north ? 'N' : 'S', entries.lonDegText.c_str(),
+                    entries.lonMinText.c_str(), entries.east ? 'E' : 'W', problems[0].c_str());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    long long charts = 150000;
+    bool full = false;
+    unsigned seed = 20261208;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--full")) full = true;
+        else if (!std::strcmp(argv[i], "--charts") && i + 1 < argc) charts = std::atoll(argv[++i]);
+        else if (!std::strcmp(argv[i], "--seed") && i + 1 < argc) seed = std::strtoul(argv[++i], nullptr, 10);
+        else {
+            std::fprintf(stderr, "usage: kalodaya_sweep [--charts N] [--seed S] [--full]\n");
+            return 2;
+        }
+    }
+
+    kalodaya::AppState state;
+    kalodaya::LoadTables(state);
+    Tally tally;
+    const auto first = kalodaya::DateTime::FromCivil(1901, 1, 1);
+    const auto last = kalodaya::DateTime::FromCivil(2050, 12, 31);
+    const int days = static_cast<int>(kalodaya::DateTime::DaysBetween(first, last)) + 1;
+
+    if (full) {
+        // Every date × zone × DST state at four times of day; the place walks the whole
+        // latitude and longitude grid as the requests go by.
+        long long n = 0;
+        for (int d = 0; d < days; ++d)
+            for (int zone = 0; zone < kalodaya::kZoneCount; ++zone)
+                for (int dst = 0; dst < 2; ++dst)
+                    for (int hour : {0, 6, 12, 18}) {
+                        const int lat = static_cast<int>(n % 90), lon = static_cast<int>(n % 180);
+                        Check(state,
+                              MakeEntries(first.AddDays(d), hour, static_cast<int>(n % 60),
+                                          static_cast<int>(n * 7 % 60), zone, dst, lat,
+                                          static_cast<int>(n % 60), n % 2, lon,
+                                          static_cast<int>(n * 11 % 60), n / 2 % 2),
+                              tally);
+                        ++n;
+                    }
+    } else {
+        std::mt19937 rng(seed);
+        auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+        for (long long i = 0; i < charts; ++i) {
+            Check(state,
+                  MakeEntries(first.AddDays(pick(0, days - 1)), pick(0, 23), pick(0, 59),
+                              pick(0, 59), pick(0, kalodaya::kZoneCount - 1), pick(0, 1),
+                              pick(0, 89), pick(0, 59), pick(0, 1), pick(0, 179), pick(0, 59),
+                              pick(0, 1)),
+                  tally);
+        }
+    }
+    std::printf("checked %lld charts (%lld polar), %lld unsound\n", tally.charts, tally.polar,
+                tally.failed);
+    return tally.failed == 0 ? 0 : 1;
+}
