@@ -29,6 +29,27 @@ double ReduceToTwoPi(double a) {
     return r;
 }
 
+double SubtractWhileAtLeast360(double a) {
+    if (a >= 360) a = std::fmod(a, 360.0);
+    return a;
+}
+
+double SubtractWhileAbove360(double a) {
+    if (a > 360) {
+        a = std::fmod(a, 360.0);
+        if (a == 0) a = 360;
+    }
+    return a;
+}
+
+double AddWhileNegative(double a) {
+    if (a < 0) {
+        a = std::fmod(a, 360.0);
+        a = a < 0 ? a + 360 : 0.0;
+    }
+    return a;
+}
+
 std::string FormatSignDms(double x) {
     x = std::fabs(x);
     double d = std::floor(x);

@@ -19,6 +19,15 @@ double Normalize360(double degrees);
 // Into [0, 2 pi).
 double ReduceToTwoPi(double radians);
 
+// The one-directional reductions the Parts write as loops, computed in one step with the same
+// result (each subtraction or addition of 360 in the loop is exact, so is fmod):
+// "while a >= 360: a = a - 360" (below 360; a negative angle stays as it is),
+double SubtractWhileAtLeast360(double degrees);
+// "while a > 360: a = a - 360" (exactly 360 stays 360),
+double SubtractWhileAbove360(double degrees);
+// "while a < 0: a = a + 360".
+double AddWhileNegative(double degrees);
+
 // Degrees, minutes and seconds within the sign, then the sign code: 15° 30' 0" Tau.
 // Parts are truncated, never rounded; a longitude of 360 or more has an empty code.
 std::string FormatSignDms(double degrees);

@@ -1,0 +1,14 @@
+#pragma once
+// The sidereal ascendant of the birth moment (Part 3.2).
+namespace kalodaya {
+
+// Local sidereal time in degrees from Newcomb's polynomial: UT in hours, T in Julian centuries
+// from 1900 January 0.5, lon in degrees west-positive. Reduced below 360; a negative value
+// (possible before 1900) stays negative.
+double LocalSiderealDegrees(double ut, double t1900, double lonWest);
+
+// Tropical ascendant in degrees, [0, 360), from the local sidereal time theta (degrees), T1900
+// (for the obliquity) and the latitude (degrees, north-positive).
+double TropicalAscendant(double thetaDeg, double t1900, double latDeg);
+
+}  // namespace kalodaya

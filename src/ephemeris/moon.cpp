@@ -1,0 +1,81 @@
+#include "ephemeris/moon.h"
+
+#include <cmath>
+
+#include "ephemeris/angles.h"
+#include "ephemeris/ayanamsa.h"
+#include "ephemeris/calendar.h"
+#include "ephemeris/ephemeris.h"
+
+namespace kalodaya {
+namespace {
+
+// One periodic term: coefficient in degrees times the sine of d*D + m*M + mp*M' + f*F,
+// multiplied by E when `e` is set.
+struct LunarTerm {
+    double coefficient;
+    int d, m, mp, f;
+    bool e;
+};
+
+// The first 25 terms, in their published order, of the table of periodic terms for the Moon's
+// longitude (J. Meeus, Astronomical Algorithms).
+constexpr LunarTerm kLongitudeTerms[25] = {
+    {+6.288774, 0, 0, 1, 0, false},   {+1.274027, 2, 0, -1, 0, false},
+    {+0.658314, 2, 0, 0, 0, false},   {+0.213618, 0, 0, 2, 0, false},
+    {-0.185116, 0, 1, 0, 0, true},    {-0.114332, 0, 0, 0, 2, false},
+    {+0.058793, 2, 0, -2, 0, false},  {+0.057066, 2, -1, -1, 0, true},
+    {+0.053322, 2, 0, 1, 0, false},   {+0.045758, 2, -1, 0, 0, true},
+    {-0.040923, 0, 1, -1, 0, true},   {-0.034720, 1, 0, 0, 0, false},
+    {-0.030383, 0, 1, 1, 0, true},    {+0.015327, 2, 0, 0, -2, false},
+    {-0.012528, 0, 0, 1, 2, false},   {+0.010980, 0, 0, 1, -2, false},
+    {+0.010675, 4, 0, -1, 0, false},  {+0.010034, 0, 0, 3, 0, false},
+    {+0.008548, 4, 0, -2, 0, false},  {-0.007888, 2, 1, -1, 0, true},
+    {-0.006766, 2, 1, 0, 0, true},    {-0.005163, 1, 0, -1, 0, false},
+    {+0.004987, 1, 1, 0, 0, true},    {+0.004036, 2, -1, 1, 0, true},
+    {+0.003994, 2, 0, 2, 0, false},
+};
+
+}  // namespace
+
+double MoonTropicalLongitude(double t) {
+    const double meanLongitude = 218.3164591 + 481267.88134236 * t;  // stays in degrees
+    const double d = (297.8502042 + 445267.1115168 * t) * kDegToRad;
+    const double m = (357.5291092 + 35999.0502909 * t) * kDegToRad;
+    const double mp = (134.9634114 + 477198.8676313 * t) * kDegToRad;
+    const double f = (93.2720993 + 483202.0175273 * t) * kDegToRad;
+    const double e = 1 - 0.002516 * t - 0.0000074 * t * t;
+
+    double sum = 0;
+    for (const LunarTerm& term : kLongitudeTerms) {
+        const double argument = term.d * d + term.m * m + term.mp * mp + term.f * f;
+        double value = term.coefficient * std::sin(argument);
+        if (term.e) value *= e;
+        sum += value;
+    }
+    return SubtractWhileAbove360(AddWhileNegative(meanLongitude + sum));
+}
+
+int NakshatraIndex(double s) {
+    const double k = std::floor(60 * s / 800);
+    if (!(k >= 0 && k < static_cast<double>(kNakshatraStartTable.size()))) return -1;
+    return static_cast<int>(k);
+}
+
+void ComputeMoon(AppState& state) {
+    const BirthData& b = state.birth;
+    const ZoneTime time = UniversalTimeByZone(b);
+    const double jd = JulianDayNumber(b.BirthMonth, b.BirthDay, b.BirthYear);
+    const double t = CenturiesFrom2000(jd, time.ut);
+    const double correction = AyanamsaCorrection2000(t);
+
+    double s = MoonTropicalLongitude(t) + correction;
+    if (s < 0) s += 360;
+
+    state.chart.MoonSidereal = s;
+    state.ephemeris.MoonText = FormatSignDms(s);
+    // An index outside the table leaves the start as it was (the statement fails in the Part).
+    if (const int k = NakshatraIndex(s); k >= 0) state.chart.MoonNakshatraStart = kNakshatraStartTable[k];
+}
+
+}  // namespace kalodaya

@@ -1,0 +1,170 @@
+#include "ephemeris/planets.h"
+
+#include <cmath>
+
+#include "core/tables.h"
+#include "ephemeris/angles.h"
+#include "ephemeris/calendar.h"
+#include "ephemeris/ephemeris.h"
+
+namespace kalodaya {
+namespace {
+
+// E. M. Standish's Keplerian elements for approximate positions of the major planets (J2000
+// ecliptic and equinox): value and rate per century; angles in degrees with rates in arcseconds
+// per century.
+struct ElementRow {
+    double a, aRate, e, eRate, i, iRate, omega, omegaRate, varpi, varpiRate, l, lRate;
+};
+
+constexpr ElementRow kElementTable[kElementBodyCount] = {
+    {0.38709893, +0.00000066, 0.20563069, +0.00002527, 7.00487, -23.51, 48.33167, -446.30,
+     77.45645, +573.57, 252.25084, +538101628.29},
+    {0.72333199, +0.00000092, 0.00677323, -0.00004938, 3.39471, -2.86, 76.68069, -996.89,
+     131.53298, -108.80, 181.97973, +210664136.06},
+    {1.00000011, -0.00000005, 0.01671022, -0.00003804, 0.00005, -46.94, -11.26064, -18228.25,
+     102.94719, +1198.28, 100.46435, +129597740.63},
+    {1.52366231, -0.00007221, 0.09341233, +0.00011902, 1.85061, -25.47, 49.57854, -1020.19,
+     336.04084, +1560.78, 355.45332, +68905103.78},
+    {5.20336301, +0.00060737, 0.04839266, -0.00012880, 1.30530, -4.15, 100.55615, +1217.17,
+     14.75385, +839.93, 34.40438, +10925078.35},
+    {9.53707032, -0.00301530, 0.05415060, -0.00036762, 2.48446, +6.11, 113.71504, -1591.05,
+     92.43194, -1948.89, 49.94432, +4401052.95},
+};
+
+double AngleElement(double degrees, double arcsecondsPerCentury, double t) {
+    return (degrees + arcsecondsPerCentury * t / 3600) * kDegToRad;
+}
+
+struct Heliocentric {
+    double x, y, z;
+};
+
+// Heliocentric ecliptic coordinates (AU) of a body in its Keplerian orbit.
+Heliocentric OrbitPosition(const Elements& el) {
+    const double m = ReduceToTwoPi(el.l - el.varpi);
+    const double v = TrueAnomaly(m, el.e);
+    const double r = el.a * (1 - el.e * el.e) / (1 + el.e * std::cos(v));
+    const double u = v + el.varpi - el.omega;
+    const double cosO = std::cos(el.omega), sinO = std::sin(el.omega);
+    const double cosU = std::cos(u), sinU = std::sin(u), cosI = std::cos(el.i);
+    return {r * (cosO * cosU - sinO * sinU * cosI), r * (sinO * cosU + cosO * sinU * cosI),
+            r * sinU * std::sin(el.i)};
+}
+
+// The Earth in the plane of the ecliptic: its inclination is not used.
+Heliocentric EarthPosition(double d) {
+    const Elements el = OrbitalElements(kEarthRow, d);
+    const double m = ReduceToTwoPi(el.l - el.varpi);
+    const double v = TrueAnomaly(m, el.e);
+    const double r = el.a * (1 - el.e * el.e) / (1 + el.e * std::cos(v));
+    return {r * std::cos(v + el.varpi), r * std::sin(v + el.varpi), 0};
+}
+
+double LongitudeSeenFromEarth(int body, double d, const Heliocentric& earth) {
+    Heliocentric p{0, 0, 0};  // the Earth's row: the vector points from the Earth to the Sun
+    if (body != kEarthRow) p = OrbitPosition(OrbitalElements(body, d));
+    const double x = p.x - earth.x, y = p.y - earth.y;
+    const double lambda = QuadrantArctan(y, x) * 180 / 3.14159265358979;
+    return AddWhileNegative(SubtractWhileAbove360(lambda));
+}
+
+// Sidereal longitude of a tropical one: lambda - |correction|, raised while negative.
+double Sidereal(double tropical, double correction) {
+    return AddWhileNegative(tropical - std::fabs(correction));
+}
+
+}  // namespace
+
+Elements OrbitalElements(int body, double d) {
+    const ElementRow& row = kElementTable[body];
+    const double t = CenturiesFromDayNumber(d);
+    return {row.a + row.aRate * t,
+            row.e + row.eRate * t,
+            AngleElement(row.i, row.iRate, t),
+            AngleElement(row.omega, row.omegaRate, t),
+            AngleElement(row.varpi, row.varpiRate, t),
+            AngleElement(row.l, row.lRate, t)};
+}
+
+double TrueAnomaly(double m, double e) {
+    double ecc = m + e * std::sin(m) * (1 + e * std::cos(m));
+    double previous;
+    do {
+        previous = ecc;
+        ecc = previous - (previous - e * std::sin(previous) - m) / (1 - e * std::cos(previous));
+    } while (std::fabs(previous - ecc) > 1e-12);
+    double v = 2 * std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(ecc / 2));
+    if (v < 0) v += kTwoPi;
+    return v;
+}
+
+double GeocentricLongitude(int body, double d) {
+    return LongitudeSeenFromEarth(body, d, EarthPosition(d));
+}
+
+double MeanNodeLongitude(double d) {
+    const double n = 125.1228 - 0.0529538083 * d;
+    return ReduceToTwoPi(n * kDegToRad) * 180 / 3.1416 - 1;
+}
+
+double RahuLongitude(double node, double correction) { return Sidereal(node, correction); }
+
+double KetuLongitude(double rahu) {
+    double k = rahu + 180;
+    while (k > 360) k -= 360;
+    if (k == 360) k = 0;  // mended: a longitude of exactly 360 lies in Aries
+    return std::fabs(k);
+}
+
+void ComputePlanets(AppState& state) {
+    const BirthData& b = state.birth;
+    ChartState& c = state.chart;
+    EphemerisState& eph = state.ephemeris;
+
+    // The clock time of the run, and the daylight hour it carries (taken off so that the bodies
+    // are computed for the same instant as the ascendant and the Moon).
+    std::optional<DateTime> local;
+    bool dst = false;
+    if (c.AtSunrise) {
+        local = ReadCalendarMoment(c.RefSunriseMonthName, c.RefSunriseDay, c.RefSunriseYear,
+                                   c.RefSunriseHour, c.RefSunriseMinute);
+        dst = c.RefSunriseDstApplied;
+    } else {
+        local = CalendarMoment(b.BirthYear, b.BirthMonth, b.BirthDay, b.BirthHour, b.BirthMinute);
+        dst = b.IsDST;
+    }
+    if (!local) return;  // no date-time: every field keeps its value
+    DateTime ut = UniversalTimeByCalendar(*local, b.ZoneHours, b.ZoneMinutes);
+    if (dst) ut = ut.AddHours(-1);
+    const double d = DayNumberJ2000(ut);
+
+    // The Earth's position is the same for every body of the run: computed once.
+    const Heliocentric earth = EarthPosition(d);
+    for (int body = 0; body < kElementBodyCount; ++body) {
+        const double s = Sidereal(LongitudeSeenFromEarth(body, d, earth), eph.AyanamsaCorrection);
+        eph.BodyText[body] = FormatSignDms(s);
+        if (c.AtSunrise && body == kEarthRow) {
+            c.SunAtSunrise = s;
+            c.SunAtSunriseText = FormatPlanetLabel(eph.BodyText[body]);
+        }
+    }
+
+    const double rahu = RahuLongitude(MeanNodeLongitude(d), eph.AyanamsaCorrection);
+    eph.RahuText = FormatSignDms(rahu);
+    eph.KetuText = FormatSignDms(KetuLongitude(rahu));
+
+    auto& pos = c.PlanetPosText;
+    pos[Sun] = FormatPlanetLabel(eph.BodyText[kEarthRow]);
+    pos[Moon] = FormatPlanetLabel(eph.MoonText);
+    pos[Mercury] = FormatPlanetLabel(eph.BodyText[kMercuryRow]);
+    pos[Venus] = FormatPlanetLabel(eph.BodyText[kVenusRow]);
+    pos[Mars] = FormatPlanetLabel(eph.BodyText[kMarsRow]);
+    pos[Jupiter] = FormatPlanetLabel(eph.BodyText[kJupiterRow]);
+    pos[Saturn] = FormatPlanetLabel(eph.BodyText[kSaturnRow]);
+    pos[Rahu] = FormatPlanetLabel(eph.RahuText);
+    pos[Ketu] = FormatPlanetLabel(eph.KetuText);
+    pos[Asc] = FormatPlanetLabel(eph.AscText);
+}
+
+}  // namespace kalodaya
