@@ -10,19 +10,114 @@ namespace kalodaya {
 
 // The 28 profile arrays in table order; ResultTexts::profile is indexed the same way.
 inline constexpr std::array<std::string_view, kProfileFieldCount> kProfileArrayNames = {
-    "VedicName",           "EnglishName",     "SignAbbr",
-    "RulingPlanet",        "Symbol",          "Nature",
-    "Color",               "TypeOfSign",      "Gender",
-    "BestPeriodOfActivity", "Barren",         "Caste",
-    "Position",            "ConstituentCharacter", "LuckyDays",
-    "LuckyNumbers",        "BestDirection",   "LuckyColors",
-    "LuckyGemstone",       "PartOfTheBody",   "Physique",
-    "LooksText",           "NatureText",      "CareerAndFinanceText",
-    "LoveAndDomesticLifeText", "HealthText",  "CompatibleWith",
+    "VedicName",
+    "EnglishName",
+    "SignAbbr",
+    "RulingPlanet",
+    "Symbol",
+    "Nature",
+    "Color",
+    "TypeOfSign",
+    "Gender",
+    "BestPeriodOfActivity",
+    "Barren",
+    "Caste",
+    "Position",
+    "ConstituentCharacter",
+    "LuckyDays",
+    "LuckyNumbers",
+    "BestDirection",
+    "LuckyColors",
+    "LuckyGemstone",
+    "PartOfTheBody",
+    "Physique",
+    "LooksText",
+    "NatureText",
+    "CareerAndFinanceText",
+    "LoveAndDomesticLifeText",
+    "HealthText",
+    "CompatibleWith",
     "NotCompatibleWith"};
 
-// Writes the profile of chart.GhatiLagnaSign into view.profile (nothing for a sign outside
-// 0..11).
+// Indexes into kProfileArrayNames and ResultTexts::profile (ProfileArray::EnglishName, ...).
+struct ProfileArray {
+    enum Index : int {
+        VedicName,
+        EnglishName,
+        SignAbbr,
+        RulingPlanet,
+        Symbol,
+        Nature,
+        Color,
+        TypeOfSign,
+        Gender,
+        BestPeriodOfActivity,
+        Barren,
+        Caste,
+        Position,
+        ConstituentCharacter,
+        LuckyDays,
+        LuckyNumbers,
+        BestDirection,
+        LuckyColors,
+        LuckyGemstone,
+        PartOfTheBody,
+        Physique,
+        LooksText,
+        NatureText,
+        CareerAndFinanceText,
+        LoveAndDomesticLifeText,
+        HealthText,
+        CompatibleWith,
+        NotCompatibleWith,
+    };
+};
+static_assert(ProfileArray::NotCompatibleWith + 1 == kProfileFieldCount);
+static_assert(kProfileArrayNames[ProfileArray::LooksText] == "LooksText");
+static_assert(kProfileArrayNames[ProfileArray::NotCompatibleWith] == "NotCompatibleWith");
+
+// A control of the details page and the profile array whose value it shows.
+struct ProfileControl {
+    std::string_view control;
+    int array;
+};
+
+// The profile controls in the order the presentation writes them. EnglishName is shown twice
+// (the header strip and the grid); SignAbbr is shown nowhere.
+inline constexpr std::array<ProfileControl, kProfileFieldCount> kProfileControls = {{
+    {"lblArudhaLagnaPresentInSign", ProfileArray::EnglishName},
+    {"lblVedicName", ProfileArray::VedicName},
+    {"lblEnglishName", ProfileArray::EnglishName},
+    {"lblRullingPlanet", ProfileArray::RulingPlanet},
+    {"lblSymbol", ProfileArray::Symbol},
+    {"lblNature", ProfileArray::Nature},
+    {"lblColor", ProfileArray::Color},
+    {"lblTypeOfSign", ProfileArray::TypeOfSign},
+    {"lblGender", ProfileArray::Gender},
+    {"lblBestPeriodOfActivity", ProfileArray::BestPeriodOfActivity},
+    {"lblBarren", ProfileArray::Barren},
+    {"lblCaste", ProfileArray::Caste},
+    {"lblPosition", ProfileArray::Position},
+    {"lblConstituentCharacter", ProfileArray::ConstituentCharacter},
+    {"lblLuckyDays", ProfileArray::LuckyDays},
+    {"lblLuckyNumbers", ProfileArray::LuckyNumbers},
+    {"lblBestDirection", ProfileArray::BestDirection},
+    {"lblLuckyColors", ProfileArray::LuckyColors},
+    {"lblLuckyGemstone", ProfileArray::LuckyGemstone},
+    {"lblPartOfTheBody", ProfileArray::PartOfTheBody},
+    {"lblPhysique", ProfileArray::Physique},
+    {"txtLooks", ProfileArray::LooksText},
+    {"txtNature", ProfileArray::NatureText},
+    {"txtCareerAndFinance", ProfileArray::CareerAndFinanceText},
+    {"txtLoveAndDomesticLife", ProfileArray::LoveAndDomesticLifeText},
+    {"txtHealth", ProfileArray::HealthText},
+    {"lblCompatibleWith", ProfileArray::CompatibleWith},
+    {"lblNotCompatibleWith", ProfileArray::NotCompatibleWith},
+}};
+
+// Loads the profile arrays, then writes the 28 values of chart.GhatiLagnaSign into
+// view.profile and sets view.profileSign. A sign outside 0..11 writes nothing: the view keeps
+// what it showed before.
 void PresentSignProfile(AppState& state);
 
 }  // namespace kalodaya
