@@ -1,8 +1,9 @@
 #include "ephemeris/angles.h"
 
+#include <charconv>
 #include <cmath>
+#include <string>
 
-#include "core/text_convert.h"
 
 namespace kalodaya {
 namespace {
@@ -29,55 +30,208 @@ double ReduceToTwoPi(double a) {
     return r;
 }
 
+// The Parts write these reductions as loops that add or subtract 360 one turn at a time. For
+// |a| >= 360 every subtraction, and every addition but the last, is exact (the values are
+// multiples of a's unit in the last place and shrink in size), so the loops' results are reached
+// here in one jump to the last value the loop would meet, followed by the loop's own last step.
+namespace {
+constexpr double kLargeAngle = 1099511627776.0;  // 2^40 degrees: beyond, fall back to fmod
+}
+
 double SubtractWhileAtLeast360(double a) {
-    if (a >= 360) a = std::fmod(a, 360.0);
-    return a;
+    if (!(a >= 360)) return a;
+    if (a >= kLargeAngle) return std::fmod(a, 360.0);
+    // The loop ends in [0, 360) with a - 360 k; every subtraction is exact.
+    double r = a - 360 * std::floor(a / 360);
+    if (r < 0) r += 360;
+    if (r >= 360) r -= 360;
+    return r;
 }
 
 double SubtractWhileAbove360(double a) {
-    if (a > 360) {
-        a = std::fmod(a, 360.0);
-        if (a == 0) a = 360;
-    }
-    return a;
+    if (!(a > 360)) return a;
+    const double r = SubtractWhileAtLeast360(a);
+    return r == 0 ? 360 : r;  // the loop stops at exactly 360
 }
 
 double AddWhileNegative(double a) {
-    if (a < 0) {
-        a = std::fmod(a, 360.0);
-        a = a < 0 ? a + 360 : 0.0;
+    if (!(a < 0)) return a;
+    if (a <= -kLargeAngle) {
+        const double r = std::fmod(a, 360.0);
+        return r < 0 ? r + 360 : 0.0;
     }
-    return a;
+    // y: the loop's value before its last addition, in [-360, 0), reached exactly.
+    double y = a;
+    if (a < -360) {
+        y = a + 360 * (std::ceil(-a / 360) - 1);
+        if (y < -360) y += 360;
+        if (y >= 0) y -= 360;
+    }
+    return y + 360;
 }
 
-std::string FormatSignDms(double x) {
+namespace {
+
+// Plain decimal digits of a whole number below 2^63, no leading zeros.
+char* WriteWhole(char* p, char* end, double value) {
+    const auto n = static_cast<long long>(value);
+    if (n >= 0 && n < 10) {
+        *p++ = static_cast<char>('0' + n);
+        return p;
+    }
+    if (n >= 10 && n < 100) {
+        *p++ = static_cast<char>('0' + n / 10);
+        *p++ = static_cast<char>('0' + n % 10);
+        return p;
+    }
+    return std::to_chars(p, end, n).ptr;
+}
+
+// Int (floor) of a non-negative number: truncation, by a conversion while it fits.
+double FloorOfNonNegative(double x) {
+    return x < 9.0e18 ? static_cast<double>(static_cast<long long>(x)) : std::floor(x);
+}
+
+char* WriteText(char* p, std::string_view text) {
+    for (char ch : text) *p++ = ch;
+    return p;
+}
+
+// The numbers of FormatSignDms: whole degrees within the sign, minutes, seconds, sign index.
+struct SignDms {
+    double d, m, s, k;
+    bool ok;  // false for a longitude that is no finite number
+};
+
+SignDms SplitSignDms(double x) {
     x = std::fabs(x);
-    double d = std::floor(x);
+    if (!std::isfinite(x)) return {0, 0, 0, 0, false};
+    double d = FloorOfNonNegative(x);
     const double m = 60 * (x - d);
-    const double mi = std::floor(m);
-    const double s = std::floor(60 * (m - mi));
-    const long long k = static_cast<long long>(std::floor(d / 30));
-    while (d >= 30) d -= 30;
-    std::string text = IntText(static_cast<long long>(d));
-    text.append(kDegreeSign).append(" ");
-    text.append(IntText(static_cast<long long>(mi))).append("' ");
-    text.append(IntText(static_cast<long long>(s))).append("\" ");
-    if (k >= 0 && k < 12) text.append(kSignCodeString.substr(static_cast<size_t>(k) * 3, 3));
+    const double mi = FloorOfNonNegative(m);
+    const double s = FloorOfNonNegative(60 * (m - mi));
+    const double k = FloorOfNonNegative(d / 30);  // sign index
+    if (d >= 30) d -= 30 * k;                    // "subtract 30 while D >= 30", exactly
+    return {d, mi, s, k, true};
+}
+
+std::string_view SignCode(double k) {
+    return k < 12 ? kSignCodeString.substr(static_cast<size_t>(k) * 3, 3) : std::string_view();
+}
+
+// Writes the FormatSignDms text of x into buf (at least 64 bytes); returns its length.
+size_t SignDmsChars(const SignDms& v, char* buf) {
+    if (!v.ok) return 0;  // no number to write
+    char* const end = buf + 64;
+    char* p = WriteWhole(buf, end, v.d);
+    p = WriteText(p, kDegreeSign);
+    *p++ = ' ';
+    p = WriteWhole(p, end, v.m);
+    p = WriteText(p, "' ");
+    p = WriteWhole(p, end, v.s);
+    p = WriteText(p, "\" ");
+    p = WriteText(p, SignCode(v.k));
+    return static_cast<size_t>(p - buf);
+}
+
+// Two digits of a number below 100 with a leading zero, as FormatPlanetLabel pads them.
+char* WriteTwoDigits(char* p, char* end, double value) {
+    if (value < 10) *p++ = '0';
+    return WriteWhole(p, end, value);
+}
+
+// Blanks trimmed from both ends (VB's Trim: the space character only).
+std::string_view Trimmed(std::string_view t) {
+    size_t first = 0, last = t.size();
+    while (first < last && t[first] == ' ') ++first;
+    while (last > first && t[last - 1] == ' ') --last;
+    return t.substr(first, last - first);
+}
+
+// The parts of a FormatPlanetLabel text, each already trimmed; false when t has no degree sign
+// followed by an apostrophe.
+bool LabelParts(std::string_view t, std::string_view& deg, std::string_view& min,
+                std::string_view& sign) {
+    const std::string_view u = Trimmed(t);
+    size_t p = std::string_view::npos, q = std::string_view::npos;
+    for (size_t i = 0; i < u.size(); ++i) {
+        if (p == std::string_view::npos && u[i] == kDegreeSign[0] && i + 1 < u.size() &&
+            u[i + 1] == kDegreeSign[1]) {
+            p = i;
+        }
+        if (u[i] == '\'') {
+            q = i;
+            break;
+        }
+    }
+    if (p == std::string_view::npos || q == std::string_view::npos || q < p) return false;
+    deg = Trimmed(u.substr(0, p));
+    const auto minStart = p + kDegreeSign.size();
+    min = Trimmed(u.substr(minStart, q - minStart));
+    sign = Trimmed(t.size() >= 3 ? t.substr(t.size() - 3) : t);
+    return true;
+}
+
+char* WritePadded(char* p, std::string_view part) {
+    if (part.size() <= 1) *p++ = '0';
+    return WriteText(p, part);
+}
+
+}  // namespace
+
+std::string FormatSignDms(double x) {
+    std::string text;
+    FormatSignDmsInto(x, text);
     return text;
 }
 
+void FormatSignDmsInto(double x, std::string& out) {
+    char buf[64];
+    const size_t n = SignDmsChars(SplitSignDms(x), buf);
+    out.assign(buf, n);
+}
+
+void FormatLongitudeTexts(double x, std::string& dms, std::string& label) {
+    const SignDms v = SplitSignDms(x);
+    char buf[64] = {};
+    const size_t n = SignDmsChars(v, buf);
+    dms.assign(buf, n);
+    if (!v.ok || v.k >= 12) {  // no sign code: the label reads the text's last characters
+        FormatPlanetLabelInto(dms, label);
+        return;
+    }
+    char* const end = buf + 64;
+    char* p = WriteTwoDigits(buf, end, v.d);
+    *p++ = ' ';
+    p = WriteText(p, SignCode(v.k));
+    *p++ = ' ';
+    p = WriteTwoDigits(p, end, v.m);
+    label.assign(buf, static_cast<size_t>(p - buf));
+}
+
 std::string FormatPlanetLabel(std::string_view t) {
-    const std::string_view u = TrimBlanks(t);
-    const auto p = u.find(kDegreeSign);
-    const auto q = u.find('\'');
-    if (p == std::string_view::npos || q == std::string_view::npos || q < p) return {};
-    std::string deg(TrimBlanks(u.substr(0, p)));
-    const auto minStart = p + kDegreeSign.size();
-    std::string min(TrimBlanks(u.substr(minStart, q - minStart)));
-    const std::string sign(TrimBlanks(t.size() >= 3 ? t.substr(t.size() - 3) : t));
-    if (deg.size() <= 1) deg.insert(0, "0");
-    if (min.size() <= 1) min.insert(0, "0");
-    return deg + " " + sign + " " + min;
+    std::string label;
+    FormatPlanetLabelInto(t, label);
+    return label;
+}
+
+void FormatPlanetLabelInto(std::string_view t, std::string& out) {
+    std::string_view deg, min, sign;
+    if (!LabelParts(t, deg, min, sign)) {
+        out.clear();
+        return;
+    }
+    const size_t size = deg.size() + min.size() + sign.size() + 4;
+    char small[32];
+    std::string large;
+    if (size > sizeof small) large.resize(size);
+    char* const start = size > sizeof small ? large.data() : small;
+    char* p = WritePadded(start, deg);
+    *p++ = ' ';
+    p = WriteText(p, sign);
+    *p++ = ' ';
+    p = WritePadded(p, min);
+    out.assign(start, static_cast<size_t>(p - start));
 }
 
 }  // namespace kalodaya

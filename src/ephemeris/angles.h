@@ -34,4 +34,12 @@ std::string FormatSignDms(double degrees);
 // Two-digit degrees, the sign code, two-digit minutes: "05 Tau 07".
 std::string FormatPlanetLabel(std::string_view signDmsText);
 
+// The same two texts written into `out`, reusing its storage (the stages call these once per body
+// and run; they keep the state's strings from reallocating).
+void FormatSignDmsInto(double degrees, std::string& out);
+void FormatPlanetLabelInto(std::string_view signDmsText, std::string& out);
+// Both texts of one longitude at once: dms = FormatSignDms(degrees) and
+// label = FormatPlanetLabel(dms), without reading the first text back.
+void FormatLongitudeTexts(double degrees, std::string& dms, std::string& label);
+
 }  // namespace kalodaya

@@ -38,7 +38,7 @@ void ComputeAscendant(AppState& state) {
 
     state.chart.AscDeg = s;
     state.chart.AscDegInt = std::floor(s);
-    state.ephemeris.AscText = FormatSignDms(s);
+    FormatSignDmsInto(s, state.ephemeris.AscText);
 }
 
 }  // namespace kalodaya

@@ -36,6 +36,27 @@ constexpr LunarTerm kLongitudeTerms[25] = {
     {+0.003994, 2, 0, 2, 0, false},
 };
 
+// A point on the unit circle, cos and sin of an angle; products add the angles.
+struct Phasor {
+    double c, s;
+};
+Phasor operator*(const Phasor& a, const Phasor& b) {
+    return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s};
+}
+
+// cos and sin of n * angle for n = -maxMultiple..maxMultiple, from the angle's own cos and sin.
+template <int kMax>
+struct Multiples {
+    Phasor p[2 * kMax + 1];
+    explicit Multiples(double angle) {
+        p[kMax] = {1, 0};
+        p[kMax + 1] = {std::cos(angle), std::sin(angle)};
+        for (int n = 2; n <= kMax; ++n) p[kMax + n] = p[kMax + n - 1] * p[kMax + 1];
+        for (int n = 1; n <= kMax; ++n) p[kMax - n] = {p[kMax + n].c, -p[kMax + n].s};
+    }
+    const Phasor& operator[](int n) const { return p[kMax + n]; }
+};
+
 }  // namespace
 
 double MoonTropicalLongitude(double t) {
@@ -46,10 +67,16 @@ double MoonTropicalLongitude(double t) {
     const double f = (93.2720993 + 483202.0175273 * t) * kDegToRad;
     const double e = 1 - 0.002516 * t - 0.0000074 * t * t;
 
+    // sin(d*D + m*M + mp*M' + f*F) of each term from the cos and sin of the four arguments (the
+    // angle-addition rule): the same sum as with 25 separate sines, from four cos/sin pairs.
+    const Multiples<4> dn(d);
+    const Multiples<1> mn(m);
+    const Multiples<3> mpn(mp);
+    const Multiples<2> fn(f);
     double sum = 0;
     for (const LunarTerm& term : kLongitudeTerms) {
-        const double argument = term.d * d + term.m * m + term.mp * mp + term.f * f;
-        double value = term.coefficient * std::sin(argument);
+        const Phasor arg = dn[term.d] * mn[term.m] * mpn[term.mp] * fn[term.f];
+        double value = term.coefficient * arg.s;
         if (term.e) value *= e;
         sum += value;
     }
@@ -73,7 +100,7 @@ void ComputeMoon(AppState& state) {
     if (s < 0) s += 360;
 
     state.chart.MoonSidereal = s;
-    state.ephemeris.MoonText = FormatSignDms(s);
+    FormatSignDmsInto(s, state.ephemeris.MoonText);
     // An index outside the table leaves the start as it was (the statement fails in the Part).
     if (const int k = NakshatraIndex(s); k >= 0) state.chart.MoonNakshatraStart = kNakshatraStartTable[k];
 }

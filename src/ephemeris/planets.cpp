@@ -36,8 +36,9 @@ double AngleElement(double degrees, double arcsecondsPerCentury, double t) {
     return (degrees + arcsecondsPerCentury * t / 3600) * kDegToRad;
 }
 
+// Heliocentric ecliptic x and y (AU); only the longitude is wanted.
 struct Heliocentric {
-    double x, y, z;
+    double x, y;
 };
 
 // Heliocentric ecliptic coordinates (AU) of a body in its Keplerian orbit.
@@ -48,8 +49,8 @@ Heliocentric OrbitPosition(const Elements& el) {
     const double u = v + el.varpi - el.omega;
     const double cosO = std::cos(el.omega), sinO = std::sin(el.omega);
     const double cosU = std::cos(u), sinU = std::sin(u), cosI = std::cos(el.i);
-    return {r * (cosO * cosU - sinO * sinU * cosI), r * (sinO * cosU + cosO * sinU * cosI),
-            r * sinU * std::sin(el.i)};
+    // Z = r sin u sin i is not formed: no latitude is derived from it.
+    return {r * (cosO * cosU - sinO * sinU * cosI), r * (sinO * cosU + cosO * sinU * cosI)};
 }
 
 // The Earth in the plane of the ecliptic: its inclination is not used.
@@ -58,11 +59,11 @@ Heliocentric EarthPosition(double d) {
     const double m = ReduceToTwoPi(el.l - el.varpi);
     const double v = TrueAnomaly(m, el.e);
     const double r = el.a * (1 - el.e * el.e) / (1 + el.e * std::cos(v));
-    return {r * std::cos(v + el.varpi), r * std::sin(v + el.varpi), 0};
+    return {r * std::cos(v + el.varpi), r * std::sin(v + el.varpi)};
 }
 
 double LongitudeSeenFromEarth(int body, double d, const Heliocentric& earth) {
-    Heliocentric p{0, 0, 0};  // the Earth's row: the vector points from the Earth to the Sun
+    Heliocentric p{0, 0};  // the Earth's row: the vector points from the Earth to the Sun
     if (body != kEarthRow) p = OrbitPosition(OrbitalElements(body, d));
     const double x = p.x - earth.x, y = p.y - earth.y;
     const double lambda = QuadrantArctan(y, x) * 180 / 3.14159265358979;
@@ -140,31 +141,26 @@ void ComputePlanets(AppState& state) {
     const double d = DayNumberJ2000(ut);
 
     // The Earth's position is the same for every body of the run: computed once.
+    auto& pos = c.PlanetPosText;
+    static constexpr Body kLabelOfRow[kElementBodyCount] = {Mercury, Venus, Sun,
+                                                            Mars,    Jupiter, Saturn};
     const Heliocentric earth = EarthPosition(d);
     for (int body = 0; body < kElementBodyCount; ++body) {
         const double s = Sidereal(LongitudeSeenFromEarth(body, d, earth), eph.AyanamsaCorrection);
-        eph.BodyText[body] = FormatSignDms(s);
+        // BodyText(b) = FormatSignDms(s); its label FormatPlanetLabel(BodyText(b)) (step 5).
+        FormatLongitudeTexts(s, eph.BodyText[body], pos[kLabelOfRow[body]]);
         if (c.AtSunrise && body == kEarthRow) {
             c.SunAtSunrise = s;
-            c.SunAtSunriseText = FormatPlanetLabel(eph.BodyText[body]);
+            c.SunAtSunriseText = pos[Sun];
         }
     }
 
     const double rahu = RahuLongitude(MeanNodeLongitude(d), eph.AyanamsaCorrection);
-    eph.RahuText = FormatSignDms(rahu);
-    eph.KetuText = FormatSignDms(KetuLongitude(rahu));
-
-    auto& pos = c.PlanetPosText;
-    pos[Sun] = FormatPlanetLabel(eph.BodyText[kEarthRow]);
-    pos[Moon] = FormatPlanetLabel(eph.MoonText);
-    pos[Mercury] = FormatPlanetLabel(eph.BodyText[kMercuryRow]);
-    pos[Venus] = FormatPlanetLabel(eph.BodyText[kVenusRow]);
-    pos[Mars] = FormatPlanetLabel(eph.BodyText[kMarsRow]);
-    pos[Jupiter] = FormatPlanetLabel(eph.BodyText[kJupiterRow]);
-    pos[Saturn] = FormatPlanetLabel(eph.BodyText[kSaturnRow]);
-    pos[Rahu] = FormatPlanetLabel(eph.RahuText);
-    pos[Ketu] = FormatPlanetLabel(eph.KetuText);
-    pos[Asc] = FormatPlanetLabel(eph.AscText);
+    FormatLongitudeTexts(rahu, eph.RahuText, pos[Rahu]);
+    FormatLongitudeTexts(KetuLongitude(rahu), eph.KetuText, pos[Ketu]);
+    // The Moon and the ascendant from their (birth-moment) texts.
+    FormatPlanetLabelInto(eph.MoonText, pos[Moon]);
+    FormatPlanetLabelInto(eph.AscText, pos[Asc]);
 }
 
 }  // namespace kalodaya

@@ -1,0 +1,144 @@
+// Part 3.1: Julian day number, day number from J2000.0, the two conversions to Universal Time and
+// the century arguments.
+#include <gtest/gtest.h>
+
+#include "ephemeris/calendar.h"
+#include "ephemeris_fixtures.h"
+
+namespace kalodaya {
+namespace {
+
+using testing::Printed;
+using testing::WorkedExampleBirth;
+
+TEST(EphemerisCalendar, JulianDayNumberAndTheCalendarSwitch) {
+    EXPECT_EQ(JulianDayNumber(1, 1, 2000), 2451545);
+    EXPECT_EQ(JulianDayNumber(12, 31, 1899), 2415020);
+    EXPECT_EQ(JulianDayNumber(10, 4, 1582), 2299160);
+    EXPECT_EQ(JulianDayNumber(10, 15, 1582), 2299171);  // still read as Julian
+    EXPECT_EQ(JulianDayNumber(10, 16, 1582), 2299162);  // Gregorian from here on
+    EXPECT_EQ(JulianDayNumber(8, 15, 1990), 2448119);
+    EXPECT_EQ(JulianDayNumber(3, 1, 1900), 2415080);
+    EXPECT_EQ(JulianDayNumber(2, 28, 1900), 2415079);  // 1900 is no leap year
+    EXPECT_EQ(JulianDayNumber(3, 1, 2000), JulianDayNumber(2, 29, 2000) + 1);
+}
+
+TEST(EphemerisCalendar, DayNumberJ2000) {
+    EXPECT_EQ(DayNumberJ2000(2000, 1, 1, 12, 0), 0);
+    EXPECT_EQ(DayNumberJ2000(1900, 3, 1, 0, 0), -36465.5);  // JD 2415079.5, exact
+    // No century rule: the formula counts a 29 February 1900, so January and February 1900 are
+    // one day off (one less than the true count; 28 February is two days before 1 March).
+    EXPECT_EQ(DayNumberJ2000(1900, 2, 28, 0, 0), JulianDayNumber(2, 28, 1900) - 0.5 - 2451545 - 1);
+    EXPECT_EQ(DayNumberJ2000(1900, 2, 28, 0, 0), -36467.5);
+    EXPECT_EQ(DayNumberJ2000(1900, 1, 1, 0, 0), JulianDayNumber(1, 1, 1900) - 0.5 - 2451545 - 1);
+    EXPECT_EQ(DayNumberJ2000(1901, 1, 1, 0, 0), JulianDayNumber(1, 1, 1901) - 0.5 - 2451545);
+    // Exact through February 2100.
+    EXPECT_EQ(DayNumberJ2000(2100, 2, 28, 0, 0), JulianDayNumber(2, 28, 2100) - 0.5 - 2451545);
+    EXPECT_EQ(DayNumberJ2000(2050, 12, 31, 0, 0), JulianDayNumber(12, 31, 2050) - 0.5 - 2451545);
+    EXPECT_NEAR(DayNumberJ2000(1990, 8, 15, 5, 0), -3426.2916667, Printed(7));
+    EXPECT_NEAR(DayNumberJ2000(2000, 1, 1, 0, 30), -0.5 + 0.5 / 24, 1e-12);
+}
+
+TEST(EphemerisCalendar, UniversalTimeByZoneWorkedExample) {
+    const ZoneTime t = UniversalTimeByZone(WorkedExampleBirth());
+    EXPECT_DOUBLE_EQ(t.zone, 5.5);
+    EXPECT_NEAR(t.lon, -(77 + 13 / 60.0), 1e-12);
+    EXPECT_NEAR(t.lat, 28 + 39 / 60.0, 1e-12);
+    EXPECT_DOUBLE_EQ(t.ut, 5.0);
+}
+
+TEST(EphemerisCalendar, UniversalTimeDirectionComesFromTheHemisphere) {
+    BirthData b = WorkedExampleBirth();
+    b.BirthHour = 12;
+    b.BirthMinute = 0;
+
+    // East, zone 5:30, no DST: UT = clock - 5.5.
+    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).ut, 6.5);
+
+    // West, zone 5:00, DST: UT = clock + 4.
+    b.IsEast = false;
+    b.LonDeg = 75;
+    b.LonMin = 0;
+    b.ZoneHours = 5;
+    b.ZoneMinutes = 0;
+    b.ZoneHoursAbs = 5;
+    b.ZoneMinutesAbs = 0;
+    b.IsDST = true;
+    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).ut, 16);
+
+    // East with DST: one more hour ahead of UT.
+    b.IsEast = true;
+    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).ut, 6);
+
+    // Longitude 0 with DST counts as west: UT = clock - 1.
+    b.LonDeg = 0;
+    b.LonMin = 0;
+    b.ZoneHours = b.ZoneMinutes = b.ZoneHoursAbs = b.ZoneMinutesAbs = 0;
+    b.IsEast = true;  // the option does not matter at 0: -0 is not below 0
+    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).ut, 11);
+    b.IsEast = false;
+    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).ut, 11);
+
+    // West longitude on a zone one hour east of Greenwich: UT = clock + 1 all the same.
+    b.IsDST = false;
+    b.LonDeg = 10;
+    b.ZoneHours = -1;
+    b.ZoneHoursAbs = 1;
+    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).ut, 13);
+
+    // South latitudes are negative.
+    b.IsSouth = true;
+    b.LatDeg = 33;
+    b.LatMin = 30;
+    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).lat, -33.5);
+}
+
+TEST(EphemerisCalendar, UniversalTimeIsNotBroughtIntoTheDay) {
+    BirthData b = WorkedExampleBirth();
+    b.BirthHour = 2;
+    b.BirthMinute = 0;
+    const ZoneTime t = UniversalTimeByZone(b);
+    EXPECT_DOUBLE_EQ(t.ut, -3.5);
+    const double jd = JulianDayNumber(8, 15, 1990);
+    EXPECT_NEAR(CenturiesFrom1900(jd, t.ut), CenturiesFrom1900(jd - 1, 20.5), 1e-15);
+    EXPECT_NEAR(CenturiesFrom2000(jd, t.ut), CenturiesFrom2000(jd - 1, 20.5), 1e-15);
+}
+
+TEST(EphemerisCalendar, CenturyArgumentsOfTheWorkedExample) {
+    const double jd = JulianDayNumber(8, 15, 1990);
+    EXPECT_NEAR(CenturiesFrom1900(jd, 5.0), 0.9061932466, Printed(10));
+    EXPECT_NEAR(CenturiesFrom2000(jd, 5.0), -0.0938067534, Printed(10));
+    EXPECT_EQ(CenturiesFrom1900(JulianDayNumber(1, 1, 2000), 12), 1);
+    EXPECT_EQ(CenturiesFrom2000(JulianDayNumber(1, 1, 2000), 12), 0);
+    EXPECT_EQ(CenturiesFromDayNumber(36525), 1);
+}
+
+TEST(EphemerisCalendar, UniversalTimeByCalendarRollsTheDate) {
+    const DateTime local = *CalendarMoment(1990, 8, 15, 10, 30);
+    EXPECT_EQ(UniversalTimeByCalendar(local, -5, -30).Iso(), "1990-08-15T05:00:00");
+    // The pipeline's reference sunrise: August/15/1990 5:49 local is 00:19 UT.
+    const auto sunrise = ReadCalendarMoment("August", "15", "1990", "5", "49");
+    ASSERT_TRUE(sunrise.has_value());
+    EXPECT_EQ(UniversalTimeByCalendar(*sunrise, -5, -30).Iso(), "1990-08-15T00:19:00");
+    // Back over midnight and over a year's end; west zones go forward.
+    EXPECT_EQ(UniversalTimeByCalendar(*CalendarMoment(2000, 1, 1, 2, 0), -5, -30).Iso(),
+              "1999-12-31T20:30:00");
+    EXPECT_EQ(UniversalTimeByCalendar(*CalendarMoment(1999, 12, 31, 22, 15), 3, 30).Iso(),
+              "2000-01-01T01:45:00");
+    EXPECT_EQ(UniversalTimeByCalendar(*CalendarMoment(2000, 2, 28, 23, 0), 2, 0).Iso(),
+              "2000-02-29T01:00:00");
+    EXPECT_EQ(DayNumberJ2000(UniversalTimeByCalendar(local, -5, -30)),
+              DayNumberJ2000(1990, 8, 15, 5, 0));
+}
+
+TEST(EphemerisCalendar, CalendarTextsThatAreNoDateTime) {
+    EXPECT_FALSE(ReadCalendarMoment("Augst", "15", "1990", "5", "49").has_value());
+    EXPECT_FALSE(ReadCalendarMoment("February", "30", "1999", "5", "49").has_value());
+    EXPECT_FALSE(ReadCalendarMoment("August", "15", "1990", "24", "0").has_value());
+    EXPECT_FALSE(ReadCalendarMoment("", "", "", "", "").has_value());
+    EXPECT_FALSE(CalendarMoment(1999, 2, 29, 0, 0).has_value());
+    EXPECT_TRUE(CalendarMoment(2000, 2, 29, 0, 0).has_value());
+}
+
+}  // namespace
+}  // namespace kalodaya

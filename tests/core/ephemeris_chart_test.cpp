@@ -1,0 +1,79 @@
+// The ephemeris stages inside a whole chart request and in kalodaya-chart's output.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <sys/wait.h>
+
+#include "core/chart_pipeline.h"
+#include "ephemeris_fixtures.h"
+
+namespace kalodaya {
+namespace {
+
+using testing::Printed;
+
+const std::array<std::string, kBodyCount> kWorkedPositions = {
+    "28 Can 31", "18 Tau 54", "25 Leo 34", "07 Can 59", "27 Ari 37",
+    "05 Can 46", "26 Sag 10", "11 Cap 50", "11 Can 50", "28 Vir 42"};
+
+Entries WorkedExampleEntries() {
+    Entries e;
+    e.name = "RAMA";
+    e.monthIndex = 7;
+    e.dayText = "15";
+    e.yearText = "1990";
+    e.hourText = "10";
+    e.minuteText = "30";
+    e.latDegText = "28";
+    e.latMinText = "39";
+    e.lonDegText = "77";
+    e.lonMinText = "13";
+    e.zoneIndex = 34;  // Indian Time, IST, +5.3
+    return e;
+}
+
+TEST(EphemerisChart, WorkedExampleThroughTheRequest) {
+    AppState state;
+    LoadTables(state);
+    const auto outcome = RequestChart(state, WorkedExampleEntries());
+    ASSERT_FALSE(outcome.failure.has_value());
+    EXPECT_NEAR(state.ephemeris.AyanamsaCorrection, -23.72326, Printed(5));
+    EXPECT_NEAR(state.chart.AscDeg, 178.71281, Printed(5));
+    EXPECT_EQ(state.chart.AscDegInt, 178);
+    EXPECT_NEAR(state.chart.MoonSidereal, 48.90825, Printed(5));
+    EXPECT_EQ(state.chart.MoonNakshatraStart, 39.99);
+    // The planet table shows the birth moment, written before the reference-sunrise run.
+    for (int i = 0; i < kBodyCount; ++i) EXPECT_EQ(state.view.planet[i], kWorkedPositions[i]) << i;
+    // After the sunrise run the Moon and the ascendant entries still hold the birth moment.
+    EXPECT_EQ(state.chart.PlanetPosText[Moon], "18 Tau 54");
+    EXPECT_EQ(state.chart.PlanetPosText[Asc], "28 Vir 42");
+}
+
+std::string RunChart(const std::string& args) {
+    const std::string command = std::string(KALODAYA_CHART_EXE) + " " + args + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buf;
+    while (size_t n = fread(buf.data(), 1, buf.size(), pipe)) out.append(buf.data(), n);
+    pclose(pipe);
+    return out;
+}
+
+TEST(EphemerisChart, WorkedExampleFromTheCommandLine) {
+    const auto json = nlohmann::json::parse(RunChart(
+        "--name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N --lon 77:13E --zone 34"));
+    ASSERT_EQ(json["valid"], true);
+    EXPECT_NEAR(json["ayanamsa_correction"].get<double>(), -23.72326, Printed(5));
+    EXPECT_NEAR(json["ascendant"]["deg"].get<double>(), 178.71281, Printed(5));
+    EXPECT_EQ(json["ascendant"]["text"], "28 Vir 42");
+    EXPECT_NEAR(json["moon"]["sidereal"].get<double>(), 48.90825, Printed(5));
+    EXPECT_EQ(json["moon"]["nakshatra_start"].get<double>(), 39.99);
+    ASSERT_EQ(json["positions"].size(), static_cast<size_t>(kBodyCount));
+    for (int i = 0; i < kBodyCount; ++i) EXPECT_EQ(json["positions"][i], kWorkedPositions[i]) << i;
+}
+
+}  // namespace
+}  // namespace kalodaya
