@@ -1,0 +1,80 @@
+#pragma once
+// The entry form: the window in which the user enters the birth details.
+#include <QMainWindow>
+
+#include "core/entries.h"
+#include "core/entry_checks.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace kalodaya::ui {
+
+class LinkLabel;
+
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds every control (each object is named after its control, e.g. "txtLatD") and runs
+    // the load handler: the lists are filled and their first entries selected.
+    explicit FrmMain(QWidget* parent = nullptr);
+
+    // A copy of what the controls hold now.
+    Entries CurrentEntries() const;
+
+    // Moves the focus to the control of `field` (after a failed entry check).
+    void FocusField(EntryField field);
+
+signals:
+    void chartRequested();  // "Get My Ghati Lagna": the button or the File menu
+    void exitRequested();   // File > Exit, or the window's close box
+    void aboutRequested();  // Help > About Software
+
+protected:
+    // Closing the window does not close it: it asks the program to end (exitRequested).
+    // A close that arrives while that request is being handled (the program closing its
+    // windows as it ends) is let through.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildControls();
+    void SetTabOrder();
+    void LoadLists();
+    void CenterOnScreen();
+    void cmdBrowser_Click();
+    void RequestExit();  // emits exitRequested, once at a time
+
+    bool exiting_ = false;
+
+    QLineEdit* txtName = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboYear = nullptr;
+    QComboBox* cboHH = nullptr;
+    QComboBox* cboMM = nullptr;
+    QComboBox* cboSS = nullptr;
+    QLineEdit* txtMCity = nullptr;
+    QLineEdit* txtMState = nullptr;
+    QLineEdit* txtMCountry = nullptr;
+    QPushButton* cmdBrowser = nullptr;
+    QCheckBox* chkDST = nullptr;
+    QComboBox* cmbTimeZone = nullptr;
+    QLineEdit* txtLatD = nullptr;
+    QLineEdit* txtLatM = nullptr;
+    QLineEdit* txtLonD = nullptr;
+    QLineEdit* txtLonM = nullptr;
+    QRadioButton* optLat[2] = {};
+    QRadioButton* optLong[2] = {};
+    QPushButton* cmdRashi = nullptr;
+    LinkLabel* Label61 = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+};
+
+}  // namespace kalodaya::ui

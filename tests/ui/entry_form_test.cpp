@@ -1,0 +1,625 @@
+// The entry form driven as a user drives it: real key events, clicks and menu commands on the
+// real window (offscreen), with message boxes and the browser captured.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QUrlQuery>
+#include <memory>
+
+#include "core/tables.h"
+#include "time/zone_table.h"
+#include "ui/entry_form.h"
+#include "ui/message_boxes.h"
+#include "ui/product_config.h"
+#include "ui/ui_style.h"
+#include "ui/web_links.h"
+
+using namespace kalodaya;
+using namespace kalodaya::ui;
+
+namespace {
+
+class CapturedBoxes final : public MessageBoxes {
+public:
+    QMessageBox::StandardButton Show(QWidget*, const MessageRequest& request) override {
+        shown.append(request);
+        return QMessageBox::Ok;
+    }
+    QList<MessageRequest> shown;
+};
+
+class CapturedBrowser final : public UrlOpener {
+public:
+    void Open(const QUrl& url) override { opened.append(url); }
+    QList<QUrl> opened;
+};
+
+const QString kNumbersOnly = QStringLiteral("Only Numbers Are Accepted");
+const QString kLettersOnly = QStringLiteral("Please Enter only Letters");
+
+}  // namespace
+
+class EntryFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    CapturedBoxes boxes_;
+    CapturedBrowser browser_;
+    std::unique_ptr<FrmMain> form_;
+
+    template <typename T>
+    T* Control(const char* name) {
+        T* control = form_->findChild<T*>(QString::fromLatin1(name));
+        if (!control) qFatal("no control %s", name);
+        return control;
+    }
+    QLineEdit* Box(const char* name) { return Control<QLineEdit>(name); }
+
+    // The one message shown since the last check (and forgets it).
+    void ExpectOneMessage(const QString& text, QMessageBox::Icon icon) {
+        QCOMPARE(boxes_.shown.size(), 1);
+        QCOMPARE(boxes_.shown[0].text, text);
+        QCOMPARE(boxes_.shown[0].icon, icon);
+        QCOMPARE(boxes_.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(boxes_.shown[0].title, QStringLiteral("Kalodaya"));
+        boxes_.shown.clear();
+    }
+
+    void Paste(QLineEdit* box, const QString& clip) {
+        QGuiApplication::clipboard()->setText(clip);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+    QAction* Action(const char* name) { return Control<QAction>(name); }
+
+private slots:
+    void initTestCase() {
+        SetMessageBoxes(&boxes_);
+        SetUrlOpener(&browser_);
+    }
+    void cleanupTestCase() {
+        SetMessageBoxes(nullptr);
+        SetUrlOpener(nullptr);
+    }
+    void init() {
+        boxes_.shown.clear();
+        browser_.opened.clear();
+        form_ = std::make_unique<FrmMain>();
+        form_->show();
+        QApplication::setActiveWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+    void cleanup() { form_.reset(); }
+
+    // ---- load handler ----
+
+    void opensOnTheDefaults() {
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Kalodaya v1.20"));
+        const Entries e = form_->CurrentEntries();
+        QCOMPARE(e.monthIndex, 0);
+        QCOMPARE(e.dayText, std::string("1"));
+        QCOMPARE(e.yearText, std::string("1901"));
+        QCOMPARE(e.hourText, std::string("0"));
+        QCOMPARE(e.minuteText, std::string("0"));
+        QCOMPARE(e.secondText, std::string("0"));
+        QCOMPARE(e.zoneIndex, 0);
+        QVERIFY(e.north);
+        QVERIFY(e.east);
+        QVERIFY(!e.dst);
+        for (const std::string* text : {&e.name, &e.latDegText, &e.latMinText, &e.lonDegText,
+                                        &e.lonMinText, &e.city, &e.state, &e.country})
+            QVERIFY(text->empty());
+        QVERIFY(!Control<QRadioButton>("optLat1")->isChecked());
+        QVERIFY(!Control<QRadioButton>("optLong1")->isChecked());
+        QCOMPARE(Control<QComboBox>("cmbTimeZone")->currentText(),
+                 QStringLiteral("Alaska/Hawaii Daylight Time,AHDT,-9.0"));
+    }
+
+    void fillsTheListsInOrder() {
+        auto texts = [this](const char* name) {
+            QStringList all;
+            auto* list = Control<QComboBox>(name);
+            for (int i = 0; i < list->count(); ++i) all << list->itemText(i);
+            return all;
+        };
+        auto range = [](int first, int last) {
+            QStringList all;
+            for (int n = first; n <= last; ++n) all << QString::number(n);
+            return all;
+        };
+        QStringList months;
+        for (auto m : kMonthNames) months << QString::fromLatin1(m.data(), qsizetype(m.size()));
+        QCOMPARE(texts("cboMonth"), months);
+        QCOMPARE(texts("cboDate"), range(1, 31));
+        QCOMPARE(texts("cboYear"), range(1901, 2050));
+        QCOMPARE(texts("cboHH"), range(0, 23));
+        QCOMPARE(texts("cboMM"), range(0, 59));
+        QCOMPARE(texts("cboSS"), range(0, 59));
+        const QStringList zones = texts("cmbTimeZone");
+        QCOMPARE(zones.size(), 71);
+        for (int i = 0; i < kZoneCount; ++i) {
+            const auto text = kZoneTable[size_t(i)].listText;
+            QCOMPARE(zones[i], QString::fromLatin1(text.data(), qsizetype(text.size())));
+        }
+        QCOMPARE(zones[34], QStringLiteral("Indian Time, IST, +5.3"));
+        for (const char* name : {"cboMonth", "cboDate", "cboYear", "cboHH", "cboMM", "cboSS",
+                                 "cmbTimeZone"}) {
+            QVERIFY2(!Control<QComboBox>(name)->isEditable(), name);  // pick only
+            QCOMPARE(Control<QComboBox>(name)->currentIndex(), 0);
+        }
+    }
+
+    // ---- key filters ----
+
+    void nameTakesLettersAsUpperCase() {
+        QLineEdit* name = Box("txtName");
+        QTest::keyClicks(name, QStringLiteral("rama"));
+        QCOMPARE(name->text(), QStringLiteral("RAMA"));
+        QTest::keyClick(name, Qt::Key_Space);
+        QTest::keyClick(name, Qt::Key_2);
+        ExpectOneMessage(kLettersOnly, QMessageBox::Information);
+        QCOMPARE(name->text(), QStringLiteral("RAMA "));
+        // Enter and Backspace are accepted silently; capitals stay capitals.
+        QTest::keyClick(name, Qt::Key_Return);
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::keyClicks(name, QStringLiteral("Sz"));
+        QVERIFY(boxes_.shown.isEmpty());
+        QCOMPARE(name->text(), QStringLiteral("RAMASZ"));
+    }
+
+    void nameRejectsEverythingElse() {
+        QLineEdit* name = Box("txtName");
+        for (const QString& key : {QStringLiteral("7"), QStringLiteral("."), QStringLiteral("-"),
+                                   QStringLiteral("'"), QStringLiteral("\u00e9"),
+                                   QStringLiteral("\u0905")}) {
+            QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, key, Qt::NoModifier);
+            ExpectOneMessage(kLettersOnly, QMessageBox::Information);
+        }
+        QVERIFY(name->text().isEmpty());
+    }
+
+    void coordinateBoxesTakeDigitsOnly_data() {
+        QTest::addColumn<QString>("box");
+        for (const char* box : {"txtLatD", "txtLatM", "txtLonD", "txtLonM"})
+            QTest::newRow(box) << QString::fromLatin1(box);
+    }
+    void coordinateBoxesTakeDigitsOnly() {
+        QFETCH(QString, box);
+        QLineEdit* edit = Box(box.toLatin1().constData());
+        const Qt::Key rejected[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Minus,
+                                    Qt::Key_Period, Qt::Key_Space, Qt::Key_A, Qt::Key_Plus};
+        for (Qt::Key key : rejected) {
+            QTest::keyClick(edit, key);
+            ExpectOneMessage(kNumbersOnly, QMessageBox::Critical);
+        }
+        QVERIFY(edit->text().isEmpty());
+        QTest::keyClicks(edit, QStringLiteral("12"));
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(edit, Qt::Key_9);
+        QVERIFY(boxes_.shown.isEmpty());
+        QCOMPARE(edit->text(), QStringLiteral("19"));
+        // Moving about and the editing shortcuts are no characters: no message.
+        QTest::keyClick(edit, Qt::Key_Left);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QVERIFY(boxes_.shown.isEmpty());
+        QVERIFY(edit->text().isEmpty());
+    }
+
+    void coordinateBoxesHoldTheirLengths() {
+        const struct {
+            const char* box;
+            int length;
+        } limits[] = {{"txtLatD", 2}, {"txtLatM", 2}, {"txtLonD", 3}, {"txtLonM", 2}};
+        for (const auto& limit : limits) {
+            QLineEdit* edit = Box(limit.box);
+            QTest::keyClicks(edit, QStringLiteral("12345"));
+            QCOMPARE(edit->text(), QStringLiteral("12345").left(limit.length));
+        }
+        QVERIFY(boxes_.shown.isEmpty());  // a full box refuses silently
+    }
+
+    void pasteKeepsOnlyAcceptedCharacters() {
+        QLineEdit* latMin = Box("txtLatM");
+        Paste(latMin, QStringLiteral("1a2"));
+        QCOMPARE(latMin->text(), QStringLiteral("12"));
+        ExpectOneMessage(kNumbersOnly, QMessageBox::Critical);  // once for the whole paste
+
+        QLineEdit* lonDeg = Box("txtLonD");
+        Paste(lonDeg, QStringLiteral("-77.5"));  // filtered first, then the length limit
+        QCOMPARE(lonDeg->text(), QStringLiteral("775"));
+        ExpectOneMessage(kNumbersOnly, QMessageBox::Critical);
+
+        QLineEdit* latDeg = Box("txtLatD");
+        Paste(latDeg, QStringLiteral("28\n"));  // a copied line's break is no fault
+        QCOMPARE(latDeg->text(), QStringLiteral("28"));
+        QVERIFY(boxes_.shown.isEmpty());
+
+        QLineEdit* name = Box("txtName");
+        Paste(name, QStringLiteral("ra ma-2"));
+        QCOMPARE(name->text(), QStringLiteral("RA MA"));
+        ExpectOneMessage(kLettersOnly, QMessageBox::Information);
+
+        // Shift+Insert is a paste too.
+        QLineEdit* lonMin = Box("txtLonM");
+        QGuiApplication::clipboard()->setText(QStringLiteral("x5"));
+        QTest::keyClick(lonMin, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(lonMin->text(), QStringLiteral("5"));
+        ExpectOneMessage(kNumbersOnly, QMessageBox::Critical);
+    }
+
+    void contextMenuPasteIsFiltered() {
+        QLineEdit* latDeg = Box("txtLatD");
+        QGuiApplication::clipboard()->setText(QStringLiteral("1a2"));
+        bool pasted = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (QAction* action : menu->actions()) {
+                if (action->text().startsWith(QStringLiteral("&Paste"))) {
+                    menu->close();
+                    action->trigger();
+                    pasted = true;
+                    return;
+                }
+            }
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                latDeg->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(latDeg, &event);
+        QVERIFY(pasted);
+        QCOMPARE(latDeg->text(), QStringLiteral("12"));
+        ExpectOneMessage(kNumbersOnly, QMessageBox::Critical);
+    }
+
+    void dropKeepsOnlyAcceptedCharacters() {
+        QLineEdit* lonMin = Box("txtLonM");
+        QMimeData mime;
+        mime.setText(QStringLiteral("3b4"));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(lonMin, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(lonMin, &drop);
+        QCOMPARE(lonMin->text(), QStringLiteral("34"));
+        QTRY_COMPARE(boxes_.shown.size(), 1);
+        ExpectOneMessage(kNumbersOnly, QMessageBox::Critical);
+    }
+
+    void noOtherRoadLeavesARejectedCharacter() {
+        // A paste the filter does not see (the box's own paste: middle click, old menus) and a
+        // text set by the program are cleaned all the same.
+        QLineEdit* latDeg = Box("txtLatD");
+        QGuiApplication::clipboard()->setText(QStringLiteral("1a2"));
+        latDeg->paste();
+        QVERIFY(!latDeg->text().contains(u'a'));
+        QVERIFY(!latDeg->text().isEmpty());
+        latDeg->setText(QStringLiteral("4#"));
+        QCOMPARE(latDeg->text(), QStringLiteral("4"));
+        Box("txtName")->setText(QStringLiteral("sita 3"));
+        QCOMPARE(Box("txtName")->text(), QStringLiteral("SITA "));
+        // Only the user's own edit gets the message, once it has finished.
+        QTRY_COMPARE(boxes_.shown.size(), 1);
+        QTest::qWait(20);
+        ExpectOneMessage(kNumbersOnly, QMessageBox::Critical);
+    }
+
+    void placeBoxesAreNotFiltered() {
+        QLineEdit* city = Box("txtMCity");
+        QTest::keyClicks(city, QStringLiteral("St. John's 2"));
+        QCOMPARE(city->text(), QStringLiteral("St. John's 2"));
+        QVERIFY(boxes_.shown.isEmpty());
+    }
+
+    // ---- coordinate search ----
+
+    void searchNeedsEveryPlaceBox_data() {
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("all empty") << "" << "" << "" << "Please Enter City" << "txtMCity";
+        QTest::newRow("city empty") << "" << "Delhi" << "India" << "Please Enter City"
+                                    << "txtMCity";
+        QTest::newRow("state empty") << "Pune" << "" << "India" << "Please Enter State"
+                                     << "txtMState";
+        QTest::newRow("country empty") << "Pune" << "Maharashtra" << "" << "Please Enter Country"
+                                       << "txtMCountry";
+    }
+    void searchNeedsEveryPlaceBox() {
+        QFETCH(QString, city);
+        QFETCH(QString, state);
+        QFETCH(QString, country);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        Box("txtMCity")->setText(city);
+        Box("txtMState")->setText(state);
+        Box("txtMCountry")->setText(country);
+        Box("txtName")->setFocus();
+        Click(Control<QPushButton>("cmdBrowser"));
+        ExpectOneMessage(message, QMessageBox::Information);
+        QCOMPARE(QApplication::focusWidget(), Box(focus.toLatin1().constData()));
+        QVERIFY(browser_.opened.isEmpty());
+    }
+
+    void searchAsksForThePlacesCoordinates() {
+        QTest::keyClicks(Box("txtMCity"), QStringLiteral("Pune"));
+        QTest::keyClicks(Box("txtMState"), QStringLiteral("Maharashtra"));
+        QTest::keyClicks(Box("txtMCountry"), QStringLiteral("India"));
+        Click(Control<QPushButton>("cmdBrowser"));
+        QVERIFY(boxes_.shown.isEmpty());
+        QCOMPARE(browser_.opened.size(), 1);
+        const QString query = QStringLiteral("Pune Maharashtra India Latitude Longitude");
+        QCOMPARE(browser_.opened[0], WebSearchUrl(query, config::kCoordinatesSite));
+        const QString sent =
+            QUrlQuery(browser_.opened[0]).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
+        QVERIFY2(sent.startsWith(query + u' '), qPrintable(sent));
+        QVERIFY(sent.contains(config::kCoordinatesSite));
+        // Nothing on the form changes.
+        QVERIFY(Box("txtLatD")->text().isEmpty());
+        QCOMPARE(Box("txtMCity")->text(), QStringLiteral("Pune"));
+    }
+
+    void searchTakesBlanksAsTyped() {
+        Box("txtMCity")->setText(QStringLiteral(" "));
+        Box("txtMState")->setText(QStringLiteral("Goa "));
+        Box("txtMCountry")->setText(QStringLiteral("India"));
+        Click(Control<QPushButton>("cmdBrowser"));
+        QVERIFY(boxes_.shown.isEmpty());
+        QCOMPARE(browser_.opened.size(), 1);
+        QCOMPARE(browser_.opened[0], WebSearchUrl(QStringLiteral("  Goa  India Latitude Longitude"),
+                                                  config::kCoordinatesSite));
+    }
+
+    void searchCannotBeSteeredByThePlaceText() {
+        QTest::keyClicks(Box("txtMCity"), QStringLiteral("A&B#top"));
+        QTest::keyClicks(Box("txtMState"), QStringLiteral("x?y=1"));
+        QTest::keyClicks(Box("txtMCountry"), QStringLiteral("100%"));
+        Click(Control<QPushButton>("cmdBrowser"));
+        QCOMPARE(browser_.opened.size(), 1);
+        const QUrl url = browser_.opened[0];
+        QVERIFY(url.isValid());
+        QVERIFY(!url.hasFragment());
+        const QUrlQuery query(url);
+        QCOMPARE(query.queryItems().size(), 1);  // no smuggled parameter
+        QVERIFY(query.queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded)
+                    .startsWith(QStringLiteral("A&B#top x?y=1 100% Latitude Longitude")));
+        const QByteArray sent = url.toEncoded();
+        QVERIFY2(sent.contains("%26") && sent.contains("%23") && sent.contains("%3F") &&
+                     sent.contains("%25"),
+                 sent.constData());
+        QCOMPARE(sent.count('#'), 0);
+        QCOMPARE(url.host(), QUrl(config::kSearchEngine).host());
+    }
+
+    // ---- what the pipeline reads ----
+
+    void currentEntriesReflectTheControls() {
+        QTest::keyClicks(Box("txtName"), QStringLiteral("rama"));
+        Control<QComboBox>("cboMonth")->setCurrentIndex(7);
+        Control<QComboBox>("cboDate")->setCurrentIndex(14);
+        Control<QComboBox>("cboYear")->setCurrentIndex(89);
+        Control<QComboBox>("cboHH")->setCurrentIndex(10);
+        Control<QComboBox>("cboMM")->setCurrentIndex(30);
+        Control<QComboBox>("cboSS")->setCurrentIndex(59);
+        QTest::keyClicks(Box("txtLatD"), QStringLiteral("28"));
+        QTest::keyClicks(Box("txtLatM"), QStringLiteral("39"));
+        QTest::keyClicks(Box("txtLonD"), QStringLiteral("77"));
+        QTest::keyClicks(Box("txtLonM"), QStringLiteral("13"));
+        Click(Control<QRadioButton>("optLat1"));
+        Click(Control<QRadioButton>("optLong1"));
+        Click(Control<QCheckBox>("chkDST"));
+        Control<QComboBox>("cmbTimeZone")->setCurrentIndex(34);
+        QTest::keyClicks(Box("txtMCity"), QStringLiteral("New Delhi"));
+        QTest::keyClicks(Box("txtMState"), QStringLiteral("Delhi"));
+        QTest::keyClicks(Box("txtMCountry"), QStringLiteral("India"));
+
+        const Entries e = form_->CurrentEntries();
+        QCOMPARE(e.name, std::string("RAMA"));
+        QCOMPARE(e.monthIndex, 7);
+        QCOMPARE(e.dayText, std::string("15"));
+        QCOMPARE(e.yearText, std::string("1990"));
+        QCOMPARE(e.hourText, std::string("10"));
+        QCOMPARE(e.minuteText, std::string("30"));
+        QCOMPARE(e.secondText, std::string("59"));
+        QCOMPARE(e.latDegText, std::string("28"));
+        QCOMPARE(e.latMinText, std::string("39"));
+        QCOMPARE(e.lonDegText, std::string("77"));
+        QCOMPARE(e.lonMinText, std::string("13"));
+        QVERIFY(!e.north);
+        QVERIFY(!e.east);
+        QVERIFY(e.dst);
+        QCOMPARE(e.zoneIndex, 34);
+        QCOMPARE(e.city, std::string("New Delhi"));
+        QCOMPARE(e.state, std::string("Delhi"));
+        QCOMPARE(e.country, std::string("India"));
+        // Each option pair holds exactly one selection.
+        QVERIFY(!Control<QRadioButton>("optLat0")->isChecked());
+        Click(Control<QRadioButton>("optLat0"));
+        QVERIFY(!Control<QRadioButton>("optLat1")->isChecked());
+        QVERIFY(form_->CurrentEntries().north);
+    }
+
+    void focusFollowsTheFailedEntry() {
+        const struct {
+            EntryField field;
+            const char* box;
+        } fields[] = {{EntryField::Name, "txtName"},
+                      {EntryField::LatDeg, "txtLatD"},
+                      {EntryField::LatMin, "txtLatM"},
+                      {EntryField::LonDeg, "txtLonD"},
+                      {EntryField::LonMin, "txtLonM"}};
+        for (const auto& f : fields) {
+            Box("txtMCity")->setFocus();
+            form_->FocusField(f.field);
+            QCOMPARE(QApplication::focusWidget(), Box(f.box));
+        }
+    }
+
+    // ---- commands ----
+
+    void menusHoldTheirEntries() {
+        QStringList bar;
+        for (QAction* a : form_->menuBar()->actions()) bar << a->text();
+        QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", config::kPromotionMenuText}));
+
+        auto entries = [](QMenu* menu) {
+            QStringList all;
+            for (QAction* a : menu->actions())
+                all << (a->isSeparator() ? QStringLiteral("-")
+                                         : a->objectName() + u'=' + a->text());
+            return all;
+        };
+        const QList<QAction*> top = form_->menuBar()->actions();
+        QCOMPARE(entries(top[0]->menu()),
+                 (QStringList{"mnuNext=Get My Ghati Lagna", "mnuExit=E&xit"}));
+        QCOMPARE(entries(top[1]->menu()),
+                 (QStringList{"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "-",
+                              "mnuUpdate=Check for Software &Update", "-",
+                              "mnuAbout=&About Software"}));
+        QCOMPARE(top[2]->objectName(), QStringLiteral("mnuDonate"));
+        QCOMPARE(top[3]->objectName(), QStringLiteral("mkmoney"));
+        QVERIFY(!top[2]->menu());
+        QVERIFY(!top[3]->menu());
+    }
+
+    void commandsReachTheProgram() {
+        QSignalSpy chart(form_.get(), &FrmMain::chartRequested);
+        QSignalSpy exit(form_.get(), &FrmMain::exitRequested);
+        QSignalSpy about(form_.get(), &FrmMain::aboutRequested);
+        Click(Control<QPushButton>("cmdRashi"));
+        Action("mnuNext")->trigger();
+        QCOMPARE(chart.size(), 2);
+        Action("mnuAbout")->trigger();
+        QCOMPARE(about.size(), 1);
+        Action("mnuExit")->trigger();
+        QCOMPARE(exit.size(), 1);
+        // The close box asks the program to end; the form itself stays until it does.
+        QVERIFY(!form_->close());
+        QCOMPARE(exit.size(), 2);
+        QVERIFY(form_->isVisible());
+        QCOMPARE(chart.size() + about.size(), 3);
+        QVERIFY(browser_.opened.isEmpty());
+    }
+
+    void closingWhileExitingIsLetThrough() {
+        int requests = 0;
+        connect(form_.get(), &FrmMain::exitRequested, form_.get(), [&] {
+            ++requests;
+            form_->close();  // the program ending closes its windows
+        });
+        Action("mnuExit")->trigger();
+        QCOMPARE(requests, 1);
+        QVERIFY(!form_->isVisible());
+        // From the close box: one request, no second round from the program's own close.
+        form_->show();
+        form_->close();
+        QCOMPARE(requests, 2);
+    }
+
+    void linksOpenTheirPages() {
+        const auto site = [](const QString& base, const QString& path) {
+            return QUrl(base + path);
+        };
+        Action("mnuOnline")->trigger();
+        Action("mnuVisit")->trigger();
+        Action("mnuUpdate")->trigger();
+        Action("mnuDonate")->trigger();
+        Action("mkmoney")->trigger();
+        Click(Control<QLabel>("Label61"));
+        Click(Control<QLabel>("lblCobrand"));
+        Click(Control<QLabel>("lblFullBrand"));
+        const QList<QUrl> expected = {
+            site(config::kProductSite, config::kOnlineHelpPath),
+            QUrl(config::kMakerHome),
+            site(config::kProductSite, config::kDownloadPath),
+            site(config::kMakerHelpSite, config::kDonatePath),
+            site(config::kMakerHelpSite, config::kFullBrandPath),
+            QUrl(config::kMakerHome),
+            site(config::kMakerHelpSite, config::kCoBrandPath),
+            site(config::kMakerHelpSite, config::kFullBrandPath)};
+        QCOMPARE(browser_.opened, expected);
+        // In the band the front label is the one a click reaches.
+        QWidget* band = Control<QGroupBox>("Frame5");
+        QCOMPARE(band->childAt(Control<QLabel>("lblCobrand")->geometry().center()),
+                 Control<QLabel>("lblCobrand"));
+        QCOMPARE(Control<QLabel>("Label61")->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(Control<QLabel>("lblCobrand")->font().underline());
+    }
+
+    // ---- look ----
+
+    void controlsSitAtTheirPlaces() {
+        QCOMPARE(Box("txtName")->geometry(), TwipRect(1320, 480, 3615, 285));
+        QCOMPARE(Control<QComboBox>("cmbTimeZone")->geometry(), TwipRect(120, 480, 4335, 315));
+        QCOMPARE(Box("txtLonD")->geometry(), TwipRect(120, 240, 495, 285));
+        QCOMPARE(Control<QPushButton>("cmdRashi")->geometry(), TwipRect(120, 3240, 9585, 495));
+        QCOMPARE(Control<QGroupBox>("Frame4")->geometry(), TwipRect(7560, 2040, 2175, 975));
+        QCOMPARE(Control<QPushButton>("cmdBrowser")->text(),
+                 QStringLiteral("Click for Latitude && Longitude"));
+        QCOMPARE(Control<QGroupBox>("Frame6")->title(), QStringLiteral("Personal Details"));
+        QVERIFY(Control<QGroupBox>("Frame1")->title().isEmpty());
+
+        // Inside every frame, nothing overlaps and nothing sticks out (the two promotional
+        // labels share their place on purpose).
+        for (QGroupBox* frame : form_->findChildren<QGroupBox*>()) {
+            QList<QWidget*> kids;
+            for (QObject* o : frame->children()) {
+                auto* w = qobject_cast<QWidget*>(o);
+                if (w && !w->isWindow() && w->objectName() != QStringLiteral("lblFullBrand"))
+                    kids << w;
+            }
+            for (int i = 0; i < kids.size(); ++i) {
+                QVERIFY2(frame->rect().contains(kids[i]->geometry()),
+                         qPrintable(kids[i]->objectName()));
+                for (int j = i + 1; j < kids.size(); ++j) {
+                    // Neighbouring frames share their one-pixel edge.
+                    const QRect common = kids[i]->geometry() & kids[j]->geometry();
+                    QVERIFY2(common.width() <= 1 || common.height() <= 1,
+                             qPrintable(kids[i]->objectName() + " / " + kids[j]->objectName()));
+                }
+            }
+        }
+        // Captions fit their text.
+        for (QLabel* label : form_->findChildren<QLabel*>()) {
+            if (label->wordWrap()) continue;
+            QVERIFY2(label->width() >= label->sizeHint().width(),
+                     qPrintable(label->objectName()));
+        }
+    }
+
+    void fontsFollowTheForm() {
+        QVERIFY(Control<QPushButton>("cmdRashi")->font().bold());
+        QVERIFY(!Control<QPushButton>("cmdBrowser")->font().bold());
+        QVERIFY(Control<QGroupBox>("Frame2")->font().bold());
+        QVERIFY(!Box("txtMCity")->font().bold());
+        QVERIFY(!Control<QLabel>("Label54")->font().bold());
+        const QFont headline = Control<QLabel>("Label2")->font();
+        QVERIFY(headline.bold());
+        QCOMPARE(headline.pointSizeF(), 9.75);
+        QCOMPARE(Box("txtName")->font().pointSizeF(), 8.25);
+        QVERIFY(Control<QLabel>("lblCobrand")->font().bold());
+        QVERIFY(Control<QLabel>("lblFullBrand")->font().bold());
+    }
+};
+
+QTEST_MAIN(EntryFormTest)
+#include "entry_form_test.moc"
