@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-
 namespace kalodaya {
 namespace {
 constexpr std::string_view kDegreeSign = "\xC2\xB0";  // U+00B0, two bytes in UTF-8
@@ -25,7 +24,10 @@ double Normalize360(double a) {
 
 double ReduceToTwoPi(double a) {
     const double q = a / kTwoPi;
-    double r = (q - std::trunc(q)) * kTwoPi;
+    // Fix(q): truncation toward zero (a conversion while the value fits).
+    const double whole =
+        std::fabs(q) < 9.0e18 ? static_cast<double>(static_cast<long long>(q)) : std::trunc(q);
+    double r = (q - whole) * kTwoPi;
     if (r < 0) r += kTwoPi;
     return r;
 }
@@ -87,11 +89,6 @@ char* WriteWhole(char* p, char* end, double value) {
     return std::to_chars(p, end, n).ptr;
 }
 
-// Int (floor) of a non-negative number: truncation, by a conversion while it fits.
-double FloorOfNonNegative(double x) {
-    return x < 9.0e18 ? static_cast<double>(static_cast<long long>(x)) : std::floor(x);
-}
-
 char* WriteText(char* p, std::string_view text) {
     for (char ch : text) *p++ = ch;
     return p;
@@ -106,13 +103,21 @@ struct SignDms {
 SignDms SplitSignDms(double x) {
     x = std::fabs(x);
     if (!std::isfinite(x)) return {0, 0, 0, 0, false};
-    double d = FloorOfNonNegative(x);
-    const double m = 60 * (x - d);
-    const double mi = FloorOfNonNegative(m);
-    const double s = FloorOfNonNegative(60 * (m - mi));
-    const double k = FloorOfNonNegative(d / 30);  // sign index
-    if (d >= 30) d -= 30 * k;                    // "subtract 30 while D >= 30", exactly
-    return {d, mi, s, k, true};
+    if (x >= 9.0e18) {  // beyond whole numbers that convert: the Part's steps in doubles
+        double d = std::floor(x);
+        const double m = 60 * (x - d);
+        const double mi = std::floor(m);
+        const double k = std::floor(d / 30);
+        d = std::fmod(d, 30.0);
+        return {d, mi, std::floor(60 * (m - mi)), k, true};
+    }
+    const auto whole = static_cast<long long>(x);  // Int, x >= 0
+    const double m = 60 * (x - static_cast<double>(whole));
+    const auto mi = static_cast<long long>(m);
+    const auto s = static_cast<long long>(60 * (m - static_cast<double>(mi)));
+    const long long k = whole / 30;  // sign index; D less 30 while D >= 30 is whole - 30 k
+    return {static_cast<double>(whole - 30 * k), static_cast<double>(mi), static_cast<double>(s),
+            static_cast<double>(k), true};
 }
 
 std::string_view SignCode(double k) {
@@ -132,12 +137,6 @@ size_t SignDmsChars(const SignDms& v, char* buf) {
     p = WriteText(p, "\" ");
     p = WriteText(p, SignCode(v.k));
     return static_cast<size_t>(p - buf);
-}
-
-// Two digits of a number below 100 with a leading zero, as FormatPlanetLabel pads them.
-char* WriteTwoDigits(char* p, char* end, double value) {
-    if (value < 10) *p++ = '0';
-    return WriteWhole(p, end, value);
 }
 
 // Blanks trimmed from both ends (VB's Trim: the space character only).
@@ -193,20 +192,47 @@ void FormatSignDmsInto(double x, std::string& out) {
 
 void FormatLongitudeTexts(double x, std::string& dms, std::string& label) {
     const SignDms v = SplitSignDms(x);
-    char buf[64] = {};
-    const size_t n = SignDmsChars(v, buf);
-    dms.assign(buf, n);
-    if (!v.ok || v.k >= 12) {  // no sign code: the label reads the text's last characters
+    if (!v.ok || v.k >= 12 || v.m >= 100 || v.s >= 100) {
+        // No sign code (the label then reads the text's last characters), or no number.
+        FormatSignDmsInto(x, dms);
         FormatPlanetLabelInto(dms, label);
         return;
     }
-    char* const end = buf + 64;
-    char* p = WriteTwoDigits(buf, end, v.d);
+    const int deg = static_cast<int>(v.d), min = static_cast<int>(v.m), sec = static_cast<int>(v.s);
+    const char* const code = kSignCodeString.data() + static_cast<size_t>(v.k) * 3;
+    // D° M' S" code, each number without leading zeros, written in place.
+    const auto digits = [](int n) { return n >= 10 ? 2 : 1; };
+    dms.resize(static_cast<size_t>(digits(deg) + digits(min) + digits(sec) + 10));
+    char* p = dms.data();
+    const auto put = [&p](int n) {
+        if (n >= 10) *p++ = static_cast<char>('0' + n / 10);
+        *p++ = static_cast<char>('0' + n % 10);
+    };
+    put(deg);
+    *p++ = kDegreeSign[0];
+    *p++ = kDegreeSign[1];
     *p++ = ' ';
-    p = WriteText(p, SignCode(v.k));
+    put(min);
+    *p++ = '\'';
     *p++ = ' ';
-    p = WriteTwoDigits(p, end, v.m);
-    label.assign(buf, static_cast<size_t>(p - buf));
+    put(sec);
+    *p++ = '"';
+    *p++ = ' ';
+    *p++ = code[0];
+    *p++ = code[1];
+    *p++ = code[2];
+    // DD code MM: two digits each (the numbers are below 100 here).
+    label.resize(9);
+    char* q = label.data();
+    q[0] = static_cast<char>('0' + deg / 10);
+    q[1] = static_cast<char>('0' + deg % 10);
+    q[2] = ' ';
+    q[3] = code[0];
+    q[4] = code[1];
+    q[5] = code[2];
+    q[6] = ' ';
+    q[7] = static_cast<char>('0' + min / 10);
+    q[8] = static_cast<char>('0' + min % 10);
 }
 
 std::string FormatPlanetLabel(std::string_view t) {

@@ -7,21 +7,38 @@
 
 namespace kalodaya {
 
+namespace {
+// Int(a / b) for a whole a and a positive b: the floor of the quotient.
+long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && (a < 0)); }
+}  // namespace
+
 double JulianDayNumber(int month, int day, int year) {
-    const double m = month + 12.0 * (year + 4800.0) - 3;
-    const double s = 2 * (m - 12 * std::floor(m / 12)) + 7;
-    double j = std::floor((365 * m + s) / 12) + day + std::floor(m / 48) - 32083;
-    if (j > 2299171) j = j + std::floor(m / 4800) - std::floor(m / 1200) + 38;
-    return j;
+    // All terms are whole numbers, so the Part's steps are done in integers.
+    const long long m = month + 12LL * (year + 4800LL) - 3;
+    const long long s = 2 * (m - 12 * FloorDiv(m, 12)) + 7;
+    long long j = FloorDiv(365 * m + s, 12) + day + FloorDiv(m, 48) - 32083;
+    if (j > 2299171) j = j + FloorDiv(m, 4800) - FloorDiv(m, 1200) + 38;
+    return static_cast<double>(j);
 }
 
 double DayNumberJ2000(int year, int month, int day, int hour, int minute) {
-    const double y = year, mo = month;
-    return 367 * y - std::floor(7 * (y + std::floor((mo + 9) / 12)) / 4) +
-           std::floor(275 * mo / 9) + day - 730531.5 + (hour + minute / 60.0) / 24;
+    const long long y = year, mo = month;
+    const long long whole = 367 * y - FloorDiv(7 * (y + FloorDiv(mo + 9, 12)), 4) +
+                            FloorDiv(275 * mo, 9) + day;
+    return static_cast<double>(whole) - 730531.5 + (hour + minute / 60.0) / 24;
 }
 
 double DayNumberJ2000(const DateTime& ut) {
+    // From 1 March 1900 to 28 February 2100 the formula counts the days exactly, so the day
+    // count of the date-time itself gives the same value without splitting it into a calendar
+    // date (the tests compare the two over the whole range).
+    static const DateTime kExactFrom = DateTime::FromCivil(1900, 3, 1);
+    static const DateTime kExactUntil = DateTime::FromCivil(2100, 3, 1);
+    static const DateTime kJ2000Date = DateTime::FromCivil(2000, 1, 1);
+    if (ut >= kExactFrom && ut < kExactUntil) {
+        const double days = static_cast<double>(DateTime::DaysBetween(kJ2000Date, ut));
+        return days - 0.5 + (ut.Hour() + ut.Minute() / 60.0) / 24;
+    }
     return DayNumberJ2000(ut.Year(), ut.Month(), ut.Day(), ut.Hour(), ut.Minute());
 }
 

@@ -75,8 +75,12 @@ double MoonTropicalLongitude(double t) {
     const Multiples<2> fn(f);
     double sum = 0;
     for (const LunarTerm& term : kLongitudeTerms) {
-        const Phasor arg = dn[term.d] * mn[term.m] * mpn[term.mp] * fn[term.f];
-        double value = term.coefficient * arg.s;
+        Phasor sun = dn[term.d];  // d*D + m*M
+        if (term.m != 0) sun = sun * mn[term.m];
+        Phasor moon = mpn[term.mp];  // mp*M' + f*F
+        if (term.f != 0) moon = moon * fn[term.f];
+        const double sine = sun.s * moon.c + sun.c * moon.s;  // of the sum of the two
+        double value = term.coefficient * sine;
         if (term.e) value *= e;
         sum += value;
     }
