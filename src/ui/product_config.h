@@ -18,4 +18,25 @@ inline const QString kFullBrandPath = QStringLiteral("/fully-branded.html");
 inline const QString kSearchEngine = QStringLiteral("https://duckduckgo.com/");
 inline const QString kCoordinatesSite = QStringLiteral("www.latlong.net");
 
+// The maker's promotional captions: the entry form's forum line (Label61) and its promotional
+// band (lblFullBrand, lblCobrand), and the promotional top-level menu entry of both windows.
+inline const QString kForumPromotion =
+    QStringLiteral("Talk about your chart with other users in our free astrology forum");
+inline const QString kFullBrandPromotion =
+    QStringLiteral("Sell this software under your own brand with our fully branded edition");
+inline const QString kCoBrandPromotion =
+    QStringLiteral("Put your name and web address on this software with our co-branded edition");
+inline const QString kPromotionMenuText = QStringLiteral("&Make Money");
+
+// The results window's header (Label5 promotion, Label6 site link), the link in the chart's
+// centre (Label7), the frame's bottom-bar link (Label10) and the About box's links.
+inline const QString kResultsPromotion = QStringLiteral("More astrology software");
+inline const QString kMakerSiteCaption = QStringLiteral("kalodaya.example.org");
+inline const QString kChartCentreCaption = QStringLiteral("Visit us online");
+inline const QString kFramePromotion =
+    QStringLiteral("Sell this software under your own brand");
+inline const QString kAboutCoBrandLine =
+    QStringLiteral("Want this software with your own name and logo?");
+inline const QString kAboutCoBrandLink = QStringLiteral("Click here to learn more");
+
 }  // namespace kalodaya::ui::config
