@@ -9,7 +9,9 @@ namespace kalodaya {
 
 namespace {
 // Int(a / b) for a whole a and a positive b: the floor of the quotient.
-long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && (a < 0)); }
+long long FloorDiv(long long a, long long b) {
+    return a / b - ((a % b != 0) && (a < 0));
+}
 }  // namespace
 
 double JulianDayNumber(int month, int day, int year) {
@@ -23,8 +25,8 @@ double JulianDayNumber(int month, int day, int year) {
 
 double DayNumberJ2000(int year, int month, int day, int hour, int minute) {
     const long long y = year, mo = month;
-    const long long whole = 367 * y - FloorDiv(7 * (y + FloorDiv(mo + 9, 12)), 4) +
-                            FloorDiv(275 * mo, 9) + day;
+    const long long whole =
+        367 * y - FloorDiv(7 * (y + FloorDiv(mo + 9, 12)), 4) + FloorDiv(275 * mo, 9) + day;
     return static_cast<double>(whole) - 730531.5 + (hour + minute / 60.0) / 24;
 }
 
@@ -70,8 +72,7 @@ std::optional<DateTime> ReadCalendarMoment(std::string_view monthName, std::stri
     for (int i = 0; i < 12; ++i) {
         if (kMonthNames[i] == monthName) month = i + 1;
     }
-    const auto d = ToInteger(day), y = ToInteger(year), h = ToInteger(hour),
-               mi = ToInteger(minute);
+    const auto d = ToInteger(day), y = ToInteger(year), h = ToInteger(hour), mi = ToInteger(minute);
     if (month == 0 || !d || !y || !h || !mi) return std::nullopt;
     return CalendarMoment(*y, month, *d, *h, *mi);
 }

@@ -52,6 +52,8 @@ inline double CenturiesFrom2000(double jd, double ut) {
     return (jd - 2451545 - 0.5 + ut / 24) / 36525;
 }
 // Julian centuries from J2000.0 of a DayNumberJ2000 value (Part 3.3).
-inline double CenturiesFromDayNumber(double d) { return d / 36525; }
+inline double CenturiesFromDayNumber(double d) {
+    return d / 36525;
+}
 
 }  // namespace kalodaya

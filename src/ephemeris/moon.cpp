@@ -21,18 +21,18 @@ struct LunarTerm {
 // The first 25 terms, in their published order, of the table of periodic terms for the Moon's
 // longitude (J. Meeus, Astronomical Algorithms).
 constexpr LunarTerm kLongitudeTerms[25] = {
-    {+6.288774, 0, 0, 1, 0, false},   {+1.274027, 2, 0, -1, 0, false},
-    {+0.658314, 2, 0, 0, 0, false},   {+0.213618, 0, 0, 2, 0, false},
-    {-0.185116, 0, 1, 0, 0, true},    {-0.114332, 0, 0, 0, 2, false},
-    {+0.058793, 2, 0, -2, 0, false},  {+0.057066, 2, -1, -1, 0, true},
-    {+0.053322, 2, 0, 1, 0, false},   {+0.045758, 2, -1, 0, 0, true},
-    {-0.040923, 0, 1, -1, 0, true},   {-0.034720, 1, 0, 0, 0, false},
-    {-0.030383, 0, 1, 1, 0, true},    {+0.015327, 2, 0, 0, -2, false},
-    {-0.012528, 0, 0, 1, 2, false},   {+0.010980, 0, 0, 1, -2, false},
-    {+0.010675, 4, 0, -1, 0, false},  {+0.010034, 0, 0, 3, 0, false},
-    {+0.008548, 4, 0, -2, 0, false},  {-0.007888, 2, 1, -1, 0, true},
-    {-0.006766, 2, 1, 0, 0, true},    {-0.005163, 1, 0, -1, 0, false},
-    {+0.004987, 1, 1, 0, 0, true},    {+0.004036, 2, -1, 1, 0, true},
+    {+6.288774, 0, 0, 1, 0, false},  {+1.274027, 2, 0, -1, 0, false},
+    {+0.658314, 2, 0, 0, 0, false},  {+0.213618, 0, 0, 2, 0, false},
+    {-0.185116, 0, 1, 0, 0, true},   {-0.114332, 0, 0, 0, 2, false},
+    {+0.058793, 2, 0, -2, 0, false}, {+0.057066, 2, -1, -1, 0, true},
+    {+0.053322, 2, 0, 1, 0, false},  {+0.045758, 2, -1, 0, 0, true},
+    {-0.040923, 0, 1, -1, 0, true},  {-0.034720, 1, 0, 0, 0, false},
+    {-0.030383, 0, 1, 1, 0, true},   {+0.015327, 2, 0, 0, -2, false},
+    {-0.012528, 0, 0, 1, 2, false},  {+0.010980, 0, 0, 1, -2, false},
+    {+0.010675, 4, 0, -1, 0, false}, {+0.010034, 0, 0, 3, 0, false},
+    {+0.008548, 4, 0, -2, 0, false}, {-0.007888, 2, 1, -1, 0, true},
+    {-0.006766, 2, 1, 0, 0, true},   {-0.005163, 1, 0, -1, 0, false},
+    {+0.004987, 1, 1, 0, 0, true},   {+0.004036, 2, -1, 1, 0, true},
     {+0.003994, 2, 0, 2, 0, false},
 };
 
@@ -75,11 +75,11 @@ double MoonTropicalLongitude(double t) {
     const Multiples<2> fn(f);
     double sum = 0;
     for (const LunarTerm& term : kLongitudeTerms) {
-        Phasor sun = dn[term.d];  // d*D + m*M
-        if (term.m != 0) sun = sun * mn[term.m];
-        Phasor moon = mpn[term.mp];  // mp*M' + f*F
-        if (term.f != 0) moon = moon * fn[term.f];
-        const double sine = sun.s * moon.c + sun.c * moon.s;  // of the sum of the two
+        Phasor dm = dn[term.d];  // d*D + m*M
+        if (term.m != 0) dm = dm * mn[term.m];
+        Phasor mf = mpn[term.mp];  // mp*M' + f*F
+        if (term.f != 0) mf = mf * fn[term.f];
+        const double sine = dm.s * mf.c + dm.c * mf.s;  // of the sum of the two
         double value = term.coefficient * sine;
         if (term.e) value *= e;
         sum += value;
@@ -106,7 +106,8 @@ void ComputeMoon(AppState& state) {
     state.chart.MoonSidereal = s;
     FormatSignDmsInto(s, state.ephemeris.MoonText);
     // An index outside the table leaves the start as it was (the statement fails in the Part).
-    if (const int k = NakshatraIndex(s); k >= 0) state.chart.MoonNakshatraStart = kNakshatraStartTable[k];
+    if (const int k = NakshatraIndex(s); k >= 0)
+        state.chart.MoonNakshatraStart = kNakshatraStartTable[k];
 }
 
 }  // namespace kalodaya

@@ -18,10 +18,10 @@ struct ElementRow {
 };
 
 constexpr ElementRow kElementTable[kElementBodyCount] = {
-    {0.38709893, +0.00000066, 0.20563069, +0.00002527, 7.00487, -23.51, 48.33167, -446.30,
-     77.45645, +573.57, 252.25084, +538101628.29},
-    {0.72333199, +0.00000092, 0.00677323, -0.00004938, 3.39471, -2.86, 76.68069, -996.89,
-     131.53298, -108.80, 181.97973, +210664136.06},
+    {0.38709893, +0.00000066, 0.20563069, +0.00002527, 7.00487, -23.51, 48.33167, -446.30, 77.45645,
+     +573.57, 252.25084, +538101628.29},
+    {0.72333199, +0.00000092, 0.00677323, -0.00004938, 3.39471, -2.86, 76.68069, -996.89, 131.53298,
+     -108.80, 181.97973, +210664136.06},
     {1.00000011, -0.00000005, 0.01671022, -0.00003804, 0.00005, -46.94, -11.26064, -18228.25,
      102.94719, +1198.28, 100.46435, +129597740.63},
     {1.52366231, -0.00007221, 0.09341233, +0.00011902, 1.85061, -25.47, 49.57854, -1020.19,
@@ -45,7 +45,9 @@ struct Heliocentric {
 struct Phasor {
     double c, s;
 };
-Phasor PhasorOf(double angle) { return {std::cos(angle), std::sin(angle)}; }
+Phasor PhasorOf(double angle) {
+    return {std::cos(angle), std::sin(angle)};
+}
 // The phasor of the sum of the two angles.
 Phasor Rotate(const Phasor& a, const Phasor& b) {
     return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s};
@@ -79,7 +81,8 @@ OrbitPoint SolveOrbit(const Elements& el) {
         // series to the 9th power is exact in double precision below 0.01), else computed.
         if (std::fabs(step) < 0.01) {
             const double s2 = step * step;
-            const double sinStep = step * (1 - s2 / 6 * (1 - s2 / 20 * (1 - s2 / 42 * (1 - s2 / 72))));
+            const double sinStep =
+                step * (1 - s2 / 6 * (1 - s2 / 20 * (1 - s2 / 42 * (1 - s2 / 72))));
             const double cosStep = 1 - s2 / 2 * (1 - s2 / 12 * (1 - s2 / 30 * (1 - s2 / 56)));
             const double sinNext = sinE0 * cosStep + cosE0 * sinStep;
             cosE0 = cosE0 * cosStep - sinE0 * sinStep;
@@ -162,7 +165,9 @@ double MeanNodeLongitude(double d) {
     return ReduceToTwoPi(n * kDegToRad) * 180 / 3.1416 - 1;
 }
 
-double RahuLongitude(double node, double correction) { return Sidereal(node, correction); }
+double RahuLongitude(double node, double correction) {
+    return Sidereal(node, correction);
+}
 
 double KetuLongitude(double rahu) {
     double k = rahu + 180;
@@ -195,7 +200,7 @@ void ComputePlanets(AppState& state) {
 
     // The Earth's position is the same for every body of the run: computed once.
     auto& pos = c.PlanetPosText;
-    static constexpr Body kLabelOfRow[kElementBodyCount] = {Mercury, Venus, Sun,
+    static constexpr Body kLabelOfRow[kElementBodyCount] = {Mercury, Venus,   Sun,
                                                             Mars,    Jupiter, Saturn};
     const Heliocentric earth = EarthPosition(d);
     for (int body = 0; body < kElementBodyCount; ++body) {

@@ -70,10 +70,23 @@ double LoopNegative(double a) {
 }
 
 TEST(EphemerisAngles, OneStepReductionsEqualTheLoops) {
-    const double samples[] = {0,      360,     720,     -360,    -720,      359.999999999,
-                              360.0000001, -0.0000001, 1e-300, -1e-300, 65123.456789,
-                              -48912.123456789, 481267.88134236 * 1.5, -481267.88134236,
-                              32617.901234, 1080, -1080.5};
+    const double samples[] = {0,
+                              360,
+                              720,
+                              -360,
+                              -720,
+                              359.999999999,
+                              360.0000001,
+                              -0.0000001,
+                              1e-300,
+                              -1e-300,
+                              65123.456789,
+                              -48912.123456789,
+                              481267.88134236 * 1.5,
+                              -481267.88134236,
+                              32617.901234,
+                              1080,
+                              -1080.5};
     for (double a : samples) {
         EXPECT_EQ(SubtractWhileAtLeast360(a), LoopAtLeast360(a)) << a;
         EXPECT_EQ(SubtractWhileAbove360(a), LoopAbove360(a)) << a;
@@ -102,7 +115,7 @@ TEST(EphemerisAngles, OneStepReductionsEqualTheLoops) {
             ASSERT_EQ(AddWhileNegative(a), LoopNegative(a)) << a;
         }
     }
-    EXPECT_EQ(AddWhileNegative(-1e-300), 360);  // as the loop: the addition rounds to 360
+    EXPECT_EQ(AddWhileNegative(-1e-300), 360);   // as the loop: the addition rounds to 360
     EXPECT_EQ(SubtractWhileAbove360(720), 360);  // exactly 360 stays 360
     EXPECT_EQ(SubtractWhileAtLeast360(720), 0);
     EXPECT_EQ(SubtractWhileAtLeast360(-10), -10);  // a negative angle is not raised

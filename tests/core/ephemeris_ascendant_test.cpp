@@ -93,7 +93,8 @@ TEST(EphemerisAscendant, TropicalBelowTheAyanamsaWrapsOnce) {
         b.BirthMinute = static_cast<int16_t>(minutes % 60);
         ComputeAscendant(state);
         const double t = CenturiesFrom1900(JulianDayNumber(1, 1, 2000), minutes / 60.0);
-        const double tropical = TropicalAscendant(LocalSiderealDegrees(minutes / 60.0, t, 0), t, 20);
+        const double tropical =
+            TropicalAscendant(LocalSiderealDegrees(minutes / 60.0, t, 0), t, 20);
         const double correction = state.ephemeris.AyanamsaCorrection;
         if (tropical < -correction) {
             ++found;

@@ -40,11 +40,11 @@ TEST(EphemerisCalendar, DayNumberJ2000) {
 }
 
 TEST(EphemerisCalendar, DayNumberOfADateTimeIsTheFormula) {
-    // Every day from 1850 to 2150 at a few clock times: the date-time overload gives the
+    // Every day from 1850 to 2150, first and last minute: the date-time overload gives the
     // formula's value, inside and outside the range where the formula is exact.
     for (DateTime day = DateTime::FromCivil(1850, 1, 1); day < DateTime::FromCivil(2150, 1, 1);
          day = day.AddDays(1)) {
-        for (int minutes : {0, 1, 719, 720, 1439}) {
+        for (int minutes : {0, 1439}) {
             const DateTime t = day.AddMinutes(minutes);
             ASSERT_EQ(DayNumberJ2000(t),
                       DayNumberJ2000(t.Year(), t.Month(), t.Day(), t.Hour(), t.Minute()))

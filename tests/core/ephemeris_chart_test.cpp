@@ -1,11 +1,11 @@
 // The ephemeris stages inside a whole chart request and in kalodaya-chart's output.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
-#include <sys/wait.h>
 
 #include "core/chart_pipeline.h"
 #include "ephemeris_fixtures.h"

@@ -76,8 +76,8 @@ TEST(EphemerisMoon, TropicalBelowTheAyanamsaWrapsOnce) {
             state.birth.BirthDay = static_cast<int16_t>(day);
             state.birth.BirthHour = static_cast<int16_t>(hour);
             ComputeMoon(state);
-            const double t =
-                CenturiesFrom2000(JulianDayNumber(8, day, 1990), UniversalTimeByZone(state.birth).ut);
+            const double t = CenturiesFrom2000(JulianDayNumber(8, day, 1990),
+                                               UniversalTimeByZone(state.birth).ut);
             const double tropical = MoonTropicalLongitude(t);
             const double c = AyanamsaCorrection2000(t);
             ASSERT_GE(state.chart.MoonSidereal, 0);

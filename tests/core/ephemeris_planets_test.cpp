@@ -106,7 +106,8 @@ TEST(EphemerisPlanets, TrueAnomalyAtPerihelionAndAphelion) {
         EXPECT_LT(v, kTwoPi);
         EXPECT_GT(v, 1);  // ahead of the mean anomaly in the first half of the orbit
     }
-    EXPECT_NEAR(TrueAnomaly(kTwoPi - 1e-9, 0.2), kTwoPi - 1e-9 * 1.2 * 1.2 / std::sqrt(1 - 0.04), 1e-6);
+    EXPECT_NEAR(TrueAnomaly(kTwoPi - 1e-9, 0.2), kTwoPi - 1e-9 * 1.2 * 1.2 / std::sqrt(1 - 0.04),
+                1e-6);
 }
 
 TEST(EphemerisPlanets, OrbitalElementsAtJ2000AndACenturyLater) {
@@ -131,8 +132,10 @@ double LiteralGeocentricLongitude(int body, double d) {
         v = TrueAnomaly(ReduceToTwoPi(el.l - el.varpi), el.e);
         r = el.a * (1 - el.e * el.e) / (1 + el.e * std::cos(v));
         const double u = v + el.varpi - el.omega;
-        x = r * (std::cos(el.omega) * std::cos(u) - std::sin(el.omega) * std::sin(u) * std::cos(el.i));
-        y = r * (std::sin(el.omega) * std::cos(u) + std::cos(el.omega) * std::sin(u) * std::cos(el.i));
+        x = r *
+            (std::cos(el.omega) * std::cos(u) - std::sin(el.omega) * std::sin(u) * std::cos(el.i));
+        y = r *
+            (std::sin(el.omega) * std::cos(u) + std::cos(el.omega) * std::sin(u) * std::cos(el.i));
     }
     double lambda = QuadrantArctan(y - ye, x - xe) * 180 / 3.14159265358979;
     while (lambda > 360) lambda -= 360;
@@ -141,9 +144,9 @@ double LiteralGeocentricLongitude(int body, double d) {
 }
 
 TEST(EphemerisPlanets, GeocentricLongitudeAgreesWithTheLiteralSteps) {
-    // 1901 to 2050 every 1.7 days, all six rows: the same longitude to 1e-9 degrees.
+    // 1901 to 2050 every 5.3 days, all six rows: the same longitude to 1e-9 degrees.
     double worst = 0;
-    for (double d = -36160; d < 18630; d += 1.7) {
+    for (double d = -36160; d < 18630; d += 5.3) {
         for (int body = 0; body < kElementBodyCount; ++body) {
             const double a = GeocentricLongitude(body, d), b = LiteralGeocentricLongitude(body, d);
             const double gap = std::min(std::fabs(a - b), 360 - std::fabs(a - b));
@@ -151,7 +154,7 @@ TEST(EphemerisPlanets, GeocentricLongitudeAgreesWithTheLiteralSteps) {
             ASSERT_LT(gap, 1e-9) << body << " " << d;
         }
     }
-    EXPECT_LT(worst, 1e-9);
+    RecordProperty("worst_gap_arcsec", ::testing::PrintToString(worst * 3600));
 }
 
 TEST(EphemerisPlanets, GeocentricLongitudesStayInRange) {
@@ -266,8 +269,8 @@ TEST(EphemerisPlanets, ReferenceSunriseRun) {
     // The Moon and the ascendant are rebuilt from their birth-moment texts.
     EXPECT_EQ(pos[Moon], birthPositions[Moon]);
     EXPECT_EQ(pos[Asc], birthPositions[Asc]);
-    EXPECT_EQ(pos[Rahu], FormatPlanetLabel(FormatSignDms(
-                             RahuLongitude(MeanNodeLongitude(d), correction))));
+    EXPECT_EQ(pos[Rahu],
+              FormatPlanetLabel(FormatSignDms(RahuLongitude(MeanNodeLongitude(d), correction))));
 }
 
 TEST(EphemerisPlanets, ReferenceSunriseTakesOffTheHourItsClockTimeCarries) {

@@ -63,14 +63,14 @@ constexpr Place kPlaces[] = {
 };
 
 enum Row { kSun, kMoon, kMercury, kVenus, kMars, kJupiter, kSaturn, kNode, kAsc, kRowCount };
-constexpr const char* kRowNames[kRowCount] = {"Sun",     "Moon",   "Mercury",   "Venus",
-                                              "Mars",    "Jupiter", "Saturn",   "Mean node (Rahu)",
+constexpr const char* kRowNames[kRowCount] = {"Sun",      "Moon",    "Mercury", "Venus",
+                                              "Mars",     "Jupiter", "Saturn",  "Mean node (Rahu)",
                                               "Ascendant"};
 constexpr Body kRowBody[kRowCount] = {Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu, Asc};
 constexpr int kSweBody[kRowCount] = {SE_SUN,     SE_MOON,   SE_MERCURY,   SE_VENUS, SE_MARS,
                                      SE_JUPITER, SE_SATURN, SE_MEAN_NODE, -1};
-constexpr int kElementRowOf[kRowCount] = {kEarthRow, -1, kMercuryRow, kVenusRow, kMarsRow,
-                                          kJupiterRow, kSaturnRow, -1, -1};
+constexpr int kElementRowOf[kRowCount] = {kEarthRow,   -1,         kMercuryRow, kVenusRow, kMarsRow,
+                                          kJupiterRow, kSaturnRow, -1,          -1};
 
 // Signed difference a - b in arcminutes, across 0/360.
 double GapArcmin(double a, double b) {
@@ -80,7 +80,9 @@ double GapArcmin(double a, double b) {
     return g * 60;
 }
 
-std::string Label(double longitude) { return FormatPlanetLabel(FormatSignDms(longitude)); }
+std::string Label(double longitude) {
+    return FormatPlanetLabel(FormatSignDms(longitude));
+}
 
 struct Errors {
     std::vector<double> tropical, sidereal;  // signed, arcminutes
@@ -172,8 +174,8 @@ int main(int argc, char** argv) {
         const Place& place = kPlaces[i % std::size(kPlaces)];
 
         AppState state;
-        state.birth = BirthAt(place, local.Year(), local.Month(), local.Day(), local.Hour(),
-                              local.Minute());
+        state.birth =
+            BirthAt(place, local.Year(), local.Month(), local.Day(), local.Hour(), local.Minute());
         ComputeAscendant(state);
         ComputeMoon(state);
         ComputePlanets(state);
@@ -201,7 +203,8 @@ int main(int argc, char** argv) {
         sidereal[kMoon] = state.chart.MoonSidereal;
         tropical[kNode] = MeanNodeLongitude(d);
         sidereal[kNode] = RahuLongitude(tropical[kNode], correction);
-        tropical[kAsc] = TropicalAscendant(LocalSiderealDegrees(zt.ut, t1900, zt.lon), t1900, zt.lat);
+        tropical[kAsc] =
+            TropicalAscendant(LocalSiderealDegrees(zt.ut, t1900, zt.lon), t1900, zt.lat);
         sidereal[kAsc] = state.chart.AscDeg;
 
         // The Swiss Ephemeris for the same instant and place.
@@ -273,8 +276,8 @@ int main(int argc, char** argv) {
        << "- The mean node is compared with the Swiss mean node (`SE_MEAN_NODE`); Ketu is always "
           "opposite Rahu and has the same errors.\n"
        << "- Births: " << births << " clock times, one every " << kStepDays
-       << " days (the hour and minute varying) from 1 January " << kFirstYear
-       << " to 31 December " << kLastYear << ", at " << std::size(kPlaces)
+       << " days (the hour and minute varying) from 1 January " << kFirstYear << " to 31 December "
+       << kLastYear << ", at " << std::size(kPlaces)
        << " places in turn between 61\xC2\xB0 N and 34\xC2\xB0 S (New Delhi, Mumbai, Chennai, "
           "Kathmandu, Singapore, Sydney, Tokyo, Moscow, Oslo, Nairobi, London, New York, Los "
           "Angeles, Rio de Janeiro, Santiago, Anchorage) with their standard zones and no "
@@ -296,8 +299,7 @@ int main(int argc, char** argv) {
         md << "| " << kRowNames[r] << " | " << Amount(Median(e.tropical)) << " | "
            << Amount(MaxAbs(e.tropical)) << " | " << Amount(Median(e.sidereal)) << " | "
            << Amount(MaxAbs(e.sidereal)) << " | " << Amount(Mean(e.sidereal)) << " | "
-           << Percent(e.signDiffers, e.count) << " | " << Percent(e.textDiffers, e.count)
-           << " |\n";
+           << Percent(e.signDiffers, e.count) << " | " << Percent(e.textDiffers, e.count) << " |\n";
     }
 
     md << "\n## Sidereal error by period\n\n"
@@ -336,7 +338,8 @@ int main(int argc, char** argv) {
           "the Sun and the planets to the fixed J2000 equinox and then subtracts the ayanamsa of "
           "the birth date, so their tropical and sidereal errors both carry the precession "
           "between 2000 and the birth, about 50\" a year: small near 2000, up to "
-       << Amount(planetsWorst) << " for the Sun, Mercury, Venus, Mars and Jupiter in the first "
+       << Amount(planetsWorst)
+       << " for the Sun, Mercury, Venus, Mars and Jupiter in the first "
           "years of the century. Saturn's elements add a little more (up to "
        << Amount(MaxAbs(all[kSaturn].sidereal)) << ").\n"
        << "- The node's factor 180 / 3.1416 and its one-degree step keep it about "
