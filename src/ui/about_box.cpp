@@ -1,0 +1,87 @@
+#include "ui/about_box.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/app_icon.h"
+#include "ui/link_label.h"
+#include "ui/product_config.h"
+#include "ui/ui_style.h"
+#include "ui/web_links.h"
+
+namespace kalodaya::ui {
+namespace {
+
+constexpr int kClientWidth = 6495, kClientHeight = 3915;
+constexpr int kTextLeft = 1080, kTextWidth = 5250;
+
+QLabel* AddText(QWidget* parent, QLabel* label, const QString& name, const QFont& font,
+                int top) {
+    label->setParent(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setGeometry(Px(kTextLeft), Px(top), Px(kTextWidth),
+                       label->heightForWidth(Px(kTextWidth)));
+    return label;
+}
+
+}  // namespace
+
+FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(kCaption);
+    setModal(true);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kSlate);
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+    setAutoFillBackground(true);
+    const QFont plain = NamedFont(QStringLiteral("MS Sans Serif"), 8.25);
+    setFont(plain);
+    setFixedSize(Px(kClientWidth), Px(kClientHeight));
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setPixmap(AppIcon().pixmap(48, 48));
+    icon->setGeometry(Px(240), Px(240), 48, 48);
+
+    AddText(this, new QLabel(kCaption), QStringLiteral("lblTitle"), Verdana(9.75, true), 240);
+    AddText(this, new QLabel(kDescription), QStringLiteral("lblDescription"), plain, 600);
+
+    auto* home = new LinkLabel(config::kMakerSiteCaption);
+    AddText(this, home, QStringLiteral("lblHomePage"),
+            NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true, true), 2160);
+    home->setWordWrap(false);
+    home->adjustSize();
+    connect(home, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+
+    AddText(this, new QLabel(config::kAboutCoBrandLine), QStringLiteral("lblCobrandLine"), plain,
+            2640);
+    auto* cobrand = new LinkLabel(config::kAboutCoBrandLink);
+    AddText(this, cobrand, QStringLiteral("lblCobrand"),
+            NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true, true), 2880);
+    cobrand->setWordWrap(false);
+    cobrand->adjustSize();
+    connect(cobrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setFont(Verdana(8.25, true));
+    QPalette bp = ok->palette();
+    bp.setColor(QPalette::Button, Qt::white);
+    bp.setColor(QPalette::ButtonText, Qt::black);
+    ok->setPalette(bp);
+    ok->setGeometry(TwipRect(5070, 3360, 1260, 345));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ShowAboutBox(QWidget* parent) {
+    FrmAbout about(parent);
+    about.exec();
+}
+
+}  // namespace kalodaya::ui

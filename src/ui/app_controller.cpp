@@ -1,0 +1,132 @@
+#include "ui/app_controller.h"
+
+#include <QCoreApplication>
+#include <QTabWidget>
+
+#include "core/chart_pipeline.h"
+#include "ui/about_box.h"
+#include "ui/app_frame.h"
+#include "ui/app_icon.h"
+#include "ui/entry_form.h"
+#include "ui/message_boxes.h"
+#include "ui/results_window.h"
+#include "ui/update_reminder.h"
+
+namespace kalodaya::ui {
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Critical: return QMessageBox::Critical;
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::Error: return QMessageBox::Critical;
+        case MessageIcon::Question: return QMessageBox::Question;
+    }
+    return QMessageBox::Information;
+}
+
+}  // namespace
+
+AppController::AppController(StartOptions options)
+    : options_(std::move(options)), instance_(options_.lockPath) {
+    if (!options_.quit) options_.quit = [] { QCoreApplication::quit(); };
+}
+
+AppController::~AppController() {
+    delete frame_.data();
+    for (const QPointer<Mdi>& frame : unloaded_) delete frame.data();
+}
+
+bool AppController::Start() {
+    if (!instance_.TryAcquire()) {
+        Messages().Show(nullptr, {kAlreadyRunningMessage, QMessageBox::Information, QMessageBox::Ok});
+        ShutdownApplication();
+        return false;
+    }
+    if (options_.runUpdateReminder) UpdateReminder();
+
+    // The entry form's load fills the shared name tables.
+    LoadTables(state_);
+    form_ = std::make_unique<FrmMain>();
+    form_->setWindowIcon(AppIcon());
+    connect(form_.get(), &FrmMain::chartRequested, this, &AppController::OnChartRequested);
+    connect(form_.get(), &FrmMain::exitRequested, this, &AppController::ShutdownApplication);
+    connect(form_.get(), &FrmMain::aboutRequested, this, &AppController::OnAbout);
+    form_->show();
+    screen_ = Screen::Entry;
+    emit entryShown();
+    return true;
+}
+
+void AppController::OnChartRequested() {
+    if (screen_ != Screen::Entry) return;
+    const ChartOutcome outcome = RequestChart(state_, form_->CurrentEntries());
+    if (outcome.failure) {
+        const EntryCheckFailure& failure = *outcome.failure;
+        Messages().Show(form_.get(), {QString::fromStdString(failure.message),
+                                      BoxIcon(failure.icon), QMessageBox::Ok});
+        if (failure.focus) form_->FocusField(*failure.focus);
+        return;
+    }
+    if (outcome.polar) {
+        // No ghati lagna without the reference sunrise: say why and keep the entries.
+        Messages().Show(form_.get(), {QString::fromStdString(outcome.polarMessage),
+                                      QMessageBox::Information, QMessageBox::Ok});
+        return;
+    }
+    ShowResults();
+}
+
+void AppController::ShowResults() {
+    UnloadFrame();
+    form_->hide();
+    // A fresh frame and results window for every chart: nothing of an earlier one remains.
+    frame_ = new Mdi;
+    frame_->setWindowIcon(AppIcon());
+    connect(frame_, &Mdi::backRequested, this, &AppController::OnBack);
+    connect(frame_, &Mdi::exitRequested, this, &AppController::ShutdownApplication);
+    connect(frame_, &Mdi::aboutRequested, this, &AppController::OnAbout);
+    frame_->Display()->Present(state_.view);
+    frame_->show();
+    frame_->Display()->Tabs()->setCurrentIndex(0);
+    screen_ = Screen::Results;
+    emit resultsShown();
+}
+
+void AppController::OnBack() {
+    if (screen_ != Screen::Results) return;
+    UnloadFrame();
+    form_->show();
+    form_->raise();
+    form_->activateWindow();
+    screen_ = Screen::Entry;
+    emit entryShown();
+}
+
+void AppController::OnAbout() {
+    QWidget* parent = screen_ == Screen::Results && frame_ ? static_cast<QWidget*>(frame_.data())
+                                                           : form_.get();
+    ShowAboutBox(parent);
+}
+
+void AppController::UnloadFrame() {
+    if (!frame_) return;
+    Mdi* frame = frame_;
+    frame_ = nullptr;
+    frame->disconnect(this);
+    frame->hide();
+    // The frame may be in the middle of its own signal (a button, a menu entry, its close).
+    frame->deleteLater();
+    unloaded_.append(frame);
+}
+
+void AppController::ShutdownApplication() {
+    if (screen_ == Screen::Ended) return;
+    screen_ = Screen::Ended;
+    UnloadFrame();
+    if (form_) form_->hide();
+    instance_.Release();
+    options_.quit();
+}
+
+}  // namespace kalodaya::ui

@@ -1,0 +1,202 @@
+#include "ui/app_frame.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "ui/link_label.h"
+#include "ui/product_config.h"
+#include "ui/results_window.h"
+#include "ui/standard_palette.h"
+#include "ui/ui_style.h"
+#include "ui/web_links.h"
+
+namespace kalodaya::ui {
+namespace {
+
+constexpr int kDesignClientWidth = 11880, kDesignClientHeight = 8190;
+constexpr int kTopBarHeight = 795, kBottomBarHeight = 585;
+constexpr int kButtonWidth = 1335, kButtonHeight = 400, kButtonTop = 120;
+constexpr int kExitGap = 300, kBackGap = 100;
+
+void PaintSlate(QWidget* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, kSlate);
+    p.setColor(QPalette::WindowText, Qt::white);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+QPushButton* WhiteButton(const QString& name, const QString& caption, const QFont& font,
+                         QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(font);
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, Qt::white);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(p);
+    button->setGeometry(TwipRect(0, kButtonTop, kButtonWidth, kButtonHeight));
+    return button;
+}
+
+QAction* AddEntry(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+}  // namespace
+
+Mdi::Mdi(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("MDI"));
+    setWindowTitle(kCaption);
+    PaintSlate(this);
+    menuBar()->setPalette(StandardPalette());
+    menuBar()->setAutoFillBackground(true);
+    BuildMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(BuildTopBar());
+
+    area_ = new QMdiArea(central);
+    area_->setObjectName(QStringLiteral("mdiArea"));
+    area_->setBackground(kSlate);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    layout->addWidget(area_, 1);
+    layout->addWidget(BuildBottomBar());
+    setCentralWidget(central);
+
+    // The frame's load: the results window, shown as the area's only child. It has no
+    // close box, so it cannot be lost while the frame is open.
+    display_ = new FrmDisplay;
+    displayWindow_ = area_->addSubWindow(
+        display_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    displayWindow_->setWindowTitle(FrmDisplay::kCaption);
+    displayWindow_->setOption(QMdiSubWindow::RubberBandMove, false);
+    displayWindow_->adjustSize();
+    displayWindow_->move(0, 0);
+    displayWindow_->show();
+
+    PlaceInitially();
+}
+
+void Mdi::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(AddEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
+            &QAction::triggered, this, [this] { cmdBack_->click(); });
+    connect(AddEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, [this] { cmdExit_->click(); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(AddEntry(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help")),
+            &QAction::triggered, this, [] { OpenOnlineHelp(); });
+    connect(AddEntry(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online")),
+            &QAction::triggered, this, [] { OpenHomePage(); });
+    help->addSeparator();
+    connect(AddEntry(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update")),
+            &QAction::triggered, this, [] { OpenDownloadPage(); });
+    help->addSeparator();
+    connect(AddEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software")),
+            &QAction::triggered, this, &Mdi::aboutRequested);
+
+    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(donate, &QAction::triggered, this, [] { OpenDonatePage(); });
+    QAction* promotion = menuBar()->addAction(config::kPromotionMenuText);
+    promotion->setObjectName(QStringLiteral("mm"));
+    connect(promotion, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+}
+
+QWidget* Mdi::BuildTopBar() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("picTop"));
+    PaintSlate(bar);
+    bar->setFixedHeight(Px(kTopBarHeight));
+    auto* title = new QLabel(QStringLiteral("Kalodaya"), bar);
+    title->setObjectName(QStringLiteral("Label2"));
+    title->setFont(Verdana(21.75, true));
+    title->adjustSize();
+    title->move(Px(360), Px(120));
+    return bar;
+}
+
+QWidget* Mdi::BuildBottomBar() {
+    bottomBar_ = new QWidget(this);
+    bottomBar_->setObjectName(QStringLiteral("Picture1"));
+    PaintSlate(bottomBar_);
+    bottomBar_->setFixedHeight(Px(kBottomBarHeight));
+
+    auto* promotion = new LinkLabel(config::kFramePromotion, bottomBar_);
+    promotion->setObjectName(QStringLiteral("Label10"));
+    promotion->setFont(Verdana(8.25, true, true));
+    promotion->adjustSize();
+    promotion->move(Px(120), Px(kButtonTop) + (Px(kButtonHeight) - promotion->height()) / 2);
+    connect(promotion, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
+
+    cmdBack_ = WhiteButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"),
+                           NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true), bottomBar_);
+    cmdExit_ = WhiteButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), Verdana(8.25, true),
+                           bottomBar_);
+    connect(cmdBack_, &QPushButton::clicked, this, &Mdi::backRequested);
+    connect(cmdExit_, &QPushButton::clicked, this, &Mdi::exitRequested);
+    return bottomBar_;
+}
+
+void Mdi::PlaceInitially() {
+    // The design size, enlarged where needed to show the whole results window, within the
+    // screen's free area, centred on the screen.
+    QSize size(Px(kDesignClientWidth), Px(kDesignClientHeight));
+    const QSize content = displayWindow_->size();
+    const int chrome = menuBar()->sizeHint().height() + Px(kTopBarHeight) + Px(kBottomBarHeight);
+    size = size.expandedTo(QSize(content.width() + 4, content.height() + chrome + 4));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect free = screen->availableGeometry();
+        size = size.boundedTo(free.size() - QSize(16, 48));
+        resize(size);
+        move(free.center() - QPoint(size.width() / 2, size.height() / 2));
+    } else {
+        resize(size);
+    }
+    ApplyResizeRule();
+}
+
+void Mdi::ApplyResizeRule() {
+    if (displayWindow_) {
+        const int left = std::max(0, (area_->viewport()->width() - displayWindow_->width()) / 2);
+        displayWindow_->move(left, displayWindow_->y());
+    }
+    const int exitLeft = width() - Px(kButtonWidth) - Px(kExitGap);
+    cmdExit_->move(exitLeft, cmdExit_->y());
+    cmdBack_->move(exitLeft - Px(kButtonWidth) - Px(kBackGap), cmdBack_->y());
+}
+
+void Mdi::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    ApplyResizeRule();
+}
+
+void Mdi::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    ApplyResizeRule();
+}
+
+void Mdi::closeEvent(QCloseEvent* event) {
+    // Closing the frame ends the program; the controller does the rest.
+    event->accept();
+    emit exitRequested();
+}
+
+}  // namespace kalodaya::ui

@@ -1,0 +1,25 @@
+#pragma once
+// A label for the fixed-size cells of the chart: its text wraps and stays inside the cell.
+// When the lines do not fit, leading empty lines (spacers between markers) are dropped first,
+// then the font shrinks, so no body name or marker is pushed out of sight.
+#include <QLabel>
+
+namespace kalodaya::ui {
+
+class CellLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit CellLabel(QWidget* parent = nullptr);
+
+    // The text as painted into `size` with `font`, and the point size it is painted at.
+    struct Fitted {
+        QString text;
+        double pointSize;
+    };
+    static Fitted Fit(const QString& text, const QFont& font, const QSize& size);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace kalodaya::ui

@@ -1,0 +1,70 @@
+// kalodaya: the desktop program.
+#include <QApplication>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include "ui/app_controller.h"
+#include "ui/entry_form.h"
+#include "ui/app_icon.h"
+#include "ui/display_check.h"
+
+namespace {
+
+// Where kalodaya-chart is found next to this program: beside it once installed, or in the
+// build tree's cli folder.
+std::string ChartCommand() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        const std::filesystem::path dir = self.parent_path();
+        for (const auto& candidate : {dir / "kalodaya-chart", dir / ".." / "cli" / "kalodaya-chart"}) {
+            if (std::filesystem::exists(candidate, error))
+                return std::filesystem::weakly_canonical(candidate, error).string();
+        }
+    }
+    return "kalodaya-chart";
+}
+
+class EndAfterFirstPaint : public QObject {
+public:
+    explicit EndAfterFirstPaint(kalodaya::ui::AppController& controller) : controller_(controller) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !ending_) {
+            ending_ = true;
+            QTimer::singleShot(0, &controller_, [this] { controller_.ShutdownApplication(); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    kalodaya::ui::AppController& controller_;
+    bool ending_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace kalodaya::ui;
+    const auto env = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    if (NoDisplayAvailable(env)) {
+        std::cerr << NoDisplayMessage(ChartCommand());
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(AppIcon());
+    AppController controller;
+    if (!controller.Start()) return 0;
+
+    // For start-up measurements: end as soon as the entry form has been painted.
+    EndAfterFirstPaint measurement(controller);
+    if (!env("KALODAYA_EXIT_WHEN_SHOWN").empty()) controller.Form()->installEventFilter(&measurement);
+    return app.exec();
+}

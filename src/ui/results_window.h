@@ -1,0 +1,46 @@
+#pragma once
+// frmDisplay, the results window: the chart page (square fixed-sign chart, planet table,
+// birth details) and the details page (the ghati lagna sign's profile). It computes nothing:
+// Present() copies the texts of one request into its controls.
+#include <QWidget>
+
+#include "core/result_texts.h"
+
+class QTabWidget;
+class QLabel;
+class QPlainTextEdit;
+
+namespace kalodaya::ui {
+
+class FrmDisplay : public QWidget {
+    Q_OBJECT
+public:
+    static inline const QString kCaption = QStringLiteral("Divitional chart");
+    static inline const QString kChartTab = QStringLiteral("Ghati Lagna - Chart");
+    static inline const QString kDetailsTab = QStringLiteral("Ghati Lagna Details");
+
+    explicit FrmDisplay(QWidget* parent = nullptr);
+
+    // Writes every text of `view` into the window and selects the chart tab. The profile
+    // controls are written only when the view holds a profile.
+    void Present(const ResultTexts& view);
+
+    QTabWidget* Tabs() const { return tabs_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildHeader();
+    void BuildChartPage(QWidget* page);
+    void BuildChart(QWidget* chartFrame);
+    void BuildPlanetTable(QWidget* page);
+    void BuildDetails(QWidget* page);
+    void BuildProfilePage(QWidget* page);
+    void PlaceTabCanvases();
+
+    QTabWidget* tabs_ = nullptr;
+    QList<QWidget*> canvases_;
+};
+
+}  // namespace kalodaya::ui

@@ -1,0 +1,380 @@
+// The program's navigation through its real windows: a chart request from the entry form to
+// the results, Back, a second request, failed checks, the ways the program ends, About.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "core/chart_pipeline.h"
+#include "core/tables.h"
+#include "form_driver.h"
+#include "recording_services.h"
+#include "ui/about_box.h"
+#include "ui/app_controller.h"
+#include "ui/app_frame.h"
+#include "ui/entry_form.h"
+#include "ui/results_window.h"
+#include "ui/update_reminder.h"
+
+using namespace kalodaya;
+using namespace kalodaya::ui;
+using namespace kalodaya::ui::testing;
+
+namespace {
+
+QString LabelText(QWidget* root, const QString& name) {
+    auto* label = root->findChild<QLabel*>(name);
+    if (!label) qFatal("label %s not found", qPrintable(name));
+    return label->text();
+}
+
+QString Shown(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+const char* const kCells[kSignCount] = {"lblAries",    "lblTaurus",  "lblGemini",
+                                        "lblCancer",   "lblLeo",     "lblVirgo",
+                                        "lblLibra",    "lblScorpio", "lblSagattarius",
+                                        "lblCapricorn", "lblAquarius", "lblPisces"};
+
+// The same request computed by the core alone, to compare the window against. `state` has
+// seen the same requests as the program's own (the stages keep some values between requests).
+ResultTexts Expected(AppState& state, FrmMain* form) {
+    const ChartOutcome outcome = RequestChart(state, form->CurrentEntries());
+    if (!outcome.Computed()) qFatal("the reference request was not computed");
+    return state.view;
+}
+
+// Every chart text in the window equals the core's text for the same request.
+void VerifyWindowShows(FrmDisplay* display, const ResultTexts& view) {
+    for (int k = 0; k < kBodyCount; ++k)
+        QCOMPARE(LabelText(display, QStringLiteral("planet%1").arg(k)), Shown(view.planet[k]));
+    for (int s = 0; s < kSignCount; ++s) {
+        QCOMPARE(LabelText(display, QString::fromLatin1(kCells[s])), Shown(view.signCells[s]));
+        QCOMPARE(LabelText(display, QStringLiteral("lblArudha%1").arg(s)), Shown(view.markers[s]));
+    }
+}
+
+bool EntriesEqual(const Entries& a, const Entries& b) {
+    return a.name == b.name && a.monthIndex == b.monthIndex && a.dayText == b.dayText &&
+           a.yearText == b.yearText && a.hourText == b.hourText && a.minuteText == b.minuteText &&
+           a.secondText == b.secondText && a.latDegText == b.latDegText &&
+           a.latMinText == b.latMinText && a.lonDegText == b.lonDegText &&
+           a.lonMinText == b.lonMinText && a.north == b.north && a.east == b.east &&
+           a.dst == b.dst && a.zoneIndex == b.zoneIndex && a.city == b.city &&
+           a.state == b.state && a.country == b.country;
+}
+
+void ProcessDeferredDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+class AppControllerTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<RecordingBoxes> boxes_;
+    std::unique_ptr<RecordingBrowser> browser_;
+    std::unique_ptr<AppController> controller_;
+    int quits_ = 0;
+    AppState reference_;
+
+    void StartProgram(bool reminder = false) {
+        StartOptions options;
+        options.lockPath = dir_.filePath(QStringLiteral("kalodaya.lock"));
+        options.quit = [this] { ++quits_; };
+        options.runUpdateReminder = reminder;
+        controller_ = std::make_unique<AppController>(options);
+        QVERIFY(controller_->Start());
+    }
+
+private slots:
+    void init() {
+        boxes_ = std::make_unique<RecordingBoxes>();
+        browser_ = std::make_unique<RecordingBrowser>();
+        quits_ = 0;
+        reference_ = AppState{};
+        LoadTables(reference_);
+    }
+
+    void cleanup() {
+        controller_.reset();
+        ProcessDeferredDeletes();
+        browser_.reset();
+        boxes_.reset();
+    }
+
+    void startShowsOnlyTheEntryForm() {
+        StartProgram();
+        QCOMPARE(controller_->Current(), AppController::Screen::Entry);
+        QVERIFY(controller_->Form()->isVisible());
+        QCOMPARE(controller_->Form()->windowTitle(), QStringLiteral("Kalodaya v1.20"));
+        QVERIFY(!controller_->Frame());
+        QVERIFY(boxes_->shown.isEmpty());
+    }
+
+    void dueReminderComesBeforeTheEntryForm() {
+        {
+            QSettings settings(kReminderOrganisation, kReminderApplication);
+            settings.setValue(QStringLiteral("Settings/Duration"),
+                              QDate::currentDate().addDays(-30).toString(Qt::ISODate));
+        }
+        bool formExistedAtBox = true;
+        struct Probe final : MessageBoxes {
+            std::function<void()> onShow;
+            QMessageBox::StandardButton Show(QWidget*, const MessageRequest&) override {
+                onShow();
+                return QMessageBox::No;
+            }
+        } probe;
+        probe.onShow = [&] { formExistedAtBox = controller_ && controller_->Form(); };
+        SetMessageBoxes(&probe);
+        StartProgram(true);
+        SetMessageBoxes(boxes_.get());
+        QVERIFY(!formExistedAtBox);
+        QVERIFY(controller_->Form()->isVisible());
+        QSettings settings(kReminderOrganisation, kReminderApplication);
+        QCOMPARE(settings.value(QStringLiteral("Settings/Duration")).toString(),
+                 QDate::currentDate().toString(Qt::ISODate));
+    }
+
+    void fullRequestShowsTheChartThroughTheRealWindows() {
+        StartProgram();
+        FrmMain* form = controller_->Form();
+        Fill(form, WorkedExample());
+        const ResultTexts expected = Expected(reference_, form);
+        ClickGetMyGhatiLagna(form);
+
+        QCOMPARE(controller_->Current(), AppController::Screen::Results);
+        QVERIFY(boxes_->shown.isEmpty());
+        QVERIFY(!form->isVisible());
+        Mdi* frame = controller_->Frame();
+        QVERIFY(frame && frame->isVisible());
+        QCOMPARE(frame->windowTitle(), QStringLiteral("Kalodaya v1.20"));
+        FrmDisplay* display = frame->Display();
+        QCOMPARE(display->Tabs()->currentIndex(), 0);
+        QCOMPARE(display->Tabs()->tabText(0), QStringLiteral("Ghati Lagna - Chart"));
+        VerifyWindowShows(display, expected);
+
+        // Planet rows: two-digit degrees, sign code, two-digit minutes.
+        static const QRegularExpression position(QStringLiteral("^\\d\\d [A-Z][a-z]{2} \\d\\d$"));
+        for (int k = 0; k < kBodyCount; ++k)
+            QVERIFY2(position.match(LabelText(display, QStringLiteral("planet%1").arg(k))).hasMatch(),
+                     qPrintable(LabelText(display, QStringLiteral("planet%1").arg(k))));
+        QCOMPARE(LabelText(display, "planet0").mid(3, 3), QStringLiteral("Can"));  // the Sun
+        QCOMPARE(LabelText(display, "planet9").mid(3, 3), QStringLiteral("Vir"));  // the ascendant
+
+        // Each body stands in the cell of its row's sign code, after an empty first line, in
+        // body order; the ascendant as "Asc".
+        QStringList seen;
+        for (int s = 0; s < kSignCount; ++s) {
+            const QString cell = LabelText(display, QString::fromLatin1(kCells[s]));
+            if (cell.isEmpty()) continue;
+            QVERIFY2(cell.startsWith(QLatin1Char('\n')), qPrintable(cell));
+            QStringList names = cell.mid(1).split(QLatin1Char('\n'));
+            int lastBody = -1;
+            for (const QString& name : names) {
+                int body = -1;
+                for (int k = 0; k < kBodyCount; ++k)
+                    if (name.trimmed().startsWith(QString::fromLatin1(kPlainPlanetNames[k].data(),
+                                                                      int(kPlainPlanetNames[k].size()))))
+                        body = k;
+                QVERIFY2(body > lastBody, qPrintable(cell));
+                lastBody = body;
+                QCOMPARE(LabelText(display, QStringLiteral("planet%1").arg(body)).mid(3, 3),
+                         QString::fromLatin1(kSignCodes[s].data(), 3));
+                seen.append(name);
+            }
+        }
+        QCOMPARE(seen.size(), kBodyCount);
+        QVERIFY(LabelText(display, "lblVirgo").split(QLatin1Char('\n')).contains(QStringLiteral("Asc")));
+
+        // "GL" on its own line in exactly one marker cell: the sign the header names.
+        int glSign = -1;
+        for (int s = 0; s < kSignCount; ++s) {
+            if (LabelText(display, QStringLiteral("lblArudha%1").arg(s)).split(QLatin1Char('\n'))
+                    .contains(QStringLiteral("GL"))) {
+                QCOMPARE(glSign, -1);
+                glSign = s;
+            }
+        }
+        QCOMPARE(glSign, 3);
+        QCOMPARE(LabelText(display, "lblArudhaLagnaPresentInSign"), QStringLiteral("Cancer"));
+        QCOMPARE(LabelText(display, "lblEnglishName"), QStringLiteral("Cancer"));
+        QCOMPARE(LabelText(display, "lblVedicName"), QStringLiteral("Kataka"));
+        QCOMPARE(LabelText(display, "lblRullingPlanet"), QStringLiteral("Moon"));
+        QVERIFY(display->findChild<QPlainTextEdit*>("txtLooks")->toPlainText().startsWith(
+            QStringLiteral("You have a medium stature and")));
+
+        QCOMPARE(LabelText(display, "lblName"), QStringLiteral("RAMA"));
+        QCOMPARE(LabelText(display, "lblDOB"), QStringLiteral("August/15/1990"));
+        QCOMPARE(LabelText(display, "lblTOB"), QStringLiteral("10:30"));
+        QCOMPARE(LabelText(display, "lblLatitude"), QStringLiteral("28\u00B0 39' N"));
+        QCOMPARE(LabelText(display, "lblLongitude"), QStringLiteral("77\u00B0 13' E"));
+        QCOMPARE(LabelText(display, "lblCity"), QStringLiteral("New Delhi"));
+        QCOMPARE(LabelText(display, "lblState"), QStringLiteral("Delhi"));
+        QCOMPARE(LabelText(display, "lblCountry"), QStringLiteral("India"));
+    }
+
+    void detailsShowShortestNumbersAndHemispheres() {
+        StartProgram();
+        FrmMain* form = controller_->Form();
+        Fill(form, SouthWestMidnight());
+        const ResultTexts expected = Expected(reference_, form);
+        ClickGetMyGhatiLagna(form);
+        QVERIFY(controller_->Frame());
+        FrmDisplay* display = controller_->Frame()->Display();
+        QCOMPARE(LabelText(display, "lblLatitude"), QStringLiteral("33\u00B0 52' S"));
+        QCOMPARE(LabelText(display, "lblLongitude"), QStringLiteral("151\u00B0 0' W"));
+        QCOMPARE(LabelText(display, "lblTOB"), QStringLiteral("0:0"));
+        QCOMPARE(LabelText(display, "lblDOB"), QStringLiteral("March/5/1980"));
+        QCOMPARE(LabelText(display, "lblName"), QStringLiteral("SITA"));
+        QCOMPARE(display->Tabs()->currentIndex(), 0);
+        VerifyWindowShows(display, expected);
+    }
+
+    void backKeepsEveryEntryAndTheNextRequestIsFresh() {
+        StartProgram();
+        FrmMain* form = controller_->Form();
+        Fill(form, WorkedExample());
+        const Entries before = form->CurrentEntries();
+        const ResultTexts firstExpected = Expected(reference_, form);
+        ClickGetMyGhatiLagna(form);
+        QPointer<Mdi> first = controller_->Frame();
+        QVERIFY(first);
+        VerifyWindowShows(first->Display(), firstExpected);
+        first->Display()->Tabs()->setCurrentIndex(1);  // the user reads the details page
+
+        QTest::mouseClick(first->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
+        QCOMPARE(controller_->Current(), AppController::Screen::Entry);
+        QVERIFY(form->isVisible());
+        QVERIFY(!controller_->Frame());
+        ProcessDeferredDeletes();
+        QVERIFY2(!first, "Back unloads the frame and its results window");
+        QVERIFY(EntriesEqual(form->CurrentEntries(), before));
+        QCOMPARE(Control<QLineEdit>(form, "txtName")->text(), QStringLiteral("RAMA"));
+        QCOMPARE(Control<QLineEdit>(form, "txtLatD")->text(), QStringLiteral("28"));
+        QCOMPARE(Control<QComboBox>(form, "cmbTimeZone")->currentIndex(), 34);
+
+        // A second, different chart: a fresh window on the chart tab, nothing of the first.
+        Fill(form, SouthWestMidnight());
+        const ResultTexts expected = Expected(reference_, form);
+        ClickGetMyGhatiLagna(form);
+        Mdi* second = controller_->Frame();
+        QVERIFY(second);
+        QCOMPARE(second->Display()->Tabs()->currentIndex(), 0);
+        VerifyWindowShows(second->Display(), expected);
+        QCOMPARE(LabelText(second->Display(), "lblCity"), QStringLiteral("Sydney"));
+
+        // Back through the menu works the same way.
+        second->findChild<QAction*>("mnuBack")->trigger();
+        QCOMPARE(controller_->Current(), AppController::Screen::Entry);
+        QVERIFY(form->isVisible());
+    }
+
+    void failedCheckShowsItsMessageAndStaysOnTheForm() {
+        StartProgram();
+        FrmMain* form = controller_->Form();
+        Fill(form, WorkedExample());
+        Type(form, "txtName", QString());
+        ClickGetMyGhatiLagna(form);
+        QCOMPARE(controller_->Current(), AppController::Screen::Entry);
+        QVERIFY(!controller_->Frame());
+        QCOMPARE(boxes_->shown.size(), 1);
+        QCOMPARE(boxes_->shown[0].title, QStringLiteral("Kalodaya"));
+        QVERIFY(!boxes_->shown[0].text.isEmpty());
+        QVERIFY(form->isVisible());
+        // The entries stay as they were.
+        QCOMPARE(Control<QLineEdit>(form, "txtLatD")->text(), QStringLiteral("28"));
+    }
+
+    void getMyGhatiLagnaFromTheFileMenu() {
+        StartProgram();
+        FrmMain* form = controller_->Form();
+        Fill(form, WorkedExample());
+        form->findChild<QAction*>("mnuNext")->trigger();
+        QCOMPARE(controller_->Current(), AppController::Screen::Results);
+    }
+
+    void everyWayOutEndsTheProgram_data() {
+        QTest::addColumn<bool>("fromResults");
+        QTest::addColumn<QString>("how");
+        QTest::newRow("cmdExit") << true << "cmdExit";
+        QTest::newRow("frame File > Exit") << true << "mnuExit";
+        QTest::newRow("frame close box") << true << "close";
+        QTest::newRow("entry form File > Exit") << false << "mnuExit";
+        QTest::newRow("entry form close box") << false << "close";
+    }
+
+    void everyWayOutEndsTheProgram() {
+        QFETCH(bool, fromResults);
+        QFETCH(QString, how);
+        StartProgram();
+        FrmMain* form = controller_->Form();
+        QWidget* window = form;
+        if (fromResults) {
+            Fill(form, WorkedExample());
+            ClickGetMyGhatiLagna(form);
+            window = controller_->Frame();
+        }
+        QPointer<QWidget> frame = controller_->Frame();
+        if (how == QLatin1String("cmdExit"))
+            QTest::mouseClick(window->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+        else if (how == QLatin1String("mnuExit"))
+            window->findChild<QAction*>("mnuExit")->trigger();
+        else
+            window->close();
+        QCOMPARE(quits_, 1);
+        QCOMPARE(controller_->Current(), AppController::Screen::Ended);
+        QVERIFY(!form->isVisible());
+        ProcessDeferredDeletes();
+        QVERIFY(!frame);
+        for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+        // The lock is released: a new copy may start.
+        SingleInstance next(dir_.filePath(QStringLiteral("kalodaya.lock")));
+        QVERIFY(next.TryAcquire());
+    }
+
+    void aboutOpensModallyFromBothWindows() {
+        StartProgram();
+        FrmMain* form = controller_->Form();
+        int seen = 0;
+        auto closeAbout = [&] {
+            QTimer::singleShot(0, [&] {
+                auto* about = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
+                QVERIFY(about);
+                QVERIFY(about->isModal());
+                ++seen;
+                QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+            });
+        };
+        closeAbout();
+        form->findChild<QAction*>("mnuAbout")->trigger();
+        QCOMPARE(seen, 1);
+        QCOMPARE(controller_->Current(), AppController::Screen::Entry);
+
+        Fill(form, WorkedExample());
+        ClickGetMyGhatiLagna(form);
+        closeAbout();
+        controller_->Frame()->findChild<QAction*>("mnuAbout")->trigger();
+        QCOMPARE(seen, 2);
+        QCOMPARE(controller_->Current(), AppController::Screen::Results);
+        QVERIFY(controller_->Frame()->isVisible());
+    }
+};
+
+QTEST_MAIN(AppControllerTest)
+#include "app_controller_test.moc"

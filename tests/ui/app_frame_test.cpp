@@ -1,0 +1,175 @@
+// The application frame and the About box: layout, the resize rule, the menus and every
+// command they carry (the web pages captured instead of opening a browser).
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "recording_services.h"
+#include "ui/about_box.h"
+#include "ui/app_frame.h"
+#include "ui/product_config.h"
+#include "ui/results_window.h"
+#include "ui/ui_style.h"
+
+using namespace kalodaya::ui;
+using namespace kalodaya::ui::testing;
+
+namespace {
+
+// A menu as "caption|objectName" lines, separators as "-".
+QStringList Entries(const QList<QAction*>& actions) {
+    QStringList out;
+    for (QAction* a : actions)
+        out << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('|') + a->objectName());
+    return out;
+}
+
+QUrl Page(const QString& site, const QString& path = QString()) { return QUrl(site + path); }
+
+}  // namespace
+
+class AppFrameTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Mdi> frame_;
+
+private slots:
+    void init() {
+        frame_ = std::make_unique<Mdi>();
+        frame_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    }
+    void cleanup() { frame_.reset(); }
+
+    void frameHoldsTheResultsWindowBetweenItsBars() {
+        QCOMPARE(frame_->objectName(), QStringLiteral("MDI"));
+        QCOMPARE(frame_->windowTitle(), QStringLiteral("Kalodaya v1.20"));
+        QWidget* top = frame_->findChild<QWidget*>("picTop");
+        QWidget* bottom = frame_->findChild<QWidget*>("Picture1");
+        QCOMPARE(top->height(), Px(795));
+        QCOMPARE(bottom->height(), Px(585));
+        QCOMPARE(top->width(), frame_->width());
+        QCOMPARE(frame_->findChild<QLabel*>("Label2")->text(), QStringLiteral("Kalodaya"));
+        QCOMPARE(frame_->findChild<QLabel*>("Label2")->pos(), QPoint(Px(360), Px(120)));
+        QCOMPARE(frame_->findChild<QPushButton*>("cmdBack")->text(), QStringLiteral("&Back"));
+        QCOMPARE(frame_->findChild<QPushButton*>("cmdExit")->text(), QStringLiteral("E&xit"));
+        QCOMPARE(frame_->findChild<QPushButton*>("cmdExit")->size(), QSize(Px(1335), Px(400)));
+        QCOMPARE(frame_->findChild<QPushButton*>("cmdExit")->y(), Px(120));
+
+        const QList<QMdiSubWindow*> children = frame_->Area()->subWindowList();
+        QCOMPARE(children.size(), 1);
+        QCOMPARE(children[0]->widget(), frame_->Display());
+        QCOMPARE(children[0]->windowTitle(), QStringLiteral("Divitional chart"));
+        QVERIFY(frame_->Display()->isVisible());
+        QVERIFY(!(children[0]->windowFlags() & Qt::WindowCloseButtonHint));
+    }
+
+    void resizeKeepsExitAndBackAtTheirDistanceFromTheRight() {
+        QPushButton* exit = frame_->findChild<QPushButton*>("cmdExit");
+        QPushButton* back = frame_->findChild<QPushButton*>("cmdBack");
+        QMdiSubWindow* child = frame_->DisplayWindow();
+        for (int width : {700, 1000, 1300, 820, 500}) {
+            frame_->resize(width, 600);
+            QCOMPARE(frame_->width(), width);
+            QWidget* bar = exit->parentWidget();
+            QCOMPARE(bar->width(), width);
+            QCOMPARE(exit->x(), width - Px(1335) - Px(300));
+            QCOMPARE(back->x(), exit->x() - Px(1335) - Px(100));
+            QCOMPARE(exit->y(), Px(120));
+            QCOMPARE(back->y(), Px(120));
+            // The results window is centred across the frame (at the left edge when wider).
+            const int room = frame_->Area()->viewport()->width();
+            QCOMPARE(child->x(), std::max(0, (room - child->width()) / 2));
+        }
+    }
+
+    void menusAreExactlyAsListed() {
+        QMenuBar* bar = frame_->menuBar();
+        QCOMPARE(Entries(bar->actions()),
+                 QStringList({"&File|", "&Help|", "&Donate|mnuDonate",
+                              config::kPromotionMenuText + "|mm"}));
+        QCOMPARE(Entries(bar->actions()[0]->menu()->actions()),
+                 QStringList({"&Back|mnuBack", "E&xit|mnuExit"}));
+        QCOMPARE(Entries(bar->actions()[1]->menu()->actions()),
+                 QStringList({"&Online Help|mnuOnline", "&Visit Us Online|mnuVisit", "-",
+                              "Check for Software &Update|mnuUpdate", "-",
+                              "&About Software|mnuAbout"}));
+    }
+
+    void menuCommandsOpenTheirPages() {
+        RecordingBrowser browser;
+        const QList<std::pair<const char*, QUrl>> cases = {
+            {"mnuOnline", Page(config::kProductSite, "/kalodaya-free-help.html")},
+            {"mnuVisit", Page(config::kMakerHome)},
+            {"mnuUpdate", Page(config::kProductSite, "/download-kalodaya-free.html")},
+            {"mnuDonate", Page(config::kMakerHelpSite, "/donate.html")},
+            {"mm", Page(config::kMakerHelpSite, "/fully-branded.html")},
+        };
+        for (const auto& [name, url] : cases) {
+            browser.opened.clear();
+            frame_->findChild<QAction*>(name)->trigger();
+            QCOMPARE(browser.opened, QList<QUrl>{url});
+        }
+        browser.opened.clear();
+        // (the results window has a Label10 of its own)
+        QTest::mouseClick(frame_->findChild<QWidget*>("Picture1")->findChild<QLabel*>("Label10"),
+                          Qt::LeftButton);
+        QCOMPARE(browser.opened, QList<QUrl>{Page(config::kMakerHelpSite, "/fully-branded.html")});
+        QVERIFY(frame_->isVisible());  // the links leave the windows as they were
+    }
+
+    void backExitAboutAndTheCloseBoxAreSignalled() {
+        QSignalSpy back(frame_.get(), &Mdi::backRequested);
+        QSignalSpy exit(frame_.get(), &Mdi::exitRequested);
+        QSignalSpy about(frame_.get(), &Mdi::aboutRequested);
+        QTest::mouseClick(frame_->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
+        frame_->findChild<QAction*>("mnuBack")->trigger();
+        QCOMPARE(back.size(), 2);
+        QTest::mouseClick(frame_->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+        frame_->findChild<QAction*>("mnuExit")->trigger();
+        QCOMPARE(exit.size(), 2);
+        frame_->findChild<QAction*>("mnuAbout")->trigger();
+        QCOMPARE(about.size(), 1);
+        frame_->close();
+        QCOMPARE(exit.size(), 3);
+    }
+
+    void aboutBoxTextsAndLinks() {
+        RecordingBrowser browser;
+        FrmAbout about;
+        about.show();
+        QVERIFY(about.isModal());
+        QCOMPARE(about.windowTitle(), QStringLiteral("Kalodaya v1.20"));
+        QCOMPARE(about.palette().color(QPalette::Window), kSlate);
+        QCOMPARE(about.findChild<QLabel*>("lblTitle")->text(), QStringLiteral("Kalodaya v1.20"));
+        QCOMPARE(about.findChild<QLabel*>("lblDescription")->text(),
+                 QStringLiteral("Kalodaya is a special Lagna (Ascendant) calculated on the basis of "
+                                "Vedic Astrology. Ghati Lagna signifies the importance of self in "
+                                "terms of fame, power, authority and status. This is important for "
+                                "analysis of progress in career, power of politicians etc."));
+        QVERIFY(!about.findChild<QLabel*>("picIcon")->pixmap().isNull());
+        QPushButton* ok = about.findChild<QPushButton*>("cmdOK");
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QCOMPARE(ok->geometry(), TwipRect(5070, 3360, 1260, 345));
+
+        QTest::mouseClick(about.findChild<QLabel*>("lblHomePage"), Qt::LeftButton);
+        QTest::mouseClick(about.findChild<QLabel*>("lblCobrand"), Qt::LeftButton);
+        QCOMPARE(browser.opened, QList<QUrl>({Page(config::kMakerHome),
+                                             Page(config::kMakerHelpSite, "/fully-branded.html")}));
+        QVERIFY(about.isVisible());  // links do not close it
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!about.isVisible());
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+};
+
+QTEST_MAIN(AppFrameTest)
+#include "app_frame_test.moc"
