@@ -78,12 +78,23 @@ OrbitPoint SolveOrbit(const Elements& el) {
         step = ecc - previous;
         if (std::fabs(step) <= 1e-12) break;
         // sin and cos of the next E0: turned on from the last ones by the small step (its
-        // series to the 9th power is exact in double precision below 0.01), else computed.
+        // Taylor series, to the 9th power below 0.01 and the 5th below 1e-4, is exact in double
+        // precision), else computed.
         if (std::fabs(step) < 0.01) {
             const double s2 = step * step;
-            const double sinStep =
-                step * (1 - s2 / 6 * (1 - s2 / 20 * (1 - s2 / 42 * (1 - s2 / 72))));
-            const double cosStep = 1 - s2 / 2 * (1 - s2 / 12 * (1 - s2 / 30 * (1 - s2 / 56)));
+            double sinStep, cosStep;
+            if (std::fabs(step) < 1e-4) {
+                sinStep = step * (1 - s2 * (1.0 / 6) * (1 - s2 * (1.0 / 20)));
+                cosStep = 1 - s2 * 0.5 * (1 - s2 * (1.0 / 12));
+            } else {
+                sinStep =
+                    step *
+                    (1 - s2 * (1.0 / 6) *
+                             (1 - s2 * (1.0 / 20) * (1 - s2 * (1.0 / 42) * (1 - s2 * (1.0 / 72)))));
+                cosStep =
+                    1 - s2 * 0.5 *
+                            (1 - s2 * (1.0 / 12) * (1 - s2 * (1.0 / 30) * (1 - s2 * (1.0 / 56))));
+            }
             const double sinNext = sinE0 * cosStep + cosE0 * sinStep;
             cosE0 = cosE0 * cosStep - sinE0 * sinStep;
             sinE0 = sinNext;
@@ -94,9 +105,10 @@ OrbitPoint SolveOrbit(const Elements& el) {
     }
     // sin and cos of the final E from those of the last step's E0, |E - E0| <= 1e-12.
     const double sinE = sinE0 + cosE0 * step, cosE = cosE0 - sinE0 * step;
-    const double den = 1 - e * cosE;
-    const Phasor v{(cosE - e) / den, std::sqrt(1 - e * e) * sinE / den};
-    return {el.a * (1 - e * e) / (1 + e * v.c), v};
+    // r = a (1 - e^2) / (1 + e cos v), which is a (1 - e cos E).
+    const double den = 1 - e * cosE, inv = 1 / den;
+    const Phasor v{(cosE - e) * inv, std::sqrt(1 - e * e) * sinE * inv};
+    return {el.a * den, v};
 }
 
 // Heliocentric ecliptic coordinates (AU) of a body in its Keplerian orbit.
