@@ -62,7 +62,7 @@ std::optional<ArgError> ParseRequestLine(const std::string& line, Entries& entri
 }
 
 bool RunBatch(std::istream& in, std::ostream& out) {
-    std::string line;
+    std::string line, text;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         Entries entries;
@@ -76,7 +76,12 @@ bool RunBatch(std::istream& in, std::ostream& out) {
         AppState state;  // each line starts as if the program had just started
         LoadTables(state);
         const ChartOutcome outcome = RequestChart(state, entries);
-        out << ChartJson(state, outcome).dump() << '\n';
+        // Written straight as text: the same bytes as ChartJson(...).dump(-1, ' ', false,
+        // error_handler_t::replace), without building the object.
+        text.clear();
+        AppendChartJsonText(text, state, outcome);
+        text += '\n';
+        out << text;
     }
     out.flush();
     return static_cast<bool>(out);

@@ -76,6 +76,9 @@ int main(int argc, char** argv) {
     AppState state;
     LoadTables(state);
     const ChartOutcome outcome = RequestChart(state, entries);
-    std::cout << cli::ChartJson(state, outcome).dump(2) << "\n";
+    // Place texts are passed through as given; bytes that are not UTF-8 print as U+FFFD.
+    std::cout << cli::ChartJson(state, outcome)
+                     .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+              << "\n";
     return outcome.failure ? kExitCheckFailed : kExitComputed;
 }

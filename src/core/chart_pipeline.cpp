@@ -75,8 +75,10 @@ SunDay ComputeSunDay(AppState& state, const DateTime& date, DateTime& rise, Date
         SunRiseSet(date.Month(), date.Day(), date.Year(), b.BirthHour, b.BirthMinute, b.LatDeg,
                    b.LatMin, b.IsSouth, b.LonDeg, b.LonMin, b.IsEast, b.ZoneHours, b.ZoneMinutes,
                    b.IsDST, slots);
-    rise = slots[0];
-    set = slots[1];
+    // An event the call could not compute gets no value rather than the slot's old one, which
+    // belongs to another date or an earlier request (the outcome says which events failed).
+    rise = status.sunriseOk ? slots[0] : DateTime();
+    set = status.sunsetOk ? slots[1] : DateTime();
     return {date, status};
 }
 
@@ -185,8 +187,13 @@ ChartOutcome RequestChart(AppState& state, const Entries& entries) {
     c.AtSunrise = true;
 
     // Without its reference sunrise the chart has no ghati lagna: stop before anything is
-    // built on another date's values.
-    if (!ChooseReferenceSunrise(state, days, outcome)) return outcome;
+    // built on another date's values, and drop the earlier request's profile so that nothing
+    // of it can pass for this chart's.
+    if (!ChooseReferenceSunrise(state, days, outcome)) {
+        state.view.profile = {};
+        state.view.profileSign.reset();
+        return outcome;
+    }
 
     ComputePlanets(state);
     PlaceGhatiLagna(state);

@@ -1,13 +1,128 @@
 #include "time/sunrise.h"
 
-namespace kalodaya {
+#include <cmath>
 
-// Placeholder until the sunrise computation lands: leaves the slots as they are.
-SunEventStatus SunRiseSet(int, int, int, int, int, int, int, bool, int, int, bool, int, int, bool,
-                          std::array<DateTime, 3>&) {
-    return {true, true, false};
+#include "ephemeris/angles.h"
+#include "time/sunrise_steps.h"
+
+namespace kalodaya {
+namespace {
+
+// The rounded constants of Part 2.2, used exactly at these values.
+constexpr double kQuarterTurn = 1.5708;
+constexpr double kHalfTurn = 3.14159;
+constexpr double kThreeQuarterTurn = 4.71239;
+constexpr double kFullTurn = 6.28319;
+constexpr double kDegToRadRounded = 0.0174533;
+constexpr double kHourToRad = 0.261799;
+constexpr double kCosZenith = -0.0145439;
+constexpr double kMeanAnomalyRate = 0.017202;
+constexpr double kMeanAnomalyOffset = 0.0574039;
+constexpr double kCentre1 = 0.0334405;
+constexpr double kCentre2 = 0.000349066;
+constexpr double kPerigee = 4.93289;
+constexpr double kTangentGuard = 4.84814e-06;
+constexpr double kRightAscensionFactor = 0.91746;
+constexpr double kSinObliquity = 0.39782;
+constexpr double kSiderealDrift = 0.0172028;
+constexpr double kTimeOffset = 1.73364;
+constexpr double kRadToHours = 3.81972;
+
+double IntoFullTurn(double a) {
+    while (a < 0) a += kFullTurn;
+    while (a >= kFullTurn) a -= kFullTurn;
+    return a;
 }
 
-bool IsDaylightSaving(int, int, int, int, int) { return false; }
+}  // namespace
+
+void ClockFromHours(double hours, int& hh, int& mm) {
+    const double whole = std::floor(hours);
+    hh = static_cast<int>(whole);
+    mm = static_cast<int>(std::floor(60 * (hours - whole) + 0.5));
+    if (mm >= 60) {  // the rounding gave minute 60: carry into the next hour
+        mm -= 60;
+        ++hh;
+    }
+    if (hh >= 24) hh -= 24;  // same date, wrapped
+}
+
+std::optional<SunPassValues> SunPass(const SunPlace& place, int dayOfYear, bool sunrise) {
+    SunPassValues v;
+    const double base = sunrise ? kQuarterTurn : kThreeQuarterTurn;
+    v.t = (dayOfYear - 1) + (base - place.lambdaR) / kFullTurn;
+    v.M = kMeanAnomalyRate * v.t - kMeanAnomalyOffset;
+    v.L = IntoFullTurn(v.M + kCentre1 * std::sin(v.M) + kCentre2 * std::sin(2 * v.M) + kPerigee);
+    const double quarters = v.L / kQuarterTurn;
+    if (quarters == std::floor(quarters)) v.L += kTangentGuard;
+    v.RA = QuadrantArctan(kRightAscensionFactor * std::sin(v.L) / std::cos(v.L), 1);
+    if (v.L > kThreeQuarterTurn) {
+        v.RA += kFullTurn;
+    } else if (v.L > kQuarterTurn) {
+        v.RA += kHalfTurn;
+    }
+    const double s = kSinObliquity * std::sin(v.L);
+    v.delta = QuadrantArctan(s / std::sqrt(1 - s * s), 1);
+    v.c = (kCosZenith - std::sin(v.delta) * std::sin(place.phiR)) /
+          (std::cos(v.delta) * std::cos(place.phiR));
+    // Polar day or night: the square root or the division of step 6.8 has no value.
+    if (!(std::fabs(v.c) < 1)) return std::nullopt;
+    v.H = kQuarterTurn - QuadrantArctan(v.c / std::sqrt(1 - v.c * v.c), 1);
+    if (sunrise) v.H = kFullTurn - v.H;
+    v.T = v.H + v.RA - kSiderealDrift * v.t - kTimeOffset;
+    v.local = IntoFullTurn((v.T - place.lambdaR) + place.zR);
+    v.hours = v.local * kRadToHours;
+    ClockFromHours(v.hours, v.hh, v.mm);
+    return v;
+}
+
+SunEventStatus SunRiseSet(int month, int day, int year, int hour, int minute, int latDeg,
+                          int latMin, bool isSouth, int lonDeg, int lonMin, bool isEast,
+                          int zoneHours, int zoneMinutes, bool isDst,
+                          std::array<DateTime, 3>& sunEvents) {
+    SunEventStatus status;
+    double phi = latDeg + latMin / 60.0;
+    if (isSouth) phi = -phi;
+    double lambda = lonDeg + lonMin / 60.0;
+    if (!isEast) lambda = -lambda;
+
+    const double zoneMagnitude = std::abs(zoneHours) + std::abs(zoneMinutes) / 60.0;
+    double z = zoneHours >= 0 ? -zoneMagnitude : zoneMagnitude;
+
+    const DateTime date = DateTime::FromCivil(year, month, day);
+    if (isDst && IsDaylightSaving(day, date.Weekday(), month, hour, minute)) {
+        z += 1;
+        status.dstApplied = true;
+    }
+    const SunPlace place{phi * kDegToRadRounded, lambda * kDegToRadRounded, z * kHourToRad};
+    const int n = date.DayOfYear();
+
+    // The sunrise first; a failing pass stops the call and leaves the later slot as it was.
+    const auto rise = SunPass(place, n, true);
+    if (!rise) return status;
+    sunEvents[0] = DateTime::FromCivil(year, month, day, rise->hh, rise->mm);
+    status.sunriseOk = true;
+
+    const auto set = SunPass(place, n, false);
+    if (!set) return status;
+    sunEvents[1] = DateTime::FromCivil(year, month, day, set->hh, set->mm);
+    status.sunsetOk = true;
+    return status;
+}
+
+bool IsDaylightSaving(int day, int weekday, int month, int hour, int /*minute*/) {
+    if (month > 4 && month < 10) return true;
+    if (month == 4) {
+        if (day > 7) return true;
+        if (weekday == 0) return hour >= 2;
+        return day - weekday > 0;
+    }
+    if (month == 10) {
+        if (day < 25) return true;
+        if (weekday == 0) return hour < 2;
+        return day - 24 - weekday < 1;
+    }
+    return false;
+}
 
 }  // namespace kalodaya

@@ -41,6 +41,12 @@ TEST(ChartCommand, ExitStatusesAndMessages) {
     EXPECT_EQ(json["zone"]["hours"], -5);
     EXPECT_EQ(json["zone"]["minutes"], -30);
 
+    // Place texts are free text: bytes that are not UTF-8 must not break the JSON.
+    const CommandRun latin1 = RunChart(
+        "--name RAMA --lat 1:1N --lon 1:1E --city \"$(printf 'S\\343o Paulo')\"");
+    EXPECT_EQ(latin1.status, 0);
+    EXPECT_TRUE(nlohmann::json::accept(latin1.out));
+
     for (const char* unusable :
          {"--name RAMA --date 1900-01-01", "--name RAMA --time 24:00:00", "--name RAMA --zone 71",
           "--name RAMA --date 1990-8-15", "--name R2D2", "--name RAMA --lat 123:00N",

@@ -1,0 +1,25 @@
+#pragma once
+// A longitude's sign, found as Parts 4.1 and 4.2 say: FormatSignDms, then FormatPlanetLabel,
+// then characters 4 to 6 of the label looked up in the sign codes.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kalodaya {
+
+struct LongitudeSign {
+    std::string label;        // "19 Can 35"
+    std::optional<int> sign;  // sign index 0..11; nothing only for a value that is no angle
+};
+
+// A longitude of exactly 360 degrees (the reductions "while > 360" leave it) is 0 degrees
+// Aries: it is formatted as 0, so it gets the label "00 Ari 00" and the sign Aries instead of
+// the empty code of sign index 12. Longitudes of 0 up to 360 are formatted as they are.
+LongitudeSign SignOfLongitude(double degrees);
+
+// The sign index of a position text's characters 4 to 6 (SignIndexOfPosition of core/tables.h,
+// the same exact, case-sensitive match), by one packed comparison per sign: the arudha pass
+// reads the ten position texts twelve times per request.
+std::optional<int> SignIndexOfText(std::string_view positionText);
+
+}  // namespace kalodaya
