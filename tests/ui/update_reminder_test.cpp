@@ -1,4 +1,5 @@
 // The update reminder: when it asks, what it asks, and what it keeps.
+#include <QFile>
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -115,6 +116,22 @@ private slots:
         QCOMPARE(UpdateReminder(*settings_, kToday), ReminderOutcome::Unreadable);
         QVERIFY(boxes_->shown.isEmpty());
         QCOMPARE(Stored(), stored);
+    }
+
+    void aCorruptedSettingsFileGivesAFreshStart() {
+        const QString path = dir_.filePath(QStringLiteral("corrupted.ini"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("[Settings\n\xff\xfe\x00garbage=\n=\n[[[\nDuration", 40));
+        file.close();
+        {
+            QSettings corrupted(path, QSettings::IniFormat);
+            QCOMPARE(UpdateReminder(corrupted, kToday), ReminderOutcome::FirstStart);
+        }
+        QVERIFY(boxes_->shown.isEmpty());
+        QSettings reread(path, QSettings::IniFormat);
+        QCOMPARE(reread.status(), QSettings::NoError);
+        QCOMPARE(reread.value(kKey).toString(), QStringLiteral("2024-05-20"));
     }
 
     void aDateInTheUsersShortFormatIsRead() {
