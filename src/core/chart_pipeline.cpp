@@ -67,20 +67,51 @@ struct SunDay {
     SunEventStatus status;
 };
 
-// Sunrise and sunset of one date with the birth's place, zone and clock hour.
+// Sunrise and sunset of one date with the birth's place, zone and clock hour, into `slots`.
+SunDay ComputeSunEvents(const BirthData& b, const DateTime& date, std::array<DateTime, 3>& slots) {
+    return {date, SunRiseSet(date.Month(), date.Day(), date.Year(), b.BirthHour, b.BirthMinute,
+                             b.LatDeg, b.LatMin, b.IsSouth, b.LonDeg, b.LonMin, b.IsEast,
+                             b.ZoneHours, b.ZoneMinutes, b.IsDST, slots)};
+}
+
+// One of the three dates every request computes: the events go into SunEvents as the call
+// leaves them, and `rise` and `set` receive them at their own local date and time.
 SunDay ComputeSunDay(AppState& state, const DateTime& date, DateTime& rise, DateTime& set) {
-    const BirthData& b = state.birth;
-    auto& slots = state.chart.SunEvents;
-    const SunEventStatus status =
-        SunRiseSet(date.Month(), date.Day(), date.Year(), b.BirthHour, b.BirthMinute, b.LatDeg,
-                   b.LatMin, b.IsSouth, b.LonDeg, b.LonMin, b.IsEast, b.ZoneHours, b.ZoneMinutes,
-                   b.IsDST, slots);
+    const SunDay day = ComputeSunEvents(state.birth, date, state.chart.SunEvents);
     // An event the call could not compute gets no value rather than the slot's old one, which
     // belongs to another date or an earlier request (the outcome says which events failed).
-    rise = status.sunriseOk ? slots[0] : DateTime();
-    set = status.sunsetOk ? slots[1] : DateTime();
-    return {date, status};
+    rise = day.status.sunriseOk ? day.status.sunrise : DateTime();
+    set = day.status.sunsetOk ? day.status.sunset : DateTime();
+    return day;
 }
+
+// The birth's days by their distance from the birth date. The birth date and its two
+// neighbours come computed; a farther day is computed when the choice first needs it (its
+// events can fall a whole day away from its date when the zone is far from the place's
+// longitude), leaving SunEvents as the request's three calls left it.
+class SunDays {
+public:
+    SunDays(const BirthData& birth, const std::array<SunDay, 3>& computed) : birth_(birth) {
+        days_[kFarthest] = computed[0];
+        days_[kFarthest - 1] = computed[1];
+        days_[kFarthest + 1] = computed[2];
+    }
+
+    static constexpr int kFarthest = 3;  // more than any zone and longitude can need
+
+    const SunDay& At(int offset) {
+        auto& day = days_[offset + kFarthest];
+        if (!day) {
+            std::array<DateTime, 3> scratch{};
+            day = ComputeSunEvents(birth_, days_[kFarthest]->date.AddDays(offset), scratch);
+        }
+        return *day;
+    }
+
+private:
+    const BirthData& birth_;
+    std::array<std::optional<SunDay>, 2 * kFarthest + 1> days_;
+};
 
 // Birth moment from its texts, to the second; a text that does not convert keeps the old value.
 void SetBirthMoment(AppState& state) {
@@ -102,12 +133,15 @@ void SetReferenceTexts(ChartState& c, const DateTime& ref) {
     c.RefSunriseMinute = IntText(ref.Minute());
 }
 
-// Chooses the reference sunrise and the time elapsed since it. Returns false, with the polar
-// message set, when the choice needs a sun event that could not be computed.
-bool ChooseReferenceSunrise(AppState& state, const std::array<SunDay, 3>& days,
-                            ChartOutcome& outcome) {
+// Chooses the reference sunrise and the time elapsed since it, from the events at their own
+// local dates. A birth between the birth date's sunrise and sunset counts from that sunrise; a
+// birth before it from the latest sunrise before the birth; a birth after that sunset counts
+// the time remaining until the first sunrise after the birth, unless a later day's sunrise has
+// already come, when the birth belongs to that day (counted from its sunrise) or to the night
+// after it. Returns false, with the polar message set, when the choice needs a sun event that
+// could not be computed.
+bool ChooseReferenceSunrise(AppState& state, SunDays& days, ChartOutcome& outcome) {
     ChartState& c = state.chart;
-    const SunDay& birthDay = days[0];
     auto polar = [&](const DateTime& date) {
         outcome.polar = true;
         outcome.polarMessage = "The Sun does not rise or set at this place on " +
@@ -115,34 +149,52 @@ bool ChooseReferenceSunrise(AppState& state, const std::array<SunDay, 3>& days,
                                ", so the Ghati Lagna cannot be computed.";
         return false;
     };
-
-    if (!birthDay.status.sunriseOk) return polar(birthDay.date);
     const DateTime moment = c.BirthMoment;
-    DateTime ref;
-    bool refDst = false;
-    if (moment >= c.Sunrise) {
+    const SunDay* refDay = nullptr;
+    bool remaining = false;  // the count runs from the birth to a later sunrise
+
+    const SunDay& birthDay = days.At(0);
+    if (!birthDay.status.sunriseOk) return polar(birthDay.date);
+    if (moment >= birthDay.status.sunrise) {
         if (!birthDay.status.sunsetOk) return polar(birthDay.date);
     }
-    if (moment >= c.Sunrise && moment <= c.Sunset) {
-        ref = c.Sunrise;
-        refDst = birthDay.status.dstApplied;
-        c.ElapsedMinutes = static_cast<int32_t>(std::llabs(DateTime::MinutesBetween(ref, moment)));
-        c.ElapsedSeconds = static_cast<int32_t>(std::llabs(DateTime::SecondsBetween(ref, moment)));
-    } else if (moment < c.Sunrise) {
-        if (!days[1].status.sunriseOk) return polar(days[1].date);
-        ref = c.PrevSunrise;
-        refDst = days[1].status.dstApplied;
-        c.ElapsedMinutes = static_cast<int32_t>(std::llabs(DateTime::MinutesBetween(ref, moment)));
-        c.ElapsedSeconds = static_cast<int32_t>(std::llabs(DateTime::SecondsBetween(ref, moment)));
+    if (moment >= birthDay.status.sunrise && moment <= birthDay.status.sunset) {
+        refDay = &birthDay;
+    } else if (moment < birthDay.status.sunrise) {
+        for (int offset = -1; offset >= -SunDays::kFarthest && !refDay; --offset) {
+            const SunDay& day = days.At(offset);
+            if (!day.status.sunriseOk) return polar(day.date);
+            if (day.status.sunrise <= moment) refDay = &day;
+        }
     } else {
-        if (!days[2].status.sunriseOk) return polar(days[2].date);
-        ref = c.NextSunrise;
-        refDst = days[2].status.dstApplied;
+        for (int offset = 1; offset <= SunDays::kFarthest && !refDay; ++offset) {
+            const SunDay& day = days.At(offset);
+            if (!day.status.sunriseOk) return polar(day.date);
+            if (day.status.sunrise > moment) {
+                refDay = &day;
+                remaining = true;
+            } else {
+                // This day has begun before the birth: a birth in its daylight counts from its
+                // sunrise, a birth after its sunset looks on to the next day's sunrise.
+                if (!day.status.sunsetOk) return polar(day.date);
+                if (moment <= day.status.sunset) refDay = &day;
+            }
+        }
+    }
+    // Three days either way cover every zone and longitude; should none qualify, the chart
+    // is not computed rather than counted from a sunrise on the wrong side of the birth.
+    if (!refDay) return polar(birthDay.date);
+
+    const DateTime ref = refDay->status.sunrise;
+    if (remaining) {
         c.ElapsedMinutes = static_cast<int32_t>(DateTime::MinutesBetween(moment, ref));
         c.ElapsedSeconds = static_cast<int32_t>(DateTime::SecondsBetween(moment, ref));
+    } else {
+        c.ElapsedMinutes = static_cast<int32_t>(std::llabs(DateTime::MinutesBetween(ref, moment)));
+        c.ElapsedSeconds = static_cast<int32_t>(std::llabs(DateTime::SecondsBetween(ref, moment)));
     }
     SetReferenceTexts(c, ref);
-    c.RefSunriseDstApplied = refDst;
+    c.RefSunriseDstApplied = refDay->status.dstApplied;
     return true;
 }
 
@@ -189,7 +241,8 @@ ChartOutcome RequestChart(AppState& state, const Entries& entries) {
     // Without its reference sunrise the chart has no ghati lagna: stop before anything is
     // built on another date's values, and drop the earlier request's profile so that nothing
     // of it can pass for this chart's.
-    if (!ChooseReferenceSunrise(state, days, outcome)) {
+    SunDays sunDays(b, days);
+    if (!ChooseReferenceSunrise(state, sunDays, outcome)) {
         state.view.profile = {};
         state.view.profileSign.reset();
         return outcome;

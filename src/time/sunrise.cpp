@@ -8,7 +8,7 @@
 namespace kalodaya {
 namespace {
 
-// The rounded constants of Part 2.2, used exactly at these values.
+// The rounded constants of the almanac method, used exactly at these values.
 constexpr double kQuarterTurn = 1.5708;
 constexpr double kHalfTurn = 3.14159;
 constexpr double kThreeQuarterTurn = 4.71239;
@@ -28,15 +28,38 @@ constexpr double kSiderealDrift = 0.0172028;
 constexpr double kTimeOffset = 1.73364;
 constexpr double kRadToHours = 3.81972;
 
+// Reduces a into [0, full turn) and returns how many whole turns were taken off (negative
+// when turns were added).
+int ReduceIntoFullTurn(double& a) {
+    int turns = 0;
+    while (a < 0) {
+        a += kFullTurn;
+        --turns;
+    }
+    while (a >= kFullTurn) {
+        a -= kFullTurn;
+        ++turns;
+    }
+    return turns;
+}
+
 double IntoFullTurn(double a) {
-    while (a < 0) a += kFullTurn;
-    while (a >= kFullTurn) a -= kFullTurn;
+    ReduceIntoFullTurn(a);
     return a;
+}
+
+// The whole turns in T beyond the event's local mean time. The event of a pass lies within
+// half a turn of the pass's base angle (06:00 local mean time for the sunrise, 18:00 for the
+// sunset); T itself can be a turn off that, and which turn changes with the date (the right
+// ascension restarts at 0 at the March equinox while the sidereal drift runs on).
+int TurnsBeyondMeanTime(double T, double base) {
+    double fromWindowStart = T - (base - kHalfTurn);
+    return ReduceIntoFullTurn(fromWindowStart);
 }
 
 }  // namespace
 
-void ClockFromHours(double hours, int& hh, int& mm) {
+int ClockFromHours(double hours, int& hh, int& mm) {
     const double whole = std::floor(hours);
     hh = static_cast<int>(whole);
     mm = static_cast<int>(std::floor(60 * (hours - whole) + 0.5));
@@ -44,7 +67,11 @@ void ClockFromHours(double hours, int& hh, int& mm) {
         mm -= 60;
         ++hh;
     }
-    if (hh >= 24) hh -= 24;  // same date, wrapped
+    if (hh >= 24) {  // wrapped: the clock time keeps the same date, the event is the next day's
+        hh -= 24;
+        return 1;
+    }
+    return 0;
 }
 
 std::optional<SunPassValues> SunPass(const SunPlace& place, int dayOfYear, bool sunrise) {
@@ -70,9 +97,13 @@ std::optional<SunPassValues> SunPass(const SunPlace& place, int dayOfYear, bool 
     v.H = kQuarterTurn - QuadrantArctan(v.c / std::sqrt(1 - v.c * v.c), 1);
     if (sunrise) v.H = kFullTurn - v.H;
     v.T = v.H + v.RA - kSiderealDrift * v.t - kTimeOffset;
-    v.local = IntoFullTurn((v.T - place.lambdaR) + place.zR);
+    v.local = (v.T - place.lambdaR) + place.zR;
+    // The turns taken off the local time, less those that were never part of the event's time
+    // of day, are the days the clock time has moved away from the input date.
+    const int localTurns = ReduceIntoFullTurn(v.local);
     v.hours = v.local * kRadToHours;
-    ClockFromHours(v.hours, v.hh, v.mm);
+    const int wrapped = ClockFromHours(v.hours, v.hh, v.mm);
+    v.dayShift = localTurns - TurnsBeyondMeanTime(v.T, base) + wrapped;
     return v;
 }
 
@@ -101,11 +132,13 @@ SunEventStatus SunRiseSet(int month, int day, int year, int hour, int minute, in
     const auto rise = SunPass(place, n, true);
     if (!rise) return status;
     sunEvents[0] = DateTime::FromCivil(year, month, day, rise->hh, rise->mm);
+    status.sunrise = sunEvents[0].AddDays(rise->dayShift);
     status.sunriseOk = true;
 
     const auto set = SunPass(place, n, false);
     if (!set) return status;
     sunEvents[1] = DateTime::FromCivil(year, month, day, set->hh, set->mm);
+    status.sunset = sunEvents[1].AddDays(set->dayShift);
     status.sunsetOk = true;
     return status;
 }

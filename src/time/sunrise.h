@@ -10,6 +10,12 @@ struct SunEventStatus {
     bool sunriseOk = false;  // slot 0 was written
     bool sunsetOk = false;   // slot 1 was written
     bool dstApplied = false;  // the daylight-saving hour went into the clock times
+    // The events at their own local date and clock time. A slot keeps the input date with the
+    // clock time reduced into 00:00..23:59; when the zone lies far from the place's longitude,
+    // or the day is long, the event really falls on the day before or after. Set only with the
+    // matching flag above.
+    DateTime sunrise;
+    DateTime sunset;
 };
 
 // Computes the sunrise into sunEvents[0] and then the sunset into sunEvents[1]. When the Sun

@@ -1,4 +1,4 @@
-// Part 1.2 step 21: the reference sunrise and the time elapsed since it.
+// The reference sunrise and the time elapsed since it.
 #include <gtest/gtest.h>
 
 #include "core/chart_pipeline.h"

@@ -1,8 +1,12 @@
-// Part 2.2: sunrise and sunset with the rounded constants, and the daylight-saving rule.
+// Sunrise and sunset with the rounded constants, the events' own local dates, and the
+// daylight-saving rule.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "time/sunrise.h"
 #include "time/sunrise_steps.h"
+#include "time/zone_table.h"
 
 namespace kalodaya {
 namespace {
@@ -20,6 +24,8 @@ constexpr Place kWorkedExample{28, 39, false, 77, 13, true, -5, -30};
 constexpr Place kGreenwichEquator{0, 0, false, 0, 0, true, 0, 0};
 constexpr Place kNewYork{40, 43, false, 74, 0, false, 5, 0};
 constexpr Place kNorth75{75, 0, false, 10, 0, true, -1, 0};
+constexpr Place kReykjavik{64, 9, false, 21, 56, false, 0, 0};    // on GMT
+constexpr Place kTokyoOnGmt{35, 41, false, 139, 46, true, 0, 0};  // clock times in GMT
 
 struct Events {
     SunEventStatus status;
@@ -204,9 +210,13 @@ TEST(SunRiseSet, MinuteSixtyCarriesIntoTheNextHour) {
     ClockFromHours(5.991, hh, mm);  // 59.46 minutes rounds down
     EXPECT_EQ(hh, 5);
     EXPECT_EQ(mm, 59);
-    ClockFromHours(23.9999, hh, mm);  // 24:00 wraps to 00:00 on the same date
+    EXPECT_EQ(ClockFromHours(23.9999, hh, mm), 1);  // 24:00 wraps to 00:00 on the same date
     EXPECT_EQ(hh, 0);
     EXPECT_EQ(mm, 0);
+    EXPECT_EQ(ClockFromHours(5.992825, hh, mm), 0);  // a carry within the day is no wrap
+    EXPECT_EQ(ClockFromHours(23.99, hh, mm), 0);     // 23:59.4
+    EXPECT_EQ(hh, 23);
+    EXPECT_EQ(mm, 59);
 }
 
 TEST(SunRiseSet, PolarDayAndNightLeaveTheSlotsAsTheyWere) {
@@ -218,12 +228,120 @@ TEST(SunRiseSet, PolarDayAndNightLeaveTheSlotsAsTheyWere) {
         EXPECT_FALSE(e.status.sunriseOk) << month;
         EXPECT_FALSE(e.status.sunsetOk) << month;
         EXPECT_EQ(e.slots, before) << month;
+        EXPECT_EQ(e.status.sunrise, DateTime()) << month;
+        EXPECT_EQ(e.status.sunset, DateTime()) << month;
     }
     EXPECT_FALSE(SunPass({75 * 0.0174533, 0, 0}, 176, true).has_value());
     // The same place in spring has both events.
     const Events spring = Compute(kNorth75, 1990, 3, 21);
     EXPECT_TRUE(spring.status.sunriseOk);
     EXPECT_TRUE(spring.status.sunsetOk);
+}
+
+// The events at their own local dates: the slots keep the input date with the clock time
+// reduced into the day; the status moves the date by the days the clock time was reduced.
+
+TEST(SunEventDates, WithoutAWrapTheyAreTheSlotsThroughoutTheYear) {
+    // The worked example's place on Indian time, every day of 1990, across the March equinox
+    // where the right ascension restarts at 0, and New York in summer with the daylight hour.
+    for (DateTime d = DateTime::FromCivil(1990, 1, 1); d.Year() == 1990; d = d.AddDays(1)) {
+        const Events e = Compute(kWorkedExample, d.Year(), d.Month(), d.Day());
+        ASSERT_TRUE(e.status.sunriseOk && e.status.sunsetOk) << d.Iso();
+        EXPECT_EQ(e.status.sunrise, e.slots[0]) << d.Iso();
+        EXPECT_EQ(e.status.sunset, e.slots[1]) << d.Iso();
+    }
+    const Events dst = Compute(kNewYork, 2002, 6, 21, 12, true);
+    EXPECT_EQ(dst.status.sunrise.Iso(), "2002-06-21T05:25:00");
+    EXPECT_EQ(dst.status.sunset.Iso(), "2002-06-21T20:30:00");
+}
+
+TEST(SunEventDates, ReykjavikMidsummerSunsetFallsAfterMidnight) {
+    const Events e = Compute(kReykjavik, 2000, 6, 21);
+    EXPECT_EQ(e.slots[0].Iso(), "2000-06-21T02:55:00");
+    EXPECT_EQ(e.slots[1].Iso(), "2000-06-21T00:04:00");  // the slot keeps the input date
+    EXPECT_EQ(e.status.sunrise.Iso(), "2000-06-21T02:55:00");
+    EXPECT_EQ(e.status.sunset.Iso(), "2000-06-22T00:04:00");
+    EXPECT_LT(e.status.sunrise, e.status.sunset);
+}
+
+TEST(SunEventDates, FarEastPlaceOnGreenwichTimeRisesThePreviousEvening) {
+    const Events e = Compute(kTokyoOnGmt, 2000, 6, 1);
+    EXPECT_EQ(e.slots[0].Iso(), "2000-06-01T19:27:00");
+    EXPECT_EQ(e.slots[1].Iso(), "2000-06-01T09:51:00");
+    EXPECT_EQ(e.status.sunrise.Iso(), "2000-05-31T19:27:00");
+    EXPECT_EQ(e.status.sunset.Iso(), "2000-06-01T09:51:00");
+}
+
+TEST(SunEventDates, FarEastZoneSetsTheNextMorning) {
+    Place far = kGreenwichEquator;
+    far.zoneHours = -12;
+    const Events e = Compute(far, 2000, 3, 21);
+    EXPECT_EQ(e.status.sunrise.Iso(), "2000-03-21T18:04:00");
+    EXPECT_EQ(e.status.sunset.Iso(), "2000-03-22T06:11:00");
+}
+
+TEST(SunEventDates, HourTwentyFourIsMidnightOfTheNextDay) {
+    // 0 N 86 W on GMT, 1 March 2000: the sunset at 23:59.55 rounds to 24:00, which the slot
+    // holds as 00:00 of the input date.
+    const Events set = Compute({0, 0, false, 86, 0, false, 0, 0}, 2000, 3, 1);
+    EXPECT_EQ(set.slots[1].Iso(), "2000-03-01T00:00:00");
+    EXPECT_EQ(set.status.sunset.Iso(), "2000-03-02T00:00:00");
+    // 0 N 90 31 E on GMT, 28 March 2000: the sunrise at 23:59.97 of the day before rounds to
+    // 24:00 of that day, which is 00:00 of the input date.
+    const Events rise = Compute({0, 0, false, 90, 31, true, 0, 0}, 2000, 3, 28);
+    EXPECT_EQ(rise.slots[0].Iso(), "2000-03-28T00:00:00");
+    EXPECT_EQ(rise.status.sunrise.Iso(), "2000-03-28T00:00:00");
+}
+
+// Zone offset east of Greenwich in minutes, as the sunrise computation reads ZoneHours.
+int ZoneEastMinutes(int zoneHours, int zoneMinutes) {
+    const int magnitude = std::abs(zoneHours) * 60 + std::abs(zoneMinutes);
+    return zoneHours >= 0 ? -magnitude : magnitude;
+}
+
+TEST(SunEventDates, EveryZoneGivesTheSameInstant) {
+    // One event is one instant whatever the zone: its time less the zone offset agrees with
+    // the Greenwich reading to the rounding minute, up to two days' reduction away.
+    const Place places[] = {kReykjavik,
+                            kTokyoOnGmt,
+                            kGreenwichEquator,
+                            {17, 45, true, 179, 0, true, 0, 0},
+                            {17, 45, true, 179, 0, false, 0, 0},
+                            {65, 0, false, 179, 59, false, 0, 0},
+                            {65, 0, false, 179, 59, true, 0, 0}};
+    const int dates[][3] = {{2000, 6, 21}, {1990, 1, 15}, {1990, 3, 20}, {2031, 12, 31}};
+    int shiftedTwoDays = 0;
+    for (const Place& place : places) {
+        for (const auto& date : dates) {
+            const Events gmt = Compute(place, date[0], date[1], date[2]);
+            ASSERT_TRUE(gmt.status.sunriseOk && gmt.status.sunsetOk);
+            for (const ZoneEntry& zone : kZoneTable)
+                for (const bool dst : {false, true}) {
+                    Place zoned = place;
+                    zoned.zoneHours = zone.hours;
+                    zoned.zoneMinutes = zone.minutes;
+                    const Events e = Compute(zoned, date[0], date[1], date[2], 12, dst);
+                    const int east =
+                        ZoneEastMinutes(zone.hours, zone.minutes) + (e.status.dstApplied ? 60 : 0);
+                    const auto rise = DateTime::MinutesBetween(gmt.status.sunrise,
+                                                               e.status.sunrise.AddMinutes(-east));
+                    const auto set = DateTime::MinutesBetween(gmt.status.sunset,
+                                                              e.status.sunset.AddMinutes(-east));
+                    EXPECT_LE(std::abs(rise), 1) << zone.listText << " " << e.status.sunrise.Iso();
+                    EXPECT_LE(std::abs(set), 1) << zone.listText << " " << e.status.sunset.Iso();
+                    // The slot is the same clock time on the input date.
+                    EXPECT_EQ(e.slots[0].DateOnly(),
+                              DateTime::FromCivil(date[0], date[1], date[2]));
+                    EXPECT_EQ(e.slots[0].Hour(), e.status.sunrise.Hour());
+                    EXPECT_EQ(e.slots[1].Minute(), e.status.sunset.Minute());
+                    shiftedTwoDays +=
+                        std::abs(DateTime::DaysBetween(e.slots[1], e.status.sunset)) == 2;
+                }
+        }
+    }
+    // A midsummer sunset at 65 N, 179 59 W on New Zealand summer time (+13) with the daylight
+    // hour is two days on.
+    EXPECT_GT(shiftedTwoDays, 0);
 }
 
 }  // namespace

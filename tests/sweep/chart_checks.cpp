@@ -1,7 +1,12 @@
 #include "chart_checks.h"
 
+#include <array>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
+#include <functional>
+
+#include "time/sunrise.h"
 
 namespace kalodaya::sweep {
 namespace {
@@ -11,6 +16,90 @@ bool TwoDigits(const std::string& t, size_t at, int max) {
         !std::isdigit(static_cast<unsigned char>(t[at + 1])))
         return false;
     return (t[at] - '0') * 10 + (t[at + 1] - '0') <= max;
+}
+
+// The sun events of the birth date and the three days either side, at their own local dates,
+// computed here afresh with the birth's place, zone and clock hour.
+constexpr int kReach = 3;
+using SunWeek = std::array<SunEventStatus, 2 * kReach + 1>;
+
+SunWeek ComputeSunWeek(const BirthData& b) {
+    SunWeek week;
+    const DateTime birthDate = DateTime::FromCivil(b.BirthYear, b.BirthMonth, b.BirthDay);
+    for (int k = -kReach; k <= kReach; ++k) {
+        const DateTime date = birthDate.AddDays(k);
+        std::array<DateTime, 3> slots{};
+        week[k + kReach] = SunRiseSet(
+            date.Month(), date.Day(), date.Year(), b.BirthHour, b.BirthMinute, b.LatDeg, b.LatMin,
+            b.IsSouth, b.LonDeg, b.LonMin, b.IsEast, b.ZoneHours, b.ZoneMinutes, b.IsDST, slots);
+    }
+    return week;
+}
+
+// Neighbouring days' events take the daylight hour of the birth's clock hour evaluated on
+// their own date, so around the April and October changes a day's events can be on another
+// clock than the birth time: counts against them may be an hour longer.
+constexpr int64_t kDaylightHourMinutes = 60;
+
+void CheckReferenceSunrise(const ChartState& c, const SunWeek& week,
+                           const std::function<void(bool, const std::string&)>& expect) {
+    const DateTime& birth = c.BirthMoment;
+    const DateTime& ref = c.RefSunrise;
+    expect(c.ElapsedMinutes >= 0 && c.ElapsedSeconds >= 0,
+           "elapsed minutes " + std::to_string(c.ElapsedMinutes) + ", seconds " +
+               std::to_string(c.ElapsedSeconds));
+
+    // The reference is the sunrise of one of the days, as that day has it.
+    int refDay = -1;
+    for (int i = 0; i < static_cast<int>(week.size()); ++i)
+        if (week[i].sunriseOk && week[i].sunrise == ref) refDay = i;
+    expect(refDay >= 0, "reference sunrise " + ref.Iso() + " is no day's sunrise");
+    if (refDay < 0) return;
+
+    // Counted from the reference to the birth, or from the birth up to a later reference.
+    const bool since = ref <= birth;
+    const int64_t minutes =
+        since ? DateTime::MinutesBetween(ref, birth) : DateTime::MinutesBetween(birth, ref);
+    const int64_t seconds =
+        since ? DateTime::SecondsBetween(ref, birth) : DateTime::SecondsBetween(birth, ref);
+    expect(c.ElapsedMinutes == minutes && c.ElapsedSeconds == seconds,
+           "elapsed " + std::to_string(c.ElapsedMinutes) + " min does not match the reference " +
+               ref.Iso());
+
+    // At most the time between the reference and the neighbouring sunrise on the other side of
+    // the birth (no fixed 1,440: near the polar circles sunrises can be more than a day apart).
+    const int neighbour = since ? refDay + 1 : refDay - 1;
+    if (neighbour >= 0 && neighbour < static_cast<int>(week.size()) && week[neighbour].sunriseOk) {
+        const int64_t interval = std::llabs(DateTime::MinutesBetween(ref, week[neighbour].sunrise));
+        expect(c.ElapsedMinutes <= interval + kDaylightHourMinutes,
+               "elapsed " + std::to_string(c.ElapsedMinutes) + " min, sunrises " +
+                   std::to_string(interval) + " min apart");
+    }
+
+    // No sunrise lies between the reference and the birth: the latest before the birth, or
+    // the first after it.
+    for (const SunEventStatus& day : week) {
+        if (!day.sunriseOk || day.sunrise == ref) continue;
+        const bool between = since ? (day.sunrise > ref && day.sunrise <= birth)
+                                   : (day.sunrise >= birth && day.sunrise < ref);
+        expect(!between, "sunrise " + day.sunrise.Iso() + " lies between the reference " +
+                             ref.Iso() + " and the birth");
+    }
+
+    // A birth in a day's daylight counts from that day's sunrise, and no further than its
+    // sunset.
+    for (const SunEventStatus& day : week) {
+        if (!day.sunriseOk || !day.sunsetOk || birth < day.sunrise || birth > day.sunset) continue;
+        expect(ref == day.sunrise,
+               "daytime birth counted from " + ref.Iso() + ", not from " + day.sunrise.Iso());
+        expect(c.ElapsedMinutes <= DateTime::MinutesBetween(day.sunrise, day.sunset),
+               "elapsed " + std::to_string(c.ElapsedMinutes) + " min beyond the day's sunset");
+    }
+
+    // Time remaining is counted only for a night birth after the birth date's sunset.
+    const SunEventStatus& birthDay = week[kReach];
+    expect(since || (birthDay.sunsetOk && birth > birthDay.sunset),
+           "time remaining counted for a birth before the birth date's sunset");
 }
 
 }  // namespace
@@ -30,27 +119,25 @@ std::vector<std::string> CheckChart(const AppState& s, const ChartOutcome& outco
         return problems;
     }
     const ChartState& c = s.chart;
-    for (double value : {c.AscDeg, c.MoonSidereal, c.MoonNakshatraStart,
-                         s.ephemeris.AyanamsaCorrection})
+    for (double value :
+         {c.AscDeg, c.MoonSidereal, c.MoonNakshatraStart, s.ephemeris.AyanamsaCorrection})
         expect(std::isfinite(value), "a birth-moment value is not finite");
     for (int k = 0; k < kBodyCount; ++k)
         expect(IsPositionText(s.view.planet[k]), "position text \"" + s.view.planet[k] + "\"");
 
+    const SunWeek week = ComputeSunWeek(s.birth);
     if (outcome.polar) {
         expect(!outcome.polarMessage.empty(), "polar outcome without a message");
+        bool anyFailed = false;
+        for (const SunEventStatus& day : week) anyFailed |= !day.sunriseOk || !day.sunsetOk;
+        expect(anyFailed, "polar outcome while every sun event of the week exists");
         return problems;
     }
     expect(std::isfinite(c.SunAtSunrise) && std::isfinite(c.GhatiLagnaDeg),
            "a sunrise value is not finite");
     expect(IsPositionText(c.SunAtSunriseText), "sun at sunrise \"" + c.SunAtSunriseText + "\"");
     expect(c.GhatiLagnaSign >= 0 && c.GhatiLagnaSign < kSignCount, "ghati lagna sign");
-    expect(c.ElapsedMinutes >= 0 && c.ElapsedMinutes <= 1440,
-           "elapsed minutes " + std::to_string(c.ElapsedMinutes));
-    // A birth after sunset counts the time remaining until the next sunrise; every other birth
-    // counts from a sunrise at or before it.
-    const bool afterSunset = c.BirthMoment > c.Sunset && c.RefSunrise == c.NextSunrise;
-    expect(afterSunset || c.RefSunrise <= c.BirthMoment, "reference sunrise after the birth");
-    expect(!afterSunset || c.RefSunrise > c.BirthMoment, "next sunrise not after the birth");
+    CheckReferenceSunrise(c, week, expect);
     expect(s.view.markers[c.GhatiLagnaSign].find("GL") != std::string::npos, "no GL marker");
     return problems;
 }

@@ -16,6 +16,7 @@ using kalodaya::Entries;
 
 struct Tally {
     long long charts = 0, polar = 0, failed = 0;
+    long long overDay = 0;  // counts of more than 1,440 minutes (sunrises more than a day apart)
 };
 
 Entries MakeEntries(const kalodaya::DateTime& date, int hour, int minute, int second, int zone,
@@ -43,7 +44,10 @@ Entries MakeEntries(const kalodaya::DateTime& date, int hour, int minute, int se
 void Check(kalodaya::AppState& state, const Entries& entries, Tally& tally) {
     const auto outcome = kalodaya::RequestChart(state, entries);
     ++tally.charts;
-    if (outcome.polar) ++tally.polar;
+    if (outcome.polar)
+        ++tally.polar;
+    else if (state.chart.ElapsedMinutes > 1440)
+        ++tally.overDay;
     const auto problems = kalodaya::sweep::CheckChart(state, outcome);
     if (problems.empty()) return;
     ++tally.failed;
@@ -97,6 +101,13 @@ int main(int argc, char** argv) {
                                           static_cast<int>(n * 11 % 60), n / 2 % 2),
                               tally);
                         ++n;
+                        // The full walk takes long: say how far it has come.
+                        if (n % 1000000 == 0) {
+                            std::printf("... %lld charts (%lld polar), %lld unsound, at %s\n",
+                                        tally.charts, tally.polar, tally.failed,
+                                        first.AddDays(d).Iso().substr(0, 10).c_str());
+                            std::fflush(stdout);
+                        }
                     }
     } else {
         std::mt19937 rng(seed);
@@ -110,7 +121,8 @@ int main(int argc, char** argv) {
                   tally);
         }
     }
-    std::printf("checked %lld charts (%lld polar), %lld unsound\n", tally.charts, tally.polar,
-                tally.failed);
+    std::printf("checked %lld charts (%lld polar, %lld counting more than 1440 minutes), "
+                "%lld unsound\n",
+                tally.charts, tally.polar, tally.overDay, tally.failed);
     return tally.failed == 0 ? 0 : 1;
 }
