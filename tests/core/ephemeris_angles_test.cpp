@@ -1,4 +1,4 @@
-// Part 3.1: the angle routines and the longitude texts.
+// The angle routines and the longitude texts.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -135,7 +135,7 @@ TEST(EphemerisAngles, FormatSignDmsTruncatesNeverRoundsIntoTheNextSign) {
 }
 
 TEST(EphemerisAngles, FormatSignDmsOf360HasNoCode) {
-    // Part 3.1: sign index 12 has no code; the callers keep their angles below 360 (Ketu is
+    // Sign index 12 has no code; the callers keep their angles below 360 (Ketu is
     // mended in the planets, see the planets tests).
     EXPECT_EQ(FormatSignDms(360), std::string("0") + kDeg + " 0' 0\" ");
 }

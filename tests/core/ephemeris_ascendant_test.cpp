@@ -1,4 +1,4 @@
-// Part 3.2: the ayanamsa correction on the 1900 epoch and the sidereal ascendant.
+// The ayanamsa correction on the 1900 epoch and the sidereal ascendant.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,4 +1,4 @@
-// Part 3.1: Julian day number, day number from J2000.0, the two conversions to Universal Time and
+// Julian day number, day number from J2000.0, the two conversions to Universal Time and
 // the century arguments.
 #include <gtest/gtest.h>
 

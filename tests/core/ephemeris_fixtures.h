@@ -1,5 +1,5 @@
 #pragma once
-// The birth of the worked examples of Parts 3.2 to 3.4: 15 August 1990 at 10:30, zone 5:30 east
+// The birth of the ephemeris worked example: 15 August 1990 at 10:30, zone 5:30 east
 // of Greenwich, 28° 39' N 77° 13' E, no daylight saving.
 #include "core/app_state.h"
 

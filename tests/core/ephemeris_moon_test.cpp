@@ -1,4 +1,4 @@
-// Part 3.4: the Moon, its own ayanamsa on the J2000 epoch and the nakshatra start.
+// The Moon, its own ayanamsa on the J2000 epoch and the nakshatra start.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -96,7 +96,7 @@ TEST(EphemerisMoon, TropicalBelowTheAyanamsaWrapsOnce) {
     EXPECT_GT(found, 0);
 }
 
-// The Part's step 6 written out with one sine per term, as a check of the product's sum.
+// The sum of the lunar terms written out with one sine per term, as a check of the product's sum.
 double MoonBySeparateSines(double t) {
     struct Term {
         double c;

@@ -1,4 +1,4 @@
-// Part 3.3: the Sun, the planets and the lunar nodes; the birth-moment and reference-sunrise runs.
+// The Sun, the planets and the lunar nodes; the birth-moment and reference-sunrise runs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -120,7 +120,7 @@ TEST(EphemerisPlanets, OrbitalElementsAtJ2000AndACenturyLater) {
     EXPECT_NEAR(saturn.varpi, (92.43194 - 1948.89 / 3600) * kDegToRad, 1e-15);
 }
 
-// Part 3.3's GeocentricLongitude step by step, through TrueAnomaly.
+// GeocentricLongitude step by step, through TrueAnomaly.
 double LiteralGeocentricLongitude(int body, double d) {
     const Elements earth = OrbitalElements(kEarthRow, d);
     double v = TrueAnomaly(ReduceToTwoPi(earth.l - earth.varpi), earth.e);

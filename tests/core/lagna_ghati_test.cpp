@@ -1,4 +1,4 @@
-// Part 4.1: the ghati lagna, its sign and its "GL" line; the sign of a longitude.
+// The ghati lagna, its sign and its "GL" line; the sign of a longitude.
 #include <gtest/gtest.h>
 
 #include "core/app_state.h"

@@ -24,7 +24,7 @@ std::string Lines(int emptyBefore, bool gl = false, int emptyAfter = 0) {
     return s;
 }
 
-// Worked out by hand from Part 4.2 with the positions of Parts 3.2 to 3.4 (see
+// Worked out by hand from the arudha rules with the worked example's positions (see
 // lagna_special_test.cpp); a retrograde Saturn moves the padas of houses 5 and 6.
 std::array<std::string, 12> ExpectedMarkers(bool saturnRetrograde) {
     return {"",

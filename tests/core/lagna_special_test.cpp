@@ -1,4 +1,4 @@
-// Part 4.2: the arudha padas and the hidden lagnas, and where they push the "GL" line.
+// The arudha padas and the hidden lagnas, and where they push the "GL" line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,7 +43,7 @@ void ArudhaPass(AppState& state) {
     }
 }
 
-// The worked example's birth-moment positions (Parts 3.2 to 3.4).
+// The worked example's birth-moment positions.
 void SetWorkedExampleBirth(AppState& state, bool saturnRetrograde) {
     LoadTables(state);
     ChartState& c = state.chart;
@@ -66,7 +66,7 @@ void SetWorkedExampleSunrise(AppState& state) {
     c.ElapsedSeconds = 16860;
 }
 
-// Every marker line of the worked example, worked out by hand from Part 4.2:
+// Every marker line of the worked example, worked out by hand from the arudha and hidden-lagna rules:
 // arudha pass (houses 1..12 from Virgo): Can + Leo (lagna lord), Cap, Vir, Aqu, house 5 and 6
 // (Sco, Lib; with a retrograde Saturn Lib, Sag), Sco, Cap, Vir, Lib, Pis, Gem; then GL in Can;
 // hora Sag, bhava Lib, kala-count Can, varnada Cap, Moon Tau, Sun Can, sree Tau, pranapada Sco.

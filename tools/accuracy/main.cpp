@@ -257,7 +257,7 @@ int main(int argc, char** argv) {
     swe_version(version);
     std::ostringstream md;
     md << "# Accuracy of the positions\n\n"
-       << "Kalodaya computes its positions with the compact formulas of its specification: "
+       << "Kalodaya computes its positions with compact formulas of its own: "
           "Keplerian elements with linear rates for the Sun and the planets (J2000 ecliptic, no "
           "precession, nutation, aberration or light-time), the first 25 terms of Meeus's lunar "
           "series for the Moon, a linear mean node scaled with 3.1416 and lowered by one degree, "
