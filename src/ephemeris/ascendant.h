@@ -1,5 +1,5 @@
 #pragma once
-// The sidereal ascendant of the birth moment (Part 3.2).
+// The sidereal ascendant of the birth moment.
 namespace kalodaya {
 
 // Local sidereal time in degrees from Newcomb's polynomial: UT in hours, T in Julian centuries

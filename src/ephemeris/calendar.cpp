@@ -15,7 +15,7 @@ long long FloorDiv(long long a, long long b) {
 }  // namespace
 
 double JulianDayNumber(int month, int day, int year) {
-    // All terms are whole numbers, so the Part's steps are done in integers.
+    // All terms are whole numbers, so the steps are done in integers.
     const long long m = month + 12LL * (year + 4800LL) - 3;
     const long long s = 2 * (m - 12 * FloorDiv(m, 12)) + 7;
     long long j = FloorDiv(365 * m + s, 12) + day + FloorDiv(m, 48) - 32083;

@@ -1,6 +1,6 @@
 #pragma once
 // Julian day number, day count from J2000.0, the two conversions of the clock time to Universal
-// Time and the century arguments (Part 3.1). One copy serves the ascendant, the Moon and the
+// Time and the century arguments. One copy serves the ascendant, the Moon and the
 // planets.
 #include <optional>
 #include <string_view>
@@ -43,7 +43,7 @@ DateTime UniversalTimeByCalendar(const DateTime& local, int zoneHours, int zoneM
 // DayNumberJ2000 of a Universal Time date-time (seconds are not read).
 double DayNumberJ2000(const DateTime& ut);
 
-// Julian centuries from 1900 January 0.5 (Part 3.2) and from J2000.0 (Part 3.4) of the instant
+// Julian centuries from 1900 January 0.5 and from J2000.0 of the instant
 // `ut` hours after the midnight that opens the day `jd`.
 inline double CenturiesFrom1900(double jd, double ut) {
     return (jd - 2415020 - 0.5 + ut / 24) / 36525;
@@ -51,7 +51,7 @@ inline double CenturiesFrom1900(double jd, double ut) {
 inline double CenturiesFrom2000(double jd, double ut) {
     return (jd - 2451545 - 0.5 + ut / 24) / 36525;
 }
-// Julian centuries from J2000.0 of a DayNumberJ2000 value (Part 3.3).
+// Julian centuries from J2000.0 of a DayNumberJ2000 value.
 inline double CenturiesFromDayNumber(double d) {
     return d / 36525;
 }

@@ -105,7 +105,7 @@ void ComputeMoon(AppState& state) {
 
     state.chart.MoonSidereal = s;
     FormatSignDmsInto(s, state.ephemeris.MoonText);
-    // An index outside the table leaves the start as it was (the statement fails in the Part).
+    // An index outside the table leaves the start as it was (the lookup fails).
     if (const int k = NakshatraIndex(s); k >= 0)
         state.chart.MoonNakshatraStart = kNakshatraStartTable[k];
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The Moon from the first 25 terms of Meeus's lunar longitude series, and the start of its
-// nakshatra (Part 3.4).
+// nakshatra.
 #include <array>
 
 namespace kalodaya {

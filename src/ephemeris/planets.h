@@ -1,6 +1,6 @@
 #pragma once
 // The Sun and the five planets from Keplerian elements with linear rates, and the mean lunar
-// nodes (Part 3.3).
+// nodes.
 namespace kalodaya {
 
 // Body numbers of the element table: the Sun's row is the Earth's.
@@ -32,7 +32,7 @@ double MeanNodeLongitude(double d);
 // Rahu from the node and the ayanamsa correction: n - |correction|, raised into [0, 360).
 double RahuLongitude(double node, double correction);
 // Ketu opposite Rahu: r + 180, lowered by 360 while above 360. A Ketu of exactly 360 is given as
-// 0 (Aries), a mended fault: the Part's text would carry no sign code.
+// 0 (Aries), a mended fault: its text would otherwise carry no sign code.
 double KetuLongitude(double rahu);
 
 }  // namespace kalodaya

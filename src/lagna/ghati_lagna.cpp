@@ -1,4 +1,4 @@
-// Part 4.1: the ghati lagna.
+// The ghati lagna.
 #include "core/result_texts.h"
 #include "lagna/lagna_math.h"
 #include "lagna/longitude_sign.h"

@@ -1,11 +1,11 @@
 #pragma once
-// The longitudes and sign numbers of the special lagnas as plain functions (Parts 4.1 and 4.2),
+// The longitudes and sign numbers of the special lagnas as plain functions,
 // so each can be checked on its own. The Place* procedures of special_lagnas.h mark them.
 #include <cstdint>
 
 namespace kalodaya {
 
-// Part 4.1 steps 1 and 2: SunAtSunrise + 1.25 degrees per whole minute, while > 360 less 360.
+// SunAtSunrise + 1.25 degrees per whole minute, while > 360 less 360.
 double GhatiLagnaLongitude(double sunAtSunrise, int32_t elapsedMinutes);
 // B2: SunAtSunrise + 0.5 degrees per minute, reduced the same way.
 double HoraLagnaLongitude(double sunAtSunrise, int32_t elapsedMinutes);
