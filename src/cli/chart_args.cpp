@@ -1,27 +1,91 @@
 #include "cli/chart_args.h"
 
-#include <regex>
+#include <array>
+#include <string_view>
 
 #include "time/zone_table.h"
 
 namespace kalodaya::cli {
 namespace {
 
-ArgError Bad(const std::string& what, const std::string& text, const std::string& form) {
-    return {"unusable " + what + " \"" + text + "\": expected " + form};
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+// The value of a short run of digits (at most four here).
+int Number(std::string_view digits) {
+    int value = 0;
+    for (char ch : digits) value = value * 10 + (ch - '0');
+    return value;
 }
 
+// Reads exactly `count` digits at `at`, moving past them.
+bool Digits(std::string_view text, std::size_t& at, std::size_t count, std::string_view& out) {
+    if (text.size() - at < count) return false;
+    for (std::size_t i = 0; i < count; ++i)
+        if (!IsDigit(text[at + i])) return false;
+    out = text.substr(at, count);
+    at += count;
+    return true;
+}
+
+// Reads up to `most` digits at `at` (none is fine), moving past them.
+std::string_view UpToDigits(std::string_view text, std::size_t& at, std::size_t most) {
+    const std::size_t start = at;
+    while (at < text.size() && at - start < most && IsDigit(text[at])) ++at;
+    return text.substr(start, at - start);
+}
+
+bool Separator(std::string_view text, std::size_t& at, char separator) {
+    if (at >= text.size() || text[at] != separator) return false;
+    ++at;
+    return true;
+}
+
+// The fixed forms NN..N<sep>NN<sep>NN (date, time): three digit groups, nothing else.
+bool ThreeGroups(std::string_view text, std::size_t firstWidth, char separator,
+                 std::array<std::string_view, 3>& groups) {
+    std::size_t at = 0;
+    return Digits(text, at, firstWidth, groups[0]) && Separator(text, at, separator) &&
+           Digits(text, at, 2, groups[1]) && Separator(text, at, separator) &&
+           Digits(text, at, 2, groups[2]) && at == text.size();
+}
+
+// A coordinate: up to `degreeWidth` digits, a colon, up to two digits, then one of two
+// hemisphere letters ending the text.
+struct Coordinate {
+    std::string_view degrees, minutes;
+    char hemisphere = 0;
+};
+bool ReadCoordinate(std::string_view text, std::size_t degreeWidth, char first, char second,
+                    Coordinate& out) {
+    std::size_t at = 0;
+    out.degrees = UpToDigits(text, at, degreeWidth);
+    if (!Separator(text, at, ':')) return false;
+    out.minutes = UpToDigits(text, at, 2);
+    if (at + 1 != text.size() || (text[at] != first && text[at] != second)) return false;
+    out.hemisphere = text[at];
+    return true;
+}
+
+ArgError Bad(std::string_view what, std::string_view text, std::string_view form) {
+    std::string message = "unusable ";
+    message.append(what).append(" \"").append(text).append("\": expected ").append(form);
+    return {message};
+}
+
+constexpr std::string_view kDateForm = "YYYY-MM-DD with a year from 1901 to 2050";
+constexpr std::string_view kTimeForm = "HH:MM:SS from 00:00:00 to 23:59:59";
+
 // Digits as the list shows them: no leading zeros.
-std::string Plain(const std::string& digits) { return std::to_string(std::stoi(digits)); }
+std::string Plain(std::string_view digits) { return std::to_string(Number(digits)); }
 
 }  // namespace
 
-std::optional<ArgError> SetName(Entries& entries, const std::string& text) {
+std::optional<ArgError> SetName(Entries& entries, std::string_view text) {
     std::string name;
     for (char ch : text) {
         if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
         if (!((ch >= 'A' && ch <= 'Z') || ch == ' '))
-            return ArgError{"unusable name \"" + text +
+            return ArgError{"unusable name \"" + std::string(text) +
                             "\": the name box takes only the letters A to Z and blanks"};
         name += ch;
     }
@@ -29,54 +93,48 @@ std::optional<ArgError> SetName(Entries& entries, const std::string& text) {
     return std::nullopt;
 }
 
-std::optional<ArgError> SetDate(Entries& entries, const std::string& text) {
-    static const std::regex form(R"((\d{4})-(\d{2})-(\d{2}))");
-    std::smatch m;
-    const std::string expected = "YYYY-MM-DD with a year from 1901 to 2050";
-    if (!std::regex_match(text, m, form)) return Bad("date", text, expected);
-    const int year = std::stoi(m[1]), month = std::stoi(m[2]), day = std::stoi(m[3]);
+std::optional<ArgError> SetDate(Entries& entries, std::string_view text) {
+    std::array<std::string_view, 3> m;
+    if (!ThreeGroups(text, 4, '-', m)) return Bad("date", text, kDateForm);
+    const int year = Number(m[0]), month = Number(m[1]), day = Number(m[2]);
     if (year < 1901 || year > 2050 || month < 1 || month > 12 || day < 1 || day > 31)
-        return Bad("date", text, expected);
-    entries.yearText = Plain(m[1]);
+        return Bad("date", text, kDateForm);
+    entries.yearText = Plain(m[0]);
     entries.monthIndex = month - 1;
-    entries.dayText = Plain(m[3]);
+    entries.dayText = Plain(m[2]);
     return std::nullopt;
 }
 
-std::optional<ArgError> SetTime(Entries& entries, const std::string& text) {
-    static const std::regex form(R"((\d{2}):(\d{2}):(\d{2}))");
-    std::smatch m;
-    const std::string expected = "HH:MM:SS from 00:00:00 to 23:59:59";
-    if (!std::regex_match(text, m, form)) return Bad("time", text, expected);
-    if (std::stoi(m[1]) > 23 || std::stoi(m[2]) > 59 || std::stoi(m[3]) > 59)
-        return Bad("time", text, expected);
-    entries.hourText = Plain(m[1]);
-    entries.minuteText = Plain(m[2]);
-    entries.secondText = Plain(m[3]);
+std::optional<ArgError> SetTime(Entries& entries, std::string_view text) {
+    std::array<std::string_view, 3> m;
+    if (!ThreeGroups(text, 2, ':', m)) return Bad("time", text, kTimeForm);
+    if (Number(m[0]) > 23 || Number(m[1]) > 59 || Number(m[2]) > 59)
+        return Bad("time", text, kTimeForm);
+    entries.hourText = Plain(m[0]);
+    entries.minuteText = Plain(m[1]);
+    entries.secondText = Plain(m[2]);
     return std::nullopt;
 }
 
 // Coordinates go into the boxes as typed (digits only, the boxes' length limits); the entry
 // checks then judge their values as they judge the form's.
-std::optional<ArgError> SetLatitude(Entries& entries, const std::string& text) {
-    static const std::regex form(R"((\d{0,2}):(\d{0,2})([NS]))");
-    std::smatch m;
-    if (!std::regex_match(text, m, form))
+std::optional<ArgError> SetLatitude(Entries& entries, std::string_view text) {
+    Coordinate m;
+    if (!ReadCoordinate(text, 2, 'N', 'S', m))
         return Bad("latitude", text, "DD:MM followed by N or S, e.g. 28:39N");
-    entries.latDegText = m[1];
-    entries.latMinText = m[2];
-    entries.north = m[3] == "N";
+    entries.latDegText = m.degrees;
+    entries.latMinText = m.minutes;
+    entries.north = m.hemisphere == 'N';
     return std::nullopt;
 }
 
-std::optional<ArgError> SetLongitude(Entries& entries, const std::string& text) {
-    static const std::regex form(R"((\d{0,3}):(\d{0,2})([EW]))");
-    std::smatch m;
-    if (!std::regex_match(text, m, form))
+std::optional<ArgError> SetLongitude(Entries& entries, std::string_view text) {
+    Coordinate m;
+    if (!ReadCoordinate(text, 3, 'E', 'W', m))
         return Bad("longitude", text, "DDD:MM followed by E or W, e.g. 77:13E");
-    entries.lonDegText = m[1];
-    entries.lonMinText = m[2];
-    entries.east = m[3] == "E";
+    entries.lonDegText = m.degrees;
+    entries.lonMinText = m.minutes;
+    entries.east = m.hemisphere == 'E';
     return std::nullopt;
 }
 

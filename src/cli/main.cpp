@@ -16,7 +16,8 @@ constexpr int kExitUnusable = 2;
 
 constexpr const char* kFooter = R"(
 Every value goes through the same entry checks as the desktop program's form. Exit status:
-0 a chart was computed (also when the Sun does not rise or set there: "polar" is true),
+0 a chart was computed (also when the Sun does not rise or set there: "polar" is true and
+"polar_message" says so),
 1 an entry check failed ("message" holds its text), 2 an argument the form could not hold.
 
 --batch reads one JSON object per line on standard input with the keys
@@ -55,7 +56,12 @@ int main(int argc, char** argv) {
         return code == 0 ? 0 : kExitUnusable;
     }
 
-    if (batch) return cli::RunBatch(std::cin, std::cout) ? kExitComputed : kExitUnusable;
+    if (batch) {
+        // Nothing has been read or written yet: the streams may leave C stdio's buffering.
+        std::ios::sync_with_stdio(false);
+        std::cin.tie(nullptr);
+        return cli::RunBatch(std::cin, std::cout) ? kExitComputed : kExitUnusable;
+    }
 
     Entries entries;
     entries.city = city;

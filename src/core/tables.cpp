@@ -1,21 +1,17 @@
 #include "core/tables.h"
 
 namespace kalodaya {
+namespace {
 
-std::optional<int> SignIndexOfCode(std::string_view code) {
+// Every sign code finds its own sign, and its slot holds no other.
+constexpr bool EveryCodeFindsItsSign() {
     for (int i = 0; i < kSignCount; ++i) {
-        if (kSignCodes[i] == code) return i;
+        const auto slot = detail::SignCodeSlot(detail::PackSignCode(kSignCodes[i]));
+        if (detail::kSignOfSlot[slot] != i) return false;
     }
-    return std::nullopt;
+    return true;
 }
+static_assert(EveryCodeFindsItsSign());
 
-std::string_view SignCodeOfPosition(std::string_view positionText) {
-    if (positionText.size() < 6) return {};
-    return positionText.substr(3, 3);
-}
-
-std::optional<int> SignIndexOfPosition(std::string_view positionText) {
-    return SignIndexOfCode(SignCodeOfPosition(positionText));
-}
-
+}  // namespace
 }  // namespace kalodaya

@@ -1,24 +1,34 @@
 #include "core/text_convert.h"
 
-#include <charconv>
+#include <climits>
+#include <string>
 
 namespace kalodaya {
 
 std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
+    std::size_t first = 0, last = text.size();
+    while (first < last && text[first] == ' ') ++first;
+    while (last > first && text[last - 1] == ' ') --last;
+    return text.substr(first, last - first);
 }
 
-std::optional<int> ToInteger(std::string_view text) {
+// Read by hand, as std::from_chars reads an int after the '+' is dropped (an optional minus,
+// then digits only, in range): a request converts some twenty texts.
+long long detail::IntegerValue(std::string_view text) {
     text = TrimBlanks(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty()) return std::nullopt;
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
+    if (text.empty()) return kNoInteger;
+    const bool negative = text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    if (text.empty()) return kNoInteger;
+    long long magnitude = 0;
+    for (const char ch : text) {
+        if (ch < '0' || ch > '9') return kNoInteger;
+        magnitude = magnitude * 10 + (ch - '0');
+        if (magnitude > -static_cast<long long>(INT_MIN)) return kNoInteger;  // out of range
+    }
+    const long long value = negative ? -magnitude : magnitude;
+    return value > INT_MAX ? kNoInteger : value;
 }
 
 std::string IntText(long long value) { return std::to_string(value); }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "core/tables.h"
+
 namespace kalodaya {
 namespace {
 constexpr std::string_view kDegreeSign = "\xC2\xB0";  // U+00B0, two bytes in UTF-8
@@ -100,7 +102,8 @@ struct SignDms {
     bool ok;  // false for a longitude that is no finite number
 };
 
-SignDms SplitSignDms(double x) {
+// Inlined into its callers: the five numbers then stay in registers.
+[[gnu::always_inline]] inline SignDms SplitSignDms(double x) {
     x = std::fabs(x);
     if (!std::isfinite(x)) return {0, 0, 0, 0, false};
     if (x >= 9.0e18) {  // beyond whole numbers that convert: the Part's steps in doubles
@@ -176,6 +179,27 @@ char* WritePadded(char* p, std::string_view part) {
     return WriteText(p, part);
 }
 
+// The texts of a longitude that FormatLongitudeTexts writes directly: a number with a sign code
+// and minutes and seconds of at most two digits.
+bool HasPlainTexts(const SignDms& v) {
+    return v.ok && v.k < 12 && v.m < 100 && v.s < 100;
+}
+
+// The label "DD code MM": two digits each (the numbers are below 100 here).
+void WriteLabel(int deg, int min, const char* code, std::string& label) {
+    label.resize(9);
+    char* q = label.data();
+    q[0] = static_cast<char>('0' + deg / 10);
+    q[1] = static_cast<char>('0' + deg % 10);
+    q[2] = ' ';
+    q[3] = code[0];
+    q[4] = code[1];
+    q[5] = code[2];
+    q[6] = ' ';
+    q[7] = static_cast<char>('0' + min / 10);
+    q[8] = static_cast<char>('0' + min % 10);
+}
+
 }  // namespace
 
 std::string FormatSignDms(double x) {
@@ -192,7 +216,7 @@ void FormatSignDmsInto(double x, std::string& out) {
 
 void FormatLongitudeTexts(double x, std::string& dms, std::string& label) {
     const SignDms v = SplitSignDms(x);
-    if (!v.ok || v.k >= 12 || v.m >= 100 || v.s >= 100) {
+    if (!HasPlainTexts(v)) {
         // No sign code (the label then reads the text's last characters), or no number.
         FormatSignDmsInto(x, dms);
         FormatPlanetLabelInto(dms, label);
@@ -221,24 +245,33 @@ void FormatLongitudeTexts(double x, std::string& dms, std::string& label) {
     *p++ = code[0];
     *p++ = code[1];
     *p++ = code[2];
-    // DD code MM: two digits each (the numbers are below 100 here).
-    label.resize(9);
-    char* q = label.data();
-    q[0] = static_cast<char>('0' + deg / 10);
-    q[1] = static_cast<char>('0' + deg % 10);
-    q[2] = ' ';
-    q[3] = code[0];
-    q[4] = code[1];
-    q[5] = code[2];
-    q[6] = ' ';
-    q[7] = static_cast<char>('0' + min / 10);
-    q[8] = static_cast<char>('0' + min % 10);
+    WriteLabel(deg, min, code, label);
+}
+
+void FormatPlanetLabelOfLongitude(double x, std::string& label) {
+    const SignDms v = SplitSignDms(x);
+    if (!HasPlainTexts(v)) {
+        std::string dms;
+        FormatSignDmsInto(x, dms);
+        FormatPlanetLabelInto(dms, label);
+        return;
+    }
+    WriteLabel(static_cast<int>(v.d), static_cast<int>(v.m),
+               kSignCodeString.data() + static_cast<size_t>(v.k) * 3, label);
 }
 
 std::string FormatPlanetLabel(std::string_view t) {
     std::string label;
     FormatPlanetLabelInto(t, label);
     return label;
+}
+
+int SignIndexOfLongitudeLabel(double x) {
+    const SignDms v = SplitSignDms(x);
+    if (HasPlainTexts(v)) return static_cast<int>(v.k);  // the label's code is sign v.k's
+    std::string label;
+    FormatPlanetLabelOfLongitude(x, label);
+    return SignIndexOfPositionOrNone(label);
 }
 
 void FormatPlanetLabelInto(std::string_view t, std::string& out) {

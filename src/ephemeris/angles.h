@@ -41,5 +41,10 @@ void FormatPlanetLabelInto(std::string_view signDmsText, std::string& out);
 // Both texts of one longitude at once: dms = FormatSignDms(degrees) and
 // label = FormatPlanetLabel(dms), without reading the first text back.
 void FormatLongitudeTexts(double degrees, std::string& dms, std::string& label);
+// The label alone: label = FormatPlanetLabel(FormatSignDms(degrees)).
+void FormatPlanetLabelOfLongitude(double degrees, std::string& label);
+// The sign index of that label's code (SignIndexOfPositionOrNone of core/tables.h), or -1,
+// without writing the label where the code is plainly the longitude's sign.
+int SignIndexOfLongitudeLabel(double degrees);
 
 }  // namespace kalodaya

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "core/result_texts.h"
+#include "core/tables.h"
 #include "lagna/lagna_math.h"
 #include "lagna/longitude_sign.h"
 #include "lagna/special_lagnas.h"
@@ -13,6 +14,15 @@ namespace {
 constexpr std::array<int, 12> kKala = {10, 1, 1, 10, 6, 10, 8, 16, 30, 8, 10, 6};
 
 constexpr std::string_view kArudhaMarker = "";
+
+// a == b for the short display names, compared here rather than by a library call: the pass
+// compares ten names for each of the twelve houses.
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
 
 }  // namespace
 
@@ -27,17 +37,21 @@ void PlaceArudhaPada(AppState& state, int /*signIndex: not used by the computati
     const ChartState& c = state.chart;
     w.HouseCounter = static_cast<int16_t>(w.HouseCounter + 1);
 
-    for (int k = 0; k < kBodyCount; ++k) {
-        const auto sign = SignIndexOfText(c.PlanetPosText[k]);
-        if (!sign) continue;
-        const int s = *sign + 1;
-        // A retrograde lord carries its suffix, does not match, and LordSignNo keeps its value.
-        if (c.PlanetNames[k] == lord) w.LordSignNo = static_cast<int16_t>(s);
-        if (k == Moon) w.MoonKala = static_cast<int16_t>(KalaBySign(s));
-        if (k == Asc) {
-            w.HouseSignNo = static_cast<int16_t>(s);
-            w.AscKala = static_cast<int16_t>(KalaBySign(s));
+    // The scan over the ten bodies, reading only the texts whose sign it keeps: the last body
+    // named `lord` that has a sign gives LordSignNo (a retrograde lord carries its suffix, does
+    // not match, and LordSignNo keeps its value); the Moon and the ascendant give their kalas.
+    for (int k = kBodyCount - 1; k >= 0; --k) {
+        if (!SameName(c.PlanetNames[k], lord)) continue;
+        if (const int sign = SignIndexOfPositionOrNone(c.PlanetPosText[k]); sign >= 0) {
+            w.LordSignNo = static_cast<int16_t>(sign + 1);
+            break;
         }
+    }
+    if (const int sign = SignIndexOfPositionOrNone(c.PlanetPosText[Moon]); sign >= 0)
+        w.MoonKala = static_cast<int16_t>(KalaBySign(sign + 1));
+    if (const int sign = SignIndexOfPositionOrNone(c.PlanetPosText[Asc]); sign >= 0) {
+        w.HouseSignNo = static_cast<int16_t>(sign + 1);
+        w.AscKala = static_cast<int16_t>(KalaBySign(sign + 1));
     }
 
     const int house = w.HouseCounter;

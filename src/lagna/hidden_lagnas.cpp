@@ -16,8 +16,8 @@ namespace {
 constexpr std::string_view kArudhaMarker = "";
 
 void MarkLongitude(AppState& state, double degrees) {
-    if (const auto sign = SignOfLongitude(degrees).sign)
-        AppendMarker(state.view, *sign, kArudhaMarker);
+    if (const int sign = SignIndexOfLongitude(degrees); sign >= 0)
+        AppendMarker(state.view, sign, kArudhaMarker);
 }
 
 void MarkPositionText(AppState& state, const std::string& positionText) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/tables.h"
+
 namespace kalodaya {
 
 struct LongitudeSign {
@@ -16,10 +18,13 @@ struct LongitudeSign {
 // Aries: it is formatted as 0, so it gets the label "00 Ari 00" and the sign Aries instead of
 // the empty code of sign index 12. Longitudes of 0 up to 360 are formatted as they are.
 LongitudeSign SignOfLongitude(double degrees);
+// SignOfLongitude(degrees).sign as an index, or -1, without the label.
+int SignIndexOfLongitude(double degrees);
 
-// The sign index of a position text's characters 4 to 6 (SignIndexOfPosition of core/tables.h,
-// the same exact, case-sensitive match), by one packed comparison per sign: the arudha pass
-// reads the ten position texts twelve times per request.
-std::optional<int> SignIndexOfText(std::string_view positionText);
+// The sign index of a position text's characters 4 to 6: SignIndexOfPosition of core/tables.h
+// (the same exact, case-sensitive match).
+inline std::optional<int> SignIndexOfText(std::string_view positionText) {
+    return SignIndexOfPosition(positionText);
+}
 
 }  // namespace kalodaya

@@ -5,7 +5,10 @@
 namespace kalodaya {
 
 void PresentSignProfile(AppState& state) {
-    LoadSignProfiles();
+    // The arrays are constant: loading them again would assign the same 336 values on every
+    // request, so they are loaded once.
+    static const bool loaded = (LoadSignProfiles(), true);
+    (void)loaded;
     const SignProfileArrays& arrays = SignProfiles();
     // The search stops one short of the spare slot, so only a real sign is ever presented.
     for (int i = 0; i < kProfileSlotCount - 1; ++i) {

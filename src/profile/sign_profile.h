@@ -115,9 +115,9 @@ inline constexpr std::array<ProfileControl, kProfileFieldCount> kProfileControls
     {"lblNotCompatibleWith", ProfileArray::NotCompatibleWith},
 }};
 
-// Loads the profile arrays, then writes the 28 values of chart.GhatiLagnaSign into
-// view.profile and sets view.profileSign. A sign outside 0..11 writes nothing: the view keeps
-// what it showed before.
+// Loads the profile arrays (on the first call: they never change), then writes the 28 values of
+// chart.GhatiLagnaSign into view.profile and sets view.profileSign. A sign outside 0..11 writes
+// nothing: the view keeps what it showed before.
 void PresentSignProfile(AppState& state);
 
 }  // namespace kalodaya
