@@ -106,7 +106,7 @@ struct SignDms {
 [[gnu::always_inline]] inline SignDms SplitSignDms(double x) {
     x = std::fabs(x);
     if (!std::isfinite(x)) return {0, 0, 0, 0, false};
-    if (x >= 9.0e18) {  // beyond whole numbers that convert: the Part's steps in doubles
+    if (x >= 9.0e18) {  // beyond whole numbers that convert: the same steps in doubles
         double d = std::floor(x);
         const double m = 60 * (x - d);
         const double mi = std::floor(m);

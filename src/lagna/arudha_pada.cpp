@@ -1,4 +1,4 @@
-// Part 4.2 A: the arudha pada of one house.
+// The arudha pada of one house.
 #include <array>
 
 #include "core/result_texts.h"

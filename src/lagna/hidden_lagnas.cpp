@@ -1,4 +1,4 @@
-// Part 4.2 B2 to B9: the hidden lagnas, each an empty marker line in the cell of its sign.
+// B2 to B9: the hidden lagnas, each an empty marker line in the cell of its sign.
 #include <cmath>
 #include <optional>
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-// A longitude's sign, found as Parts 4.1 and 4.2 say: FormatSignDms, then FormatPlanetLabel,
+// A longitude's sign, found as the special lagnas find it: FormatSignDms, then FormatPlanetLabel,
 // then characters 4 to 6 of the label looked up in the sign codes.
 #include <optional>
 #include <string>

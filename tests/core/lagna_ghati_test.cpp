@@ -1,6 +1,9 @@
 // The ghati lagna, its sign and its "GL" line; the sign of a longitude.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "core/app_state.h"
 #include "core/result_texts.h"
 #include "core/tables.h"
@@ -111,6 +114,21 @@ TEST(GhatiLagna, StandsOneLineLowerForEachEarlierMarker) {
     PlaceGhatiLagna(marked);
     EXPECT_EQ(marked.view.markers[3], "\r\n\r\n\r\nGL");  // fourth line
     EXPECT_EQ(marked.view.markers[4], "\r\n");
+}
+
+}  // namespace
+}  // namespace kalodaya
+
+namespace kalodaya {
+namespace {
+
+// A value that is no angle has no sign, and a huge one is reduced without looping for ever.
+TEST(LongitudeSign, NonFiniteAndHugeValuesEndWithoutASign) {
+    EXPECT_EQ(SignIndexOfLongitude(std::numeric_limits<double>::infinity()), -1);
+    EXPECT_EQ(SignIndexOfLongitude(std::nan("")), -1);
+    EXPECT_FALSE(SignOfLongitude(-std::numeric_limits<double>::infinity()).sign.has_value());
+    EXPECT_EQ(SignIndexOfLongitude(1e300), SignIndexOfLongitude(std::fmod(1e300, 360.0)));
+    EXPECT_EQ(SignIndexOfLongitude(365), 0);
 }
 
 }  // namespace
