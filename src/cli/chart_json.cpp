@@ -1,5 +1,7 @@
 #include "cli/chart_json.h"
 
+#include <cstdlib>
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -496,6 +498,16 @@ void AppendChartJsonText(std::string& out, const AppState& state, const ChartOut
         w.Date(date, false);
         w.Key("event");
         w.String(kEventNames[i % 2]);
+        w.Close();
+    }
+    // The choice may have needed a day beyond the neighbours; name that event too.
+    if (outcome.polar && std::llabs(DateTime::DaysBetween(birthDate, outcome.polarDate)) > 1) {
+        w.Item();
+        w.Open();
+        w.Key("date");
+        w.Date(outcome.polarDate, false);
+        w.Key("event");
+        w.String(kEventNames[outcome.polarSunset ? 1 : 0]);
         w.Close();
     }
     w.CloseList();

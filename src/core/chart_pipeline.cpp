@@ -142,8 +142,10 @@ void SetReferenceTexts(ChartState& c, const DateTime& ref) {
 // could not be computed.
 bool ChooseReferenceSunrise(AppState& state, SunDays& days, ChartOutcome& outcome) {
     ChartState& c = state.chart;
-    auto polar = [&](const DateTime& date) {
+    auto polar = [&](const DateTime& date, bool sunset = false) {
         outcome.polar = true;
+        outcome.polarDate = date;
+        outcome.polarSunset = sunset;
         outcome.polarMessage = "The Sun does not rise or set at this place on " +
                                DateWords(date) +
                                ", so the Ghati Lagna cannot be computed.";
@@ -156,7 +158,7 @@ bool ChooseReferenceSunrise(AppState& state, SunDays& days, ChartOutcome& outcom
     const SunDay& birthDay = days.At(0);
     if (!birthDay.status.sunriseOk) return polar(birthDay.date);
     if (moment >= birthDay.status.sunrise) {
-        if (!birthDay.status.sunsetOk) return polar(birthDay.date);
+        if (!birthDay.status.sunsetOk) return polar(birthDay.date, true);
     }
     if (moment >= birthDay.status.sunrise && moment <= birthDay.status.sunset) {
         refDay = &birthDay;
@@ -176,7 +178,7 @@ bool ChooseReferenceSunrise(AppState& state, SunDays& days, ChartOutcome& outcom
             } else {
                 // This day has begun before the birth: a birth in its daylight counts from its
                 // sunrise, a birth after its sunset looks on to the next day's sunrise.
-                if (!day.status.sunsetOk) return polar(day.date);
+                if (!day.status.sunsetOk) return polar(day.date, true);
                 if (moment <= day.status.sunset) refDay = &day;
             }
         }

@@ -23,6 +23,10 @@ struct ChartOutcome {
     // The reference sunrise needed an event that could not be computed: no ghati lagna.
     bool polar = false;
     std::string polarMessage;  // names the date; shown instead of the chart
+    // The event the choice needed and could not have: its date (which may lie beyond the
+    // birth date's neighbours) and whether it was the sunset.
+    DateTime polarDate;
+    bool polarSunset = false;
 
     bool Computed() const { return !failure && !polar; }
 };

@@ -197,6 +197,13 @@ TEST(ReferenceSunriseWrap, AnExtraDayWithoutSunriseCountsOnlyWhenNeeded) {
     EXPECT_NE(early.outcome.polarMessage.find("February 6, 1990"), std::string::npos)
         << early.outcome.polarMessage;
     EXPECT_FALSE(early.state.view.profileSign.has_value());
+    // The command line names that farther event in its list of failed events.
+    EXPECT_EQ(early.outcome.polarDate.Iso(), "1990-02-06T00:00:00");
+    EXPECT_FALSE(early.outcome.polarSunset);
+    const auto json = cli::ChartJson(early.state, early.outcome);
+    ASSERT_EQ(json["polar_failed"].size(), 1u);
+    EXPECT_EQ(json["polar_failed"][0]["date"], "1990-02-06");
+    EXPECT_EQ(json["polar_failed"][0]["event"], "sunrise");
 
     // Later that day the sunrise of 7 February has come: nothing further back is needed.
     const Charted late = Request(entries("23:00:00"));
