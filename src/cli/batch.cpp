@@ -149,9 +149,10 @@ class QuickReader {
         const std::size_t start = at_;
         long long value = 0;
         while (at_ < s_.size() && s_[at_] >= '0' && s_[at_] <= '9') {
+            // Longer numbers go to the JSON library; stopping first keeps the sum in range.
+            if (at_ - start >= 18) return false;
             value = value * 10 + (s_[at_] - '0');
             ++at_;
-            if (at_ - start > 18) return false;
         }
         const std::size_t digits = at_ - start;
         if (digits == 0 || (digits > 1 && s_[start] == '0')) return false;
