@@ -9,6 +9,7 @@
 
 #include "core/chart_pipeline.h"
 #include "ephemeris_fixtures.h"
+#include "lagna_test_support.h"
 
 namespace kalodaya {
 namespace {
@@ -19,21 +20,7 @@ const std::array<std::string, kBodyCount> kWorkedPositions = {
     "28 Can 31", "18 Tau 54", "25 Leo 34", "07 Can 59", "27 Ari 37",
     "05 Can 46", "26 Sag 10", "11 Cap 50", "11 Can 50", "28 Vir 42"};
 
-Entries WorkedExampleEntries() {
-    Entries e;
-    e.name = "RAMA";
-    e.monthIndex = 7;
-    e.dayText = "15";
-    e.yearText = "1990";
-    e.hourText = "10";
-    e.minuteText = "30";
-    e.latDegText = "28";
-    e.latMinText = "39";
-    e.lonDegText = "77";
-    e.lonMinText = "13";
-    e.zoneIndex = 34;  // Indian Time, IST, +5.3
-    return e;
-}
+using testing_support::WorkedExampleEntries;
 
 TEST(EphemerisChart, WorkedExampleThroughTheRequest) {
     AppState state;

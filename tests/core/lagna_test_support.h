@@ -2,6 +2,8 @@
 // Entries shared by the sunrise, reference-sunrise, lagna and polar tests.
 #include <string>
 
+#include "core/app_state.h"
+#include "core/chart_pipeline.h"
 #include "core/entries.h"
 
 namespace kalodaya::testing_support {
@@ -43,6 +45,19 @@ inline Entries North75Entries(int monthIndex, const std::string& day) {
     e.lonMinText = "0";
     e.zoneIndex = 20;
     return e;
+}
+
+// One request on a fresh state, as if the program had just started.
+struct Charted {
+    ChartOutcome outcome;
+    AppState state;
+};
+
+inline Charted Request(const Entries& e) {
+    Charted r;
+    LoadTables(r.state);
+    r.outcome = RequestChart(r.state, e);
+    return r;
 }
 
 }  // namespace kalodaya::testing_support

@@ -7,6 +7,7 @@
 
 #include "cli/chart_json.h"
 #include "core/chart_pipeline.h"
+#include "lagna_test_support.h"
 #include "profile/sign_profile.h"
 #include "profile/sign_profile_tables.h"
 #include "profile/sign_texts.h"
@@ -197,20 +198,7 @@ TEST(SignProfilePresentation, SignOutsideTheTableWritesNothing) {
 }
 
 TEST(SignProfilePresentation, ChartRequestPresentsTheGhatiLagnaSign) {
-    Entries e;
-    e.name = "RAMA";
-    e.monthIndex = 7;
-    e.dayText = "15";
-    e.yearText = "1990";
-    e.hourText = "10";
-    e.minuteText = "30";
-    e.latDegText = "28";
-    e.latMinText = "39";
-    e.north = true;
-    e.lonDegText = "77";
-    e.lonMinText = "13";
-    e.east = true;
-    e.zoneIndex = 34;
+    const Entries e = testing_support::WorkedExampleEntries();
     AppState state;
     LoadTables(state);
     const ChartOutcome outcome = RequestChart(state, e);

@@ -9,17 +9,8 @@ namespace {
 
 using testing_support::WorkedExampleEntries;
 
-struct Charted {
-    ChartOutcome outcome;
-    AppState state;
-};
-
-Charted Request(const Entries& e) {
-    Charted r;
-    LoadTables(r.state);
-    r.outcome = RequestChart(r.state, e);
-    return r;
-}
+using testing_support::Charted;
+using testing_support::Request;
 
 TEST(ReferenceSunrise, WorkedExample) {
     const Charted r = Request(WorkedExampleEntries());

@@ -8,6 +8,7 @@
 
 #include "cli/chart_json.h"
 #include "core/chart_pipeline.h"
+#include "lagna_test_support.h"
 #include "time/sunrise.h"
 
 namespace kalodaya {
@@ -43,17 +44,8 @@ Entries Reykjavik(int day, const std::string& time) {
     return PlaceEntries(2000, 6, day, time, "64:09", true, "21:56", false, kGmt);
 }
 
-struct Charted {
-    ChartOutcome outcome;
-    AppState state;
-};
-
-Charted Request(const Entries& e) {
-    Charted r;
-    LoadTables(r.state);
-    r.outcome = RequestChart(r.state, e);
-    return r;
-}
+using testing_support::Charted;
+using testing_support::Request;
 
 TEST(ReferenceSunriseWrap, ReykjavikMidsummerNoonCountsFromThatMorning) {
     // The sunset of 21 June is at 00:04 on 22 June: noon lies in the day, 545 minutes after
