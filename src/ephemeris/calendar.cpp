@@ -46,14 +46,15 @@ double DayNumberJ2000(const DateTime& ut) {
 
 ZoneTime UniversalTimeByZone(const BirthData& b) {
     ZoneTime t;
-    t.zone = b.ZoneHoursAbs + b.ZoneMinutesAbs / 60.0;
+    // The zone's own sign gives the direction (west-positive hours to add to the clock time);
+    // a ticked daylight box means the clock ran one hour further ahead of UT.
+    t.zoneWest = b.ZoneHours + b.ZoneMinutes / 60.0;
+    if (b.IsDST) t.zoneWest -= 1;
     t.lon = b.LonDeg + b.LonMin / 60.0;
     if (b.IsEast) t.lon = -t.lon;
     t.lat = b.LatDeg + b.LatMin / 60.0;
     if (b.IsSouth) t.lat = -t.lat;
-    if (b.IsDST) t.zone = t.lon < 0 ? t.zone + 1 : t.zone - 1;
-    const double local = b.BirthHour + b.BirthMinute / 60.0;
-    t.ut = t.lon < 0 ? local - t.zone : local + t.zone;
+    t.ut = b.BirthHour + b.BirthMinute / 60.0 + t.zoneWest;
     return t;
 }
 

@@ -18,14 +18,16 @@ double JulianDayNumber(int month, int day, int year);
 // February 2100 only.
 double DayNumberJ2000(int year, int month, int day, int hour, int minute);
 
-// The conversion by zone and hemisphere used by the ascendant and the Moon.
+// The clock time of the birth as Universal Time, with the place, for the ascendant and the Moon.
 struct ZoneTime {
-    double zone = 0;  // zone magnitude in hours, with the DST hour applied
+    double zoneWest = 0;  // hours to add to the clock time to get UT (daylight hour applied)
     double lon = 0;   // degrees, west-positive
     double lat = 0;   // degrees, north-positive
     double ut = 0;    // Universal Time in hours, not brought into 0..24
 };
-// East of Greenwich (lon < 0) counts as ahead of UT, every other place (lon 0 too) as behind it.
+// The zone's own offset decides the direction, whatever the longitude's hemisphere, so that a
+// place west of Greenwich on a zone ahead of UT (Madrid on CET) gets the same instant as the
+// planets' calendar conversion.
 ZoneTime UniversalTimeByZone(const BirthData& birth);
 
 // A local clock time read from its texts (month written as its full English name), as the

@@ -55,50 +55,47 @@ TEST(EphemerisCalendar, DayNumberOfADateTimeIsTheFormula) {
 
 TEST(EphemerisCalendar, UniversalTimeByZoneWorkedExample) {
     const ZoneTime t = UniversalTimeByZone(WorkedExampleBirth());
-    EXPECT_DOUBLE_EQ(t.zone, 5.5);
+    EXPECT_DOUBLE_EQ(t.zoneWest, -5.5);
     EXPECT_NEAR(t.lon, -(77 + 13 / 60.0), 1e-12);
     EXPECT_NEAR(t.lat, 28 + 39 / 60.0, 1e-12);
     EXPECT_DOUBLE_EQ(t.ut, 5.0);
 }
 
-TEST(EphemerisCalendar, UniversalTimeDirectionComesFromTheHemisphere) {
+TEST(EphemerisCalendar, UniversalTimeDirectionComesFromTheZone) {
     BirthData b = WorkedExampleBirth();
     b.BirthHour = 12;
     b.BirthMinute = 0;
+    auto zone = [&b](int hours, int minutes, bool dst) {
+        b.ZoneHours = static_cast<int16_t>(hours);
+        b.ZoneMinutes = static_cast<int16_t>(minutes);
+        b.IsDST = dst;
+        return UniversalTimeByZone(b).ut;
+    };
+    // East of Greenwich on a zone ahead of UT: IST, with and without the daylight hour.
+    EXPECT_DOUBLE_EQ(zone(-5, -30, false), 6.5);
+    EXPECT_DOUBLE_EQ(zone(-5, -30, true), 5.5);
 
-    // East, zone 5:30, no DST: UT = clock - 5.5.
-    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).ut, 6.5);
-
-    // West, zone 5:00, DST: UT = clock + 4.
+    // West of Greenwich on a zone behind UT: EST, and EST with the daylight hour.
     b.IsEast = false;
     b.LonDeg = 75;
     b.LonMin = 0;
-    b.ZoneHours = 5;
-    b.ZoneMinutes = 0;
-    b.ZoneHoursAbs = 5;
-    b.ZoneMinutesAbs = 0;
-    b.IsDST = true;
-    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).ut, 16);
+    EXPECT_DOUBLE_EQ(zone(5, 0, false), 17);
+    EXPECT_DOUBLE_EQ(zone(5, 0, true), 16);
 
-    // East with DST: one more hour ahead of UT.
+    // West of Greenwich on a zone ahead of UT (Madrid on CET): the zone decides, not the
+    // hemisphere. CET with the daylight box and CED without it are the same instant.
+    b.LonDeg = 3;
+    b.LonMin = 42;
+    EXPECT_DOUBLE_EQ(zone(-1, 0, true), 10);
+    EXPECT_DOUBLE_EQ(zone(-2, 0, false), 10);
+
+    // East of Greenwich on a zone behind UT, and Greenwich itself with British Summer Time.
     b.IsEast = true;
-    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).ut, 6);
-
-    // Longitude 0 with DST counts as west: UT = clock - 1.
+    EXPECT_DOUBLE_EQ(zone(1, 0, false), 13);
     b.LonDeg = 0;
     b.LonMin = 0;
-    b.ZoneHours = b.ZoneMinutes = b.ZoneHoursAbs = b.ZoneMinutesAbs = 0;
-    b.IsEast = true;  // the option does not matter at 0: -0 is not below 0
-    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).ut, 11);
-    b.IsEast = false;
-    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).ut, 11);
-
-    // West longitude on a zone one hour east of Greenwich: UT = clock + 1 all the same.
-    b.IsDST = false;
-    b.LonDeg = 10;
-    b.ZoneHours = -1;
-    b.ZoneHoursAbs = 1;
-    EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).ut, 13);
+    EXPECT_DOUBLE_EQ(zone(0, 0, true), 11);
+    EXPECT_DOUBLE_EQ(zone(-1, 0, false), 11);
 
     // South latitudes are negative.
     b.IsSouth = true;

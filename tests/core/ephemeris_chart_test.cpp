@@ -62,5 +62,18 @@ TEST(EphemerisChart, WorkedExampleFromTheCommandLine) {
     for (int i = 0; i < kBodyCount; ++i) EXPECT_EQ(json["positions"][i], kWorkedPositions[i]) << i;
 }
 
+// West of Greenwich on a zone ahead of UT: CET with the daylight box and CED without it are both
+// 10:00 UT, and the ascendant and the Moon are computed for that instant.
+TEST(EphemerisChart, MadridOnCentralEuropeanTime) {
+    for (const char* zone : {"--zone 20 --dst", "--zone 19"}) {
+        const auto json = nlohmann::json::parse(
+            RunChart(std::string("--name MADRID --date 1990-07-01 --time 12:00:00 --lat 40:25N "
+                                 "--lon 3:42W ") + zone));
+        ASSERT_EQ(json["valid"], true) << zone;
+        EXPECT_EQ(json["ascendant"]["text"], "16 Leo 48") << zone;
+        EXPECT_EQ(json["positions"][Moon], "02 Lib 15") << zone;
+    }
+}
+
 }  // namespace
 }  // namespace kalodaya
