@@ -2,9 +2,13 @@
 #include <benchmark/benchmark.h>
 
 #include "cli/chart_json.h"
-#include "core/chart_pipeline.h"
+#include "astro/sunrise.h"
+#include "base/angles.h"
+#include "chart/chart_outcome.h"
+#include "chart/compute_chart.h"
+#include "chart/entry_checks.h"
+#include "chart/present.h"
 #include "lagna/special_lagnas.h"
-#include "time/sunrise.h"
 
 namespace {
 
@@ -24,29 +28,30 @@ kalodaya::Entries WorkedExample() {
     return e;
 }
 
-// The whole request: entry checks, birth data, ephemeris, retrogrades, rendering, arudha pass,
-// three sunrise/sunset calls, reference sunrise, planets at sunrise, ghati lagna, hidden
-// lagnas and the sign profile.
+// The whole request: entry checks, ephemeris, retrogrades, arudha pass, sunrise and sunset
+// calls, reference sunrise, the Sun at sunrise, ghati lagna, hidden lagnas and every text.
 void BM_WholeRequest(benchmark::State& bench) {
-    kalodaya::AppState state;
-    kalodaya::LoadTables(state);
+    kalodaya::ChartOutcome outcome;
     const auto entries = WorkedExample();
-    for (auto _ : bench) benchmark::DoNotOptimize(kalodaya::RequestChart(state, entries));
+    for (auto _ : bench) {
+        kalodaya::RequestChartInto(entries, outcome);
+        benchmark::DoNotOptimize(outcome.texts.markers.data());
+    }
     bench.SetItemsProcessed(bench.iterations());
 }
 BENCHMARK(BM_WholeRequest);
 
 // A different birth on every iteration (the hour and the day vary), as a batch sees them.
 void BM_WholeRequestVaried(benchmark::State& bench) {
-    kalodaya::AppState state;
-    kalodaya::LoadTables(state);
+    kalodaya::ChartOutcome outcome;
     auto entries = WorkedExample();
     int i = 0;
     for (auto _ : bench) {
         entries.dayText = std::to_string(1 + i % 28);
         entries.hourText = std::to_string(i % 24);
         ++i;
-        benchmark::DoNotOptimize(kalodaya::RequestChart(state, entries));
+        kalodaya::RequestChartInto(entries, outcome);
+        benchmark::DoNotOptimize(outcome.texts.markers.data());
     }
     bench.SetItemsProcessed(bench.iterations());
 }
@@ -54,14 +59,33 @@ BENCHMARK(BM_WholeRequestVaried);
 
 // A polar request stops before the planets at sunrise.
 void BM_PolarRequest(benchmark::State& bench) {
-    kalodaya::AppState state;
-    kalodaya::LoadTables(state);
+    kalodaya::ChartOutcome outcome;
     auto entries = WorkedExample();
     entries.monthIndex = 5;
     entries.latDegText = "75";
-    for (auto _ : bench) benchmark::DoNotOptimize(kalodaya::RequestChart(state, entries));
+    for (auto _ : bench) {
+        kalodaya::RequestChartInto(entries, outcome);
+        benchmark::DoNotOptimize(outcome.texts.markers.data());
+    }
 }
 BENCHMARK(BM_PolarRequest);
+
+// The computation alone (numbers, no texts), and the texts alone.
+void BM_ComputeChart(benchmark::State& bench) {
+    const auto request = *kalodaya::ValidateEntries(WorkedExample());
+    for (auto _ : bench) benchmark::DoNotOptimize(kalodaya::ComputeChart(request));
+}
+BENCHMARK(BM_ComputeChart);
+
+void BM_Present(benchmark::State& bench) {
+    const auto result = kalodaya::ComputeChart(*kalodaya::ValidateEntries(WorkedExample()));
+    kalodaya::ResultTexts texts;
+    for (auto _ : bench) {
+        kalodaya::PresentInto(result, texts);
+        benchmark::DoNotOptimize(texts.markers.data());
+    }
+}
+BENCHMARK(BM_Present);
 
 void BM_SunRiseSet(benchmark::State& bench) {
     std::array<kalodaya::DateTime, 3> slots;
@@ -73,29 +97,33 @@ void BM_SunRiseSet(benchmark::State& bench) {
 }
 BENCHMARK(BM_SunRiseSet);
 
-// Ghati lagna and the eight hidden lagnas on a computed chart.
+// Ghati lagna and the eight hidden lagnas of a computed chart.
 void BM_GhatiAndHiddenLagnas(benchmark::State& bench) {
-    kalodaya::AppState state;
-    kalodaya::LoadTables(state);
-    kalodaya::RequestChart(state, WorkedExample());
+    const auto r = kalodaya::ComputeChart(*kalodaya::ValidateEntries(WorkedExample()));
+    kalodaya::HiddenLagnaInputs in;
+    in.sunAtSunrise = r.sunAtSunrise;
+    in.elapsedMinutes = r.elapsedMinutes;
+    in.elapsedSeconds = r.elapsedSeconds;
+    in.ascendant = r.longitude[kalodaya::Asc];
+    in.moon = r.longitude[kalodaya::Moon];
+    in.moonNakshatraStart = r.moonNakshatraStart;
+    in.moonSign = kalodaya::SignIndexOfLongitudeLabel(in.moon);
     for (auto _ : bench) {
-        for (auto& cell : state.view.markers) cell.clear();
-        kalodaya::PlaceGhatiLagna(state);
-        kalodaya::PlaceHiddenLagnas(state);
-        benchmark::ClobberMemory();
+        std::array<uint8_t, kalodaya::kSignCount> marks{};
+        benchmark::DoNotOptimize(kalodaya::ComputeGhatiLagna(r.sunAtSunrise, r.elapsedMinutes));
+        kalodaya::PlaceHiddenLagnas(in, marks);
+        benchmark::DoNotOptimize(marks.data());
     }
 }
 BENCHMARK(BM_GhatiAndHiddenLagnas);
 
 // One chart's JSON line as --batch writes it (the command line's share of a chart).
 void BM_ChartJsonText(benchmark::State& bench) {
-    kalodaya::AppState state;
-    kalodaya::LoadTables(state);
-    const auto outcome = kalodaya::RequestChart(state, WorkedExample());
+    const auto outcome = kalodaya::RequestChart(WorkedExample());
     std::string text;
     for (auto _ : bench) {
         text.clear();
-        kalodaya::cli::AppendChartJsonText(text, state, outcome);
+        kalodaya::cli::AppendChartJsonText(text, outcome);
         benchmark::DoNotOptimize(text.data());
     }
     bench.SetBytesProcessed(bench.iterations() * static_cast<int64_t>(text.size()));
@@ -106,20 +134,13 @@ BENCHMARK(BM_ChartJsonText);
 
 namespace {
 
-// The arudha pass of step 13 on a computed chart: twelve houses.
+// The arudha pass over the twelve houses of a computed chart.
 void BM_ArudhaPass(benchmark::State& bench) {
-    kalodaya::AppState state;
-    kalodaya::LoadTables(state);
-    kalodaya::RequestChart(state, WorkedExample());
-    for (auto _ : bench) {
-        for (auto& cell : state.view.markers) cell.clear();
-        state.lagna.HouseCounter = 0;
-        for (int n = 0; n < kalodaya::kSignCount; ++n) {
-            const int sign = (5 + n) % kalodaya::kSignCount;
-            kalodaya::PlaceArudhaPada(state, sign, kalodaya::kSignLords[sign]);
-        }
-        benchmark::ClobberMemory();
-    }
+    const auto r = kalodaya::ComputeChart(*kalodaya::ValidateEntries(WorkedExample()));
+    std::array<int, kalodaya::kBodyCount> signs{};
+    for (int k = 0; k < kalodaya::kBodyCount; ++k)
+        signs[k] = kalodaya::SignIndexOfLongitudeLabel(r.longitude[k]);
+    for (auto _ : bench) benchmark::DoNotOptimize(kalodaya::PlaceArudhaPadas(signs, r.retrograde));
 }
 BENCHMARK(BM_ArudhaPass);
 

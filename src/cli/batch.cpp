@@ -10,7 +10,7 @@
 
 #include "cli/chart_json.h"
 #include "cli/json_bytes.h"
-#include "core/chart_pipeline.h"
+#include "chart/chart_outcome.h"
 
 namespace kalodaya::cli {
 namespace {
@@ -258,12 +258,9 @@ std::optional<ArgError> ParseRequestLine(const std::string& line, Entries& entri
 }
 
 bool RunBatch(std::istream& in, std::ostream& out) {
-    // Each line starts as if the program had just started: the state is reset from a copy
-    // made at the start (assignment keeps the strings' storage, so the reset is cheap).
-    AppState fresh;
-    LoadTables(fresh);
-    AppState state = fresh;
-
+    // Each chart is computed from its own line alone; the outcome only lends its strings'
+    // storage to the next line.
+    ChartOutcome outcome;
     std::string line, pending;
     pending.reserve(kOutputChunk + 8192);
     while (std::getline(in, line)) {
@@ -275,11 +272,10 @@ bool RunBatch(std::istream& in, std::ostream& out) {
                                               {"error", error->message}}
                            .dump();
         } else {
-            state = fresh;
-            const ChartOutcome outcome = RequestChart(state, entries);
+            RequestChartInto(entries, outcome);
             // Written straight as text: the same bytes as ChartJson(...).dump(-1, ' ', false,
             // error_handler_t::replace), without building the object.
-            AppendChartJsonText(pending, state, outcome);
+            AppendChartJsonText(pending, outcome);
         }
         pending += '\n';
         const bool drained = in.rdbuf()->in_avail() <= 0;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/chart_args.h"
-#include "core/entries.h"
+#include "chart/entries.h"
 
 namespace kalodaya::cli {
 

@@ -3,7 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "time/zone_table.h"
+#include "astro/zone_table.h"
+#include "chart/entry_rules.h"
 
 namespace kalodaya::cli {
 namespace {
@@ -60,7 +61,7 @@ bool ReadCoordinate(std::string_view text, std::size_t degreeWidth, char first, 
     std::size_t at = 0;
     out.degrees = UpToDigits(text, at, degreeWidth);
     if (!Separator(text, at, ':')) return false;
-    out.minutes = UpToDigits(text, at, 2);
+    out.minutes = UpToDigits(text, at, entry_rules::kMinuteDigits);
     if (at + 1 != text.size() || (text[at] != first && text[at] != second)) return false;
     out.hemisphere = text[at];
     return true;
@@ -82,9 +83,9 @@ std::string Plain(std::string_view digits) { return std::to_string(Number(digits
 
 std::optional<ArgError> SetName(Entries& entries, std::string_view text) {
     std::string name;
-    for (char ch : text) {
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-        if (!((ch >= 'A' && ch <= 'Z') || ch == ' '))
+    for (const char typed : text) {
+        const char ch = entry_rules::NameCharacter(typed);
+        if (!ch)
             return ArgError{"unusable name \"" + std::string(text) +
                             "\": the name box takes only the letters A to Z and blanks"};
         name += ch;
@@ -97,7 +98,7 @@ std::optional<ArgError> SetDate(Entries& entries, std::string_view text) {
     std::array<std::string_view, 3> m;
     if (!ThreeGroups(text, 4, '-', m)) return Bad("date", text, kDateForm);
     const int year = Number(m[0]), month = Number(m[1]), day = Number(m[2]);
-    if (year < 1901 || year > 2050 || month < 1 || month > 12 || day < 1 || day > 31)
+    if (year < entry_rules::kFirstYear || year > entry_rules::kLastYear || month < 1 || month > 12 || day < 1 || day > 31)
         return Bad("date", text, kDateForm);
     entries.yearText = Plain(m[0]);
     entries.monthIndex = month - 1;
@@ -120,7 +121,7 @@ std::optional<ArgError> SetTime(Entries& entries, std::string_view text) {
 // checks then judge their values as they judge the form's.
 std::optional<ArgError> SetLatitude(Entries& entries, std::string_view text) {
     Coordinate m;
-    if (!ReadCoordinate(text, 2, 'N', 'S', m))
+    if (!ReadCoordinate(text, entry_rules::kLatDegreeDigits, 'N', 'S', m))
         return Bad("latitude", text, "DD:MM followed by N or S, e.g. 28:39N");
     entries.latDegText = m.degrees;
     entries.latMinText = m.minutes;
@@ -130,7 +131,7 @@ std::optional<ArgError> SetLatitude(Entries& entries, std::string_view text) {
 
 std::optional<ArgError> SetLongitude(Entries& entries, std::string_view text) {
     Coordinate m;
-    if (!ReadCoordinate(text, 3, 'E', 'W', m))
+    if (!ReadCoordinate(text, entry_rules::kLonDegreeDigits, 'E', 'W', m))
         return Bad("longitude", text, "DDD:MM followed by E or W, e.g. 77:13E");
     entries.lonDegText = m.degrees;
     entries.lonMinText = m.minutes;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/entries.h"
+#include "chart/entries.h"
 
 namespace kalodaya::cli {
 

@@ -1,24 +1,13 @@
 #include "cli/chart_json.h"
 
-#include <cstdlib>
-
-#include <algorithm>
 #include <array>
-#include <bit>
 #include <cctype>
-#include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <cstring>
-#include <memory>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
-#include "cli/json_bytes.h"
+#include "cli/json_text_writer.h"
+#include "cli/json_value_builder.h"
 #include "profile/sign_profile.h"
 
 namespace kalodaya::cli {
@@ -48,366 +37,8 @@ const std::array<std::string, kProfileFieldCount>& ProfileKeys() {
     return keys;
 }
 
-// How each ASCII byte is written inside a JSON string: as it is, as a short escape (\n, \"),
-// or as \u00XX; 8 bytes each, so that one fixed-size copy writes any of them. Bytes from 0x80
-// up have length 0: they are checked as UTF-8.
-struct EscapedByte {
-    char text[8];
-    unsigned char length;
-};
-constexpr std::array<EscapedByte, 256> kEscaped = [] {
-    std::array<EscapedByte, 256> t{};
-    constexpr char kHex[] = "0123456789abcdef";
-    for (int b = 0; b < 0x80; ++b) {
-        auto& e = t[b];
-        if (b >= 0x20 && b != '"' && b != '\\') {
-            e.text[0] = static_cast<char>(b);
-            e.length = 1;
-            continue;
-        }
-        const char* const shortForm = b == '\b'   ? "\\b"
-                                      : b == '\t' ? "\\t"
-                                      : b == '\n' ? "\\n"
-                                      : b == '\f' ? "\\f"
-                                      : b == '\r' ? "\\r"
-                                      : b == '"'  ? "\\\""
-                                      : b == '\\' ? "\\\\"
-                                                  : nullptr;
-        if (shortForm) {
-            e.text[0] = shortForm[0];
-            e.text[1] = shortForm[1];
-            e.length = 2;
-        } else {
-            const char form[] = {'\\', 'u', '0', '0', kHex[b >> 4], kHex[b & 15]};
-            for (int i = 0; i < 6; ++i) e.text[i] = form[i];
-            e.length = 6;
-        }
-    }
-    return t;
-}();
-
-// The length of the first part of `text` that needs no attention in a JSON string (no control
-// character, quote, backslash or byte beyond ASCII), found a block at a time; the byte where it
-// stops (if any) needs attention, or lies in the last, incomplete block.
-std::size_t PlainPrefix(std::string_view text) {
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    const __m128i quote = _mm_set1_epi8('"'), backslash = _mm_set1_epi8('\\');
-    const __m128i blank = _mm_set1_epi8(0x20);
-    for (; i + 16 <= text.size(); i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-        // Signed bytes: below 0x20 are the control characters and every byte from 0x80 up.
-        const __m128i attention =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, quote), _mm_cmpeq_epi8(v, backslash)),
-                         _mm_cmplt_epi8(v, blank));
-        if (const int mask = _mm_movemask_epi8(attention))
-            return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
-    }
-#endif
-    // Eight bytes at a time, the last few padded with blanks (which need no attention).
-    while (i < text.size()) {
-        std::uint64_t word = 0x2020202020202020ULL;
-        const std::size_t n = text.size() - i;
-        if (n >= 8) {
-            std::memcpy(&word, text.data() + i, 8);
-        } else {
-            std::memcpy(&word, text.data() + i, n);
-        }
-        if (const std::uint64_t flags = AttentionFlags(word)) {
-            if constexpr (std::endian::native == std::endian::little)
-                return i + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
-            for (std::size_t k = 0; k < 8 && i + k < text.size(); ++k)
-                if (kEscaped[static_cast<unsigned char>(text[i + k])].length != 1) return i + k;
-        }
-        i += 8;
-    }
-    return text.size();
-}
-
-// The calendar fields of a date-time, found in one pass (DateTime's Year, Month and Day each
-// convert the day count again): H. Hinnant's days-to-civil algorithm, as DateTime uses it.
-struct CivilTime {
-    int64_t year;
-    int month, day;
-    int secondOfDay;
-};
-CivilTime CivilTimeOf(const DateTime& value) {
-    const int64_t seconds = DateTime::SecondsBetween(DateTime(), value);  // from 0001-01-01
-    int64_t days = seconds / 86400;
-    int64_t secondOfDay = seconds % 86400;
-    if (secondOfDay < 0) {
-        secondOfDay += 86400;
-        --days;
-    }
-    const int64_t z = days + 719468 - 719162;  // from 0000-03-01
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    return {yoe + era * 400 + (month <= 2), month, day, static_cast<int>(secondOfDay)};
-}
-
-// Compact JSON text in the forms nlohmann's serializer uses, written as the object is walked.
-// The text is written into a scratch buffer that is kept between charts and never cleared
-// (growing a string to write into would fill it with zeros first), then appended to `out` in
-// one piece when the writer is done.
-class Writer {
-  public:
-    explicit Writer(std::string& out) : out_(out), buffer_(Scratch()) {
-        p_ = buffer_.data.get();
-        end_ = p_ + buffer_.size;
-        Room(4096);
-    }
-    ~Writer() { out_.append(buffer_.data.get(), static_cast<std::size_t>(p_ - buffer_.data.get())); }
-    Writer(const Writer&) = delete;
-    Writer& operator=(const Writer&) = delete;
-
-    void Open() {
-        Room(1);
-        *p_++ = '{';
-        first_ = true;
-    }
-    void Close() {
-        Room(1);
-        *p_++ = '}';
-        first_ = false;
-    }
-    void OpenList() {
-        Room(1);
-        *p_++ = '[';
-        first_ = true;
-    }
-    void CloseList() {
-        Room(1);
-        *p_++ = ']';
-        first_ = false;
-    }
-
-    // The key of the next member, after a comma if needed. Keys are plain ASCII: nothing to
-    // escape. A literal's length is known here, so its copy is a few moves.
-    template <std::size_t N>
-    void Key(const char (&key)[N]) {
-        Room(N + 3);
-        if (!first_) *p_++ = ',';
-        first_ = false;
-        *p_++ = '"';
-        std::memcpy(p_, key, N - 1);
-        p_ += N - 1;
-        *p_++ = '"';
-        *p_++ = ':';
-    }
-    void Key(std::string_view key) {
-        Room(key.size() + 4);
-        if (!first_) *p_++ = ',';
-        first_ = false;
-        *p_++ = '"';
-        std::memcpy(p_, key.data(), key.size());
-        p_ += key.size();
-        *p_++ = '"';
-        *p_++ = ':';
-    }
-    // The next list item: a comma if needed.
-    void Item() {
-        Room(1);
-        if (!first_) *p_++ = ',';
-        first_ = false;
-    }
-
-    // The text written from `mark` (a Mark()) on.
-    std::size_t Mark() const { return static_cast<std::size_t>(p_ - buffer_.data.get()); }
-    std::string_view Since(std::size_t mark) const {
-        return {buffer_.data.get() + mark, Mark() - mark};
-    }
-    // Text that is already JSON, as the next value.
-    void Raw(std::string_view text) {
-        Room(text.size());
-        std::memcpy(p_, text.data(), text.size());
-        p_ += text.size();
-        first_ = false;
-    }
-
-    void Null() { Raw("null"); }
-    void Bool(bool value) { Raw(value ? "true" : "false"); }
-    void Int(long long value) {
-        Room(24);
-        p_ = std::to_chars(p_, p_ + 24, value).ptr;
-        first_ = false;
-    }
-    void Double(double value) {
-        if (!std::isfinite(value)) return Null();
-        Room(64);
-        p_ = nlohmann::detail::to_chars(p_, p_ + 64, value);
-        first_ = false;
-    }
-    void String(std::string_view text) {
-        first_ = false;
-        if (ShortPlain(text) || LineBreaks(text)) return;
-        // Other short texts go straight to the byte loop below.
-        const std::size_t plain = text.size() < 16 ? 0 : PlainPrefix(text);
-        // Room for the worst case (every byte after the plain part escaped as \u00XX) and for
-        // the last 8-byte copy.
-        Room(plain + 6 * (text.size() - plain) + 10);
-        // A local pointer: writes through the member would make the compiler reload it after
-        // every byte (a char store may change any object).
-        char* p = p_;
-        *p++ = '"';
-        std::memcpy(p, text.data(), plain);
-        p += plain;
-        for (std::size_t i = plain; i < text.size();) {
-            const auto byte = static_cast<unsigned char>(text[i]);
-            const EscapedByte& e = kEscaped[byte];
-            if (e.length != 0) {
-                std::memcpy(p, e.text, sizeof e.text);
-                p += e.length;
-                ++i;
-                continue;
-            }
-            // Well-formed UTF-8 is copied as it is; anything else goes to the library's own
-            // escaping, which replaces bytes that are not UTF-8 by U+FFFD.
-            const std::size_t sequence = Utf8SequenceLength(text, i);
-            if (sequence == 0) return Delegate(text);
-            std::memcpy(p, text.data() + i, sequence);
-            p += sequence;
-            i += sequence;
-        }
-        *p++ = '"';
-        p_ = p;
-    }
-    // A date-time as "YYYY-MM-DDTHH:MM:SS" (the form of DateTime::Iso), or null.
-    void DateOrNull(const DateTime& value, bool failed) {
-        if (failed) return Null();
-        Date(value, true);
-    }
-    void Date(const DateTime& value, bool withTime) {
-        first_ = false;
-        const CivilTime t = CivilTimeOf(value);
-        if (t.year < 0 || t.year > 9999)
-            return String(withTime ? value.Iso() : value.Iso().substr(0, 10));
-        Room(24);
-        auto two = [](char* at, int v) {
-            at[0] = static_cast<char>('0' + v / 10);
-            at[1] = static_cast<char>('0' + v % 10);
-        };
-        char* const buf = p_;
-        buf[0] = '"';
-        two(buf + 1, static_cast<int>(t.year / 100));
-        two(buf + 3, static_cast<int>(t.year % 100));
-        buf[5] = '-';
-        two(buf + 6, t.month);
-        buf[8] = '-';
-        two(buf + 9, t.day);
-        std::size_t n = 11;
-        if (withTime) {
-            buf[11] = 'T';
-            two(buf + 12, t.secondOfDay / 3600);
-            buf[14] = ':';
-            two(buf + 15, t.secondOfDay / 60 % 60);
-            buf[17] = ':';
-            two(buf + 18, t.secondOfDay % 60);
-            n = 20;
-        }
-        buf[n++] = '"';
-        p_ += n;
-    }
-
-  private:
-    // A text of 4 to 16 bytes that needs no escaping, written with two overlapping word copies
-    // (most of a chart's texts are such); false, with nothing written, for any other text.
-    bool ShortPlain(std::string_view text) {
-        const std::size_t n = text.size();
-        if (n < 4 || n > 16) return false;
-        const char* const t = text.data();
-        if (n >= 8) {
-            std::uint64_t head, tail;
-            std::memcpy(&head, t, 8);
-            std::memcpy(&tail, t + n - 8, 8);
-            if (AttentionFlags(head) | AttentionFlags(tail)) return false;
-            Room(n + 2);
-            p_[0] = '"';
-            std::memcpy(p_ + 1, &head, 8);
-            std::memcpy(p_ + 1 + n - 8, &tail, 8);
-        } else {
-            std::uint32_t head, tail;
-            std::memcpy(&head, t, 4);
-            std::memcpy(&tail, t + n - 4, 4);
-            constexpr std::uint64_t kBlanks = 0x2020202000000000ULL;  // need no attention
-            if (AttentionFlags(kBlanks | head) | AttentionFlags(kBlanks | tail)) return false;
-            Room(n + 2);
-            p_[0] = '"';
-            std::memcpy(p_ + 1, &head, 4);
-            std::memcpy(p_ + 1 + n - 4, &tail, 4);
-        }
-        p_[n + 1] = '"';
-        p_ += n + 2;
-        return true;
-    }
-
-    // A text of line breaks only (CR LF, up to 16 of them; the marker cells are mostly such),
-    // copied from their escaped form; false, with nothing written, for any other text.
-    bool LineBreaks(std::string_view text) {
-        static constexpr std::string_view kEscaped16 =
-            "\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n"
-            "\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n";
-        const std::size_t n = text.size();
-        if (n == 0 || n % 2 != 0 || n > 32) return false;
-        for (std::size_t i = 0; i < n; i += 2)
-            if (text[i] != '\r' || text[i + 1] != '\n') return false;
-        Room(2 * n + 2);
-        p_[0] = '"';
-        std::memcpy(p_ + 1, kEscaped16.data(), 2 * n);
-        p_[2 * n + 1] = '"';
-        p_ += 2 * n + 2;
-        return true;
-    }
-
-    struct Buffer {
-        std::unique_ptr<char[]> data;
-        std::size_t size = 0;
-    };
-    static Buffer& Scratch() {
-        thread_local Buffer buffer;
-        return buffer;
-    }
-
-    // At least `n` bytes free at p_.
-    void Room(std::size_t n) {
-        if (static_cast<std::size_t>(end_ - p_) < n) [[unlikely]]
-            Grow(n);
-    }
-    [[gnu::noinline]] void Grow(std::size_t n) {
-        const std::size_t used = static_cast<std::size_t>(p_ - buffer_.data.get());
-        const std::size_t size = std::max(2 * buffer_.size, used + n);
-        auto data = std::make_unique_for_overwrite<char[]>(size);
-        if (used > 0) std::memcpy(data.get(), buffer_.data.get(), used);
-        buffer_.data = std::move(data);
-        buffer_.size = size;
-        p_ = buffer_.data.get() + used;
-        end_ = buffer_.data.get() + size;
-    }
-    // Text with bytes that are not UTF-8: the library's own escaping.
-    void Delegate(std::string_view text) {
-        Raw(Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace));
-    }
-
-    std::string& out_;
-    Buffer& buffer_;
-    char* p_ = nullptr;
-    char* end_ = nullptr;
-    bool first_ = true;
-};
-
-// A profile object as written, with the values it was written from.
-struct WrittenProfile {
-    std::array<std::string, kProfileFieldCount> values;
-    std::string json;
-    bool filled = false;
-};
-
-template <typename Array>
-void List(Writer& w, const Array& items, std::size_t count) {
+template <typename Sink, typename Array>
+void List(Sink& w, const Array& items, std::size_t count) {
     w.OpenList();
     for (std::size_t i = 0; i < count; ++i) {
         w.Item();
@@ -416,10 +47,43 @@ void List(Writer& w, const Array& items, std::size_t count) {
     w.CloseList();
 }
 
-}  // namespace
+template <typename Sink>
+void WriteProfileMembers(Sink& w, const std::array<std::string_view, kProfileFieldCount>& values) {
+    const auto& keys = ProfileKeys();
+    w.Open();
+    for (int i = 0; i < kProfileFieldCount; ++i) {
+        w.Key(keys[i]);
+        w.String(values[i]);
+    }
+    w.Close();
+}
 
-void AppendChartJsonText(std::string& out, const AppState& state, const ChartOutcome& outcome) {
-    Writer w(out);
+// A sign's profile is the same text in every chart: its compact JSON is written once per sign.
+const std::string& ProfileJsonText(int sign) {
+    static const std::array<std::string, kSignCount> texts = [] {
+        std::array<std::string, kSignCount> t;
+        // Through the library (a text writer would share the scratch buffer of the chart being
+        // written when this first runs).
+        for (int s = 0; s < kSignCount; ++s) {
+            JsonValueBuilder w;
+            WriteProfileMembers(w, *ProfileOfSign(s));
+            t[s] = w.Take().dump(-1, ' ', false, Json::error_handler_t::replace);
+        }
+        return t;
+    }();
+    return texts[sign];
+}
+
+void WriteProfile(JsonTextWriter& w, const ResultTexts& v) {
+    w.Raw(ProfileJsonText(*v.profileSign));
+}
+void WriteProfile(JsonValueBuilder& w, const ResultTexts& v) {
+    WriteProfileMembers(w, v.profile);
+}
+
+// The chart's members in their order: one description for both sinks.
+template <typename Sink>
+void WriteChart(Sink& w, const ChartOutcome& outcome) {
     w.Open();
     w.Key("valid");
     w.Bool(!outcome.failure.has_value());
@@ -431,56 +95,52 @@ void AppendChartJsonText(std::string& out, const AppState& state, const ChartOut
     }
     w.Null();
 
-    const BirthData& b = state.birth;
-    const ChartState& c = state.chart;
-    const ResultTexts& v = state.view;
-    const bool polar = outcome.polar;
-    const auto& failed = outcome.sunEventFailed;
+    const ChartResult& r = outcome.result;
+    const ResultTexts& v = outcome.texts;
+    const bool polar = r.polar.has_value();
 
     w.Key("zone");
     w.Open();
     w.Key("hours");
-    w.Int(b.ZoneHours);
+    w.Int(r.request.birth.zone.hours);
     w.Key("minutes");
-    w.Int(b.ZoneMinutes);
+    w.Int(r.request.birth.zone.minutes);
     w.Close();
     w.Key("ayanamsa_correction");
-    w.Double(state.ephemeris.AyanamsaCorrection);
+    w.Double(r.ayanamsaCorrection);
     w.Key("ascendant");
     w.Open();
     w.Key("deg");
-    w.Double(c.AscDeg);
+    w.Double(r.longitude[Asc]);
     w.Key("text");
     w.String(v.planet[Asc]);
     w.Close();
     w.Key("moon");
     w.Open();
     w.Key("sidereal");
-    w.Double(c.MoonSidereal);
+    w.Double(r.longitude[Moon]);
     w.Key("nakshatra_start");
-    w.Double(c.MoonNakshatraStart);
+    w.Double(r.moonNakshatraStart);
     w.Close();
     w.Key("positions");
     List(w, v.planet, kBodyCount);
     w.Key("names");
-    List(w, c.PlanetNames, kBodyCount);
+    List(w, v.names, kBodyCount);
 
     static constexpr const char* kEventKeys[kSunEventCount] = {
         "sunrise", "sunset", "prev_sunrise", "prev_sunset", "next_sunrise", "next_sunset"};
-    const DateTime* events[kSunEventCount] = {&c.Sunrise,    &c.Sunset,      &c.PrevSunrise,
-                                              &c.PrevSunset, &c.NextSunrise, &c.NextSunset};
     for (int i = 0; i < kSunEventCount; ++i) {
         w.Key(kEventKeys[i]);
-        w.DateOrNull(*events[i], failed[i]);
+        w.DateOrNull(r.sunEvents[i].value_or(DateTime()), !r.sunEvents[i]);
     }
     w.Key("birth_moment");
-    w.Date(c.BirthMoment, true);
+    w.Date(r.birthMoment, true);
 
     w.Key("polar");
     w.Bool(polar);
     w.Key("polar_message");  // the text shown instead of the chart
     if (polar) {
-        w.String(outcome.polarMessage);
+        w.String(v.polarMessage);
     } else {
         w.Null();
     }
@@ -488,9 +148,9 @@ void AppendChartJsonText(std::string& out, const AppState& state, const ChartOut
     w.Key("polar_failed");
     w.OpenList();
     static constexpr const char* kEventNames[] = {"sunrise", "sunset"};
-    const DateTime birthDate = c.BirthMoment.DateOnly();
+    const DateTime birthDate = r.birthMoment.DateOnly();
     for (int i = 0; i < kSunEventCount; ++i) {
-        if (!failed[i]) continue;
+        if (r.sunEvents[i]) continue;
         const DateTime date = birthDate.AddDays(i / 2 == 0 ? 0 : (i / 2 == 1 ? -1 : 1));
         w.Item();
         w.Open();
@@ -501,13 +161,13 @@ void AppendChartJsonText(std::string& out, const AppState& state, const ChartOut
         w.Close();
     }
     // The choice may have needed a day beyond the neighbours; name that event too.
-    if (outcome.polar && std::llabs(DateTime::DaysBetween(birthDate, outcome.polarDate)) > 1) {
+    if (polar && std::llabs(DateTime::DaysBetween(birthDate, r.polar->date)) > 1) {
         w.Item();
         w.Open();
         w.Key("date");
-        w.Date(outcome.polarDate, false);
+        w.Date(r.polar->date, false);
         w.Key("event");
-        w.String(kEventNames[outcome.polarSunset ? 1 : 0]);
+        w.String(kEventNames[r.polar->sunset ? 1 : 0]);
         w.Close();
     }
     w.CloseList();
@@ -520,31 +180,35 @@ void AppendChartJsonText(std::string& out, const AppState& state, const ChartOut
         }
     } else {
         w.Key("reference_sunrise");
-        w.Date(c.RefSunrise, true);
+        w.Date(r.referenceSunrise, true);
         w.Key("elapsed_minutes");
-        w.Int(c.ElapsedMinutes);
+        w.Int(r.elapsedMinutes);
         w.Key("elapsed_seconds");
-        w.Int(c.ElapsedSeconds);
+        w.Int(r.elapsedSeconds);
         w.Key("sun_at_sunrise");
-        w.Double(c.SunAtSunrise);
+        w.Double(r.sunAtSunrise);
         w.Key("sun_at_sunrise_text");
-        w.String(c.SunAtSunriseText);
-        const int sign = c.GhatiLagnaSign;
+        w.String(v.sunAtSunrise);
         w.Key("ghati_lagna");
-        w.Open();
-        w.Key("deg");
-        w.Double(c.GhatiLagnaDeg);
-        w.Key("text");
-        w.String(c.GhatiLagnaText);
-        w.Key("sign");
-        w.Int(sign);
-        w.Key("sign_name");
-        if (sign >= 0 && sign < kSignCount) {
-            w.String(kSignNames[sign]);
+        if (r.ghatiLagna) {
+            w.Open();
+            w.Key("deg");
+            w.Double(r.ghatiLagna->longitude);
+            w.Key("text");
+            w.String(v.ghatiLagna);
+            w.Key("sign");
+            w.Int(r.ghatiLagna->sign);
+            w.Key("sign_name");
+            const int sign = r.ghatiLagna->sign;
+            if (sign >= 0 && sign < kSignCount) {
+                w.String(kSignNames[sign]);
+            } else {
+                w.Null();
+            }
+            w.Close();
         } else {
             w.Null();
         }
-        w.Close();
     }
     w.Key("cells");
     List(w, v.signCells, kSignCount);
@@ -570,41 +234,29 @@ void AppendChartJsonText(std::string& out, const AppState& state, const ChartOut
     if (polar || !v.profileSign) {
         w.Null();
     } else {
-        // A sign's profile is the same text from chart to chart: the object written last time
-        // for the sign is copied when the 28 values are still the same.
-        thread_local std::array<WrittenProfile, kSignCount> written;
-        const int sign = *v.profileSign;
-        WrittenProfile* last = sign >= 0 && sign < kSignCount ? &written[sign] : nullptr;
-        if (last && last->filled && last->values == v.profile) {
-            w.Raw(last->json);
-        } else {
-            const std::size_t mark = w.Mark();
-            const auto& keys = ProfileKeys();
-            w.Open();
-            for (int i = 0; i < kProfileFieldCount; ++i) {
-                w.Key(keys[i]);
-                w.String(v.profile[i]);
-            }
-            w.Close();
-            if (last) {
-                last->values = v.profile;
-                last->json.assign(w.Since(mark));
-                last->filled = true;
-            }
-        }
+        WriteProfile(w, v);
     }
     w.Close();
 }
 
-std::string ChartJsonText(const AppState& state, const ChartOutcome& outcome) {
+}  // namespace
+
+void AppendChartJsonText(std::string& out, const ChartOutcome& outcome) {
+    JsonTextWriter w(out);
+    WriteChart(w, outcome);
+}
+
+std::string ChartJsonText(const ChartOutcome& outcome) {
     std::string out;
     out.reserve(4096);
-    AppendChartJsonText(out, state, outcome);
+    AppendChartJsonText(out, outcome);
     return out;
 }
 
-Json ChartJson(const AppState& state, const ChartOutcome& outcome) {
-    return Json::parse(ChartJsonText(state, outcome));
+Json ChartJson(const ChartOutcome& outcome) {
+    JsonValueBuilder builder;
+    WriteChart(builder, outcome);
+    return builder.Take();
 }
 
 }  // namespace kalodaya::cli

@@ -1,21 +1,19 @@
 #pragma once
-// A chart request's results as one JSON object.
+// A chart request's answer as one JSON object: one description of its members, written either
+// as compact text (a batch line) or as a library object (pretty printing, tests).
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "core/app_state.h"
-#include "core/chart_pipeline.h"
+#include "chart/chart_outcome.h"
 
 namespace kalodaya::cli {
 
 // The object, for pretty printing and for tests.
-nlohmann::ordered_json ChartJson(const AppState& state, const ChartOutcome& outcome);
+nlohmann::ordered_json ChartJson(const ChartOutcome& outcome);
 
-// The same object written straight as compact text, byte for byte what
-// ChartJson(state, outcome).dump(-1, ' ', false, error_handler_t::replace) gives (key order,
-// number forms, escapes, U+FFFD for bytes that are not UTF-8), without building the object:
-// the batch writes one of these per line.
-void AppendChartJsonText(std::string& out, const AppState& state, const ChartOutcome& outcome);
-std::string ChartJsonText(const AppState& state, const ChartOutcome& outcome);
+// The same object as compact text, byte for byte what
+// ChartJson(outcome).dump(-1, ' ', false, error_handler_t::replace) gives, appended to `out`.
+void AppendChartJsonText(std::string& out, const ChartOutcome& outcome);
+std::string ChartJsonText(const ChartOutcome& outcome);
 
 }  // namespace kalodaya::cli

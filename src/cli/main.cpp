@@ -6,7 +6,7 @@
 #include "cli/batch.h"
 #include "cli/chart_args.h"
 #include "cli/chart_json.h"
-#include "core/chart_pipeline.h"
+#include "chart/chart_outcome.h"
 
 namespace {
 
@@ -79,11 +79,9 @@ int main(int argc, char** argv) {
         return kExitUnusable;
     }
 
-    AppState state;
-    LoadTables(state);
-    const ChartOutcome outcome = RequestChart(state, entries);
+    const ChartOutcome outcome = RequestChart(entries);
     // Place texts are passed through as given; bytes that are not UTF-8 print as U+FFFD.
-    std::cout << cli::ChartJson(state, outcome)
+    std::cout << cli::ChartJson(outcome)
                      .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
               << "\n";
     return outcome.failure ? kExitCheckFailed : kExitComputed;

@@ -1,10 +1,7 @@
-// The arudha pada of one house.
+// The arudha pada of each house.
 #include <array>
 
-#include "core/result_texts.h"
-#include "core/tables.h"
 #include "lagna/lagna_math.h"
-#include "lagna/longitude_sign.h"
 #include "lagna/special_lagnas.h"
 
 namespace kalodaya {
@@ -13,15 +10,19 @@ namespace {
 // KalaBySign by sign number; Virgo and Aquarius carry 10, not 12.
 constexpr std::array<int, 12> kKala = {10, 1, 1, 10, 6, 10, 8, 16, 30, 8, 10, 6};
 
-constexpr std::string_view kArudhaMarker = "";
+// The body that rules each sign (kSignLords by body): the lord is found by name, and each lord's
+// name belongs to one body only.
+constexpr std::array<Body, kSignCount> kLordBody = [] {
+    std::array<Body, kSignCount> bodies{};
+    for (int sign = 0; sign < kSignCount; ++sign)
+        for (int k = 0; k < kBodyCount; ++k)
+            if (kPlainPlanetNames[k] == kSignLords[sign]) bodies[sign] = static_cast<Body>(k);
+    return bodies;
+}();
+static_assert(kLordBody[0] == Mars && kLordBody[3] == Moon && kLordBody[11] == Jupiter);
 
-// a == b for the short display names, compared here rather than by a library call: the pass
-// compares ten names for each of the twelve houses.
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i]) return false;
-    return true;
+void Mark(std::array<uint8_t, kSignCount>& marks, int cell) {
+    if (cell >= 0 && cell < kSignCount) ++marks[cell];
 }
 
 }  // namespace
@@ -31,51 +32,50 @@ int KalaBySign(int signNumber) {
     return kKala[signNumber - 1];
 }
 
-void PlaceArudhaPada(AppState& state, int /*signIndex: not used by the computation*/,
-                     std::string_view lord) {
-    SpecialLagnaState& w = state.lagna;
-    const ChartState& c = state.chart;
-    w.HouseCounter = static_cast<int16_t>(w.HouseCounter + 1);
+ArudhaPass PlaceArudhaPadas(const std::array<int, kBodyCount>& bodySign,
+                            const std::array<bool, kBodyCount>& retrograde) {
+    ArudhaPass out;
+    // The working values of the pass, as wide as the algorithm declares them; they carry from
+    // house to house within this chart only.
+    int16_t lordSignNo = 0, houseSignNo = 0, lagnaLordSignNo = 0;
+    const int first = bodySign[Asc] >= 0 ? bodySign[Asc] : 0;
 
-    // The scan over the ten bodies, reading only the texts whose sign it keeps: the last body
-    // named `lord` that has a sign gives LordSignNo (a retrograde lord carries its suffix, does
-    // not match, and LordSignNo keeps its value); the Moon and the ascendant give their kalas.
-    for (int k = kBodyCount - 1; k >= 0; --k) {
-        if (!SameName(c.PlanetNames[k], lord)) continue;
-        if (const int sign = SignIndexOfPositionOrNone(c.PlanetPosText[k]); sign >= 0) {
-            w.LordSignNo = static_cast<int16_t>(sign + 1);
-            break;
+    for (int house = 1; house <= kSignCount; ++house) {
+        const int sign = (first + house - 1) % kSignCount;
+        // The body named as the lord gives the lord's sign when it has one; a retrograde lord's
+        // name carries its mark, does not match, and the value of the house before stays.
+        const Body lord = kLordBody[sign];
+        if (!retrograde[lord] && bodySign[lord] >= 0)
+            lordSignNo = static_cast<int16_t>(bodySign[lord] + 1);
+        if (bodySign[Moon] >= 0) out.moonKala = KalaBySign(bodySign[Moon] + 1);
+        if (bodySign[Asc] >= 0) {
+            houseSignNo = static_cast<int16_t>(bodySign[Asc] + 1);
+            out.ascKala = KalaBySign(bodySign[Asc] + 1);
         }
-    }
-    if (const int sign = SignIndexOfPositionOrNone(c.PlanetPosText[Moon]); sign >= 0)
-        w.MoonKala = static_cast<int16_t>(KalaBySign(sign + 1));
-    if (const int sign = SignIndexOfPositionOrNone(c.PlanetPosText[Asc]); sign >= 0) {
-        w.HouseSignNo = static_cast<int16_t>(sign + 1);
-        w.AscKala = static_cast<int16_t>(KalaBySign(sign + 1));
-    }
 
-    const int house = w.HouseCounter;
-    if (house == 1) {
-        w.AscSignNo = w.HouseSignNo;
-        w.LagnaLordSignNo = w.LordSignNo;
-    } else if (house >= 2 && house <= 12) {
-        w.HouseSignNo = static_cast<int16_t>(w.HouseSignNo + (house - 1));  // not reduced
-    }
+        if (house == 1) {
+            out.ascSignNumber = houseSignNo;
+            lagnaLordSignNo = lordSignNo;
+        } else {
+            houseSignNo = static_cast<int16_t>(houseSignNo + (house - 1));  // not reduced
+        }
 
-    int d = 2 * (w.LordSignNo - w.HouseSignNo);
-    while (d < 0) d += 12;
-    if (d > 12) d -= 12;
-    if (d == 0 || d == 12) d = 9;
-    d += w.HouseSignNo;
-    while (d > 12) d -= 12;
-    // The seventh from the house is replaced by the tenth, compared with the unreduced
-    // HouseSignNo as the algorithm is written (from 19 upward this never holds).
-    if (d - w.HouseSignNo == 6 || d - w.HouseSignNo == -6) {
-        d += 9;
+        int d = 2 * (lordSignNo - houseSignNo);
+        while (d < 0) d += 12;
+        if (d > 12) d -= 12;
+        if (d == 0 || d == 12) d = 9;
+        d += houseSignNo;
         while (d > 12) d -= 12;
+        // The seventh from the house is replaced by the tenth, compared with the unreduced
+        // house sign number as the algorithm is written (from 19 upward this never holds).
+        if (d - houseSignNo == 6 || d - houseSignNo == -6) {
+            d += 9;
+            while (d > 12) d -= 12;
+        }
+        Mark(out.marks, d - 1);
+        if (house == 1) Mark(out.marks, lagnaLordSignNo - 1);
     }
-    AppendMarker(state.view, d - 1, kArudhaMarker);
-    if (house == 1) AppendMarker(state.view, w.LagnaLordSignNo - 1, kArudhaMarker);
+    return out;
 }
 
 }  // namespace kalodaya

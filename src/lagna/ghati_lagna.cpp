@@ -1,5 +1,5 @@
-// The ghati lagna.
-#include "core/result_texts.h"
+// The ghati lagna and its two slower companions.
+#include "base/angles.h"
 #include "lagna/lagna_math.h"
 #include "lagna/longitude_sign.h"
 #include "lagna/special_lagnas.h"
@@ -8,9 +8,9 @@ namespace kalodaya {
 namespace {
 
 double AdvanceFromSunrise(double sunAtSunrise, double degreesPerMinute, int32_t minutes) {
-    double x = sunAtSunrise + degreesPerMinute * minutes;
-    while (x > 360) x -= 360;  // exactly 360 stays 360 here; its sign is Aries
-    return x;
+    // "While above 360, less 360" in one step (exactly 360 stays 360 here; its sign is Aries),
+    // so that a value that is no angle ends instead of looping for ever.
+    return SubtractWhileAbove360(sunAtSunrise + degreesPerMinute * minutes);
 }
 
 }  // namespace
@@ -27,18 +27,12 @@ double BhavaLagnaLongitude(double sunAtSunrise, int32_t elapsedMinutes) {
     return AdvanceFromSunrise(sunAtSunrise, 0.25, elapsedMinutes);
 }
 
-void PlaceGhatiLagna(AppState& state) {
-    ChartState& c = state.chart;
-    double gl = GhatiLagnaLongitude(c.SunAtSunrise, c.ElapsedMinutes);
+std::optional<GhatiLagna> ComputeGhatiLagna(double sunAtSunrise, int32_t elapsedMinutes) {
+    double gl = GhatiLagnaLongitude(sunAtSunrise, elapsedMinutes);
     if (gl == 360) gl = 0;  // 0 degrees Aries, so that degrees, text and sign agree
-    const LongitudeSign found = SignOfLongitude(gl);
-    // A value that is no angle finds no sign: nothing is marked and the fields keep their
-    // values, as a failing step does.
-    if (!found.sign) return;
-    c.GhatiLagnaDeg = gl;
-    c.GhatiLagnaText = found.label;
-    c.GhatiLagnaSign = static_cast<int16_t>(*found.sign);
-    AppendMarker(state.view, *found.sign, "GL");
+    const int sign = SignIndexOfLongitude(gl);
+    if (sign < 0) return std::nullopt;  // no angle, no sign
+    return GhatiLagna{gl, sign};
 }
 
 }  // namespace kalodaya

@@ -1,11 +1,11 @@
-// B2 to B9: the hidden lagnas, each an empty marker line in the cell of its sign.
+// The hidden lagnas, each an empty marker line in the cell of its sign.
 #include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "core/result_texts.h"
-#include "core/text_convert.h"
+#include "base/angles.h"
+#include "base/text_convert.h"
 #include "lagna/lagna_math.h"
 #include "lagna/longitude_sign.h"
 #include "lagna/special_lagnas.h"
@@ -13,16 +13,14 @@
 namespace kalodaya {
 namespace {
 
-constexpr std::string_view kArudhaMarker = "";
+using Marks = std::array<uint8_t, kSignCount>;
 
-void MarkLongitude(AppState& state, double degrees) {
-    if (const int sign = SignIndexOfLongitude(degrees); sign >= 0)
-        AppendMarker(state.view, sign, kArudhaMarker);
+void Mark(Marks& marks, int cell) {
+    if (cell >= 0 && cell < kSignCount) ++marks[cell];
 }
 
-void MarkPositionText(AppState& state, const std::string& positionText) {
-    if (const auto sign = SignIndexOfText(positionText))
-        AppendMarker(state.view, *sign, kArudhaMarker);
+void MarkLongitude(Marks& marks, double degrees) {
+    Mark(marks, SignIndexOfLongitude(degrees));
 }
 
 // Characters `first` (1-based) and the next of a text as a number; nothing when they are not.
@@ -31,28 +29,25 @@ std::optional<int> TwoDigits(std::string_view text, std::size_t first) {
     return ToInteger(text.substr(first - 1, 2));
 }
 
-// B9: the pranapada.
-void MarkPranapada(AppState& state) {
-    SpecialLagnaState& w = state.lagna;
-    const ChartState& c = state.chart;
-    const double v = ((c.ElapsedSeconds / 3600.0) * 150) / 15;
+// The pranapada: the time since sunrise in vighatis, turned into signs, degrees and minutes and
+// added to the degrees and minutes of the Sun's position text at sunrise.
+void MarkPranapada(const HiddenLagnaInputs& in, Marks& marks) {
+    const double v = ((in.elapsedSeconds / 3600.0) * 150) / 15;
     const PranaParts parts = Vighati2Degree(v);
-    w.PranaSigns = parts.signs;
-    w.PranaDeg = parts.deg;
-    w.PranaMin = parts.min;
-    w.PranaSec = parts.sec;
 
-    const std::string& sun = c.SunAtSunriseText;
+    // The carries read the Sun's label digits ("28 Can 20": degrees 28, minutes 20).
+    std::string sun;
+    FormatPlanetLabelOfLongitude(in.sunAtSunrise, sun);
     const auto sunMin = TwoDigits(sun, 8);
     const auto sunDeg = TwoDigits(sun, 1);
     const auto k = SignIndexOfText(sun);
     if (!sunMin || !sunDeg || !k) return;  // no usable Sun text: this marker fails alone
 
-    const double carryMin = std::floor((*sunMin + w.PranaMin) / 60);
-    const double carrySign = std::floor((carryMin + *sunDeg + w.PranaDeg) / 30);
-    w.PranaSigns += carrySign;
+    const double carryMin = std::floor((*sunMin + parts.min) / 60);
+    const double carrySign = std::floor((carryMin + *sunDeg + parts.deg) / 30);
+    const double signs = parts.signs + carrySign;
 
-    int idx = static_cast<int>(w.PranaSigns) + *k;
+    int idx = static_cast<int>(signs) + *k;
     switch (ClassOfSign(*k)) {
         case SignClass::Movable:
             break;
@@ -64,7 +59,7 @@ void MarkPranapada(AppState& state) {
             break;
     }
     while (idx > 11) idx -= 12;
-    AppendMarker(state.view, idx, kArudhaMarker);
+    Mark(marks, idx);
 }
 
 }  // namespace
@@ -97,37 +92,25 @@ PranaParts Vighati2Degree(double v) {
     return {std::floor(d / 15), std::floor(f), std::floor(m), std::floor(s)};
 }
 
-void PlaceHiddenLagnas(AppState& state) {
-    ChartState& c = state.chart;
-    SpecialLagnaState& w = state.lagna;
+void PlaceHiddenLagnas(const HiddenLagnaInputs& in, Marks& marks) {
+    const double hora = HoraLagnaLongitude(in.sunAtSunrise, in.elapsedMinutes);
+    MarkLongitude(marks, hora);
+    MarkLongitude(marks, BhavaLagnaLongitude(in.sunAtSunrise, in.elapsedMinutes));
 
-    // B2 hora lagna.
-    const double hora = HoraLagnaLongitude(c.SunAtSunrise, c.ElapsedMinutes);
-    const double horaInt = std::floor(hora);
-    MarkLongitude(state, hora);
+    // The kala-count lagna: no cell for sign number 0.
+    const int a = (in.arudha.ascKala + in.arudha.moonKala) % 12;
+    int kalaSign = in.arudha.ascSignNumber + a - 1;
+    while (kalaSign > 12) kalaSign -= 12;
+    Mark(marks, kalaSign - 1);
 
-    // B3 bhava lagna.
-    MarkLongitude(state, BhavaLagnaLongitude(c.SunAtSunrise, c.ElapsedMinutes));
+    MarkLongitude(marks, VarnadaLagnaLongitude(std::floor(in.ascendant), std::floor(hora)));
 
-    // B4 kala-count lagna: no cell for sign number 0.
-    const int a = (w.AscKala + w.MoonKala) % 12;
-    int ascSign = w.AscSignNo + a - 1;
-    while (ascSign > 12) ascSign -= 12;
-    w.AscSignNo = static_cast<int16_t>(ascSign);
-    AppendMarker(state.view, ascSign - 1, kArudhaMarker);
+    // The Moon at birth and the Sun at the reference sunrise, by their position texts' signs.
+    Mark(marks, in.moonSign);
+    Mark(marks, SignIndexOfLongitudeLabel(in.sunAtSunrise));
 
-    // B5 varnada lagna.
-    MarkLongitude(state, VarnadaLagnaLongitude(c.AscDegInt, horaInt));
-
-    // B6 the Moon at birth, B7 the Sun at the reference sunrise.
-    MarkPositionText(state, c.PlanetPosText[Moon]);
-    MarkPositionText(state, c.PlanetPosText[Sun]);
-
-    // B8 sree lagna.
-    MarkLongitude(state, SreeLagnaLongitude(c.AscDeg, c.MoonSidereal, c.MoonNakshatraStart));
-
-    // B9 pranapada.
-    MarkPranapada(state);
+    MarkLongitude(marks, SreeLagnaLongitude(in.ascendant, in.moon, in.moonNakshatraStart));
+    MarkPranapada(in, marks);
 }
 
 }  // namespace kalodaya

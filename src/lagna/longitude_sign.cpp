@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/tables.h"
-#include "ephemeris/angles.h"
+#include "base/tables.h"
+#include "base/angles.h"
 
 namespace kalodaya {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/tables.h"
+#include "base/tables.h"
 
 namespace kalodaya {
 

@@ -1,14 +1,14 @@
 #pragma once
-// The fixed profile of each sign and its presentation.
+// The fixed profile of each sign: the names of its values and the controls that show them.
 #include <array>
 #include <string_view>
 
-#include "core/app_state.h"
-#include "core/result_texts.h"
+#include "profile/profile_fields.h"
+#include "profile/sign_profile_tables.h"
 
 namespace kalodaya {
 
-// The 28 profile arrays in table order; ResultTexts::profile is indexed the same way.
+// The 28 profile arrays in table order; a sign's values are indexed the same way.
 inline constexpr std::array<std::string_view, kProfileFieldCount> kProfileArrayNames = {
     "VedicName",
     "EnglishName",
@@ -39,7 +39,7 @@ inline constexpr std::array<std::string_view, kProfileFieldCount> kProfileArrayN
     "CompatibleWith",
     "NotCompatibleWith"};
 
-// Indexes into kProfileArrayNames and ResultTexts::profile (ProfileArray::EnglishName, ...).
+// Indexes into kProfileArrayNames and a sign's values (ProfileArray::EnglishName, ...).
 struct ProfileArray {
     enum Index : int {
         VedicName,
@@ -114,10 +114,5 @@ inline constexpr std::array<ProfileControl, kProfileFieldCount> kProfileControls
     {"lblCompatibleWith", ProfileArray::CompatibleWith},
     {"lblNotCompatibleWith", ProfileArray::NotCompatibleWith},
 }};
-
-// Loads the profile arrays (on the first call: they never change), then writes the 28 values of
-// chart.GhatiLagnaSign into view.profile and sets view.profileSign. A sign outside 0..11 writes
-// nothing: the view keeps what it showed before.
-void PresentSignProfile(AppState& state);
 
 }  // namespace kalodaya

@@ -113,52 +113,54 @@ constexpr Column kNotCompatibleWith = {
     "Taurus, Virgo, Capricorn", "Aries, Leo, Sagittarius",  "Scorpio, Pisces, Cancer",
     "Gemini, Aquarius, Libra",  "Taurus, Virgo, Capricorn", "Aries, Leo, Sagittarius"};
 
-SignProfileArrays& Arrays() {
-    static SignProfileArrays arrays;
-    return arrays;
-}
-
-void Assign(int array, const Column& column) {
-    for (int sign = 0; sign < kSignCount; ++sign) Arrays()[array][sign] = column[sign];
-}
-
-void AssignTexts(int array, int topic) {
+// Every value is a view of the constant columns or of the parsed texts, which live as long as
+// the program.
+SignProfileTable BuildTable() {
+    using A = ProfileArray;
+    SignProfileTable table{};
+    auto assign = [&table](int array, const Column& column) {
+        for (int sign = 0; sign < kSignCount; ++sign) table[sign][array] = column[sign];
+    };
+    assign(A::VedicName, kVedicName);
+    assign(A::EnglishName, kEnglishName);
+    assign(A::SignAbbr, kSignAbbr);
+    assign(A::RulingPlanet, kRulingPlanet);
+    assign(A::Symbol, kSymbol);
+    assign(A::Nature, kNature);
+    assign(A::Color, kColor);
+    assign(A::TypeOfSign, kTypeOfSign);
+    assign(A::Gender, kGender);
+    assign(A::BestPeriodOfActivity, kBestPeriodOfActivity);
+    assign(A::Barren, kBarren);
+    assign(A::Caste, kCaste);
+    assign(A::Position, kPosition);
+    assign(A::ConstituentCharacter, kConstituentCharacter);
+    assign(A::LuckyDays, kLuckyDays);
+    assign(A::LuckyNumbers, kLuckyNumbers);
+    assign(A::BestDirection, kBestDirection);
+    assign(A::LuckyColors, kLuckyColors);
+    assign(A::LuckyGemstone, kLuckyGemstone);
+    assign(A::PartOfTheBody, kPartOfTheBody);
+    assign(A::Physique, kPhysique);
     const SignTextTable& texts = SignTexts();
-    for (int sign = 0; sign < kSignCount; ++sign) Arrays()[array][sign] = texts[sign][topic];
+    for (int topic = 0; topic < kTextTopicCount; ++topic)
+        for (int sign = 0; sign < kSignCount; ++sign)
+            table[sign][A::LooksText + topic] = texts[sign][topic];
+    assign(A::CompatibleWith, kCompatibleWith);
+    assign(A::NotCompatibleWith, kNotCompatibleWith);
+    return table;
 }
 
 }  // namespace
 
-void LoadSignProfiles() {
-    using A = ProfileArray;
-    Assign(A::VedicName, kVedicName);
-    Assign(A::EnglishName, kEnglishName);
-    Assign(A::SignAbbr, kSignAbbr);
-    Assign(A::RulingPlanet, kRulingPlanet);
-    Assign(A::Symbol, kSymbol);
-    Assign(A::Nature, kNature);
-    Assign(A::Color, kColor);
-    Assign(A::TypeOfSign, kTypeOfSign);
-    Assign(A::Gender, kGender);
-    Assign(A::BestPeriodOfActivity, kBestPeriodOfActivity);
-    Assign(A::Barren, kBarren);
-    Assign(A::Caste, kCaste);
-    Assign(A::Position, kPosition);
-    Assign(A::ConstituentCharacter, kConstituentCharacter);
-    Assign(A::LuckyDays, kLuckyDays);
-    Assign(A::LuckyNumbers, kLuckyNumbers);
-    Assign(A::BestDirection, kBestDirection);
-    Assign(A::LuckyColors, kLuckyColors);
-    Assign(A::LuckyGemstone, kLuckyGemstone);
-    Assign(A::PartOfTheBody, kPartOfTheBody);
-    Assign(A::Physique, kPhysique);
-    for (int topic = 0; topic < kTextTopicCount; ++topic) AssignTexts(A::LooksText + topic, topic);
-    Assign(A::CompatibleWith, kCompatibleWith);
-    Assign(A::NotCompatibleWith, kNotCompatibleWith);
+const SignProfileTable& SignProfiles() {
+    static const SignProfileTable table = BuildTable();  // built once, thread-safe
+    return table;
 }
 
-const SignProfileArrays& SignProfiles() {
-    return Arrays();
+const SignProfileValues* ProfileOfSign(int sign) {
+    if (sign < 0 || sign >= kSignCount) return nullptr;
+    return &SignProfiles()[sign];
 }
 
 }  // namespace kalodaya

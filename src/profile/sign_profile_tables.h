@@ -1,25 +1,22 @@
 #pragma once
-// The 28 profile arrays of the twelve signs, held for the whole run.
+// The 28 profile values of each of the twelve signs, read-only for the whole run.
 #include <array>
-#include <string>
+#include <string_view>
 
-#include "core/result_texts.h"
-#include "core/tables.h"
+#include "base/tables.h"
+#include "profile/profile_fields.h"
 
 namespace kalodaya {
 
-// Slots 0..11 hold the signs in sign order; the thirteenth slot is never filled.
-inline constexpr int kProfileSlotCount = kSignCount + 1;
+// One sign's values, indexed by ProfileArray (profile/sign_profile.h).
+using SignProfileValues = std::array<std::string_view, kProfileFieldCount>;
+// Indexed by sign, then by ProfileArray.
+using SignProfileTable = std::array<SignProfileValues, kSignCount>;
 
-using SignProfileArray = std::array<std::string, kProfileSlotCount>;
-// Indexed by ProfileArray (profile/sign_profile.h), then by slot.
-using SignProfileArrays = std::array<SignProfileArray, kProfileFieldCount>;
+// The table, built on first use (from any thread) and never changed afterwards.
+const SignProfileTable& SignProfiles();
 
-// Assigns all 28 x 12 values in array order, each array in sign order. Calling it again
-// reassigns the same values.
-void LoadSignProfiles();
-
-// The arrays as they stand: every value empty until the first LoadSignProfiles.
-const SignProfileArrays& SignProfiles();
+// The values of sign index `sign`, or nullptr outside 0..11.
+const SignProfileValues* ProfileOfSign(int sign);
 
 }  // namespace kalodaya

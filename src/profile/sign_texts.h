@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/tables.h"
+#include "base/tables.h"
 
 namespace kalodaya {
 

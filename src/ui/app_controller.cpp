@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QTabWidget>
 
-#include "core/chart_pipeline.h"
 #include "ui/about_box.h"
 #include "ui/app_frame.h"
 #include "ui/app_icon.h"
@@ -45,8 +44,6 @@ bool AppController::Start() {
     }
     if (options_.runUpdateReminder) UpdateReminder();
 
-    // The entry form's load fills the shared name tables.
-    LoadTables(state_);
     form_ = std::make_unique<FrmMain>();
     form_->setWindowIcon(AppIcon());
     connect(form_.get(), &FrmMain::chartRequested, this, &AppController::OnChartRequested);
@@ -60,7 +57,9 @@ bool AppController::Start() {
 
 void AppController::OnChartRequested() {
     if (screen_ != Screen::Entry) return;
-    const ChartOutcome outcome = RequestChart(state_, form_->CurrentEntries());
+    // Every request starts from the entries alone: nothing of the chart before it counts.
+    outcome_ = RequestChart(form_->CurrentEntries());
+    const ChartOutcome& outcome = outcome_;
     if (outcome.failure) {
         const EntryCheckFailure& failure = *outcome.failure;
         Messages().Show(form_.get(), {QString::fromStdString(failure.message),
@@ -68,9 +67,9 @@ void AppController::OnChartRequested() {
         if (failure.focus) form_->FocusField(*failure.focus);
         return;
     }
-    if (outcome.polar) {
+    if (outcome.Polar()) {
         // No ghati lagna without the reference sunrise: say why and keep the entries.
-        Messages().Show(form_.get(), {QString::fromStdString(outcome.polarMessage),
+        Messages().Show(form_.get(), {QString::fromStdString(outcome.texts.polarMessage),
                                       QMessageBox::Information, QMessageBox::Ok});
         return;
     }
@@ -86,7 +85,7 @@ void AppController::ShowResults() {
     connect(frame_, &Mdi::backRequested, this, &AppController::OnBack);
     connect(frame_, &Mdi::exitRequested, this, &AppController::ShutdownApplication);
     connect(frame_, &Mdi::aboutRequested, this, &AppController::OnAbout);
-    frame_->Display()->Present(state_.view);
+    frame_->Display()->Present(outcome_.texts);
     frame_->show();
     frame_->Display()->Tabs()->setCurrentIndex(0);
     screen_ = Screen::Results;

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/app_state.h"
+#include "chart/chart_outcome.h"
 #include "ui/app_frame.h"
 #include "ui/single_instance.h"
 
@@ -40,7 +40,8 @@ public:
     Screen Current() const { return screen_; }
     FrmMain* Form() const { return form_.get(); }
     Mdi* Frame() const { return frame_; }
-    AppState& State() { return state_; }
+    // The latest request's outcome (nothing of it is carried into the next request).
+    const ChartOutcome& LastOutcome() const { return outcome_; }
 
 signals:
     void resultsShown();
@@ -55,7 +56,7 @@ private:
 
     StartOptions options_;
     SingleInstance instance_;
-    AppState state_;
+    ChartOutcome outcome_;
     std::unique_ptr<FrmMain> form_;
     QPointer<Mdi> frame_;
     QList<QPointer<Mdi>> unloaded_;  // frames waiting for their deferred deletion

@@ -17,8 +17,9 @@
 #include <iterator>
 #include <utility>
 
-#include "core/tables.h"
-#include "time/zone_table.h"
+#include "base/tables.h"
+#include "astro/zone_table.h"
+#include "chart/entry_rules.h"
 #include "ui/key_filters.h"
 #include "ui/link_label.h"
 #include "ui/message_boxes.h"
@@ -243,17 +244,18 @@ void FrmMain::BuildControls() {
         QRadioButton** option;
     };
     const CoordinateFrame frames[] = {
-        {"Frame3", "Latitude", TwipRect(5280, 2040, 2295, 975), "txtLatD", 2, "txtLatM",
+        {"Frame3", "Latitude", TwipRect(5280, 2040, 2295, 975), "txtLatD", entry_rules::kLatDegreeDigits, "txtLatM",
          "Label7", "Label9", {"optLat0", "optLat1"}, {"North", "South"}, 855, &txtLatD, &txtLatM,
          optLat},
-        {"Frame4", "Longitude", TwipRect(7560, 2040, 2175, 975), "txtLonD", 3, "txtLonM",
+        {"Frame4", "Longitude", TwipRect(7560, 2040, 2175, 975), "txtLonD", entry_rules::kLonDegreeDigits, "txtLonM",
          "Label6", "Label8", {"optLong0", "optLong1"}, {"East", "West"}, 735, &txtLonD,
          &txtLonM, optLong},
     };
     for (const CoordinateFrame& f : frames) {
         QGroupBox* box = Frame(frame1, f.frame, f.caption, f.rect);
         *f.deg = TextBox(box, f.degBox, TwipRect(120, 240, 495, 285), plain, f.degLength);
-        *f.min = TextBox(box, f.minBox, TwipRect(720, 240, 495, 285), plain, 2);
+        *f.min = TextBox(box, f.minBox, TwipRect(720, 240, 495, 285), plain,
+                         entry_rules::kMinuteDigits);
         InstallKeyFilter(*f.deg, KeyFilterKind::Numbers);
         InstallKeyFilter(*f.min, KeyFilterKind::Numbers);
         Caption(box, f.degLabel, "Deg", TwipRect(195, 600, 345, 195), plain);
@@ -302,7 +304,7 @@ void FrmMain::LoadLists() {
         for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
     };
     numbers(cboDate, 1, 31);
-    numbers(cboYear, 1901, 2050);
+    numbers(cboYear, entry_rules::kFirstYear, entry_rules::kLastYear);
     numbers(cboHH, 0, 23);
     numbers(cboMM, 0, 59);
     numbers(cboSS, 0, 59);

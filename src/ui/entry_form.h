@@ -2,8 +2,8 @@
 // The entry form: the window in which the user enters the birth details.
 #include <QMainWindow>
 
-#include "core/entries.h"
-#include "core/entry_checks.h"
+#include "chart/entries.h"
+#include "chart/entry_checks.h"
 
 class QAction;
 class QCheckBox;

@@ -1,5 +1,7 @@
 #include "ui/key_filters.h"
 
+#include "chart/entry_rules.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -233,11 +235,10 @@ QMessageBox::Icon RejectionIcon(KeyFilterKind kind) {
 
 QChar FilteredChar(KeyFilterKind kind, QChar c) {
     const char16_t u = c.unicode();
-    if (kind == KeyFilterKind::Numbers) return (u >= u'0' && u <= u'9') ? c : QChar();
-    if (u >= u'A' && u <= u'Z') return c;
-    if (u >= u'a' && u <= u'z') return QChar(static_cast<char16_t>(u - u'a' + u'A'));
-    if (u == u' ') return c;
-    return QChar();
+    if (kind == KeyFilterKind::Numbers)
+        return entry_rules::IsCoordinateCharacter(u) ? c : QChar();
+    const char16_t mapped = entry_rules::NameCharacter(u);
+    return mapped ? QChar(mapped) : QChar();
 }
 
 QString FilteredText(KeyFilterKind kind, const QString& text, bool* rejected) {

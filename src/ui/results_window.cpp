@@ -9,7 +9,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "core/tables.h"
+#include "base/tables.h"
 #include "profile/sign_profile.h"
 #include "ui/cell_label.h"
 #include "ui/link_label.h"
@@ -24,10 +24,12 @@ namespace {
 
 // The window's client area and the default font of its unnamed-font labels.
 constexpr int kClientWidth = 12735, kClientHeight = 8670;
-QFont DefaultFont() { return NamedFont(QStringLiteral("MS Sans Serif"), 8.25); }
+QFont DefaultFont() {
+    return NamedFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
 
-QString Q(const std::string& text) {
-    QString s = QString::fromStdString(text);
+QString Q(std::string_view text) {
+    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return s;
@@ -69,8 +71,8 @@ QLabel* AddSizedCaption(QWidget* parent, const QString& name, const QString& cap
     return label;
 }
 
-QGroupBox* AddFrame(QWidget* parent, const QString& name, const QString& caption,
-                    const QRect& rect, const QColor& background, const QColor& captionColor) {
+QGroupBox* AddFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
+                    const QColor& background, const QColor& captionColor) {
     auto* box = new QGroupBox(caption, parent);
     box->setObjectName(name);
     box->setFont(Verdana(8.25, true));
@@ -133,23 +135,26 @@ struct PlanetRow {
     const char* caption;
 };
 constexpr PlanetRow kPlanetRows[kBodyCount] = {
-    {0, "Surya/Sun"},     {1, "Chandra/Moon"},    {2, "Budha/Mercury"},
-    {3, "Shukra/Venus"},  {4, "Mangala/Mars"},    {5, "Guru/Jupiter"},
-    {6, "Shani/Saturn"},  {10, "Rahu/North Node"}, {11, "Ketu/South node"},
-    {16, "Asc/Lagna"},
+    {0, "Surya/Sun"},        {1, "Chandra/Moon"}, {2, "Budha/Mercury"}, {3, "Shukra/Venus"},
+    {4, "Mangala/Mars"},     {5, "Guru/Jupiter"}, {6, "Shani/Saturn"},  {10, "Rahu/North Node"},
+    {11, "Ketu/South node"}, {16, "Asc/Lagna"},
 };
 
 // The birth details: caption, value control and row.
 struct DetailRow {
     const char* caption;
     const char* value;
+    std::string BirthDetailsTexts::*text;  // the detail it shows
     int top;
 };
 constexpr DetailRow kDetailRows[] = {
-    {"Date of Birth :", "lblDOB", 600},    {"Time of Birth :", "lblTOB", 900},
-    {"Longitude :", "lblLongitude", 1200}, {"Latitude   :", "lblLatitude", 1500},
-    {"City :", "lblCity", 1800},           {"State :", "lblState", 2100},
-    {"Country :", "lblCountry", 2400},
+    {"Date of Birth :", "lblDOB", &BirthDetailsTexts::dob, 600},
+    {"Time of Birth :", "lblTOB", &BirthDetailsTexts::tob, 900},
+    {"Longitude :", "lblLongitude", &BirthDetailsTexts::longitude, 1200},
+    {"Latitude   :", "lblLatitude", &BirthDetailsTexts::latitude, 1500},
+    {"City :", "lblCity", &BirthDetailsTexts::city, 1800},
+    {"State :", "lblState", &BirthDetailsTexts::state, 2100},
+    {"Country :", "lblCountry", &BirthDetailsTexts::country, 2400},
 };
 
 // The profile grid of the details page. A caption with a left position is left-aligned there;
@@ -160,33 +165,37 @@ struct ProfileFact {
     const char* captionName;
     const char* caption;
     const char* value;
+    int array;  // the profile value it shows (ProfileArray)
     int column;
     int top;
     int left;  // -1: centred
 };
+using A = ProfileArray;
 constexpr ProfileFact kProfileFacts[] = {
-    {"dsd0", "Vedic Name", "lblVedicName", 1, 240, 5280},
-    {"Label82", "Ruling Planet", "lblRullingPlanet", 0, 840, 1440},
-    {"Label84", "Compatible With", "lblCompatibleWith", 1, 960, -1},
-    {"Label85", "Not Compatible With", "lblNotCompatibleWith", 2, 840, -1},
-    {"Label86", "Symbol", "lblSymbol", 0, 1440, -1},
-    {"Label87", "Nature", "lblNature", 1, 1440, -1},
-    {"Label88", "Color", "lblColor", 2, 1440, -1},
-    {"Label89", "Type Of Sign", "lblTypeOfSign", 0, 2040, -1},
-    {"Label810", "Gender", "lblGender", 1, 2040, -1},
-    {"Label811", "Best Period Of Activity", "lblBestPeriodOfActivity", 2, 2040, -1},
-    {"Label812", "Barren", "lblBarren", 0, 2640, -1},
-    {"Label813", "Caste", "lblCaste", 1, 2640, -1},
-    {"Label814", "Position", "lblPosition", 2, 2640, -1},
-    {"Label815", "Constituent Character", "lblConstituentCharacter", 0, 3240, -1},
-    {"Label816", "Lucky Days", "lblLuckyDays", 1, 3240, -1},
-    {"Label817", "Lucky Numbers", "lblLuckyNumbers", 2, 3240, -1},
-    {"Label818", "Best Direction", "lblBestDirection", 0, 3840, -1},
-    {"Label819", "Lucky Colors", "lblLuckyColors", 1, 3840, -1},
-    {"Label820", "Lucky Gemstone", "lblLuckyGemstone", 2, 3840, -1},
-    {"Label821", "Part Of The Body", "lblPartOfTheBody", 0, 4440, -1},
-    {"Label822", "Physique", "lblPhysique", 1, 4440, -1},
-    {"Label823", "English Name", "lblEnglishName", 2, 4440, -1},
+    {"dsd0", "Vedic Name", "lblVedicName", A::VedicName, 1, 240, 5280},
+    {"Label82", "Ruling Planet", "lblRullingPlanet", A::RulingPlanet, 0, 840, 1440},
+    {"Label84", "Compatible With", "lblCompatibleWith", A::CompatibleWith, 1, 960, -1},
+    {"Label85", "Not Compatible With", "lblNotCompatibleWith", A::NotCompatibleWith, 2, 840, -1},
+    {"Label86", "Symbol", "lblSymbol", A::Symbol, 0, 1440, -1},
+    {"Label87", "Nature", "lblNature", A::Nature, 1, 1440, -1},
+    {"Label88", "Color", "lblColor", A::Color, 2, 1440, -1},
+    {"Label89", "Type Of Sign", "lblTypeOfSign", A::TypeOfSign, 0, 2040, -1},
+    {"Label810", "Gender", "lblGender", A::Gender, 1, 2040, -1},
+    {"Label811", "Best Period Of Activity", "lblBestPeriodOfActivity", A::BestPeriodOfActivity, 2,
+     2040, -1},
+    {"Label812", "Barren", "lblBarren", A::Barren, 0, 2640, -1},
+    {"Label813", "Caste", "lblCaste", A::Caste, 1, 2640, -1},
+    {"Label814", "Position", "lblPosition", A::Position, 2, 2640, -1},
+    {"Label815", "Constituent Character", "lblConstituentCharacter", A::ConstituentCharacter, 0,
+     3240, -1},
+    {"Label816", "Lucky Days", "lblLuckyDays", A::LuckyDays, 1, 3240, -1},
+    {"Label817", "Lucky Numbers", "lblLuckyNumbers", A::LuckyNumbers, 2, 3240, -1},
+    {"Label818", "Best Direction", "lblBestDirection", A::BestDirection, 0, 3840, -1},
+    {"Label819", "Lucky Colors", "lblLuckyColors", A::LuckyColors, 1, 3840, -1},
+    {"Label820", "Lucky Gemstone", "lblLuckyGemstone", A::LuckyGemstone, 2, 3840, -1},
+    {"Label821", "Part Of The Body", "lblPartOfTheBody", A::PartOfTheBody, 0, 4440, -1},
+    {"Label822", "Physique", "lblPhysique", A::Physique, 1, 4440, -1},
+    {"Label823", "English Name", "lblEnglishName", A::EnglishName, 2, 4440, -1},
 };
 
 // The five interpretive texts, in tab order, with their headings.
@@ -194,15 +203,18 @@ struct TextBoxPlace {
     const char* headingName;
     const char* heading;
     const char* box;
+    int array;  // the profile text it shows (ProfileArray)
     int headingTop;
     int left, top, width;
 };
 constexpr TextBoxPlace kTextBoxes[] = {
-    {"Label80", "Looks", "txtLooks", 5040, 120, 5280, 3735},
-    {"Label824", "Nature", "txtNature", 5040, 3960, 5280, 4215},
-    {"Label825", "Career And Finance", "txtCareerAndFinance", 5040, 8280, 5280, 3615},
-    {"Label827", "Health", "txtHealth", 6120, 6240, 6360, 5655},
-    {"Label826", "Love And Domestic Life", "txtLoveAndDomesticLife", 6120, 120, 6360, 6015},
+    {"Label80", "Looks", "txtLooks", A::LooksText, 5040, 120, 5280, 3735},
+    {"Label824", "Nature", "txtNature", A::NatureText, 5040, 3960, 5280, 4215},
+    {"Label825", "Career And Finance", "txtCareerAndFinance", A::CareerAndFinanceText, 5040, 8280,
+     5280, 3615},
+    {"Label827", "Health", "txtHealth", A::HealthText, 6120, 6240, 6360, 5655},
+    {"Label826", "Love And Domestic Life", "txtLoveAndDomesticLife", A::LoveAndDomesticLifeText,
+     6120, 120, 6360, 6015},
 };
 constexpr int kTextBoxHeight = 735;
 
@@ -267,9 +279,11 @@ void FrmDisplay::BuildHeader() {
              TwipRect(240, 360, 8760, 195), Verdana(8.25, true), Qt::white);
     AddLabel(this, QStringLiteral("Label81"), QStringLiteral("Ghati Lagna Present In Sign"),
              TwipRect(240, 703, 2715, 195), Verdana(8.25, true), kCyan, Qt::AlignRight);
-    AddLabel(this, QStringLiteral("lblArudhaLagnaPresentInSign"),
-             QStringLiteral("lblArudhaLagnaPresentInSign"), TwipRect(3120, 680, 3105, 240),
-             NamedFont(QStringLiteral("MS Sans Serif"), 9.75, true), kYellow);
+    QLabel* sign =
+        AddLabel(this, QStringLiteral("lblArudhaLagnaPresentInSign"),
+                 QStringLiteral("lblArudhaLagnaPresentInSign"), TwipRect(3120, 680, 3105, 240),
+                 NamedFont(QStringLiteral("MS Sans Serif"), 9.75, true), kYellow);
+    profileLabels_.emplace_back(sign, ProfileArray::EnglishName);
     AddLabel(this, QStringLiteral("Label5"), config::kResultsPromotion,
              TwipRect(8880, 0, 3690, 240), Verdana(9.75, true, true), Qt::white);
     auto* site = new LinkLabel(config::kMakerSiteCaption, this);
@@ -318,6 +332,7 @@ void FrmDisplay::BuildChart(QWidget* chart) {
         content->setFont(DefaultFont());
         SetTextColor(content, Qt::white);
         content->setGeometry(TwipRect(cell.contentX, cell.contentY, kContentWidth, kContentHeight));
+        signCells_[sign] = content;
 
         // The markers run down from their corner to the foot of the cell.
         auto* marker = new CellLabel(chart);
@@ -325,12 +340,13 @@ void FrmDisplay::BuildChart(QWidget* chart) {
         marker->setText(QStringLiteral("A12"));
         marker->setFont(markerFont);
         SetTextColor(marker, kCyan);
-        marker->setGeometry(TwipRect(cell.markerX, cell.markerY, kMarkerWidth,
-                                     cellBottom - cell.markerY - 30));
+        marker->setGeometry(
+            TwipRect(cell.markerX, cell.markerY, kMarkerWidth, cellBottom - cell.markerY - 30));
+        markers_[sign] = marker;
 
-        QLabel* house = AddLabel(chart, QStringLiteral("Hno%1").arg(sign),
-                                 QString::number(sign + 1), QRect(), houseFont, Qt::white,
-                                 Qt::AlignHCenter);
+        QLabel* house =
+            AddLabel(chart, QStringLiteral("Hno%1").arg(sign), QString::number(sign + 1), QRect(),
+                     houseFont, Qt::white, Qt::AlignHCenter);
         house->setGeometry(TwipRect(cell.houseX, cell.houseY,
                                     std::min(kHouseWidth, cellRight - cell.houseX), kHouseHeight));
         house->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -346,9 +362,9 @@ void FrmDisplay::BuildChart(QWidget* chart) {
 }
 
 void FrmDisplay::BuildPlanetTable(QWidget* page) {
-    QGroupBox* table = AddFrame(page, QStringLiteral("fraWestern"),
-                                QStringLiteral("Vedic Planetary Position"),
-                                TwipRect(8640, 3240, 3495, 4335), Qt::white, kLavender);
+    QGroupBox* table =
+        AddFrame(page, QStringLiteral("fraWestern"), QStringLiteral("Vedic Planetary Position"),
+                 TwipRect(8640, 3240, 3495, 4335), Qt::white, kLavender);
     for (int k = 0; k < kBodyCount; ++k) {
         const int top = 360 + 390 * k;
         AddLabel(table, QStringLiteral("PlanetName%1").arg(kPlanetRows[k].nameIndex),
@@ -357,20 +373,23 @@ void FrmDisplay::BuildPlanetTable(QWidget* page) {
         QLabel* value = AddLabel(table, QStringLiteral("planet%1").arg(k), QStringLiteral("planet"),
                                  TwipRect(1920, top, 1455, 270), Verdana(9.75), Qt::white);
         FillBackground(value, kSlate);
+        planetValues_[k] = value;
     }
 }
 
 void FrmDisplay::BuildDetails(QWidget* page) {
-    QGroupBox* details = AddFrame(page, QStringLiteral("fraDetails"),
-                                  QStringLiteral("Your Details"), TwipRect(8640, 360, 3490, 2775),
-                                  Qt::white, kLavender);
-    AddLabel(details, QStringLiteral("lblName"), QStringLiteral("lblName"),
-             TwipRect(120, 240, 3285, 240), Verdana(9.75, true), kLavender);
+    QGroupBox* details =
+        AddFrame(page, QStringLiteral("fraDetails"), QStringLiteral("Your Details"),
+                 TwipRect(8640, 360, 3490, 2775), Qt::white, kLavender);
+    name_ = AddLabel(details, QStringLiteral("lblName"), QStringLiteral("lblName"),
+                     TwipRect(120, 240, 3285, 240), Verdana(9.75, true), kLavender);
     for (const DetailRow& row : kDetailRows) {
         AddSizedCaption(details, QString(), QString::fromLatin1(row.caption), 120, 0, row.top,
                         DefaultFont(), kLavender);
-        AddLabel(details, QString::fromLatin1(row.value), QString::fromLatin1(row.value),
-                 TwipRect(1440, row.top, 2055, 195), Verdana(8.25, true), kLavender);
+        QLabel* value =
+            AddLabel(details, QString::fromLatin1(row.value), QString::fromLatin1(row.value),
+                     TwipRect(1440, row.top, 2055, 195), Verdana(8.25, true), kLavender);
+        details_.emplace_back(value, row.text);
     }
     details->raise();
 }
@@ -390,11 +409,12 @@ void FrmDisplay::BuildProfilePage(QWidget* page) {
         const bool vedic = QLatin1String(fact.value) == QLatin1String("lblVedicName");
         const int valueCentre = fact.left >= 0 ? caption->geometry().center().x() : Px(centre);
         const int width = Px(kColumnWidths[fact.column]);
-        AddLabel(
-            frame4, QString::fromLatin1(fact.value), QString::fromLatin1(fact.value),
-            QRect(valueCentre - width / 2, Px(fact.top + 240), width, Px(240)),
-            vedic ? NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true) : DefaultFont(),
-            vedic ? kYellow : Qt::white, Qt::AlignHCenter);
+        QLabel* value =
+            AddLabel(frame4, QString::fromLatin1(fact.value), QString::fromLatin1(fact.value),
+                     QRect(valueCentre - width / 2, Px(fact.top + 240), width, Px(240)),
+                     vedic ? NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true) : DefaultFont(),
+                     vedic ? kYellow : Qt::white, Qt::AlignHCenter);
+        profileLabels_.emplace_back(value, fact.array);
     }
 
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
@@ -411,39 +431,24 @@ void FrmDisplay::BuildProfilePage(QWidget* page) {
         p.setColor(QPalette::Text, Qt::black);
         box->setPalette(p);
         box->setGeometry(TwipRect(place.left, place.top, place.width, kTextBoxHeight));
+        profileBoxes_.emplace_back(box, place.array);
         if (previous) setTabOrder(previous, box);
         previous = box;
     }
 }
 
 void FrmDisplay::Present(const ResultTexts& view) {
-    for (int k = 0; k < kBodyCount; ++k)
-        findChild<QLabel*>(QStringLiteral("planet%1").arg(k))->setText(Q(view.planet[k]));
-    for (int sign = 0; sign < kSignCount; ++sign)
-        findChild<QLabel*>(QString::fromLatin1(kSignCells[sign].contentName))
-            ->setText(Q(view.signCells[sign]));
-
-    const BirthDetailsTexts& d = view.details;
-    const std::pair<const char*, const std::string*> details[] = {
-        {"lblName", &d.name},         {"lblDOB", &d.dob},     {"lblTOB", &d.tob},
-        {"lblLatitude", &d.latitude}, {"lblLongitude", &d.longitude},
-        {"lblCity", &d.city},         {"lblState", &d.state}, {"lblCountry", &d.country}};
-    for (const auto& [name, text] : details)
-        findChild<QLabel*>(QString::fromLatin1(name))->setText(Q(*text));
-
-    for (int sign = 0; sign < kSignCount; ++sign)
-        findChild<QLabel*>(QStringLiteral("lblArudha%1").arg(sign))->setText(Q(view.markers[sign]));
+    for (int k = 0; k < kBodyCount; ++k) planetValues_[k]->setText(Q(view.planet[k]));
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        signCells_[sign]->setText(Q(view.signCells[sign]));
+        markers_[sign]->setText(Q(view.markers[sign]));
+    }
+    name_->setText(Q(view.details.name));
+    for (const auto& [label, text] : details_) label->setText(Q(view.details.*text));
 
     if (view.profileSign) {
-        for (const ProfileControl& control : kProfileControls) {
-            const QString name = QString::fromLatin1(control.control.data(),
-                                                     static_cast<int>(control.control.size()));
-            const QString text = Q(view.profile[control.array]);
-            if (auto* box = findChild<QPlainTextEdit*>(name))
-                box->setPlainText(text);
-            else if (auto* label = findChild<QLabel*>(name))
-                label->setText(text);
-        }
+        for (const auto& [label, array] : profileLabels_) label->setText(Q(view.profile[array]));
+        for (const auto& [box, array] : profileBoxes_) box->setPlainText(Q(view.profile[array]));
     }
     tabs_->setCurrentIndex(0);
 }

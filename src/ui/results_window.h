@@ -4,7 +4,7 @@
 // Present() copies the texts of one request into its controls.
 #include <QWidget>
 
-#include "core/result_texts.h"
+#include "chart/result_texts.h"
 
 class QTabWidget;
 class QLabel;
@@ -41,6 +41,16 @@ private:
 
     QTabWidget* tabs_ = nullptr;
     QList<QWidget*> canvases_;
+
+    // The controls Present writes, kept as they are built.
+    std::array<QLabel*, kBodyCount> planetValues_{};
+    std::array<QLabel*, kSignCount> signCells_{};
+    std::array<QLabel*, kSignCount> markers_{};
+    QLabel* name_ = nullptr;
+    std::vector<std::pair<QLabel*, std::string BirthDetailsTexts::*>> details_;
+    // Profile controls with the profile value each shows.
+    std::vector<std::pair<QLabel*, int>> profileLabels_;
+    std::vector<std::pair<QPlainTextEdit*, int>> profileBoxes_;
 };
 
 }  // namespace kalodaya::ui

@@ -3,8 +3,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <string>
+#include <vector>
+
+#include "chart/chart_outcome.h"
 #include "cli/chart_json.h"
-#include "core/chart_pipeline.h"
 #include "lagna_test_support.h"
 
 namespace kalodaya {
@@ -31,10 +34,8 @@ TEST(ChartJsonText, IsTheLibrarysCompactForm) {
     requests.push_back(failing);
 
     for (const Entries& e : requests) {
-        AppState state;
-        LoadTables(state);
-        const ChartOutcome outcome = RequestChart(state, e);
-        const std::string text = cli::ChartJsonText(state, outcome);
+        const ChartOutcome outcome = RequestChart(e);
+        const std::string text = cli::ChartJsonText(outcome);
         if (e.country.find('\xFF') == std::string::npos) {
             EXPECT_EQ(text, LibraryForm(text)) << e.city;
         } else {
@@ -42,19 +43,17 @@ TEST(ChartJsonText, IsTheLibrarysCompactForm) {
             EXPECT_NE(text.find("\xEF\xBF\xBD"), std::string::npos);
             EXPECT_EQ(text, LibraryForm(text));
         }
-        EXPECT_EQ(cli::ChartJson(state, outcome)
+        EXPECT_EQ(cli::ChartJson(outcome)
                       .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace),
                   text);
     }
 }
 
 TEST(ChartJsonText, KeepsControlCharactersAndQuotesEscaped) {
-    AppState state;
-    LoadTables(state);
     Entries e = WorkedExampleEntries();
     e.city = "a\"b\\c\td\x01";
-    const ChartOutcome outcome = RequestChart(state, e);
-    const auto json = nlohmann::json::parse(cli::ChartJsonText(state, outcome));
+    const ChartOutcome outcome = RequestChart(e);
+    const auto json = nlohmann::json::parse(cli::ChartJsonText(outcome));
     EXPECT_EQ(json["details"]["city"], e.city);
     EXPECT_EQ(json["markers"][3], "\r\n\r\nGL\r\n\r\n");
     EXPECT_EQ(json["elapsed_seconds"], 16860);

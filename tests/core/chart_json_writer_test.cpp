@@ -7,10 +7,14 @@
 #include <sstream>
 #include <string>
 
+#include <vector>
+
+#include "chart/chart_outcome.h"
+#include "chart/present.h"
 #include "cli/batch.h"
 #include "cli/chart_json.h"
-#include "core/chart_pipeline.h"
 #include "lagna_test_support.h"
+#include "profile/sign_profile.h"
 
 namespace kalodaya {
 namespace {
@@ -24,11 +28,10 @@ std::string LibraryString(const std::string& text) {
 }
 
 // A computed chart whose city is `city`, as one JSON line.
-std::string JsonWithCity(AppState& state, const std::string& city) {
+std::string JsonWithCity(const std::string& city) {
     Entries e = WorkedExampleEntries();
     e.city = city;
-    const ChartOutcome outcome = RequestChart(state, e);
-    return cli::ChartJsonText(state, outcome);
+    return cli::ChartJsonText(RequestChart(e));
 }
 
 // The member's value text, from the key to the next member.
@@ -97,66 +100,71 @@ std::vector<std::string> AwkwardTexts() {
 }
 
 TEST(ChartJsonWriter, EscapesTextsAsTheLibraryDoes) {
-    AppState state;
-    LoadTables(state);
     for (const std::string& text : AwkwardTexts()) {
-        const std::string json = JsonWithCity(state, text);
+        const std::string json = JsonWithCity(text);
         EXPECT_EQ(CityText(json), LibraryString(text)) << testing::PrintToString(text);
         EXPECT_TRUE(nlohmann::json::accept(json)) << testing::PrintToString(text);
     }
 }
 
 TEST(ChartJsonWriter, LongCitiesGrowTheBufferWithoutLosingText) {
-    AppState state;
-    LoadTables(state);
     std::string out = "before|";
     const std::string city(100000, 'z');
-    const ChartOutcome outcome = RequestChart(state, [&] {
+    const ChartOutcome outcome = RequestChart([&] {
         Entries e = WorkedExampleEntries();
         e.city = city;
         return e;
     }());
-    cli::AppendChartJsonText(out, state, outcome);
+    cli::AppendChartJsonText(out, outcome);
     ASSERT_EQ(out.rfind("before|{", 0), 0u);
     const auto json = nlohmann::json::parse(out.substr(7));
     EXPECT_EQ(json["details"]["city"], city);
     // A short chart after it is written whole as well.
-    EXPECT_EQ(nlohmann::json::parse(JsonWithCity(state, "x"))["details"]["city"], "x");
+    EXPECT_EQ(nlohmann::json::parse(JsonWithCity("x"))["details"]["city"], "x");
 }
 
 TEST(ChartJsonWriter, PolarMessageFollowsPolar) {
-    AppState state;
-    LoadTables(state);
-    const ChartOutcome polar = RequestChart(state, North75Entries(5, "21"));
-    ASSERT_TRUE(polar.polar);
-    const std::string polarText = cli::ChartJsonText(state, polar);
+    const ChartOutcome polar = RequestChart(North75Entries(5, "21"));
+    ASSERT_TRUE(polar.Polar());
+    const std::string polarText = cli::ChartJsonText(polar);
     EXPECT_NE(polarText.find("\"polar\":true,\"polar_message\":" +
-                             LibraryString(polar.polarMessage) + ",\"polar_failed\":"),
+                             LibraryString(polar.texts.polarMessage) + ",\"polar_failed\":"),
               std::string::npos)
         << polarText;
 
-    const ChartOutcome computed = RequestChart(state, WorkedExampleEntries());
-    ASSERT_FALSE(computed.polar);
-    const std::string text = cli::ChartJsonText(state, computed);
+    const ChartOutcome computed = RequestChart(WorkedExampleEntries());
+    ASSERT_FALSE(computed.Polar());
+    const std::string text = cli::ChartJsonText(computed);
     EXPECT_NE(text.find("\"polar\":false,\"polar_message\":null,\"polar_failed\":"),
               std::string::npos);
     const auto json = nlohmann::ordered_json::parse(text);
     EXPECT_TRUE(json["polar_message"].is_null());
 }
 
-TEST(ChartJsonWriter, SignOutsideTheTwelveHasNoName) {
-    AppState state;
-    LoadTables(state);
-    const ChartOutcome outcome = RequestChart(state, WorkedExampleEntries());
-    for (int sign : {-1, 12, 13, 300}) {
-        state.chart.GhatiLagnaSign = static_cast<int16_t>(sign);
-        const auto json = nlohmann::json::parse(cli::ChartJsonText(state, outcome));
+// The ghati lagna's sign name and the profile's English name agree for every sign, in both of
+// the writer's forms.
+TEST(ChartJsonWriter, SignNameFollowsTheGhatiLagnasSign) {
+    ChartOutcome outcome = RequestChart(WorkedExampleEntries());
+    ASSERT_TRUE(outcome.result.HasGhatiLagna());
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        outcome.result.ghatiLagna->sign = sign;
+        outcome.texts = Present(outcome.result);
+        const auto json = nlohmann::json::parse(cli::ChartJsonText(outcome));
         EXPECT_EQ(json["ghati_lagna"]["sign"], sign);
-        EXPECT_TRUE(json["ghati_lagna"]["sign_name"].is_null()) << sign;
+        EXPECT_EQ(json["ghati_lagna"]["sign_name"], json["profile"]["english_name"]) << sign;
+        EXPECT_EQ(cli::ChartJson(outcome)["ghati_lagna"]["sign_name"],
+                  json["ghati_lagna"]["sign_name"]);
     }
-    state.chart.GhatiLagnaSign = 11;
-    const auto json = nlohmann::json::parse(cli::ChartJsonText(state, outcome));
-    EXPECT_EQ(json["ghati_lagna"]["sign_name"], "Pisces");
+    EXPECT_EQ(nlohmann::json::parse(cli::ChartJsonText(outcome))["ghati_lagna"]["sign_name"],
+              "Pisces");
+
+    // A chart without a ghati lagna (no angle to place it) writes none, and no profile.
+    outcome.result.ghatiLagna.reset();
+    outcome.texts = Present(outcome.result);
+    const auto json = nlohmann::json::parse(cli::ChartJsonText(outcome));
+    EXPECT_TRUE(json["ghati_lagna"].is_null());
+    EXPECT_TRUE(json["profile"].is_null());
+    EXPECT_FALSE(json["reference_sunrise"].is_null());
 }
 
 // The batch writes its output in large pieces: every line still comes out whole, in order, and
@@ -175,10 +183,7 @@ TEST(ChartJsonWriter, BatchOutputInPiecesKeepsEveryLine) {
         e.dayText = day;
         e.city = city;
         e.secondText = "0";
-        AppState state;
-        LoadTables(state);
-        const ChartOutcome outcome = RequestChart(state, e);
-        expected.push_back(cli::ChartJsonText(state, outcome));
+        expected.push_back(cli::ChartJsonText(RequestChart(e)));
         if (i % 9 == 4)
             expected.push_back(R"({"valid":false,"message":null,"error":"the line is not a JSON object"})");
     }

@@ -1,4 +1,4 @@
-#include "core/entry_checks.h"
+#include "chart/entry_checks.h"
 
 #include <gtest/gtest.h>
 

@@ -6,20 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "ephemeris/angles.h"
+#include "base/angles.h"
 
 namespace kalodaya {
 namespace {
 
 constexpr const char* kDeg = "\xC2\xB0";  // U+00B0 in UTF-8
-
-TEST(EphemerisAngles, StoredConstantsAreThePartsValues) {
-    EXPECT_EQ(kDegToRad, 0.0174532925199433);
-    EXPECT_EQ(kRadToDeg, 57.2957795130823);
-    EXPECT_EQ(kPi, 3.14159265358979);
-    EXPECT_EQ(kTwoPi, 6.28318530717958);
-    EXPECT_EQ(kSignCodeString, "AriTauGemCanLeoVirLibScoSagCapAquPis");
-}
 
 TEST(EphemerisAngles, QuadrantArctanSpecialCases) {
     EXPECT_EQ(QuadrantArctan(0, -1), 0);  // not pi
@@ -55,7 +47,7 @@ TEST(EphemerisAngles, ReduceToTwoPi) {
     }
 }
 
-// The one-step reductions give what the Parts' loops give, bit for bit.
+// The one-step reductions give what the written-out loops give, bit for bit.
 double LoopAtLeast360(double a) {
     while (a >= 360) a -= 360;
     return a;

@@ -1,20 +1,20 @@
 // The ayanamsa correction on the 1900 epoch and the sidereal ascendant.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
-#include "ephemeris/angles.h"
-#include "ephemeris/ascendant.h"
-#include "ephemeris/ayanamsa.h"
-#include "ephemeris/calendar.h"
-#include "ephemeris/ephemeris.h"
+#include "astro/ascendant.h"
+#include "astro/ayanamsa.h"
+#include "astro/calendar.h"
+#include "base/angles.h"
 #include "ephemeris_fixtures.h"
 
 namespace kalodaya {
 namespace {
 
 using testing::Printed;
-using testing::WorkedExampleState;
+using testing::WorkedExampleBirth;
 
 // Distance between two angles in degrees, across 0/360.
 double AngleGap(double a, double b) {
@@ -37,13 +37,10 @@ TEST(EphemerisAscendant, WorkedExampleStepByStep) {
 }
 
 TEST(EphemerisAscendant, WorkedExampleStage) {
-    AppState state = WorkedExampleState();
-    ComputeAscendant(state);
-    EXPECT_NEAR(state.ephemeris.AyanamsaCorrection, -23.72326, Printed(5));
-    EXPECT_NEAR(state.chart.AscDeg, 178.71281, Printed(5));
-    EXPECT_EQ(state.chart.AscDegInt, 178);
-    EXPECT_EQ(FormatPlanetLabel(state.ephemeris.AscText), "28 Vir 42");
-    EXPECT_EQ(state.ephemeris.AscText, FormatSignDms(state.chart.AscDeg));
+    const SiderealAscendant asc = ComputeAscendant(WorkedExampleBirth());
+    EXPECT_NEAR(asc.ayanamsaCorrection, -23.72326, Printed(5));
+    EXPECT_NEAR(asc.longitude, 178.71281, Printed(5));
+    EXPECT_EQ(FormatPlanetLabel(FormatSignDms(asc.longitude)), "28 Vir 42");
 }
 
 TEST(EphemerisAscendant, TheFourQuadrants) {
@@ -77,33 +74,30 @@ TEST(EphemerisAscendant, SiderealTimeIsNotRaisedWhenNegative) {
 TEST(EphemerisAscendant, TropicalBelowTheAyanamsaWrapsOnce) {
     // Search the first day of 2000 at 0° E/W, 20° N for clock times whose tropical ascendant is
     // below the ayanamsa: the sidereal value is then tropical + correction + 360.
-    AppState state = WorkedExampleState();
-    BirthData& b = state.birth;
-    b.BirthYear = 2000;
-    b.BirthMonth = 1;
-    b.BirthDay = 1;
-    b.LonDeg = b.LonMin = 0;
-    b.IsEast = false;
-    b.LatDeg = 20;
-    b.LatMin = 0;
-    b.ZoneHours = b.ZoneMinutes = b.ZoneHoursAbs = b.ZoneMinutesAbs = 0;
+    LocalBirth b = WorkedExampleBirth();
+    b.year = 2000;
+    b.month = 1;
+    b.day = 1;
+    b.place = Coordinates{20, 0, false, 0, 0, false};
+    b.zone = ZoneOffset{0, 0};
     int found = 0;
     for (int minutes = 0; minutes < 24 * 60; minutes += 4) {
-        b.BirthHour = static_cast<int16_t>(minutes / 60);
-        b.BirthMinute = static_cast<int16_t>(minutes % 60);
-        ComputeAscendant(state);
+        b.hour = minutes / 60;
+        b.minute = minutes % 60;
+        const SiderealAscendant asc = ComputeAscendant(b);
         const double t = CenturiesFrom1900(JulianDayNumber(1, 1, 2000), minutes / 60.0);
         const double tropical =
             TropicalAscendant(LocalSiderealDegrees(minutes / 60.0, t, 0), t, 20);
-        const double correction = state.ephemeris.AyanamsaCorrection;
+        const double correction = asc.ayanamsaCorrection;
         if (tropical < -correction) {
             ++found;
-            EXPECT_NEAR(state.chart.AscDeg, tropical + correction + 360, 1e-9);
-            EXPECT_GT(state.chart.AscDeg, 330);
+            EXPECT_NEAR(asc.longitude, tropical + correction + 360, 1e-9);
+            EXPECT_GT(asc.longitude, 330);
         } else {
-            EXPECT_NEAR(state.chart.AscDeg, tropical + correction, 1e-9);
+            EXPECT_NEAR(asc.longitude, tropical + correction, 1e-9);
         }
-        EXPECT_EQ(state.chart.AscDegInt, std::floor(state.chart.AscDeg));
+        EXPECT_GE(asc.longitude, 0);
+        EXPECT_LE(asc.longitude, 360);
     }
     EXPECT_GT(found, 0);
 }
@@ -113,14 +107,13 @@ TEST(EphemerisAscendant, TropicalTenDegreesIn2000) {
 }
 
 TEST(EphemerisAscendant, DaylightSavingTakesAnHourOff) {
-    AppState dst = WorkedExampleState();
-    dst.birth.IsDST = true;
-    dst.birth.BirthHour = 11;
-    AppState plain = WorkedExampleState();
-    ComputeAscendant(dst);
-    ComputeAscendant(plain);
-    EXPECT_DOUBLE_EQ(dst.chart.AscDeg, plain.chart.AscDeg);
-    EXPECT_EQ(dst.ephemeris.AscText, plain.ephemeris.AscText);
+    LocalBirth dst = WorkedExampleBirth();
+    dst.daylight = true;
+    dst.hour = 11;
+    const SiderealAscendant withDst = ComputeAscendant(dst);
+    const SiderealAscendant plain = ComputeAscendant(WorkedExampleBirth());
+    EXPECT_DOUBLE_EQ(withDst.longitude, plain.longitude);
+    EXPECT_DOUBLE_EQ(withDst.ayanamsaCorrection, plain.ayanamsaCorrection);
 }
 
 }  // namespace

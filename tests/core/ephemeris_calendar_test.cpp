@@ -2,7 +2,7 @@
 // the century arguments.
 #include <gtest/gtest.h>
 
-#include "ephemeris/calendar.h"
+#include "astro/calendar.h"
 #include "ephemeris_fixtures.h"
 
 namespace kalodaya {
@@ -62,13 +62,12 @@ TEST(EphemerisCalendar, UniversalTimeByZoneWorkedExample) {
 }
 
 TEST(EphemerisCalendar, UniversalTimeDirectionComesFromTheZone) {
-    BirthData b = WorkedExampleBirth();
-    b.BirthHour = 12;
-    b.BirthMinute = 0;
+    LocalBirth b = WorkedExampleBirth();
+    b.hour = 12;
+    b.minute = 0;
     auto zone = [&b](int hours, int minutes, bool dst) {
-        b.ZoneHours = static_cast<int16_t>(hours);
-        b.ZoneMinutes = static_cast<int16_t>(minutes);
-        b.IsDST = dst;
+        b.zone = ZoneOffset{hours, minutes};
+        b.daylight = dst;
         return UniversalTimeByZone(b).ut;
     };
     // East of Greenwich on a zone ahead of UT: IST, with and without the daylight hour.
@@ -76,38 +75,38 @@ TEST(EphemerisCalendar, UniversalTimeDirectionComesFromTheZone) {
     EXPECT_DOUBLE_EQ(zone(-5, -30, true), 5.5);
 
     // West of Greenwich on a zone behind UT: EST, and EST with the daylight hour.
-    b.IsEast = false;
-    b.LonDeg = 75;
-    b.LonMin = 0;
+    b.place.east = false;
+    b.place.lonDeg = 75;
+    b.place.lonMin = 0;
     EXPECT_DOUBLE_EQ(zone(5, 0, false), 17);
     EXPECT_DOUBLE_EQ(zone(5, 0, true), 16);
 
     // West of Greenwich on a zone ahead of UT (Madrid on CET): the zone decides, not the
     // hemisphere. CET with the daylight box and CED without it are the same instant.
-    b.LonDeg = 3;
-    b.LonMin = 42;
+    b.place.lonDeg = 3;
+    b.place.lonMin = 42;
     EXPECT_DOUBLE_EQ(zone(-1, 0, true), 10);
     EXPECT_DOUBLE_EQ(zone(-2, 0, false), 10);
 
     // East of Greenwich on a zone behind UT, and Greenwich itself with British Summer Time.
-    b.IsEast = true;
+    b.place.east = true;
     EXPECT_DOUBLE_EQ(zone(1, 0, false), 13);
-    b.LonDeg = 0;
-    b.LonMin = 0;
+    b.place.lonDeg = 0;
+    b.place.lonMin = 0;
     EXPECT_DOUBLE_EQ(zone(0, 0, true), 11);
     EXPECT_DOUBLE_EQ(zone(-1, 0, false), 11);
 
     // South latitudes are negative.
-    b.IsSouth = true;
-    b.LatDeg = 33;
-    b.LatMin = 30;
+    b.place.south = true;
+    b.place.latDeg = 33;
+    b.place.latMin = 30;
     EXPECT_DOUBLE_EQ(UniversalTimeByZone(b).lat, -33.5);
 }
 
 TEST(EphemerisCalendar, UniversalTimeIsNotBroughtIntoTheDay) {
-    BirthData b = WorkedExampleBirth();
-    b.BirthHour = 2;
-    b.BirthMinute = 0;
+    LocalBirth b = WorkedExampleBirth();
+    b.hour = 2;
+    b.minute = 0;
     const ZoneTime t = UniversalTimeByZone(b);
     EXPECT_DOUBLE_EQ(t.ut, -3.5);
     const double jd = JulianDayNumber(8, 15, 1990);

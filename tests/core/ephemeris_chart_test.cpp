@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "core/chart_pipeline.h"
+#include "chart/chart_outcome.h"
 #include "ephemeris_fixtures.h"
 #include "lagna_test_support.h"
 
@@ -23,20 +23,16 @@ const std::array<std::string, kBodyCount> kWorkedPositions = {
 using testing_support::WorkedExampleEntries;
 
 TEST(EphemerisChart, WorkedExampleThroughTheRequest) {
-    AppState state;
-    LoadTables(state);
-    const auto outcome = RequestChart(state, WorkedExampleEntries());
+    const ChartOutcome outcome = RequestChart(WorkedExampleEntries());
     ASSERT_FALSE(outcome.failure.has_value());
-    EXPECT_NEAR(state.ephemeris.AyanamsaCorrection, -23.72326, Printed(5));
-    EXPECT_NEAR(state.chart.AscDeg, 178.71281, Printed(5));
-    EXPECT_EQ(state.chart.AscDegInt, 178);
-    EXPECT_NEAR(state.chart.MoonSidereal, 48.90825, Printed(5));
-    EXPECT_EQ(state.chart.MoonNakshatraStart, 39.99);
-    // The planet table shows the birth moment, written before the reference-sunrise run.
-    for (int i = 0; i < kBodyCount; ++i) EXPECT_EQ(state.view.planet[i], kWorkedPositions[i]) << i;
-    // After the sunrise run the Moon and the ascendant entries still hold the birth moment.
-    EXPECT_EQ(state.chart.PlanetPosText[Moon], "18 Tau 54");
-    EXPECT_EQ(state.chart.PlanetPosText[Asc], "28 Vir 42");
+    const ChartResult& r = outcome.result;
+    EXPECT_NEAR(r.ayanamsaCorrection, -23.72326, Printed(5));
+    EXPECT_NEAR(r.longitude[Asc], 178.71281, Printed(5));
+    EXPECT_NEAR(r.longitude[Moon], 48.90825, Printed(5));
+    EXPECT_EQ(r.moonNakshatraStart, 39.99);
+    // The planet table shows the birth moment, not the Sun at the reference sunrise.
+    for (int i = 0; i < kBodyCount; ++i) EXPECT_EQ(outcome.texts.planet[i], kWorkedPositions[i]) << i;
+    EXPECT_EQ(outcome.texts.sunAtSunrise, "28 Can 20");
 }
 
 std::string RunChart(const std::string& args) {

@@ -4,18 +4,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ephemeris/angles.h"
-#include "ephemeris/ayanamsa.h"
-#include "ephemeris/calendar.h"
-#include "ephemeris/ephemeris.h"
-#include "ephemeris/moon.h"
+#include "astro/ayanamsa.h"
+#include "astro/calendar.h"
+#include "astro/moon.h"
+#include "base/angles.h"
 #include "ephemeris_fixtures.h"
 
 namespace kalodaya {
 namespace {
 
 using testing::Printed;
-using testing::WorkedExampleState;
+using testing::WorkedExampleBirth;
 
 TEST(EphemerisMoon, AyanamsaCorrection2000AtTheEpoch) {
     EXPECT_NEAR(AyanamsaCorrection2000(0), -23.8537, Printed(4));
@@ -29,12 +28,11 @@ TEST(EphemerisMoon, WorkedExampleStepByStep) {
 }
 
 TEST(EphemerisMoon, WorkedExampleStage) {
-    AppState state = WorkedExampleState();
-    ComputeMoon(state);
-    EXPECT_NEAR(state.chart.MoonSidereal, 48.90825, Printed(5));
-    EXPECT_EQ(FormatPlanetLabel(state.ephemeris.MoonText), "18 Tau 54");
-    EXPECT_EQ(NakshatraIndex(state.chart.MoonSidereal), 3);
-    EXPECT_EQ(state.chart.MoonNakshatraStart, 39.99);
+    const SiderealMoon moon = ComputeMoon(WorkedExampleBirth());
+    EXPECT_NEAR(moon.longitude, 48.90825, Printed(5));
+    EXPECT_EQ(FormatPlanetLabel(FormatSignDms(moon.longitude)), "18 Tau 54");
+    EXPECT_EQ(NakshatraIndex(moon.longitude), 3);
+    EXPECT_EQ(moon.nakshatraStart, 39.99);
 }
 
 TEST(EphemerisMoon, NakshatraTableStepsBy1333) {
@@ -69,28 +67,27 @@ TEST(EphemerisMoon, EveryLongitudeBelow360SelectsATableEntry) {
 
 TEST(EphemerisMoon, TropicalBelowTheAyanamsaWrapsOnce) {
     // Over a month of days, the Moon passes through 0..24 degrees tropical at least once.
-    AppState state = WorkedExampleState();
+    LocalBirth b = WorkedExampleBirth();
     int found = 0;
     for (int day = 1; day <= 31; ++day) {
         for (int hour = 0; hour < 24; hour += 3) {
-            state.birth.BirthDay = static_cast<int16_t>(day);
-            state.birth.BirthHour = static_cast<int16_t>(hour);
-            ComputeMoon(state);
-            const double t = CenturiesFrom2000(JulianDayNumber(8, day, 1990),
-                                               UniversalTimeByZone(state.birth).ut);
+            b.day = day;
+            b.hour = hour;
+            const SiderealMoon moon = ComputeMoon(b);
+            const double t =
+                CenturiesFrom2000(JulianDayNumber(8, day, 1990), UniversalTimeByZone(b).ut);
             const double tropical = MoonTropicalLongitude(t);
             const double c = AyanamsaCorrection2000(t);
-            ASSERT_GE(state.chart.MoonSidereal, 0);
-            ASSERT_LT(state.chart.MoonSidereal, 360);
+            ASSERT_GE(moon.longitude, 0);
+            ASSERT_LT(moon.longitude, 360);
             if (tropical + c < 0) {
                 ++found;
-                EXPECT_NEAR(state.chart.MoonSidereal, tropical + c + 360, 1e-9);
-                EXPECT_GT(state.chart.MoonSidereal, 336);
+                EXPECT_NEAR(moon.longitude, tropical + c + 360, 1e-9);
+                EXPECT_GT(moon.longitude, 336);
             } else {
-                EXPECT_NEAR(state.chart.MoonSidereal, tropical + c, 1e-9);
+                EXPECT_NEAR(moon.longitude, tropical + c, 1e-9);
             }
-            EXPECT_EQ(state.chart.MoonNakshatraStart,
-                      kNakshatraStartTable[NakshatraIndex(state.chart.MoonSidereal)]);
+            EXPECT_EQ(moon.nakshatraStart, kNakshatraStartTable[NakshatraIndex(moon.longitude)]);
         }
     }
     EXPECT_GT(found, 0);
@@ -148,13 +145,10 @@ TEST(EphemerisMoon, MoonIsCloseToMeeusExample) {
 }
 
 TEST(EphemerisMoon, DaylightSavingTakesAnHourOff) {
-    AppState dst = WorkedExampleState();
-    dst.birth.IsDST = true;
-    dst.birth.BirthHour = 11;
-    AppState plain = WorkedExampleState();
-    ComputeMoon(dst);
-    ComputeMoon(plain);
-    EXPECT_DOUBLE_EQ(dst.chart.MoonSidereal, plain.chart.MoonSidereal);
+    LocalBirth dst = WorkedExampleBirth();
+    dst.daylight = true;
+    dst.hour = 11;
+    EXPECT_DOUBLE_EQ(ComputeMoon(dst).longitude, ComputeMoon(WorkedExampleBirth()).longitude);
 }
 
 }  // namespace

@@ -4,18 +4,22 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ephemeris/angles.h"
-#include "ephemeris/ayanamsa.h"
-#include "ephemeris/calendar.h"
-#include "ephemeris/ephemeris.h"
-#include "ephemeris/planets.h"
+#include <array>
+#include <string>
+
+#include "astro/ascendant.h"
+#include "astro/ayanamsa.h"
+#include "astro/calendar.h"
+#include "astro/moon.h"
+#include "astro/planets.h"
+#include "base/angles.h"
 #include "ephemeris_fixtures.h"
 
 namespace kalodaya {
 namespace {
 
 using testing::Printed;
-using testing::WorkedExampleState;
+using testing::WorkedExampleBirth;
 
 constexpr double kWorkedD = -3426.2916666666667;  // 1990-08-15 05:00 UT
 
@@ -25,14 +29,40 @@ double Sidereal(int body, double d, double correction) {
     return s;
 }
 
-// The worked example after all three stages of the birth moment.
-AppState WorkedExampleAfterStages() {
-    AppState state = WorkedExampleState();
-    ComputeAscendant(state);
-    ComputeMoon(state);
-    ComputePlanets(state);
-    return state;
+using Longitudes = std::array<double, kBodyCount>;
+
+std::string Label(double longitude) {
+    return FormatPlanetLabel(FormatSignDms(longitude));
 }
+
+std::array<std::string, kBodyCount> Labels(const Longitudes& bodies) {
+    std::array<std::string, kBodyCount> labels;
+    for (int k = 0; k < kBodyCount; ++k) labels[k] = Label(bodies[k]);
+    return labels;
+}
+
+DateTime BirthRunInstant(const LocalBirth& b) {
+    const auto ut = PlanetRunInstant(b.year, b.month, b.day, b.hour, b.minute, b.zone, b.daylight);
+    EXPECT_TRUE(ut.has_value());
+    return ut.value_or(DateTime());
+}
+
+// Every body of a birth, as the chart computes them.
+Longitudes BirthLongitudes(const LocalBirth& b) {
+    const SiderealAscendant asc = ComputeAscendant(b);
+    Longitudes bodies{};
+    bodies[Asc] = asc.longitude;
+    bodies[Moon] = ComputeMoon(b).longitude;
+    ComputePlanets(BirthRunInstant(b), asc.ayanamsaCorrection, bodies);
+    return bodies;
+}
+
+// The worked example's correction: the reference sunrise's run uses the birth moment's.
+double WorkedCorrection() {
+    return ComputeAscendant(WorkedExampleBirth()).ayanamsaCorrection;
+}
+
+constexpr ZoneOffset kIst{-5, -30};
 
 TEST(EphemerisPlanets, WorkedExampleDayNumber) {
     const DateTime ut = UniversalTimeByCalendar(*CalendarMoment(1990, 8, 15, 10, 30), -5, -30);
@@ -53,8 +83,7 @@ TEST(EphemerisPlanets, WorkedExampleLongitudes) {
 }
 
 TEST(EphemerisPlanets, WorkedExamplePositionTexts) {
-    const AppState state = WorkedExampleAfterStages();
-    const auto& pos = state.chart.PlanetPosText;
+    const auto pos = Labels(BirthLongitudes(WorkedExampleBirth()));
     EXPECT_EQ(pos[Sun], "28 Can 31");
     EXPECT_EQ(pos[Moon], "18 Tau 54");
     EXPECT_EQ(pos[Mercury], "25 Leo 34");
@@ -65,15 +94,19 @@ TEST(EphemerisPlanets, WorkedExamplePositionTexts) {
     EXPECT_EQ(pos[Rahu], "11 Cap 50");
     EXPECT_EQ(pos[Ketu], "11 Can 50");
     EXPECT_EQ(pos[Asc], "28 Vir 42");
-    // BodyText by body number, each the full FormatSignDms text.
-    const auto& eph = state.ephemeris;
-    EXPECT_EQ(FormatPlanetLabel(eph.BodyText[kEarthRow]), "28 Can 31");
-    EXPECT_EQ(FormatPlanetLabel(eph.BodyText[kMercuryRow]), "25 Leo 34");
-    EXPECT_EQ(FormatPlanetLabel(eph.RahuText), "11 Cap 50");
-    EXPECT_EQ(FormatPlanetLabel(eph.KetuText), "11 Can 50");
-    // The birth-moment run writes no sunrise values.
-    EXPECT_EQ(state.chart.SunAtSunrise, 0);
-    EXPECT_TRUE(state.chart.SunAtSunriseText.empty());
+}
+
+TEST(EphemerisPlanets, TheRunLeavesTheMoonAndAscendantSlots) {
+    Longitudes bodies{};
+    bodies[Moon] = -1;
+    bodies[Asc] = 777;
+    ComputePlanets(BirthRunInstant(WorkedExampleBirth()), WorkedCorrection(), bodies);
+    EXPECT_EQ(bodies[Moon], -1);
+    EXPECT_EQ(bodies[Asc], 777);
+    for (const int k : {Sun, Mercury, Venus, Mars, Jupiter, Saturn, Rahu, Ketu}) {
+        EXPECT_GE(bodies[k], 0) << k;
+        EXPECT_LT(bodies[k], 360) << k;
+    }
 }
 
 TEST(EphemerisPlanets, SunAndNodeAtJ2000) {
@@ -174,149 +207,99 @@ TEST(EphemerisPlanets, KetuAt360IsAries) {
     EXPECT_EQ(KetuLongitude(181), 1);
     EXPECT_EQ(KetuLongitude(0), 180);
 
-    // Through the stage: a correction that puts Rahu at exactly 180 degrees.
-    AppState state = WorkedExampleState();
-    ComputeAscendant(state);
-    ComputeMoon(state);
+    // Through the run: a correction that puts Rahu at exactly 180 degrees.
     const double node = MeanNodeLongitude(kWorkedD);
     ASSERT_GT(node, 180);
-    state.ephemeris.AyanamsaCorrection = -(node - 180);
-    ASSERT_EQ(RahuLongitude(node, state.ephemeris.AyanamsaCorrection), 180);
-    ComputePlanets(state);
-    EXPECT_EQ(state.chart.PlanetPosText[Rahu], "00 Lib 00");
-    EXPECT_EQ(state.chart.PlanetPosText[Ketu], "00 Ari 00");
-    EXPECT_EQ(state.ephemeris.KetuText, FormatSignDms(0));
+    const double correction = -(node - 180);
+    ASSERT_EQ(RahuLongitude(node, correction), 180);
+    Longitudes bodies{};
+    ComputePlanets(BirthRunInstant(WorkedExampleBirth()), correction, bodies);
+    EXPECT_EQ(Label(bodies[Rahu]), "00 Lib 00");
+    EXPECT_EQ(Label(bodies[Ketu]), "00 Ari 00");
+    EXPECT_EQ(bodies[Ketu], 0);
 }
 
 TEST(EphemerisPlanets, BirthRunWithDaylightSavingTakesTheHourOff) {
     // 11:30 with daylight saving is the same instant as 10:30 without it.
-    AppState dst = WorkedExampleState();
-    dst.birth.IsDST = true;
-    dst.birth.BirthHour = 11;
-    ComputeAscendant(dst);
-    ComputeMoon(dst);
-    ComputePlanets(dst);
-    const AppState plain = WorkedExampleAfterStages();
-    EXPECT_EQ(dst.ephemeris.BodyText, plain.ephemeris.BodyText);
-    EXPECT_EQ(dst.ephemeris.RahuText, plain.ephemeris.RahuText);
-    EXPECT_EQ(dst.chart.PlanetPosText, plain.chart.PlanetPosText);
+    LocalBirth dst = WorkedExampleBirth();
+    dst.daylight = true;
+    dst.hour = 11;
+    EXPECT_EQ(BirthRunInstant(dst), BirthRunInstant(WorkedExampleBirth()));
+    const Longitudes plain = BirthLongitudes(WorkedExampleBirth());
+    EXPECT_EQ(BirthLongitudes(dst), plain);
 
-    // Without the flag, 11:30 is an hour later: the Moon's and the Sun's seconds move.
-    AppState later = WorkedExampleState();
-    later.birth.BirthHour = 11;
-    later.ephemeris.AyanamsaCorrection = plain.ephemeris.AyanamsaCorrection;
-    ComputePlanets(later);
-    EXPECT_NE(later.ephemeris.BodyText[kEarthRow], plain.ephemeris.BodyText[kEarthRow]);
+    // Without the flag, 11:30 is an hour later: the Sun moves.
+    LocalBirth later = WorkedExampleBirth();
+    later.hour = 11;
+    Longitudes laterBodies{};
+    ComputePlanets(BirthRunInstant(later), WorkedCorrection(), laterBodies);
+    EXPECT_NE(laterBodies[Sun], plain[Sun]);
+    EXPECT_NE(FormatSignDms(laterBodies[Sun]), FormatSignDms(plain[Sun]));
 }
 
 TEST(EphemerisPlanets, DaylightSavingInAWestZone) {
     // New York, 4 July 1976 at 12:00 EDT = 16:00 UT.
-    AppState dst;
-    BirthData& b = dst.birth;
-    b.BirthMonth = 7;
-    b.BirthDay = 4;
-    b.BirthYear = 1976;
-    b.BirthHour = 12;
-    b.LatDeg = 40;
-    b.LatMin = 43;
-    b.LonDeg = 74;
-    b.IsEast = false;
-    b.ZoneHours = b.ZoneHoursAbs = 5;
-    b.IsDST = true;
-    ComputeAscendant(dst);
-    ComputeMoon(dst);
-    ComputePlanets(dst);
-    AppState plain = dst;
-    plain.birth.IsDST = false;
-    plain.birth.BirthHour = 11;
-    ComputeAscendant(plain);
-    ComputeMoon(plain);
-    ComputePlanets(plain);
-    EXPECT_EQ(dst.ephemeris.AscText, plain.ephemeris.AscText);
-    EXPECT_EQ(dst.ephemeris.MoonText, plain.ephemeris.MoonText);
-    EXPECT_EQ(dst.ephemeris.BodyText, plain.ephemeris.BodyText);
-    EXPECT_EQ(dst.chart.PlanetPosText, plain.chart.PlanetPosText);
+    LocalBirth dst;
+    dst.year = 1976;
+    dst.month = 7;
+    dst.day = 4;
+    dst.hour = 12;
+    dst.place = Coordinates{40, 43, false, 74, 0, false};
+    dst.zone = ZoneOffset{5, 0};
+    dst.daylight = true;
+    LocalBirth plain = dst;
+    plain.daylight = false;
+    plain.hour = 11;
+    EXPECT_EQ(BirthRunInstant(dst).Iso(), "1976-07-04T16:00:00");
+    EXPECT_EQ(ComputeAscendant(dst).longitude, ComputeAscendant(plain).longitude);
+    EXPECT_EQ(ComputeMoon(dst).longitude, ComputeMoon(plain).longitude);
+    EXPECT_EQ(BirthLongitudes(dst), BirthLongitudes(plain));
 }
 
-// The reference-sunrise run of the worked example: August/15/1990 5:49 local, 00:19 UT.
-void SetReferenceSunrise(ChartState& c, const char* hour, const char* minute, bool dstApplied) {
-    c.AtSunrise = true;
-    c.RefSunriseDay = "15";
-    c.RefSunriseMonthName = "August";
-    c.RefSunriseYear = "1990";
-    c.RefSunriseHour = hour;
-    c.RefSunriseMinute = minute;
-    c.RefSunriseDstApplied = dstApplied;
+// The reference sunrise of the worked example: August/15/1990 5:49 local, 00:19 UT.
+DateTime WorkedSunriseInstant(int hour, bool daylight) {
+    const auto ut = PlanetRunInstant(1990, 8, 15, hour, 49, kIst, daylight);
+    EXPECT_TRUE(ut.has_value());
+    return ut.value_or(DateTime());
 }
 
 TEST(EphemerisPlanets, ReferenceSunriseRun) {
-    AppState state = WorkedExampleAfterStages();
-    const auto birthPositions = state.chart.PlanetPosText;
-    const double correction = state.ephemeris.AyanamsaCorrection;
-    SetReferenceSunrise(state.chart, "5", "49", false);
-    ComputePlanets(state);
+    const double correction = WorkedCorrection();
+    const DateTime ut = WorkedSunriseInstant(5, false);
+    EXPECT_EQ(ut.Iso(), "1990-08-15T00:19:00");
 
     const double d = DayNumberJ2000(1990, 8, 15, 0, 19);
-    const double sun = Sidereal(kEarthRow, d, correction);  // the birth moment's correction
-    EXPECT_DOUBLE_EQ(state.chart.SunAtSunrise, sun);
-    EXPECT_NEAR(state.chart.SunAtSunrise, 118.3435, Printed(4));
-    EXPECT_EQ(state.chart.SunAtSunriseText, "28 Can 20");
-    EXPECT_EQ(state.ephemeris.AyanamsaCorrection, correction);
+    const double sun = ComputeSunLongitude(ut, correction);  // the birth moment's correction
+    EXPECT_DOUBLE_EQ(sun, Sidereal(kEarthRow, d, correction));
+    EXPECT_NEAR(sun, 118.3435, Printed(4));
+    EXPECT_EQ(Label(sun), "28 Can 20");
 
-    const auto& pos = state.chart.PlanetPosText;
-    EXPECT_EQ(pos[Sun], "28 Can 20");
-    EXPECT_NE(pos[Sun], birthPositions[Sun]);
-    // The Moon and the ascendant are rebuilt from their birth-moment texts.
-    EXPECT_EQ(pos[Moon], birthPositions[Moon]);
-    EXPECT_EQ(pos[Asc], birthPositions[Asc]);
-    EXPECT_EQ(pos[Rahu],
-              FormatPlanetLabel(FormatSignDms(RahuLongitude(MeanNodeLongitude(d), correction))));
+    // The Sun alone is the Sun of the full run, and the full run at the birth is unchanged by
+    // a run at the sunrise before it.
+    Longitudes atSunrise{};
+    ComputePlanets(ut, correction, atSunrise);
+    EXPECT_EQ(atSunrise[Sun], sun);
+    EXPECT_EQ(Label(atSunrise[Rahu]), Label(RahuLongitude(MeanNodeLongitude(d), correction)));
+    EXPECT_EQ(Label(BirthLongitudes(WorkedExampleBirth())[Sun]), "28 Can 31");
+    EXPECT_EQ(ComputeSunLongitude(BirthRunInstant(WorkedExampleBirth()), correction),
+              BirthLongitudes(WorkedExampleBirth())[Sun]);
 }
 
 TEST(EphemerisPlanets, ReferenceSunriseTakesOffTheHourItsClockTimeCarries) {
     // Sunrise 06:49 with the daylight hour in its clock time is the instant of 05:49 without.
-    AppState withHour = WorkedExampleAfterStages();
-    SetReferenceSunrise(withHour.chart, "6", "49", true);
-    ComputePlanets(withHour);
-    AppState plain = WorkedExampleAfterStages();
-    SetReferenceSunrise(plain.chart, "5", "49", false);
-    ComputePlanets(plain);
-    EXPECT_EQ(withHour.chart.SunAtSunrise, plain.chart.SunAtSunrise);
-    EXPECT_EQ(withHour.chart.PlanetPosText, plain.chart.PlanetPosText);
-
-    // The birth's DST flag does not decide for the sunrise run: a sunrise whose clock time
-    // carries no daylight hour is converted by the zone alone.
-    AppState birthDst = WorkedExampleState();
-    birthDst.birth.IsDST = true;
-    birthDst.birth.BirthHour = 11;
-    ComputeAscendant(birthDst);
-    ComputeMoon(birthDst);
-    ComputePlanets(birthDst);
-    SetReferenceSunrise(birthDst.chart, "5", "49", false);
-    ComputePlanets(birthDst);
-    EXPECT_EQ(birthDst.chart.SunAtSunrise, plain.chart.SunAtSunrise);
-    EXPECT_EQ(birthDst.chart.PlanetPosText, plain.chart.PlanetPosText);
+    EXPECT_EQ(WorkedSunriseInstant(6, true), WorkedSunriseInstant(5, false));
+    EXPECT_EQ(ComputeSunLongitude(WorkedSunriseInstant(6, true), WorkedCorrection()),
+              ComputeSunLongitude(WorkedSunriseInstant(5, false), WorkedCorrection()));
+    // A clock time that carries no daylight hour is converted by the zone alone.
+    EXPECT_EQ(WorkedSunriseInstant(6, false), WorkedSunriseInstant(5, false).AddHours(1));
 }
 
-TEST(EphemerisPlanets, ReferenceSunriseTextsThatAreNoDateLeaveEverything) {
-    AppState state = WorkedExampleAfterStages();
-    const AppState before = state;
-    SetReferenceSunrise(state.chart, "", "", false);
-    ComputePlanets(state);
-    EXPECT_EQ(state.chart.PlanetPosText, before.chart.PlanetPosText);
-    EXPECT_EQ(state.ephemeris.BodyText, before.ephemeris.BodyText);
-    EXPECT_EQ(state.chart.SunAtSunrise, 0);
-}
-
-TEST(EphemerisPlanets, SunAtSunriseKeepsTheLastSunriseRun) {
-    AppState state = WorkedExampleAfterStages();
-    SetReferenceSunrise(state.chart, "5", "49", false);
-    ComputePlanets(state);
-    const double sun = state.chart.SunAtSunrise;
-    state.chart.AtSunrise = false;
-    ComputePlanets(state);  // a birth-moment run does not touch it
-    EXPECT_EQ(state.chart.SunAtSunrise, sun);
-    EXPECT_EQ(state.chart.PlanetPosText[Sun], "28 Can 31");
+TEST(EphemerisPlanets, RunInstantOfNumbersThatAreNoDateTime) {
+    EXPECT_FALSE(PlanetRunInstant(1999, 2, 29, 5, 49, kIst, false).has_value());
+    EXPECT_FALSE(PlanetRunInstant(1990, 8, 15, 24, 0, kIst, false).has_value());
+    EXPECT_FALSE(PlanetRunInstant(1990, 8, 15, 5, 60, kIst, true).has_value());
+    EXPECT_FALSE(PlanetRunInstant(1990, 13, 1, 0, 0, kIst, false).has_value());
+    EXPECT_TRUE(PlanetRunInstant(2000, 2, 29, 23, 59, kIst, false).has_value());
 }
 
 }  // namespace

@@ -1,12 +1,17 @@
 // The ghati lagna, its sign and its "GL" line; the sign of a longitude.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
+#include <string>
 
-#include "core/app_state.h"
-#include "core/result_texts.h"
-#include "core/tables.h"
+#include "base/tables.h"
+#include "chart/chart_result.h"
+#include "chart/present.h"
+#include "chart/result_texts.h"
 #include "lagna/lagna_math.h"
 #include "lagna/longitude_sign.h"
 #include "lagna/special_lagnas.h"
@@ -14,13 +19,24 @@
 namespace kalodaya {
 namespace {
 
-AppState AtSunrise(double sunAtSunrise, int32_t elapsedMinutes) {
-    AppState state;
-    LoadTables(state);
-    state.chart.SunAtSunrise = sunAtSunrise;
-    state.chart.ElapsedMinutes = elapsedMinutes;
-    state.chart.ElapsedSeconds = elapsedMinutes * 60;
-    return state;
+// A chart whose only lagna is the ghati lagna of the Sun at sunrise and the minutes since, after
+// the arudha lines `arudha`, with its texts.
+struct GhatiChart {
+    GhatiLagna gl;
+    ResultTexts texts;
+};
+
+GhatiChart AtSunrise(double sunAtSunrise, int32_t elapsedMinutes,
+                     const std::array<uint8_t, kSignCount>& arudha = {}) {
+    ChartResult r;
+    r.sunAtSunrise = sunAtSunrise;
+    r.elapsedMinutes = elapsedMinutes;
+    r.elapsedSeconds = elapsedMinutes * 60;
+    r.marks.arudha = arudha;
+    r.ghatiLagna = ComputeGhatiLagna(sunAtSunrise, elapsedMinutes);
+    EXPECT_TRUE(r.ghatiLagna.has_value());
+    if (r.ghatiLagna) r.marks.ghatiLagnaSign = r.ghatiLagna->sign;
+    return {r.ghatiLagna.value_or(GhatiLagna{}), Present(r)};
 }
 
 TEST(SignOfLongitude, FollowsTheLabelAndGivesThreeSixtyToAries) {
@@ -49,71 +65,82 @@ TEST(SignIndexOfText, MatchesTheSharedLookupExactly) {
 }
 
 TEST(GhatiLagna, BirthAtTheReferenceSunriseIsTheSunsSign) {
-    AppState state = AtSunrise(118.3435, 0);
-    PlaceGhatiLagna(state);
-    EXPECT_DOUBLE_EQ(state.chart.GhatiLagnaDeg, 118.3435);
-    EXPECT_EQ(state.chart.GhatiLagnaText, "28 Can 20");
-    EXPECT_EQ(state.chart.GhatiLagnaSign, 3);
-    EXPECT_EQ(state.view.markers[3], "\r\nGL");
+    const GhatiChart chart = AtSunrise(118.3435, 0);
+    EXPECT_DOUBLE_EQ(chart.gl.longitude, 118.3435);
+    EXPECT_EQ(chart.texts.ghatiLagna, "28 Can 20");
+    EXPECT_EQ(chart.gl.sign, 3);
+    EXPECT_EQ(chart.texts.markers[3], "\r\nGL");
 }
 
 TEST(GhatiLagna, OneSignPerGhati) {
-    AppState state = AtSunrise(118.3435, 24);
-    PlaceGhatiLagna(state);
-    EXPECT_NEAR(state.chart.GhatiLagnaDeg, 148.3435, 1e-9);
-    EXPECT_EQ(state.chart.GhatiLagnaSign, 4);
-    EXPECT_EQ(state.view.markers[4], "\r\nGL");
+    const GhatiChart chart = AtSunrise(118.3435, 24);
+    EXPECT_NEAR(chart.gl.longitude, 148.3435, 1e-9);
+    EXPECT_EQ(chart.gl.sign, 4);
+    EXPECT_EQ(chart.texts.markers[4], "\r\nGL");
 
-    AppState twelve = AtSunrise(118.3435, 288);  // 360 degrees ahead: the Sun's own place
-    PlaceGhatiLagna(twelve);
-    EXPECT_NEAR(twelve.chart.GhatiLagnaDeg, 118.3435, 1e-9);
-    EXPECT_EQ(twelve.chart.GhatiLagnaSign, 3);
-    EXPECT_EQ(twelve.chart.GhatiLagnaText, "28 Can 20");
+    const GhatiChart twelve = AtSunrise(118.3435, 288);  // 360 degrees ahead: the Sun's own place
+    EXPECT_NEAR(twelve.gl.longitude, 118.3435, 1e-9);
+    EXPECT_EQ(twelve.gl.sign, 3);
+    EXPECT_EQ(twelve.texts.ghatiLagna, "28 Can 20");
 }
 
 TEST(GhatiLagna, WrapsPastPiscesIntoAries) {
-    AppState state = AtSunrise(350, 20);  // 375 becomes 15
-    PlaceGhatiLagna(state);
-    EXPECT_DOUBLE_EQ(state.chart.GhatiLagnaDeg, 15);
-    EXPECT_EQ(state.chart.GhatiLagnaText, "15 Ari 00");
-    EXPECT_EQ(state.chart.GhatiLagnaSign, 0);
-    EXPECT_EQ(state.view.markers[0], "\r\nGL");
+    const GhatiChart chart = AtSunrise(350, 20);  // 375 becomes 15
+    EXPECT_DOUBLE_EQ(chart.gl.longitude, 15);
+    EXPECT_EQ(chart.texts.ghatiLagna, "15 Ari 00");
+    EXPECT_EQ(chart.gl.sign, 0);
+    EXPECT_EQ(chart.texts.markers[0], "\r\nGL");
 }
 
 TEST(GhatiLagna, ExactlyThreeSixtyIsAriesNotThePreviousSign) {
     EXPECT_DOUBLE_EQ(GhatiLagnaLongitude(330, 24), 360);  // the reduction keeps 360
-    AppState state = AtSunrise(330, 24);
-    state.chart.GhatiLagnaSign = 7;  // a previous request's sign must not survive
-    state.chart.GhatiLagnaText = "12 Sco 00";
-    PlaceGhatiLagna(state);
-    EXPECT_EQ(state.chart.GhatiLagnaSign, 0);
-    EXPECT_DOUBLE_EQ(state.chart.GhatiLagnaDeg, 0);
-    EXPECT_EQ(state.chart.GhatiLagnaText, "00 Ari 00");
-    EXPECT_EQ(state.view.markers[0], "\r\nGL");
-    for (int i = 1; i < kSignCount; ++i) EXPECT_EQ(state.view.markers[i], "") << i;
+    const GhatiChart chart = AtSunrise(330, 24);
+    EXPECT_EQ(chart.gl.sign, 0);
+    EXPECT_DOUBLE_EQ(chart.gl.longitude, 0);
+    EXPECT_EQ(chart.texts.ghatiLagna, "00 Ari 00");
+    EXPECT_EQ(chart.texts.markers[0], "\r\nGL");
+    for (int i = 1; i < kSignCount; ++i) EXPECT_EQ(chart.texts.markers[i], "") << i;
+
+    // Texts that showed an earlier chart's Scorpio ghati lagna keep nothing of it.
+    ChartResult scorpio;
+    scorpio.ghatiLagna = GhatiLagna{222, 7};
+    scorpio.marks.ghatiLagnaSign = 7;
+    ResultTexts texts = Present(scorpio);
+    ASSERT_EQ(texts.markers[7], "\r\nGL");
+    ChartResult aries;
+    aries.sunAtSunrise = 330;
+    aries.elapsedMinutes = 24;
+    aries.ghatiLagna = ComputeGhatiLagna(330, 24);
+    aries.marks.ghatiLagnaSign = aries.ghatiLagna->sign;
+    PresentInto(aries, texts);
+    EXPECT_EQ(texts.ghatiLagna, "00 Ari 00");
+    EXPECT_EQ(texts.profileSign, 0);
+    EXPECT_EQ(texts.markers[0], "\r\nGL");
+    EXPECT_EQ(texts.markers[7], "");
+}
+
+TEST(GhatiLagna, NoAngleNoGhatiLagna) {
+    EXPECT_FALSE(ComputeGhatiLagna(std::nan(""), 10).has_value());
 }
 
 TEST(GhatiLagna, WorkedExampleByHand) {
     EXPECT_NEAR(GhatiLagnaLongitude(118.3435, 281), 109.5935, 1e-9);
-    AppState state = AtSunrise(118.3435, 281);
-    PlaceGhatiLagna(state);
-    EXPECT_NEAR(state.chart.GhatiLagnaDeg, 109.5935, 1e-9);
-    EXPECT_EQ(state.chart.GhatiLagnaText, "19 Can 35");
-    EXPECT_EQ(state.chart.GhatiLagnaSign, 3);
+    const GhatiChart chart = AtSunrise(118.3435, 281);
+    EXPECT_NEAR(chart.gl.longitude, 109.5935, 1e-9);
+    EXPECT_EQ(chart.texts.ghatiLagna, "19 Can 35");
+    EXPECT_EQ(chart.gl.sign, 3);
 }
 
 TEST(GhatiLagna, StandsOneLineLowerForEachEarlierMarker) {
-    AppState empty = AtSunrise(118.3435, 281);
-    PlaceGhatiLagna(empty);
-    EXPECT_EQ(empty.view.markers[3], "\r\nGL");  // second line: the first is empty
+    const GhatiChart empty = AtSunrise(118.3435, 281);
+    EXPECT_EQ(empty.texts.markers[3], "\r\nGL");  // second line: the first is empty
 
-    AppState marked = AtSunrise(118.3435, 281);
-    AppendMarker(marked.view, 3, "");
-    AppendMarker(marked.view, 3, "");
-    AppendMarker(marked.view, 4, "");
-    PlaceGhatiLagna(marked);
-    EXPECT_EQ(marked.view.markers[3], "\r\n\r\n\r\nGL");  // fourth line
-    EXPECT_EQ(marked.view.markers[4], "\r\n");
+    std::array<uint8_t, kSignCount> arudha{};
+    arudha[3] = 2;
+    arudha[4] = 1;
+    const GhatiChart marked = AtSunrise(118.3435, 281, arudha);
+    EXPECT_EQ(marked.texts.markers[3], "\r\n\r\n\r\nGL");  // fourth line
+    EXPECT_EQ(marked.texts.markers[4], "\r\n");
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "chart/chart_outcome.h"
 #include "cli/chart_json.h"
-#include "core/chart_pipeline.h"
 #include "lagna_test_support.h"
 
 namespace kalodaya {
@@ -42,27 +42,26 @@ std::array<std::string, 12> ExpectedMarkers(bool saturnRetrograde) {
 }
 
 TEST(WorkedExamplePipeline, GhatiLagnaAndSpecialLagnas) {
-    AppState state;
-    LoadTables(state);
-    const auto outcome = RequestChart(state, WorkedExampleEntries());
+    const ChartOutcome outcome = RequestChart(WorkedExampleEntries());
     ASSERT_TRUE(outcome.Computed());
-    const ChartState& c = state.chart;
-    EXPECT_EQ(state.view.planet[Asc], "28 Vir 42");
-    EXPECT_NEAR(c.SunAtSunrise, 118.3435, 5e-4);
-    EXPECT_EQ(c.SunAtSunriseText, "28 Can 20");
-    EXPECT_NEAR(c.GhatiLagnaDeg, 109.5935, 5e-4);
-    EXPECT_EQ(c.GhatiLagnaText, "19 Can 35");
-    EXPECT_EQ(c.GhatiLagnaSign, 3);
-    // After the second planet run the Sun's entry is the Sun at sunrise; the planet table keeps
-    // the birth moment.
-    EXPECT_EQ(c.PlanetPosText[Sun], "28 Can 20");
-    EXPECT_EQ(state.view.planet[Sun], "28 Can 31");
+    const ChartResult& c = outcome.result;
+    const ResultTexts& texts = outcome.texts;
+    EXPECT_EQ(texts.planet[Asc], "28 Vir 42");
+    EXPECT_NEAR(c.sunAtSunrise, 118.3435, 5e-4);
+    EXPECT_EQ(texts.sunAtSunrise, "28 Can 20");
+    ASSERT_TRUE(c.ghatiLagna.has_value());
+    EXPECT_NEAR(c.ghatiLagna->longitude, 109.5935, 5e-4);
+    EXPECT_EQ(texts.ghatiLagna, "19 Can 35");
+    EXPECT_EQ(c.ghatiLagna->sign, 3);
+    EXPECT_EQ(texts.profileSign, 3);
+    // The planet table keeps the birth moment's Sun.
+    EXPECT_EQ(texts.planet[Sun], "28 Can 31");
 
-    const bool saturnRetro = c.PlanetNames[Saturn] != "Saturn";
+    const bool saturnRetro = c.retrograde[Saturn];
+    EXPECT_EQ(texts.names[Saturn], saturnRetro ? "Saturn (R) " : "Saturn");
     const auto expected = ExpectedMarkers(saturnRetro);
-    for (int i = 0; i < kSignCount; ++i)
-        EXPECT_EQ(state.view.markers[i], expected[i]) << "cell " << i;
-    EXPECT_EQ(state.view.markers[3].find("GL"), 4u);  // third line of the Cancer cell
+    for (int i = 0; i < kSignCount; ++i) EXPECT_EQ(texts.markers[i], expected[i]) << "cell " << i;
+    EXPECT_EQ(texts.markers[3].find("GL"), 4u);  // third line of the Cancer cell
 }
 
 TEST(WorkedExamplePipeline, CommandLineDoneWhen) {

@@ -2,9 +2,8 @@
 // Entries shared by the sunrise, reference-sunrise, lagna and polar tests.
 #include <string>
 
-#include "core/app_state.h"
-#include "core/chart_pipeline.h"
-#include "core/entries.h"
+#include "chart/chart_outcome.h"
+#include "chart/entries.h"
 
 namespace kalodaya::testing_support {
 
@@ -47,17 +46,9 @@ inline Entries North75Entries(int monthIndex, const std::string& day) {
     return e;
 }
 
-// One request on a fresh state, as if the program had just started.
-struct Charted {
-    ChartOutcome outcome;
-    AppState state;
-};
-
-inline Charted Request(const Entries& e) {
-    Charted r;
-    LoadTables(r.state);
-    r.outcome = RequestChart(r.state, e);
-    return r;
+// One request from its entries alone.
+inline ChartOutcome Request(const Entries& e) {
+    return RequestChart(e);
 }
 
 }  // namespace kalodaya::testing_support

@@ -1,6 +1,8 @@
-#include "core/chart_pipeline.h"
+#include "chart/chart_outcome.h"
 
 #include <gtest/gtest.h>
+
+#include "chart/present.h"
 
 namespace kalodaya {
 namespace {
@@ -26,33 +28,41 @@ Entries Sydney() {
     return e;
 }
 
-TEST(Pipeline, AFailedCheckChangesNothing) {
-    AppState state;
-    LoadTables(state);
+TEST(Pipeline, AFailedCheckComputesNothing) {
     Entries e = Sydney();
     e.name = "";
-    const auto outcome = RequestChart(state, e);
+    const ChartOutcome outcome = RequestChart(e);
     ASSERT_TRUE(outcome.failure.has_value());
     EXPECT_FALSE(outcome.Computed());
-    EXPECT_EQ(state.birth.BirthYear, 0);
-    EXPECT_TRUE(state.view.details.name.empty());
+    EXPECT_FALSE(outcome.Polar());
+    EXPECT_TRUE(outcome.result.request.name.empty());
+    EXPECT_TRUE(outcome.texts.details.name.empty());
+
+    // Over an earlier chart, the failure leaves no computed values of that chart behind.
+    ChartOutcome reused = RequestChart(Sydney());
+    ASSERT_TRUE(reused.Computed());
+    RequestChartInto(e, reused);
+    ASSERT_TRUE(reused.failure.has_value());
+    EXPECT_FALSE(reused.Computed());
+    EXPECT_TRUE(reused.result.request.name.empty());
+    EXPECT_FALSE(reused.result.ghatiLagna.has_value());
 }
 
-TEST(Pipeline, BirthDataAndDetailsInShortestForm) {
-    AppState state;
-    LoadTables(state);
-    const auto outcome = RequestChart(state, Sydney());
+TEST(Pipeline, RequestAndDetailsInShortestForm) {
+    const ChartOutcome outcome = RequestChart(Sydney());
     ASSERT_FALSE(outcome.failure.has_value());
-    const BirthData& b = state.birth;
-    EXPECT_EQ(b.BirthName, "SITA ");
-    EXPECT_EQ(b.BirthMonth, 3);
-    EXPECT_EQ(b.ZoneHours, -10);
-    EXPECT_TRUE(b.IsSouth);
-    EXPECT_FALSE(b.IsEast);
-    EXPECT_EQ(b.BirthDateText, "March 5,1980");
-    EXPECT_EQ(state.chart.BirthMoment.Iso(), "1980-03-05T00:00:00");
+    const ChartRequest& request = outcome.result.request;
+    const LocalBirth& b = request.birth;
+    EXPECT_EQ(request.name, "SITA ");
+    EXPECT_EQ(b.month, 3);
+    EXPECT_EQ(b.zone.hours, -10);
+    EXPECT_TRUE(b.place.south);
+    EXPECT_FALSE(b.place.east);
+    EXPECT_EQ(request.zoneEntry, 8);
+    EXPECT_EQ(outcome.result.birthMoment.Iso(), "1980-03-05T00:00:00");
 
-    const auto& d = state.view.details;
+    const auto& d = outcome.texts.details;
+    EXPECT_EQ(d.name, "SITA ");
     EXPECT_EQ(d.dob, "March/5/1980");
     EXPECT_EQ(d.tob, "0:0");
     EXPECT_EQ(d.latitude, "33\xC2\xB0 52' S");
@@ -61,13 +71,48 @@ TEST(Pipeline, BirthDataAndDetailsInShortestForm) {
     EXPECT_EQ(d.country, "Australia");
 }
 
-TEST(Pipeline, MarkersAppendOnNewLinesAndIgnoreCellsOutsideTheChart) {
-    ResultTexts view;
-    AppendMarker(view, 3, "");
-    AppendMarker(view, 3, "GL");
-    AppendMarker(view, -1, "");
-    AppendMarker(view, 12, "");
-    EXPECT_EQ(view.markers[3], "\r\n\r\nGL");
+TEST(Pipeline, TheSameEntriesGiveTheSameChartWhateverCameBefore) {
+    const ChartOutcome alone = RequestChart(Sydney());
+    ChartOutcome reused;
+    Entries other = Sydney();
+    other.yearText = "2020";
+    other.monthIndex = 6;
+    other.latDegText = "70";
+    other.north = true;
+    RequestChartInto(other, reused);
+    RequestChartInto(Sydney(), reused);
+    EXPECT_EQ(reused.result.longitude, alone.result.longitude);
+    EXPECT_EQ(reused.result.retrograde, alone.result.retrograde);
+    EXPECT_EQ(reused.result.sunEvents, alone.result.sunEvents);
+    EXPECT_EQ(reused.result.referenceSunrise, alone.result.referenceSunrise);
+    EXPECT_EQ(reused.result.elapsedSeconds, alone.result.elapsedSeconds);
+    EXPECT_EQ(reused.result.sunAtSunrise, alone.result.sunAtSunrise);
+    EXPECT_EQ(reused.result.marks.arudha, alone.result.marks.arudha);
+    EXPECT_EQ(reused.result.marks.hidden, alone.result.marks.hidden);
+    EXPECT_EQ(reused.result.marks.ghatiLagnaSign, alone.result.marks.ghatiLagnaSign);
+    EXPECT_EQ(reused.texts.planet, alone.texts.planet);
+    EXPECT_EQ(reused.texts.names, alone.texts.names);
+    EXPECT_EQ(reused.texts.signCells, alone.texts.signCells);
+    EXPECT_EQ(reused.texts.markers, alone.texts.markers);
+    EXPECT_EQ(reused.texts.profile, alone.texts.profile);
+    EXPECT_EQ(reused.texts.ghatiLagna, alone.texts.ghatiLagna);
+    EXPECT_EQ(reused.texts.polarMessage, alone.texts.polarMessage);
+}
+
+TEST(Pipeline, MarkersStandOnNewLinesAndGhatiLagnaOutsideTheChartMarksNothing) {
+    ChartResult result;
+    result.marks.arudha[3] = 1;
+    result.marks.ghatiLagnaSign = 3;
+    EXPECT_EQ(Present(result).markers[3], "\r\n\r\nGL");
+    for (const int outside : {-1, 12}) {
+        result.marks.ghatiLagnaSign = outside;
+        const ResultTexts texts = Present(result);
+        EXPECT_EQ(texts.markers[3], "\r\n") << outside;
+        for (int sign = 0; sign < kSignCount; ++sign) {
+            if (sign == 3) continue;
+            EXPECT_EQ(texts.markers[sign], "") << outside;
+        }
+    }
 }
 
 }  // namespace

@@ -3,34 +3,53 @@
 
 #include <nlohmann/json.hpp>
 
+#include <numeric>
+#include <string>
+
+#include "base/angles.h"
+#include "chart/chart_outcome.h"
 #include "cli/chart_json.h"
-#include "core/chart_pipeline.h"
 #include "lagna_test_support.h"
 
 namespace kalodaya {
 namespace {
 
 using testing_support::North75Entries;
+using testing_support::Request;
 using testing_support::WorkedExampleEntries;
 
-bool HasGl(const ResultTexts& view) {
-    for (const auto& cell : view.markers)
+bool HasGl(const ResultTexts& texts) {
+    for (const auto& cell : texts.markers)
         if (cell.find("GL") != std::string::npos) return true;
     return false;
 }
 
-void ExpectPolar(const AppState& state, const ChartOutcome& outcome, const std::string& dateWords,
+// Thirteen arudha marks, less the lagna lord's when the ascendant's lord is retrograde (its
+// marked name is not found, so house 1 has no lord's sign).
+int ExpectedArudhaMarks(const ChartResult& r) {
+    const int ascSign = SignIndexOfLongitudeLabel(r.longitude[Asc]);
+    if (ascSign < 0) return 13;
+    for (int k = 0; k < kBodyCount; ++k)
+        if (kPlainPlanetNames[k] == kSignLords[ascSign]) return r.retrograde[k] ? 12 : 13;
+    return 13;
+}
+
+void ExpectPolar(const ChartOutcome& outcome, const std::string& dateWords,
                  const std::string& isoDate) {
     ASSERT_FALSE(outcome.failure.has_value());
-    EXPECT_TRUE(outcome.polar);
+    EXPECT_TRUE(outcome.Polar());
     EXPECT_FALSE(outcome.Computed());
-    EXPECT_NE(outcome.polarMessage.find(dateWords), std::string::npos) << outcome.polarMessage;
-    EXPECT_NE(outcome.polarMessage.find("does not rise or set"), std::string::npos);
-    EXPECT_NE(outcome.polarMessage.find("Ghati Lagna cannot be computed"), std::string::npos);
-    for (bool failed : outcome.sunEventFailed) EXPECT_TRUE(failed);
-    EXPECT_FALSE(HasGl(state.view));
+    const std::string& message = outcome.texts.polarMessage;
+    EXPECT_NE(message.find(dateWords), std::string::npos) << message;
+    EXPECT_NE(message.find("does not rise or set"), std::string::npos);
+    EXPECT_NE(message.find("Ghati Lagna cannot be computed"), std::string::npos);
+    for (const auto& event : outcome.result.sunEvents) EXPECT_FALSE(event.has_value());
+    EXPECT_FALSE(HasGl(outcome.texts));
+    EXPECT_FALSE(outcome.result.HasGhatiLagna());
+    EXPECT_FALSE(outcome.texts.profileSign.has_value());
+    EXPECT_TRUE(outcome.texts.ghatiLagna.empty());
 
-    const auto json = cli::ChartJson(state, outcome);
+    const auto json = cli::ChartJson(outcome);
     EXPECT_EQ(json["valid"], true);
     EXPECT_EQ(json["polar"], true);
     for (const char* key :
@@ -49,73 +68,63 @@ void ExpectPolar(const AppState& state, const ChartOutcome& outcome, const std::
         const std::string text = cell.get<std::string>();
         for (std::size_t i = 0; i + 1 < text.size(); ++i) lines += text.compare(i, 2, "\r\n") == 0;
     }
-    // Thirteen markers, less the lagna lord's when a retrograde lord left it at sign number 0.
-    EXPECT_EQ(lines, state.lagna.LagnaLordSignNo == 0 ? 12 : 13);
+    const auto& marks = outcome.result.marks;
+    EXPECT_EQ(lines, ExpectedArudhaMarks(outcome.result));
+    EXPECT_EQ(std::accumulate(marks.arudha.begin(), marks.arudha.end(), 0), lines);
+    EXPECT_EQ(std::accumulate(marks.hidden.begin(), marks.hidden.end(), 0), 0);
+    EXPECT_EQ(marks.ghatiLagnaSign, -1);
 }
 
 TEST(Polar, MidsummerAtSeventyFiveNorthGivesTheMessage) {
-    AppState state;
-    LoadTables(state);
-    const auto outcome = RequestChart(state, North75Entries(5, "25"));
-    ExpectPolar(state, outcome, "June 25, 1990", "1990-06-25");
+    ExpectPolar(Request(North75Entries(5, "25")), "June 25, 1990", "1990-06-25");
 }
 
 TEST(Polar, MidwinterAtSeventyFiveNorthGivesTheMessage) {
-    AppState state;
-    LoadTables(state);
-    const auto outcome = RequestChart(state, North75Entries(11, "27"));
-    ExpectPolar(state, outcome, "December 27, 1990", "1990-12-27");
+    ExpectPolar(Request(North75Entries(11, "27")), "December 27, 1990", "1990-12-27");
 }
 
 TEST(Polar, NoStaleResultAfterANormalRequestAndTheNextRequestIsWhole) {
-    AppState fresh;
-    LoadTables(fresh);
-    const auto freshOutcome = RequestChart(fresh, WorkedExampleEntries());
-    ASSERT_TRUE(freshOutcome.Computed());
-    const auto expected = cli::ChartJson(fresh, freshOutcome);
+    const ChartOutcome fresh = Request(WorkedExampleEntries());
+    ASSERT_TRUE(fresh.Computed());
+    const auto expected = cli::ChartJson(fresh);
 
-    AppState state;
-    LoadTables(state);
-    ASSERT_TRUE(RequestChart(state, WorkedExampleEntries()).Computed());
-    ASSERT_TRUE(HasGl(state.view));
+    // One outcome reused from request to request, as the window and the batch reuse theirs.
+    ChartOutcome outcome;
+    RequestChartInto(WorkedExampleEntries(), outcome);
+    ASSERT_TRUE(outcome.Computed());
+    ASSERT_TRUE(HasGl(outcome.texts));
 
-    const auto polar = RequestChart(state, North75Entries(5, "25"));
-    ExpectPolar(state, polar, "June 25, 1990", "1990-06-25");
+    RequestChartInto(North75Entries(5, "25"), outcome);
     // The events that could not be computed hold no value, not the earlier request's.
-    for (const DateTime* event :
-         {&state.chart.Sunrise, &state.chart.Sunset, &state.chart.PrevSunrise,
-          &state.chart.PrevSunset, &state.chart.NextSunrise, &state.chart.NextSunset})
-        EXPECT_EQ(*event, DateTime());
-    EXPECT_FALSE(state.view.profileSign.has_value());
+    ExpectPolar(outcome, "June 25, 1990", "1990-06-25");
 
-    const auto again = RequestChart(state, WorkedExampleEntries());
-    EXPECT_TRUE(again.Computed());
-    EXPECT_TRUE(again.polarMessage.empty());
-    EXPECT_EQ(cli::ChartJson(state, again), expected);
-    EXPECT_EQ(state.chart.RefSunrise.Iso(), "1990-08-15T05:49:00");
-    EXPECT_EQ(state.chart.ElapsedMinutes, 281);
+    RequestChartInto(WorkedExampleEntries(), outcome);
+    EXPECT_TRUE(outcome.Computed());
+    EXPECT_TRUE(outcome.texts.polarMessage.empty());
+    EXPECT_EQ(cli::ChartJson(outcome), expected);
+    EXPECT_EQ(outcome.result.referenceSunrise.Iso(), "1990-08-15T05:49:00");
+    EXPECT_EQ(outcome.result.elapsedMinutes, 281);
 }
 
 TEST(Polar, AFailingNeighbourCountsOnlyWhenTheChoiceUsesIt) {
     // Find a date near the end of the midnight sun at 70 N whose own sunrise and sunset exist
     // while the day before has none (the days shorten towards autumn).
-    AppState state;
-    LoadTables(state);
     Entries e = North75Entries(6, "1");
     e.latDegText = "70";
     int found = 0;
     for (int day = 1; day <= 31 && !found; ++day) {
         e.dayText = std::to_string(day);
         e.hourText = "12";
-        const auto outcome = RequestChart(state, e);
-        if (!outcome.sunEventFailed[kSunrise] && outcome.sunEventFailed[kPrevSunrise]) found = day;
+        const ChartOutcome outcome = Request(e);
+        if (outcome.result.sunEvents[kSunrise] && !outcome.result.sunEvents[kPrevSunrise])
+            found = day;
     }
     ASSERT_NE(found, 0);
     // Noon lies between the day's own sunrise and sunset: nothing from the neighbours is needed.
-    const auto noon = RequestChart(state, e);
+    const ChartOutcome noon = Request(e);
     EXPECT_TRUE(noon.Computed());
-    EXPECT_TRUE(noon.sunEventFailed[kPrevSunrise]);
-    const auto json = cli::ChartJson(state, noon);
+    EXPECT_FALSE(noon.result.sunEvents[kPrevSunrise].has_value());
+    const auto json = cli::ChartJson(noon);
     EXPECT_EQ(json["polar"], false);
     EXPECT_TRUE(json["prev_sunrise"].is_null());
     EXPECT_FALSE(json["polar_failed"].empty());
@@ -123,11 +132,11 @@ TEST(Polar, AFailingNeighbourCountsOnlyWhenTheChoiceUsesIt) {
 
     // A birth before that sunrise needs the previous day's sunrise, which does not exist.
     e.hourText = "0";
-    const auto early = RequestChart(state, e);
-    EXPECT_TRUE(early.polar);
-    EXPECT_NE(early.polarMessage.find("July " + std::to_string(found - 1) + ", 1990"),
+    const ChartOutcome early = Request(e);
+    EXPECT_TRUE(early.Polar());
+    EXPECT_NE(early.texts.polarMessage.find("July " + std::to_string(found - 1) + ", 1990"),
               std::string::npos)
-        << early.polarMessage;
+        << early.texts.polarMessage;
 }
 
 }  // namespace

@@ -5,8 +5,9 @@
 #include <set>
 #include <string>
 
+#include "chart/chart_outcome.h"
+#include "chart/present.h"
 #include "cli/chart_json.h"
-#include "core/chart_pipeline.h"
 #include "lagna_test_support.h"
 #include "profile/sign_profile.h"
 #include "profile/sign_profile_tables.h"
@@ -17,89 +18,90 @@ namespace {
 
 using A = ProfileArray;
 
-const SignProfileArrays& Loaded() {
-    LoadSignProfiles();
-    return SignProfiles();
+// A chart whose ghati lagna stands in `sign`.
+ChartResult GhatiLagnaIn(int sign) {
+    ChartResult result;
+    result.ghatiLagna = GhatiLagna{30.0 * sign + 15, sign};
+    result.marks.ghatiLagnaSign = sign;
+    return result;
 }
 
-AppState Presented(int sign) {
-    AppState state;
-    state.chart.GhatiLagnaSign = static_cast<int16_t>(sign);
-    PresentSignProfile(state);
-    return state;
+ResultTexts Presented(int sign) {
+    return Present(GhatiLagnaIn(sign));
 }
 
 // The value a control shows after a presentation.
-std::string Shown(const AppState& state, std::string_view control) {
+std::string Shown(const ResultTexts& texts, std::string_view control) {
     for (const ProfileControl& c : kProfileControls)
-        if (c.control == control) return state.view.profile[c.array];
+        if (c.control == control) return std::string(texts.profile[c.array]);
     ADD_FAILURE() << "no control " << control;
     return {};
 }
 
-TEST(SignProfileTables, TwelveFilledSlotsAndAnEmptyThirteenth) {
-    const SignProfileArrays& arrays = Loaded();
+TEST(SignProfileTables, TwelveFilledSignsAndNoThirteenth) {
+    const SignProfileTable& arrays = SignProfiles();
     for (int a = 0; a < kProfileFieldCount; ++a) {
         for (int s = 0; s < kSignCount; ++s)
-            EXPECT_FALSE(arrays[a][s].empty()) << kProfileArrayNames[a] << " " << s;
-        EXPECT_TRUE(arrays[a][kSignCount].empty()) << kProfileArrayNames[a];
+            EXPECT_FALSE(arrays[s][a].empty()) << kProfileArrayNames[a] << " " << s;
     }
-    // Loading again changes nothing.
-    const SignProfileArrays copy = arrays;
-    EXPECT_EQ(Loaded(), copy);
+    for (int s = 0; s < kSignCount; ++s) EXPECT_EQ(ProfileOfSign(s), &arrays[s]) << s;
+    for (const int outside : {-1, kSignCount, 13, 32767})
+        EXPECT_EQ(ProfileOfSign(outside), nullptr) << outside;
+    // Built once: a later call gives the same table.
+    EXPECT_EQ(&SignProfiles(), &arrays);
 }
 
 TEST(SignProfileTables, AgreeWithTheSharedSignTablesAndTheTextFile) {
-    const SignProfileArrays& arrays = Loaded();
+    const SignProfileTable& arrays = SignProfiles();
     for (int s = 0; s < kSignCount; ++s) {
-        EXPECT_EQ(arrays[A::EnglishName][s], kSignNames[s]);
-        EXPECT_EQ(arrays[A::SignAbbr][s], kSignCodes[s]);
-        EXPECT_EQ(arrays[A::RulingPlanet][s], kSignLords[s]);
+        EXPECT_EQ(arrays[s][A::EnglishName], kSignNames[s]);
+        EXPECT_EQ(arrays[s][A::SignAbbr], kSignCodes[s]);
+        EXPECT_EQ(arrays[s][A::RulingPlanet], kSignLords[s]);
         for (int t = 0; t < kTextTopicCount; ++t)
-            EXPECT_EQ(arrays[A::LooksText + t][s], SignTexts()[s][t]);
+            EXPECT_EQ(arrays[s][A::LooksText + t], SignTexts()[s][t]);
     }
 }
 
 TEST(SignProfileTables, RegularColumnsRepeatWithTheirPeriod) {
-    const SignProfileArrays& arrays = Loaded();
+    const SignProfileTable& arrays = SignProfiles();
     for (int a : {A::Nature, A::Caste, A::BestDirection, A::NotCompatibleWith})
         for (int s = 4; s < kSignCount; ++s)
-            EXPECT_EQ(arrays[a][s], arrays[a][s - 4]) << kProfileArrayNames[a] << " " << s;
+            EXPECT_EQ(arrays[s][a], arrays[s - 4][a]) << kProfileArrayNames[a] << " " << s;
     for (int a : {A::TypeOfSign, A::Position, A::ConstituentCharacter})
         for (int s = 3; s < kSignCount; ++s)
-            EXPECT_EQ(arrays[a][s], arrays[a][s - 3]) << kProfileArrayNames[a] << " " << s;
-    EXPECT_EQ(arrays[A::Nature][0], "Fire");
-    EXPECT_EQ(arrays[A::Nature][3], "Water");
-    EXPECT_EQ(arrays[A::TypeOfSign][2], "Mixed");
-    EXPECT_EQ(arrays[A::ConstituentCharacter][1], "Vegetable (Moola)");
-    EXPECT_EQ(arrays[A::NotCompatibleWith][1], "Gemini, Aquarius, Libra");
+            EXPECT_EQ(arrays[s][a], arrays[s - 3][a]) << kProfileArrayNames[a] << " " << s;
+    EXPECT_EQ(arrays[0][A::Nature], "Fire");
+    EXPECT_EQ(arrays[3][A::Nature], "Water");
+    EXPECT_EQ(arrays[2][A::TypeOfSign], "Mixed");
+    EXPECT_EQ(arrays[1][A::ConstituentCharacter], "Vegetable (Moola)");
+    EXPECT_EQ(arrays[1][A::NotCompatibleWith], "Gemini, Aquarius, Libra");
 }
 
 TEST(SignProfileTables, IrregularValuesKeptAsTheyStand) {
-    const SignProfileArrays& arrays = Loaded();
+    const SignProfileTable& arrays = SignProfiles();
     // Gender alternates from Aries except Gemini.
     for (int s = 0; s < kSignCount; ++s)
-        EXPECT_EQ(arrays[A::Gender][s], s == 2 || s % 2 == 1 ? "Female" : "Male") << s;
-    EXPECT_EQ(arrays[A::Color][4], "White");
-    EXPECT_EQ(arrays[A::Color][1], "White");
-    EXPECT_EQ(arrays[A::Color][9], "Multicolored");
-    EXPECT_EQ(arrays[A::Color][8], "Yellowish brown");
-    EXPECT_EQ(arrays[A::Color][0], "Red, Brown, Copper");
-    EXPECT_EQ(arrays[A::CompatibleWith][5], "Scorpio, Capricorn, Pisces, Cancer");
-    EXPECT_EQ(arrays[A::CompatibleWith][10], "Aquarius, Libra, Gemini");
-    EXPECT_EQ(arrays[A::LuckyDays][6], "Friday, Wednesday, Thursday");
-    EXPECT_EQ(arrays[A::LuckyNumbers][0], "9, 1");
-    EXPECT_EQ(arrays[A::LuckyColors][7], "Brown, Red, Yellow, White");
-    EXPECT_EQ(arrays[A::PartOfTheBody][6], "Lower Abdomen & Groin");
-    EXPECT_EQ(arrays[A::Barren][1], "Semi-Fruitful");
-    EXPECT_EQ(arrays[A::BestPeriodOfActivity][8], "Night");
-    EXPECT_EQ(arrays[A::Physique][11], "Short");
-    EXPECT_EQ(arrays[A::Symbol][10], "The Water Carrier");
-    EXPECT_EQ(arrays[A::VedicName][7], "Vrischika");
-    EXPECT_EQ(arrays[A::LuckyGemstone][8], "Yellow Sapphire");
+        EXPECT_EQ(arrays[s][A::Gender], s == 2 || s % 2 == 1 ? "Female" : "Male") << s;
+    EXPECT_EQ(arrays[4][A::Color], "White");
+    EXPECT_EQ(arrays[1][A::Color], "White");
+    EXPECT_EQ(arrays[9][A::Color], "Multicolored");
+    EXPECT_EQ(arrays[8][A::Color], "Yellowish brown");
+    EXPECT_EQ(arrays[0][A::Color], "Red, Brown, Copper");
+    EXPECT_EQ(arrays[5][A::CompatibleWith], "Scorpio, Capricorn, Pisces, Cancer");
+    EXPECT_EQ(arrays[10][A::CompatibleWith], "Aquarius, Libra, Gemini");
+    EXPECT_EQ(arrays[6][A::LuckyDays], "Friday, Wednesday, Thursday");
+    EXPECT_EQ(arrays[0][A::LuckyNumbers], "9, 1");
+    EXPECT_EQ(arrays[7][A::LuckyColors], "Brown, Red, Yellow, White");
+    EXPECT_EQ(arrays[6][A::PartOfTheBody], "Lower Abdomen & Groin");
+    EXPECT_EQ(arrays[1][A::Barren], "Semi-Fruitful");
+    EXPECT_EQ(arrays[8][A::BestPeriodOfActivity], "Night");
+    EXPECT_EQ(arrays[11][A::Physique], "Short");
+    EXPECT_EQ(arrays[10][A::Symbol], "The Water Carrier");
+    EXPECT_EQ(arrays[7][A::VedicName], "Vrischika");
+    EXPECT_EQ(arrays[8][A::LuckyGemstone], "Yellow Sapphire");
     // Every other compatible list names five signs.
     for (int s = 0; s < kSignCount; ++s) {
-        const std::string& list = arrays[A::CompatibleWith][s];
+        const std::string_view list = arrays[s][A::CompatibleWith];
         const auto names = std::count(list.begin(), list.end(), ',') + 1;
         EXPECT_EQ(names, s == 5 ? 4 : s == 10 ? 3 : 5) << s;
     }
@@ -135,16 +137,16 @@ TEST(SignProfileControls, WriteOrderAndPairing) {
 }
 
 TEST(SignProfilePresentation, LeoShowsItsFacts) {
-    const AppState state = Presented(4);
-    ASSERT_EQ(state.view.profileSign, 4);
-    EXPECT_EQ(Shown(state, "lblEnglishName"), "Leo");
-    EXPECT_EQ(Shown(state, "lblArudhaLagnaPresentInSign"), "Leo");
-    EXPECT_EQ(Shown(state, "lblVedicName"), "Simha");
-    EXPECT_EQ(Shown(state, "lblRullingPlanet"), "Sun");
-    EXPECT_EQ(Shown(state, "lblPartOfTheBody"), "Heart & Stomach");
-    EXPECT_EQ(Shown(state, "lblColor"), "White");
-    EXPECT_EQ(Shown(state, "txtLooks").substr(0, 22), "You are tall  and have");
-    EXPECT_EQ(state.view.profile[A::SignAbbr], "Leo");
+    const ResultTexts texts = Presented(4);
+    ASSERT_EQ(texts.profileSign, 4);
+    EXPECT_EQ(Shown(texts, "lblEnglishName"), "Leo");
+    EXPECT_EQ(Shown(texts, "lblArudhaLagnaPresentInSign"), "Leo");
+    EXPECT_EQ(Shown(texts, "lblVedicName"), "Simha");
+    EXPECT_EQ(Shown(texts, "lblRullingPlanet"), "Sun");
+    EXPECT_EQ(Shown(texts, "lblPartOfTheBody"), "Heart & Stomach");
+    EXPECT_EQ(Shown(texts, "lblColor"), "White");
+    EXPECT_EQ(Shown(texts, "txtLooks").substr(0, 22), "You are tall  and have");
+    EXPECT_EQ(texts.profile[A::SignAbbr], "Leo");
 }
 
 TEST(SignProfilePresentation, CompatibilityAndGender) {
@@ -156,58 +158,52 @@ TEST(SignProfilePresentation, CompatibilityAndGender) {
 }
 
 TEST(SignProfilePresentation, TheLongestTextArrivesWhole) {
-    const AppState state = Presented(0);
-    const std::string& nature = Shown(state, "txtNature");
+    const ResultTexts texts = Presented(0);
+    const std::string nature = Shown(texts, "txtNature");
     EXPECT_EQ(nature.size(), 883u);
     EXPECT_EQ(nature, SignTexts()[0][1]);
     EXPECT_TRUE(nature.starts_with("You are very independent and dynamic."));
-    EXPECT_EQ(Shown(state, "txtLoveAndDomesticLife"), SignTexts()[0][3]);
+    EXPECT_EQ(Shown(texts, "txtLoveAndDomesticLife"), SignTexts()[0][3]);
 }
 
 TEST(SignProfilePresentation, SecondSignLeavesNothingOfTheFirst) {
-    const SignProfileArrays& arrays = Loaded();
+    const SignProfileTable& arrays = SignProfiles();
     for (int first = 0; first < kSignCount; ++first)
         for (int second = 0; second < kSignCount; ++second) {
-            AppState state;
-            state.chart.GhatiLagnaSign = static_cast<int16_t>(first);
-            PresentSignProfile(state);
-            state.chart.GhatiLagnaSign = static_cast<int16_t>(second);
-            PresentSignProfile(state);
-            ASSERT_EQ(state.view.profileSign, second);
+            ResultTexts texts;
+            PresentInto(GhatiLagnaIn(first), texts);
+            PresentInto(GhatiLagnaIn(second), texts);
+            ASSERT_EQ(texts.profileSign, second);
             for (int a = 0; a < kProfileFieldCount; ++a)
-                ASSERT_EQ(state.view.profile[a], arrays[a][second])
+                ASSERT_EQ(texts.profile[a], arrays[second][a])
                     << first << " then " << second << ": " << kProfileArrayNames[a];
         }
 }
 
 TEST(SignProfilePresentation, SignOutsideTheTableWritesNothing) {
-    AppState fresh;
-    for (int16_t bad : {int16_t{12}, int16_t{-1}, int16_t{13}, int16_t{32767}}) {
-        fresh.chart.GhatiLagnaSign = bad;
-        PresentSignProfile(fresh);
-        EXPECT_FALSE(fresh.view.profileSign.has_value()) << bad;
-        for (const std::string& value : fresh.view.profile) EXPECT_TRUE(value.empty()) << bad;
-    }
+    for (const int bad : {12, -1, 13, 32767}) {
+        const ResultTexts fresh = Presented(bad);
+        EXPECT_FALSE(fresh.profileSign.has_value()) << bad;
+        for (const std::string_view value : fresh.profile) EXPECT_TRUE(value.empty()) << bad;
 
-    AppState state = Presented(7);
-    const auto before = state.view.profile;
-    state.chart.GhatiLagnaSign = 12;  // the spare slot is never presented
-    PresentSignProfile(state);
-    EXPECT_EQ(state.view.profileSign, 7);
-    EXPECT_EQ(state.view.profile, before);
+        // Nor does an earlier chart's profile stay behind.
+        ResultTexts texts = Presented(7);
+        ASSERT_EQ(texts.profileSign, 7);
+        PresentInto(GhatiLagnaIn(bad), texts);
+        EXPECT_FALSE(texts.profileSign.has_value()) << bad;
+        for (const std::string_view value : texts.profile) EXPECT_TRUE(value.empty()) << bad;
+    }
 }
 
 TEST(SignProfilePresentation, ChartRequestPresentsTheGhatiLagnaSign) {
-    const Entries e = testing_support::WorkedExampleEntries();
-    AppState state;
-    LoadTables(state);
-    const ChartOutcome outcome = RequestChart(state, e);
+    const ChartOutcome outcome = RequestChart(testing_support::WorkedExampleEntries());
     ASSERT_TRUE(outcome.Computed());
-    const int sign = state.chart.GhatiLagnaSign;
-    ASSERT_EQ(state.view.profileSign, sign);
-    EXPECT_EQ(Shown(state, "lblArudhaLagnaPresentInSign"), kSignNames[sign]);
+    ASSERT_TRUE(outcome.result.ghatiLagna.has_value());
+    const int sign = outcome.result.ghatiLagna->sign;
+    ASSERT_EQ(outcome.texts.profileSign, sign);
+    EXPECT_EQ(Shown(outcome.texts, "lblArudhaLagnaPresentInSign"), kSignNames[sign]);
 
-    const auto json = cli::ChartJson(state, outcome);
+    const auto json = cli::ChartJson(outcome);
     ASSERT_TRUE(json["profile"].is_object());
     EXPECT_EQ(json["profile"].size(), static_cast<std::size_t>(kProfileFieldCount));
     EXPECT_EQ(json["profile"]["english_name"], kSignNames[sign]);

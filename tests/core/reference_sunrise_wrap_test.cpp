@@ -6,10 +6,11 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "astro/sunrise.h"
+#include "chart/chart_outcome.h"
+#include "chart/entry_checks.h"
 #include "cli/chart_json.h"
-#include "core/chart_pipeline.h"
 #include "lagna_test_support.h"
-#include "time/sunrise.h"
 
 namespace kalodaya {
 namespace {
@@ -44,35 +45,49 @@ Entries Reykjavik(int day, const std::string& time) {
     return PlaceEntries(2000, 6, day, time, "64:09", true, "21:56", false, kGmt);
 }
 
-using testing_support::Charted;
 using testing_support::Request;
+
+LocalBirth BirthOf(const Entries& e) {
+    const auto request = ValidateEntries(e);
+    EXPECT_TRUE(request.has_value());
+    return request ? request->birth : LocalBirth{};
+}
+
+// The sun events computed for `day` of June 2000 at the birth's place, zone and clock time.
+SunEventStatus JuneEvents(const Entries& e, int day) {
+    const LocalBirth b = BirthOf(e);
+    return ComputeSunEvents(2000, 6, day, b.hour, b.minute, b.place, b.zone, b.daylight);
+}
+
+// The event of slot `slot`, as text; "none" where the Sun does not rise or set.
+std::string Event(const ChartOutcome& r, int slot) {
+    const auto& event = r.result.sunEvents[slot];
+    return event ? event->Iso() : "none";
+}
 
 TEST(ReferenceSunriseWrap, ReykjavikMidsummerNoonCountsFromThatMorning) {
     // The sunset of 21 June is at 00:04 on 22 June: noon lies in the day, 545 minutes after
     // the sunrise at 02:55 (not 895 minutes before the next one).
-    const Charted r = Request(Reykjavik(21, "12:00:00"));
-    ASSERT_TRUE(r.outcome.Computed());
-    const ChartState& c = r.state.chart;
-    EXPECT_EQ(c.Sunrise.Iso(), "2000-06-21T02:55:00");
-    EXPECT_EQ(c.Sunset.Iso(), "2000-06-22T00:04:00");
-    EXPECT_EQ(c.PrevSunrise.Iso(), "2000-06-20T02:55:00");
-    EXPECT_EQ(c.PrevSunset.Iso(), "2000-06-21T00:04:00");
-    EXPECT_EQ(c.NextSunrise.Iso(), "2000-06-22T02:55:00");
-    EXPECT_EQ(c.NextSunset.Iso(), "2000-06-23T00:04:00");
-    EXPECT_EQ(c.RefSunrise.Iso(), "2000-06-21T02:55:00");
-    EXPECT_EQ(c.ElapsedMinutes, 545);
-    EXPECT_EQ(c.ElapsedSeconds, 545 * 60);
-    EXPECT_EQ(c.RefSunriseDay, "21");
-    EXPECT_EQ(c.RefSunriseMonthName, "June");
-    EXPECT_EQ(c.RefSunriseYear, "2000");
-    EXPECT_EQ(c.RefSunriseHour, "2");
-    EXPECT_EQ(c.RefSunriseMinute, "55");
-    EXPECT_FALSE(c.RefSunriseDstApplied);
-    // SunEvents still holds the last call's slots: 22 June with the reduced clock times.
-    EXPECT_EQ(c.SunEvents[0].Iso(), "2000-06-22T02:55:00");
-    EXPECT_EQ(c.SunEvents[1].Iso(), "2000-06-22T00:04:00");
+    const ChartOutcome r = Request(Reykjavik(21, "12:00:00"));
+    ASSERT_TRUE(r.Computed());
+    const ChartResult& c = r.result;
+    EXPECT_EQ(Event(r, kSunrise), "2000-06-21T02:55:00");
+    EXPECT_EQ(Event(r, kSunset), "2000-06-22T00:04:00");
+    EXPECT_EQ(Event(r, kPrevSunrise), "2000-06-20T02:55:00");
+    EXPECT_EQ(Event(r, kPrevSunset), "2000-06-21T00:04:00");
+    EXPECT_EQ(Event(r, kNextSunrise), "2000-06-22T02:55:00");
+    EXPECT_EQ(Event(r, kNextSunset), "2000-06-23T00:04:00");
+    EXPECT_EQ(c.referenceSunrise.Iso(), "2000-06-21T02:55:00");
+    EXPECT_EQ(c.elapsedMinutes, 545);
+    EXPECT_EQ(c.elapsedSeconds, 545 * 60);
+    // The almanac's clock slots keep the date they were computed for, the times reduced.
+    const SunEventStatus june22 = JuneEvents(Reykjavik(21, "12:00:00"), 22);
+    ASSERT_TRUE(june22.sunriseOk && june22.sunsetOk);
+    EXPECT_EQ(june22.sunriseClock.Iso(), "2000-06-22T02:55:00");
+    EXPECT_EQ(june22.sunsetClock.Iso(), "2000-06-22T00:04:00");
+    EXPECT_EQ(june22.sunset.Iso(), "2000-06-23T00:04:00");
 
-    const auto json = cli::ChartJson(r.state, r.outcome);
+    const auto json = cli::ChartJson(r);
     EXPECT_EQ(json["sunset"], "2000-06-22T00:04:00");
     EXPECT_EQ(json["reference_sunrise"], "2000-06-21T02:55:00");
     EXPECT_EQ(json["elapsed_minutes"], 545);
@@ -80,37 +95,38 @@ TEST(ReferenceSunriseWrap, ReykjavikMidsummerNoonCountsFromThatMorning) {
 
 TEST(ReferenceSunriseWrap, ReykjavikAroundMidnight) {
     // 23:59 on 21 June is still daylight of 21 June.
-    const Charted late = Request(Reykjavik(21, "23:59:00"));
-    EXPECT_EQ(late.state.chart.RefSunrise.Iso(), "2000-06-21T02:55:00");
-    EXPECT_EQ(late.state.chart.ElapsedMinutes, 1264);
+    const ChartOutcome late = Request(Reykjavik(21, "23:59:00"));
+    EXPECT_EQ(late.result.referenceSunrise.Iso(), "2000-06-21T02:55:00");
+    EXPECT_EQ(late.result.elapsedMinutes, 1264);
     // 00:04 on 22 June is the sunset of 21 June: the same day, counted from its sunrise.
-    const Charted atSunset = Request(Reykjavik(22, "00:04:00"));
-    EXPECT_EQ(atSunset.state.chart.RefSunrise.Iso(), "2000-06-21T02:55:00");
-    EXPECT_EQ(atSunset.state.chart.ElapsedMinutes, 1269);
+    const ChartOutcome atSunset = Request(Reykjavik(22, "00:04:00"));
+    EXPECT_EQ(atSunset.result.referenceSunrise.Iso(), "2000-06-21T02:55:00");
+    EXPECT_EQ(atSunset.result.elapsedMinutes, 1269);
     // 00:30 on 22 June is night before that day's sunrise: from the latest sunrise, as always.
-    const Charted night = Request(Reykjavik(22, "00:30:00"));
-    EXPECT_EQ(night.state.chart.RefSunrise.Iso(), "2000-06-21T02:55:00");
-    EXPECT_EQ(night.state.chart.ElapsedMinutes, 1295);
+    const ChartOutcome night = Request(Reykjavik(22, "00:30:00"));
+    EXPECT_EQ(night.result.referenceSunrise.Iso(), "2000-06-21T02:55:00");
+    EXPECT_EQ(night.result.elapsedMinutes, 1295);
     // 03:00 on 22 June is after that day's sunrise.
-    const Charted morning = Request(Reykjavik(22, "03:00:00"));
-    EXPECT_EQ(morning.state.chart.RefSunrise.Iso(), "2000-06-22T02:55:00");
-    EXPECT_EQ(morning.state.chart.ElapsedMinutes, 5);
+    const ChartOutcome morning = Request(Reykjavik(22, "03:00:00"));
+    EXPECT_EQ(morning.result.referenceSunrise.Iso(), "2000-06-22T02:55:00");
+    EXPECT_EQ(morning.result.elapsedMinutes, 5);
 }
 
 // One birth given in two zones must be counted alike: same count, same ghati lagna, and
 // reference sunrises the zones' difference apart.
 void ExpectSameBirth(const Entries& a, const Entries& b, int hoursApart, int minutes) {
-    const Charted ra = Request(a), rb = Request(b);
-    ASSERT_TRUE(ra.outcome.Computed());
-    ASSERT_TRUE(rb.outcome.Computed());
-    const ChartState &ca = ra.state.chart, &cb = rb.state.chart;
-    EXPECT_EQ(cb.BirthMoment, ca.BirthMoment.AddHours(hoursApart));
-    EXPECT_EQ(cb.RefSunrise, ca.RefSunrise.AddHours(hoursApart));
-    EXPECT_EQ(ca.ElapsedMinutes, minutes);
-    EXPECT_EQ(cb.ElapsedMinutes, minutes);
-    EXPECT_EQ(ca.ElapsedSeconds, cb.ElapsedSeconds);
-    EXPECT_EQ(ca.GhatiLagnaText, cb.GhatiLagnaText);
-    EXPECT_EQ(ca.GhatiLagnaSign, cb.GhatiLagnaSign);
+    const ChartOutcome ra = Request(a), rb = Request(b);
+    ASSERT_TRUE(ra.Computed());
+    ASSERT_TRUE(rb.Computed());
+    const ChartResult &ca = ra.result, &cb = rb.result;
+    EXPECT_EQ(cb.birthMoment, ca.birthMoment.AddHours(hoursApart));
+    EXPECT_EQ(cb.referenceSunrise, ca.referenceSunrise.AddHours(hoursApart));
+    EXPECT_EQ(ca.elapsedMinutes, minutes);
+    EXPECT_EQ(cb.elapsedMinutes, minutes);
+    EXPECT_EQ(ca.elapsedSeconds, cb.elapsedSeconds);
+    EXPECT_EQ(ra.texts.ghatiLagna, rb.texts.ghatiLagna);
+    ASSERT_TRUE(ca.ghatiLagna && cb.ghatiLagna);
+    EXPECT_EQ(ca.ghatiLagna->sign, cb.ghatiLagna->sign);
 }
 
 Entries Tokyo(int day, const std::string& time, int zone) {
@@ -119,13 +135,10 @@ Entries Tokyo(int day, const std::string& time, int zone) {
 
 TEST(ReferenceSunriseWrap, TokyoBirthsGivenInGreenwichTime) {
     // On GMT the sunrise of 1 June is at 19:27 on 31 May and its sunset at 09:51 on 1 June.
-    const Charted gmt = Request(Tokyo(1, "01:00:00", kGmt));
-    EXPECT_EQ(gmt.state.chart.Sunrise.Iso(), "2000-05-31T19:27:00");
-    EXPECT_EQ(gmt.state.chart.Sunset.Iso(), "2000-06-01T09:51:00");
-    EXPECT_EQ(gmt.state.chart.RefSunrise.Iso(), "2000-05-31T19:27:00");
-    EXPECT_EQ(gmt.state.chart.RefSunriseDay, "31");
-    EXPECT_EQ(gmt.state.chart.RefSunriseMonthName, "May");
-    EXPECT_EQ(gmt.state.chart.RefSunriseHour, "19");
+    const ChartOutcome gmt = Request(Tokyo(1, "01:00:00", kGmt));
+    EXPECT_EQ(Event(gmt, kSunrise), "2000-05-31T19:27:00");
+    EXPECT_EQ(Event(gmt, kSunset), "2000-06-01T09:51:00");
+    EXPECT_EQ(gmt.result.referenceSunrise.Iso(), "2000-05-31T19:27:00");
     // In the day: 10:00 in Japan, 333 minutes after the sunrise at 04:27.
     ExpectSameBirth(Tokyo(1, "01:00:00", kGmt), Tokyo(1, "10:00:00", kJapan), 9, 333);
     // At night after the sunset: 21:00 in Japan, 446 minutes before the sunrise at 04:26.
@@ -145,14 +158,17 @@ TEST(ReferenceSunriseWrap, AcrossTheDateLine) {
     const auto east = [](int day, const std::string& time) {
         return PlaceEntries(2000, 6, day, time, "17:45", false, "179:00", true, kDateLineEast);
     };
-    const Charted r = Request(west(15, "20:00:00"));
-    ASSERT_TRUE(r.outcome.Computed());
-    EXPECT_EQ(r.state.chart.NextSunset.Iso(), "2000-06-15T17:37:00");
-    EXPECT_EQ(r.state.chart.RefSunrise.Iso(), "2000-06-16T06:33:00");  // the sunrise of 17 June
-    EXPECT_EQ(r.state.chart.ElapsedMinutes, 633);
-    // The extra day's call leaves SunEvents as the three dates' calls left it (16 June's).
-    EXPECT_EQ(r.state.chart.SunEvents[0].Iso(), "2000-06-16T06:32:00");
-    EXPECT_EQ(r.state.chart.NextSunrise.Iso(), "2000-06-15T06:32:00");
+    const ChartOutcome r = Request(west(15, "20:00:00"));
+    ASSERT_TRUE(r.Computed());
+    EXPECT_EQ(Event(r, kNextSunset), "2000-06-15T17:37:00");
+    EXPECT_EQ(r.result.referenceSunrise.Iso(), "2000-06-16T06:33:00");  // the sunrise of 17 June
+    EXPECT_EQ(r.result.elapsedMinutes, 633);
+    // The sunrise computed for 16 June falls on 15 June; its clock slot keeps 16 June.
+    EXPECT_EQ(Event(r, kNextSunrise), "2000-06-15T06:32:00");
+    const SunEventStatus june16 = JuneEvents(west(15, "20:00:00"), 16);
+    ASSERT_TRUE(june16.sunriseOk);
+    EXPECT_EQ(june16.sunrise.Iso(), "2000-06-15T06:32:00");
+    EXPECT_EQ(june16.sunriseClock.Iso(), "2000-06-16T06:32:00");
     ExpectSameBirth(west(15, "20:00:00"), east(16, "20:00:00"), 24, 633);
     ExpectSameBirth(west(15, "12:00:00"), east(16, "12:00:00"), 24, 328);
 }
@@ -161,12 +177,12 @@ TEST(ReferenceSunriseWrap, ZoneFarEastOfThePlaceNeedsTheDayBeforeYesterday) {
     // 17 45 S, 179 00 W on New Zealand summer time (+13): the sunrise computed for 14 June is
     // at 07:24 on 15 June, still after a birth at 03:00 on 15 June, so the count starts at the
     // sunrise computed for 13 June.
-    const Charted r = Request(
+    const ChartOutcome r = Request(
         PlaceEntries(2000, 6, 15, "03:00:00", "17:45", false, "179:00", false, kNewZealandSummer));
-    ASSERT_TRUE(r.outcome.Computed());
-    EXPECT_EQ(r.state.chart.PrevSunrise.Iso(), "2000-06-15T07:24:00");
-    EXPECT_EQ(r.state.chart.RefSunrise.Iso(), "2000-06-14T07:24:00");
-    EXPECT_EQ(r.state.chart.ElapsedMinutes, 1176);
+    ASSERT_TRUE(r.Computed());
+    EXPECT_EQ(Event(r, kPrevSunrise), "2000-06-15T07:24:00");
+    EXPECT_EQ(r.result.referenceSunrise.Iso(), "2000-06-14T07:24:00");
+    EXPECT_EQ(r.result.elapsedMinutes, 1176);
     ExpectSameBirth(
         PlaceEntries(2000, 6, 15, "03:00:00", "17:45", false, "179:00", false, kNewZealandSummer),
         PlaceEntries(2000, 6, 14, "02:00:00", "17:45", false, "179:00", false, kDateLineWest), -25,
@@ -180,28 +196,30 @@ TEST(ReferenceSunriseWrap, AnExtraDayWithoutSunriseCountsOnlyWhenNeeded) {
     const auto entries = [](const std::string& time) {
         return PlaceEntries(1990, 2, 8, time, "75:00", true, "179:00", false, kNewZealandSummer);
     };
-    std::array<DateTime, 3> slots{};
-    ASSERT_FALSE(
-        SunRiseSet(2, 6, 1990, 3, 0, 75, 0, false, 179, 0, false, -13, 0, false, slots).sunriseOk);
-    const Charted early = Request(entries("03:00:00"));
-    for (bool failed : early.outcome.sunEventFailed) EXPECT_FALSE(failed);
-    EXPECT_TRUE(early.outcome.polar);
-    EXPECT_NE(early.outcome.polarMessage.find("February 6, 1990"), std::string::npos)
-        << early.outcome.polarMessage;
-    EXPECT_FALSE(early.state.view.profileSign.has_value());
+    ASSERT_FALSE(ComputeSunEvents(1990, 2, 6, 3, 0, Coordinates{75, 0, false, 179, 0, false},
+                                  ZoneOffset{-13, 0}, false)
+                     .sunriseOk);
+    const ChartOutcome early = Request(entries("03:00:00"));
+    for (const auto& event : early.result.sunEvents) EXPECT_TRUE(event.has_value());
+    EXPECT_TRUE(early.Polar());
+    EXPECT_NE(early.texts.polarMessage.find("February 6, 1990"), std::string::npos)
+        << early.texts.polarMessage;
+    EXPECT_FALSE(early.texts.profileSign.has_value());
+    EXPECT_FALSE(early.result.HasGhatiLagna());
     // The command line names that farther event in its list of failed events.
-    EXPECT_EQ(early.outcome.polarDate.Iso(), "1990-02-06T00:00:00");
-    EXPECT_FALSE(early.outcome.polarSunset);
-    const auto json = cli::ChartJson(early.state, early.outcome);
+    ASSERT_TRUE(early.result.polar.has_value());
+    EXPECT_EQ(early.result.polar->date.Iso(), "1990-02-06T00:00:00");
+    EXPECT_FALSE(early.result.polar->sunset);
+    const auto json = cli::ChartJson(early);
     ASSERT_EQ(json["polar_failed"].size(), 1u);
     EXPECT_EQ(json["polar_failed"][0]["date"], "1990-02-06");
     EXPECT_EQ(json["polar_failed"][0]["event"], "sunrise");
 
     // Later that day the sunrise of 7 February has come: nothing further back is needed.
-    const Charted late = Request(entries("23:00:00"));
-    ASSERT_TRUE(late.outcome.Computed());
-    EXPECT_EQ(late.state.chart.RefSunrise.Iso(), "1990-02-08T12:24:00");
-    EXPECT_EQ(late.state.chart.ElapsedMinutes, 636);
+    const ChartOutcome late = Request(entries("23:00:00"));
+    ASSERT_TRUE(late.Computed());
+    EXPECT_EQ(late.result.referenceSunrise.Iso(), "1990-02-08T12:24:00");
+    EXPECT_EQ(late.result.elapsedMinutes, 636);
 }
 
 }  // namespace

@@ -1,15 +1,16 @@
 // Retrograde marks by calendar date, and their effect on the display names.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
-#include "core/app_state.h"
-#include "core/chart_pipeline.h"
-#include "core/entries.h"
-#include "core/tables.h"
-#include "time/retrograde.h"
-#include "time/retrograde_station_table.h"
+#include "astro/retrograde.h"
+#include "astro/retrograde_station_table.h"
+#include "base/tables.h"
+#include "chart/chart_outcome.h"
+#include "chart/entries.h"
+#include "chart/present.h"
 
 namespace kalodaya {
 namespace {
@@ -113,58 +114,50 @@ TEST(IsRetrogradeOn, SmallTables) {
     EXPECT_FALSE(IsRetrogradeOn(rows, Day(2000, 2, 3)));
 }
 
-void SetBirth(AppState& state, int year, int month, int day, int hour, int minute) {
-    state.birth.BirthYear = static_cast<int16_t>(year);
-    state.birth.BirthMonth = static_cast<int16_t>(month);
-    state.birth.BirthDay = static_cast<int16_t>(day);
-    state.birth.BirthHour = static_cast<int16_t>(hour);
-    state.birth.BirthMinute = static_cast<int16_t>(minute);
+using Flags = std::array<bool, kRetroPlanetCount>;
+
+// The display names of a chart whose retrograde marks are those of `moment`, written into
+// `texts` as a run of charts reuses them.
+void PresentMarksOf(const DateTime& moment, ResultTexts& texts) {
+    ChartResult result;
+    const Flags flags = RetrogradeFlags(moment);
+    for (int k = 0; k < kRetroPlanetCount; ++k) result.retrograde[Mercury + k] = flags[k];
+    PresentInto(result, texts);
 }
 
-Names SlotNames(const AppState& state) {
-    return Names(state.chart.PlanetNames.begin(), state.chart.PlanetNames.end());
+Names DisplayNames(const ResultTexts& texts) {
+    return Names(texts.names.begin(), texts.names.end());
 }
 
-TEST(MarkRetrogrades, MarksExactlyTheRetrogradePlanetsOf1July2020) {
-    AppState state;
-    LoadTables(state);
-    SetBirth(state, 2020, 7, 1, 10, 30);
-    MarkRetrogrades(state);
-    EXPECT_EQ(state.retro.RetroFlags, (std::array<bool, 5>{true, false, false, true, true}));
-    EXPECT_EQ(SlotNames(state), (Names{"Sun", "Moon", "Mercury (R) ", "Venus", "Mars",
-                                       "Jupiter (R) ", "Saturn (R) ", "Rahu", "Ketu", "Asc", ""}));
+TEST(RetrogradeFlags, MarksExactlyTheRetrogradePlanetsOf1July2020) {
+    EXPECT_EQ(RetrogradeFlags(Day(2020, 7, 1, 10, 30)), (Flags{true, false, false, true, true}));
+    ResultTexts texts;
+    PresentMarksOf(Day(2020, 7, 1, 10, 30), texts);
+    EXPECT_EQ(DisplayNames(texts), (Names{"Sun", "Moon", "Mercury (R) ", "Venus", "Mars",
+                                          "Jupiter (R) ", "Saturn (R) ", "Rahu", "Ketu", "Asc"}));
 }
 
-TEST(MarkRetrogrades, EachRequestStartsFromThePlainNames) {
-    AppState state;
-    // Names left over from anywhere are replaced; the spare slot is left alone.
-    state.chart.PlanetNames.fill("stale");
-    SetBirth(state, 2020, 7, 1, 0, 0);
-    MarkRetrogrades(state);
-    MarkRetrogrades(state);  // a repeated request adds no second suffix
-    EXPECT_EQ(state.chart.PlanetNames[6], "Saturn (R) ");
-    EXPECT_EQ(state.chart.PlanetNames[0], "Sun");
-    EXPECT_EQ(state.chart.PlanetNames[10], "stale");
+TEST(RetrogradeFlags, EachChartStartsFromThePlainNames) {
+    ResultTexts texts;
+    PresentMarksOf(Day(2020, 7, 1, 0, 0), texts);
+    PresentMarksOf(Day(2020, 7, 1, 0, 0), texts);  // a repeated chart adds no second suffix
+    EXPECT_EQ(texts.names[Saturn], "Saturn (R) ");
+    EXPECT_EQ(texts.names[Sun], "Sun");
 
     // Saturn turned direct on 29 September 2020; Mars is retrograde in October.
-    SetBirth(state, 2020, 10, 20, 23, 59);
-    MarkRetrogrades(state);
-    EXPECT_EQ(state.retro.RetroFlags, (std::array<bool, 5>{true, false, true, false, false}));
-    EXPECT_EQ(state.chart.PlanetNames[6], "Saturn");
-    EXPECT_EQ(state.chart.PlanetNames[5], "Jupiter");
-    EXPECT_EQ(state.chart.PlanetNames[4], "Mars (R) ");
-    EXPECT_EQ(state.chart.PlanetNames[2], "Mercury (R) ");
+    PresentMarksOf(Day(2020, 10, 20, 23, 59), texts);
+    EXPECT_EQ(RetrogradeFlags(Day(2020, 10, 20, 23, 59)), (Flags{true, false, true, false, false}));
+    EXPECT_EQ(texts.names[Saturn], "Saturn");
+    EXPECT_EQ(texts.names[Jupiter], "Jupiter");
+    EXPECT_EQ(texts.names[Mars], "Mars (R) ");
+    EXPECT_EQ(texts.names[Mercury], "Mercury (R) ");
 
-    SetBirth(state, 1900, 3, 15, 23, 0);
-    MarkRetrogrades(state);
-    EXPECT_EQ(state.retro.RetroFlags, (std::array<bool, 5>{}));
-    for (int i = 0; i < kBodyCount; ++i)
-        EXPECT_EQ(state.chart.PlanetNames[i], kPlainPlanetNames[i]);
+    PresentMarksOf(Day(1900, 3, 15, 23, 0), texts);
+    EXPECT_EQ(RetrogradeFlags(Day(1900, 3, 15, 23, 0)), Flags{});
+    for (int i = 0; i < kBodyCount; ++i) EXPECT_EQ(texts.names[i], kPlainPlanetNames[i]);
 }
 
-TEST(MarkRetrogrades, TheChartRequestCarriesTheMarks) {
-    AppState state;
-    LoadTables(state);
+TEST(RetrogradeFlags, TheChartRequestCarriesTheMarks) {
     Entries e;
     e.name = "RAMA";
     e.monthIndex = 6;
@@ -177,12 +170,14 @@ TEST(MarkRetrogrades, TheChartRequestCarriesTheMarks) {
     e.lonDegText = "77";
     e.lonMinText = "13";
     e.zoneIndex = 34;
-    const auto outcome = RequestChart(state, e);
+    const ChartOutcome outcome = RequestChart(e);
     ASSERT_FALSE(outcome.failure.has_value());
-    EXPECT_EQ(state.chart.PlanetNames[2], "Mercury (R) ");
-    EXPECT_EQ(state.chart.PlanetNames[3], "Venus");
-    EXPECT_EQ(state.chart.PlanetNames[5], "Jupiter (R) ");
-    EXPECT_EQ(state.chart.PlanetNames[6], "Saturn (R) ");
+    EXPECT_TRUE(outcome.result.retrograde[Mercury]);
+    EXPECT_FALSE(outcome.result.retrograde[Sun]);
+    EXPECT_EQ(outcome.texts.names[Mercury], "Mercury (R) ");
+    EXPECT_EQ(outcome.texts.names[Venus], "Venus");
+    EXPECT_EQ(outcome.texts.names[Jupiter], "Jupiter (R) ");
+    EXPECT_EQ(outcome.texts.names[Saturn], "Saturn (R) ");
 }
 
 }  // namespace

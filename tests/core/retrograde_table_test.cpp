@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "time/retrograde_station_table.h"
+#include "astro/retrograde_station_table.h"
 
 namespace kalodaya {
 namespace {

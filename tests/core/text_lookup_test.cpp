@@ -7,11 +7,13 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
-#include "core/tables.h"
-#include "core/text_convert.h"
-#include "ephemeris/angles.h"
+#include "base/tables.h"
+#include "base/text_convert.h"
+#include "base/angles.h"
 #include "lagna/longitude_sign.h"
+#include "chart/present.h"
 #include "profile/sign_profile.h"
 #include "profile/sign_profile_tables.h"
 
@@ -104,17 +106,23 @@ TEST(LongitudeLabel, IsTheLabelOfTheFullText) {
     }
 }
 
-TEST(SignProfile, LoadedOnceAndStillLoadable) {
-    AppState state;
-    state.chart.GhatiLagnaSign = 4;
-    PresentSignProfile(state);
-    LoadSignProfiles();  // reassigning the same values changes nothing shown
-    AppState again;
-    again.chart.GhatiLagnaSign = 4;
-    PresentSignProfile(again);
-    EXPECT_EQ(state.view.profile, again.view.profile);
-    EXPECT_EQ(again.view.profile[ProfileArray::EnglishName], "Leo");
-    EXPECT_EQ(again.view.profile[ProfileArray::LooksText], SignProfiles()[ProfileArray::LooksText][4]);
+// The profile shown for a sign is the table's, whatever was presented before it.
+TEST(SignProfile, PresentedFromTheTableAlone) {
+    ChartResult leo;
+    leo.ghatiLagna = GhatiLagna{125.0, 4};
+    ChartResult virgo;
+    virgo.ghatiLagna = GhatiLagna{155.0, 5};
+    const ResultTexts first = Present(leo);
+    ResultTexts texts;
+    PresentInto(virgo, texts);
+    PresentInto(leo, texts);
+    EXPECT_EQ(texts.profile, first.profile);
+    EXPECT_EQ(texts.profileSign, 4);
+    EXPECT_EQ(texts.profile[ProfileArray::EnglishName], "Leo");
+    EXPECT_EQ(texts.profile[ProfileArray::LooksText], SignProfiles()[4][ProfileArray::LooksText]);
+    EXPECT_EQ(ProfileOfSign(4), &SignProfiles()[4]);
+    EXPECT_EQ(ProfileOfSign(-1), nullptr);
+    EXPECT_EQ(ProfileOfSign(kSignCount), nullptr);
 }
 
 }  // namespace

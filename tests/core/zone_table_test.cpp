@@ -1,14 +1,17 @@
-#include "time/zone_table.h"
+#include "astro/zone_table.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <utility>
 
 namespace kalodaya {
 namespace {
 
 std::pair<int, int> Pair(int position) {
-    BirthData b;
-    Zone_Calculation(position, b);
-    return {b.ZoneHours, b.ZoneMinutes};
+    const std::optional<ZoneOffset> zone = ZoneOffsetOfEntry(position);
+    if (!zone) return {99, 99};
+    return {zone->hours, zone->minutes};
 }
 
 TEST(ZoneTable, LookupIsByPositionNotByLabel) {
@@ -33,14 +36,10 @@ TEST(ZoneTable, EveryPairCarriesOneSignAndTheTableKeepsItsIrregularTexts) {
     EXPECT_EQ(kZoneTable[70].listText, "Yukon War Time,YWT,-8.0");
 }
 
-TEST(ZoneTable, NoSelectionAndDaylightSavingLeaveThePairAlone) {
-    BirthData b;
-    Zone_Calculation(34, b);
-    Zone_Calculation(-1, b);
-    Zone_Calculation(71, b);
-    b.IsDST = true;
-    EXPECT_EQ(b.ZoneHours, -5);
-    EXPECT_EQ(b.ZoneMinutes, -30);
+TEST(ZoneTable, PositionsOutsideTheListHaveNoOffset) {
+    EXPECT_FALSE(ZoneOffsetOfEntry(-1).has_value());
+    EXPECT_FALSE(ZoneOffsetOfEntry(kZoneCount).has_value());
+    EXPECT_TRUE(ZoneOffsetOfEntry(kZoneCount - 1).has_value());
 }
 
 }  // namespace

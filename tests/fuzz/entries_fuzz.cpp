@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "cli/chart_json.h"
-#include "core/chart_pipeline.h"
-#include "time/zone_table.h"
+#include "chart/chart_outcome.h"
+#include "astro/zone_table.h"
 
 namespace {
 
@@ -42,11 +42,6 @@ std::string ListText(int position, int first) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static kalodaya::AppState state = [] {
-        kalodaya::AppState s;
-        kalodaya::LoadTables(s);
-        return s;
-    }();
     Fields in(data, size);
     kalodaya::Entries e;
     e.monthIndex = Position(in.Byte(), 12);
@@ -69,8 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     e.state = in.Text();
     e.country = in.Text();
 
-    const auto outcome = kalodaya::RequestChart(state, e);
-    (void)kalodaya::cli::ChartJson(state, outcome)
+    const auto outcome = kalodaya::RequestChart(e);
+    // Both forms of the JSON: the library object and the compact text must agree.
+    const std::string text = kalodaya::cli::ChartJsonText(outcome);
+    if (kalodaya::cli::ChartJson(outcome).dump(-1, ' ', false,
+                                               nlohmann::ordered_json::error_handler_t::replace) !=
+        text)
+        __builtin_trap();
+    (void)kalodaya::cli::ChartJson(outcome)
         .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
     return 0;
 }

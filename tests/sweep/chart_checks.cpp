@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "time/sunrise.h"
+#include "astro/sunrise.h"
 
 namespace kalodaya::sweep {
 namespace {
@@ -23,15 +23,13 @@ bool TwoDigits(const std::string& t, size_t at, int max) {
 constexpr int kReach = 3;
 using SunWeek = std::array<SunEventStatus, 2 * kReach + 1>;
 
-SunWeek ComputeSunWeek(const BirthData& b) {
+SunWeek ComputeSunWeek(const LocalBirth& b) {
     SunWeek week;
-    const DateTime birthDate = DateTime::FromCivil(b.BirthYear, b.BirthMonth, b.BirthDay);
+    const DateTime birthDate = DateTime::FromCivil(b.year, b.month, b.day);
     for (int k = -kReach; k <= kReach; ++k) {
         const DateTime date = birthDate.AddDays(k);
-        std::array<DateTime, 3> slots{};
-        week[k + kReach] = SunRiseSet(
-            date.Month(), date.Day(), date.Year(), b.BirthHour, b.BirthMinute, b.LatDeg, b.LatMin,
-            b.IsSouth, b.LonDeg, b.LonMin, b.IsEast, b.ZoneHours, b.ZoneMinutes, b.IsDST, slots);
+        week[k + kReach] = ComputeSunEvents(date.Year(), date.Month(), date.Day(), b.hour,
+                                            b.minute, b.place, b.zone, b.daylight);
     }
     return week;
 }
@@ -41,13 +39,13 @@ SunWeek ComputeSunWeek(const BirthData& b) {
 // clock than the birth time: counts against them may be an hour longer.
 constexpr int64_t kDaylightHourMinutes = 60;
 
-void CheckReferenceSunrise(const ChartState& c, const SunWeek& week,
+void CheckReferenceSunrise(const ChartResult& c, const SunWeek& week,
                            const std::function<void(bool, const std::string&)>& expect) {
-    const DateTime& birth = c.BirthMoment;
-    const DateTime& ref = c.RefSunrise;
-    expect(c.ElapsedMinutes >= 0 && c.ElapsedSeconds >= 0,
-           "elapsed minutes " + std::to_string(c.ElapsedMinutes) + ", seconds " +
-               std::to_string(c.ElapsedSeconds));
+    const DateTime& birth = c.birthMoment;
+    const DateTime& ref = c.referenceSunrise;
+    expect(c.elapsedMinutes >= 0 && c.elapsedSeconds >= 0,
+           "elapsed minutes " + std::to_string(c.elapsedMinutes) + ", seconds " +
+               std::to_string(c.elapsedSeconds));
 
     // The reference is the sunrise of one of the days, as that day has it.
     int refDay = -1;
@@ -62,8 +60,8 @@ void CheckReferenceSunrise(const ChartState& c, const SunWeek& week,
         since ? DateTime::MinutesBetween(ref, birth) : DateTime::MinutesBetween(birth, ref);
     const int64_t seconds =
         since ? DateTime::SecondsBetween(ref, birth) : DateTime::SecondsBetween(birth, ref);
-    expect(c.ElapsedMinutes == minutes && c.ElapsedSeconds == seconds,
-           "elapsed " + std::to_string(c.ElapsedMinutes) + " min does not match the reference " +
+    expect(c.elapsedMinutes == minutes && c.elapsedSeconds == seconds,
+           "elapsed " + std::to_string(c.elapsedMinutes) + " min does not match the reference " +
                ref.Iso());
 
     // At most the time between the reference and the neighbouring sunrise on the other side of
@@ -71,8 +69,8 @@ void CheckReferenceSunrise(const ChartState& c, const SunWeek& week,
     const int neighbour = since ? refDay + 1 : refDay - 1;
     if (neighbour >= 0 && neighbour < static_cast<int>(week.size()) && week[neighbour].sunriseOk) {
         const int64_t interval = std::llabs(DateTime::MinutesBetween(ref, week[neighbour].sunrise));
-        expect(c.ElapsedMinutes <= interval + kDaylightHourMinutes,
-               "elapsed " + std::to_string(c.ElapsedMinutes) + " min, sunrises " +
+        expect(c.elapsedMinutes <= interval + kDaylightHourMinutes,
+               "elapsed " + std::to_string(c.elapsedMinutes) + " min, sunrises " +
                    std::to_string(interval) + " min apart");
     }
 
@@ -92,8 +90,8 @@ void CheckReferenceSunrise(const ChartState& c, const SunWeek& week,
         if (!day.sunriseOk || !day.sunsetOk || birth < day.sunrise || birth > day.sunset) continue;
         expect(ref == day.sunrise,
                "daytime birth counted from " + ref.Iso() + ", not from " + day.sunrise.Iso());
-        expect(c.ElapsedMinutes <= DateTime::MinutesBetween(day.sunrise, day.sunset),
-               "elapsed " + std::to_string(c.ElapsedMinutes) + " min beyond the day's sunset");
+        expect(c.elapsedMinutes <= DateTime::MinutesBetween(day.sunrise, day.sunset),
+               "elapsed " + std::to_string(c.elapsedMinutes) + " min beyond the day's sunset");
     }
 
     // Time remaining is counted only for a night birth after the birth date's sunset.
@@ -109,7 +107,7 @@ bool IsPositionText(const std::string& t) {
            t[6] == ' ' && TwoDigits(t, 7, 59);
 }
 
-std::vector<std::string> CheckChart(const AppState& s, const ChartOutcome& outcome) {
+std::vector<std::string> CheckChart(const ChartOutcome& outcome) {
     std::vector<std::string> problems;
     auto expect = [&](bool ok, const std::string& what) {
         if (!ok) problems.push_back(what);
@@ -118,27 +116,32 @@ std::vector<std::string> CheckChart(const AppState& s, const ChartOutcome& outco
         problems.push_back("entry check failed: " + outcome.failure->message);
         return problems;
     }
-    const ChartState& c = s.chart;
-    for (double value :
-         {c.AscDeg, c.MoonSidereal, c.MoonNakshatraStart, s.ephemeris.AyanamsaCorrection})
+    const ChartResult& c = outcome.result;
+    const ResultTexts& t = outcome.texts;
+    for (double value : {c.longitude[Asc], c.longitude[Moon], c.moonNakshatraStart,
+                         c.ayanamsaCorrection})
         expect(std::isfinite(value), "a birth-moment value is not finite");
     for (int k = 0; k < kBodyCount; ++k)
-        expect(IsPositionText(s.view.planet[k]), "position text \"" + s.view.planet[k] + "\"");
+        expect(IsPositionText(t.planet[k]), "position text \"" + t.planet[k] + "\"");
 
-    const SunWeek week = ComputeSunWeek(s.birth);
-    if (outcome.polar) {
-        expect(!outcome.polarMessage.empty(), "polar outcome without a message");
+    const SunWeek week = ComputeSunWeek(c.request.birth);
+    if (c.polar) {
+        expect(!t.polarMessage.empty(), "polar outcome without a message");
         bool anyFailed = false;
         for (const SunEventStatus& day : week) anyFailed |= !day.sunriseOk || !day.sunsetOk;
         expect(anyFailed, "polar outcome while every sun event of the week exists");
         return problems;
     }
-    expect(std::isfinite(c.SunAtSunrise) && std::isfinite(c.GhatiLagnaDeg),
+    expect(c.ghatiLagna.has_value(), "no ghati lagna");
+    if (!c.ghatiLagna) return problems;
+    expect(std::isfinite(c.sunAtSunrise) && std::isfinite(c.ghatiLagna->longitude),
            "a sunrise value is not finite");
-    expect(IsPositionText(c.SunAtSunriseText), "sun at sunrise \"" + c.SunAtSunriseText + "\"");
-    expect(c.GhatiLagnaSign >= 0 && c.GhatiLagnaSign < kSignCount, "ghati lagna sign");
+    expect(IsPositionText(t.sunAtSunrise), "sun at sunrise \"" + t.sunAtSunrise + "\"");
+    const int sign = c.ghatiLagna->sign;
+    expect(sign >= 0 && sign < kSignCount, "ghati lagna sign");
     CheckReferenceSunrise(c, week, expect);
-    expect(s.view.markers[c.GhatiLagnaSign].find("GL") != std::string::npos, "no GL marker");
+    if (sign >= 0 && sign < kSignCount)
+        expect(t.markers[sign].find("GL") != std::string::npos, "no GL marker");
     return problems;
 }
 

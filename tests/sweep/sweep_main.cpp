@@ -6,9 +6,9 @@
 #include <string>
 
 #include "chart_checks.h"
-#include "core/date_time.h"
-#include "core/tables.h"
-#include "time/zone_table.h"
+#include "base/date_time.h"
+#include "base/tables.h"
+#include "astro/zone_table.h"
 
 namespace {
 
@@ -40,15 +40,15 @@ Entries MakeEntries(const kalodaya::DateTime& date, int hour, int minute, int se
     return e;
 }
 
-// One request on the long-lived state, as the desktop program runs them one after another.
-void Check(kalodaya::AppState& state, const Entries& entries, Tally& tally) {
-    const auto outcome = kalodaya::RequestChart(state, entries);
+// One request, its outcome's storage reused as a batch reuses it.
+void Check(kalodaya::ChartOutcome& outcome, const Entries& entries, Tally& tally) {
+    kalodaya::RequestChartInto(entries, outcome);
     ++tally.charts;
-    if (outcome.polar)
+    if (outcome.Polar())
         ++tally.polar;
-    else if (state.chart.ElapsedMinutes > 1440)
+    else if (outcome.result.elapsedMinutes > 1440)
         ++tally.overDay;
-    const auto problems = kalodaya::sweep::CheckChart(state, outcome);
+    const auto problems = kalodaya::sweep::CheckChart(outcome);
     if (problems.empty()) return;
     ++tally.failed;
     if (tally.failed <= 20) {
@@ -78,8 +78,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    kalodaya::AppState state;
-    kalodaya::LoadTables(state);
+    kalodaya::ChartOutcome state;
     Tally tally;
     const auto first = kalodaya::DateTime::FromCivil(1901, 1, 1);
     const auto last = kalodaya::DateTime::FromCivil(2050, 12, 31);

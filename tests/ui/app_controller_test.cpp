@@ -5,7 +5,11 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPointer>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
@@ -14,8 +18,10 @@
 #include <QTimer>
 #include <memory>
 
-#include "core/chart_pipeline.h"
-#include "core/tables.h"
+#include <random>
+
+#include "chart/chart_outcome.h"
+#include "base/tables.h"
 #include "form_driver.h"
 #include "recording_services.h"
 #include "ui/about_box.h"
@@ -46,12 +52,11 @@ const char* const kCells[kSignCount] = {"lblAries",    "lblTaurus",  "lblGemini"
                                         "lblLibra",    "lblScorpio", "lblSagattarius",
                                         "lblCapricorn", "lblAquarius", "lblPisces"};
 
-// The same request computed by the core alone, to compare the window against. `state` has
-// seen the same requests as the program's own (the stages keep some values between requests).
-ResultTexts Expected(AppState& state, FrmMain* form) {
-    const ChartOutcome outcome = RequestChart(state, form->CurrentEntries());
+// The same request computed by the core alone, as if it were the program's first.
+ResultTexts ChartAlone(FrmMain* form) {
+    const ChartOutcome outcome = RequestChart(form->CurrentEntries());
     if (!outcome.Computed()) qFatal("the reference request was not computed");
-    return state.view;
+    return outcome.texts;
 }
 
 // Every chart text in the window equals the core's text for the same request.
@@ -90,7 +95,6 @@ private:
     std::unique_ptr<RecordingBrowser> browser_;
     std::unique_ptr<AppController> controller_;
     int quits_ = 0;
-    AppState reference_;
 
     void StartProgram(bool reminder = false) {
         StartOptions options;
@@ -106,8 +110,6 @@ private slots:
         boxes_ = std::make_unique<RecordingBoxes>();
         browser_ = std::make_unique<RecordingBrowser>();
         quits_ = 0;
-        reference_ = AppState{};
-        LoadTables(reference_);
     }
 
     void cleanup() {
@@ -155,7 +157,7 @@ private slots:
         StartProgram();
         FrmMain* form = controller_->Form();
         Fill(form, WorkedExample());
-        const ResultTexts expected = Expected(reference_, form);
+        const ResultTexts expected = ChartAlone(form);
         ClickGetMyGhatiLagna(form);
 
         QCOMPARE(controller_->Current(), AppController::Screen::Results);
@@ -233,7 +235,7 @@ private slots:
         StartProgram();
         FrmMain* form = controller_->Form();
         Fill(form, SouthWestMidnight());
-        const ResultTexts expected = Expected(reference_, form);
+        const ResultTexts expected = ChartAlone(form);
         ClickGetMyGhatiLagna(form);
         QVERIFY(controller_->Frame());
         FrmDisplay* display = controller_->Frame()->Display();
@@ -251,7 +253,7 @@ private slots:
         FrmMain* form = controller_->Form();
         Fill(form, WorkedExample());
         const Entries before = form->CurrentEntries();
-        const ResultTexts firstExpected = Expected(reference_, form);
+        const ResultTexts firstExpected = ChartAlone(form);
         ClickGetMyGhatiLagna(form);
         QPointer<Mdi> first = controller_->Frame();
         QVERIFY(first);
@@ -271,7 +273,7 @@ private slots:
 
         // A second, different chart: a fresh window on the chart tab, nothing of the first.
         Fill(form, SouthWestMidnight());
-        const ResultTexts expected = Expected(reference_, form);
+        const ResultTexts expected = ChartAlone(form);
         ClickGetMyGhatiLagna(form);
         Mdi* second = controller_->Frame();
         QVERIFY(second);
@@ -283,6 +285,87 @@ private slots:
         second->findChild<QAction*>("mnuBack")->trigger();
         QCOMPARE(controller_->Current(), AppController::Screen::Entry);
         QVERIFY(form->isVisible());
+    }
+
+    // Charts in a row, each shown after Back: every window equals its chart computed alone, so
+    // nothing of one chart (a retrograde lord's sign, a house's working value) reaches the next.
+    void everyChartEqualsTheSameChartComputedAlone() {
+        StartProgram();
+        FrmMain* form = controller_->Form();
+        std::mt19937 random(20261208);
+        auto pick = [&random](int low, int high) {
+            return std::uniform_int_distribution<int>(low, high)(random);
+        };
+        int shown = 0;
+        QByteArray requests;              // the same births as kalodaya-chart --batch lines
+        std::vector<ResultTexts> windows;  // what the window showed, in order
+        for (int i = 0; i < 24; ++i) {
+            Birth b = WorkedExample();
+            b.year = pick(1901, 2050);
+            b.month = pick(1, 12);
+            b.day = pick(1, 28);
+            b.hour = pick(0, 23);
+            b.minute = pick(0, 59);
+            b.latDeg = QString::number(pick(0, 55));
+            b.lonDeg = QString::number(pick(0, 179));
+            b.north = pick(0, 1) == 1;
+            b.east = pick(0, 1) == 1;
+            b.zone = pick(0, 70);
+            Fill(form, b);
+            const ChartOutcome alone = RequestChart(form->CurrentEntries());
+            ClickGetMyGhatiLagna(form);
+            if (alone.Computed()) {
+                requests += QStringLiteral(
+                                R"({"name":"%1","date":"%2-%3-%4","time":"%5:%6:00","lat":"%7:%8%9",)"
+                                R"("lon":"%10:%11%12","zone":%13})")
+                                .arg(b.name)
+                                .arg(b.year)
+                                .arg(b.month, 2, 10, QLatin1Char('0'))
+                                .arg(b.day, 2, 10, QLatin1Char('0'))
+                                .arg(b.hour, 2, 10, QLatin1Char('0'))
+                                .arg(b.minute, 2, 10, QLatin1Char('0'))
+                                .arg(b.latDeg, b.latMin, b.north ? "N" : "S")
+                                .arg(b.lonDeg, b.lonMin, b.east ? "E" : "W")
+                                .arg(b.zone)
+                                .toUtf8() +
+                            "\n";
+                windows.push_back(alone.texts);
+            }
+            if (!alone.Computed()) {
+                // A polar chart keeps the user on the form with its message.
+                QCOMPARE(controller_->Current(), AppController::Screen::Entry);
+                continue;
+            }
+            QVERIFY(controller_->Frame());
+            VerifyWindowShows(controller_->Frame()->Display(), alone.texts);
+            ++shown;
+            controller_->Frame()->findChild<QAction*>("mnuBack")->trigger();
+            ProcessDeferredDeletes();
+        }
+        QVERIFY(shown >= 12);
+
+        // The command line gives the same texts for the same births, computed in another order
+        // (one process, one after the other, without the window's requests in between).
+        QProcess chart;
+        chart.start(QStringLiteral(KALODAYA_CHART_EXE), {QStringLiteral("--batch")});
+        QVERIFY(chart.waitForStarted());
+        chart.write(requests);
+        chart.closeWriteChannel();
+        QVERIFY(chart.waitForFinished(30000));
+        const QList<QByteArray> lines = chart.readAllStandardOutput().split('\n');
+        QVERIFY(lines.size() >= static_cast<qsizetype>(windows.size()));
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            const QJsonObject json = QJsonDocument::fromJson(lines[static_cast<qsizetype>(i)]).object();
+            for (int k = 0; k < kBodyCount; ++k)
+                QCOMPARE(json["positions"].toArray()[k].toString(),
+                         QString::fromStdString(windows[i].planet[k]));
+            for (int s = 0; s < kSignCount; ++s) {
+                QCOMPARE(json["cells"].toArray()[s].toString(),
+                         QString::fromStdString(windows[i].signCells[s]));
+                QCOMPARE(json["markers"].toArray()[s].toString(),
+                         QString::fromStdString(windows[i].markers[s]));
+            }
+        }
     }
 
     void failedCheckShowsItsMessageAndStaysOnTheForm() {

@@ -19,8 +19,8 @@
 #include <QUrlQuery>
 #include <memory>
 
-#include "core/tables.h"
-#include "time/zone_table.h"
+#include "base/tables.h"
+#include "astro/zone_table.h"
 #include "ui/entry_form.h"
 #include "ui/message_boxes.h"
 #include "ui/product_config.h"

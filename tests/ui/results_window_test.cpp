@@ -10,8 +10,9 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <deque>
 
-#include "core/tables.h"
+#include "base/tables.h"
 #include "profile/sign_profile.h"
 #include "recording_services.h"
 #include "ui/cell_label.h"
@@ -43,6 +44,13 @@ QPlainTextEdit* Box(QWidget* w, const QString& name) {
     return box;
 }
 
+// Profile values are views of texts that outlive the chart (the program's own are its constant
+// tables); the tests keep theirs here.
+std::string_view Kept(std::string text) {
+    static std::deque<std::string> texts;
+    return texts.emplace_back(std::move(text));
+}
+
 // A view with a distinct text in every field, tagged with `tag`.
 ResultTexts SampleView(const std::string& tag) {
     ResultTexts v;
@@ -55,7 +63,7 @@ ResultTexts SampleView(const std::string& tag) {
     v.details = {tag + " NAME", tag + " dob", tag + " tob", tag + " lat", tag + " lon",
                  tag + " city", tag + " state", tag + " country"};
     for (int i = 0; i < kProfileFieldCount; ++i)
-        v.profile[i] = tag + " " + std::string(kProfileArrayNames[i]);
+        v.profile[i] = Kept(tag + " " + std::string(kProfileArrayNames[i]));
     v.profileSign = 4;
     return v;
 }
@@ -292,7 +300,7 @@ private slots:
         ResultTexts view = SampleView("s");
         std::string longText;
         for (int i = 0; i < 40; ++i) longText += "You are a patient person and deeply sensitive. ";
-        view.profile[ProfileArray::NatureText] = longText;
+        view.profile[ProfileArray::NatureText] = Kept(longText);
         display_->Present(view);
         display_->Tabs()->setCurrentIndex(1);
         QPlainTextEdit* box = Box(display_.get(), "txtNature");

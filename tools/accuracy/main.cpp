@@ -16,13 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "core/app_state.h"
-#include "ephemeris/angles.h"
-#include "ephemeris/ascendant.h"
-#include "ephemeris/calendar.h"
-#include "ephemeris/ephemeris.h"
-#include "ephemeris/moon.h"
-#include "ephemeris/planets.h"
+#include "base/angles.h"
+#include "astro/ascendant.h"
+#include "astro/calendar.h"
+#include "astro/moon.h"
+#include "astro/planets.h"
 
 namespace {
 
@@ -122,24 +120,15 @@ std::string Amount(double arcmin) {
     return Fixed(arcmin, 1) + "' (" + Fixed(arcmin / 60, 2) + "\xC2\xB0)";
 }
 
-BirthData BirthAt(const Place& p, int year, int month, int day, int hour, int minute) {
-    BirthData b;
-    b.BirthName = "ACCURACY";
-    b.BirthYear = static_cast<int16_t>(year);
-    b.BirthMonth = static_cast<int16_t>(month);
-    b.BirthDay = static_cast<int16_t>(day);
-    b.BirthHour = static_cast<int16_t>(hour);
-    b.BirthMinute = static_cast<int16_t>(minute);
-    b.LatDeg = static_cast<int16_t>(p.latDeg);
-    b.LatMin = static_cast<int16_t>(p.latMin);
-    b.IsSouth = p.south;
-    b.LonDeg = static_cast<int16_t>(p.lonDeg);
-    b.LonMin = static_cast<int16_t>(p.lonMin);
-    b.IsEast = p.east;
-    b.ZoneHours = static_cast<int16_t>(p.zoneHours);
-    b.ZoneMinutes = static_cast<int16_t>(p.zoneMinutes);
-    b.ZoneHoursAbs = static_cast<int16_t>(std::abs(p.zoneHours));
-    b.ZoneMinutesAbs = static_cast<int16_t>(std::abs(p.zoneMinutes));
+LocalBirth BirthAt(const Place& p, int year, int month, int day, int hour, int minute) {
+    LocalBirth b;
+    b.year = year;
+    b.month = month;
+    b.day = day;
+    b.hour = hour;
+    b.minute = minute;
+    b.place = Coordinates{p.latDeg, p.latMin, p.south, p.lonDeg, p.lonMin, p.east};
+    b.zone = ZoneOffset{p.zoneHours, p.zoneMinutes};
     return b;
 }
 
@@ -173,22 +162,23 @@ int main(int argc, char** argv) {
         if (local > end) break;
         const Place& place = kPlaces[i % std::size(kPlaces)];
 
-        AppState state;
-        state.birth =
+        const LocalBirth b =
             BirthAt(place, local.Year(), local.Month(), local.Day(), local.Hour(), local.Minute());
-        ComputeAscendant(state);
-        ComputeMoon(state);
-        ComputePlanets(state);
-        const BirthData& b = state.birth;
-        const double correction = state.ephemeris.AyanamsaCorrection;
+        const SiderealAscendant asc = ComputeAscendant(b);
+        const SiderealMoon moon = ComputeMoon(b);
+        const double correction = asc.ayanamsaCorrection;
 
         // The product's instant: Universal Time from the clock time and the zone.
-        const DateTime ut = UniversalTimeByCalendar(local, b.ZoneHours, b.ZoneMinutes);
+        const DateTime ut = UniversalTimeByCalendar(local, b.zone.hours, b.zone.minutes);
+        std::array<double, kBodyCount> bodies{};
+        ComputePlanets(ut, correction, bodies);
+        bodies[Moon] = moon.longitude;
+        bodies[Asc] = asc.longitude;
         const double jdUt = swe_julday(ut.Year(), ut.Month(), ut.Day(),
                                        ut.Hour() + ut.Minute() / 60.0, SE_GREG_CAL);
         const double d = DayNumberJ2000(ut);
         const ZoneTime zt = UniversalTimeByZone(b);
-        const double jd = JulianDayNumber(b.BirthMonth, b.BirthDay, b.BirthYear);
+        const double jd = JulianDayNumber(b.month, b.day, b.year);
         const double t1900 = CenturiesFrom1900(jd, zt.ut);
         const double t2000 = CenturiesFrom2000(jd, zt.ut);
 
@@ -200,12 +190,12 @@ int main(int argc, char** argv) {
             }
         }
         tropical[kMoon] = MoonTropicalLongitude(t2000);
-        sidereal[kMoon] = state.chart.MoonSidereal;
+        sidereal[kMoon] = moon.longitude;
         tropical[kNode] = MeanNodeLongitude(d);
         sidereal[kNode] = RahuLongitude(tropical[kNode], correction);
         tropical[kAsc] =
             TropicalAscendant(LocalSiderealDegrees(zt.ut, t1900, zt.lon), t1900, zt.lat);
-        sidereal[kAsc] = state.chart.AscDeg;
+        sidereal[kAsc] = asc.longitude;
 
         // The Swiss Ephemeris for the same instant and place.
         std::array<double, kRowCount> sweTropical{}, sweSidereal{};
@@ -240,7 +230,8 @@ int main(int argc, char** argv) {
             if (local.Year() >= e.first && local.Year() <= e.last) era = &e;
         }
         for (int r = 0; r < kRowCount; ++r) {
-            const std::string mine = state.chart.PlanetPosText[kRowBody[r]];
+            std::string mine;
+            FormatPlanetLabelOfLongitude(bodies[kRowBody[r]], mine);
             const std::string theirs = Label(sweSidereal[r]);
             for (Errors* e : {&all[r], &era->rows[r]}) {
                 e->tropical.push_back(GapArcmin(tropical[r], sweTropical[r]));

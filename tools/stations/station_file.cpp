@@ -25,7 +25,7 @@ std::string StationFileText(const std::vector<PlanetRows>& planets,
         "#\n"
         "# Do not edit by hand. To regenerate (needs libswe-dev), from the source folder:\n"
         "#   cmake --preset tools && cmake --build --preset tools --target kalodaya-stations\n"
-        "#   build/tools/tools/stations/kalodaya-stations src/time/retrograde_stations.txt\n"
+        "#   build/tools/tools/stations/kalodaya-stations src/astro/retrograde_stations.txt\n"
         "# and to check that this file is what the generator writes:\n"
         "#   cmake --build --preset tools --target check_retrograde_stations\n";
     for (const PlanetRows& p : planets) {

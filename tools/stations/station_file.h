@@ -1,5 +1,5 @@
 #pragma once
-// The text of src/time/retrograde_stations.txt.
+// The text of src/astro/retrograde_stations.txt.
 #include <string>
 #include <vector>
 

@@ -1,0 +1,32 @@
+#pragma once
+// A value or the reason there is none: the result of an operation whose failure is expected
+// (a bad entry, a missing place), returned rather than thrown.
+#include <utility>
+#include <variant>
+
+namespace kalodaya {
+
+template <typename T, typename E>
+class Expected {
+  public:
+    Expected(T value) : state_(std::in_place_index<0>, std::move(value)) {}
+    Expected(E error) : state_(std::in_place_index<1>, std::move(error)) {}
+
+    bool has_value() const { return state_.index() == 0; }
+    explicit operator bool() const { return has_value(); }
+
+    T& value() & { return std::get<0>(state_); }
+    const T& value() const& { return std::get<0>(state_); }
+    T&& value() && { return std::get<0>(std::move(state_)); }
+    const T& operator*() const& { return value(); }
+    T& operator*() & { return value(); }
+    const T* operator->() const { return &value(); }
+    T* operator->() { return &value(); }
+
+    const E& error() const { return std::get<1>(state_); }
+
+  private:
+    std::variant<T, E> state_;
+};
+
+}  // namespace kalodaya

@@ -1,0 +1,110 @@
+#include "chart/present.h"
+
+#include <charconv>
+
+#include "base/angles.h"
+#include "lagna/longitude_sign.h"
+#include "profile/sign_profile_tables.h"
+
+namespace kalodaya {
+namespace {
+
+constexpr std::string_view kDegreeBlank = "\xC2\xB0 ";  // U+00B0 and a blank
+constexpr std::string_view kLineBreak = "\r\n";
+
+// Display names: the plain name, or the name with the retrograde mark " (R) ".
+constexpr std::array<std::string_view, kBodyCount> kMarkedNames = {
+    "Sun",          "Moon",        "Mercury (R) ", "Venus (R) ", "Mars (R) ",
+    "Jupiter (R) ", "Saturn (R) ", "Rahu",         "Ketu",       "Asc"};
+
+std::string& AppendInt(std::string& out, long long value) {
+    char buf[24];
+    const char* end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+    return out.append(buf, static_cast<std::size_t>(end - buf));
+}
+
+// "28° 39' N": degrees, degree sign and blank, minutes, apostrophe, blank and hemisphere.
+void CoordinateText(std::string& out, long long degrees, long long minutes, char hemisphere) {
+    out.clear();
+    AppendInt(out, degrees).append(kDegreeBlank);
+    AppendInt(out, minutes).append("' ").push_back(hemisphere);
+}
+
+void Lines(std::string& cell, int count) {
+    for (int i = 0; i < count; ++i) cell.append(kLineBreak);
+}
+
+void PresentDetails(const ChartRequest& request, BirthDetailsTexts& d) {
+    const LocalBirth& b = request.birth;
+    d.name = request.name;
+    d.dob.assign(kMonthNames[b.month - 1]).push_back('/');
+    AppendInt(d.dob, b.day).push_back('/');
+    AppendInt(d.dob, b.year);
+    d.tob.clear();
+    AppendInt(d.tob, b.hour).push_back(':');
+    AppendInt(d.tob, b.minute);
+    CoordinateText(d.latitude, b.place.latDeg, b.place.latMin, b.place.south ? 'S' : 'N');
+    CoordinateText(d.longitude, b.place.lonDeg, b.place.lonMin, b.place.east ? 'E' : 'W');
+    d.city = request.city;
+    d.state = request.state;
+    d.country = request.country;
+}
+
+}  // namespace
+
+std::string PolarMessage(const PolarOutcome& polar) {
+    std::string text = "The Sun does not rise or set at this place on ";
+    text.append(kMonthNames[polar.date.Month() - 1]).push_back(' ');
+    AppendInt(text, polar.date.Day()).append(", ");
+    AppendInt(text, polar.date.Year());
+    text.append(", so the Ghati Lagna cannot be computed.");
+    return text;
+}
+
+void PresentInto(const ChartResult& r, ResultTexts& t) {
+    for (int k = 0; k < kBodyCount; ++k) {
+        FormatPlanetLabelOfLongitude(r.longitude[k], t.planet[k]);
+        t.names[k] = r.retrograde[k] ? kMarkedNames[k] : kPlainPlanetNames[k];
+    }
+    // Each body's name on a line of its own in the cell of its sign, in body order.
+    for (auto& cell : t.signCells) cell.clear();
+    for (int k = 0; k < kBodyCount; ++k) {
+        const int sign = SignIndexOfLongitudeLabel(r.longitude[k]);
+        if (sign < 0) continue;
+        t.signCells[sign].append(kLineBreak).append(t.names[k]);
+    }
+    // Arudha lines, then "GL", then the hidden lagnas' lines.
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        std::string& cell = t.markers[sign];
+        cell.clear();
+        Lines(cell, r.marks.arudha[sign]);
+        if (r.marks.ghatiLagnaSign == sign) cell.append(kLineBreak).append("GL");
+        Lines(cell, r.marks.hidden[sign]);
+    }
+    PresentDetails(r.request, t.details);
+
+    t.profile = {};
+    t.profileSign.reset();
+    t.sunAtSunrise.clear();
+    t.ghatiLagna.clear();
+    t.polarMessage.clear();
+    if (r.polar) {
+        t.polarMessage = PolarMessage(*r.polar);
+        return;
+    }
+    FormatPlanetLabelOfLongitude(r.sunAtSunrise, t.sunAtSunrise);
+    if (!r.ghatiLagna) return;
+    t.ghatiLagna = SignOfLongitude(r.ghatiLagna->longitude).label;
+    if (const SignProfileValues* values = ProfileOfSign(r.ghatiLagna->sign)) {
+        t.profile = *values;
+        t.profileSign = r.ghatiLagna->sign;
+    }
+}
+
+ResultTexts Present(const ChartResult& result) {
+    ResultTexts texts;
+    PresentInto(result, texts);
+    return texts;
+}
+
+}  // namespace kalodaya

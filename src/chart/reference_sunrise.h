@@ -1,0 +1,53 @@
+#pragma once
+// The sunrise a birth's time is counted from, chosen among the sun events of the birth date and
+// the days around it at their true local dates and times.
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "astro/local_birth.h"
+#include "astro/sunrise.h"
+#include "base/date_time.h"
+#include "base/expected.h"
+#include "chart/chart_result.h"
+
+namespace kalodaya {
+
+struct SunDay {
+    DateTime date;
+    SunEventStatus status;
+};
+
+// The birth's days by their distance from the birth date, each computed when first needed with
+// the birth's place, zone, daylight box and clock hour. Far enough either way for every zone and
+// longitude (an event can fall a whole day away from its date when the zone is far from the
+// place's longitude).
+class SunDays {
+  public:
+    static constexpr int kFarthest = 3;
+
+    explicit SunDays(const LocalBirth& birth);
+    const SunDay& At(int offset);  // offset in -kFarthest..kFarthest
+
+  private:
+    const LocalBirth& birth_;
+    DateTime birthDate_;
+    std::array<std::optional<SunDay>, 2 * kFarthest + 1> days_;
+};
+
+struct ReferenceSunrise {
+    DateTime sunrise;              // at its own local date and time
+    bool daylightApplied = false;  // its clock time carries the daylight hour
+    int32_t elapsedMinutes = 0;
+    int32_t elapsedSeconds = 0;
+};
+
+// A birth between the birth date's sunrise and sunset counts from that sunrise; a birth before
+// it from the latest sunrise before the birth; a birth after that sunset counts the time
+// remaining until the first sunrise after the birth, unless a later day's sunrise has already
+// come, when the birth belongs to that day (counted from its sunrise) or to the night after it.
+// The polar outcome names the event the choice needed and could not have.
+Expected<ReferenceSunrise, PolarOutcome> ChooseReferenceSunrise(const DateTime& birthMoment,
+                                                                SunDays& days);
+
+}  // namespace kalodaya

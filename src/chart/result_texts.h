@@ -1,0 +1,40 @@
+#pragma once
+// Every text a chart shows, in the window and in the command line's JSON, made once from the
+// chart's numbers by Present (chart/present.h). The front ends only copy them.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/tables.h"
+#include "profile/profile_fields.h"
+
+namespace kalodaya {
+
+struct BirthDetailsTexts {
+    std::string name;       // lblName
+    std::string dob;        // lblDOB   "March/5/1980"
+    std::string tob;        // lblTOB   "9:5"
+    std::string latitude;   // lblLatitude  "33° 52' S"
+    std::string longitude;  // lblLongitude "151° 0' W"
+    std::string city, state, country;
+};
+
+struct ResultTexts {
+    std::array<std::string, kBodyCount> planet;      // position labels at the birth, "28 Vir 42"
+    std::array<std::string_view, kBodyCount> names;  // display names, "Saturn (R) " when retrograde
+    std::array<std::string, kSignCount> signCells;   // the bodies in each sign, one line each
+    std::array<std::string, kSignCount> markers;     // marker lines ("\r\n", "\r\nGL") by sign
+    BirthDetailsTexts details;
+    // The ghati lagna sign's 28 profile values in table order (profile/sign_profile.h); empty
+    // views when the chart has no ghati lagna.
+    std::array<std::string_view, kProfileFieldCount> profile{};
+    std::optional<int> profileSign;
+
+    // Texts of the command line's output.
+    std::string sunAtSunrise;  // position label of the Sun at the reference sunrise
+    std::string ghatiLagna;    // position label of the ghati lagna
+    std::string polarMessage;  // shown instead of the chart when there is no reference sunrise
+};
+
+}  // namespace kalodaya
