@@ -1,0 +1,26 @@
+#pragma once
+// The answer to one --batch request line: the chart, the failed entry check, or why the line
+// cannot be used, as one line of compact JSON.
+#include <string>
+#include <string_view>
+
+#include "core/app_state.h"
+
+namespace kalodaya::cli {
+
+// What one thread computes charts with. Each chart starts as if the program had just started:
+// the state is reset from a copy made at the start (assignment keeps the strings' storage, so
+// the reset is cheap).
+struct BatchScratch {
+    BatchScratch();
+    AppState fresh;
+    AppState state;
+};
+
+// Appends the answer to `line` (one request, without its line end) and a line end to `out`.
+void AnswerRequestLine(std::string_view line, BatchScratch& scratch, std::string& out);
+
+// The answer to a line that was cut off because it is longer than `longest` bytes.
+void AnswerOverlongLine(std::size_t longest, std::string& out);
+
+}  // namespace kalodaya::cli
