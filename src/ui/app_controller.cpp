@@ -43,6 +43,9 @@ bool AppController::Start() {
         ShutdownApplication();
         return false;
     }
+    if (!instance_.Problem().isEmpty())
+        qWarning("Kalodaya: starting without the check for another running copy (%s)",
+                 qPrintable(instance_.Problem()));
     if (options_.runUpdateReminder) UpdateReminder();
 
     // The entry form's load fills the shared name tables.
