@@ -34,13 +34,17 @@ TEST(ZoneTable, EveryPairCarriesOneSignAndTheTableKeepsItsIrregularTexts) {
 }
 
 TEST(ZoneTable, NoSelectionAndDaylightSavingLeaveThePairAlone) {
-    BirthData b;
-    Zone_Calculation(34, b);
-    Zone_Calculation(-1, b);
-    Zone_Calculation(71, b);
-    b.IsDST = true;
-    EXPECT_EQ(b.ZoneHours, -5);
-    EXPECT_EQ(b.ZoneMinutes, -30);
+    // The daylight flag is set before the lookups: the pair is the standard offset either way.
+    for (const bool dst : {false, true}) {
+        BirthData b;
+        b.IsDST = dst;
+        Zone_Calculation(34, b);
+        EXPECT_EQ(std::make_pair(+b.ZoneHours, +b.ZoneMinutes), std::make_pair(-5, -30)) << dst;
+        Zone_Calculation(-1, b);
+        Zone_Calculation(71, b);
+        EXPECT_EQ(std::make_pair(+b.ZoneHours, +b.ZoneMinutes), std::make_pair(-5, -30)) << dst;
+        EXPECT_EQ(b.IsDST, dst);
+    }
 }
 
 }  // namespace
