@@ -1,10 +1,12 @@
 #include "cli/batch.h"
 
+#include <functional>
 #include <istream>
 #include <ostream>
 
 #include "cli/batch_line.h"
 #include "cli/line_reader.h"
+#include "cli/parallel_batch.h"
 
 namespace kalodaya::cli {
 namespace {
@@ -14,13 +16,14 @@ constexpr std::size_t kOutputPiece = 1 << 16;
 
 }  // namespace
 
-BatchResult RunBatch(ByteInput& in, ByteOutput& out) {
+BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs) {
+    if (jobs > 1) return RunBatchInParallel(in, out, jobs);
     BatchScratch scratch;
     LineReader lines(in, kLongestRequestLine);
     std::string pending;
     pending.reserve(kOutputPiece + 8192);
     bool written = true;
-    const auto writeOut = [&] {
+    const std::function<void()> writeOut = [&] {
         if (written && !pending.empty()) written = out.Write(pending);
         pending.clear();
     };
@@ -39,10 +42,10 @@ BatchResult RunBatch(ByteInput& in, ByteOutput& out) {
     return {};
 }
 
-bool RunBatch(std::istream& in, std::ostream& out) {
+bool RunBatch(std::istream& in, std::ostream& out, int jobs) {
     StreamInput input(in);
     StreamOutput output(out);
-    return RunBatch(input, output).ok;
+    return RunBatch(input, output, jobs).ok;
 }
 
 }  // namespace kalodaya::cli

@@ -17,12 +17,13 @@ struct BatchResult {
     std::string error;  // when not ok: why the input could not be read or the output written
 };
 
-// Answers every line of `in`. Answers go out in large pieces, and whenever the reader would
-// have to wait for more input, so that a program feeding lines one at a time gets each answer
-// as soon as its line is complete. Stops at the first output that cannot be written.
-BatchResult RunBatch(ByteInput& in, ByteOutput& out);
+// Answers every line of `in`, on `jobs` threads (1: on this one; the output is the same byte
+// for byte). Answers go out in large pieces, and whenever the reader would have to wait for
+// more input, so that a program feeding lines one at a time gets each answer as soon as its
+// line is complete. Stops at the first output that cannot be written.
+BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs = 1);
 
 // The same over standard streams (text in memory); false when the output could not be written.
-bool RunBatch(std::istream& in, std::ostream& out);
+bool RunBatch(std::istream& in, std::ostream& out, int jobs = 1);
 
 }  // namespace kalodaya::cli

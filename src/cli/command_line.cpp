@@ -1,6 +1,9 @@
 #include "cli/command_line.h"
 
+#include <sched.h>
+
 #include <CLI/CLI.hpp>
+#include <thread>
 
 #include "cli/quoted_value.h"
 
@@ -19,8 +22,10 @@ or --lon leaves its boxes empty, as a form not filled in. Exit status:
 name, date, time, lat, lon, zone, dst, city, state, country (the same value forms as the
 options; zone a whole number, dst a boolean; null is the same as leaving a key out) and writes
 one JSON object per line, in the same order. Each line is an independent chart. A bad line (not
-exactly one JSON object, an unknown or repeated key, an unusable value) yields
-{"valid": false, "error": ...} and the batch goes on.
+exactly one JSON object, an unknown or repeated key, an unusable value, more than 1 MiB) yields
+{"valid": false, "error": ...} and the batch goes on. --jobs sets how many threads compute
+charts; the output is the same for any number. A program that feeds one line at a time gets
+each answer as soon as its line is complete.
 
 Example:
   kalodaya-chart --name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N --lon 77:13E --zone 34
@@ -49,7 +54,26 @@ std::string ParserMessage(const CLI::ParseError& error, const CLI::App& app) {
     return OneLineMessage(error.what()) + "; see " + std::string(kProgram) + " --help";
 }
 
+// --jobs: decimal digits, 1 to kMostJobs.
+std::optional<int> Jobs(const std::string& text) {
+    if (text.empty() || text.size() > 3) return std::nullopt;
+    int jobs = 0;
+    for (char ch : text) {
+        if (ch < '0' || ch > '9') return std::nullopt;
+        jobs = jobs * 10 + (ch - '0');
+    }
+    if (jobs < 1 || jobs > kMostJobs) return std::nullopt;
+    return jobs;
+}
+
 }  // namespace
+
+int AvailableCores() {
+    cpu_set_t cores;
+    if (sched_getaffinity(0, sizeof cores, &cores) == 0 && CPU_COUNT(&cores) > 0)
+        return CPU_COUNT(&cores);
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
 
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
     CLI::App app{"Computes a ghati lagna chart and prints it as JSON.", kProgram};
@@ -73,6 +97,11 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         app.add_option("--country", e.country, "country"),
     };
     app.add_flag("--batch", batch, "read one JSON request per line on standard input");
+    std::string jobs;
+    CLI::Option* const jobsOption = app.add_option(
+        "--jobs", jobs,
+        "with --batch: threads computing charts (default: one per core, " +
+            std::to_string(AvailableCores()) + " here)");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -96,9 +125,20 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
             if (option->count() > 0)
                 return Failed("--batch reads its requests from standard input and takes no " +
                               option->get_name() + "; see " + kProgram + " --help");
+        line.jobs = AvailableCores();
+        if (jobsOption->count() > 0) {
+            const std::optional<int> given = Jobs(jobs);
+            if (!given)
+                return Failed("unusable --jobs " + QuotedValue(jobs) +
+                              ": expected a number of threads from 1 to " +
+                              std::to_string(kMostJobs));
+            line.jobs = *given;
+        }
         line.action = CommandLine::Action::Batch;
         return line;
     }
+    if (jobsOption->count() > 0)
+        return Failed(std::string("--jobs goes with --batch only; see ") + kProgram + " --help");
     const auto given = [&](const char* option, std::string& value) {
         return app.count(option) ? std::optional<std::string>(std::move(value)) : std::nullopt;
     };

@@ -24,8 +24,15 @@ struct CommandLine {
     };
     Action action = Action::Fail;
     EntryOptions entries;
+    int jobs = 1;  // Batch: threads computing charts
     std::string text;
 };
+
+// The threads --batch uses unless told: one per core this process may run on.
+int AvailableCores();
+
+// The most threads --jobs accepts.
+inline constexpr int kMostJobs = 256;
 
 CommandLine ReadCommandLine(int argc, const char* const* argv);
 

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
             return out.Write(command.text) ? kExitComputed : Fail(out.Error());
         case cli::CommandLine::Action::Batch: {
             cli::FdInput in(STDIN_FILENO);
-            const cli::BatchResult result = cli::RunBatch(in, out);
+            const cli::BatchResult result = cli::RunBatch(in, out, command.jobs);
             return result.ok ? kExitComputed : Fail(result.error);
         }
         case cli::CommandLine::Action::Chart:

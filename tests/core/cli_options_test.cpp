@@ -77,7 +77,7 @@ TEST(CoordinateOptions, EmptyMeansTheBoxesAreEmpty) {
     EXPECT_TRUE(e.north);
 }
 
-TEST(CommandLine, BatchTakesNoEntryOptionsAndVersionNamesTheProgram) {
+TEST(CommandLine, BatchOptionsAndTheVersion) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--batch", "--zone", "3"}, {"--name", "A", "--batch"},
           {"--batch", "--dst"}, {"--city", "", "--batch"}}) {
@@ -86,6 +86,20 @@ TEST(CommandLine, BatchTakesNoEntryOptionsAndVersionNamesTheProgram) {
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find("--batch"), std::string::npos) << run.err;
     }
+    // --jobs: decimal digits, with --batch only.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--batch", "--jobs", "0"}, {"--batch", "--jobs", ""},
+          {"--batch", "--jobs", "0x2"}, {"--batch", "--jobs", "-1"}, {"--batch", "--jobs", "257"},
+          {"--jobs", "2"}, {"--jobs", "2", "--name", "A"}}) {
+        const auto run = RunChart(args, "{}\n");
+        EXPECT_EQ(run.status, 2) << args.back();
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("--jobs"), std::string::npos) << run.err;
+    }
+    const auto tenJobs = RunChart({"--batch", "--jobs", "010"}, "{}\n");
+    EXPECT_EQ(tenJobs.status, 0);
+    EXPECT_EQ(tenJobs.out, RunChart({"--batch"}, "{}\n").out);
+
     const auto version = RunChart({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(std::regex_match(version.out, std::regex("kalodaya-chart [0-9]+\\.[0-9]+\n")))

@@ -30,7 +30,8 @@ TEST(UnwritableOutput, IsStatusTwoWithOneLine) {
              {std::pair{chart, std::string()}, std::pair{failedCheck, std::string()},
               std::pair{std::vector<std::string>{"--help"}, std::string()},
               std::pair{std::vector<std::string>{"--batch"}, kRequest + "\n"},
-              std::pair{std::vector<std::string>{"--batch"}, manyLines}}) {
+              std::pair{std::vector<std::string>{"--batch"}, manyLines},
+              std::pair{std::vector<std::string>{"--batch", "--jobs", "3"}, manyLines}}) {
             const auto run = RunChart(args, input, to);
             EXPECT_EQ(run.status, 2) << args[0] << " " << input.size();
             EXPECT_EQ(run.err.rfind("kalodaya-chart: cannot write the output: ", 0), 0u) << run.err;
@@ -41,8 +42,10 @@ TEST(UnwritableOutput, IsStatusTwoWithOneLine) {
 
 // A program that writes one whole line and the start of the next must not wait for the
 // second line to be finished before it sees the first answer.
-TEST(BatchAnswers, GoOutAsSoonAsTheirLineIsComplete) {
-    ChartProcess batch({"--batch"});
+class BatchAnswers : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(BatchAnswers, GoOutAsSoonAsTheirLineIsComplete) {
+    ChartProcess batch({"--batch", "--jobs", GetParam()});
     batch.Write(kRequest + "\n{\"name\":");
     const auto first = batch.ReadLine(20s);
     ASSERT_TRUE(first) << "no answer while the next line was unfinished";
@@ -63,6 +66,8 @@ TEST(BatchAnswers, GoOutAsSoonAsTheirLineIsComplete) {
     EXPECT_EQ(end.out, "");
     EXPECT_EQ(end.err, "");
 }
+
+INSTANTIATE_TEST_SUITE_P(Jobs, BatchAnswers, ::testing::Values("1", "2", "4"));
 
 }  // namespace
 }  // namespace kalodaya::cli
