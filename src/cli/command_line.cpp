@@ -90,7 +90,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         app.add_option("--time", time, "birth time HH:MM:SS (default 00:00:00)"),
         app.add_option("--lat", lat, "latitude DD:MM with N or S, e.g. 28:39N (default empty)"),
         app.add_option("--lon", lon, "longitude DDD:MM with E or W, e.g. 77:13E (default empty)"),
-        app.add_option("--zone", zone, "time zone list position 0..70, decimal (default 0)"),
+        app.add_option("--zone", zone, "time zone list position 0..70, decimal (default 0)")
+            ->type_name("N"),
         app.add_flag("--dst", e.dst, "daylight saving time applied"),
         app.add_option("--city", e.city, "city"),
         app.add_option("--state", e.state, "state"),
@@ -101,7 +102,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     CLI::Option* const jobsOption = app.add_option(
         "--jobs", jobs,
         "with --batch: threads computing charts (default: one per core, " +
-            std::to_string(AvailableCores()) + " here)");
+            std::to_string(AvailableCores()) + " here)")
+            ->type_name("N");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
