@@ -46,13 +46,13 @@ class CountingSink : public std::streambuf {
     }
 };
 
-void RunLines(benchmark::State& bench, const std::string& input, int count) {
+void RunLines(benchmark::State& bench, const std::string& input, int count, int jobs = 1) {
     std::size_t bytes = 0;
     for (auto _ : bench) {
         std::istringstream in(input);
         CountingSink sink;
         std::ostream out(&sink);
-        kalodaya::cli::RunBatch(in, out);
+        kalodaya::cli::RunBatch(in, out, jobs);
         bytes = sink.bytes;
         benchmark::DoNotOptimize(bytes);
     }
@@ -65,6 +65,18 @@ void BM_Batch(benchmark::State& bench) {
     RunLines(bench, RequestLines(count), count);
 }
 BENCHMARK(BM_Batch)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The same lines on several threads (--jobs); wall-clock time is what a caller waits.
+void BM_BatchJobs(benchmark::State& bench) {
+    const int count = static_cast<int>(bench.range(0));
+    RunLines(bench, RequestLines(count), count, static_cast<int>(bench.range(1)));
+}
+BENCHMARK(BM_BatchJobs)
+    ->Args({10000, 1})
+    ->Args({10000, 2})
+    ->Args({10000, 4})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Every line as a batch may bring it: most charts computed, some polar (75 N in June and
 // December), some failing an entry check, some unusable, and place names to escape.

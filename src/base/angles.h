@@ -43,7 +43,7 @@ void FormatPlanetLabelInto(std::string_view signDmsText, std::string& out);
 void FormatLongitudeTexts(double degrees, std::string& dms, std::string& label);
 // The label alone: label = FormatPlanetLabel(FormatSignDms(degrees)).
 void FormatPlanetLabelOfLongitude(double degrees, std::string& label);
-// The sign index of that label's code (SignIndexOfPositionOrNone of core/tables.h), or -1,
+// The sign index of that label's code (SignIndexOfPositionOrNone of base/tables.h), or -1,
 // without writing the label where the code is plainly the longitude's sign.
 int SignIndexOfLongitudeLabel(double degrees);
 

@@ -1,18 +1,29 @@
 #pragma once
-// kalodaya-chart --batch: one JSON request per line in, one JSON chart per line out.
+// kalodaya-chart --batch: one JSON request per line in, one JSON answer per line out, in the
+// same order.
+#include <cstddef>
 #include <iosfwd>
-#include <optional>
 #include <string>
 
-#include "cli/chart_args.h"
-#include "chart/entries.h"
+#include "cli/byte_streams.h"
 
 namespace kalodaya::cli {
 
-// Reads one request line into entries, or says why it cannot be used.
-std::optional<ArgError> ParseRequestLine(const std::string& line, Entries& entries);
+// A line longer than this is answered as a bad line without being kept.
+inline constexpr std::size_t kLongestRequestLine = std::size_t{1} << 20;
 
-// Processes every line of `in`; returns false only when the output could not be written.
-bool RunBatch(std::istream& in, std::ostream& out);
+struct BatchResult {
+    bool ok = true;
+    std::string error;  // when not ok: why the input could not be read or the output written
+};
+
+// Answers every line of `in`, on `jobs` threads (1: on this one; the output is the same byte
+// for byte). Answers go out in large pieces, and whenever the reader would have to wait for
+// more input, so that a program feeding lines one at a time gets each answer as soon as its
+// line is complete. Stops at the first output that cannot be written.
+BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs = 1);
+
+// The same over standard streams (text in memory); false when the output could not be written.
+bool RunBatch(std::istream& in, std::ostream& out, int jobs = 1);
 
 }  // namespace kalodaya::cli

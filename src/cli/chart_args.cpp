@@ -5,6 +5,7 @@
 
 #include "astro/zone_table.h"
 #include "chart/entry_rules.h"
+#include "cli/quoted_value.h"
 
 namespace kalodaya::cli {
 namespace {
@@ -69,7 +70,7 @@ bool ReadCoordinate(std::string_view text, std::size_t degreeWidth, char first, 
 
 ArgError Bad(std::string_view what, std::string_view text, std::string_view form) {
     std::string message = "unusable ";
-    message.append(what).append(" \"").append(text).append("\": expected ").append(form);
+    message.append(what).append(" ").append(QuotedValue(text)).append(": expected ").append(form);
     return {message};
 }
 
@@ -79,6 +80,20 @@ constexpr std::string_view kTimeForm = "HH:MM:SS from 00:00:00 to 23:59:59";
 // Digits as the list shows them: no leading zeros.
 std::string Plain(std::string_view digits) { return std::to_string(Number(digits)); }
 
+// The zone list position that a run of decimal digits names; none for anything else, however
+// long (the digits are never summed beyond the list's size).
+std::optional<int> ZonePosition(std::string_view digits) {
+    if (digits.empty()) return std::nullopt;
+    for (char ch : digits)
+        if (!IsDigit(ch)) return std::nullopt;
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string_view::npos) return 0;
+    if (digits.size() - first > 2) return std::nullopt;
+    const int position = Number(digits.substr(first));
+    if (position >= kZoneCount) return std::nullopt;
+    return position;
+}
+
 }  // namespace
 
 std::optional<ArgError> SetName(Entries& entries, std::string_view text) {
@@ -86,8 +101,8 @@ std::optional<ArgError> SetName(Entries& entries, std::string_view text) {
     for (const char typed : text) {
         const char ch = entry_rules::NameCharacter(typed);
         if (!ch)
-            return ArgError{"unusable name \"" + std::string(text) +
-                            "\": the name box takes only the letters A to Z and blanks"};
+            return ArgError{"unusable name " + QuotedValue(text) +
+                            ": the name box takes only the letters A to Z and blanks"};
         name += ch;
     }
     entries.name = name;
@@ -120,6 +135,12 @@ std::optional<ArgError> SetTime(Entries& entries, std::string_view text) {
 // Coordinates go into the boxes as typed (digits only, the boxes' length limits); the entry
 // checks then judge their values as they judge the form's.
 std::optional<ArgError> SetLatitude(Entries& entries, std::string_view text) {
+    if (text.empty()) {
+        entries.latDegText.clear();
+        entries.latMinText.clear();
+        entries.north = true;
+        return std::nullopt;
+    }
     Coordinate m;
     if (!ReadCoordinate(text, entry_rules::kLatDegreeDigits, 'N', 'S', m))
         return Bad("latitude", text, "DD:MM followed by N or S, e.g. 28:39N");
@@ -130,6 +151,12 @@ std::optional<ArgError> SetLatitude(Entries& entries, std::string_view text) {
 }
 
 std::optional<ArgError> SetLongitude(Entries& entries, std::string_view text) {
+    if (text.empty()) {
+        entries.lonDegText.clear();
+        entries.lonMinText.clear();
+        entries.east = true;
+        return std::nullopt;
+    }
     Coordinate m;
     if (!ReadCoordinate(text, entry_rules::kLonDegreeDigits, 'E', 'W', m))
         return Bad("longitude", text, "DDD:MM followed by E or W, e.g. 77:13E");
@@ -139,11 +166,24 @@ std::optional<ArgError> SetLongitude(Entries& entries, std::string_view text) {
     return std::nullopt;
 }
 
-std::optional<ArgError> SetZone(Entries& entries, long long position) {
-    if (position < 0 || position >= kZoneCount)
-        return ArgError{"unusable zone " + std::to_string(position) +
+// Digits only: a leading zero does not make the number octal, and "0x22" is no number.
+std::optional<ArgError> SetZone(Entries& entries, std::string_view text) {
+    const std::optional<int> position = ZonePosition(text);
+    if (!position)
+        return ArgError{"unusable zone " + QuotedValue(text) +
+                        ": expected a zone list position from 0 to 70 in decimal digits"};
+    entries.zoneIndex = *position;
+    return std::nullopt;
+}
+
+// The number is reported as written, so a huge one is not mistaken for a wrapped-around value.
+std::optional<ArgError> SetZoneNumber(Entries& entries, std::string_view written) {
+    const bool negative = !written.empty() && written.front() == '-';
+    const std::optional<int> position = ZonePosition(written.substr(negative ? 1 : 0));
+    if (!position || (negative && *position != 0))
+        return ArgError{"unusable zone " + ShownValue(written) +
                         ": expected a zone list position from 0 to 70"};
-    entries.zoneIndex = static_cast<int>(position);
+    entries.zoneIndex = *position;
     return std::nullopt;
 }
 

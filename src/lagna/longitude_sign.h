@@ -21,7 +21,7 @@ LongitudeSign SignOfLongitude(double degrees);
 // SignOfLongitude(degrees).sign as an index, or -1, without the label.
 int SignIndexOfLongitude(double degrees);
 
-// The sign index of a position text's characters 4 to 6: SignIndexOfPosition of core/tables.h
+// The sign index of a position text's characters 4 to 6: SignIndexOfPosition of base/tables.h
 // (the same exact, case-sensitive match).
 inline std::optional<int> SignIndexOfText(std::string_view positionText) {
     return SignIndexOfPosition(positionText);

@@ -42,6 +42,9 @@ bool AppController::Start() {
         ShutdownApplication();
         return false;
     }
+    if (!instance_.Problem().isEmpty())
+        qWarning("Kalodaya: starting without the check for another running copy (%s)",
+                 qPrintable(instance_.Problem()));
     if (options_.runUpdateReminder) UpdateReminder();
 
     form_ = std::make_unique<FrmMain>();

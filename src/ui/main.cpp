@@ -27,6 +27,18 @@ std::string ChartCommand() {
     return "kalodaya-chart";
 }
 
+// Qt ends the program (an abort) when its platform cannot start, for instance when the display
+// accepted the connection but refused this user. While the application starts, that end is
+// turned into the same explanation as for a missing display.
+QtMessageHandler gStartupPrevious = nullptr;
+void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::cerr << kalodaya::ui::NoDisplayMessage(ChartCommand()) << std::flush;
+        std::_Exit(1);
+    }
+    if (gStartupPrevious) gStartupPrevious(type, context, text);
+}
+
 class EndAfterFirstPaint : public QObject {
 public:
     explicit EndAfterFirstPaint(kalodaya::ui::AppController& controller) : controller_(controller) {}
@@ -58,7 +70,9 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    gStartupPrevious = qInstallMessageHandler(StartupMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(gStartupPrevious);
     QApplication::setWindowIcon(AppIcon());
     AppController controller;
     if (!controller.Start()) return 0;

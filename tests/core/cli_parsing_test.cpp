@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/batch.h"
 #include "cli/chart_args.h"
+#include "cli/quoted_value.h"
+#include "cli/request_line.h"
 
 namespace kalodaya::cli {
 namespace {
@@ -69,8 +70,9 @@ std::vector<std::string> Candidates() {
 TEST(ValueForms, AcceptExactlyWhatTheFormsDescribe) {
     const Form date{std::regex(R"((\d{4})-(\d{2})-(\d{2}))"), DateInRange};
     const Form time{std::regex(R"((\d{2}):(\d{2}):(\d{2}))"), TimeInRange};
-    const Form lat{std::regex(R"((\d{0,2}):(\d{0,2})([NS]))"), Always};
-    const Form lon{std::regex(R"((\d{0,3}):(\d{0,2})([EW]))"), Always};
+    // An empty coordinate is the empty boxes of a form not filled in.
+    const Form lat{std::regex(R"(|(\d{0,2}):(\d{0,2})([NS]))"), Always};
+    const Form lon{std::regex(R"(|(\d{0,3}):(\d{0,2})([EW]))"), Always};
     for (const std::string& text : Candidates()) {
         Entries e;
         EXPECT_EQ(!SetDate(e, text), Accepted(date, text)) << "date " << text;
@@ -112,20 +114,36 @@ TEST(ValueForms, MessagesNameTheTextAndTheForm) {
               "unusable longitude \"77:13X\": expected DDD:MM followed by E or W, e.g. 77:13E");
 }
 
-// The reading of a request line through the JSON library alone.
+// The reading of a request line through the JSON library alone: its parser with a callback
+// that sees the line's own keys in the order they are written.
 std::optional<ArgError> LibraryReading(const std::string& line, Entries& entries) {
     using Json = nlohmann::json;
-    const Json request = Json::parse(line, nullptr, false);
-    if (request.is_discarded() || !request.is_object())
-        return ArgError{"the line is not a JSON object"};
     static const std::vector<std::string> kKeys = {"name", "date", "time",  "lat",   "lon",
                                                    "zone", "dst",  "city", "state", "country"};
-    for (const auto& item : request.items())
-        if (std::find(kKeys.begin(), kKeys.end(), item.key()) == kKeys.end())
-            return ArgError{"unknown key \"" + item.key() + "\""};
-    auto text = [&](const std::string& key, std::string& value) -> std::optional<ArgError> {
+    std::vector<std::string> written;
+    const Json request = Json::parse(
+        line,
+        [&](int depth, Json::parse_event_t event, Json& parsed) {
+            if (depth == 1 && event == Json::parse_event_t::key)
+                written.push_back(parsed.get<std::string>());
+            return true;
+        },
+        false);
+    if (request.is_discarded() || !request.is_object())
+        return ArgError{"the line is not a JSON object"};
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        if (std::find(kKeys.begin(), kKeys.end(), written[i]) == kKeys.end())
+            return ArgError{"unknown key " + QuotedValue(written[i])};
+        if (std::find(written.begin(), written.begin() + i, written[i]) != written.begin() + i)
+            return ArgError{"the key " + QuotedValue(written[i]) + " appears more than once"};
+    }
+    const auto given = [&](const std::string& key) {
         const auto it = request.find(key);
-        if (it == request.end() || it->is_null()) return std::nullopt;
+        return it != request.end() && !it->is_null() ? it : request.end();
+    };
+    auto text = [&](const std::string& key, std::string& value) -> std::optional<ArgError> {
+        const auto it = given(key);
+        if (it == request.end()) return std::nullopt;
         if (!it->is_string()) return ArgError{"\"" + key + "\" must be a string"};
         value = it->get<std::string>();
         return std::nullopt;
@@ -139,14 +157,14 @@ std::optional<ArgError> LibraryReading(const std::string& line, Entries& entries
     for (const auto& [key, setter] : setters) {
         std::string value;
         if (auto error = text(key, value)) return error;
-        if (request.contains(key) || key == "name")
+        if (given(key) != request.end() || key == "name")
             if (auto error = setter(entries, value)) return error;
     }
-    if (const auto it = request.find("zone"); it != request.end()) {
+    if (const auto it = given("zone"); it != request.end()) {
         if (!it->is_number_integer()) return ArgError{"\"zone\" must be a whole number"};
-        if (auto error = SetZone(entries, it->get<long long>())) return error;
+        if (auto error = SetZoneNumber(entries, it->dump())) return error;
     }
-    if (const auto it = request.find("dst"); it != request.end()) {
+    if (const auto it = given("dst"); it != request.end()) {
         if (!it->is_boolean()) return ArgError{"\"dst\" must be true or false"};
         entries.dst = it->get<bool>();
     }
@@ -174,7 +192,7 @@ std::vector<std::string> RequestLines() {
         {"lat", {"\"28:39N\"", "\":S\"", "\"28:39n\"", "null", "[]"}},
         {"lon", {"\"77:13E\"", "\"179:59W\"", "\"1000:0E\"", "{}"}},
         {"zone", {"34", "0", "70", "71", "-1", "-0", "007", "3.5", "1e1", "\"3\"", "null",
-                  "18446744073709551615", "99999999999999999999", "-"}},
+                  "18446744073709551615", "-9223372036854775808", "-"}},
         {"dst", {"true", "false", "null", "1", "\"true\"", "tru"}},
         {"city", {"\"Delhi\"", "\"Troms\xC3\xB8\"", "\"a\\\"b\"", "\"\xFF\"", "null", "7", "\"\""}},
         {"state", {"\"St\"", "\"tab\\there\""}},
@@ -219,6 +237,8 @@ std::vector<std::string> RequestLines() {
                                           "{\"name\":\"A\",\"name\":\"B\"}",
                                           "{\"zone\":1,\"zone\":\"x\"}",
                                           "{\"nme\":\"A\"}",
+                                          "{\"name\":null,\"name\":\"A\"}",
+                                          "{\"zone\":1,\"bad\":2,\"zone\":3}",
                                           "{\"zzz\":1,\"aaa\":2}",
                                           "{\"na\\u006de\":\"A\"}",
                                           "\xEF\xBB\xBF" + base,

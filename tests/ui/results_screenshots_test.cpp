@@ -1,7 +1,10 @@
 // The worked example as a person sees it: every text of the chart inside its cell, and the
-// two pages of the results window as pictures. With KALODAYA_SCREENSHOT_DIR set, the pictures
-// are written there as chart-page.png and details-page.png.
+// two pages of the results window as pictures that show the window (not a blank area) and
+// differ from each other. With KALODAYA_SCREENSHOT_DIR set, the pictures are kept there as
+// chart-page.png and details-page.png; otherwise they go to a temporary folder.
 #include <QDir>
+#include <QImage>
+#include <QSet>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -29,11 +32,32 @@ private:
     std::unique_ptr<AppController> controller_;
     FrmDisplay* display_ = nullptr;
 
-    void Save(const QPixmap& picture, const QString& name) {
-        const QString target = qEnvironmentVariable("KALODAYA_SCREENSHOT_DIR");
-        if (target.isEmpty()) return;
+    QImage chartPage_;
+
+    // How many colours a picture uses: a window drawn with its texts and lines uses many, an
+    // area never painted one or two.
+    static int Colours(const QImage& image) {
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2) colours.insert(image.pixel(x, y));
+        return colours.size();
+    }
+
+    // Writes the picture, reads it back and returns it; the test fails when it cannot be
+    // written or shows next to nothing.
+    QImage Save(const QPixmap& picture, const QString& name) {
+        QString target = qEnvironmentVariable("KALODAYA_SCREENSHOT_DIR");
+        if (target.isEmpty()) target = dir_.path();
         QDir().mkpath(target);
-        QVERIFY(picture.save(QDir(target).filePath(name)));
+        const QString path = QDir(target).filePath(name);
+        if (!picture.save(path)) {
+            QTest::qFail(qPrintable("cannot write " + path), __FILE__, __LINE__);
+            return {};
+        }
+        const QImage saved(path);
+        if (saved.size() != picture.size() || Colours(saved) < 16)
+            QTest::qFail(qPrintable(name + " is not the window as drawn"), __FILE__, __LINE__);
+        return saved;
     }
 
 private slots:
@@ -68,14 +92,22 @@ private slots:
         display_->Tabs()->setCurrentIndex(0);
         const QPixmap picture = display_->grab();
         QCOMPARE(picture.size(), display_->size());
-        Save(picture, QStringLiteral("chart-page.png"));
+        chartPage_ = Save(picture, QStringLiteral("chart-page.png"));
+        // The window is drawn in its own colours, not the default palette's.
+        int background = 0;
+        for (int y = 0; y < chartPage_.height(); ++y)
+            for (int x = 0; x < chartPage_.width(); ++x)
+                background += chartPage_.pixel(x, y) == qRgb(75, 75, 150);
+        QVERIFY(background * 10 > chartPage_.width() * chartPage_.height());
     }
 
     void detailsPage() {
         display_->Tabs()->setCurrentIndex(1);
         const QPixmap picture = display_->grab();
-        Save(picture, QStringLiteral("details-page.png"));
+        const QImage details = Save(picture, QStringLiteral("details-page.png"));
         display_->Tabs()->setCurrentIndex(0);
+        QCOMPARE(details.size(), chartPage_.size());
+        QVERIFY2(details != chartPage_, "the details page looks like the chart page");
     }
 
     void aboutBox() {

@@ -1,13 +1,15 @@
-// One copy of the program at a time: a second start reports and ends before any window, and a
-// lock left behind by a copy that died does not block the next start.
+// One copy of the program at a time: a second start reports and ends before any window. Only a
+// running copy blocks a start: a lock file left behind (empty, old contents, a directory) is
+// taken over, and where no lock can be made the program starts anyway.
 #include <QApplication>
+#include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "recording_services.h"
@@ -76,6 +78,88 @@ private slots:
         QVERIFY(holder->waitForFinished(10000));
         QVERIFY(QFile::exists(LockPath("b.lock")));
         QVERIFY(mine.TryAcquire());
+    }
+
+    // What a file holds says nothing about a running copy: after a power loss it may be empty,
+    // hold half a line or another program's number, or have become a directory.
+    void aLeftoverLockNeverBlocksAStart_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("directory");
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("garbage") << QByteArray("\x00\xff\x13 not a lock\n", 17) << false;
+        // The format of an older lock, naming a process that runs (the init process).
+        QTest::newRow("another process") << QByteArray("1\nkalodaya\nthis-host\n") << false;
+        QTest::newRow("directory") << QByteArray() << true;
+    }
+    void aLeftoverLockNeverBlocksAStart() {
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, directory);
+        const QString path = LockPath(QTest::currentDataTag());
+        if (directory) {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
+        SingleInstance mine(path);
+        QVERIFY(mine.TryAcquire());
+        QVERIFY(mine.Held());
+        QVERIFY(mine.Problem().isEmpty());
+        // The lock works as before: another copy is refused until this one ends.
+        auto refused = std::make_unique<SingleInstance>(path);
+        QVERIFY(!refused->TryAcquire());
+        mine.Release();
+        QVERIFY(refused->TryAcquire());
+
+        // And the real start-up goes ahead without a word.
+        refused.reset();
+        RecordingBoxes boxes;
+        StartOptions options;
+        options.lockPath = path;
+        options.quit = [] {};
+        options.runUpdateReminder = false;
+        AppController controller(options);
+        QVERIFY(controller.Start());
+        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(controller.Current(), AppController::Screen::Entry);
+    }
+
+    // A lock that cannot be made (a folder that cannot be written or does not exist) or that
+    // belongs to someone else is no reason to refuse the user: the program starts without it.
+    void whereNoLockCanBeMadeTheProgramStarts() {
+        QFile plain(LockPath("plain-file"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        for (const QString& path : {LockPath("plain-file") + "/kalodaya.lock",
+                                    LockPath("missing-folder") + "/kalodaya.lock"}) {
+            SingleInstance instance(path);
+            QVERIFY(instance.TryAcquire());
+            QVERIFY(!instance.Held());
+            QVERIFY(instance.Problem().contains(path));
+        }
+        const QString foreign = LockPath("foreign.lock");
+        QFile file(foreign);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        if (::geteuid() == 0) {  // only the superuser can give a file away
+            QCOMPARE(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
+            SingleInstance instance(foreign);
+            QVERIFY(instance.TryAcquire());
+            QVERIFY(!instance.Held());
+            QVERIFY(instance.Problem().contains(QLatin1String("another user")));
+        }
+    }
+
+    void aRunningCopyBlocksWhateverItsFileHolds() {
+        auto holder = StartHolder(LockPath("d.lock"));
+        QFile file(LockPath("d.lock"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));  // emptied under it
+        file.close();
+        SingleInstance mine(LockPath("d.lock"));
+        QVERIFY(!mine.TryAcquire());
+        holder->kill();
+        holder->waitForFinished();
     }
 
     void secondStartReportsOnceAndEndsBeforeAnyWindow() {

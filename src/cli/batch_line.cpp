@@ -1,0 +1,37 @@
+#include "cli/batch_line.h"
+
+#include <nlohmann/json.hpp>
+
+#include "cli/chart_json.h"
+#include "cli/request_line.h"
+
+namespace kalodaya::cli {
+namespace {
+
+void AppendError(std::string& out, const std::string& error) {
+    // Messages may quote the line's bytes, which need not be UTF-8.
+    out += nlohmann::ordered_json{{"valid", false}, {"message", nullptr}, {"error", error}}.dump(
+        -1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    out += '\n';
+}
+
+}  // namespace
+
+void AnswerRequestLine(std::string_view line, BatchScratch& scratch, std::string& out) {
+    Entries entries;
+    if (auto error = ParseRequestLine(line, entries)) {
+        AppendError(out, error->message);
+        return;
+    }
+    RequestChartInto(entries, scratch.outcome);
+    // Written straight as text: the same bytes as ChartJson(...).dump(-1, ' ', false,
+    // error_handler_t::replace), without building the object.
+    AppendChartJsonText(out, scratch.outcome);
+    out += '\n';
+}
+
+void AnswerOverlongLine(std::size_t longest, std::string& out) {
+    AppendError(out, "the line is longer than " + std::to_string(longest) + " bytes");
+}
+
+}  // namespace kalodaya::cli

@@ -1,0 +1,23 @@
+#pragma once
+// The answer to one --batch request line: the chart, the failed entry check, or why the line
+// cannot be used, as one line of compact JSON.
+#include <string>
+#include <string_view>
+
+#include "chart/chart_outcome.h"
+
+namespace kalodaya::cli {
+
+// What one thread computes charts with: each chart is computed from its own line alone, and the
+// outcome only lends its strings' storage to the next line.
+struct BatchScratch {
+    ChartOutcome outcome;
+};
+
+// Appends the answer to `line` (one request, without its line end) and a line end to `out`.
+void AnswerRequestLine(std::string_view line, BatchScratch& scratch, std::string& out);
+
+// The answer to a line that was cut off because it is longer than `longest` bytes.
+void AnswerOverlongLine(std::size_t longest, std::string& out);
+
+}  // namespace kalodaya::cli

@@ -1,0 +1,173 @@
+#include "cli/command_line.h"
+
+#include <sched.h>
+
+#include <CLI/CLI.hpp>
+#include <thread>
+
+#include "cli/quoted_value.h"
+
+namespace kalodaya::cli {
+namespace {
+
+constexpr const char* kFooter = R"(
+Every value goes through the same entry checks as the desktop program's form. An empty --lat
+or --lon leaves its boxes empty, as a form not filled in. Exit status:
+0 a chart was computed (also when the Sun does not rise or set there: "polar" is true and
+"polar_message" says so),
+1 an entry check failed ("message" holds its text),
+2 an argument the form could not hold, or output that could not be written.
+
+--batch reads one JSON object per line on standard input with the keys
+name, date, time, lat, lon, zone, dst, city, state, country (the same value forms as the
+options; zone a whole number, dst a boolean; null is the same as leaving a key out) and writes
+one JSON object per line, in the same order. Each line is an independent chart. A bad line (not
+exactly one JSON object, an unknown or repeated key, an unusable value, more than 1 MiB) yields
+{"valid": false, "error": ...} and the batch goes on. --jobs sets how many threads compute
+charts; the output is the same for any number. A program that feeds one line at a time gets
+each answer as soon as its line is complete.
+
+Example:
+  kalodaya-chart --name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N --lon 77:13E --zone 34
+)";
+
+constexpr const char* kProgram = "kalodaya-chart";
+
+CommandLine Failed(std::string message) {
+    CommandLine line;
+    line.action = CommandLine::Action::Fail;
+    line.text = std::move(message);
+    return line;
+}
+
+// The parser's own words, on one line, with a pointer to the help.
+std::string ParserMessage(const CLI::ParseError& error, const CLI::App& app) {
+    if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
+        const std::vector<std::string> extras = app.remaining();
+        if (!extras.empty()) {
+            std::string message = "unexpected argument " + QuotedValue(extras.front());
+            if (extras.size() > 1)
+                message += " (and " + std::to_string(extras.size() - 1) + " more)";
+            return message + "; see " + kProgram + " --help";
+        }
+    }
+    return OneLineMessage(error.what()) + "; see " + std::string(kProgram) + " --help";
+}
+
+// --jobs: decimal digits, 1 to kMostJobs.
+std::optional<int> Jobs(const std::string& text) {
+    if (text.empty() || text.size() > 3) return std::nullopt;
+    int jobs = 0;
+    for (char ch : text) {
+        if (ch < '0' || ch > '9') return std::nullopt;
+        jobs = jobs * 10 + (ch - '0');
+    }
+    if (jobs < 1 || jobs > kMostJobs) return std::nullopt;
+    return jobs;
+}
+
+}  // namespace
+
+int AvailableCores() {
+    cpu_set_t cores;
+    if (sched_getaffinity(0, sizeof cores, &cores) == 0 && CPU_COUNT(&cores) > 0)
+        return CPU_COUNT(&cores);
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+CommandLine ReadCommandLine(int argc, const char* const* argv) {
+    CLI::App app{"Computes a ghati lagna chart and prints it as JSON.", kProgram};
+    app.footer(kFooter);
+    app.set_version_flag("--version", std::string(kProgram) + " " + KALODAYA_VERSION,
+                         "print the program's name and version");
+    CommandLine line;
+    EntryOptions& e = line.entries;
+    std::string name, date, time, lat, lon, zone;
+    bool batch = false;
+    CLI::Option* const entryOptions[] = {
+        app.add_option("--name", name, "name as typed in the name box (letters and blanks)"),
+        app.add_option("--date", date, "birth date YYYY-MM-DD, 1901 to 2050 (default 1901-01-01)"),
+        app.add_option("--time", time, "birth time HH:MM:SS (default 00:00:00)"),
+        app.add_option("--lat", lat, "latitude DD:MM with N or S, e.g. 28:39N (default empty)"),
+        app.add_option("--lon", lon, "longitude DDD:MM with E or W, e.g. 77:13E (default empty)"),
+        app.add_option("--zone", zone, "time zone list position 0..70, decimal (default 0)")
+            ->type_name("N"),
+        app.add_flag("--dst", e.dst, "daylight saving time applied"),
+        app.add_option("--city", e.city, "city"),
+        app.add_option("--state", e.state, "state"),
+        app.add_option("--country", e.country, "country"),
+    };
+    app.add_flag("--batch", batch, "read one JSON request per line on standard input");
+    std::string jobs;
+    CLI::Option* const jobsOption = app.add_option(
+        "--jobs", jobs,
+        "with --batch: threads computing charts (default: one per core, " +
+            std::to_string(AvailableCores()) + " here)")
+            ->type_name("N");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        line.action = CommandLine::Action::Print;
+        line.text = app.help();
+        return line;
+    } catch (const CLI::CallForAllHelp&) {
+        line.action = CommandLine::Action::Print;
+        line.text = app.help("", CLI::AppFormatMode::All);
+        return line;
+    } catch (const CLI::CallForVersion& version) {
+        line.action = CommandLine::Action::Print;
+        line.text = std::string(version.what()) + "\n";
+        return line;
+    } catch (const CLI::ParseError& error) {
+        return Failed(ParserMessage(error, app));
+    }
+
+    if (batch) {
+        for (const CLI::Option* option : entryOptions)
+            if (option->count() > 0)
+                return Failed("--batch reads its requests from standard input and takes no " +
+                              option->get_name() + "; see " + kProgram + " --help");
+        line.jobs = AvailableCores();
+        if (jobsOption->count() > 0) {
+            const std::optional<int> given = Jobs(jobs);
+            if (!given)
+                return Failed("unusable --jobs " + QuotedValue(jobs) +
+                              ": expected a number of threads from 1 to " +
+                              std::to_string(kMostJobs));
+            line.jobs = *given;
+        }
+        line.action = CommandLine::Action::Batch;
+        return line;
+    }
+    if (jobsOption->count() > 0)
+        return Failed(std::string("--jobs goes with --batch only; see ") + kProgram + " --help");
+    const auto given = [&](const char* option, std::string& value) {
+        return app.count(option) ? std::optional<std::string>(std::move(value)) : std::nullopt;
+    };
+    e.name = given("--name", name);
+    e.date = given("--date", date);
+    e.time = given("--time", time);
+    e.lat = given("--lat", lat);
+    e.lon = given("--lon", lon);
+    e.zone = given("--zone", zone);
+    line.action = CommandLine::Action::Chart;
+    return line;
+}
+
+std::optional<ArgError> EntriesFromOptions(const EntryOptions& options, Entries& entries) {
+    entries.city = options.city;
+    entries.state = options.state;
+    entries.country = options.country;
+    entries.dst = options.dst;
+    if (auto error = SetName(entries, options.name.value_or(""))) return error;
+    using Setter = std::optional<ArgError> (*)(Entries&, std::string_view);
+    const std::pair<const std::optional<std::string>*, Setter> values[] = {
+        {&options.date, SetDate},     {&options.time, SetTime}, {&options.lat, SetLatitude},
+        {&options.lon, SetLongitude}, {&options.zone, SetZone}};
+    for (const auto& [value, setter] : values)
+        if (*value)
+            if (auto error = setter(entries, **value)) return error;
+    return std::nullopt;
+}
+
+}  // namespace kalodaya::cli

@@ -1,0 +1,42 @@
+#pragma once
+// kalodaya-chart's arguments: what to do, or the one-line reason they cannot be used.
+#include <optional>
+#include <string>
+
+#include "cli/chart_args.h"
+#include "chart/entries.h"
+
+namespace kalodaya::cli {
+
+// The entry options as given; a value option left out is absent.
+struct EntryOptions {
+    std::optional<std::string> name, date, time, lat, lon, zone;
+    bool dst = false;
+    std::string city, state, country;
+};
+
+struct CommandLine {
+    enum class Action {
+        Chart,  // one chart from the entry options
+        Batch,  // requests on standard input
+        Print,  // `text` (help or version) goes to standard output; nothing else happens
+        Fail,   // `text` is the one-line reason for standard error; exit status 2
+    };
+    Action action = Action::Fail;
+    EntryOptions entries;
+    int jobs = 1;  // Batch: threads computing charts
+    std::string text;
+};
+
+// The threads --batch uses unless told: one per core this process may run on.
+int AvailableCores();
+
+// The most threads --jobs accepts.
+inline constexpr int kMostJobs = 256;
+
+CommandLine ReadCommandLine(int argc, const char* const* argv);
+
+// The entry options into the entries of the form, through the value forms' setters.
+std::optional<ArgError> EntriesFromOptions(const EntryOptions& options, Entries& entries);
+
+}  // namespace kalodaya::cli
