@@ -6,6 +6,7 @@
 #include "cli/batch.h"
 #include "cli/chart_args.h"
 #include "cli/chart_json.h"
+#include "cli/find_place.h"
 #include "core/chart_pipeline.h"
 
 namespace {
@@ -49,12 +50,20 @@ int main(int argc, char** argv) {
     app.add_option("--state", stateName, "state");
     app.add_option("--country", country, "country");
     app.add_flag("--batch", batch, "read one JSON request per line on standard input");
+    std::string findPlace;
+    long long placeLimit = cli::kDefaultPlaceLimit;
+    app.add_option("--find-place", findPlace,
+                   "print the atlas's places matching TEXT, one JSON object a line");
+    app.add_option("--limit", placeLimit, "at most N places for --find-place (default 10)");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);
         return code == 0 ? 0 : kExitUnusable;
     }
+
+    if (app.count("--find-place"))
+        return cli::RunFindPlace(findPlace, placeLimit, std::cout, std::cerr);
 
     if (batch) {
         // Nothing has been read or written yet: the streams may leave C stdio's buffering.
