@@ -59,9 +59,8 @@ Expected<std::shared_ptr<const Atlas>> Atlas::LoadInstalled() {
 }
 
 std::vector<std::filesystem::path> AtlasSearchPath() {
+    if (const char* chosen = std::getenv("KALODAYA_ATLAS_DIR"); chosen && *chosen) return {chosen};
     std::vector<std::filesystem::path> folders;
-    if (const char* chosen = std::getenv("KALODAYA_ATLAS_DIR"); chosen && *chosen)
-        folders.emplace_back(chosen);
     std::error_code error;
     const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error)

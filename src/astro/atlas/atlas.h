@@ -34,10 +34,10 @@ class Atlas {
     PlaceIndex places_;
 };
 
-// Where the atlas files are looked for, in order: the folder named by the environment variable
-// KALODAYA_ATLAS_DIR; share/kalodaya/atlas beside the running program's bin folder (any
-// install prefix); the configured install folder; the source tree's data folder (programs run
-// from the build tree).
+// Where the atlas files are looked for: only the folder named by the environment variable
+// KALODAYA_ATLAS_DIR when it is set; otherwise, in order, share/kalodaya/atlas beside the
+// running program's bin folder (any install prefix), the configured install folder, and the
+// source tree's data folder (programs run from the build tree).
 std::vector<std::filesystem::path> AtlasSearchPath();
 
 // The first folder of AtlasSearchPath() that holds the three files.

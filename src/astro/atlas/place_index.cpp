@@ -134,7 +134,8 @@ Place PlaceIndex::MakePlace(const Record& record) const {
 }
 
 // One pass over every search name: each occurrence of the folded name that starts a name or a
-// word of it marks its place, once, noting whether a whole name equals it.
+// word of it marks its place, once, noting whether the place's own name equals it (an equal
+// alternate name ranks by population: many villages carry a big city's old name).
 std::vector<PlaceIndex::Candidate> PlaceIndex::MatchName(std::string_view name) const {
     std::vector<Candidate> found;
     const char* const begin = keys_.data();
@@ -149,14 +150,10 @@ std::vector<PlaceIndex::Candidate> PlaceIndex::MatchName(std::string_view name) 
         const bool nameStart = pos == 0 || begin[pos - 1] == '\n';
         if (!nameStart && !IsWordSeparator(begin[pos - 1])) continue;
         while (keyStart_[record + 1] <= pos) ++record;
-        const bool exact = nameStart && begin[pos + name.size()] == '\n';
-        if (!found.empty() && found.back().record == record) {
-            found.back().exact = found.back().exact || exact;
-        } else {
-            found.push_back({static_cast<uint32_t>(record), exact});
-        }
-        // Nothing later in this place's names can rank it higher.
-        if (found.back().exact) at = std::max<std::size_t>(at, keyStart_[record + 1]);
+        const bool exact = pos == keyStart_[record] && begin[pos + name.size()] == '\n';
+        found.push_back({static_cast<uint32_t>(record), exact});
+        // Nothing later in this place's names can rank it differently.
+        at = std::max<std::size_t>(at, keyStart_[record + 1]);
     }
     return found;
 }

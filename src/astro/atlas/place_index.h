@@ -27,7 +27,7 @@ class PlaceIndex {
     // followed by ", State" and/or ", Country" (each may also be the start of the name, or a
     // country code). A place matches when its name or one of its alternate names starts with
     // the query's name part, or has a word that does; accents, case and hyphens do not count.
-    // Places whose name or alternate name equals the name part come first, then by population.
+    // Places whose own name equals the name part come first, then by population.
     std::vector<Place> Search(std::string_view query, std::size_t limit) const;
 
     // The best match for "Name[, State][, Country]", if any place matches.
