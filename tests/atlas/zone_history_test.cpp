@@ -16,6 +16,7 @@ constexpr int H = 3600;
 constexpr int M = 60;
 
 struct HistoricalCase {
+    const char* name;  // of the test
     const char* zone;
     CivilTime clock;
     double longitude;
@@ -47,47 +48,50 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, HistoricalOffsets,
     ::testing::Values(
         // War time in India, double summer time in Britain, daylight time in New York.
-        HistoricalCase{"Asia/Kolkata", At(1943, 6, 15), 80.278, 6 * H + 30 * M, "+0630", true, kOk,
-                       false},
-        HistoricalCase{"Europe/London", At(1941, 6, 15), -0.126, 2 * H, "BDST", true, kOk, false},
-        HistoricalCase{"America/New_York", At(1950, 7, 15), -74.006, -4 * H, "EDT", true, kOk,
-                       false},
+        HistoricalCase{"KolkataWarTime1943", "Asia/Kolkata", At(1943, 6, 15), 80.278,
+                       6 * H + 30 * M, "+0630", true, kOk, false},
+        HistoricalCase{"LondonDoubleSummer1941", "Europe/London", At(1941, 6, 15), -0.126, 2 * H,
+                       "BDST", true, kOk, false},
+        HistoricalCase{"NewYorkDaylight1950", "America/New_York", At(1950, 7, 15), -74.006, -4 * H,
+                       "EDT", true, kOk, false},
         // Nepal moved from +05:30 to +05:45 in 1986.
-        HistoricalCase{"Asia/Kathmandu", At(1980, 6, 15), 85.324, 5 * H + 30 * M, "+0530", false,
-                       kOk, false},
-        HistoricalCase{"Asia/Kathmandu", At(1990, 6, 15), 85.324, 5 * H + 45 * M, "+0545", false,
-                       kOk, false},
+        HistoricalCase{"Kathmandu1980", "Asia/Kathmandu", At(1980, 6, 15), 85.324, 5 * H + 30 * M,
+                       "+0530", false, kOk, false},
+        HistoricalCase{"Kathmandu1990", "Asia/Kathmandu", At(1990, 6, 15), 85.324, 5 * H + 45 * M,
+                       "+0545", false, kOk, false},
         // Dutch summer time on Amsterdam mean time: a legal time, not the birthplace's.
-        HistoricalCase{"Europe/Amsterdam", At(1935, 6, 15), 4.889, H + 19 * M + 32, "NST", true,
-                       kOk, false},
+        HistoricalCase{"AmsterdamSummer1935", "Europe/Amsterdam", At(1935, 6, 15), 4.889,
+                       H + 19 * M + 32, "NST", true, kOk, false},
         // New York 2010: 02:00-02:59 on 14 March did not exist; 01:00-01:59 on 7 November
         // came twice.
-        HistoricalCase{"America/New_York", At(2010, 3, 14, 2, 30), -74.006, -5 * H, "EST", false,
-                       kSkipped, false},
-        HistoricalCase{"America/New_York", At(2010, 3, 14, 1, 59, 59), -74.006, -5 * H, "EST",
-                       false, kOk, false},
-        HistoricalCase{"America/New_York", At(2010, 3, 14, 3, 0, 0), -74.006, -4 * H, "EDT", true,
-                       kOk, false},
-        HistoricalCase{"America/New_York", At(2010, 11, 7, 1, 30), -74.006, -4 * H, "EDT", true,
-                       kRepeated, false},
-        HistoricalCase{"America/New_York", At(2010, 11, 7, 0, 59, 59), -74.006, -4 * H, "EDT", true,
-                       kOk, false},
-        HistoricalCase{"America/New_York", At(2010, 11, 7, 2, 0, 0), -74.006, -5 * H, "EST", false,
-                       kOk, false},
+        HistoricalCase{"NewYorkSkippedHour", "America/New_York", At(2010, 3, 14, 2, 30), -74.006,
+                       -5 * H, "EST", false, kSkipped, false},
+        HistoricalCase{"NewYorkBeforeTheGap", "America/New_York", At(2010, 3, 14, 1, 59, 59),
+                       -74.006, -5 * H, "EST", false, kOk, false},
+        HistoricalCase{"NewYorkAfterTheGap", "America/New_York", At(2010, 3, 14, 3, 0, 0), -74.006,
+                       -4 * H, "EDT", true, kOk, false},
+        HistoricalCase{"NewYorkRepeatedHour", "America/New_York", At(2010, 11, 7, 1, 30), -74.006,
+                       -4 * H, "EDT", true, kRepeated, false},
+        HistoricalCase{"NewYorkBeforeTheRepeat", "America/New_York", At(2010, 11, 7, 0, 59, 59),
+                       -74.006, -4 * H, "EDT", true, kOk, false},
+        HistoricalCase{"NewYorkAfterTheRepeat", "America/New_York", At(2010, 11, 7, 2, 0, 0),
+                       -74.006, -5 * H, "EST", false, kOk, false},
         // Europe/London's spring forward at 01:00 GMT.
-        HistoricalCase{"Europe/London", At(1990, 3, 25, 1, 15), -0.126, 0, "GMT", false, kSkipped,
-                       false},
+        HistoricalCase{"LondonSkippedHour", "Europe/London", At(1990, 3, 25, 1, 15), -0.126, 0,
+                       "GMT", false, kSkipped, false},
         // Before standard time: Chennai's own mean time (80.278 E: 5 h 21.1 min), not the
         // database's mean time of Kolkata.
-        HistoricalCase{"Asia/Kolkata", At(1850, 1, 1), 80.278, 5 * H + 21 * M, "LMT", false, kOk,
-                       true},
+        HistoricalCase{"ChennaiMeanTime1850", "Asia/Kolkata", At(1850, 1, 1), 80.278,
+                       5 * H + 21 * M, "LMT", false, kOk, true},
         // New York before 18 November 1883 noon; west longitudes give negative mean time.
-        HistoricalCase{"America/New_York", At(1880, 1, 1), -73.5, -4 * H - 54 * M, "LMT", false,
-                       kOk, true},
+        HistoricalCase{"NewYorkMeanTime1880", "America/New_York", At(1880, 1, 1), -73.5,
+                       -4 * H - 54 * M, "LMT", false, kOk, true},
         // An Arctic zone without any time before 1953 ("-00") keeps mean time too.
-        HistoricalCase{"America/Inuvik", At(1940, 1, 1), -133.721, -8 * H - 55 * M, "LMT", false,
-                       kOk, true},
-        HistoricalCase{"Asia/Tokyo", At(2020, 1, 1), 139.692, 9 * H, "JST", false, kOk, false}));
+        HistoricalCase{"InuvikUnsettled1940", "America/Inuvik", At(1940, 1, 1), -133.721,
+                       -8 * H - 55 * M, "LMT", false, kOk, true},
+        HistoricalCase{"Tokyo2020", "Asia/Tokyo", At(2020, 1, 1), 139.692, 9 * H, "JST", false, kOk,
+                       false}),
+    [](const ::testing::TestParamInfo<HistoricalCase>& info) { return info.param.name; });
 
 TEST(ZoneHistory, RecordsItsTzdataVersion) {
     const std::string_view version = TheAtlas().zones().tzdataVersion();
