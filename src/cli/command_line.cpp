@@ -98,6 +98,12 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         app.add_option("--country", e.country, "country"),
     };
     app.add_flag("--batch", batch, "read one JSON request per line on standard input");
+    std::string findPlace;
+    CLI::Option* const findPlaceOption = app.add_option(
+        "--find-place", findPlace, "print the atlas's places matching TEXT, one JSON object a line");
+    CLI::Option* const limitOption =
+        app.add_option("--limit", line.limit, "at most N places for --find-place (default 10)")
+            ->type_name("N");
     std::string jobs;
     CLI::Option* const jobsOption = app.add_option(
         "--jobs", jobs,
@@ -122,6 +128,14 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         return Failed(ParserMessage(error, app));
     }
 
+    if (findPlaceOption->count() > 0) {
+        line.action = CommandLine::Action::FindPlace;
+        line.text = findPlace;
+        return line;
+    }
+    if (limitOption->count() > 0)
+        return Failed(std::string("--limit goes with --find-place only; see ") + kProgram +
+                      " --help");
     if (batch) {
         for (const CLI::Option* option : entryOptions)
             if (option->count() > 0)

@@ -19,12 +19,14 @@ struct CommandLine {
     enum class Action {
         Chart,  // one chart from the entry options
         Batch,  // requests on standard input
+        FindPlace,  // the atlas's places matching `text`, at most `limit`
         Print,  // `text` (help or version) goes to standard output; nothing else happens
         Fail,   // `text` is the one-line reason for standard error; exit status 2
     };
     Action action = Action::Fail;
     EntryOptions entries;
     int jobs = 1;  // Batch: threads computing charts
+    long long limit = 10;  // FindPlace: at most this many places
     std::string text;
 };
 

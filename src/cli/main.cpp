@@ -10,6 +10,7 @@
 #include "cli/chart_json.h"
 #include "chart/chart_outcome.h"
 #include "cli/command_line.h"
+#include "cli/find_place.h"
 
 namespace {
 
@@ -39,6 +40,12 @@ int main(int argc, char** argv) {
             cli::FdInput in(STDIN_FILENO);
             const cli::BatchResult result = cli::RunBatch(in, out, command.jobs);
             return result.ok ? kExitComputed : Fail(result.error);
+        }
+        case cli::CommandLine::Action::FindPlace: {
+            std::ostringstream places, problems;
+            const int status = cli::RunFindPlace(command.text, command.limit, places, problems);
+            if (status != 0) return Fail(problems.str());
+            return out.Write(places.str()) ? kExitComputed : Fail(out.Error());
         }
         case cli::CommandLine::Action::Chart:
             break;

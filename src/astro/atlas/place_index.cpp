@@ -1,0 +1,217 @@
+#include "astro/atlas/place_index.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "astro/atlas/text_fold.h"
+#include "astro/atlas/tsv_fields.h"
+#include "astro/atlas/zone_history.h"
+
+namespace kalodaya::atlas {
+namespace {
+
+AtlasError BadLine(const char* file, std::size_t lineNumber, std::string_view what) {
+    return {std::string(file) + " line " + std::to_string(lineNumber) + ": " + std::string(what) +
+            "."};
+}
+
+bool IsWordSeparator(char ch) {
+    return ch == ' ' || ch == '\'' || ch == '(' || ch == '.' || ch == '/' || ch == ',';
+}
+
+// True when `text` starts with `prefix`, or one of its words does.
+bool WordStartsWith(std::string_view text, std::string_view prefix) {
+    for (std::size_t at = text.find(prefix); at != std::string_view::npos;
+         at = text.find(prefix, at + 1)) {
+        if (at == 0 || IsWordSeparator(text[at - 1])) return true;
+    }
+    return false;
+}
+
+template <class Region>
+const Region* FindRegion(const std::vector<Region>& regions, std::string_view code) {
+    const auto it =
+        std::lower_bound(regions.begin(), regions.end(), code,
+                         [](const Region& r, std::string_view c) { return r.code < c; });
+    return it != regions.end() && it->code == code ? &*it : nullptr;
+}
+
+}  // namespace
+
+Expected<PlaceIndex> PlaceIndex::Parse(std::string placesText, std::string regionsText,
+                                       const ZoneHistory& zones) {
+    PlaceIndex index;
+    index.placesText_ = std::make_unique<const std::string>(std::move(placesText));
+    index.regionsText_ = std::make_unique<const std::string>(std::move(regionsText));
+    for (std::size_t z = 0; z < zones.zoneCount(); ++z)
+        index.zoneNames_.emplace_back(zones.zoneName(z));
+
+    std::string_view regions = *index.regionsText_;
+    std::size_t lineNumber = 0;
+    while (!regions.empty()) {
+        std::string_view line = NextField(regions, '\n');
+        ++lineNumber;
+        if (line.empty() || line.front() == '#') continue;
+        const std::string_view kind = NextField(line, '\t');
+        const std::string_view code = NextField(line, '\t');
+        if ((kind != "C" && kind != "A") || code.empty() || line.empty())
+            return BadLine("regions.tsv", lineNumber, "not C or A, code, name");
+        auto& list = kind == "C" ? index.countries_ : index.admin1_;
+        if (!list.empty() && list.back().code >= code)
+            return BadLine("regions.tsv", lineNumber, "codes are not in order");
+        list.push_back({code, line, FoldForSearch(line)});
+    }
+
+    const std::string& text = *index.placesText_;
+    std::string_view rest = text;
+    index.keys_.reserve(text.size() / 2);
+    std::string admin1Code;
+    int64_t geonamesId = 0;
+    lineNumber = 0;
+    while (!rest.empty()) {
+        std::string_view line = NextField(rest, '\n');
+        ++lineNumber;
+        if (line.empty() || line.front() == '#') continue;
+        const auto step = ParseInt<int64_t>(NextField(line, '\t'));
+        const std::string_view name = NextField(line, '\t');
+        const auto latitude = ParseInt<int32_t>(NextField(line, '\t'));
+        const auto longitude = ParseInt<int32_t>(NextField(line, '\t'));
+        const std::string_view country = NextField(line, '\t');
+        const std::string_view admin1 = NextField(line, '\t');
+        const auto population = ParseInt<uint32_t>(NextField(line, '\t'));
+        const auto zone = ParseInt<uint16_t>(NextField(line, '\t'));
+        const std::string_view alternates = line;
+        if (!step || *step <= 0 || name.empty() || name.size() > 0xFFFF || !latitude ||
+            !longitude || !population || !zone || *zone >= index.zoneNames_.size())
+            return BadLine("places.tsv", lineNumber, "a field is missing or out of range");
+        const Region* countryRegion = FindRegion(index.countries_, country);
+        if (!countryRegion) return BadLine("places.tsv", lineNumber, "unknown country");
+
+        geonamesId += *step;
+        Record record;
+        record.geonamesId = geonamesId;
+        record.nameOffset = static_cast<uint32_t>(name.data() - text.data());
+        record.nameLength = static_cast<uint16_t>(name.size());
+        record.zone = *zone;
+        record.latitudeMilli = *latitude;
+        record.longitudeMilli = *longitude;
+        record.population = *population;
+        record.country = static_cast<uint16_t>(countryRegion - index.countries_.data());
+        admin1Code.assign(country).append(".").append(admin1);
+        if (const Region* region = FindRegion(index.admin1_, admin1Code))
+            record.admin1 = static_cast<int32_t>(region - index.admin1_.data());
+        index.records_.push_back(record);
+
+        index.keyStart_.push_back(static_cast<uint32_t>(index.keys_.size()));
+        const std::size_t folded = index.keys_.size();
+        AppendFolded(index.keys_, name);
+        if (index.keys_.size() > folded && index.keys_.back() == ' ') index.keys_.pop_back();
+        index.keys_ += '\n';
+        if (!alternates.empty()) {
+            const std::size_t from = index.keys_.size();
+            index.keys_.append(alternates);
+            std::replace(index.keys_.begin() + static_cast<std::ptrdiff_t>(from), index.keys_.end(),
+                         ',', '\n');
+            index.keys_ += '\n';
+        }
+    }
+    index.keyStart_.push_back(static_cast<uint32_t>(index.keys_.size()));
+    return index;
+}
+
+Place PlaceIndex::MakePlace(const Record& record) const {
+    Place place;
+    place.geonamesId = record.geonamesId;
+    place.name = std::string_view(*placesText_).substr(record.nameOffset, record.nameLength);
+    if (record.admin1 >= 0) place.state = admin1_[record.admin1].name;
+    place.country = countries_[record.country].name;
+    place.countryCode = countries_[record.country].code;
+    place.latitude = record.latitudeMilli / 1000.0;
+    place.longitude = record.longitudeMilli / 1000.0;
+    place.population = record.population;
+    place.timeZone = zoneNames_[record.zone];
+    return place;
+}
+
+// One pass over every search name: each occurrence of the folded name that starts a name or a
+// word of it marks its place, once, noting whether the place's own name equals it (an equal
+// alternate name ranks by population: many villages carry a big city's old name).
+std::vector<PlaceIndex::Candidate> PlaceIndex::MatchName(std::string_view name) const {
+    std::vector<Candidate> found;
+    const char* const begin = keys_.data();
+    const std::size_t size = keys_.size();
+    std::size_t record = 0;
+    std::size_t at = 0;
+    while (at + name.size() <= size) {
+        const void* hit = memmem(begin + at, size - at, name.data(), name.size());
+        if (!hit) break;
+        const std::size_t pos = static_cast<std::size_t>(static_cast<const char*>(hit) - begin);
+        at = pos + 1;
+        const bool nameStart = pos == 0 || begin[pos - 1] == '\n';
+        if (!nameStart && !IsWordSeparator(begin[pos - 1])) continue;
+        while (keyStart_[record + 1] <= pos) ++record;
+        const bool exact = pos == keyStart_[record] && begin[pos + name.size()] == '\n';
+        found.push_back({static_cast<uint32_t>(record), exact});
+        // Nothing later in this place's names can rank it differently.
+        at = std::max<std::size_t>(at, keyStart_[record + 1]);
+    }
+    return found;
+}
+
+bool PlaceIndex::MatchesQualifier(const Record& record, std::string_view qualifier) const {
+    const Region& country = countries_[record.country];
+    if (qualifier.size() == 2 && (qualifier[0] & ~0x20) == country.code[0] &&
+        (qualifier[1] & ~0x20) == country.code[1])
+        return true;
+    if (WordStartsWith(country.folded, qualifier)) return true;
+    return record.admin1 >= 0 && WordStartsWith(admin1_[record.admin1].folded, qualifier);
+}
+
+std::vector<Place> PlaceIndex::Search(std::string_view query, std::size_t limit) const {
+    std::string_view rest = query;
+    const std::string name = FoldForSearch(NextField(rest, ','));
+    if (name.empty() || limit == 0) return {};
+    std::vector<std::string> qualifiers;
+    while (!rest.empty()) {
+        std::string qualifier = FoldForSearch(NextField(rest, ','));
+        if (!qualifier.empty()) qualifiers.push_back(std::move(qualifier));
+    }
+
+    std::vector<Candidate> found = MatchName(name);
+    if (!qualifiers.empty()) {
+        std::erase_if(found, [&](const Candidate& c) {
+            return !std::all_of(qualifiers.begin(), qualifiers.end(), [&](const std::string& q) {
+                return MatchesQualifier(records_[c.record], q);
+            });
+        });
+    }
+    const auto better = [&](const Candidate& a, const Candidate& b) {
+        if (a.exact != b.exact) return a.exact;
+        const Record& ra = records_[a.record];
+        const Record& rb = records_[b.record];
+        if (ra.population != rb.population) return ra.population > rb.population;
+        return ra.geonamesId < rb.geonamesId;
+    };
+    const std::size_t count = std::min(limit, found.size());
+    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(count),
+                      found.end(), better);
+    std::vector<Place> places;
+    places.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) places.push_back(MakePlace(records_[found[i].record]));
+    return places;
+}
+
+std::optional<Place> PlaceIndex::BestMatch(std::string_view text) const {
+    std::vector<Place> places = Search(text, 1);
+    if (places.empty()) return std::nullopt;
+    return places.front();
+}
+
+std::optional<Place> PlaceIndex::FindByGeonamesId(int64_t geonamesId) const {
+    const auto it = std::lower_bound(records_.begin(), records_.end(), geonamesId,
+                                     [](const Record& r, int64_t id) { return r.geonamesId < id; });
+    if (it == records_.end() || it->geonamesId != geonamesId) return std::nullopt;
+    return MakePlace(*it);
+}
+
+}  // namespace kalodaya::atlas

