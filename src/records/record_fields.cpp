@@ -79,17 +79,32 @@ bool InRange(const std::optional<int>& value, int most) {
 
 constexpr int kDaySeconds = 24 * 3600;
 
-}  // namespace
-
-std::string DateText(const Record& r) {
+std::string DateOf(int year, int month, int day) {
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", r.year, r.month, r.day);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
     return text;
 }
 
-std::string TimeText(const Record& r) {
+std::string TimeOf(int hour, int minute, int second) {
     char text[32];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", r.hour, r.minute, r.second);
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour, minute, second);
+    return text;
+}
+
+}  // namespace
+
+std::string DateText(const Record& r) { return DateOf(r.year, r.month, r.day); }
+std::string TimeText(const Record& r) { return TimeOf(r.hour, r.minute, r.second); }
+std::string DateText(const RecordSummary& s) { return DateOf(s.year, s.month, s.day); }
+std::string TimeText(const RecordSummary& s) { return TimeOf(s.hour, s.minute, s.second); }
+
+std::string PlaceText(const RecordSummary& s) {
+    std::string text;
+    for (const std::string* part : {&s.city, &s.state, &s.country}) {
+        if (part->empty()) continue;
+        if (!text.empty()) text += ", ";
+        text += *part;
+    }
     return text;
 }
 

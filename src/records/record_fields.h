@@ -13,6 +13,10 @@ namespace kalodaya::records {
 
 std::string DateText(const Record& record);       // "1990-08-15"
 std::string TimeText(const Record& record);       // "10:30:00"
+std::string DateText(const RecordSummary& summary);
+std::string TimeText(const RecordSummary& summary);
+// "New Delhi, Delhi, India", the empty parts left out.
+std::string PlaceText(const RecordSummary& summary);
 std::string LatitudeText(const Latitude& lat);    // "28:39N"; blank boxes leave their part empty
 std::string LongitudeText(const Longitude& lon);  // "77:13E"
 std::string UtcOffsetText(int seconds);           // "+05:45", "-03:30", "+05:21:10"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
+#include "records/record_fields.h"
 #include "records/search_text.h"
 
 namespace kalodaya::records {
@@ -21,9 +21,7 @@ void AppendSearchText(std::string& out, const RecordSummary& s) {
         AppendFolded(out, *field);
         out += kFieldGap;
     }
-    char date[32];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", s.year, s.month, s.day);
-    out += date;
+    out += DateText(s);
     out += kFieldGap;
     if (s.month >= 1 && s.month <= 12) out += kMonthNames[s.month - 1];
     out += kFieldGap;

@@ -94,8 +94,9 @@ Result<ImportReport> ImportRecords(RecordStore& store, std::istream& in, FileFor
 }
 
 Result<ImportReport> ImportFile(RecordStore& store, const fs::path& path, const RecordCheck& check) {
+    std::error_code ec;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return Error{"cannot read \"" + path.string() + "\""};
+    if (!in || fs::is_directory(path, ec)) return Error{"cannot read \"" + path.string() + "\""};
     return ImportRecords(store, in, FormatForPath(path), check);
 }
 

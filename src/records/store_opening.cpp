@@ -52,7 +52,8 @@ Judgement Judge(Database& db) {
     if (!version) return FromFailure(db);
     const auto tables = db.QueryInt("SELECT count(*) FROM sqlite_schema");
     if (!tables) return FromFailure(db);
-    if (*applicationId == 0 && *tables == 0) return {Verdict::Usable, {}, 0};
+    // An empty file (as a zero-length one reads) becomes the database.
+    if (*applicationId == 0 && *tables == 0 && *version == 0) return {Verdict::Usable, {}, 0};
     if (*applicationId != kApplicationId) return {Verdict::Foreign, {}};
     if (*version > CurrentSchemaVersion())
         return {Verdict::Newer, "schema version " + std::to_string(*version)};
@@ -110,10 +111,13 @@ Result<fs::path> SetAside(const fs::path& path) {
     std::error_code ec;
     const std::string stem = path.stem().string() + "-set-aside-" + LocalDate();
     fs::path target;
-    for (int n = 1; n < 1000; ++n) {
-        target = path.parent_path() /
-                 (stem + (n > 1 ? "-" + std::to_string(n) : "") + path.extension().string());
-        if (!fs::exists(target, ec) && !fs::exists(target.string() + "-wal", ec)) break;
+    for (int n = 1; target.empty(); ++n) {
+        if (n == 1000) return Error{"every name for it is taken"};
+        const fs::path candidate =
+            path.parent_path() /
+            (stem + (n > 1 ? "-" + std::to_string(n) : "") + path.extension().string());
+        if (!fs::exists(candidate, ec) && !fs::exists(candidate.string() + "-wal", ec))
+            target = candidate;
     }
     std::vector<std::pair<fs::path, fs::path>> moved;
     const auto undo = [&] {

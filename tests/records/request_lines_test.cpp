@@ -96,5 +96,14 @@ TEST(RequestLines, ReadBackWhatTheyWrite) {
     }
 }
 
+TEST(RecordTexts, PlacesLeaveOutEmptyParts) {
+    RecordSummary s;
+    s.city = "Kirtipur";
+    s.country = "Nepal";
+    EXPECT_EQ(PlaceText(s), "Kirtipur, Nepal");
+    s.city.clear();
+    EXPECT_EQ(PlaceText(s), "Nepal");
+}
+
 }  // namespace
 }  // namespace kalodaya::records
