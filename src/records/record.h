@@ -59,6 +59,15 @@ struct Record {
     bool operator==(const Record&) const = default;
 };
 
+// Whether two records hold the same form entries, the note and times aside: a form opened
+// from a record has been changed when this is false ("Update" or "Save as New").
+inline bool SameEntries(Record a, const Record& b) {
+    a.note = b.note;
+    a.created = b.created;
+    a.updated = b.updated;
+    return a == b;
+}
+
 using RecordId = std::int64_t;
 
 struct StoredRecord {

@@ -46,6 +46,8 @@ TEST(RecordStore, SavesEveryEntryAndKeepsTheCreatedTimeOnUpdate) {
 
     ASSERT_FALSE(store.UpdateNote(*id, "born at home"));
     EXPECT_EQ(store.Get(*id)->record.note, "born at home");
+    EXPECT_TRUE(SameEntries(store.Get(*id)->record, changed)) << "a note is no change of the form";
+    EXPECT_FALSE(SameEntries(store.Get(*id)->record, Rama()));
 
     EXPECT_EQ(*store.Count(), 51);
     ASSERT_FALSE(store.Delete(*id));
