@@ -54,8 +54,9 @@ Status ReadCsv(std::istream& in, const RecordCheck& check, std::vector<Record>& 
     CsvReader reader(in);
     const auto header = reader.Next();
     if (!header) {
-        if (reader.failure())
-            return Error{"line 1: the header row's quoted field is never closed"};
+        if (const auto& failure = reader.failure())
+            return Error{"line " + std::to_string(failure->line) +
+                         ": the header row's quoted field is never closed"};
         return std::nullopt;  // an empty file imports nothing
     }
     const auto layout = ReadCsvHeader(*header);
