@@ -1,0 +1,53 @@
+#pragma once
+// Importing and exporting saved records: kalodaya-chart --batch request lines (JSON lines) and
+// CSV with a header row.
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/record.h"
+#include "records/record_store.h"
+#include "records/result.h"
+
+namespace kalodaya::records {
+
+enum class FileFormat { RequestLines, Csv };
+
+// ".csv" (in any case) is CSV; every other name holds request lines.
+FileFormat FormatForPath(const std::filesystem::path& path);
+
+// The entry checks, supplied by the caller so that this library needs no chart code: the
+// message of the first check a record fails, or nothing when it may be imported.
+using RecordCheck = std::function<std::optional<std::string>(const Record&)>;
+
+struct RejectedLine {
+    int line = 0;  // in the file, from 1
+    std::string reason;
+};
+
+struct ImportReport {
+    std::size_t imported = 0;
+    std::vector<RejectedLine> rejected;  // in line order
+};
+
+// Reads every line (blank ones are passed over), refuses those that are not a record or fail
+// `check`, and saves the others in one transaction. An error only when nothing could be
+// imported for a reason other than the lines (a CSV header that is not one, a file that cannot
+// be read to its end, a store that cannot save); the store is then unchanged.
+Result<ImportReport> ImportRecords(RecordStore& store, std::istream& in, FileFormat format,
+                                   const RecordCheck& check);
+// The same from a file, its format from its name; an error when it cannot be read.
+Result<ImportReport> ImportFile(RecordStore& store, const std::filesystem::path& path,
+                                const RecordCheck& check);
+
+// Every record in the store's export order: request lines (one per record), or a header row
+// and one row per record. The same records give the same bytes, whatever database holds them.
+Status ExportRecords(const RecordStore& store, std::ostream& out, FileFormat format);
+// The same into a file, its format from its name. Written beside it and renamed into place,
+// so that a failure leaves no half-written file under that name.
+Status ExportFile(const RecordStore& store, const std::filesystem::path& path);
+
+}  // namespace kalodaya::records

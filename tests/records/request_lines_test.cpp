@@ -1,0 +1,109 @@
+// Records as --batch request lines: the forms written, and lines read as --batch reads them.
+#include <gtest/gtest.h>
+
+#include "records/record_fields.h"
+#include "records/request_lines.h"
+#include "records_test_support.h"
+
+namespace kalodaya::records {
+namespace {
+
+using testing::Rama;
+using testing::VariedRecord;
+
+TEST(RequestLines, WriteEveryKeyInTheBatchOrder) {
+    EXPECT_EQ(RequestLine(Rama()),
+              R"({"name":"RAMA","date":"1990-08-15","time":"10:30:00","lat":"28:39N",)"
+              R"("lon":"77:13E","zone":34,"dst":false,"city":"New Delhi","state":"Delhi",)"
+              R"("country":"India"})");
+
+    Record r = Rama();
+    r.latitude = {std::nullopt, 5, false};
+    r.longitude = {7, std::nullopt, false};
+    r.zone = ExactOffset{-(5 * 3600 + 21 * 60 + 10), "label"};
+    r.city = "Zürich";
+    const std::string line = RequestLine(r);
+    EXPECT_NE(line.find(R"("lat":":05S","lon":"7:W","utc_offset":"-05:21:10","dst":false)"),
+              std::string::npos)
+        << line;
+    EXPECT_EQ(line.find("zone"), std::string::npos);
+    EXPECT_NE(line.find("\"Zürich\""), std::string::npos) << "UTF-8 written as it is";
+}
+
+TEST(RequestLines, KeysLeftOutKeepTheFormsDefaults) {
+    const auto record = ParseRequestLine(R"({"name":"SITA"})");
+    ASSERT_TRUE(record) << record.error().message;
+    Record expected;
+    expected.name = "SITA";
+    EXPECT_EQ(*record, expected);
+
+    const auto nulls = ParseRequestLine(R"({"name":null,"city":null,"dst":true})");
+    ASSERT_TRUE(nulls);
+    EXPECT_EQ(nulls->name, "");
+    EXPECT_TRUE(nulls->dst);
+}
+
+TEST(RequestLines, ExactOffsetsGetTheZoneListsLabel) {
+    const auto record = ParseRequestLine(R"({"name":"A","utc_offset":"+05:45"})");
+    ASSERT_TRUE(record) << record.error().message;
+    EXPECT_EQ(record->zone, Zone(ExactOffset{5 * 3600 + 45 * 60, "Exact offset: UTC+05:45"}));
+}
+
+TEST(RequestLines, RefuseWhatBatchRefusesAndSayWhy) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"[1,2]", "not a JSON object"},
+        {R"({"name":"A","place":"Delhi"})", "unknown key \"place\""},
+        {R"({"date":"1900-12-31"})", "unusable date \"1900-12-31\""},
+        {R"({"date":"1990-8-15"})", "unusable date"},
+        {R"({"date":null})", "unusable date \"\""},
+        {R"({"time":"24:00:00"})", "unusable time"},
+        {R"({"lat":"28:39E"})", "unusable latitude"},
+        {R"({"lat":"128:39N"})", "unusable latitude"},
+        {R"({"lon":"77:130E"})", "unusable longitude"},
+        {R"({"zone":71})", "unusable zone 71"},
+        {R"({"zone":-1})", "unusable zone -1"},
+        {R"({"zone":34.0})", "\"zone\" must be a whole number"},
+        {R"({"zone":"34"})", "\"zone\" must be a whole number"},
+        {R"({"zone":1,"utc_offset":"+05:45"})", "cannot both be given"},
+        {R"({"utc_offset":"+5:45"})", "unusable UTC offset"},
+        {R"({"utc_offset":"+05:60"})", "unusable UTC offset"},
+        {R"({"dst":1})", "\"dst\" must be true or false"},
+        {R"({"name":7})", "\"name\" must be a string"},
+        {R"({"country":false})", "\"country\" must be a string"},
+    };
+    for (const auto& [line, reason] : cases) {
+        const auto record = ParseRequestLine(line);
+        ASSERT_FALSE(record) << line;
+        EXPECT_NE(record.error().message.find(reason), std::string::npos)
+            << line << " -> " << record.error().message;
+    }
+}
+
+// What a request line holds comes back unchanged; the label of an exact offset becomes the
+// zone list's, the rest is not part of a request.
+TEST(RequestLines, ReadBackWhatTheyWrite) {
+    for (int i = 0; i < 2000; ++i) {
+        Record expected = VariedRecord(i);
+        const auto read = ParseRequestLine(RequestLine(expected));
+        ASSERT_TRUE(read) << RequestLine(expected) << ": " << read.error().message;
+        if (auto* exact = std::get_if<ExactOffset>(&expected.zone))
+            exact->label = ExactOffsetLabel(exact->seconds, "");
+        expected.geonamesId.reset();
+        expected.ianaZone.clear();
+        expected.note.clear();
+        expected.created = expected.updated = 0;
+        EXPECT_EQ(*read, expected) << RequestLine(expected);
+    }
+}
+
+TEST(RecordTexts, PlacesLeaveOutEmptyParts) {
+    RecordSummary s;
+    s.city = "Kirtipur";
+    s.country = "Nepal";
+    EXPECT_EQ(PlaceText(s), "Kirtipur, Nepal");
+    s.city.clear();
+    EXPECT_EQ(PlaceText(s), "Nepal");
+}
+
+}  // namespace
+}  // namespace kalodaya::records

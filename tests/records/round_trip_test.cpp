@@ -1,0 +1,175 @@
+// Import, export, import into a second database, export again: the exports are identical, and
+// --batch gives the same charts for the exported lines as for the original ones.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "cli/batch.h"
+#include "cli/request_line.h"
+#include "chart/entry_checks.h"
+#include "records/record_transfer.h"
+#include "records/request_lines.h"
+#include "records_test_support.h"
+
+namespace kalodaya::records {
+namespace {
+
+using testing::TempFolder;
+
+// The command line's reading of a request and the form's entry checks.
+std::optional<std::string> EntryChecks(const Record& record) {
+    Entries entries;
+    if (auto error = cli::ParseRequestLine(RequestLine(record), entries)) return error->message;
+    if (auto failure = ValidateInput(entries)) return failure->message;
+    return std::nullopt;
+}
+
+std::string Export(const RecordStore& store, FileFormat format) {
+    std::ostringstream out;
+    EXPECT_FALSE(ExportRecords(store, out, format));
+    return out.str();
+}
+
+ImportReport Import(RecordStore& store, const std::string& text, FileFormat format,
+                    const RecordCheck& check) {
+    std::istringstream in(text);
+    auto report = ImportRecords(store, in, format, check);
+    EXPECT_TRUE(report) << report.error().message;
+    return report ? *report : ImportReport{};
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::string Charts(const std::vector<std::string>& requests) {
+    std::string input;
+    for (const auto& line : requests) input += line + "\n";
+    std::istringstream in(input);
+    std::ostringstream out;
+    cli::RunBatch(in, out);
+    return out.str();
+}
+
+TEST(RoundTrip, GoldenRequestsGiveIdenticalExportsAndCharts) {
+    std::ifstream file(KALODAYA_SOURCE_DIR "/tests/golden/requests.jsonl", std::ios::binary);
+    const std::string original(std::istreambuf_iterator<char>(file), {});
+    const std::vector<std::string> originalLines = Lines(original);
+    ASSERT_GE(originalLines.size(), 10000u);
+
+    TempFolder folder;
+    RecordStore first = RecordStore::Open(folder / "first.sqlite");
+    const ImportReport report = Import(first, original, FileFormat::RequestLines, EntryChecks);
+    // The file's six lines that fail an entry check, each with the form's message.
+    ASSERT_EQ(report.rejected.size(), 6u);
+    EXPECT_EQ(report.rejected[0].line, 5671);
+    EXPECT_EQ(report.rejected[0].reason, "Please Enter Name");
+    EXPECT_EQ(report.rejected[1].reason, "Please Enter Correct Date Or Month!");
+    EXPECT_EQ(report.rejected[5].line, 5676);
+    EXPECT_EQ(report.imported, originalLines.size() - 6);
+
+    const std::string exported = Export(first, FileFormat::RequestLines);
+    RecordStore second = RecordStore::Open(folder / "second.sqlite");
+    const ImportReport again = Import(second, exported, FileFormat::RequestLines, EntryChecks);
+    EXPECT_TRUE(again.rejected.empty());
+    EXPECT_EQ(Export(second, FileFormat::RequestLines), exported);
+
+    // Each imported line as the export writes it gives the same chart as the line itself, and
+    // the export holds exactly those lines.
+    std::vector<std::string> accepted, rewritten;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < originalLines.size(); ++i) {
+        if (next < report.rejected.size() && report.rejected[next].line == static_cast<int>(i + 1)) {
+            ++next;
+            continue;
+        }
+        accepted.push_back(originalLines[i]);
+        rewritten.push_back(RequestLine(*ParseRequestLine(originalLines[i])));
+    }
+    EXPECT_EQ(Charts(accepted), Charts(rewritten));
+    std::vector<std::string> exportedLines = Lines(exported);
+    std::sort(rewritten.begin(), rewritten.end());
+    std::sort(exportedLines.begin(), exportedLines.end());
+    EXPECT_EQ(exportedLines, rewritten);
+}
+
+std::vector<Record> AllRecords(const RecordStore& store) {
+    std::vector<Record> records;
+    EXPECT_FALSE(store.ForEach([&](const StoredRecord& s) { records.push_back(s.record); }));
+    return records;
+}
+
+TEST(RoundTrip, VariedRecordsThroughCsvKeepEveryFieldAndThroughRequestLinesTheirRequest) {
+    TempFolder folder;
+    RecordStore source = RecordStore::Open(folder / "source.sqlite");
+    std::vector<Record> records;
+    for (int i = 0; i < 10000; ++i) records.push_back(testing::VariedRecord(i));
+    ASSERT_TRUE(source.SaveAll(records));
+
+    const std::string csv = Export(source, FileFormat::Csv);
+    RecordStore fromCsv = RecordStore::Open(folder / "csv.sqlite");
+    EXPECT_EQ(Import(fromCsv, csv, FileFormat::Csv, nullptr).imported, 10000u);
+    EXPECT_EQ(Export(fromCsv, FileFormat::Csv), csv);
+    EXPECT_EQ(AllRecords(fromCsv), AllRecords(source));
+
+    const std::string lines = Export(source, FileFormat::RequestLines);
+    RecordStore fromLines = RecordStore::Open(folder / "lines.sqlite");
+    EXPECT_EQ(Import(fromLines, lines, FileFormat::RequestLines, nullptr).imported, 10000u);
+    EXPECT_EQ(Export(fromLines, FileFormat::RequestLines), lines);
+}
+
+TEST(Import, ReportsRejectedLinesAndImportsTheRestTogether) {
+    TempFolder folder;
+    RecordStore store = RecordStore::Open(folder / "records.sqlite");
+    const std::string text =
+        R"({"name":"RAMA","date":"1990-08-15","lat":"28:39N","lon":"77:13E","zone":34})" "\n"
+        "\n"
+        R"({"name":"SITA","zone":99})" "\r\n"
+        "not json\n"
+        R"({"name":"","lat":"1:1N","lon":"1:1E"})" "\n"
+        R"({"name":"LAV","lat":"1:1N","lon":"1:1E","utc_offset":"+05:45"})" "\n";
+    const RecordCheck noBlankNames = [](const Record& r) -> std::optional<std::string> {
+        if (r.name.empty()) return "Please Enter Name";
+        return std::nullopt;
+    };
+    const ImportReport report = Import(store, text, FileFormat::RequestLines, noBlankNames);
+    EXPECT_EQ(report.imported, 2u);
+    ASSERT_EQ(report.rejected.size(), 3u);
+    EXPECT_EQ(report.rejected[0].line, 3);
+    EXPECT_NE(report.rejected[0].reason.find("unusable zone 99"), std::string::npos);
+    EXPECT_EQ(report.rejected[1].line, 4);
+    EXPECT_EQ(report.rejected[2].line, 5);
+    EXPECT_EQ(report.rejected[2].reason, "Please Enter Name");
+    EXPECT_EQ(*store.Count(), 2);
+
+    // A CSV quote left open takes the rest of the file: that row is refused, earlier ones kept.
+    const ImportReport csv = Import(store, "name,note\nA,fine\nB,\"open\nC,lost\n", FileFormat::Csv, nullptr);
+    EXPECT_EQ(csv.imported, 1u);
+    ASSERT_EQ(csv.rejected.size(), 1u);
+    EXPECT_EQ(csv.rejected[0].line, 3);
+
+    std::istringstream badHeader("RAMA,1990-08-15\n");
+    EXPECT_FALSE(ImportRecords(store, badHeader, FileFormat::Csv, nullptr));
+    EXPECT_EQ(*store.Count(), 3) << "a failed import changes nothing";
+    EXPECT_FALSE(ImportFile(store, folder / "missing.jsonl", nullptr));
+}
+
+TEST(Export, FilesAppearWholeInTheFormatTheirNameSays) {
+    TempFolder folder;
+    RecordStore store = RecordStore::Open(folder / "records.sqlite");
+    ASSERT_TRUE(store.SaveNew(testing::Rama()));
+    ASSERT_FALSE(ExportFile(store, folder / "out.CSV"));
+    ASSERT_FALSE(ExportFile(store, folder / "out.jsonl"));
+    EXPECT_TRUE(testing::FileBytes(folder / "out.CSV").starts_with("name,date,time,lat,lon,zone,"));
+    EXPECT_EQ(testing::FileBytes(folder / "out.jsonl"), RequestLine(store.Get(1)->record) + "\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.jsonl.partial"));
+    EXPECT_TRUE(ExportFile(store, folder / "no/such/folder/out.jsonl"));
+}
+
+}  // namespace
+}  // namespace kalodaya::records
