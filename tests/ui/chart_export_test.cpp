@@ -124,8 +124,9 @@ private slots:
     }
 
     // A cell too full for the chart's font gets a smaller one, so that every body shows (the
-    // drawing clips at the cell, which the PDF's text alone would not reveal).
-    void crowdedCellGetsASmallerFont() {
+    // drawing clips at the cell, which the PDF's text alone would not reveal); a word too long
+    // for its line is broken.
+    void textsFitTheirBoxes() {
         QImage image(600, 600, QImage::Format_RGB32);
         image.setDotsPerMeterX(7559);
         image.setDotsPerMeterY(7559);
@@ -143,6 +144,10 @@ private slots:
                                    cell, false, 5)
                      .pointSizeF(),
                  10.0);
+        // A word wider than a wrapped box is broken over lines rather than cut at its edge.
+        const QString place = QStringLiteral("Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch");
+        const QFont font = canvas.Font(9);
+        QVERIFY(canvas.TextHeight(place, font, 120) >= 2 * canvas.LineHeight(font));
     }
 
     // Profile texts far longer than the data's run on to a third page rather than being cut.

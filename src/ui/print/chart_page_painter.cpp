@@ -107,14 +107,12 @@ void PaintChart(PageCanvas& canvas, const QRectF& frame, const ChartPageTexts& t
                     Qt::white, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
 }
 
-// Caption and value rows; the captions' column is as wide as the widest of them.
-double PaintRows(PageCanvas& canvas, const QRectF& column, double top,
+QFont RowLabelFont(const PageCanvas& canvas) { return canvas.Font(8.5); }
+
+// Caption and value rows, the values starting `labelWidth` from the column's left edge.
+double PaintRows(PageCanvas& canvas, const QRectF& column, double top, double labelWidth,
                  const std::vector<const LabelledText*>& rows) {
-    const QFont labelFont = canvas.Font(8.5), valueFont = canvas.Font(8.5, true);
-    double labelWidth = 0;
-    for (const LabelledText* row : rows)
-        labelWidth = std::max(labelWidth, canvas.TextWidth(Q(row->label), labelFont));
-    labelWidth += 6;
+    const QFont labelFont = RowLabelFont(canvas), valueFont = canvas.Font(8.5, true);
     for (const LabelledText* row : rows) {
         canvas.Text(QRectF(column.left(), top, labelWidth, kDetailRow), Q(row->label), labelFont,
                     kLavender, Qt::AlignLeft | Qt::AlignVCenter);
@@ -136,12 +134,19 @@ void PaintDetails(PageCanvas& canvas, const QRectF& column, const ChartPageTexts
                                   false, 7),
                 kLavender, Qt::AlignLeft | Qt::AlignVCenter);
     top += NameHeight(canvas);
-    std::vector<const LabelledText*> rows;
-    for (const LabelledText& row : t.birthDetails) rows.push_back(&row);
-    top = PaintRows(canvas, column, top, rows);
+    std::vector<const LabelledText*> details;
+    for (const LabelledText& row : t.birthDetails) details.push_back(&row);
+    std::vector<const LabelledText*> sun = {&t.sunrise, &t.referenceSunrise, &t.timeElapsed};
+    // One value column for both sections: the captions' column is as wide as the widest.
+    double labelWidth = 0;
+    for (const auto* rows : {&details, &sun})
+        for (const LabelledText* row : *rows)
+            labelWidth = std::max(labelWidth, canvas.TextWidth(Q(row->label), RowLabelFont(canvas)));
+    labelWidth += 6;
 
+    top = PaintRows(canvas, column, top, labelWidth, details);
     top = PaintCaption(canvas, column, top + kSectionGap, Q(t.sunriseCaption));
-    PaintRows(canvas, column, top, {&t.sunrise, &t.referenceSunrise, &t.timeElapsed});
+    PaintRows(canvas, column, top, labelWidth, sun);
 }
 
 void PaintPlanetTable(PageCanvas& canvas, const QRectF& column, const ChartPageTexts& t) {

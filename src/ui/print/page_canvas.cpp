@@ -49,11 +49,21 @@ double PageCanvas::TextWidth(const QString& text, const QFont& font) const {
     return widest / xScale_;
 }
 
-double PageCanvas::TextHeight(const QString& text, const QFont& font, double width) const {
+// Wrapped at words, or anywhere when a word is wider than the line: a long word is broken
+// rather than cut at the box's edge.
+int PageCanvas::WrapFlags(const QString& text, const QFont& font, double width) const {
     QFontMetricsF metrics(font, painter_.device());
     const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width * xScale_, 1e7),
                                                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                                                text);
+    return bounds.width() > width * xScale_ + 0.5 ? Qt::TextWrapAnywhere : Qt::TextWordWrap;
+}
+
+double PageCanvas::TextHeight(const QString& text, const QFont& font, double width) const {
+    QFontMetricsF metrics(font, painter_.device());
+    const QRectF bounds =
+        metrics.boundingRect(QRectF(0, 0, width * xScale_, 1e7),
+                             Qt::AlignLeft | Qt::AlignTop | WrapFlags(text, font, width), text);
     return bounds.height() / yScale_;
 }
 
@@ -80,7 +90,8 @@ void PageCanvas::Text(const QRectF& box, const QString& text, const QFont& font,
     painter_.setPen(color);
     const QRectF target = Device(box);
     if (flags & Qt::TextWordWrap) {
-        painter_.drawText(target, flags, text);
+        const int wrap = WrapFlags(text, font, box.width());
+        painter_.drawText(target, (flags & ~Qt::TextWordWrap) | wrap, text);
         return;
     }
     QFontMetricsF metrics(font, painter_.device());

@@ -24,7 +24,7 @@ public:
     QFont MonoFont(double points, bool bold = false) const;
 
     double TextWidth(const QString& text, const QFont& font) const;
-    // Height of `text` broken into lines no wider than `width`.
+    // Height of `text` broken into lines no wider than `width` (at words where it can).
     double TextHeight(const QString& text, const QFont& font, double width) const;
     double LineHeight(const QFont& font) const;
     // `font` made smaller, down to `minimumPoints`, until `text` fits `box` (wrapped at words
@@ -32,8 +32,9 @@ public:
     QFont FittedFont(const QString& text, QFont font, const QSizeF& box, bool wrap,
                      double minimumPoints) const;
 
-    // Draws `text` inside `box` (points). Without Qt::TextWordWrap in `flags`, a line too wide
-    // for the box is shortened with an ellipsis rather than drawn across its neighbours.
+    // Draws `text` inside `box` (points). With Qt::TextWordWrap in `flags` a word wider than the
+    // box is broken; without it, a line too wide for the box is shortened with an ellipsis
+    // rather than drawn across its neighbours.
     void Text(const QRectF& box, const QString& text, const QFont& font, const QColor& color,
               int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
     void Fill(const QRectF& box, const QColor& color);
@@ -41,6 +42,7 @@ public:
     void Line(const QPointF& from, const QPointF& to, const QColor& color, double width);
 
 private:
+    int WrapFlags(const QString& text, const QFont& font, double width) const;
     QRectF Device(const QRectF& points) const;
     QPointF Device(const QPointF& points) const;
 
