@@ -117,6 +117,8 @@ private slots:
         QVERIFY(!image.isNull());
         QVERIFY2(image.width() >= 1200, qPrintable(QString::number(image.width())));
         QCOMPARE(image.width(), 1587);  // A4 at 192 pixels per inch
+        // The resolution is recorded, so the image prints at the page's size.
+        QCOMPARE(image.dotsPerMeterX(), 7559);
         const double ink = InkShare(image);
         QVERIFY2(ink > 0.25 && ink < 0.8, qPrintable(QString::number(ink)));
         QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 3).name(),

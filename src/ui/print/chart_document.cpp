@@ -9,6 +9,7 @@
 
 #include "ui/print/chart_page_painter.h"
 #include "ui/print/page_parts.h"
+#include "ui/print/png_encoder.h"
 #include "ui/print/profile_page_painter.h"
 
 namespace kalodaya::ui::print {
@@ -50,13 +51,7 @@ QImage ChartPageImage(const ChartPageTexts& texts, Paper paper) {
     return image;
 }
 
-QByteArray PngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return {};
-    return bytes;
-}
+QByteArray PngBytes(const QImage& image) { return EncodePng(image); }
 
 std::optional<ExportFormat> FormatOfPath(const QString& path) {
     if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) return ExportFormat::Pdf;
