@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QTest>
 
 #include "export_tools.h"
@@ -150,6 +151,24 @@ private slots:
         const QString place = QStringLiteral("Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch");
         const QFont font = canvas.Font(9);
         QVERIFY(canvas.TextHeight(place, font, 120) >= 2 * canvas.LineHeight(font));
+    }
+
+    // A printer turned to landscape gets the upright pages made smaller, nothing off the paper.
+    void landscapePageKeepsEverything() {
+        const QString pdf = dir_.filePath(QStringLiteral("landscape.pdf"));
+        {
+            QPdfWriter writer(pdf);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}));
+            QVERIFY(PaintDocument(writer, texts_));
+        }
+        QCOMPARE(PdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("2"));
+        const QString chart = Flowed(PdfText(pdf, 1, 1));
+        for (const LabelledText& planet : texts_.planets)
+            QVERIFY(chart.contains(QString::fromStdString(planet.text)));
+        QVERIFY(chart.contains(QStringLiteral("Time Elapsed : 4 h 41 min")));
+        QVERIFY(chart.contains(QStringLiteral("Page 1")));
+        const QString profile = Flowed(PdfText(pdf, 2, 2));
+        QVERIFY(profile.contains(Flowed(QString::fromStdString(texts_.profileTexts[4].text))));
     }
 
     // Profile texts far longer than the data's run on to a third page rather than being cut.

@@ -29,16 +29,26 @@ PageCanvas::PageCanvas(QPainter& painter) : painter_(painter) {
     xScale_ = device->logicalDpiX() / 72.0;
     yScale_ = device->logicalDpiY() / 72.0;
     page_ = QSizeF(device->width() / xScale_, device->height() / yScale_);
+    if (page_.width() > page_.height()) {
+        // A page turned sideways (a printer set to landscape) gets the upright layout, made
+        // smaller to fit its height and centred, rather than a layout that runs off the paper.
+        const QSizeF sideways = page_;
+        page_.transpose();
+        fit_ = sideways.height() / sideways.width();
+        origin_ = QPointF((sideways.width() - page_.width() * fit_) / 2 * xScale_, 0);
+        xScale_ *= fit_;
+        yScale_ *= fit_;
+    }
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
 }
 
 QFont PageCanvas::Font(double points, bool bold) const {
-    return Unhinted(Verdana(points, bold));
+    return Unhinted(Verdana(points * fit_, bold));
 }
 
 QFont PageCanvas::MonoFont(double points, bool bold) const {
-    return Unhinted(NamedFont(QStringLiteral("Courier New"), points, bold));
+    return Unhinted(NamedFont(QStringLiteral("Courier New"), points * fit_, bold));
 }
 
 double PageCanvas::TextWidth(const QString& text, const QFont& font) const {
@@ -79,8 +89,8 @@ QFont PageCanvas::FittedFont(const QString& text, QFont font, const QSizeF& box,
                                      LineHeight(font) * (text.count(QLatin1Char('\n')) + 1) <=
                                          box.height() + 0.01;
         const double size = font.pointSizeF();
-        if (fits || size <= minimumPoints) return font;
-        font.setPointSizeF(std::max(minimumPoints, size - 0.25));
+        if (fits || size <= minimumPoints * fit_) return font;
+        font.setPointSizeF(std::max(minimumPoints, size / fit_ - 0.25) * fit_);
     }
 }
 
@@ -118,12 +128,12 @@ void PageCanvas::Line(const QPointF& from, const QPointF& to, const QColor& colo
 }
 
 QRectF PageCanvas::Device(const QRectF& points) const {
-    return QRectF(points.x() * xScale_, points.y() * yScale_, points.width() * xScale_,
-                  points.height() * yScale_);
+    return QRectF(origin_.x() + points.x() * xScale_, origin_.y() + points.y() * yScale_,
+                  points.width() * xScale_, points.height() * yScale_);
 }
 
 QPointF PageCanvas::Device(const QPointF& points) const {
-    return QPointF(points.x() * xScale_, points.y() * yScale_);
+    return QPointF(origin_.x() + points.x() * xScale_, origin_.y() + points.y() * yScale_);
 }
 
 }  // namespace kalodaya::ui::print

@@ -17,9 +17,10 @@ public:
     // `painter` is active on its device; the page is the device's whole paint area.
     explicit PageCanvas(QPainter& painter);
 
-    QSizeF PageSize() const { return page_; }  // points
+    QSizeF PageSize() const { return page_; }  // points, upright
 
-    // The pages' face (the desktop program's Verdana, or its stand-in) at `points`.
+    // The pages' face (the desktop program's Verdana, or its stand-in) at `points` of the
+    // layout.
     QFont Font(double points, bool bold = false) const;
     QFont MonoFont(double points, bool bold = false) const;
 
@@ -47,7 +48,9 @@ private:
     QPointF Device(const QPointF& points) const;
 
     QPainter& painter_;
-    double xScale_ = 1, yScale_ = 1;  // device pixels per point
+    double xScale_ = 1, yScale_ = 1;  // device pixels per point of the layout
+    double fit_ = 1;                  // the layout's size on the paper (1 unless sideways)
+    QPointF origin_;                  // the layout's top left corner, in device pixels
     QSizeF page_;
 };
 
