@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/batch.h"
 #include "cli/chart_args.h"
@@ -53,7 +54,7 @@ struct Failure {
 
 // The entry options into entries, through kalodaya-chart's own readers.
 std::optional<Failure> EntriesFromOptions(const Options& o, const CLI::App& app, Entries& entries) {
-    if (!o.request.empty()) {
+    if (app.count("--request")) {
         if (auto error = cli::ParseRequestLine(o.request, entries))
             return Failure{kExportUnusable, error->message};
         return std::nullopt;
