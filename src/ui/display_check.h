@@ -12,7 +12,7 @@ using EnvironmentReader = std::function<std::string(const char* name)>;
 bool NoDisplayAvailable(const EnvironmentReader& env);
 
 // The text printed instead of starting: one sentence on what is missing, then an example of
-// computing a chart with `chartCommand` (the kalodaya-chart program).
+// computing a chart with `chartCommand` (the kalodaya-chart program) and of kalodaya --export.
 std::string NoDisplayMessage(const std::string& chartCommand);
 
 }  // namespace kalodaya::ui
