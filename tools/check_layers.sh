@@ -8,7 +8,8 @@
 #   records  base
 #   chart    base astro lagna profile records
 #   cli      base astro lagna profile records chart
-#   ui       base astro lagna profile records chart
+#   ui       base astro lagna profile records chart cli (kalodaya --export reads the same
+#            entry options and request lines as kalodaya-chart)
 set -euo pipefail
 src="${1:-$(cd "$(dirname "$0")/.." && pwd)/src}"
 
@@ -20,7 +21,7 @@ declare -A allowed=(
   [records]="base records"
   [chart]="base astro lagna profile records chart"
   [cli]="base astro lagna profile records chart cli"
-  [ui]="base astro lagna profile records chart ui"
+  [ui]="base astro lagna profile records chart cli ui"
 )
 
 status=0

@@ -8,6 +8,7 @@
 #include "ui/app_icon.h"
 #include "ui/entry_form.h"
 #include "ui/message_boxes.h"
+#include "ui/print/page_texts_from_outcome.h"
 #include "ui/results_window.h"
 #include "ui/update_reminder.h"
 
@@ -89,6 +90,7 @@ void AppController::ShowResults() {
     connect(frame_, &Mdi::exitRequested, this, &AppController::ShutdownApplication);
     connect(frame_, &Mdi::aboutRequested, this, &AppController::OnAbout);
     frame_->Display()->Present(outcome_.texts);
+    frame_->Display()->SetPageTexts(print::PageTextsFromOutcome(outcome_));
     frame_->show();
     frame_->Display()->Tabs()->setCurrentIndex(0);
     screen_ = Screen::Results;

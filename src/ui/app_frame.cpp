@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/link_label.h"
+#include "ui/print/chart_print_actions.h"
 #include "ui/product_config.h"
 #include "ui/results_window.h"
 #include "ui/standard_palette.h"
@@ -87,6 +88,12 @@ Mdi::Mdi(QWidget* parent) : QMainWindow(parent) {
     displayWindow_->adjustSize();
     displayWindow_->move(0, 0);
     displayWindow_->show();
+
+    // The results window's print and export entries head the File menu.
+    QMenu* file = findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QAction* back = findChild<QAction*>(QStringLiteral("mnuBack"));
+    file->insertActions(back, display_->PrintActions()->Actions());
+    file->insertSeparator(back);
 
     PlaceInitially();
 }

@@ -147,7 +147,9 @@ std::string NoDisplayMessage(const std::string& chartCommand) {
            "available here.\n"
            "To compute a chart without one, use kalodaya-chart, for example:\n"
            "  " + chartCommand +
-           " --name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N --lon 77:13E --zone 34\n";
+           " --name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N --lon 77:13E --zone 34\n"
+           "or write it to a PDF or PNG file with the same options:\n"
+           "  kalodaya --export rama.pdf --name RAMA ...\n";
 }
 
 }  // namespace kalodaya::ui

@@ -40,7 +40,7 @@ bool NoDisplayAvailable(const EnvironmentReader& env,
                         const EndpointProbe& probe = AcceptsConnections);
 
 // The text printed instead of starting: one sentence on what is missing, then an example of
-// computing a chart with `chartCommand` (the kalodaya-chart program).
+// computing a chart with `chartCommand` (the kalodaya-chart program) and of kalodaya --export.
 std::string NoDisplayMessage(const std::string& chartCommand);
 
 }  // namespace kalodaya::ui

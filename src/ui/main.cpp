@@ -9,6 +9,7 @@
 #include "ui/entry_form.h"
 #include "ui/app_icon.h"
 #include "ui/display_check.h"
+#include "ui/print/export_command.h"
 
 namespace {
 
@@ -61,6 +62,9 @@ private:
 
 int main(int argc, char** argv) {
     using namespace kalodaya::ui;
+    // kalodaya --export writes files and shows nothing, so it needs no display.
+    if (print::IsExportCommand(argc, argv)) return print::RunExportCommand(argc, argv);
+
     const auto env = [](const char* name) {
         const char* value = std::getenv(name);
         return std::string(value ? value : "");

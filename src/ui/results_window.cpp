@@ -13,6 +13,7 @@
 #include "profile/sign_profile.h"
 #include "ui/cell_label.h"
 #include "ui/link_label.h"
+#include "ui/print/chart_print_actions.h"
 #include "ui/product_config.h"
 #include "ui/profile_text_box.h"
 #include "ui/standard_palette.h"
@@ -252,6 +253,14 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
     tabs_->installEventFilter(this);
     if (auto* stack = tabs_->findChild<QStackedWidget*>()) stack->installEventFilter(this);
     PlaceTabCanvases();
+
+    printActions_ = new print::ChartPrintActions(this);
+    addActions(printActions_->Actions());
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void FrmDisplay::SetPageTexts(print::ChartPageTexts texts) {
+    printActions_->SetTexts(std::move(texts));
 }
 
 bool FrmDisplay::eventFilter(QObject* watched, QEvent* event) {

@@ -12,6 +12,11 @@ class QPlainTextEdit;
 
 namespace kalodaya::ui {
 
+namespace print {
+class ChartPrintActions;
+struct ChartPageTexts;
+}  // namespace print
+
 class FrmDisplay : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +32,11 @@ public:
 
     QTabWidget* Tabs() const { return tabs_; }
 
+    // Print and export: the actions (in the window's context menu; the frame puts them in its
+    // File menu) work on the pages given here.
+    void SetPageTexts(print::ChartPageTexts texts);
+    print::ChartPrintActions* PrintActions() const { return printActions_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -41,6 +51,7 @@ private:
 
     QTabWidget* tabs_ = nullptr;
     QList<QWidget*> canvases_;
+    print::ChartPrintActions* printActions_ = nullptr;
 
     // The controls Present writes, kept as they are built.
     std::array<QLabel*, kBodyCount> planetValues_{};

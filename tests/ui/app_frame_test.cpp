@@ -97,7 +97,9 @@ private slots:
                  QStringList({"&File|", "&Help|", "&Donate|mnuDonate",
                               config::kPromotionMenuText + "|mm"}));
         QCOMPARE(Entries(bar->actions()[0]->menu()->actions()),
-                 QStringList({"&Back|mnuBack", "E&xit|mnuExit"}));
+                 QStringList({"&Print\u2026|mnuPrint", "Export P&DF\u2026|mnuExportPdf",
+                              "Export &Image\u2026|mnuExportImage", "-", "&Back|mnuBack",
+                              "E&xit|mnuExit"}));
         QCOMPARE(Entries(bar->actions()[1]->menu()->actions()),
                  QStringList({"&Online Help|mnuOnline", "&Visit Us Online|mnuVisit", "-",
                               "Check for Software &Update|mnuUpdate", "-",

@@ -133,6 +133,7 @@ private slots:
         QCOMPARE(std::count(first.begin(), first.end(), '.'), 1);  // one sentence
         QVERIFY(text.find("\n  /opt/bin/kalodaya-chart --name RAMA --date 1990-08-15") !=
                 std::string::npos);
+        QVERIFY(text.find("\n  kalodaya --export rama.pdf") != std::string::npos);
     }
 
     // The program itself: a display that is named but does not answer gets the same

@@ -1,0 +1,184 @@
+#include "ui/print/chart_page_painter.h"
+
+#include <algorithm>
+
+#include "ui/print/page_parts.h"
+#include "ui/ui_style.h"
+
+namespace kalodaya::ui::print {
+namespace {
+
+constexpr double kGap = 12, kColumnGap = 18;
+constexpr double kChartPadding = 8;
+// The window's chart cells are 1965 by 1680 twips; on paper they may widen a little, never
+// so much that the square turns into a strip.
+constexpr double kWidestCell = 1.3;
+constexpr double kDetailRow = 14, kPlanetRow = 15.5, kSectionGap = 8;
+constexpr double kPlanetBoxWidth = 78;
+
+// Each sign's square in the fixed chart: row and column of the 4 x 4 grid, Pisces top left,
+// the signs running clockwise.
+struct GridPlace {
+    int row, column;
+};
+constexpr GridPlace kSignPlaces[kPageSignCount] = {
+    {0, 1}, {0, 2}, {0, 3}, {1, 3}, {2, 3}, {3, 3}, {3, 2}, {3, 1}, {3, 0}, {2, 0}, {1, 0}, {0, 0},
+};
+
+// Trailing empty lines say nothing and would only shrink the font that fits the cell; the
+// leading ones keep each marker at its line.
+QString WithoutTrailingLines(const std::string& text) {
+    QString s = Q(text);
+    while (s.endsWith(QLatin1Char('\n'))) s.chop(1);
+    return s;
+}
+
+double CaptionHeight(const PageCanvas& canvas) {
+    return canvas.LineHeight(canvas.Font(10, true)) + 4;
+}
+
+double NameHeight(const PageCanvas& canvas) { return canvas.LineHeight(canvas.Font(10.5, true)) + 4; }
+
+double LowerSectionHeight(const PageCanvas& canvas, const ChartPageTexts& t) {
+    const double caption = CaptionHeight(canvas);
+    const double details = caption + NameHeight(canvas) + kDetailRow * t.birthDetails.size() +
+                           kSectionGap + caption + 3 * kDetailRow;
+    const double planets = caption + kPlanetRow * kPagePlanetCount;
+    return std::max(details, planets);
+}
+
+void PaintCell(PageCanvas& canvas, const QRectF& cell, int sign, const ChartPageTexts& t) {
+    canvas.Outline(cell, Qt::white, 0.8);
+    const QRectF number(cell.right() - 24, cell.top() + 3, 20, 12);
+    canvas.Text(number, QString::number(sign + 1), canvas.MonoFont(9, true), Qt::white,
+                Qt::AlignRight | Qt::AlignTop);
+
+    const double markerWidth = std::min(36.0, cell.width() * 0.3);
+    const QRectF bodies = cell.adjusted(6, 4, -markerWidth, -4);
+    const QString bodyText = WithoutTrailingLines(t.signCells[sign]);
+    canvas.Text(bodies, bodyText,
+                canvas.FittedFont(bodyText, canvas.Font(10), bodies.size(), false, 5),
+                Qt::white, Qt::AlignLeft | Qt::AlignTop);
+
+    const QRectF markers(cell.right() - markerWidth, cell.top() + 4, markerWidth - 4,
+                         cell.height() - 8);
+    const QString markerText = WithoutTrailingLines(t.markers[sign]);
+    canvas.Text(markers, markerText,
+                canvas.FittedFont(markerText, canvas.Font(10, true), markers.size(), false, 5),
+                kCyan, Qt::AlignLeft | Qt::AlignTop);
+}
+
+void PaintChart(PageCanvas& canvas, const QRectF& frame, const ChartPageTexts& t) {
+    canvas.Fill(frame, kSlate);
+    QRectF grid = frame.adjusted(kChartPadding, kChartPadding, -kChartPadding, -kChartPadding);
+    if (grid.width() > grid.height() * kWidestCell) {
+        const double width = grid.height() * kWidestCell;
+        grid = QRectF(grid.center().x() - width / 2, grid.top(), width, grid.height());
+    }
+    const double cellWidth = grid.width() / 4, cellHeight = grid.height() / 4;
+    for (int sign = 0; sign < kPageSignCount; ++sign) {
+        const GridPlace place = kSignPlaces[sign];
+        PaintCell(canvas,
+                  QRectF(grid.left() + place.column * cellWidth, grid.top() + place.row * cellHeight,
+                         cellWidth, cellHeight),
+                  sign, t);
+    }
+
+    // The centre holds whose chart this is.
+    const QRectF centre(grid.left() + cellWidth, grid.top() + cellHeight, 2 * cellWidth,
+                        2 * cellHeight);
+    canvas.Outline(centre, Qt::white, 0.8);
+    const QRectF inner = centre.adjusted(10, 10, -10, -10);
+    const QFont nameFont = canvas.FittedFont(Q(t.name), canvas.Font(15, true),
+                                             QSizeF(inner.width(), 24), false, 8);
+    const QFont lineFont = canvas.Font(9);
+    const double nameHeight = canvas.LineHeight(nameFont);
+    const double placeHeight = t.place.empty() ? 0 : canvas.TextHeight(Q(t.place), lineFont, inner.width());
+    const double blockHeight = nameHeight + 4 + canvas.LineHeight(lineFont) + placeHeight;
+    double y = inner.center().y() - blockHeight / 2;
+    canvas.Text(QRectF(inner.left(), y, inner.width(), nameHeight), Q(t.name), nameFont, Qt::white,
+                Qt::AlignHCenter | Qt::AlignTop);
+    y += nameHeight + 4;
+    canvas.Text(QRectF(inner.left(), y, inner.width(), canvas.LineHeight(lineFont)),
+                Q(t.birthMoment), lineFont, Qt::white, Qt::AlignHCenter | Qt::AlignTop);
+    y += canvas.LineHeight(lineFont);
+    if (!t.place.empty())
+        canvas.Text(QRectF(inner.left(), y, inner.width(), placeHeight), Q(t.place), lineFont,
+                    Qt::white, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap);
+}
+
+QFont RowLabelFont(const PageCanvas& canvas) { return canvas.Font(8.5); }
+
+// Caption and value rows, the values starting `labelWidth` from the column's left edge.
+double PaintRows(PageCanvas& canvas, const QRectF& column, double top, double labelWidth,
+                 const std::vector<const LabelledText*>& rows) {
+    const QFont labelFont = RowLabelFont(canvas), valueFont = canvas.Font(8.5, true);
+    for (const LabelledText* row : rows) {
+        canvas.Text(QRectF(column.left(), top, labelWidth, kDetailRow), Q(row->label), labelFont,
+                    kLavender, Qt::AlignLeft | Qt::AlignVCenter);
+        const QSizeF valueBox(column.width() - labelWidth, kDetailRow);
+        const QString value = Q(row->text);
+        canvas.Text(QRectF(QPointF(column.left() + labelWidth, top), valueBox), value,
+                    canvas.FittedFont(value, valueFont, valueBox, false, 6), kSlate,
+                    Qt::AlignLeft | Qt::AlignVCenter);
+        top += kDetailRow;
+    }
+    return top;
+}
+
+void PaintDetails(PageCanvas& canvas, const QRectF& column, const ChartPageTexts& t) {
+    double top = PaintCaption(canvas, column, column.top(), Q(t.detailsCaption));
+    const QFont nameFont = canvas.Font(10.5, true);
+    canvas.Text(QRectF(column.left(), top, column.width(), NameHeight(canvas)), Q(t.name),
+                canvas.FittedFont(Q(t.name), nameFont, QSizeF(column.width(), NameHeight(canvas)),
+                                  false, 7),
+                kLavender, Qt::AlignLeft | Qt::AlignVCenter);
+    top += NameHeight(canvas);
+    std::vector<const LabelledText*> details;
+    for (const LabelledText& row : t.birthDetails) details.push_back(&row);
+    std::vector<const LabelledText*> sun = {&t.sunrise, &t.referenceSunrise, &t.timeElapsed};
+    // One value column for both sections: the captions' column is as wide as the widest.
+    double labelWidth = 0;
+    for (const auto* rows : {&details, &sun})
+        for (const LabelledText* row : *rows)
+            labelWidth = std::max(labelWidth, canvas.TextWidth(Q(row->label), RowLabelFont(canvas)));
+    labelWidth += 6;
+
+    top = PaintRows(canvas, column, top, labelWidth, details);
+    top = PaintCaption(canvas, column, top + kSectionGap, Q(t.sunriseCaption));
+    PaintRows(canvas, column, top, labelWidth, sun);
+}
+
+void PaintPlanetTable(PageCanvas& canvas, const QRectF& column, const ChartPageTexts& t) {
+    double top = PaintCaption(canvas, column, column.top(), Q(t.planetTableCaption));
+    const QFont labelFont = canvas.Font(8.5, true), valueFont = canvas.Font(9.5);
+    for (const LabelledText& row : t.planets) {
+        const QRectF box(column.right() - kPlanetBoxWidth, top + 1, kPlanetBoxWidth, kPlanetRow - 2);
+        canvas.Text(QRectF(column.left(), top, box.left() - column.left() - 4, kPlanetRow),
+                    Q(row.label), labelFont, kLavender, Qt::AlignLeft | Qt::AlignVCenter);
+        canvas.Fill(box, kSlate);
+        canvas.Text(box.adjusted(5, 0, -3, 0), Q(row.text), valueFont, Qt::white,
+                    Qt::AlignLeft | Qt::AlignVCenter);
+        top += kPlanetRow;
+    }
+}
+
+}  // namespace
+
+void PaintChartPage(PageCanvas& canvas, const ChartPageTexts& t) {
+    const QRectF content = ContentRect(canvas);
+    const double top =
+        PaintHeaderBand(canvas, content, Q(t.heading), Q(t.headingLine), t) + kGap;
+    const double lower = LowerSectionHeight(canvas, t);
+    const QRectF chart(content.left(), top, content.width(),
+                       std::max(120.0, content.bottom() - kGap - lower - top));
+    PaintChart(canvas, chart, t);
+
+    const double columnWidth = (content.width() - kColumnGap) / 2;
+    const QRectF left(content.left(), chart.bottom() + kGap, columnWidth, lower);
+    PaintDetails(canvas, left, t);
+    PaintPlanetTable(canvas, left.translated(columnWidth + kColumnGap, 0), t);
+    PaintFooter(canvas, content, 1);
+}
+
+}  // namespace kalodaya::ui::print

@@ -1,0 +1,52 @@
+#pragma once
+// Every text of the printed and exported chart, in one plain record. The pages are drawn from
+// this alone, never from the windows, so they come out the same at any window size and
+// without a display. Texts are UTF-8; a line break is a single '\n'.
+#include <array>
+#include <string>
+#include <vector>
+
+namespace kalodaya::ui::print {
+
+inline constexpr int kPageSignCount = 12;
+inline constexpr int kPagePlanetCount = 10;
+inline constexpr int kPageProfileTextCount = 5;
+
+struct LabelledText {
+    std::string label;
+    std::string text;
+};
+
+struct ChartPageTexts {
+    // The document's title (PDF title, print job name): the name and the birth details.
+    std::string documentTitle;
+    std::string name;
+    std::string isoBirthDate;  // "1990-08-15", for file names
+    std::string birthMoment;   // "August 15, 1990, 10:30:00"
+    std::string place;         // "New Delhi, Delhi, India": the place texts given
+
+    // The header strip of both pages.
+    std::string heading;        // "Significance of Ghati Lagna"
+    std::string headingLine;    // what the ghati lagna signifies
+    std::string signCaption;    // "Ghati Lagna Present In Sign"
+    std::string ghatiLagnaSign; // "Cancer"
+
+    // The square chart by sign index (Aries first): the bodies in each sign, one per line,
+    // and the markers ("GL", arudha padas, hidden lagnas) beside them.
+    std::array<std::string, kPageSignCount> signCells;
+    std::array<std::string, kPageSignCount> markers;
+
+    std::string planetTableCaption;                        // "Vedic Planetary Position"
+    std::array<LabelledText, kPagePlanetCount> planets;    // "Surya/Sun", "28 Can 31"
+    std::string detailsCaption;                            // "Your Details"
+    std::vector<LabelledText> birthDetails;                // date, time, place, zone
+    std::string sunriseCaption;
+    LabelledText sunrise, referenceSunrise, timeElapsed;
+
+    // The second page: the ghati lagna sign's profile.
+    std::string profileCaption;                            // "Ghati Lagna Details"
+    std::vector<LabelledText> profileFields;               // "Ruling Planet", "Moon", ...
+    std::array<LabelledText, kPageProfileTextCount> profileTexts;  // "Looks", full text, ...
+};
+
+}  // namespace kalodaya::ui::print

@@ -1,0 +1,90 @@
+#include "ui/print/chart_print_actions.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QWidget>
+
+#include "ui/message_boxes.h"
+#include "ui/print/chart_document.h"
+#include "ui/print/export_file_names.h"
+#include "ui/print/page_parts.h"
+#include "ui/print/paper_size.h"
+#include "ui/print/print_dialogs.h"
+
+namespace kalodaya::ui::print {
+namespace {
+
+QAction* NewAction(QWidget* window, const QString& name, const QString& caption) {
+    auto* action = new QAction(caption, window);
+    action->setObjectName(name);
+    action->setEnabled(false);
+    return action;
+}
+
+// The folder of the last export in this run, or the user's documents folder.
+QString& ExportFolder() {
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder;
+}
+
+}  // namespace
+
+ChartPrintActions::ChartPrintActions(QWidget* window)
+    : QObject(window),
+      window_(window),
+      print_(NewAction(window, QStringLiteral("mnuPrint"), QStringLiteral("&Print\u2026"))),
+      exportPdf_(NewAction(window, QStringLiteral("mnuExportPdf"), QStringLiteral("Export P&DF\u2026"))),
+      exportImage_(
+          NewAction(window, QStringLiteral("mnuExportImage"), QStringLiteral("Export &Image\u2026"))) {
+    print_->setShortcut(QKeySequence::Print);
+    connect(print_, &QAction::triggered, this, &ChartPrintActions::Print);
+    connect(exportPdf_, &QAction::triggered, this, [this] { Export(true); });
+    connect(exportImage_, &QAction::triggered, this, [this] { Export(false); });
+}
+
+void ChartPrintActions::SetTexts(ChartPageTexts texts) {
+    texts_ = std::move(texts);
+    for (QAction* action : Actions()) action->setEnabled(true);
+}
+
+bool ChartPrintActions::PrintOn(QPrinter& printer) const {
+    return texts_ && PaintDocument(printer, *texts_);
+}
+
+void ChartPrintActions::Print() {
+    if (!texts_) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(Q(texts_->documentTitle));
+    printer.setPageSize(PageSizeOf(UserPaper()));
+    // The pages keep their own margins, wider than any printer's unprintable edge.
+    printer.setFullPage(true);
+    if (!Dialogs().ConfirmPrint(window_, printer)) return;
+    if (!PrintOn(printer))
+        Messages().Show(window_, {QStringLiteral("The chart could not be printed."),
+                                  QMessageBox::Warning, QMessageBox::Ok});
+}
+
+void ChartPrintActions::Export(bool pdf) {
+    if (!texts_) return;
+    const QString extension = pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
+    const QString suggested = QDir(ExportFolder()).filePath(
+        ChartFileStem(texts_->name, texts_->isoBirthDate) + extension);
+    QString path = Dialogs().SaveFileName(
+        window_, pdf ? QStringLiteral("Export PDF") : QStringLiteral("Export Image"), suggested,
+        pdf ? QStringLiteral("PDF documents (*.pdf)") : QStringLiteral("PNG images (*.png)"));
+    if (path.isEmpty()) return;
+    const ExportFormat format = pdf ? ExportFormat::Pdf : ExportFormat::Png;
+    if (FormatOfPath(path) != format) path += extension;
+    if (auto error = ExportChart(path, format, *texts_, UserPaper())) {
+        QString text = QString::fromStdString(error->message);
+        text[0] = text[0].toUpper();
+        Messages().Show(window_, {text, QMessageBox::Warning, QMessageBox::Ok});
+        return;
+    }
+    ExportFolder() = QFileInfo(path).absolutePath();
+}
+
+}  // namespace kalodaya::ui::print

@@ -1,0 +1,230 @@
+#include "ui/print/export_command.h"
+
+#include <CLI/CLI.hpp>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <algorithm>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/batch.h"
+#include "cli/chart_args.h"
+#include "cli/request_line.h"
+#include "ui/print/chart_document.h"
+#include "ui/print/export_file_names.h"
+#include "ui/print/page_texts_from_outcome.h"
+#include "ui/print/paper_size.h"
+
+namespace kalodaya::ui::print {
+namespace {
+
+constexpr const char* kFooter = R"(
+The entry options are those of kalodaya-chart, and go through the same entry checks as the
+desktop program's form. FILE ending in .pdf gets both pages (the chart, then the sign's
+profile); .png the chart page at 192 pixels per inch.
+
+--request takes one request line as kalodaya-chart --batch reads them. --batch reads such lines
+on standard input and writes one file per chart into the folder FILE, named from the name and
+the birth date (RAMA-1990-08-15.pdf), and prints each file's path.
+
+Exit status: 0 written; 1 an entry check failed or the Sun does not rise there (the form's
+message follows); 2 a value the form could not hold, or a file that could not be written.
+With --batch every line is tried and the status is the worst of them.
+
+Example:
+  kalodaya --export rama.pdf --name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N \
+      --lon 77:13E --zone 34
+)";
+
+struct Options {
+    std::string file;
+    std::string name, date, time, lat, lon, zone, city, state, country, request, format, paper;
+    bool dst = false, batch = false;
+};
+
+// Where a chart failed, as a status and the line that says why.
+struct Failure {
+    int status;
+    std::string message;
+};
+
+// The entry options into entries, through kalodaya-chart's own readers.
+std::optional<Failure> EntriesFromOptions(const Options& o, const CLI::App& app, Entries& entries) {
+    if (app.count("--request")) {
+        if (auto error = cli::ParseRequestLine(o.request, entries))
+            return Failure{kExportUnusable, error->message};
+        return std::nullopt;
+    }
+    entries.city = o.city;
+    entries.state = o.state;
+    entries.country = o.country;
+    entries.dst = o.dst;
+    std::optional<cli::ArgError> error = cli::SetName(entries, o.name);
+    if (!error && app.count("--date")) error = cli::SetDate(entries, o.date);
+    if (!error && app.count("--time")) error = cli::SetTime(entries, o.time);
+    if (!error && app.count("--lat")) error = cli::SetLatitude(entries, o.lat);
+    if (!error && app.count("--lon")) error = cli::SetLongitude(entries, o.lon);
+    if (!error && app.count("--zone")) error = cli::SetZone(entries, o.zone);
+    if (error) return Failure{kExportUnusable, error->message};
+    return std::nullopt;
+}
+
+// The pages of one request, or why there are none.
+std::optional<Failure> Pages(const Entries& entries, std::optional<ChartPageTexts>& texts) {
+    PageRequest request = RequestChartPages(entries);
+    if (!request.texts) return Failure{kExportCheckFailed, request.message};
+    texts = std::move(request.texts);
+    return std::nullopt;
+}
+
+// Qt's own notes (a missing runtime folder, font fallbacks) mean nothing to someone exporting a
+// chart; its critical messages still show. The command's messages are its own lines.
+void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "kalodaya: " << message.toStdString() << "\n";
+}
+
+// Drawing needs a Qt application; no window is ever shown, so unless a platform was named the
+// offscreen one serves, display or not.
+std::unique_ptr<QGuiApplication> StartQt() {
+    qInstallMessageHandler(QuietQtNotes);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+        qEnvironmentVariable("QT_QPA_PLATFORM").isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt reads its own options from the arguments; the export's are not for it.
+    static int qtArgc = 1;
+    static char programName[] = "kalodaya";
+    static char* qtArgv[] = {programName, nullptr};
+    return std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+}
+
+int ReportFailure(const Failure& failure, const std::string& where = {}) {
+    std::cerr << "kalodaya: " << where << failure.message << "\n";
+    return failure.status;
+}
+
+int ExportOne(const Options& o, const CLI::App& app, Paper paper) {
+    const QString path = QString::fromStdString(o.file);
+    const std::optional<ExportFormat> format = FormatOfPath(path);
+    if (!format)
+        return ReportFailure({kExportUnusable, "cannot tell what to write to " + o.file +
+                                                   ": name the file .pdf or .png"});
+    Entries entries;
+    if (auto failure = EntriesFromOptions(o, app, entries)) return ReportFailure(*failure);
+    std::optional<ChartPageTexts> texts;
+    if (auto failure = Pages(entries, texts)) return ReportFailure(*failure);
+
+    const auto qt = StartQt();
+    if (auto error = ExportChart(path, *format, *texts, paper))
+        return ReportFailure({kExportUnusable, error->message});
+    return kExportWritten;
+}
+
+int ExportBatch(const Options& o, Paper paper) {
+    const ExportFormat format = o.format == "png" ? ExportFormat::Png : ExportFormat::Pdf;
+    const QString extension = format == ExportFormat::Png ? QStringLiteral(".png")
+                                                          : QStringLiteral(".pdf");
+    const QString folder = QString::fromStdString(o.file);
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return ReportFailure({kExportUnusable, o.file + " is not a folder: --batch writes one "
+                                                        "file per chart into a folder"});
+    if (!QDir().mkpath(folder))
+        return ReportFailure({kExportUnusable, "cannot create the folder " + o.file});
+
+    const auto qt = StartQt();
+    RunFileNames names;
+    int status = kExportWritten;
+    std::string line;
+    for (long number = 1; std::getline(std::cin, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos) continue;
+        const std::string where = "line " + std::to_string(number) + ": ";
+        Entries entries;
+        std::optional<ChartPageTexts> texts;
+        std::optional<Failure> failure;
+        if (auto error = cli::ParseRequestLine(line, entries))
+            failure = Failure{kExportUnusable, error->message};
+        else
+            failure = Pages(entries, texts);
+        if (!failure) {
+            const QString path = QDir(folder).filePath(
+                names.Next(ChartFileStem(texts->name, texts->isoBirthDate), extension));
+            if (auto error = ExportChart(path, format, *texts, paper))
+                failure = Failure{kExportUnusable, error->message};
+            else
+                std::cout << path.toStdString() << "\n" << std::flush;
+        }
+        if (failure) status = std::max(status, ReportFailure(*failure, where));
+    }
+    return status;
+}
+
+}  // namespace
+
+bool IsExportCommand(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--export" || arg.rfind("--export=", 0) == 0) return true;
+    }
+    return false;
+}
+
+int RunExportCommand(int argc, char** argv) {
+    CLI::App app{"Writes a ghati lagna chart to a PDF or PNG file without showing a window.",
+                 "kalodaya --export"};
+    app.footer(kFooter);
+    Options o;
+    app.add_option("--export", o.file, "the file to write (.pdf or .png); a folder with --batch")
+        ->required()
+        ->type_name("FILE");
+    auto* name = app.add_option("--name", o.name, "name as typed in the name box (letters and blanks)");
+    auto* date = app.add_option("--date", o.date, "birth date YYYY-MM-DD, 1901 to 2050");
+    auto* time = app.add_option("--time", o.time, "birth time HH:MM:SS");
+    auto* lat = app.add_option("--lat", o.lat, "latitude DD:MM with N or S, e.g. 28:39N");
+    auto* lon = app.add_option("--lon", o.lon, "longitude DDD:MM with E or W, e.g. 77:13E");
+    auto* zone = app.add_option("--zone", o.zone, "time zone list position 0..70 (default 0)")
+                     ->type_name("N");
+    auto* dst = app.add_flag("--dst", o.dst, "daylight saving time applied");
+    auto* city = app.add_option("--city", o.city, "city");
+    auto* state = app.add_option("--state", o.state, "state");
+    auto* country = app.add_option("--country", o.country, "country");
+    auto* request = app.add_option("--request", o.request,
+                                   "one JSON request line, as kalodaya-chart --batch reads them");
+    auto* batch = app.add_flag("--batch", o.batch,
+                               "read request lines on standard input; FILE is a folder");
+    app.add_option("--format", o.format, "the files --batch writes: pdf (default) or png")
+        ->check(CLI::IsMember({"pdf", "png"}, CLI::ignore_case))
+        ->needs(batch);
+    app.add_option("--paper", o.paper, "a4 or letter (default: the paper of the user's locale)")
+        ->check(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
+    for (CLI::Option* entry : {name, date, time, lat, lon, zone, dst, city, state, country}) {
+        entry->excludes(request);
+        entry->excludes(batch);
+    }
+    request->excludes(batch);
+    // "kalodaya --export --help" asks for help, though --export would take it for its file.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << app.help();
+            return kExportWritten;
+        }
+    }
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == 0 ? 0 : kExportUnusable;
+    }
+    std::transform(o.format.begin(), o.format.end(), o.format.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    const Paper paper = o.paper.empty() ? UserPaper() : *PaperNamed(o.paper);
+    return o.batch ? ExportBatch(o, paper) : ExportOne(o, app, paper);
+}
+
+}  // namespace kalodaya::ui::print

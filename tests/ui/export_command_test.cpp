@@ -1,0 +1,169 @@
+// kalodaya --export as a user runs it, without a display: exit statuses, messages, the files
+// written, --request and --batch.
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTest>
+
+#include "export_tools.h"
+
+using namespace kalodaya::ui::testing;
+
+class ExportCommandTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+
+    static QProcessEnvironment Headless() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("LANG"), QStringLiteral("en_IN.UTF-8"));
+        return env;
+    }
+
+    static Run Export(const QStringList& arguments, const QByteArray& input = {}) {
+        return RunProgram(QStringLiteral(KALODAYA_EXECUTABLE), QStringList{"--export"} + arguments,
+                          Headless(), input);
+    }
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    // The worked example with one option replaced (or, with an empty value, left out).
+    static QStringList ExampleWith(const QString& option, const QString& value) {
+        QStringList options = WorkedExampleOptions();
+        const int at = options.indexOf(option);
+        if (value.isEmpty())
+            options.remove(at, 2);
+        else
+            options[at + 1] = value;
+        return options;
+    }
+
+private slots:
+    void writesBothKinds() {
+        const Run pdf = Export(QStringList{Path("rama.pdf")} + WorkedExampleOptions());
+        QCOMPARE(pdf.status, 0);
+        QCOMPARE(pdf.err, QString());
+        QCOMPARE(pdf.out, QString());
+        QCOMPARE(PdfInfo(Path("rama.pdf"), QStringLiteral("Pages")), QStringLiteral("2"));
+        // An Indian locale: A4.
+        QVERIFY(PdfInfo(Path("rama.pdf"), QStringLiteral("Page size")).contains("A4"));
+
+        const Run png = Export(QStringList{Path("rama.PNG"), "--paper", "letter"} +
+                               WorkedExampleOptions());
+        QCOMPARE(png.status, 0);
+        QCOMPARE(QImage(Path("rama.PNG")).width(), 1632);  // Letter at 192 pixels per inch
+    }
+
+    // The form's message and status 1 when an entry check fails or there is no sunrise; no
+    // file is written.
+    void entryCheckFailures() {
+        Run run = Export(QStringList{Path("unnamed.pdf")} + ExampleWith("--name", {}));
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QStringLiteral("kalodaya: Please Enter Name\n"));
+        QVERIFY(!QFile::exists(Path("unnamed.pdf")));
+
+        run = Export(QStringList{Path("feb.pdf")} + ExampleWith("--date", "1990-02-30"));
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QStringLiteral("kalodaya: Please Enter Correct Date Or Month!\n"));
+
+        run = Export({Path("polar.pdf"), "--name", "SIGRID", "--date", "1990-06-21", "--time",
+                      "12:00:00", "--lat", "75:00N", "--lon", "10:00E", "--zone", "20"});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains(QStringLiteral("does not rise or set")));
+        QVERIFY(!QFile::exists(Path("polar.pdf")));
+    }
+
+    // Status 2 for values the form could not hold and for unusable command lines.
+    void unusableValues() {
+        const QList<QStringList> cases = {
+            QStringList{Path("a.pdf")} + ExampleWith("--date", "1900-01-01"),
+            QStringList{Path("a.pdf")} + ExampleWith("--zone", "71"),
+            QStringList{Path("a.pdf")} + ExampleWith("--name", "R2D2"),
+            QStringList{Path("a.pdf"), "--colour", "red"} + WorkedExampleOptions(),
+            QStringList{Path("a.pdf"), "--request", "{\"name\": \"RAMA\"", },
+            QStringList{Path("a.pdf"), "--request", "{\"name\":\"RAMA\"}", "--name", "RAMA"},
+            QStringList{Path("a.pdf"), "--format", "png"} + WorkedExampleOptions(),
+            QStringList{Path("a.pdf"), "--paper", "a3"} + WorkedExampleOptions(),
+            QStringList{Path("a.svg")} + WorkedExampleOptions(),
+        };
+        for (const QStringList& arguments : cases) {
+            const Run run = Export(arguments);
+            QVERIFY2(run.status == 2, qPrintable(arguments.join(' ') + " -> " + run.err));
+            QVERIFY2(!run.err.isEmpty(), qPrintable(arguments.join(' ')));
+        }
+        QVERIFY(!QFile::exists(Path("a.pdf")));
+        QCOMPARE(Export({"--help"}).status, 0);
+    }
+
+    // A file that cannot be written: status 2 and one line naming it and the reason; an
+    // earlier file of that name is left whole.
+    void unwritableFile() {
+        const QString missing = Path("no-such-folder/rama.pdf");
+        Run run = Export(QStringList{missing} + WorkedExampleOptions());
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY(run.err.startsWith(QStringLiteral("kalodaya: cannot write ") + missing + ": "));
+
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("folder.pdf")));
+        run = Export(QStringList{Path("folder.pdf")} + WorkedExampleOptions());
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.count('\n'), 1);
+
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("locked")));
+        QFile earlier(Path("locked/rama.pdf"));
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier chart");
+        earlier.close();
+        QFile::setPermissions(Path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (QFileInfo(Path("locked")).isWritable()) QSKIP("running with rights that ignore permissions");
+        run = Export(QStringList{Path("locked/rama.pdf")} + WorkedExampleOptions());
+        QFile::setPermissions(Path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
+        QCOMPARE(run.status, 2);
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier chart"));
+    }
+
+    void oneRequestLine() {
+        const Run run = Export({Path("request.pdf"), "--request",
+                                R"({"name":"RAMA","date":"1990-08-15","time":"10:30:00",)"
+                                R"("lat":"28:39N","lon":"77:13E","zone":34,"city":"New Delhi"})"});
+        QCOMPARE(run.status, 0);
+        QVERIFY(Flowed(PdfText(Path("request.pdf"), 1, 1)).contains("Ghati Lagna Present In Sign Cancer"));
+    }
+
+    // --batch: one file per line, named from the name and date, each line on its own; the
+    // status is the worst line's.
+    void batchIntoAFolder() {
+        const QByteArray example = R"({"name":"RAMA","date":"1990-08-15","time":"10:30:00",)"
+                                   R"("lat":"28:39N","lon":"77:13E","zone":34})";
+        const QByteArray input = example + "\n" + example + "\r\n" +
+                                 R"({"name":"SITA","date":"1900-01-01"})" "\n" +
+                                 R"({"name":"","date":"1990-08-15"})" "\n\n" +
+                                 R"({"name":"sita","date":"1980-03-05","lat":"33:52S","lon":"151:00E","zone":8})" "\n";
+        const QString folder = Path("batch");
+        const Run run = Export({folder, "--batch"}, input);
+        QCOMPARE(run.status, 2);
+        const QStringList written = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(written, (QStringList{folder + "/RAMA-1990-08-15.pdf", folder + "/RAMA-1990-08-15-2.pdf",
+                                       folder + "/SITA-1980-03-05.pdf"}));
+        for (const QString& file : written)
+            QCOMPARE(PdfInfo(file, QStringLiteral("Pages")), QStringLiteral("2"));
+        const QStringList errors = run.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(errors.size(), 2);
+        QVERIFY(errors[0].startsWith(QStringLiteral("kalodaya: line 3: unusable date")));
+        QCOMPARE(errors[1], QStringLiteral("kalodaya: line 4: Please Enter Name"));
+
+        const Run images = Export({Path("images"), "--batch", "--format", "PNG"}, example + "\n");
+        QCOMPARE(images.status, 0);
+        QVERIFY(QImage(Path("images/RAMA-1990-08-15.png")).width() >= 1200);
+
+        QCOMPARE(Export({Path("rama.pdf"), "--batch"}, example + "\n").status, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(ExportCommandTest)
+#include "export_command_test.moc"

@@ -1,0 +1,125 @@
+// The page record and its small formatters: what the printed chart says, whatever draws it.
+#include <QTest>
+#include <map>
+
+#include "export_tools.h"
+#include "ui/print/export_file_names.h"
+#include "ui/print/paper_size.h"
+
+using namespace kalodaya;
+using namespace kalodaya::ui::print;
+using namespace kalodaya::ui::testing;
+
+class PrintTextsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The worked example's record holds the window's texts: the sign, the chart's cells with
+    // "GL", the ten positions and the profile, with line breaks made plain.
+    void workedExampleRecord() {
+        const ChartOutcome charted = testing_support::Request(WorkedExamplePlaceEntries());
+        QVERIFY(charted.Computed());
+        const ChartPageTexts t = PageTextsFromOutcome(charted);
+
+        QCOMPARE(t.ghatiLagnaSign, std::string("Cancer"));
+        QCOMPARE(t.isoBirthDate, std::string("1990-08-15"));
+        QCOMPARE(t.markers[3], std::string("\n\nGL\n\n"));
+        QCOMPARE(t.signCells[3], std::string("\nSun\nVenus\nJupiter\nKetu"));
+        for (int k = 0; k < kPagePlanetCount; ++k)
+            QCOMPARE(t.planets[k].text, charted.texts.planet[k]);
+        QCOMPARE(t.profileFields.size(), std::size_t{22});
+        QCOMPARE(t.place, std::string("New Delhi, Delhi, India"));
+        QCOMPARE(t.documentTitle,
+                 std::string("Ghati lagna chart of RAMA, born August 15, 1990 at 10:30:00 in New "
+                             "Delhi, Delhi, India (28\u00B0 39' N, 77\u00B0 13' E)"));
+    }
+
+    // No pages for a chart that was not computed: the form's message instead, never the
+    // record of an earlier chart.
+    void requestsWithoutAChart() {
+        Entries unnamed = WorkedExamplePlaceEntries();
+        unnamed.name = "  ";
+        PageRequest request = RequestChartPages(unnamed);
+        QVERIFY(!request.texts);
+        QCOMPARE(request.message, std::string("Please Enter Name"));
+
+        request = RequestChartPages(testing_support::North75Entries(5, "21"));
+        QVERIFY(!request.texts);
+        QVERIFY(request.message.find("does not rise or set") != std::string::npos);
+
+        QVERIFY(RequestChartPages(WorkedExamplePlaceEntries()).texts);
+    }
+
+    // The three sun texts for a birth in daylight, before sunrise and after sunset.
+    void sunriseTexts() {
+        const DateTime sunrise = DateTime::FromCivil(1990, 8, 15, 5, 49);
+        SunriseTexts day = FormatSunriseTexts(sunrise, sunrise,
+                                              DateTime::FromCivil(1990, 8, 15, 10, 30), 281);
+        QCOMPARE(day.sunrise.text, std::string("05:49"));
+        QCOMPARE(day.timeElapsed.label, std::string("Time Elapsed :"));
+        QCOMPARE(day.timeElapsed.text, std::string("4 h 41 min (11.71 ghatis)"));
+
+        // Before sunrise the count runs from the day before's sunrise, which names its date.
+        const DateTime before = DateTime::FromCivil(1990, 8, 15, 3, 5);
+        SunriseTexts early = FormatSunriseTexts(sunrise, DateTime::FromCivil(1990, 8, 14, 5, 48),
+                                                before, 1277);
+        QCOMPARE(early.referenceSunrise.text, std::string("05:48, August 14, 1990"));
+        QCOMPARE(early.timeElapsed.text, std::string("21 h 17 min (53.21 ghatis)"));
+
+        // After sunset the count runs forward to the next sunrise.
+        SunriseTexts late = FormatSunriseTexts(DateTime::FromCivil(2000, 1, 1, 8, 6),
+                                               DateTime::FromCivil(2000, 1, 2, 8, 6),
+                                               DateTime::FromCivil(2000, 1, 1, 23, 59), 487);
+        QCOMPARE(late.timeElapsed.label, std::string("Time To Sunrise :"));
+        QCOMPARE(late.timeElapsed.text, std::string("8 h 7 min (20.29 ghatis)"));
+
+        // A sunrise the zone puts on another date than the birth's says which.
+        SunriseTexts shifted = FormatSunriseTexts(DateTime::FromCivil(1980, 3, 4, 21, 25),
+                                                  DateTime::FromCivil(1980, 3, 4, 21, 25),
+                                                  DateTime::FromCivil(1980, 3, 5, 0, 0), 155);
+        QCOMPARE(shifted.sunrise.text, std::string("21:25, March 4, 1980"));
+    }
+
+    // Offsets are stored west-positive; the page writes them as UTC offsets.
+    void zoneTexts() {
+        QCOMPARE(FormatZoneText(-5, -30, false), std::string("UTC+05:30"));
+        QCOMPARE(FormatZoneText(3, 30, true), std::string("UTC-03:30, daylight saving time"));
+    }
+
+    void fileNames() {
+        QCOMPARE(ChartFileStem("RAMA", "1990-08-15"), QStringLiteral("RAMA-1990-08-15"));
+        QCOMPARE(ChartFileStem(" SRI  RAMA ", "1990-08-15"), QStringLiteral("SRI_RAMA-1990-08-15"));
+        QCOMPARE(ChartFileStem("", "2001-01-02"), QStringLiteral("chart-2001-01-02"));
+        QCOMPARE(ChartFileStem("A/B\\..", "2001-01-02"), QStringLiteral("AB-2001-01-02"));
+
+        RunFileNames names;
+        QCOMPARE(names.Next("RAMA-1990-08-15", ".pdf"), QStringLiteral("RAMA-1990-08-15.pdf"));
+        QCOMPARE(names.Next("RAMA-1990-08-15", ".pdf"), QStringLiteral("RAMA-1990-08-15-2.pdf"));
+        QCOMPARE(names.Next("rama-1990-08-15", ".pdf"), QStringLiteral("rama-1990-08-15-3.pdf"));
+        QCOMPARE(names.Next("RAMA-1990-08-15", ".png"), QStringLiteral("RAMA-1990-08-15.png"));
+    }
+
+    // The paper follows the locale that governs paper, in the C library's order.
+    void paperFromLocale() {
+        const auto env = [](std::map<std::string, std::string> vars) {
+            return [vars](const char* name) {
+                const auto it = vars.find(name);
+                return it == vars.end() ? std::string() : it->second;
+            };
+        };
+        QCOMPARE(UserPaper(env({{"LANG", "en_US.UTF-8"}})), Paper::Letter);
+        QCOMPARE(UserPaper(env({{"LANG", "de_DE.UTF-8"}})), Paper::A4);
+        QCOMPARE(UserPaper(env({{"LANG", "en_US.UTF-8"}, {"LC_PAPER", "en_GB.UTF-8"}})), Paper::A4);
+        QCOMPARE(UserPaper(env({{"LC_PAPER", "en_GB.UTF-8"}, {"LC_ALL", "es_MX.UTF-8"}})),
+                 Paper::Letter);
+        QCOMPARE(UserPaper(env({{"LANG", "C"}})), Paper::A4);
+        QCOMPARE(UserPaper(env({{"LANG", "fr_CA"}})), Paper::Letter);
+
+        QCOMPARE(PaperNamed("Letter"), std::optional<Paper>(Paper::Letter));
+        QCOMPARE(PaperNamed("a4"), std::optional<Paper>(Paper::A4));
+        QVERIFY(!PaperNamed("a5"));
+    }
+};
+
+QTEST_GUILESS_MAIN(PrintTextsTest)
+#include "print_texts_test.moc"
