@@ -1,6 +1,8 @@
 // kalodaya-chart --batch end to end: JSON request lines in, JSON chart lines out.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <ostream>
 #include <sstream>
 #include <streambuf>
@@ -115,5 +117,31 @@ void BM_BatchMixed(benchmark::State& bench) {
     RunLines(bench, input, count);
 }
 BENCHMARK(BM_BatchMixed)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The fixed mixes of the golden file's requests: all of them (polar places and refused entries
+// included), and those at latitudes below 60 degrees.
+std::string GoldenLines(bool below60, int& count) {
+    std::ifstream file(KALODAYA_SOURCE_DIR "/tests/golden/requests.jsonl");
+    std::string line, text;
+    count = 0;
+    while (std::getline(file, line)) {
+        if (below60) {
+            const std::size_t at = line.find("\"lat\":\"");
+            if (at == std::string::npos || std::atoi(line.c_str() + at + 7) >= 60) continue;
+        }
+        text += line;
+        text += '\n';
+        ++count;
+    }
+    return text;
+}
+
+void BM_BatchGolden(benchmark::State& bench) {
+    int count = 0;
+    const std::string input = GoldenLines(bench.range(0) == 1, count);
+    RunLines(bench, input, count);
+}
+// Argument 0: the whole golden mix; 1: latitudes below 60 degrees.
+BENCHMARK(BM_BatchGolden)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

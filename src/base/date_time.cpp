@@ -60,8 +60,10 @@ int DateTime::DayOfYear() const {
     return static_cast<int>(days - DaysFromCivil(CivilFromDays(days).year, 1, 1)) + 1;
 }
 
-DateTime DateTime::CutToMinute() const { return DateTime(FloorDiv(seconds_, 60) * 60); }
-DateTime DateTime::DateOnly() const { return DateTime(FloorDiv(seconds_, 86400) * 86400); }
+DateTime::CivilDate DateTime::Date() const {
+    const Civil c = CivilFromDays(FloorDiv(seconds_, 86400));
+    return {static_cast<int>(c.year), c.month, c.day};
+}
 
 int64_t DateTime::DaysBetween(const DateTime& from, const DateTime& to) {
     return FloorDiv(to.seconds_, 86400) - FloorDiv(from.seconds_, 86400);

@@ -25,8 +25,15 @@ public:
     DateTime AddHours(int64_t hours) const { return DateTime(seconds_ + hours * 3600); }
     DateTime AddMinutes(int64_t minutes) const { return DateTime(seconds_ + minutes * 60); }
     DateTime AddSeconds(int64_t seconds) const { return DateTime(seconds_ + seconds); }
-    DateTime CutToMinute() const;
-    DateTime DateOnly() const;
+    // The same instant cut to the minute, and to midnight of its date.
+    DateTime CutToMinute() const { return DateTime(FloorTo(seconds_, 60)); }
+    DateTime DateOnly() const { return DateTime(FloorTo(seconds_, 86400)); }
+
+    // Year, month and day in one conversion (Year(), Month() and Day() convert each time).
+    struct CivilDate {
+        int year, month, day;
+    };
+    CivilDate Date() const;
 
     // Signed differences (to - from): whole days between calendar dates, whole minutes after
     // cutting both times to the minute, whole seconds.
@@ -41,6 +48,11 @@ public:
 
 private:
     explicit DateTime(int64_t seconds) : seconds_(seconds) {}
+    // The largest multiple of `unit` (positive) not above `value`.
+    static constexpr int64_t FloorTo(int64_t value, int64_t unit) {
+        const int64_t q = value / unit;
+        return (q - (value % unit < 0)) * unit;
+    }
     int64_t seconds_ = 0;  // seconds since 0001-01-01 00:00:00
 };
 

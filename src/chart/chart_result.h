@@ -30,6 +30,8 @@ struct ChartResult {
     double ayanamsaCorrection = 0;  // minus the birth moment's ayanamsa, degrees
     // Sidereal longitudes at the birth, degrees [0, 360), in body order (the ascendant last).
     std::array<double, kBodyCount> longitude{};
+    // Each body's sign as its position text shows it (SignIndexOfLongitudeLabel), -1 for none.
+    std::array<int, kBodyCount> bodySign{};
     std::array<bool, kBodyCount> retrograde{};  // marked for Mercury .. Saturn only
     double moonNakshatraStart = 0;              // degrees; 0 when outside the table
 

@@ -36,7 +36,8 @@ void ComputeBirthPositions(const LocalBirth& b, ChartResult& r) {
 double SunAtReferenceSunrise(const LocalBirth& b, const ReferenceSunrise& ref,
                              double ayanamsaCorrection) {
     const DateTime& t = ref.sunrise;
-    const auto ut = PlanetRunInstant(t.Year(), t.Month(), t.Day(), t.Hour(), t.Minute(), b.zone,
+    const DateTime::CivilDate date = t.Date();
+    const auto ut = PlanetRunInstant(date.year, date.month, date.day, t.Hour(), t.Minute(), b.zone,
                                      ref.daylightApplied);
     return ut ? ComputeSunLongitude(*ut, ayanamsaCorrection) : 0;
 }
@@ -50,9 +51,8 @@ ChartResult ComputeChart(const ChartRequest& request) {
     r.birthMoment = DateTime::FromCivil(b.year, b.month, b.day, b.hour, b.minute, b.second);
 
     ComputeBirthPositions(b, r);
-    std::array<int, kBodyCount> bodySign{};
-    for (int k = 0; k < kBodyCount; ++k) bodySign[k] = SignIndexOfLongitudeLabel(r.longitude[k]);
-    const ArudhaPass arudha = PlaceArudhaPadas(bodySign, r.retrograde);
+    for (int k = 0; k < kBodyCount; ++k) r.bodySign[k] = SignIndexOfLongitudeLabel(r.longitude[k]);
+    const ArudhaPass arudha = PlaceArudhaPadas(r.bodySign, r.retrograde);
     r.marks.arudha = arudha.marks;
 
     SunDays days(b);
@@ -84,7 +84,7 @@ ChartResult ComputeChart(const ChartRequest& request) {
     hidden.ascendant = r.longitude[Asc];
     hidden.moon = r.longitude[Moon];
     hidden.moonNakshatraStart = r.moonNakshatraStart;
-    hidden.moonSign = bodySign[Moon];
+    hidden.moonSign = r.bodySign[Moon];
     hidden.arudha = arudha;
     PlaceHiddenLagnas(hidden, r.marks.hidden);
     return r;

@@ -69,7 +69,7 @@ void PresentInto(const ChartResult& r, ResultTexts& t) {
     // Each body's name on a line of its own in the cell of its sign, in body order.
     for (auto& cell : t.signCells) cell.clear();
     for (int k = 0; k < kBodyCount; ++k) {
-        const int sign = SignIndexOfLongitudeLabel(r.longitude[k]);
+        const int sign = r.bodySign[k];
         if (sign < 0) continue;
         t.signCells[sign].append(kLineBreak).append(t.names[k]);
     }

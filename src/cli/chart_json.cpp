@@ -8,10 +8,14 @@
 
 #include "cli/json_text_writer.h"
 #include "cli/json_value_builder.h"
+#include "chart/present.h"
 #include "profile/sign_profile.h"
 
 namespace kalodaya::cli {
 namespace {
+
+// Mercury .. Saturn: the bodies that can carry a retrograde mark.
+constexpr int kRetroPlanetSlots = 5;
 
 using Json = nlohmann::ordered_json;
 
@@ -81,6 +85,71 @@ void WriteProfile(JsonValueBuilder& w, const ResultTexts& v) {
     WriteProfileMembers(w, v.profile);
 }
 
+// The display names, the sign cells and the marker cells as compact text, written from the
+// chart's numbers with the same bytes as the library's escaping of the presented texts (the
+// names are plain ASCII; a line break is "\r\n" in JSON). The names list has one text per
+// set of retrograde marks, made once.
+const std::string& NamesJsonText(const ChartResult& r) {
+    static const std::array<std::string, 1 << kRetroPlanetSlots> texts = [] {
+        std::array<std::string, 1 << kRetroPlanetSlots> t;
+        for (unsigned mask = 0; mask < t.size(); ++mask) {
+            ChartResult marked;
+            for (int i = 0; i < kRetroPlanetSlots; ++i)
+                marked.retrograde[Mercury + i] = (mask >> i) & 1;
+            JsonValueBuilder w;
+            List(w, Present(marked).names, kBodyCount);
+            t[mask] = w.Take().dump(-1, ' ', false, Json::error_handler_t::replace);
+        }
+        return t;
+    }();
+    unsigned mask = 0;
+    for (int i = 0; i < kRetroPlanetSlots; ++i) mask |= (r.retrograde[Mercury + i] ? 1u : 0u) << i;
+    return texts[mask];
+}
+
+void WriteNames(JsonTextWriter& w, const ChartOutcome& o) { w.Raw(NamesJsonText(o.result)); }
+void WriteNames(JsonValueBuilder& w, const ChartOutcome& o) {
+    List(w, o.texts.names, kBodyCount);
+}
+
+constexpr std::string_view kEscapedLineBreak = "\\r\\n";
+
+void WriteCells(JsonTextWriter& w, const ChartOutcome& o) {
+    const ChartResult& r = o.result;
+    w.OpenList();
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        w.Item();
+        w.Raw("\"");
+        for (int k = 0; k < kBodyCount; ++k) {
+            if (r.bodySign[k] != sign) continue;
+            w.Raw(kEscapedLineBreak);
+            w.Raw(o.texts.names[k]);
+        }
+        w.Raw("\"");
+    }
+    w.CloseList();
+}
+void WriteCells(JsonValueBuilder& w, const ChartOutcome& o) {
+    List(w, o.texts.signCells, kSignCount);
+}
+
+void WriteMarkers(JsonTextWriter& w, const ChartOutcome& o) {
+    const SignMarks& marks = o.result.marks;
+    w.OpenList();
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        w.Item();
+        w.Raw("\"");
+        for (int i = 0; i < marks.arudha[sign]; ++i) w.Raw(kEscapedLineBreak);
+        if (marks.ghatiLagnaSign == sign) w.Raw("\\r\\nGL");
+        for (int i = 0; i < marks.hidden[sign]; ++i) w.Raw(kEscapedLineBreak);
+        w.Raw("\"");
+    }
+    w.CloseList();
+}
+void WriteMarkers(JsonValueBuilder& w, const ChartOutcome& o) {
+    List(w, o.texts.markers, kSignCount);
+}
+
 // The chart's members in their order: one description for both sinks.
 template <typename Sink>
 void WriteChart(Sink& w, const ChartOutcome& outcome) {
@@ -125,7 +194,7 @@ void WriteChart(Sink& w, const ChartOutcome& outcome) {
     w.Key("positions");
     List(w, v.planet, kBodyCount);
     w.Key("names");
-    List(w, v.names, kBodyCount);
+    WriteNames(w, outcome);
 
     static constexpr const char* kEventKeys[kSunEventCount] = {
         "sunrise", "sunset", "prev_sunrise", "prev_sunset", "next_sunrise", "next_sunset"};
@@ -211,9 +280,9 @@ void WriteChart(Sink& w, const ChartOutcome& outcome) {
         }
     }
     w.Key("cells");
-    List(w, v.signCells, kSignCount);
+    WriteCells(w, outcome);
     w.Key("markers");
-    List(w, v.markers, kSignCount);
+    WriteMarkers(w, outcome);
     w.Key("details");
     w.Open();
     const std::pair<const char*, const std::string*> details[] = {
