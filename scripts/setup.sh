@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libsqlite3-dev libpng-dev
-  poppler-utils
+  poppler-utils xvfb xauth
 )
 
 missing=()
