@@ -30,7 +30,7 @@ class SunDays {
     const SunDay& At(int offset);  // offset in -kFarthest..kFarthest
 
   private:
-    const LocalBirth& birth_;
+    LocalBirth birth_;  // a copy: the days may outlive the request they came from
     DateTime birthDate_;
     std::array<std::optional<SunDay>, 2 * kFarthest + 1> days_;
 };
