@@ -4,6 +4,7 @@
 #include <string>
 
 #include "astro/local_birth.h"
+#include "chart/atlas_place.h"
 
 namespace kalodaya {
 
@@ -13,6 +14,7 @@ struct ChartRequest {
     // The zone list position the offset came from; nothing for an exact offset from the atlas.
     std::optional<int> zoneEntry;
     std::string city, state, country;  // as typed
+    std::optional<AtlasPlace> atlasPlace;  // the place came from the atlas
 };
 
 }  // namespace kalodaya

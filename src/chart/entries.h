@@ -4,6 +4,7 @@
 #include <string>
 
 #include "astro/local_birth.h"
+#include "chart/atlas_place.h"
 
 namespace kalodaya {
 
@@ -25,6 +26,9 @@ struct Entries {
     // instead of the list position when set.
     std::optional<ZoneOffset> exactZone;
     std::string city, state, country;  // txtMCity, txtMState, txtMCountry
+    // Set while the place came from the atlas (the chart's place record); see
+    // chart/place_entries.h.
+    std::optional<AtlasPlace> atlasPlace;
 };
 
 }  // namespace kalodaya

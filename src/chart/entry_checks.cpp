@@ -98,6 +98,7 @@ Expected<ChartRequest, EntryCheckFailure> ValidateEntries(const Entries& e) {
     r.city = e.city;
     r.state = e.state;
     r.country = e.country;
+    r.atlasPlace = e.atlasPlace;
     return r;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "astro/atlas/place_texts.h"
+#include "astro/atlas/zone_entry_match.h"
 #include "cli/json_text_writer.h"
 #include "cli/json_value_builder.h"
 #include "chart/present.h"
@@ -150,6 +152,69 @@ void WriteMarkers(JsonValueBuilder& w, const ChartOutcome& o) {
     List(w, o.texts.markers, kSignCount);
 }
 
+// The birthplace as the atlas gave it and the offset the computation used. Written when the
+// place came from the atlas or an exact offset stood in for a zone entry, and only then, so a
+// request of neither kind gets the same output as before there was an atlas. Without an atlas
+// place (an exact offset typed in) the atlas's members are null.
+template <typename Sink>
+void WritePlace(Sink& w, const ChartRequest& request) {
+    const AtlasPlace* p = request.atlasPlace ? &*request.atlasPlace : nullptr;
+    const auto textOrNull = [&w](std::string_view text) {
+        if (text.empty()) return w.Null();
+        w.String(text);
+    };
+    w.Key("place");
+    w.Open();
+    if (p) {
+        w.Key("name");
+        w.String(p->name);
+        w.Key("state");
+        w.String(p->state);  // empty for a place without one, as --find-place writes it
+        w.Key("country");
+        w.String(p->country);
+        w.Key("geonames_id");
+        if (p->geonamesId) {
+            w.Int(*p->geonamesId);
+        } else {
+            w.Null();
+        }
+        w.Key("lat");
+        w.Double(p->latitude);
+        w.Key("lon");
+        w.Double(p->longitude);
+        w.Key("time_zone");
+        textOrNull(p->timeZone);
+        w.Key("utc_offset");
+        w.String(atlas::FormatUtcOffset(p->utcOffsetSeconds));
+        w.Key("abbreviation");
+        textOrNull(p->abbreviation);
+        w.Key("dst");
+        w.Bool(p->daylight);
+        w.Key("clock");
+        w.String(atlas::ClockReadingText(p->clock));
+        w.Key("local_mean_time");
+        w.Bool(p->localMeanTime);
+    } else {
+        for (const char* key : {"name", "state", "country", "geonames_id", "lat", "lon",
+                                "time_zone", "utc_offset", "abbreviation", "dst", "clock",
+                                "local_mean_time"}) {
+            w.Key(key);
+            w.Null();
+        }
+    }
+    w.Key("zone_entry");
+    if (request.zoneEntry) {
+        w.Int(*request.zoneEntry);
+    } else {
+        w.Null();
+    }
+    w.Key("used_offset");
+    w.String(atlas::FormatUtcOffset(-request.birth.zone.WestMinutes() * 60));
+    w.Key("tzdata");
+    textOrNull(p ? std::string_view(p->tzdataVersion) : std::string_view());
+    w.Close();
+}
+
 // The chart's members in their order: one description for both sinks.
 template <typename Sink>
 void WriteChart(Sink& w, const ChartOutcome& outcome) {
@@ -175,6 +240,7 @@ void WriteChart(Sink& w, const ChartOutcome& outcome) {
     w.Key("minutes");
     w.Int(r.request.birth.zone.minutes);
     w.Close();
+    if (r.request.atlasPlace || !r.request.zoneEntry) WritePlace(w, r.request);
     w.Key("ayanamsa_correction");
     w.Double(r.ayanamsaCorrection);
     w.Key("ascendant");

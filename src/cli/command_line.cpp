@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <thread>
 
+#include "cli/place_args.h"
 #include "cli/quoted_value.h"
 
 namespace kalodaya::cli {
@@ -18,14 +19,31 @@ or --lon leaves its boxes empty, as a form not filled in. Exit status:
 1 an entry check failed ("message" holds its text),
 2 an argument the form could not hold, or output that could not be written.
 
---batch reads one JSON object per line on standard input with the keys
-name, date, time, lat, lon, zone, dst, city, state, country (the same value forms as the
-options; zone a whole number, dst a boolean; null is the same as leaving a key out) and writes
-one JSON object per line, in the same order. Each line is an independent chart. A bad line (not
-exactly one JSON object, an unknown or repeated key, an unusable value, more than 1 MiB) yields
-{"valid": false, "error": ...} and the batch goes on. --jobs sets how many threads compute
-charts; the output is the same for any number. A program that feeds one line at a time gets
-each answer as soon as its line is complete.
+--place "Name[, State][, Country]" (the atlas's best match, the first --find-place lists)
+or --place-id N (a GeoNames id) fills the city, state, country, latitude and longitude, and
+the zone list entry whose offset the place's clocks kept at the birth date and time. That
+offset holds any daylight, double summer or war time, so --dst goes only with --zone or
+--utc-offset. Where no entry has the offset (Nepal's +05:45, local mean time before standard
+time) the exact offset is used, to the minute. --lat, --lon, --city, --state, --country,
+--zone and --utc-offset given beside a place win over it. --utc-offset +HH:MM (east of
+Greenwich, -HH:MM west) is an exact offset in place of --zone. A place that matches nothing
+is exit status 2.
+
+With a place or an exact offset the chart gains "place": the atlas's name, state, country,
+geonames_id, lat, lon, time_zone, utc_offset at the birth moment, abbreviation, dst, clock
+("ok", "skipped" or "repeated") and local_mean_time (all null for an exact offset without a
+place); the zone_entry (null for an exact offset) and used_offset the computation used; and
+the tzdata version. Requests with neither print no "place".
+
+--batch reads one JSON object per line on standard input with the keys name, date, time, lat,
+lon, zone, utc_offset, place, place_id, dst, city, state, country (the same value forms as the
+options; zone and place_id whole numbers, dst a boolean; null is the same as leaving a key
+out) and writes one JSON object per line, in the same order. Each line is an independent
+chart. A bad line (not exactly one JSON object, an unknown or repeated key, an unusable value,
+a place that matches nothing, more than 1 MiB) yields {"valid": false, "error": ...} and the
+batch goes on. --jobs sets how many threads compute charts; the output is the same for any
+number. A program that feeds one line at a time gets each answer as soon as its line is
+complete.
 
 Example:
   kalodaya-chart --name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N --lon 77:13E --zone 34
@@ -83,6 +101,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     CommandLine line;
     EntryOptions& e = line.entries;
     std::string name, date, time, lat, lon, zone;
+    std::string city, state, country, place, placeId, utcOffset;
     bool batch = false;
     CLI::Option* const entryOptions[] = {
         app.add_option("--name", name, "name as typed in the name box (letters and blanks)"),
@@ -93,9 +112,18 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         app.add_option("--zone", zone, "time zone list position 0..70, decimal (default 0)")
             ->type_name("N"),
         app.add_flag("--dst", e.dst, "daylight saving time applied"),
-        app.add_option("--city", e.city, "city"),
-        app.add_option("--state", e.state, "state"),
-        app.add_option("--country", e.country, "country"),
+        app.add_option("--city", city, "city"),
+        app.add_option("--state", state, "state"),
+        app.add_option("--country", country, "country"),
+        app.add_option("--place", place,
+                       "the atlas's best match for \"Name[, State][, Country]\": place, "
+                       "coordinates and zone")
+            ->type_name("TEXT"),
+        app.add_option("--place-id", placeId, "the atlas's place with this GeoNames id")
+            ->type_name("N"),
+        app.add_option("--utc-offset", utcOffset,
+                       "exact offset +HH:MM east of Greenwich (-HH:MM west), in place of --zone")
+            ->type_name("OFFSET"),
     };
     app.add_flag("--batch", batch, "read one JSON request per line on standard input");
     std::string findPlace;
@@ -164,23 +192,54 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     e.lat = given("--lat", lat);
     e.lon = given("--lon", lon);
     e.zone = given("--zone", zone);
+    e.city = given("--city", city);
+    e.state = given("--state", state);
+    e.country = given("--country", country);
+    e.place = given("--place", place);
+    e.placeId = given("--place-id", placeId);
+    e.utcOffset = given("--utc-offset", utcOffset);
+    if (e.zone && e.utcOffset)
+        return Failed(std::string("--zone and --utc-offset cannot both be given; see ") +
+                      kProgram + " --help");
+    if (e.place && e.placeId)
+        return Failed(std::string("--place and --place-id cannot both be given; see ") +
+                      kProgram + " --help");
+    if ((e.place || e.placeId) && e.dst && !e.zone && !e.utcOffset)
+        return Failed(
+            "--dst goes with --zone or --utc-offset: the offset the place's clocks kept at the "
+            "birth moment already holds any daylight time");
     line.action = CommandLine::Action::Chart;
     return line;
 }
 
 std::optional<ArgError> EntriesFromOptions(const EntryOptions& options, Entries& entries) {
-    entries.city = options.city;
-    entries.state = options.state;
-    entries.country = options.country;
     entries.dst = options.dst;
     if (auto error = SetName(entries, options.name.value_or(""))) return error;
     using Setter = std::optional<ArgError> (*)(Entries&, std::string_view);
+    const std::pair<const std::optional<std::string>*, Setter> moment[] = {
+        {&options.date, SetDate}, {&options.time, SetTime}};
+    for (const auto& [value, setter] : moment)
+        if (*value)
+            if (auto error = setter(entries, **value)) return error;
+    // The place after the birth moment it is resolved for, before the options that win over it.
+    const ZoneChoice zone =
+        options.zone || options.utcOffset ? ZoneChoice::Kept : ZoneChoice::FromAtlas;
+    if (options.place)
+        if (auto error = SetPlace(entries, *options.place, zone)) return error;
+    if (options.placeId)
+        if (auto error = SetPlaceId(entries, *options.placeId, zone)) return error;
     const std::pair<const std::optional<std::string>*, Setter> values[] = {
-        {&options.date, SetDate},     {&options.time, SetTime}, {&options.lat, SetLatitude},
-        {&options.lon, SetLongitude}, {&options.zone, SetZone}};
+        {&options.lat, SetLatitude},
+        {&options.lon, SetLongitude},
+        {&options.zone, SetZone},
+        {&options.utcOffset, SetUtcOffset}};
     for (const auto& [value, setter] : values)
         if (*value)
             if (auto error = setter(entries, **value)) return error;
+    for (auto [value, field] : {std::pair{&options.city, &entries.city},
+                                std::pair{&options.state, &entries.state},
+                                std::pair{&options.country, &entries.country}})
+        if (*value) *field = **value;
     return std::nullopt;
 }
 

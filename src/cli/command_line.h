@@ -12,7 +12,9 @@ namespace kalodaya::cli {
 struct EntryOptions {
     std::optional<std::string> name, date, time, lat, lon, zone;
     bool dst = false;
-    std::string city, state, country;
+    std::optional<std::string> city, state, country;
+    // A place of the atlas; an exact offset in place of a zone list entry.
+    std::optional<std::string> place, placeId, utcOffset;
 };
 
 struct CommandLine {
@@ -38,7 +40,10 @@ inline constexpr int kMostJobs = 256;
 
 CommandLine ReadCommandLine(int argc, const char* const* argv);
 
-// The entry options into the entries of the form, through the value forms' setters.
+// The entry options into the entries of the form, through the value forms' setters. A place
+// (--place, --place-id) fills what the form's place lookup fills for the birth date and time;
+// options given beside it win: --lat, --lon, --city, --state, --country, and --zone or
+// --utc-offset (the zone is then theirs).
 std::optional<ArgError> EntriesFromOptions(const EntryOptions& options, Entries& entries);
 
 }  // namespace kalodaya::cli

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "cli/json_bytes.h"
+#include "cli/place_args.h"
 #include "cli/quoted_value.h"
 
 namespace kalodaya::cli {
@@ -16,9 +17,13 @@ namespace {
 using Json = nlohmann::json;
 
 // The keys a request line may hold, in the order their values are read.
-enum Key { kName, kDate, kTime, kLat, kLon, kZone, kDst, kCity, kState, kCountry, kKeyCount };
+enum Key {
+    kName, kDate, kTime, kLat, kLon, kZone, kDst, kCity, kState, kCountry,
+    kUtcOffset, kPlace, kPlaceId, kKeyCount
+};
 constexpr std::array<std::string_view, kKeyCount> kKeys = {
-    "name", "date", "time", "lat", "lon", "zone", "dst", "city", "state", "country"};
+    "name", "date", "time", "lat", "lon", "zone", "dst", "city", "state", "country",
+    "utc_offset", "place", "place_id"};
 
 // What one key of the line held.
 struct Member {
@@ -271,26 +276,57 @@ std::optional<ArgError> NotAString(Key key) {
 
 bool Given(const Member& m) { return m.kind != Member::Absent && m.kind != Member::Null; }
 
+// The keys of the atlas: a place by name or GeoNames id, which sets the zone unless the line
+// gives one, and an exact offset in place of a zone entry.
+std::optional<ArgError> ApplyPlace(const Members& members, Entries& entries) {
+    const Member& zone = members[kZone];
+    const Member& offset = members[kUtcOffset];
+    const Member& place = members[kPlace];
+    const Member& placeId = members[kPlaceId];
+    if (Given(zone) && Given(offset))
+        return ArgError{"\"zone\" and \"utc_offset\" cannot both be given"};
+    if (!Given(place) && !Given(placeId)) return std::nullopt;
+    if (Given(place) && Given(placeId))
+        return ArgError{"\"place\" and \"place_id\" cannot both be given"};
+    const Member& dst = members[kDst];
+    if (!Given(zone) && !Given(offset) && dst.kind == Member::Boolean && dst.flag)
+        return ArgError{
+            "\"dst\" goes with \"zone\" or \"utc_offset\": the offset the place's clocks kept at "
+            "the birth moment already holds any daylight time"};
+    const ZoneChoice choice = Given(zone) || Given(offset) ? ZoneChoice::Kept : ZoneChoice::FromAtlas;
+    if (Given(place)) {
+        if (place.kind != Member::String) return NotAString(kPlace);
+        return SetPlace(entries, place.text, choice);
+    }
+    if (placeId.kind != Member::Integer) return ArgError{"\"place_id\" must be a whole number"};
+    return SetPlaceId(entries, placeId.text, choice);
+}
+
 // The members into the entries, each value through the option's own setter. A null member is
-// a member left out: the form keeps its default.
+// a member left out: the form keeps its default. A place comes after the birth moment it is
+// resolved for and before the members that win over it, as with the options.
 std::optional<ArgError> ApplyMembers(const Members& members, Entries& entries) {
     using Setter = std::optional<ArgError> (*)(Entries&, std::string_view);
-    const std::pair<Key, Setter> setters[] = {{kName, SetName},
-                                              {kDate, SetDate},
-                                              {kTime, SetTime},
-                                              {kLat, SetLatitude},
-                                              {kLon, SetLongitude}};
-    for (const auto& [key, setter] : setters) {
-        const Member& m = members[key];
-        if (Given(m) && m.kind != Member::String) return NotAString(key);
-        // The name box is always read, empty when the line leaves it out.
-        if (Given(m) || key == kName)
-            if (auto error = setter(entries, Given(m) ? m.text : "")) return error;
-    }
+    const auto applyTexts = [&](std::initializer_list<std::pair<Key, Setter>> setters)
+        -> std::optional<ArgError> {
+        for (const auto& [key, setter] : setters) {
+            const Member& m = members[key];
+            if (Given(m) && m.kind != Member::String) return NotAString(key);
+            // The name box is always read, empty when the line leaves it out.
+            if (Given(m) || key == kName)
+                if (auto error = setter(entries, Given(m) ? m.text : "")) return error;
+        }
+        return std::nullopt;
+    };
+    if (auto error = applyTexts({{kName, SetName}, {kDate, SetDate}, {kTime, SetTime}}))
+        return error;
+    if (auto error = ApplyPlace(members, entries)) return error;
+    if (auto error = applyTexts({{kLat, SetLatitude}, {kLon, SetLongitude}})) return error;
     if (const Member& zone = members[kZone]; Given(zone)) {
         if (zone.kind != Member::Integer) return ArgError{"\"zone\" must be a whole number"};
         if (auto error = SetZoneNumber(entries, zone.text)) return error;
     }
+    if (auto error = applyTexts({{kUtcOffset, SetUtcOffset}})) return error;
     if (const Member& dst = members[kDst]; Given(dst)) {
         if (dst.kind != Member::Boolean) return ArgError{"\"dst\" must be true or false"};
         entries.dst = dst.flag;

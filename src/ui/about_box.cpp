@@ -51,6 +51,9 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     AddText(this, new QLabel(kCaption), QStringLiteral("lblTitle"), Verdana(9.75, true), 240);
     AddText(this, new QLabel(kDescription), QStringLiteral("lblDescription"), plain, 600);
 
+    // The place atlas's data is GeoNames', used under its licence, which asks for this credit.
+    AddText(this, new QLabel(kAtlasCredit), QStringLiteral("lblAtlasCredit"), plain, 1680);
+
     auto* home = new LinkLabel(config::kMakerSiteCaption);
     AddText(this, home, QStringLiteral("lblHomePage"),
             NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true, true), 2160);

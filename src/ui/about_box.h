@@ -13,6 +13,8 @@ public:
         "Ghati Lagna signifies the importance of self in terms of fame, power, authority and "
         "status. This is important for analysis of progress in career, power of politicians "
         "etc.");
+    static inline const QString kAtlasCredit = QStringLiteral(
+        "Place data: GeoNames (geonames.org), CC BY 4.0. Time zones: the IANA tz database.");
 
     explicit FrmAbout(QWidget* parent = nullptr);
 };

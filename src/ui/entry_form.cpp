@@ -23,6 +23,7 @@
 #include "ui/key_filters.h"
 #include "ui/link_label.h"
 #include "ui/message_boxes.h"
+#include "ui/place_lookup.h"
 #include "ui/product_config.h"
 #include "ui/ui_style.h"
 #include "ui/web_links.h"
@@ -129,6 +130,7 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
     BuildControls();
     SetTabOrder();
     LoadLists();
+    BuildPlaceLookup();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     CenterOnScreen();
@@ -341,6 +343,7 @@ Entries FrmMain::CurrentEntries() const {
     e.city = text(txtMCity->text());
     e.state = text(txtMState->text());
     e.country = text(txtMCountry->text());
+    if (placeLookup_) placeLookup_->CompleteEntries(e);
     return e;
 }
 
@@ -375,6 +378,29 @@ void FrmMain::cmdBrowser_Click() {
     const QString query = txtMCity->text() + u' ' + txtMState->text() + u' ' +
                           txtMCountry->text() + QStringLiteral(" Latitude Longitude");
     SearchWeb(query, config::kCoordinatesSite);
+}
+
+// The place lookup on the City box, and its line under the zone box, across the input panel
+// between the frames and the button.
+void FrmMain::BuildPlaceLookup() {
+    lblZoneLine = Place<QLabel>(cmdRashi->parentWidget(), "lblZoneLine",
+                                TwipRect(120, 3015, 9585, 225), Verdana(8.25));
+    lblZoneLine->setStyleSheet(QStringLiteral("color: %1;").arg(Rgb(kLightYellow)));
+    PlaceControls controls;
+    controls.city = txtMCity;
+    controls.state = txtMState;
+    controls.country = txtMCountry;
+    controls.latDeg = txtLatD;
+    controls.latMin = txtLatM;
+    controls.lonDeg = txtLonD;
+    controls.lonMin = txtLonM;
+    controls.latitude = {optLat[0], optLat[1]};
+    controls.longitude = {optLong[0], optLong[1]};
+    controls.zone = cmbTimeZone;
+    controls.daylight = chkDST;
+    controls.zoneLine = lblZoneLine;
+    controls.moment = {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS};
+    placeLookup_ = new PlaceLookup(controls, [this] { return CurrentEntries(); }, this);
 }
 
 void FrmMain::RequestExit() {

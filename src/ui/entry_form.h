@@ -9,6 +9,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -16,6 +17,7 @@ class QRadioButton;
 namespace kalodaya::ui {
 
 class LinkLabel;
+class PlaceLookup;
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
@@ -29,6 +31,9 @@ public:
 
     // Moves the focus to the control of `field` (after a failed entry check).
     void FocusField(EntryField field);
+
+    // The City box's place lookup (the atlas's places, the zone for the birth moment).
+    PlaceLookup* Places() const { return placeLookup_; }
 
 signals:
     void chartRequested();  // "Get My Ghati Lagna": the button or the File menu
@@ -49,6 +54,7 @@ private:
     void CenterOnScreen();
     void cmdBrowser_Click();
     void RequestExit();  // emits exitRequested, once at a time
+    void BuildPlaceLookup();
 
     bool exiting_ = false;
 
@@ -75,6 +81,10 @@ private:
     LinkLabel* Label61 = nullptr;
     LinkLabel* lblFullBrand = nullptr;
     LinkLabel* lblCobrand = nullptr;
+
+    // The place lookup and the line under the zone box.
+    QLabel* lblZoneLine = nullptr;
+    PlaceLookup* placeLookup_ = nullptr;
 };
 
 }  // namespace kalodaya::ui

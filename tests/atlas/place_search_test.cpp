@@ -2,6 +2,7 @@
 // first and then the most populous, qualifiers for state and country, and the limit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -78,6 +79,22 @@ TEST(PlaceSearch, ExactNamesComeFirstThenPopulation) {
     const auto partial = Search("new yo", 1);
     ASSERT_FALSE(partial.empty());
     EXPECT_EQ(partial.front().name, "New York City");
+}
+
+TEST(PlaceSearch, OwnNamesComeBeforeAlternateNames) {
+    // Shenzhen (17 million) is also written "Shen Chen": the far smaller places with "chen" in
+    // their own name come before it, each group by population.
+    const auto chen = Search("chen", 200);
+    ASSERT_GE(chen.size(), 2u);
+    EXPECT_EQ(chen[0].name, "Chengdu");
+    EXPECT_EQ(chen[1].name, "Chennai");
+    const auto at = [&](std::string_view name) {
+        return std::find_if(chen.begin(), chen.end(),
+                            [&](const Place& place) { return place.name == name; }) -
+               chen.begin();
+    };
+    EXPECT_LT(at("Chenzhou"), at("Shenzhen"));
+    EXPECT_LT(at("Shenzhen"), static_cast<std::ptrdiff_t>(chen.size()));
 }
 
 TEST(PlaceSearch, WordsInsideANameMatchFromTheirStart) {

@@ -157,6 +157,11 @@ private slots:
                                 "Vedic Astrology. Ghati Lagna signifies the importance of self in "
                                 "terms of fame, power, authority and status. This is important for "
                                 "analysis of progress in career, power of politicians etc."));
+        const QLabel* credit = about.findChild<QLabel*>("lblAtlasCredit");
+        QVERIFY(credit->text().contains(QStringLiteral("GeoNames (geonames.org), CC BY 4.0")));
+        for (const char* neighbour : {"lblDescription", "lblHomePage"})
+            QVERIFY2(!credit->geometry().intersects(about.findChild<QLabel*>(neighbour)->geometry()),
+                     neighbour);
         QVERIFY(!about.findChild<QLabel*>("picIcon")->pixmap().isNull());
         QPushButton* ok = about.findChild<QPushButton*>("cmdOK");
         QCOMPARE(ok->text(), QStringLiteral("OK"));

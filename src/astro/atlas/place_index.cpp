@@ -134,8 +134,9 @@ Place PlaceIndex::MakePlace(const Record& record) const {
 }
 
 // One pass over every search name: each occurrence of the folded name that starts a name or a
-// word of it marks its place, once, noting whether the place's own name equals it (an equal
-// alternate name ranks by population: many villages carry a big city's old name).
+// word of it marks its place, once, noting whether the place's own name equals it or has it
+// (an equal alternate name ranks by population: many villages carry a big city's old name).
+// The place's own name comes first among its names, so its first occurrence says both.
 std::vector<PlaceIndex::Candidate> PlaceIndex::MatchName(std::string_view name) const {
     std::vector<Candidate> found;
     const char* const begin = keys_.data();
@@ -151,7 +152,9 @@ std::vector<PlaceIndex::Candidate> PlaceIndex::MatchName(std::string_view name) 
         if (!nameStart && !IsWordSeparator(begin[pos - 1])) continue;
         while (keyStart_[record + 1] <= pos) ++record;
         const bool exact = pos == keyStart_[record] && begin[pos + name.size()] == '\n';
-        found.push_back({static_cast<uint32_t>(record), exact});
+        const bool ownName =
+            std::memchr(begin + keyStart_[record], '\n', pos - keyStart_[record]) == nullptr;
+        found.push_back({static_cast<uint32_t>(record), exact, ownName});
         // Nothing later in this place's names can rank it differently.
         at = std::max<std::size_t>(at, keyStart_[record + 1]);
     }
@@ -187,6 +190,7 @@ std::vector<Place> PlaceIndex::Search(std::string_view query, std::size_t limit)
     }
     const auto better = [&](const Candidate& a, const Candidate& b) {
         if (a.exact != b.exact) return a.exact;
+        if (a.ownName != b.ownName) return a.ownName;
         const Record& ra = records_[a.record];
         const Record& rb = records_[b.record];
         if (ra.population != rb.population) return ra.population > rb.population;

@@ -27,7 +27,8 @@ class PlaceIndex {
     // followed by ", State" and/or ", Country" (each may also be the start of the name, or a
     // country code). A place matches when its name or one of its alternate names starts with
     // the query's name part, or has a word that does; accents, case and hyphens do not count.
-    // Places whose own name equals the name part come first, then by population.
+    // Places whose own name equals the name part come first, then those whose own name has a
+    // match, then those found by an alternate name only; by population within each.
     std::vector<Place> Search(std::string_view query, std::size_t limit) const;
 
     // The best match for "Name[, State][, Country]", if any place matches.
@@ -54,7 +55,8 @@ class PlaceIndex {
     };
     struct Candidate {
         uint32_t record;
-        bool exact;
+        bool exact;    // the place's own name equals the query's name part
+        bool ownName;  // the match lies in the place's own name, not an alternate one
     };
 
     Place MakePlace(const Record& record) const;

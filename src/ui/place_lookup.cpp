@@ -1,0 +1,270 @@
+#include "ui/place_lookup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFutureWatcher>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtConcurrent/QtConcurrentRun>
+#include <cmath>
+
+#include "astro/atlas/place_at_birth.h"
+#include "astro/atlas/zone_entry_match.h"
+#include "astro/zone_table.h"
+#include "chart/place_entries.h"
+#include "cli/place_args.h"
+#include "records/record_store.h"
+#include "ui/place_search_popup.h"
+
+namespace kalodaya::ui {
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What the worker thread reads.
+struct LoadedSources {
+    PlaceSources sources;
+    QString atlasProblem;
+};
+
+LoadedSources ReadSources() {
+    LoadedSources loaded;
+    const auto& atlas = cli::InstalledAtlas();
+    if (atlas) {
+        loaded.sources.atlas = *atlas;
+    } else {
+        loaded.atlasProblem = Text(atlas.error().message);
+    }
+    auto store = std::make_shared<records::RecordStore>(records::RecordStore::OpenDefault());
+    if (store->access() != records::StoreAccess::Unavailable)
+        loaded.sources.ownPlaces = std::move(store);
+    return loaded;
+}
+
+// The extra zone list entry for `birth`; a place of the user's own kept with a fixed offset
+// has no zone name to show.
+QString ExactLabel(const atlas::PlaceAtBirth& birth) {
+    if (birth.place.timeZone.empty())
+        return QStringLiteral("Exact offset: UTC") + Text(atlas::FormatUtcOffset(birth.usedOffsetSeconds));
+    return Text(atlas::ExactEntryLabel(birth.usedOffsetSeconds, birth.place.timeZone));
+}
+
+atlas::Place PlaceOf(const PlaceSuggestion& suggestion) {
+    if (const auto* place = std::get_if<atlas::Place>(&suggestion.place)) return *place;
+    return AsAtlasPlace(std::get<records::Place>(suggestion.place));
+}
+
+}  // namespace
+
+PlaceLookup::PlaceLookup(const PlaceControls& controls, std::function<Entries()> entries,
+                         QObject* parent)
+    : QObject(parent), c_(controls), entries_(std::move(entries)),
+      popup_(new PlaceSearchPopup(controls.city)) {
+    setObjectName(QStringLiteral("placeLookup"));
+    connect(popup_, &PlaceSearchPopup::placeChosen, this, &PlaceLookup::OnChosen);
+    connect(c_.city, &QLineEdit::textChanged, this, &PlaceLookup::OnCityChanged);
+    connect(c_.city, &QLineEdit::textEdited, this, &PlaceLookup::OnCityEdited);
+    // `activated` comes from the user only (a click, the keyboard, the wheel), so a program
+    // filling the form does not move the zone.
+    for (QComboBox* list : c_.moment)
+        connect(list, &QComboBox::activated, this, &PlaceLookup::OnMomentPicked);
+    connect(c_.zone, &QComboBox::activated, this, &PlaceLookup::OnZonePicked);
+    connect(c_.daylight, &QCheckBox::clicked, this, &PlaceLookup::OnDaylightClicked);
+    LoadSources();
+}
+
+void PlaceLookup::LoadSources() {
+    auto* watcher = new QFutureWatcher<LoadedSources>(this);
+    connect(watcher, &QFutureWatcher<LoadedSources>::finished, this, [this, watcher] {
+        const LoadedSources loaded = watcher->result();
+        watcher->deleteLater();
+        atlasProblem_ = loaded.atlasProblem;
+        SetSources(loaded.sources);
+    });
+    watcher->setFuture(QtConcurrent::run(ReadSources));
+}
+
+void PlaceLookup::SetSources(PlaceSources sources) {
+    popup_->SetSources(std::move(sources));
+    sourcesReady_ = true;
+    emit sourcesReady();
+    // Letters typed while the sources were being read get their popup now.
+    if (c_.city->hasFocus() && !chosen_ && LongEnoughToSearch(c_.city->text().toStdString()))
+        popup_->Search();
+}
+
+void PlaceLookup::CompleteEntries(Entries& entries) const {
+    if (exact_ && c_.zone->currentIndex() == kZoneCount) entries.exactZone = exact_->zone;
+    if (!chosen_) return;
+    if (const AtBirth at = Resolve(entries); at.birth) entries.atlasPlace = AtlasPlaceOf(*at.birth);
+}
+
+void PlaceLookup::Forget() {
+    chosen_.reset();
+    zoneByHand_ = false;
+    SetLine(QString());
+}
+
+PlaceLookup::AtBirth PlaceLookup::Resolve(const Entries& entries) const {
+    if (!chosen_) return {};
+    const std::optional<atlas::CivilTime> clock = BirthClock(entries);
+    if (!clock) return {std::nullopt, QStringLiteral("the date on the form does not exist")};
+    const atlas::Atlas* atlas = popup_->Sources().atlas.get();
+    const auto resolved = [&](const atlas::Place& place) -> AtBirth {
+        auto birth = atlas::ResolvePlaceAtBirth(*atlas, place, *clock);
+        if (!birth) return {std::nullopt, Text(birth.error().message)};
+        return {*birth, {}};
+    };
+    if (const auto* place = std::get_if<atlas::Place>(&chosen_->place)) return resolved(*place);
+
+    const records::Place& own = std::get<records::Place>(chosen_->place);
+    if (!own.ianaZone.empty()) {
+        if (!atlas)
+            return {std::nullopt, QStringLiteral("the place atlas, which holds the zone ") +
+                                      Text(own.ianaZone) + QStringLiteral(", could not be read")};
+        return resolved(AsAtlasPlace(own));
+    }
+    if (!own.utcOffsetSeconds)
+        return {std::nullopt, QStringLiteral("no zone is kept with this place; pick it in the list")};
+    atlas::PlaceAtBirth birth;
+    birth.place = AsAtlasPlace(own);
+    birth.clock = *clock;
+    birth.offset.utcOffsetSeconds = *own.utcOffsetSeconds;
+    birth.zoneEntry = atlas::MatchZoneEntry(*own.utcOffsetSeconds, {}, false);
+    birth.usedOffsetSeconds = static_cast<int>(std::lround(*own.utcOffsetSeconds / 60.0)) * 60;
+    return {birth, {}};
+}
+
+void PlaceLookup::OnChosen(const PlaceSuggestion& suggestion) {
+    chosen_ = suggestion;
+    zoneByHand_ = false;
+    Entries entries = entries_();
+    const AtBirth at = Resolve(entries);
+    if (at.birth) {
+        EnterPlaceAtBirth(entries, *at.birth, ZoneChoice::FromAtlas);
+    } else {
+        EnterPlace(entries, PlaceOf(*chosen_));
+    }
+    ShowPlace(entries);
+    if (at.birth) ShowZone(entries, *at.birth);
+    ShowLine(at);
+}
+
+void PlaceLookup::OnMomentPicked() {
+    if (!chosen_) return;
+    Entries entries = entries_();
+    const AtBirth at = Resolve(entries);
+    if (at.birth && !zoneByHand_) {
+        EnterPlaceAtBirth(entries, *at.birth, ZoneChoice::FromAtlas);
+        ShowZone(entries, *at.birth);
+    }
+    ShowLine(at);
+}
+
+void PlaceLookup::OnZonePicked(int index) {
+    zoneByHand_ = true;
+    if (index != kZoneCount) RemoveExactEntry();
+    if (chosen_) ShowLine(Resolve(entries_()));
+}
+
+void PlaceLookup::OnDaylightClicked() {
+    zoneByHand_ = true;
+    if (chosen_) ShowLine(Resolve(entries_()));
+}
+
+void PlaceLookup::OnCityChanged(const QString& text) {
+    if (chosen_ && text != Text(chosen_->name)) Forget();
+}
+
+void PlaceLookup::OnCityEdited() {
+    if (!atlasProblem_.isEmpty() && LongEnoughToSearch(c_.city->text().toStdString()))
+        SetLine(QStringLiteral("The place atlas could not be read: ") + atlasProblem_);
+}
+
+void PlaceLookup::ShowPlace(const Entries& e) {
+    c_.city->setText(Text(e.city));
+    c_.state->setText(Text(e.state));
+    c_.country->setText(Text(e.country));
+    c_.latDeg->setText(Text(e.latDegText));
+    c_.latMin->setText(Text(e.latMinText));
+    c_.lonDeg->setText(Text(e.lonDegText));
+    c_.lonMin->setText(Text(e.lonMinText));
+    c_.latitude[e.north ? 0 : 1]->setChecked(true);
+    c_.longitude[e.east ? 0 : 1]->setChecked(true);
+}
+
+void PlaceLookup::ShowZone(const Entries& e, const atlas::PlaceAtBirth& birth) {
+    if (e.exactZone) {
+        ShowExactEntry(*e.exactZone, ExactLabel(birth));
+    } else {
+        c_.zone->setCurrentIndex(e.zoneIndex);
+        RemoveExactEntry();
+    }
+    c_.daylight->setChecked(e.dst);
+}
+
+void PlaceLookup::ShowExactEntry(ZoneOffset zone, const QString& label) {
+    exact_ = ExactEntry{zone, label};
+    if (c_.zone->count() == kZoneCount) {
+        c_.zone->addItem(label);
+    } else {
+        c_.zone->setItemText(kZoneCount, label);
+    }
+    c_.zone->setCurrentIndex(kZoneCount);
+}
+
+// Only ever after another entry has been selected.
+void PlaceLookup::RemoveExactEntry() {
+    exact_.reset();
+    if (c_.zone->count() > kZoneCount && c_.zone->currentIndex() != kZoneCount)
+        c_.zone->removeItem(kZoneCount);
+}
+
+QString PlaceLookup::ByHandNote(const atlas::PlaceAtBirth& birth) const {
+    const int current = c_.zone->currentIndex();
+    const bool daylight = c_.daylight->isChecked();
+    QString pick;
+    bool same = !daylight;
+    if (birth.zoneEntry) {
+        same = same && current == *birth.zoneEntry;
+        pick = Text(kZoneTable[static_cast<std::size_t>(*birth.zoneEntry)].listText);
+    } else {
+        same = same && current == kZoneCount && exact_ &&
+               exact_->zone == ExactZoneOf(birth.usedOffsetSeconds);
+        pick = ExactLabel(birth);
+    }
+    if (same) return {};
+    return QStringLiteral("zone picked by hand; the atlas would pick ") + pick +
+           (daylight ? QStringLiteral(" with the daylight box clear") : QString());
+}
+
+void PlaceLookup::ShowLine(const AtBirth& at) {
+    if (!at.birth) {
+        SetLine(Text(chosen_ ? chosen_->name : std::string()) + QStringLiteral(": ") + at.problem);
+        return;
+    }
+    const atlas::PlaceAtBirth& birth = *at.birth;
+    QString line;
+    if (birth.place.timeZone.empty()) {
+        line = QStringLiteral("Your own place's fixed offset: UTC") +
+               Text(atlas::FormatUtcOffset(birth.offset.utcOffsetSeconds));
+        if (!birth.zoneEntry) line += QStringLiteral(" — no zone in the list has this offset");
+    } else {
+        line = Text(atlas::ZoneLineText(birth));
+    }
+    if (zoneByHand_)
+        if (const QString note = ByHandNote(birth); !note.isEmpty()) line += QStringLiteral(" — ") + note;
+    SetLine(line);
+}
+
+// The whole line is the label's tooltip; the label shows what fits.
+void PlaceLookup::SetLine(const QString& text) {
+    c_.zoneLine->setToolTip(text);
+    c_.zoneLine->setText(
+        c_.zoneLine->fontMetrics().elidedText(text, Qt::ElideRight, c_.zoneLine->width()));
+}
+
+}  // namespace kalodaya::ui

@@ -1,0 +1,113 @@
+#pragma once
+// The entry form's place lookup: the City box's popup of places, and what choosing one does.
+// A chosen place fills the place boxes, the coordinates and the zone for the birth date and
+// time on the form, and the line under the zone box tells which offset the clocks kept then.
+// Changing the date or time afterwards follows the place's zone to the new moment, unless the
+// user picked the zone (or the daylight box) by hand: that choice stands, and the line says
+// what the atlas would pick. Typing in the coordinate boxes changes nothing here. Typing in the
+// City box lets go of the chosen place.
+//
+// The atlas and the user's own places are read on a worker thread, so the form shows at once;
+// the popup offers them as soon as they are there.
+#include <QObject>
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "astro/atlas/place_at_birth.h"
+#include "chart/entries.h"
+#include "ui/place_suggestions.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace kalodaya::ui {
+
+class PlaceSearchPopup;
+
+// The form's controls the lookup reads and fills.
+struct PlaceControls {
+    QLineEdit* city = nullptr;
+    QLineEdit* state = nullptr;
+    QLineEdit* country = nullptr;
+    QLineEdit* latDeg = nullptr;
+    QLineEdit* latMin = nullptr;
+    QLineEdit* lonDeg = nullptr;
+    QLineEdit* lonMin = nullptr;
+    std::array<QRadioButton*, 2> latitude{};   // North, South
+    std::array<QRadioButton*, 2> longitude{};  // East, West
+    QComboBox* zone = nullptr;
+    QCheckBox* daylight = nullptr;
+    QLabel* zoneLine = nullptr;
+    std::array<QComboBox*, 6> moment{};  // month, day, year, hour, minute, second
+};
+
+class PlaceLookup : public QObject {
+    Q_OBJECT
+public:
+    // `entries` copies what the form's controls hold (the form's CurrentEntries).
+    PlaceLookup(const PlaceControls& controls, std::function<Entries()> entries,
+                QObject* parent);
+
+    // Adds what the controls cannot say to entries copied from them: the exact offset while the
+    // zone list's extra entry is selected, and the chosen place's record.
+    void CompleteEntries(Entries& entries) const;
+
+    // Lets go of the chosen place (the form was filled from elsewhere). The zone stays.
+    void Forget();
+
+    // Puts the extra entry at the end of the zone list and selects it; `label` as
+    // atlas::ExactEntryLabel writes it.
+    void ShowExactEntry(ZoneOffset zone, const QString& label);
+
+    // Whether the atlas and the user's own places have been read (or failed to be).
+    bool SourcesReady() const { return sourcesReady_; }
+    void SetSources(PlaceSources sources);
+    PlaceSearchPopup* Popup() const { return popup_; }
+
+signals:
+    void sourcesReady();
+
+private:
+    // The chosen place at the birth moment of `entries`, or why there is none.
+    struct AtBirth {
+        std::optional<atlas::PlaceAtBirth> birth;
+        QString problem;
+    };
+    AtBirth Resolve(const Entries& entries) const;
+
+    void LoadSources();
+    void OnChosen(const PlaceSuggestion& suggestion);
+    void OnMomentPicked();
+    void OnZonePicked(int index);
+    void OnDaylightClicked();
+    void OnCityChanged(const QString& text);
+    void OnCityEdited();
+
+    void ShowPlace(const Entries& entries);
+    void ShowZone(const Entries& entries, const atlas::PlaceAtBirth& birth);
+    void RemoveExactEntry();
+    void ShowLine(const AtBirth& at);
+    void SetLine(const QString& text);
+    QString ByHandNote(const atlas::PlaceAtBirth& birth) const;
+
+    PlaceControls c_;
+    std::function<Entries()> entries_;
+    PlaceSearchPopup* popup_;
+    bool sourcesReady_ = false;
+    QString atlasProblem_;  // why the atlas could not be read
+
+    std::optional<PlaceSuggestion> chosen_;
+    bool zoneByHand_ = false;
+    struct ExactEntry {
+        ZoneOffset zone;
+        QString label;
+    };
+    std::optional<ExactEntry> exact_;
+};
+
+}  // namespace kalodaya::ui

@@ -1,0 +1,253 @@
+// The City box's place lookup on the real entry form (offscreen): typing offers the atlas's
+// places and the user's own, choosing one fills the form and the zone for the birth moment,
+// and later changes of the date follow the place unless the zone was picked by hand.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "astro/zone_table.h"
+#include "chart/chart_outcome.h"
+#include "records/record_store.h"
+#include "ui/entry_form.h"
+#include "ui/place_lookup.h"
+#include "ui/place_search_popup.h"
+#include "ui/place_suggestions.h"
+
+using namespace kalodaya;
+using namespace kalodaya::ui;
+
+class PlaceLookupTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir home_;
+    std::unique_ptr<FrmMain> form_;
+
+    template <typename T>
+    T* Control(const char* name) {
+        T* control = form_->findChild<T*>(QString::fromLatin1(name));
+        if (!control) qFatal("no control %s", name);
+        return control;
+    }
+    QLineEdit* Box(const char* name) { return Control<QLineEdit>(name); }
+    QComboBox* List(const char* name) { return Control<QComboBox>(name); }
+    QAbstractItemView* Popup() { return form_->Places()->Popup()->Completer()->popup(); }
+    QString Line() { return Control<QLabel>("lblZoneLine")->toolTip(); }
+
+    // The birth moment as a program sets it (no zone update follows).
+    void SetMoment(int year, int month, int day, int hour, int minute) {
+        List("cboYear")->setCurrentIndex(year - 1901);
+        List("cboMonth")->setCurrentIndex(month - 1);
+        List("cboDate")->setCurrentIndex(day - 1);
+        List("cboHH")->setCurrentIndex(hour);
+        List("cboMM")->setCurrentIndex(minute);
+    }
+
+    // Types into the City box as a user does and returns the popup's lines.
+    QStringList TypeCity(const QString& text) {
+        QLineEdit* city = Box("txtMCity");
+        city->setFocus();
+        city->selectAll();
+        QTest::keyClick(city, Qt::Key_Delete);
+        QTest::keyClicks(city, text);
+        QStringList lines;
+        const QAbstractItemModel* model = Popup()->model();
+        for (int row = 0; model && row < model->rowCount(); ++row)
+            lines << model->index(row, 0).data().toString();
+        return lines;
+    }
+
+    // Clicks the popup's line that starts with `start`.
+    void Choose(const QString& start) {
+        QAbstractItemView* list = Popup();
+        QVERIFY(list->isVisible());
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QModelIndex index = list->model()->index(row, 0);
+            if (!index.data().toString().startsWith(start)) continue;
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+            QVERIFY(!list->isVisible());
+            return;
+        }
+        QFAIL(qPrintable("no line " + start));
+    }
+
+    // A user's pick in a list, through the keyboard (Home: the first entry).
+    void PickFirst(const char* list) {
+        List(list)->setFocus();
+        QTest::keyClick(List(list), Qt::Key_Home);
+    }
+
+private slots:
+    void initTestCase() {
+        // A user in India: its places lead the popup.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::India));
+        QVERIFY(home_.isValid());
+        const QString db = home_.filePath(QStringLiteral("records.sqlite"));
+        qputenv("KALODAYA_RECORDS_DB", db.toUtf8());
+        records::Place own;
+        own.name = "Chenkalady Farm";
+        own.country = "Sri Lanka";
+        own.latitude = {7, 47, true};
+        own.longitude = {81, 36, true};
+        own.ianaZone = "Asia/Colombo";
+        QVERIFY(records::RecordStore::Open(db.toStdString()).SavePlace(own));
+    }
+    void init() {
+        form_ = std::make_unique<FrmMain>();
+        form_->show();
+        QApplication::setActiveWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        QTRY_VERIFY_WITH_TIMEOUT(form_->Places()->SourcesReady(), 20000);
+        Box("txtName")->setText(QStringLiteral("RAMA"));
+    }
+    void cleanup() { form_.reset(); }
+
+    void typingOffersTheAtlasThenTheUsersOwnPlaces() {
+        QVERIFY(TypeCity(QStringLiteral("c")).isEmpty());
+        QVERIFY2(!Popup()->isVisible(), "one letter is not enough");
+        const QStringList lines = TypeCity(QStringLiteral("chen"));
+        QVERIFY(Popup()->isVisible());
+        QVERIFY(lines.size() >= 2);
+        QCOMPARE(lines.front(),
+                 QStringLiteral("Chennai, Tamil Nadu, India — 13°05′ N 80°17′ E — Asia/Kolkata"));
+        QCOMPARE(lines.back(), QStringLiteral("Chenkalady Farm, Sri Lanka — 07°47′ N 81°36′ E — "
+                                              "Asia/Colombo — your own place"));
+        QVERIFY2(Popup()->width() > Box("txtMCity")->width(), "lines are not cut to the box");
+        QVERIFY2(Box("txtMCity")->hasFocus(), "typing goes on in the box");
+        QTest::keyClick(Popup(), Qt::Key_N);
+        QCOMPARE(Box("txtMCity")->text(), QStringLiteral("chenn"));
+    }
+
+    void theUsersCountryLeadsOnlyWhenKnown() {
+        const PlaceSources& sources = form_->Places()->Popup()->Sources();
+        QVERIFY(sources.atlas);
+        const auto first = [&](const char* typed, const char* country) {
+            const auto found = SuggestPlaces(typed, sources, country);
+            return found.empty() ? std::string() : found.front().name;
+        };
+        QCOMPARE(first("chen", ""), std::string("Chengdu"));  // 13.6 million
+        QCOMPARE(first("chen", "IN"), std::string("Chennai"));
+        QCOMPARE(first("chen, China", "IN"), std::string("Chengdu"));
+        const auto world = SuggestPlaces("york", sources, "IN");
+        QCOMPARE(world.size(), kAtlasSuggestions);
+        QCOMPARE(world.front().name, std::string("York"));  // no York in India
+    }
+
+    void choosingFillsThePlaceTheZoneAndTheLine() {
+        SetMoment(1990, 8, 15, 10, 30);
+        List("cmbTimeZone")->setCurrentIndex(3);
+        Control<QCheckBox>("chkDST")->setChecked(true);
+        TypeCity(QStringLiteral("chen"));
+        Choose(QStringLiteral("Chennai"));
+        QCOMPARE(Box("txtMCity")->text(), QStringLiteral("Chennai"));
+        QCOMPARE(Box("txtMState")->text(), QStringLiteral("Tamil Nadu"));
+        QCOMPARE(Box("txtMCountry")->text(), QStringLiteral("India"));
+        QCOMPARE(Box("txtLatD")->text() + ":" + Box("txtLatM")->text(), QStringLiteral("13:5"));
+        QCOMPARE(Box("txtLonD")->text() + ":" + Box("txtLonM")->text(), QStringLiteral("80:17"));
+        QVERIFY(Control<QRadioButton>("optLat0")->isChecked());
+        QVERIFY(Control<QRadioButton>("optLong0")->isChecked());
+        QCOMPARE(List("cmbTimeZone")->currentIndex(), 34);
+        QVERIFY(!Control<QCheckBox>("chkDST")->isChecked());
+        QCOMPARE(Line(), QStringLiteral("Asia/Kolkata on 15 August 1990 at 10:30: UTC+05:30 (IST)"));
+        QVERIFY(Control<QLabel>("lblZoneLine")->isVisible());
+
+        const Entries entries = form_->CurrentEntries();
+        QVERIFY(entries.atlasPlace);
+        QCOMPARE(entries.atlasPlace->geonamesId.value_or(0), 1264527);
+        QVERIFY(RequestChart(entries).Computed());
+    }
+
+    void aDateChangeFollowsThePlace() {
+        SetMoment(1990, 6, 15, 12, 0);
+        TypeCity(QStringLiteral("london"));
+        Choose(QStringLiteral("London, England"));
+        QCOMPARE(List("cmbTimeZone")->currentIndex(), 16);  // BST
+        PickFirst("cboMonth");                               // January
+        QCOMPARE(List("cmbTimeZone")->currentIndex(), 29);  // GMT
+        QCOMPARE(Line(), QStringLiteral("Europe/London on 15 January 1990 at 12:00: UTC+00:00 (GMT)"));
+    }
+
+    void anExactEntryOnlyWhileTheOffsetNeedsIt() {
+        QComboBox* zone = List("cmbTimeZone");
+        SetMoment(1990, 6, 15, 8, 0);
+        TypeCity(QStringLiteral("kathmandu"));
+        Choose(QStringLiteral("Kathmandu"));
+        QCOMPARE(zone->count(), kZoneCount + 1);
+        QCOMPARE(zone->currentIndex(), kZoneCount);
+        QCOMPARE(zone->currentText(), QStringLiteral("Exact offset: UTC+05:45 (Asia/Kathmandu)"));
+        const Entries entries = form_->CurrentEntries();
+        QCOMPARE(entries.exactZone, std::optional(ZoneOffset{-5, -45}));
+        const ChartOutcome outcome = RequestChart(entries);
+        QVERIFY(outcome.Computed());
+        QCOMPARE(outcome.result.request.birth.zone, (ZoneOffset{-5, -45}));
+
+        PickFirst("cboYear");  // 1901: Kathmandu's own mean time, +05:41
+        QCOMPARE(zone->currentText(), QStringLiteral("Exact offset: UTC+05:41 (Asia/Kathmandu)"));
+        QVERIFY(Line().contains(QStringLiteral("before standard time: the birthplace's local mean time")));
+
+        SetMoment(1980, 6, 15, 8, 0);
+        QTest::keyClick(List("cboDate"), Qt::Key_Down);  // 16 June 1980: +05:30
+        QCOMPARE(zone->currentIndex(), 34);
+        QCOMPARE(zone->count(), kZoneCount);
+        QVERIFY(!form_->CurrentEntries().exactZone);
+    }
+
+    void aZonePickedByHandStands() {
+        SetMoment(1990, 8, 15, 10, 30);
+        TypeCity(QStringLiteral("chen"));
+        Choose(QStringLiteral("Chennai"));
+        PickFirst("cmbTimeZone");
+        QCOMPARE(List("cmbTimeZone")->currentIndex(), 0);
+        QTest::keyClick(List("cboHH"), Qt::Key_Down);
+        QCOMPARE(List("cmbTimeZone")->currentIndex(), 0);
+        QCOMPARE(Line(), QStringLiteral("Asia/Kolkata on 15 August 1990 at 11:30: UTC+05:30 (IST) — "
+                                        "zone picked by hand; the atlas would pick Indian Time, "
+                                        "IST, +5.3"));
+        // Choosing a place again is asking for its zone.
+        TypeCity(QStringLiteral("chen"));
+        Choose(QStringLiteral("Chennai"));
+        QCOMPARE(List("cmbTimeZone")->currentIndex(), 34);
+    }
+
+    void coordinatesTypedByHandLeaveTheZoneAndTypingTheCityLetsGo() {
+        SetMoment(1990, 6, 15, 12, 0);
+        TypeCity(QStringLiteral("london"));
+        Choose(QStringLiteral("London, England"));
+        const QString line = Line();
+        QLineEdit* lat = Box("txtLatD");
+        lat->selectAll();
+        QTest::keyClicks(lat, QStringLiteral("52"));
+        QCOMPARE(List("cmbTimeZone")->currentIndex(), 16);
+        QCOMPARE(Line(), line);
+
+        Box("txtMCity")->setFocus();
+        QTest::keyClick(Box("txtMCity"), Qt::Key_X);
+        QVERIFY(Line().isEmpty());
+        QVERIFY(!form_->CurrentEntries().atlasPlace);
+        PickFirst("cboMonth");
+        QCOMPARE(List("cmbTimeZone")->currentIndex(), 16);  // no place to follow
+    }
+
+    void theUsersOwnPlaceWithItsZone() {
+        SetMoment(1990, 8, 15, 10, 30);
+        TypeCity(QStringLiteral("chenk"));
+        Choose(QStringLiteral("Chenkalady Farm"));
+        QCOMPARE(Box("txtMCountry")->text(), QStringLiteral("Sri Lanka"));
+        QCOMPARE(Box("txtLatD")->text() + ":" + Box("txtLatM")->text(), QStringLiteral("7:47"));
+        QCOMPARE(List("cmbTimeZone")->currentIndex(), 34);
+        QVERIFY(Line().startsWith(QStringLiteral("Asia/Colombo on 15 August 1990 at 10:30: UTC+05:30")));
+        QVERIFY(!form_->CurrentEntries().atlasPlace->geonamesId);
+    }
+};
+
+QTEST_MAIN(PlaceLookupTest)
+#include "place_lookup_test.moc"
