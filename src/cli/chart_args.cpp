@@ -5,7 +5,9 @@
 
 #include "astro/zone_table.h"
 #include "chart/entry_rules.h"
+#include "chart/record_entries.h"
 #include "cli/quoted_value.h"
+#include "records/record_fields.h"
 
 namespace kalodaya::cli {
 namespace {
@@ -184,6 +186,14 @@ std::optional<ArgError> SetZoneNumber(Entries& entries, std::string_view written
         return ArgError{"unusable zone " + ShownValue(written) +
                         ": expected a zone list position from 0 to 70"};
     entries.zoneIndex = *position;
+    return std::nullopt;
+}
+
+// The saved records' reader, so that an export and --batch agree on every offset.
+std::optional<ArgError> SetUtcOffset(Entries& entries, std::string_view text) {
+    const auto seconds = records::ReadUtcOffset(text);
+    if (!seconds) return Bad("UTC offset", text, "+HH:MM or +HH:MM:SS, e.g. +05:45");
+    entries.exactZone = ExactZoneOfSeconds(*seconds);
     return std::nullopt;
 }
 

@@ -23,5 +23,8 @@ std::optional<ArgError> SetLongitude(Entries& entries, std::string_view text); /
 std::optional<ArgError> SetZone(Entries& entries, std::string_view text);      // 0..70, digits
 // A request line's zone: an integer as the line writes it (a minus sign, digits of any length).
 std::optional<ArgError> SetZoneNumber(Entries& entries, std::string_view written);
+// An exact offset east of Greenwich, +HH:MM or +HH:MM:SS, in place of a zone list position;
+// the chart uses it rounded to the minute.
+std::optional<ArgError> SetUtcOffset(Entries& entries, std::string_view text);
 
 }  // namespace kalodaya::cli

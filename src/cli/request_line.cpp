@@ -16,9 +16,11 @@ namespace {
 using Json = nlohmann::json;
 
 // The keys a request line may hold, in the order their values are read.
-enum Key { kName, kDate, kTime, kLat, kLon, kZone, kDst, kCity, kState, kCountry, kKeyCount };
+enum Key {
+    kName, kDate, kTime, kLat, kLon, kZone, kDst, kCity, kState, kCountry, kUtcOffset, kKeyCount
+};
 constexpr std::array<std::string_view, kKeyCount> kKeys = {
-    "name", "date", "time", "lat", "lon", "zone", "dst", "city", "state", "country"};
+    "name", "date", "time", "lat", "lon", "zone", "dst", "city", "state", "country", "utc_offset"};
 
 // What one key of the line held.
 struct Member {
@@ -290,6 +292,13 @@ std::optional<ArgError> ApplyMembers(const Members& members, Entries& entries) {
     if (const Member& zone = members[kZone]; Given(zone)) {
         if (zone.kind != Member::Integer) return ArgError{"\"zone\" must be a whole number"};
         if (auto error = SetZoneNumber(entries, zone.text)) return error;
+    }
+    // An exact offset (a saved record's, as an export writes it) stands in for the zone list.
+    if (const Member& offset = members[kUtcOffset]; Given(offset)) {
+        if (offset.kind != Member::String) return NotAString(kUtcOffset);
+        if (Given(members[kZone]))
+            return ArgError{"\"zone\" and \"utc_offset\" cannot both be given"};
+        if (auto error = SetUtcOffset(entries, offset.text)) return error;
     }
     if (const Member& dst = members[kDst]; Given(dst)) {
         if (dst.kind != Member::Boolean) return ArgError{"\"dst\" must be true or false"};
