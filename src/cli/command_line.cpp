@@ -178,12 +178,15 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
                           "; see " + kProgram + " --help");
         }
         if (recordsDbOption->count() > 0) {
-            if (recordsDb.empty()) return Failed("--records-db needs a file name");
+            if (recordsDb.empty())
+                return Failed(std::string("--records-db needs a file name; see ") + kProgram +
+                              " --help");
             line.recordsDb = recordsDb;
         }
         line.text = line.action == CommandLine::Action::RecordsImport ? importFile : exportFile;
         if (line.action == CommandLine::Action::RecordsImport && line.text.empty())
-            return Failed("--records-import needs a file name");
+            return Failed(std::string("--records-import needs a file name; see ") + kProgram +
+                          " --help");
         return line;
     }
     if (recordsDbOption->count() > 0)
