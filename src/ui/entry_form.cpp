@@ -338,10 +338,41 @@ Entries FrmMain::CurrentEntries() const {
     e.east = optLong[0]->isChecked();
     e.dst = chkDST->isChecked();
     e.zoneIndex = cmbTimeZone->currentIndex();
+    if (const QVariant exact = cmbTimeZone->currentData(); exact.isValid())
+        e.exactZone = ZoneOffset{exact.toInt() / 60, exact.toInt() % 60};
     e.city = text(txtMCity->text());
     e.state = text(txtMState->text());
     e.country = text(txtMCountry->text());
     return e;
+}
+
+// The zone list's extra entry for an exact offset carries the offset (minutes west of
+// Greenwich) as its data; the list's own entries carry none.
+void FrmMain::ShowEntries(const Entries& e, const QString& exactZoneLabel) {
+    auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    txtName->setText(text(e.name));
+    cboMonth->setCurrentIndex(e.monthIndex);
+    const std::pair<QComboBox*, const std::string*> lists[] = {
+        {cboDate, &e.dayText}, {cboYear, &e.yearText},     {cboHH, &e.hourText},
+        {cboMM, &e.minuteText}, {cboSS, &e.secondText}};
+    for (const auto& [list, value] : lists) list->setCurrentIndex(list->findText(text(*value)));
+    txtMCity->setText(text(e.city));
+    txtMState->setText(text(e.state));
+    txtMCountry->setText(text(e.country));
+    txtLatD->setText(text(e.latDegText));
+    txtLatM->setText(text(e.latMinText));
+    txtLonD->setText(text(e.lonDegText));
+    txtLonM->setText(text(e.lonMinText));
+    optLat[e.north ? 0 : 1]->setChecked(true);
+    optLong[e.east ? 0 : 1]->setChecked(true);
+    chkDST->setChecked(e.dst);
+    while (cmbTimeZone->count() > kZoneCount) cmbTimeZone->removeItem(kZoneCount);
+    if (e.exactZone) {
+        cmbTimeZone->addItem(exactZoneLabel, e.exactZone->WestMinutes());
+        cmbTimeZone->setCurrentIndex(kZoneCount);
+    } else {
+        cmbTimeZone->setCurrentIndex(e.zoneIndex);
+    }
 }
 
 void FrmMain::FocusField(EntryField field) {

@@ -30,6 +30,10 @@ public:
     // Moves the focus to the control of `field` (after a failed entry check).
     void FocusField(EntryField field);
 
+    // Fills every control from `entries` (a saved record opened). An exact zone is shown as an
+    // extra entry after the zone list's own, captioned `exactZoneLabel`.
+    void ShowEntries(const Entries& entries, const QString& exactZoneLabel = {});
+
 signals:
     void chartRequested();  // "Get My Ghati Lagna": the button or the File menu
     void exitRequested();   // File > Exit, or the window's close box
