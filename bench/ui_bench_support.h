@@ -34,6 +34,7 @@ struct StartedProgram {
         options.lockPath = dir.filePath(QStringLiteral("kalodaya.lock"));
         options.quit = [] {};
         options.runUpdateReminder = false;
+        options.recordsPath = dir.filePath(QStringLiteral("records.sqlite")).toStdString();
         controller = std::make_unique<AppController>(options);
         controller->Start();
     }

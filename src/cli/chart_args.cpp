@@ -5,7 +5,9 @@
 
 #include "astro/zone_table.h"
 #include "chart/entry_rules.h"
+#include "chart/record_entries.h"
 #include "cli/quoted_value.h"
+#include "records/record_fields.h"
 
 namespace kalodaya::cli {
 namespace {

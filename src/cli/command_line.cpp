@@ -45,6 +45,19 @@ batch goes on. --jobs sets how many threads compute charts; the output is the sa
 number. A program that feeds one line at a time gets each answer as soon as its line is
 complete.
 
+--batch also reads "utc_offset" (+HH:MM or +HH:MM:SS east of Greenwich, rounded to the minute)
+in place of "zone": the exact offset of a saved record, as --records-export writes it.
+
+Saved records (the desktop program's File menu) live in $XDG_DATA_HOME/kalodaya/records.sqlite
+(else ~/.local/share/kalodaya/records.sqlite), or the file KALODAYA_RECORDS_DB or --records-db
+names. --records-export writes every record as --batch request lines (into FILE, CSV when its
+name ends in .csv; standard output without FILE). --records-import reads request lines or CSV
+(by the name's extension), checks every line with the form's entry checks, imports the good ones
+together and prints each rejected line's number and reason and how many were imported: exit
+status 0 when all were imported, 1 when some were rejected, 2 when the file or the database
+cannot be used. --records-list prints one JSON object per record: id, name, date, time, place
+and updated (UTC).
+
 Example:
   kalodaya-chart --name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N --lon 77:13E --zone 34
 )";
@@ -138,6 +151,25 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         "with --batch: threads computing charts (default: one per core, " +
             std::to_string(AvailableCores()) + " here)")
             ->type_name("N");
+    std::string recordsDb, importFile, exportFile;
+    bool listRecords = false;
+    CLI::Option* const recordsDbOption = app.add_option(
+        "--records-db", recordsDb, "the saved records' database for the --records options")
+        ->type_name("FILE");
+    const std::pair<CLI::Option*, CommandLine::Action> recordsActions[] = {
+        {app.add_option("--records-import", importFile,
+                        "import request lines or CSV (by extension) into the saved records")
+             ->type_name("FILE"),
+         CommandLine::Action::RecordsImport},
+        {app.add_option("--records-export", exportFile,
+                        "write every saved record as request lines (standard output without FILE)")
+             ->expected(0, 1)
+             ->type_name("[FILE]"),
+         CommandLine::Action::RecordsExport},
+        {app.add_flag("--records-list", listRecords,
+                      "print one JSON object per saved record"),
+         CommandLine::Action::RecordsList},
+    };
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -155,6 +187,40 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     } catch (const CLI::ParseError& error) {
         return Failed(ParserMessage(error, app));
     }
+
+    // Saved records: one action alone, with --records-db at most.
+    const CLI::Option* recordsAction = nullptr;
+    for (const auto& [option, action] : recordsActions) {
+        if (option->count() == 0) continue;
+        if (recordsAction)
+            return Failed(recordsAction->get_name() + " and " + option->get_name() +
+                          " cannot be used together; see " + kProgram + " --help");
+        recordsAction = option;
+        line.action = action;
+    }
+    if (recordsAction) {
+        for (const CLI::Option* option : app.get_options()) {
+            if (option->count() == 0 || option == recordsAction || option == recordsDbOption)
+                continue;
+            return Failed(recordsAction->get_name() + " takes no " + option->get_name() +
+                          "; see " + kProgram + " --help");
+        }
+        if (recordsDbOption->count() > 0) {
+            if (recordsDb.empty())
+                return Failed(std::string("--records-db needs a file name; see ") + kProgram +
+                              " --help");
+            line.recordsDb = recordsDb;
+        }
+        line.text = line.action == CommandLine::Action::RecordsImport ? importFile : exportFile;
+        if (line.action == CommandLine::Action::RecordsImport && line.text.empty())
+            return Failed(std::string("--records-import needs a file name; see ") + kProgram +
+                          " --help");
+        return line;
+    }
+    if (recordsDbOption->count() > 0)
+        return Failed(std::string("--records-db goes with --records-import, --records-export or "
+                                  "--records-list only; see ") +
+                      kProgram + " --help");
 
     if (findPlaceOption->count() > 0) {
         line.action = CommandLine::Action::FindPlace;

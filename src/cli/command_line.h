@@ -22,6 +22,10 @@ struct CommandLine {
         Chart,  // one chart from the entry options
         Batch,  // requests on standard input
         FindPlace,  // the atlas's places matching `text`, at most `limit`
+        RecordsImport,  // the request lines or CSV of file `text` into the saved records
+        RecordsExport,  // every saved record as request lines: into file `text`, or standard
+                        // output when `text` is empty
+        RecordsList,    // one JSON object per saved record
         Print,  // `text` (help or version) goes to standard output; nothing else happens
         Fail,   // `text` is the one-line reason for standard error; exit status 2
     };
@@ -29,6 +33,7 @@ struct CommandLine {
     EntryOptions entries;
     int jobs = 1;  // Batch: threads computing charts
     long long limit = 10;  // FindPlace: at most this many places
+    std::optional<std::string> recordsDb;  // Records*: the database file, else the usual one
     std::string text;
 };
 

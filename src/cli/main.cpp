@@ -11,6 +11,7 @@
 #include "chart/chart_outcome.h"
 #include "cli/command_line.h"
 #include "cli/find_place.h"
+#include "cli/records_commands.h"
 
 namespace {
 
@@ -21,6 +22,25 @@ constexpr int kExitUnusable = 2;
 int Fail(const std::string& message) {
     std::cerr << "kalodaya-chart: " << message << "\n";
     return kExitUnusable;
+}
+
+// The saved-records commands, each on the database the command line names.
+int RunRecords(const kalodaya::cli::CommandLine& command, kalodaya::cli::ByteOutput& out) {
+    using namespace kalodaya::cli;
+    FdOutput err(STDERR_FILENO);
+    kalodaya::records::RecordStore store = OpenRecords(command.recordsDb, err);
+    switch (command.action) {
+        case CommandLine::Action::RecordsImport:
+            return RunRecordsImport(store, command.text, out, err);
+        case CommandLine::Action::RecordsExport:
+            return RunRecordsExport(store,
+                                    command.text.empty()
+                                        ? std::nullopt
+                                        : std::optional<std::filesystem::path>(command.text),
+                                    out, err);
+        default:
+            return RunRecordsList(store, out, err);
+    }
 }
 
 }  // namespace
@@ -47,6 +67,10 @@ int main(int argc, char** argv) {
             if (status != 0) return Fail(problems.str());
             return out.Write(places.str()) ? kExitComputed : Fail(out.Error());
         }
+        case cli::CommandLine::Action::RecordsImport:
+        case cli::CommandLine::Action::RecordsExport:
+        case cli::CommandLine::Action::RecordsList:
+            return RunRecords(command, out);
         case cli::CommandLine::Action::Chart:
             break;
     }

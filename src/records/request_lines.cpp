@@ -1,7 +1,11 @@
 #include "records/request_lines.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <vector>
 
 #include "records/record_fields.h"
 
@@ -47,9 +51,25 @@ std::string RequestLine(const Record& r) {
 }
 
 Result<Record> ParseRequestLine(std::string_view line) {
-    const Json request = Json::parse(line, nullptr, /*allow_exceptions=*/false);
+    // --batch refuses a key given twice; the library would keep the last one silently.
+    std::vector<std::string> keys;
+    std::optional<std::string> repeated;
+    const Json::parser_callback_t noRepeatedKeys = [&](int depth, Json::parse_event_t event,
+                                                       Json& parsed) {
+        if (event == Json::parse_event_t::key && depth == 1 && !repeated) {
+            const auto& key = parsed.get_ref<const std::string&>();
+            if (std::find(keys.begin(), keys.end(), key) != keys.end()) repeated = key;
+            keys.push_back(key);
+        }
+        return true;
+    };
+    // A null is a key left out, as --batch reads it.
+    Json request = Json::parse(line, noRepeatedKeys, /*allow_exceptions=*/false);
     if (request.is_discarded() || !request.is_object())
         return Error{"the line is not a JSON object"};
+    if (repeated) return Error{"the key \"" + *repeated + "\" appears more than once"};
+    for (auto it = request.begin(); it != request.end();)
+        it = it->is_null() ? request.erase(it) : std::next(it);
     for (const auto& item : request.items()) {
         bool known = false;
         for (auto key : kKeys) known = known || key == item.key();
@@ -73,14 +93,15 @@ Result<Record> ParseRequestLine(std::string_view line) {
         if (auto error = ReadTime(*time, record)) return *error;
     auto lat = TextMember(request, "lat", &present);
     if (!lat) return lat.error();
-    if (present) {
+    // An empty latitude or longitude leaves its boxes blank, as --batch reads it.
+    if (present && !lat->empty()) {
         auto latitude = ReadLatitude(*lat);
         if (!latitude) return latitude.error();
         record.latitude = *latitude;
     }
     auto lon = TextMember(request, "lon", &present);
     if (!lon) return lon.error();
-    if (present) {
+    if (present && !lon->empty()) {
         auto longitude = ReadLongitude(*lon);
         if (!longitude) return longitude.error();
         record.longitude = *longitude;

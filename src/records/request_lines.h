@@ -15,8 +15,9 @@ namespace kalodaya::records {
 std::string RequestLine(const Record& record);
 
 // One request line as a record. Keys and value types are read as --batch reads them (a key
-// left out keeps the form's default, a null name or place text is empty); unknown keys, and
-// zone together with utc_offset, are refused. An exact offset gets the zone list's label.
+// left out or null keeps the form's default, an empty lat or lon leaves its boxes blank);
+// unknown keys, a key given twice, and zone together with utc_offset are refused. An exact
+// offset gets the zone list's label.
 Result<Record> ParseRequestLine(std::string_view line);
 
 }  // namespace kalodaya::records

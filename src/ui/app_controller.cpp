@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "ui/about_box.h"
 #include "ui/app_frame.h"
@@ -9,23 +10,11 @@
 #include "ui/entry_form.h"
 #include "ui/message_boxes.h"
 #include "ui/print/page_texts_from_outcome.h"
+#include "ui/records_menu.h"
 #include "ui/results_window.h"
 #include "ui/update_reminder.h"
 
 namespace kalodaya::ui {
-namespace {
-
-QMessageBox::Icon BoxIcon(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Critical: return QMessageBox::Critical;
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Error: return QMessageBox::Critical;
-        case MessageIcon::Question: return QMessageBox::Question;
-    }
-    return QMessageBox::Information;
-}
-
-}  // namespace
 
 AppController::AppController(StartOptions options)
     : options_(std::move(options)), instance_(options_.lockPath) {
@@ -53,6 +42,14 @@ bool AppController::Start() {
     connect(form_.get(), &FrmMain::chartRequested, this, &AppController::OnChartRequested);
     connect(form_.get(), &FrmMain::exitRequested, this, &AppController::ShutdownApplication);
     connect(form_.get(), &FrmMain::aboutRequested, this, &AppController::OnAbout);
+
+    // Saved records: the database opens with the form; its one notice (a file set aside,
+    // records that cannot be saved) comes once the form is on screen.
+    store_ = options_.recordsPath ? records::RecordStore::Open(*options_.recordsPath)
+                                  : records::RecordStore::OpenDefault();
+    records_ = std::make_unique<RecordsMenu>(*form_, *store_);
+    QTimer::singleShot(0, records_.get(), [menu = records_.get()] { menu->ShowNoticeOnce(); });
+
     form_->show();
     screen_ = Screen::Entry;
     emit entryShown();

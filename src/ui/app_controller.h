@@ -4,22 +4,28 @@
 // shows a results window made for the latest chart.
 #include <QObject>
 #include <QPointer>
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "chart/chart_outcome.h"
+#include "records/record_store.h"
 #include "ui/app_frame.h"
 #include "ui/single_instance.h"
 
 namespace kalodaya::ui {
 
 class FrmMain;
+class RecordsMenu;
 
 struct StartOptions {
     QString lockPath = DefaultInstanceLockPath();
     // Ends the event loop; by default QCoreApplication::quit.
     std::function<void()> quit;
     bool runUpdateReminder = true;
+    // The saved records' database; by default KALODAYA_RECORDS_DB or the user's data folder.
+    std::optional<std::filesystem::path> recordsPath;
 };
 
 class AppController : public QObject {
@@ -42,6 +48,9 @@ public:
     Mdi* Frame() const { return frame_; }
     // The latest request's outcome (nothing of it is carried into the next request).
     const ChartOutcome& LastOutcome() const { return outcome_; }
+    // The saved records of the entry form's File menu (from Start on).
+    RecordsMenu* Records() const { return records_.get(); }
+    records::RecordStore* Store() { return store_ ? &*store_ : nullptr; }
 
 signals:
     void resultsShown();
@@ -57,7 +66,9 @@ private:
     StartOptions options_;
     SingleInstance instance_;
     ChartOutcome outcome_;
+    std::optional<records::RecordStore> store_;
     std::unique_ptr<FrmMain> form_;
+    std::unique_ptr<RecordsMenu> records_;  // goes before the form and the store it works on
     QPointer<Mdi> frame_;
     QList<QPointer<Mdi>> unloaded_;  // frames waiting for their deferred deletion
     Screen screen_ = Screen::NotStarted;

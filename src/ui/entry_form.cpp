@@ -347,6 +347,34 @@ Entries FrmMain::CurrentEntries() const {
     return e;
 }
 
+// An exact offset goes into the zone list's extra entry, which the place lookup keeps (it
+// adds the offset to CurrentEntries); a saved place counts as typed, not as chosen.
+void FrmMain::ShowEntries(const Entries& e, const QString& exactZoneLabel) {
+    auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    txtName->setText(text(e.name));
+    cboMonth->setCurrentIndex(e.monthIndex);
+    const std::pair<QComboBox*, const std::string*> lists[] = {
+        {cboDate, &e.dayText}, {cboYear, &e.yearText},     {cboHH, &e.hourText},
+        {cboMM, &e.minuteText}, {cboSS, &e.secondText}};
+    for (const auto& [list, value] : lists) list->setCurrentIndex(list->findText(text(*value)));
+    txtMCity->setText(text(e.city));
+    txtMState->setText(text(e.state));
+    txtMCountry->setText(text(e.country));
+    txtLatD->setText(text(e.latDegText));
+    txtLatM->setText(text(e.latMinText));
+    txtLonD->setText(text(e.lonDegText));
+    txtLonM->setText(text(e.lonMinText));
+    optLat[e.north ? 0 : 1]->setChecked(true);
+    optLong[e.east ? 0 : 1]->setChecked(true);
+    chkDST->setChecked(e.dst);
+    placeLookup_->Forget();
+    if (e.exactZone) {
+        placeLookup_->ShowExactEntry(*e.exactZone, exactZoneLabel);
+    } else {
+        placeLookup_->ShowZoneEntry(e.zoneIndex);
+    }
+}
+
 void FrmMain::FocusField(EntryField field) {
     QLineEdit* box = txtName;
     switch (field) {

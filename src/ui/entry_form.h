@@ -34,6 +34,9 @@ public:
 
     // The City box's place lookup (the atlas's places, the zone for the birth moment).
     PlaceLookup* Places() const { return placeLookup_; }
+    // Fills every control from `entries` (a saved record opened). An exact zone is shown as an
+    // extra entry after the zone list's own, captioned `exactZoneLabel`.
+    void ShowEntries(const Entries& entries, const QString& exactZoneLabel = {});
 
 signals:
     void chartRequested();  // "Get My Ghati Lagna": the button or the File menu

@@ -7,6 +7,7 @@ class RealMessageBoxes final : public MessageBoxes {
 public:
     QMessageBox::StandardButton Show(QWidget* parent, const MessageRequest& r) override {
         QMessageBox box(r.icon, r.title, r.text, r.buttons, parent);
+        if (!r.details.isEmpty()) box.setDetailedText(r.details);
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
 };
@@ -14,6 +15,16 @@ public:
 MessageBoxes* installed = nullptr;
 
 }  // namespace
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Critical: return QMessageBox::Critical;
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::Error: return QMessageBox::Critical;
+        case MessageIcon::Question: return QMessageBox::Question;
+    }
+    return QMessageBox::Information;
+}
 
 MessageBoxes& Messages() {
     static RealMessageBoxes real;

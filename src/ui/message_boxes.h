@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "chart/entry_checks.h"
+
 class QWidget;
 
 namespace kalodaya::ui {
@@ -15,6 +17,7 @@ struct MessageRequest {
     QMessageBox::Icon icon = QMessageBox::Information;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QString title = kAppTitle;
+    QString details = QString();  // behind the box's "Show Details..." button when not empty
 };
 
 class MessageBoxes {
@@ -23,6 +26,9 @@ public:
     // Shows the box and returns the button the user chose.
     virtual QMessageBox::StandardButton Show(QWidget* parent, const MessageRequest& request) = 0;
 };
+
+// The box's icon for an entry check's failure.
+QMessageBox::Icon BoxIcon(MessageIcon icon);
 
 // The process-wide box service: real QMessageBox boxes unless a test installed another.
 MessageBoxes& Messages();

@@ -216,6 +216,11 @@ void PlaceLookup::ShowExactEntry(ZoneOffset zone, const QString& label) {
     c_.zone->setCurrentIndex(kZoneCount);
 }
 
+void PlaceLookup::ShowZoneEntry(int index) {
+    c_.zone->setCurrentIndex(index);
+    RemoveExactEntry();
+}
+
 // Only ever after another entry has been selected.
 void PlaceLookup::RemoveExactEntry() {
     exact_.reset();

@@ -63,6 +63,8 @@ public:
     // Puts the extra entry at the end of the zone list and selects it; `label` as
     // atlas::ExactEntryLabel writes it.
     void ShowExactEntry(ZoneOffset zone, const QString& label);
+    // Selects list position `index` of the zone list's own entries, and drops the extra entry.
+    void ShowZoneEntry(int index);
 
     // Whether the atlas and the user's own places have been read (or failed to be).
     bool SourcesReady() const { return sourcesReady_; }

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <optional>
@@ -111,6 +112,8 @@ class ChartProcess {
         result.out = std::move(outText_);
         std::size_t fed = 0;
         if (fed == input.size()) CloseInput();
+        // A write never blocks: a child busy writing its answers must be read meanwhile.
+        if (in_ >= 0) ::fcntl(in_, F_SETFL, ::fcntl(in_, F_GETFL) | O_NONBLOCK);
         bool outOpen = true, errOpen = true;
         while (outOpen || errOpen) {
             std::vector<pollfd> fds;
@@ -124,7 +127,7 @@ class ChartProcess {
                     const ssize_t put = ::write(in_, input.data() + fed,
                                                 std::min<std::size_t>(input.size() - fed, 65536));
                     if (put > 0) fed += static_cast<std::size_t>(put);
-                    if (put < 0 || fed == input.size()) CloseInput();
+                    if ((put < 0 && errno != EAGAIN) || fed == input.size()) CloseInput();
                     continue;
                 }
                 char buffer[65536];

@@ -1,0 +1,56 @@
+#include "ui/records_dialogs.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/message_boxes.h"
+
+namespace kalodaya::ui {
+namespace {
+
+const QString kFileFilter = QStringLiteral(
+    "Request lines (*.jsonl *.json *.txt);;CSV with a header row (*.csv);;All files (*)");
+
+class RealRecordsDialogs final : public RecordsDialogs {
+public:
+    SaveChoice AskUpdateOrSaveAsNew(QWidget* parent, const QString& name) override {
+        QMessageBox box(QMessageBox::Question, kAppTitle,
+                        QStringLiteral("The birth details of %1 have changed since they were "
+                                       "opened. Update the saved record, or save them as a new "
+                                       "one and keep the saved record as it is?")
+                            .arg(name),
+                        QMessageBox::NoButton, parent);
+        QPushButton* update = box.addButton(QStringLiteral("&Update"), QMessageBox::AcceptRole);
+        QPushButton* asNew = box.addButton(QStringLiteral("Save as &New"), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(update);
+        box.exec();
+        if (box.clickedButton() == update) return SaveChoice::Update;
+        if (box.clickedButton() == asNew) return SaveChoice::SaveAsNew;
+        return SaveChoice::Cancel;
+    }
+    QString ImportFileName(QWidget* parent, const QString& folder) override {
+        return QFileDialog::getOpenFileName(parent, QStringLiteral("Import Birth Details"), folder,
+                                            kFileFilter);
+    }
+    QString ExportFileName(QWidget* parent, const QString& suggested) override {
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("Export Birth Details"),
+                                            suggested, kFileFilter);
+    }
+    int Run(QDialog& dialog) override { return dialog.exec(); }
+};
+
+RecordsDialogs* installed = nullptr;
+
+}  // namespace
+
+RecordsDialogs& RecordDialogs() {
+    static RealRecordsDialogs real;
+    return installed ? *installed : real;
+}
+
+void SetRecordsDialogs(RecordsDialogs* dialogs) { installed = dialogs; }
+
+}  // namespace kalodaya::ui

@@ -1,0 +1,243 @@
+#include "ui/records_menu.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStandardPaths>
+
+#include "chart/entry_checks.h"
+#include "chart/own_place.h"
+#include "chart/record_entries.h"
+#include "records/record_fields.h"
+#include "records/record_transfer.h"
+#include "ui/entry_form.h"
+#include "ui/message_boxes.h"
+#include "ui/open_records_dialog.h"
+#include "ui/record_list_model.h"
+#include "ui/records_dialogs.h"
+
+namespace kalodaya::ui {
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+std::filesystem::path FilePath(const QString& name) {
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+// The folder of the last import or export in this run, or the user's documents folder.
+QString& TransferFolder() {
+    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder;
+}
+
+// How many of the rejected lines the message lists; all of them are behind "Show Details".
+constexpr std::size_t kRejectedShown = 10;
+
+QString RejectedText(const records::RejectedLine& rejected) {
+    return QStringLiteral("Line %1: %2").arg(rejected.line).arg(Text(rejected.reason));
+}
+
+QString ImportMessage(const records::ImportReport& report, QString* details) {
+    QString text = report.imported == 1
+                       ? QStringLiteral("1 record was imported.")
+                       : QStringLiteral("%1 records were imported.").arg(report.imported);
+    if (report.rejected.empty()) return text;
+    text += report.rejected.size() == 1
+                ? QStringLiteral(" 1 line was rejected:\n")
+                : QStringLiteral(" %1 lines were rejected:\n").arg(report.rejected.size());
+    for (std::size_t i = 0; i < report.rejected.size(); ++i) {
+        const QString line = RejectedText(report.rejected[i]);
+        if (i < kRejectedShown) text += QLatin1Char('\n') + line;
+        details->append(line + QLatin1Char('\n'));
+    }
+    if (report.rejected.size() > kRejectedShown)
+        text += QStringLiteral("\n\u2026 and %1 more (Show Details lists them all).")
+                    .arg(report.rejected.size() - kRejectedShown);
+    return text;
+}
+
+}  // namespace
+
+RecordsMenu::RecordsMenu(FrmMain& form, records::RecordStore& store)
+    : form_(form), store_(store), title_(form.windowTitle()) {
+    QMenu* file = form.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QAction* exit = form.findChild<QAction*>(QStringLiteral("mnuExit"));
+    auto entry = [&](const char* name, const QString& caption, const QKeySequence& keys,
+                     void (RecordsMenu::*handler)()) {
+        auto* action = new QAction(caption, &form);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, handler);
+        file->insertAction(exit, action);
+    };
+    file->insertSeparator(exit);
+    entry("mnuSaveRecord", QStringLiteral("&Save Birth Details"), QKeySequence::Save,
+          &RecordsMenu::Save);
+    entry("mnuOpenRecord", QStringLiteral("&Open Saved\u2026"), QKeySequence::Open,
+          &RecordsMenu::OpenSaved);
+    recent_ = new QMenu(QStringLiteral("&Recent"), &form);
+    recent_->setObjectName(QStringLiteral("mnuRecent"));
+    connect(recent_, &QMenu::aboutToShow, this, &RecordsMenu::FillRecent);
+    file->insertMenu(exit, recent_);
+    file->insertSeparator(exit);
+    entry("mnuImportRecords", QStringLiteral("&Import\u2026"), {}, &RecordsMenu::Import);
+    entry("mnuExportRecords", QStringLiteral("&Export\u2026"), {}, &RecordsMenu::Export);
+    file->insertSeparator(exit);
+}
+
+void RecordsMenu::ShowNoticeOnce() {
+    if (noticeShown_ || !store_.notice()) return;
+    noticeShown_ = true;
+    Messages().Show(&form_, {Text(*store_.notice()), QMessageBox::Warning, QMessageBox::Ok});
+}
+
+void RecordsMenu::Warn(const QString& text) {
+    Messages().Show(&form_, {text, QMessageBox::Warning, QMessageBox::Ok});
+}
+
+void RecordsMenu::SetOrigin(records::StoredRecord stored) {
+    const QString name = Text(stored.record.name);
+    form_.setWindowTitle(name.trimmed().isEmpty() ? title_ : name + QStringLiteral(" - ") + title_);
+    origin_ = std::move(stored);
+}
+
+void RecordsMenu::Save() {
+    const Entries entries = form_.CurrentEntries();
+    // The checks of a chart request: a saved record can always be charted, exported and
+    // imported again.
+    const auto request = ValidateEntries(entries);
+    if (!request) {
+        const EntryCheckFailure& failure = request.error();
+        Messages().Show(&form_, {Text(failure.message), BoxIcon(failure.icon), QMessageBox::Ok});
+        if (failure.focus) form_.FocusField(*failure.focus);
+        return;
+    }
+    // The note may have been written in the list since the record was opened.
+    if (origin_)
+        if (const auto stored = store_.Get(origin_->id)) origin_->record.note = stored->record.note;
+    auto record = RecordFromEntries(entries, origin_ ? origin_->record : records::Record{});
+    if (!record) {
+        Warn(QStringLiteral("The birth details could not be saved: %1").arg(Text(record.error())));
+        return;
+    }
+
+    SaveChoice choice = SaveChoice::SaveAsNew;
+    if (origin_) {
+        if (!EntriesChanged(entries, origin_->record)) {
+            // Nothing to write: the record only comes first in the recent list again.
+            store_.MarkOpened(origin_->id);
+            return;
+        }
+        choice = RecordDialogs().AskUpdateOrSaveAsNew(&form_, Text(origin_->record.name));
+    }
+    records::RecordId id = 0;
+    switch (choice) {
+        case SaveChoice::Cancel: return;
+        case SaveChoice::Update:
+            if (auto error = store_.Update(origin_->id, *record)) {
+                Warn(QStringLiteral("The record could not be updated: %1").arg(Text(error->message)));
+                return;
+            }
+            id = origin_->id;
+            break;
+        case SaveChoice::SaveAsNew: {
+            // A new record starts its own history: no note or times of the one it came from.
+            record->note.clear();
+            record->created = record->updated = 0;
+            auto saved = store_.SaveNew(*record);
+            if (!saved) {
+                Warn(QStringLiteral("The birth details could not be saved: %1")
+                         .arg(Text(saved.error().message)));
+                return;
+            }
+            id = *saved;
+            break;
+        }
+    }
+    auto stored = store_.Get(id);
+    SetOrigin(stored ? std::move(stored).value() : records::StoredRecord{id, *record});
+    if (const auto place = OwnPlaceOf(*record)) store_.SavePlace(*place);
+}
+
+void RecordsMenu::OpenSaved() {
+    OpenRecordsDialog dialog(store_, &form_);
+    const int result = RecordDialogs().Run(dialog);
+    // The record the form came from may have been deleted in the list: the form is then
+    // typed afresh, and saving it makes a new record.
+    if (origin_ && !store_.Get(origin_->id)) {
+        origin_.reset();
+        form_.setWindowTitle(title_);
+    }
+    if (result == QDialog::Accepted && dialog.Chosen()) OpenRecord(*dialog.Chosen());
+}
+
+void RecordsMenu::OpenRecord(records::RecordId id) {
+    auto stored = store_.Get(id);
+    if (!stored) {
+        Warn(QStringLiteral("The record could not be opened: %1").arg(Text(stored.error().message)));
+        return;
+    }
+    const records::Record& record = stored->record;
+    const auto entries = EntriesFromRecord(record);
+    if (!entries) {
+        Warn(QStringLiteral("The record cannot be shown in the form: %1").arg(Text(entries.error())));
+        return;
+    }
+    const auto* exact = std::get_if<records::ExactOffset>(&record.zone);
+    form_.ShowEntries(*entries, exact ? Text(exact->label) : QString());
+    // Reading works without saving; only the recent list then stays as it was.
+    store_.MarkOpened(id);
+    SetOrigin(std::move(stored).value());
+}
+
+void RecordsMenu::FillRecent() {
+    recent_->clear();
+    const auto recent = store_.Recent();
+    if (!recent || recent->empty()) {
+        recent_->addAction(recent ? QStringLiteral("No saved birth details yet")
+                                  : Text(recent.error().message))
+            ->setEnabled(false);
+        return;
+    }
+    int number = 0;
+    for (const records::RecordSummary& s : *recent) {
+        const QString place = Text(records::PlaceText(s));
+        QString caption = QStringLiteral("&%1 %2, %3").arg(++number).arg(Text(s.name), BornText(s));
+        if (!place.isEmpty()) caption += QStringLiteral(", ") + place;
+        QAction* action = recent_->addAction(caption);
+        const records::RecordId id = s.id;
+        connect(action, &QAction::triggered, this, [this, id] { OpenRecord(id); });
+    }
+}
+
+void RecordsMenu::Import() {
+    const QString name = RecordDialogs().ImportFileName(&form_, TransferFolder());
+    if (name.isEmpty()) return;
+    TransferFolder() = QFileInfo(name).absolutePath();
+    const auto report = records::ImportFile(store_, FilePath(name), CheckRecord);
+    if (!report) {
+        Warn(QStringLiteral("Nothing was imported from %1: %2")
+                 .arg(QFileInfo(name).fileName(), Text(report.error().message)));
+        return;
+    }
+    MessageRequest message;
+    message.text = ImportMessage(*report, &message.details);
+    message.icon = report->rejected.empty() ? QMessageBox::Information : QMessageBox::Warning;
+    Messages().Show(&form_, message);
+}
+
+void RecordsMenu::Export() {
+    const QString suggested = QDir(TransferFolder()).filePath(QStringLiteral("kalodaya-records.jsonl"));
+    QString name = RecordDialogs().ExportFileName(&form_, suggested);
+    if (name.isEmpty()) return;
+    // A name without an extension gets the request lines' own.
+    if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".jsonl");
+    TransferFolder() = QFileInfo(name).absolutePath();
+    if (auto error = records::ExportFile(store_, FilePath(name)))
+        Warn(QStringLiteral("The records could not be exported: %1").arg(Text(error->message)));
+}
+
+}  // namespace kalodaya::ui
