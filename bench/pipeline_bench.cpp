@@ -9,24 +9,11 @@
 #include "chart/entry_checks.h"
 #include "chart/present.h"
 #include "lagna/special_lagnas.h"
+#include "worked_example.h"
 
 namespace {
 
-kalodaya::Entries WorkedExample() {
-    kalodaya::Entries e;
-    e.name = "RAMA";
-    e.monthIndex = 7;
-    e.dayText = "15";
-    e.yearText = "1990";
-    e.hourText = "10";
-    e.minuteText = "30";
-    e.latDegText = "28";
-    e.latMinText = "39";
-    e.lonDegText = "77";
-    e.lonMinText = "13";
-    e.zoneIndex = 34;
-    return e;
-}
+kalodaya::Entries WorkedExample() { return kalodaya::bench::WorkedExampleEntries(); }
 
 // The whole request: entry checks, ephemeris, retrogrades, arudha pass, sunrise and sunset
 // calls, reference sunrise, the Sun at sunrise, ghati lagna, hidden lagnas and every text.

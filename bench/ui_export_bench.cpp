@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ui/print/chart_document.h"
+#include "worked_example.h"
 #include "ui/print/page_texts_from_outcome.h"
 
 namespace {
@@ -12,20 +13,9 @@ namespace {
 using namespace kalodaya;
 using namespace kalodaya::ui::print;
 
-// 15 August 1990, 10:30, Indian Time, 28°39'N 77°13'E, New Delhi.
+// The worked example with its place, New Delhi.
 Entries WorkedExample() {
-    Entries e;
-    e.name = "RAMA";
-    e.monthIndex = 7;
-    e.dayText = "15";
-    e.yearText = "1990";
-    e.hourText = "10";
-    e.minuteText = "30";
-    e.latDegText = "28";
-    e.latMinText = "39";
-    e.lonDegText = "77";
-    e.lonMinText = "13";
-    e.zoneIndex = 34;
+    Entries e = kalodaya::bench::WorkedExampleEntries();
     e.city = "New Delhi";
     e.state = "Delhi";
     e.country = "India";

@@ -102,32 +102,6 @@ inline std::size_t PlainPrefix(std::string_view text) {
     return text.size();
 }
 
-// The calendar fields of a date-time, found in one pass (DateTime's Year, Month and Day each
-// convert the day count again): H. Hinnant's days-to-civil algorithm, as DateTime uses it.
-struct CivilTime {
-    int64_t year;
-    int month, day;
-    int secondOfDay;
-};
-inline CivilTime CivilTimeOf(const DateTime& value) {
-    const int64_t seconds = DateTime::SecondsBetween(DateTime(), value);  // from 0001-01-01
-    int64_t days = seconds / 86400;
-    int64_t secondOfDay = seconds % 86400;
-    if (secondOfDay < 0) {
-        secondOfDay += 86400;
-        --days;
-    }
-    const int64_t z = days + 719468 - 719162;  // from 0000-03-01
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    return {yoe + era * 400 + (month <= 2), month, day, static_cast<int>(secondOfDay)};
-}
-
 // Compact JSON text in the forms nlohmann's serializer uses, written as the object is walked.
 // The text is written into a scratch buffer that is kept between charts and never cleared
 // (growing a string to write into would fill it with zeros first), then appended to `out` in
@@ -261,7 +235,9 @@ class JsonTextWriter {
     }
     void Date(const DateTime& value, bool withTime) {
         first_ = false;
-        const CivilTime t = CivilTimeOf(value);
+        const DateTime::CivilDate t = value.Date();
+        const int secondOfDay =
+            static_cast<int>(DateTime::SecondsBetween(value.DateOnly(), value));
         if (t.year < 0 || t.year > 9999)
             return String(withTime ? value.Iso() : value.Iso().substr(0, 10));
         Room(24);
@@ -280,11 +256,11 @@ class JsonTextWriter {
         std::size_t n = 11;
         if (withTime) {
             buf[11] = 'T';
-            two(buf + 12, t.secondOfDay / 3600);
+            two(buf + 12, secondOfDay / 3600);
             buf[14] = ':';
-            two(buf + 15, t.secondOfDay / 60 % 60);
+            two(buf + 15, secondOfDay / 60 % 60);
             buf[17] = ':';
-            two(buf + 18, t.secondOfDay % 60);
+            two(buf + 18, secondOfDay % 60);
             n = 20;
         }
         buf[n++] = '"';
