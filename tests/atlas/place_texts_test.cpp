@@ -36,7 +36,7 @@ TEST(PlaceTexts, RoundingToTheMinuteCarriesIntoTheDegree) {
     const DegreesMinutes nearlyZero = RoundToMinute(-0.004);  // rounds to 0°00′: no sign
     EXPECT_EQ(nearlyZero.minutes, 0);
     EXPECT_FALSE(nearlyZero.negative);
-    // The example: Chennai is 13:05N 80:17E in the form.
+    // Chennai is 13:05N 80:17E in the form.
     const DegreesMinutes lat = RoundToMinute(13.088), lon = RoundToMinute(80.278);
     EXPECT_EQ(lat.degrees * 100 + lat.minutes, 1305);
     EXPECT_EQ(lon.degrees * 100 + lon.minutes, 8017);
