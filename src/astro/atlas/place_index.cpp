@@ -56,16 +56,21 @@ Expected<PlaceIndex> PlaceIndex::Parse(std::string placesText, std::string regio
         const std::string_view code = NextField(line, '\t');
         if ((kind != "C" && kind != "A") || code.empty() || line.empty())
             return BadLine("regions.tsv", lineNumber, "not C or A, code, name");
-        auto& list = kind == "C" ? index.countries_ : index.admin1_;
-        if (!list.empty() && list.back().code >= code)
-            return BadLine("regions.tsv", lineNumber, "codes are not in order");
-        list.push_back({code, line, FoldForSearch(line)});
+        if (kind == "C") {
+            if (!index.countries_.empty() && index.countries_.back().code >= code)
+                return BadLine("regions.tsv", lineNumber, "codes are not in order");
+            index.countries_.push_back({code, line, FoldForSearch(line)});
+        } else {
+            // Admin-1 regions are numbered from 1 in file order; the places name them so.
+            if (ParseInt<int32_t>(code) != static_cast<int32_t>(index.admin1_.size()) + 1)
+                return BadLine("regions.tsv", lineNumber, "region numbers are not 1, 2, 3, ...");
+            index.admin1_.push_back({code, line, FoldForSearch(line)});
+        }
     }
 
     const std::string& text = *index.placesText_;
     std::string_view rest = text;
     index.keys_.reserve(text.size() / 2);
-    std::string admin1Code;
     int64_t geonamesId = 0;
     lineNumber = 0;
     while (!rest.empty()) {
@@ -97,9 +102,12 @@ Expected<PlaceIndex> PlaceIndex::Parse(std::string placesText, std::string regio
         record.longitudeMilli = *longitude;
         record.population = *population;
         record.country = static_cast<uint16_t>(countryRegion - index.countries_.data());
-        admin1Code.assign(country).append(".").append(admin1);
-        if (const Region* region = FindRegion(index.admin1_, admin1Code))
-            record.admin1 = static_cast<int32_t>(region - index.admin1_.data());
+        if (!admin1.empty()) {
+            const auto region = ParseInt<int32_t>(admin1);
+            if (!region || *region < 1 || *region > static_cast<int32_t>(index.admin1_.size()))
+                return BadLine("places.tsv", lineNumber, "no such admin-1 region number");
+            record.admin1 = *region - 1;
+        }
         index.records_.push_back(record);
 
         index.keyStart_.push_back(static_cast<uint32_t>(index.keys_.size()));

@@ -49,7 +49,7 @@ class PlaceIndex {
         int32_t admin1 = -1;  // none
     };
     struct Region {
-        std::string_view code;  // "IN", or "IN.25" for an admin-1 region
+        std::string_view code;  // "IN" for a country; an admin-1 region's number, "1", "2", ...
         std::string_view name;
         std::string folded;
     };
@@ -67,7 +67,7 @@ class PlaceIndex {
     std::unique_ptr<const std::string> regionsText_;
     std::vector<std::string> zoneNames_;
     std::vector<Region> countries_;  // by code
-    std::vector<Region> admin1_;     // by code
+    std::vector<Region> admin1_;     // by number, from 1
     std::vector<Record> records_;    // by GeoNames id
     // Every search name of every place, each ended by '\n'; the names of record i start at
     // keyStart_[i] and end where those of i + 1 start.
