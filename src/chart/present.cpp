@@ -52,13 +52,18 @@ void PresentDetails(const ChartRequest& request, BirthDetailsTexts& d) {
 
 }  // namespace
 
-std::string PolarMessage(const PolarOutcome& polar) {
-    std::string text = "The Sun does not rise or set at this place on ";
-    text.append(kMonthNames[polar.date.Month() - 1]).push_back(' ');
-    AppendInt(text, polar.date.Day()).append(", ");
-    AppendInt(text, polar.date.Year());
-    text.append(", so the Ghati Lagna cannot be computed.");
+std::string DateWords(const DateTime& date) {
+    const DateTime::CivilDate civil = date.Date();
+    std::string text(kMonthNames[civil.month - 1]);
+    text.push_back(' ');
+    AppendInt(text, civil.day).append(", ");
+    AppendInt(text, civil.year);
     return text;
+}
+
+std::string PolarMessage(const PolarOutcome& polar) {
+    return "The Sun does not rise or set at this place on " + DateWords(polar.date) +
+           ", so the Ghati Lagna cannot be computed.";
 }
 
 void PresentInto(const ChartResult& r, ResultTexts& t) {

@@ -5,6 +5,7 @@
 #include "base/text_convert.h"
 #include "chart/entry_checks.h"
 #include "chart/entry_rules.h"
+#include "chart/place_entries.h"
 #include "records/record_fields.h"
 
 namespace kalodaya {
@@ -37,11 +38,6 @@ bool SamePlace(const records::Record& a, const records::Record& b) {
 
 }  // namespace
 
-ZoneOffset ExactZoneOfSeconds(int seconds) {
-    const int westMinutes = -static_cast<int>(std::lround(seconds / 60.0));
-    return {westMinutes / 60, westMinutes % 60};
-}
-
 Expected<Entries, std::string> EntriesFromRecord(const records::Record& r) {
     Entries e;
     for (const char typed : r.name) {
@@ -67,7 +63,7 @@ Expected<Entries, std::string> EntriesFromRecord(const records::Record& r) {
     if (const auto* entry = std::get_if<records::ZoneEntry>(&r.zone))
         e.zoneIndex = entry->position;
     else
-        e.exactZone = ExactZoneOfSeconds(std::get<records::ExactOffset>(r.zone).seconds);
+        e.exactZone = ExactZoneOf(std::get<records::ExactOffset>(r.zone).seconds);
     e.city = r.city;
     e.state = r.state;
     e.country = r.country;
@@ -122,7 +118,7 @@ Expected<records::Record, std::string> RecordFromEntries(const Entries& e,
     }
     if (e.exactZone) {
         const auto* kept = std::get_if<records::ExactOffset>(&origin.zone);
-        if (kept && ExactZoneOfSeconds(kept->seconds) == *e.exactZone) {
+        if (kept && ExactZoneOf(kept->seconds) == *e.exactZone) {
             r.zone = *kept;
         } else {
             const int seconds = EastSeconds(*e.exactZone);

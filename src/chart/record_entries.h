@@ -10,10 +10,6 @@
 
 namespace kalodaya {
 
-// An exact offset of `seconds` east of Greenwich as the chart computes with it: rounded to the
-// minute, as the atlas's exact entry is.
-ZoneOffset ExactZoneOfSeconds(int seconds);
-
 // A record's entries as the form holds them: the name as the name box takes it (a to z become
 // A to Z), numbers as the lists and boxes show them, a blank box blank, an exact offset as the
 // zone list's extra entry. Fails, saying why, for a value the form cannot hold (a name with

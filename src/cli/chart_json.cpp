@@ -185,7 +185,7 @@ void WritePlace(Sink& w, const ChartRequest& request) {
         w.Key("time_zone");
         textOrNull(p->timeZone);
         w.Key("utc_offset");
-        w.String(atlas::FormatUtcOffset(p->utcOffsetSeconds));
+        w.String(UtcOffsetText(p->utcOffsetSeconds));
         w.Key("abbreviation");
         textOrNull(p->abbreviation);
         w.Key("dst");
@@ -209,7 +209,7 @@ void WritePlace(Sink& w, const ChartRequest& request) {
         w.Null();
     }
     w.Key("used_offset");
-    w.String(atlas::FormatUtcOffset(-request.birth.zone.WestMinutes() * 60));
+    w.String(UtcOffsetText(-request.birth.zone.WestMinutes() * 60));
     w.Key("tzdata");
     textOrNull(p ? std::string_view(p->tzdataVersion) : std::string_view());
     w.Close();

@@ -1,5 +1,7 @@
 #include "cli/place_args.h"
 
+#include "base/utc_offset.h"
+
 #include <cstdint>
 #include <string>
 
@@ -10,20 +12,6 @@ namespace kalodaya::cli {
 namespace {
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-
-// Two digits at `at`, moving past them.
-std::optional<int> TwoDigits(std::string_view text, std::size_t& at) {
-    if (text.size() - at < 2 || !IsDigit(text[at]) || !IsDigit(text[at + 1])) return std::nullopt;
-    const int value = (text[at] - '0') * 10 + (text[at + 1] - '0');
-    at += 2;
-    return value;
-}
-
-bool Take(std::string_view text, std::size_t& at, char ch) {
-    if (at >= text.size() || text[at] != ch) return false;
-    ++at;
-    return true;
-}
 
 std::optional<ArgError> Unloadable(const atlas::AtlasError& error) {
     return ArgError{"the place atlas cannot be loaded: " + error.message};
@@ -75,18 +63,11 @@ std::optional<ArgError> SetPlaceId(Entries& entries, std::string_view written, Z
 }
 
 std::optional<ArgError> SetUtcOffset(Entries& entries, std::string_view text) {
-    std::size_t at = 0;
-    const bool west = Take(text, at, '-');
-    std::optional<int> hours, minutes, seconds = 0;
-    if (west || Take(text, at, '+')) hours = TwoDigits(text, at);
-    if (hours && Take(text, at, ':')) minutes = TwoDigits(text, at);
-    if (minutes && Take(text, at, ':')) seconds = TwoDigits(text, at);
-    if (!hours || !minutes || !seconds || at != text.size() || *hours > 23 || *minutes > 59 ||
-        *seconds > 59)
+    const std::optional<int> east = ParseUtcOffset(text);
+    if (!east)
         return ArgError{"unusable UTC offset " + QuotedValue(text) +
                         ": expected +HH:MM or -HH:MM east of Greenwich, e.g. +05:45"};
-    const int east = *hours * 3600 + *minutes * 60 + *seconds;
-    entries.exactZone = ExactZoneOf(west ? -east : east);
+    entries.exactZone = ExactZoneOf(*east);
     entries.zoneIndex = kZoneCount;
     return std::nullopt;
 }

@@ -116,17 +116,6 @@ std::string LongitudeText(const Longitude& lon) {
     return CoordinateText(lon.degrees, lon.minutes, lon.east ? 'E' : 'W');
 }
 
-std::string UtcOffsetText(int seconds) {
-    const int magnitude = seconds < 0 ? -seconds : seconds;
-    char text[32];
-    const int h = magnitude / 3600, m = magnitude / 60 % 60, s = magnitude % 60;
-    if (s == 0)
-        std::snprintf(text, sizeof text, "%c%02d:%02d", seconds < 0 ? '-' : '+', h, m);
-    else
-        std::snprintf(text, sizeof text, "%c%02d:%02d:%02d", seconds < 0 ? '-' : '+', h, m, s);
-    return text;
-}
-
 std::string TimestampText(std::int64_t unixSeconds) {
     using namespace std::chrono;
     const sys_seconds moment{seconds{unixSeconds}};
@@ -195,20 +184,8 @@ Result<Longitude> ReadLongitude(std::string_view text) {
 }
 
 Result<int> ReadUtcOffset(std::string_view text) {
-    constexpr std::string_view kForm = "+HH:MM or +HH:MM:SS, e.g. +05:45";
-    std::size_t at = 0;
-    const bool negative = Take(text, at, '-');
-    if (!negative && !Take(text, at, '+')) return Unusable("UTC offset", text, kForm);
-    const auto hours = Digits(text, at, 2);
-    if (!hours || !Take(text, at, ':')) return Unusable("UTC offset", text, kForm);
-    const auto minutes = Digits(text, at, 2);
-    if (!minutes) return Unusable("UTC offset", text, kForm);
-    std::optional<int> seconds = 0;
-    if (Take(text, at, ':')) seconds = Digits(text, at, 2);
-    if (!seconds || at != text.size() || *hours > 23 || *minutes > 59 || *seconds > 59)
-        return Unusable("UTC offset", text, kForm);
-    const int total = *hours * 3600 + *minutes * 60 + *seconds;
-    return negative ? -total : total;
+    if (const auto seconds = ParseUtcOffset(text)) return *seconds;
+    return Unusable("UTC offset", text, "+HH:MM or +HH:MM:SS, e.g. +05:45");
 }
 
 Result<std::int64_t> ReadTimestamp(std::string_view text) {

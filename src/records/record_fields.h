@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/utc_offset.h"
 #include "records/record.h"
 #include "records/result.h"
 
@@ -19,7 +20,6 @@ std::string TimeText(const RecordSummary& summary);
 std::string PlaceText(const RecordSummary& summary);
 std::string LatitudeText(const Latitude& lat);    // "28:39N"; blank boxes leave their part empty
 std::string LongitudeText(const Longitude& lon);  // "77:13E"
-std::string UtcOffsetText(int seconds);           // "+05:45", "-03:30", "+05:21:10"
 std::string TimestampText(std::int64_t unixSeconds);  // "2024-05-01T10:22:33Z"
 
 // The zone list's text for an exact offset: "Exact offset: UTC+05:45 (Asia/Kathmandu)", the

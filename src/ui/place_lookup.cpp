@@ -48,7 +48,7 @@ LoadedSources ReadSources() {
 // has no zone name to show.
 QString ExactLabel(const atlas::PlaceAtBirth& birth) {
     if (birth.place.timeZone.empty())
-        return QStringLiteral("Exact offset: UTC") + Text(atlas::FormatUtcOffset(birth.usedOffsetSeconds));
+        return QStringLiteral("Exact offset: UTC") + Text(UtcOffsetText(birth.usedOffsetSeconds));
     return Text(atlas::ExactEntryLabel(birth.usedOffsetSeconds, birth.place.timeZone));
 }
 
@@ -255,7 +255,7 @@ void PlaceLookup::ShowLine(const AtBirth& at) {
     QString line;
     if (birth.place.timeZone.empty()) {
         line = QStringLiteral("Your own place's fixed offset: UTC") +
-               Text(atlas::FormatUtcOffset(birth.offset.utcOffsetSeconds));
+               Text(UtcOffsetText(birth.offset.utcOffsetSeconds));
         if (!birth.zoneEntry) line += QStringLiteral(" — no zone in the list has this offset");
     } else {
         line = Text(atlas::ZoneLineText(birth));

@@ -52,7 +52,7 @@ std::string OwnPlaceText(const records::Place& own) {
     if (!own.ianaZone.empty()) {
         text += " — " + own.ianaZone;
     } else if (own.utcOffsetSeconds) {
-        text += " — UTC" + atlas::FormatUtcOffset(*own.utcOffsetSeconds);
+        text += " — UTC" + UtcOffsetText(*own.utcOffsetSeconds);
     }
     return text + " — your own place";
 }

@@ -67,11 +67,11 @@ TEST(MatchZoneEntry, PrefersAbbreviationThenKindThenFirst) {
 }
 
 TEST(OffsetTexts, SignHoursMinutesAndSecondsOnlyWhenNeeded) {
-    EXPECT_EQ(FormatUtcOffset(5 * 3600 + 30 * 60), "+05:30");
-    EXPECT_EQ(FormatUtcOffset(-4 * 3600), "-04:00");
-    EXPECT_EQ(FormatUtcOffset(0), "+00:00");
-    EXPECT_EQ(FormatUtcOffset(5 * 3600 + 21 * 60 + 10), "+05:21:10");
-    EXPECT_EQ(FormatUtcOffset(-(17 * 60 + 30)), "-00:17:30");
+    EXPECT_EQ(UtcOffsetText(5 * 3600 + 30 * 60), "+05:30");
+    EXPECT_EQ(UtcOffsetText(-4 * 3600), "-04:00");
+    EXPECT_EQ(UtcOffsetText(0), "+00:00");
+    EXPECT_EQ(UtcOffsetText(5 * 3600 + 21 * 60 + 10), "+05:21:10");
+    EXPECT_EQ(UtcOffsetText(-(17 * 60 + 30)), "-00:17:30");
     EXPECT_EQ(ExactEntryLabel(5 * 3600 + 45 * 60, "Asia/Kathmandu"),
               "Exact offset: UTC+05:45 (Asia/Kathmandu)");
 }

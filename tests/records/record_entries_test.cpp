@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/own_place.h"
+#include "chart/place_entries.h"
 #include "chart/record_entries.h"
 #include "records_test_support.h"
 
@@ -50,9 +51,9 @@ TEST(RecordEntries, TheFormShowsWhatItsBoxesAndListsHold) {
     EXPECT_FALSE(e->north);
     // Local mean time to the second, computed to the minute as the atlas's exact entry is.
     EXPECT_EQ(e->exactZone, (ZoneOffset{5, 21}));
-    EXPECT_EQ(ExactZoneOfSeconds(5 * 3600 + 45 * 60), (ZoneOffset{-5, -45}));
-    EXPECT_EQ(ExactZoneOfSeconds(90), (ZoneOffset{0, -2}));
-    EXPECT_EQ(ExactZoneOfSeconds(-29), (ZoneOffset{0, 0}));
+    EXPECT_EQ(ExactZoneOf(5 * 3600 + 45 * 60), (ZoneOffset{-5, -45}));
+    EXPECT_EQ(ExactZoneOf(90), (ZoneOffset{0, -2}));
+    EXPECT_EQ(ExactZoneOf(-29), (ZoneOffset{0, 0}));
 
     // A name in lower case is shown in upper case: not a change.
     EXPECT_FALSE(EntriesChanged(*e, r));

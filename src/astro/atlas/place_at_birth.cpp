@@ -33,7 +33,7 @@ std::string ZoneLineText(const PlaceAtBirth& birth) {
                       c.year, c.hour, c.minute, c.second);
     }
     std::string line = std::string(birth.place.timeZone) + " on " + when + ": UTC" +
-                       FormatUtcOffset(birth.offset.utcOffsetSeconds) + " (" +
+                       UtcOffsetText(birth.offset.utcOffsetSeconds) + " (" +
                        std::string(birth.offset.abbreviation) + ")";
     std::string notes;
     const auto note = [&](const std::string& text) { notes += (notes.empty() ? "" : "; ") + text; };
@@ -46,7 +46,7 @@ std::string ZoneLineText(const PlaceAtBirth& birth) {
     if (birth.offset.localMeanTime) note("before standard time: the birthplace's local mean time");
     if (!birth.zoneEntry) {
         note("no zone in the list has this offset: exact entry UTC" +
-             FormatUtcOffset(birth.usedOffsetSeconds));
+             UtcOffsetText(birth.usedOffsetSeconds));
     }
     return notes.empty() ? line : line + " — " + notes;
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "astro/zone_table.h"
+#include "base/utc_offset.h"
 
 namespace kalodaya::atlas {
 namespace {
@@ -50,21 +51,8 @@ std::optional<int> MatchZoneEntry(int utcOffsetSeconds, std::string_view abbrevi
     return sameKind ? sameKind : first;
 }
 
-std::string FormatUtcOffset(int utcOffsetSeconds) {
-    const int magnitude = std::abs(utcOffsetSeconds);
-    char text[16];
-    if (magnitude % 60 == 0) {
-        std::snprintf(text, sizeof text, "%c%02d:%02d", utcOffsetSeconds < 0 ? '-' : '+',
-                      magnitude / 3600, magnitude / 60 % 60);
-    } else {
-        std::snprintf(text, sizeof text, "%c%02d:%02d:%02d", utcOffsetSeconds < 0 ? '-' : '+',
-                      magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
-    }
-    return text;
-}
-
 std::string ExactEntryLabel(int utcOffsetSeconds, std::string_view timeZone) {
-    return "Exact offset: UTC" + FormatUtcOffset(utcOffsetSeconds) + " (" + std::string(timeZone) +
+    return "Exact offset: UTC" + UtcOffsetText(utcOffsetSeconds) + " (" + std::string(timeZone) +
            ")";
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/utc_offset.h"
+
 namespace kalodaya::atlas {
 
 // The list position whose offset equals `utcOffsetSeconds` (seconds EAST of Greenwich),
@@ -15,8 +17,6 @@ namespace kalodaya::atlas {
 std::optional<int> MatchZoneEntry(int utcOffsetSeconds, std::string_view abbreviation,
                                   bool daylight);
 
-// "+05:30", "-04:00"; seconds only when the offset is not whole minutes: "+00:19:32".
-std::string FormatUtcOffset(int utcOffsetSeconds);
 
 // The extra list entry: "Exact offset: UTC+05:45 (Asia/Kathmandu)". `utcOffsetSeconds` is the
 // offset the computation uses (whole minutes).

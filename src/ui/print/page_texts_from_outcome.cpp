@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "base/tables.h"
+#include "base/utc_offset.h"
+#include "chart/present.h"
 #include "profile/sign_profile.h"
 
 namespace kalodaya::ui::print {
@@ -90,11 +92,6 @@ std::string Ghatis(int minutes) {
 
 }  // namespace
 
-std::string DateWords(const DateTime& moment) {
-    return std::string(kMonthNames[moment.Month() - 1]) + " " + std::to_string(moment.Day()) +
-           ", " + std::to_string(moment.Year());
-}
-
 std::string ClockText(const DateTime& moment, bool withSeconds) {
     std::string text = TwoDigits(moment.Hour()) + ":" + TwoDigits(moment.Minute());
     if (withSeconds) text += ":" + TwoDigits(moment.Second());
@@ -118,10 +115,7 @@ SunriseTexts FormatSunriseTexts(const DateTime& sunrise, const DateTime& referen
 }
 
 std::string FormatZoneText(int zoneHoursWest, int zoneMinutesWest, bool dst) {
-    const int east = -(zoneHoursWest * 60 + zoneMinutesWest);
-    const int magnitude = std::abs(east);
-    std::string text = std::string("UTC") + (east < 0 ? "-" : "+") + TwoDigits(magnitude / 60) +
-                       ":" + TwoDigits(magnitude % 60);
+    std::string text = "UTC" + UtcOffsetText(-(zoneHoursWest * 60 + zoneMinutesWest) * 60);
     if (dst) text += ", daylight saving time";
     return text;
 }

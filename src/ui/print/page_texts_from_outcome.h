@@ -26,8 +26,7 @@ SunriseTexts FormatSunriseTexts(const DateTime& sunrise, const DateTime& referen
 // sign), noting daylight saving time when the clock was an hour ahead.
 std::string FormatZoneText(int zoneHoursWest, int zoneMinutesWest, bool dst);
 
-// "August 15, 1990" and "10:30:00".
-std::string DateWords(const DateTime& moment);
+// "10:30:00" (the date is written by DateWords of chart/present.h).
 std::string ClockText(const DateTime& moment, bool withSeconds);
 
 // The page record of a computed chart. Only meaningful when no entry check failed and the Sun
