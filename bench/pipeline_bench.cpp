@@ -9,11 +9,11 @@
 #include "chart/entry_checks.h"
 #include "chart/present.h"
 #include "lagna/special_lagnas.h"
-#include "worked_example.h"
+#include "../tests/core/lagna_test_support.h"
 
 namespace {
 
-kalodaya::Entries WorkedExample() { return kalodaya::bench::WorkedExampleEntries(); }
+kalodaya::Entries WorkedExample() { return kalodaya::testing_support::WorkedExampleEntries(); }
 
 // The whole request: entry checks, ephemeris, retrogrades, arudha pass, sunrise and sunset
 // calls, reference sunrise, the Sun at sunrise, ghati lagna, hidden lagnas and every text.

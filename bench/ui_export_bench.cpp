@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ui/print/chart_document.h"
-#include "worked_example.h"
+#include "../tests/core/lagna_test_support.h"
 #include "ui/print/page_texts_from_outcome.h"
 
 namespace {
@@ -15,7 +15,7 @@ using namespace kalodaya::ui::print;
 
 // The worked example with its place, New Delhi.
 Entries WorkedExample() {
-    Entries e = kalodaya::bench::WorkedExampleEntries();
+    Entries e = kalodaya::testing_support::WorkedExampleEntries();
     e.city = "New Delhi";
     e.state = "Delhi";
     e.country = "India";

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "person_records.h"
 #include "ui/open_records_dialog.h"
 
 namespace {
@@ -17,31 +18,7 @@ using namespace kalodaya;
 
 constexpr int kRecordCount = 100000;
 
-// Names, places and dates as a user's collection has them.
-records::Record PersonRecord(int i) {
-    static constexpr std::array<const char*, 16> given = {
-        "RAMA", "SITA", "ANIL", "PRIYA", "VIKRAM", "LAKSHMI", "ARJUN", "MEERA",
-        "RAVI", "DEVI", "KIRAN", "ASHA", "SURESH", "GITA", "MOHAN", "NEHA"};
-    static constexpr std::array<const char*, 12> family = {
-        "SHARMA", "PATEL", "IYER", "REDDY", "GUPTA", "RAO", "NAIR", "SINGH",
-        "JOSHI", "MEHTA", "BOSE", "DAS"};
-    static constexpr std::array<const char*, 10> cities = {
-        "New Delhi", "Mumbai", "Chennai", "Kolkata", "Bengaluru", "Hyderabad", "Pune",
-        "Kathmandu", "London", "New York"};
-    records::Record r;
-    r.name = std::string(given[i % given.size()]) + " " + family[(i / 16) % family.size()];
-    r.year = 1901 + (i * 7) % 150;
-    r.month = 1 + (i / 3) % 12;
-    r.day = 1 + (i * 11) % 28;
-    r.hour = i % 24;
-    r.minute = (i * 13) % 60;
-    r.city = cities[(i / 5) % cities.size()];
-    r.country = i % 10 < 8 ? "India" : "Nepal";
-    r.latitude = {(i * 3) % 90, (i * 7) % 60, true};
-    r.longitude = {(i * 5) % 180, (i * 11) % 60, true};
-    r.zone = records::ZoneEntry{i % 71};
-    return r;
-}
+using kalodaya::bench::PersonRecord;
 
 struct LargeStore {
     QTemporaryDir dir;
