@@ -3,7 +3,9 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <sstream>
 
+#include "base/whole_file.h"
 #include "records/csv_records.h"
 #include "records/csv_table.h"
 #include "records/record_fields.h"
@@ -125,29 +127,10 @@ Status ExportRecords(const RecordStore& store, std::ostream& out, FileFormat for
 }
 
 Status ExportFile(const RecordStore& store, const fs::path& path) {
-    const fs::path partial = path.string() + ".partial";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!out) return Error{"cannot write \"" + partial.string() + "\""};
-        if (auto error = ExportRecords(store, out, FormatForPath(path))) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(partial, ignored);
-            return error;
-        }
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(partial, ignored);
-            return Error{"cannot write \"" + partial.string() + "\""};
-        }
-    }
-    std::error_code ec;
-    fs::rename(partial, path, ec);
-    if (ec) {
-        fs::remove(partial, ec);
-        return Error{"cannot write \"" + path.string() + "\": " + ec.message()};
-    }
+    std::ostringstream bytes;
+    if (auto error = ExportRecords(store, bytes, FormatForPath(path))) return error;
+    if (auto failure = WriteWholeFile(path, bytes.view()))
+        return Error{"cannot write \"" + path.string() + "\": " + failure->reason};
     return std::nullopt;
 }
 

@@ -2,11 +2,16 @@
 // statuses, the list, exports to standard output and files, the database they act on, and the
 // round trip of 10,000 varied requests through two databases and --batch.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -119,6 +124,87 @@ TEST(RecordsCommands, ExportGoesToStandardOutputOrWholeIntoAFile) {
                        kalodaya::testing_support::StdoutTo::DevFull)
                   .status,
               2);
+}
+
+mode_t Mode(const std::string& path) {
+    struct stat entry{};
+    return ::stat(path.c_str(), &entry) == 0 ? entry.st_mode & 07777 : 0;
+}
+
+// --records-export FILE replaces a plain file as a whole (keeping its mode; a new one is
+// private), follows a link, writes to a device or pipe as it stands and refuses a folder or a
+// pipe nobody reads: nothing but a plain file is ever replaced.
+TEST(RecordsCommands, ExportReplacesNothingButAPlainFile) {
+    Folder folder;
+    const std::string db = folder / "records.sqlite";
+    WriteFile(folder / "in.jsonl", kRama + "\n");
+    ASSERT_EQ(RunChart({"--records-db", db, "--records-import", folder / "in.jsonl"}).status, 0);
+    const std::string exported = RunChart({"--records-db", db, "--records-export"}).out;
+    const std::string target = folder / "target.jsonl";
+    const std::string target2 = folder / "elsewhere.jsonl";
+    struct Case {
+        const char* name;
+        std::function<void()> make;  // makes `target`
+        int status;
+        std::function<void(const kalodaya::testing_support::ProcessResult&)> check;
+    };
+    const Case cases[] = {
+        {"nothing there", [] {}, 0,
+         [&](const auto&) {
+             EXPECT_EQ(FileText(target), exported);
+             EXPECT_EQ(Mode(target), 0600u) << "birth data is private";
+         }},
+        {"a plain file of mode 640", [&] { WriteFile(target, "old"); ::chmod(target.c_str(), 0640); }, 0,
+         [&](const auto&) {
+             EXPECT_EQ(FileText(target), exported);
+             EXPECT_EQ(Mode(target), 0640u);
+         }},
+        {"a link to a plain file", [&] { WriteFile(target2, "old"); fs::create_symlink(target2, target); },
+         0,
+         [&](const auto&) {
+             EXPECT_TRUE(fs::is_symlink(target));
+             EXPECT_EQ(FileText(target2), exported);
+         }},
+        {"a link to the null device", [&] { fs::create_symlink("/dev/null", target); }, 0,
+         [&](const auto&) {
+             EXPECT_TRUE(fs::is_symlink(target));
+             EXPECT_TRUE(fs::is_character_file("/dev/null"));
+         }},
+        {"a link to its standard output", [&] { fs::create_symlink("/proc/self/fd/1", target); }, 0,
+         [&](const auto& run) {
+             EXPECT_TRUE(fs::is_symlink(target));
+             EXPECT_EQ(run.out, exported);
+         }},
+        {"a folder", [&] { fs::create_directory(target); }, 2,
+         [&](const auto& run) {
+             EXPECT_TRUE(fs::is_directory(target));
+             EXPECT_EQ(run.err, "kalodaya-chart: cannot write \"" + target + "\": it is a folder\n");
+         }},
+        {"a named pipe nobody reads", [&] { ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0); }, 2,
+         [&](const auto& run) {
+             EXPECT_TRUE(fs::is_fifo(target));
+             EXPECT_NE(run.err.find("no program is reading"), std::string::npos) << run.err;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const std::string& made : {target, target2}) fs::remove_all(made);
+        c.make();
+        const auto run = kalodaya::testing_support::RunChartBounded(
+            {"--records-db", db, "--records-export", target});
+        ASSERT_FALSE(run.hung);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        c.check(run);
+        for (const auto& entry : fs::directory_iterator(folder / ""))
+            EXPECT_FALSE(entry.path().filename().string().starts_with(".target")) << "a temporary file is left";
+    }
+    // A device node is written to, never replaced (making one needs root).
+    if (::geteuid() == 0) {
+        fs::remove_all(target);
+        ASSERT_EQ(::mknod(target.c_str(), S_IFCHR | 0600, makedev(1, 3)), 0);  // the null device
+        EXPECT_EQ(RunChart({"--records-db", db, "--records-export", target}).status, 0);
+        EXPECT_TRUE(fs::is_character_file(target));
+    }
 }
 
 TEST(RecordsCommands, ActOnTheDatabaseTheEnvironmentNamesUnlessTold) {

@@ -167,7 +167,8 @@ TEST(Export, FilesAppearWholeInTheFormatTheirNameSays) {
     ASSERT_FALSE(ExportFile(store, folder / "out.jsonl"));
     EXPECT_TRUE(testing::FileBytes(folder / "out.CSV").starts_with("name,date,time,lat,lon,zone,"));
     EXPECT_EQ(testing::FileBytes(folder / "out.jsonl"), RequestLine(store.Get(1)->record) + "\n");
-    EXPECT_FALSE(std::filesystem::exists(folder / "out.jsonl.partial"));
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        EXPECT_NE(entry.path().filename().string().front(), '.') << "a temporary file is left";
     EXPECT_TRUE(ExportFile(store, folder / "no/such/folder/out.jsonl"));
 }
 

@@ -4,6 +4,11 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTest>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <functional>
 
 #include "export_tools.h"
 
@@ -162,6 +167,66 @@ private slots:
         QVERIFY(QImage(Path("images/RAMA-1990-08-15.png")).width() >= 1200);
 
         QCOMPARE(Export({Path("rama.pdf"), "--batch"}, example + "\n").status, 2);
+    }
+
+    // Only a plain file is ever replaced, keeping its mode; a new file is private; a link is
+    // followed; a device is written to and a folder refused, both left as they are.
+    void replacesNothingButAPlainFile() {
+        const QString target = Path("target.pdf"), elsewhere = Path("elsewhere.pdf");
+        const auto mode = [](const QString& path) {
+            struct stat entry{};
+            return ::lstat(QFile::encodeName(path).constData(), &entry) == 0 ? entry.st_mode : 0u;
+        };
+        const struct {
+            const char* name;
+            std::function<void()> make;
+            int status;
+            std::function<void()> check;
+        } cases[] = {
+            {"nothing there", [] {}, 0, [&] { QCOMPARE(mode(target) & 07777, 0600u); }},
+            {"a plain file of mode 640",
+             [&] {
+                 QFile(target).open(QIODevice::WriteOnly);
+                 ::chmod(QFile::encodeName(target).constData(), 0640);
+             },
+             0,
+             [&] {
+                 QCOMPARE(mode(target) & 07777, 0640u);
+                 QCOMPARE(PdfInfo(target, QStringLiteral("Pages")), QStringLiteral("2"));
+             }},
+            {"a link to a plain file",
+             [&] {
+                 QFile(elsewhere).open(QIODevice::WriteOnly);
+                 QFile::link(elsewhere, target);
+             },
+             0,
+             [&] {
+                 QVERIFY(S_ISLNK(mode(target)));
+                 QCOMPARE(PdfInfo(elsewhere, QStringLiteral("Pages")), QStringLiteral("2"));
+             }},
+            {"a link to the null device", [&] { QFile::link(QStringLiteral("/dev/null"), target); }, 0,
+             [&] {
+                 QVERIFY(S_ISLNK(mode(target)));
+                 QVERIFY(S_ISCHR(mode(QStringLiteral("/dev/null"))));
+             }},
+            {"a folder", [&] { QDir().mkpath(target); }, 2,
+             [&] { QVERIFY(S_ISDIR(mode(target))); }},
+        };
+        for (const auto& c : cases) {
+            QFile::remove(target);
+            QFile::remove(elsewhere);
+            QDir(target).removeRecursively();
+            c.make();
+            const Run run = Export(QStringList{target} + WorkedExampleOptions());
+            QVERIFY2(run.status == c.status, qPrintable(QString::fromLatin1(c.name) + ": " + run.err));
+            c.check();
+        }
+        if (::geteuid() == 0) {  // a device node of its own takes root to make
+            QDir(target).removeRecursively();
+            QCOMPARE(::mknod(QFile::encodeName(target).constData(), S_IFCHR | 0600, makedev(1, 3)), 0);
+            QCOMPARE(Export(QStringList{target} + WorkedExampleOptions()).status, 0);
+            QVERIFY(S_ISCHR(mode(target)));
+        }
     }
 };
 
