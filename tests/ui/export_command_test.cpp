@@ -228,6 +228,39 @@ private slots:
             QVERIFY(S_ISCHR(mode(target)));
         }
     }
+
+    // A second --batch run into the same folder keeps the first run's files and takes the next
+    // free names; --overwrite replaces them. A name too long for a file name is cut.
+    void batchKeepsFilesItDidNotWrite() {
+        const QByteArray rama = R"({"name":"RAMA","date":"1990-08-15","time":"10:30:00",)"
+                                R"("lat":"28:39N","lon":"77:13E","zone":34})";
+        const QByteArray other = R"({"name":"RAMA","date":"1990-08-15","time":"22:00:00",)"
+                                 R"("lat":"28:39N","lon":"77:13E","zone":34})";
+        const QString folder = Path("runs");
+        QCOMPARE(Export({folder, "--batch"}, rama + "\n").status, 0);
+        QFile first(folder + "/RAMA-1990-08-15.pdf");
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        const QByteArray firstBytes = first.readAll();
+        first.close();
+
+        const Run again = Export({folder, "--batch"}, other + "\n" + other + "\n");
+        QCOMPARE(again.status, 0);
+        QCOMPARE(again.out, folder + "/RAMA-1990-08-15-2.pdf\n" + folder + "/RAMA-1990-08-15-3.pdf\n");
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        QCOMPARE(first.readAll(), firstBytes);
+        first.close();
+
+        const Run replaced = Export({folder, "--batch", "--overwrite"}, other + "\n");
+        QCOMPARE(replaced.out, folder + "/RAMA-1990-08-15.pdf\n");
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        QVERIFY(first.readAll() != firstBytes);
+
+        const QByteArray longName = "{\"name\":\"" + QByteArray(300, 'A') +
+                                    "\",\"date\":\"1990-08-15\",\"lat\":\"28:39N\",\"lon\":\"77:13E\"}";
+        const Run shortened = Export({folder, "--batch"}, longName + "\n");
+        QCOMPARE(shortened.status, 0);
+        QCOMPARE(shortened.out, folder + "/" + QString(100, 'A') + "-1990-08-15.pdf\n");
+    }
 };
 
 QTEST_GUILESS_MAIN(ExportCommandTest)
