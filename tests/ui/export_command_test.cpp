@@ -261,6 +261,30 @@ private slots:
         QCOMPARE(shortened.status, 0);
         QCOMPARE(shortened.out, folder + "/" + QString(100, 'A') + "-1990-08-15.pdf\n");
     }
+
+    // The desktop program's own options answer without a window, display or not.
+    void desktopOptionsOpenNoWindow() {
+        const struct {
+            QStringList arguments;
+            int status;
+            QString out, err;
+        } cases[] = {
+            {{"--version"}, 0, "kalodaya 1.20\n", ""},
+            {{"-reverse", "-style", "fusion", "--version"}, 0, "kalodaya 1.20\n", ""},
+            {{"--colour"}, 2, "", "kalodaya: unknown option --colour; see kalodaya --help\n"},
+            {{"-platform", "offscreen", "records.sqlite"}, 2, "",
+             "kalodaya: unexpected argument \"records.sqlite\"; see kalodaya --help\n"},
+        };
+        for (const auto& c : cases) {
+            const Run run = RunProgram(QStringLiteral(KALODAYA_EXECUTABLE), c.arguments, Headless());
+            QVERIFY2(run.status == c.status, qPrintable(c.arguments.join(' ') + ": " + run.err));
+            QCOMPARE(run.out, c.out);
+            QCOMPARE(run.err, c.err);
+        }
+        const Run help = RunProgram(QStringLiteral(KALODAYA_EXECUTABLE), {"--help"}, Headless());
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.out.startsWith(QStringLiteral("Usage: kalodaya")));
+    }
 };
 
 QTEST_GUILESS_MAIN(ExportCommandTest)
