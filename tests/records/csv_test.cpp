@@ -96,6 +96,42 @@ TEST(CsvRecords, RefuseWhatWouldBeLostOrMisread) {
     }
 }
 
+// A text a spreadsheet would run as a formula is written after an apostrophe and read back
+// as it was; the values of fixed form (an offset west of Greenwich) are numbers and stay so.
+TEST(CsvRecords, TextsASpreadsheetWouldRunAreMarkedAndComeBackAsTyped) {
+    const std::pair<std::string, std::string> cases[] = {
+        {R"(=HYPERLINK("http://evil","x"))", R"('=HYPERLINK("http://evil","x"))"},
+        {"+1", "'+1"},
+        {"-1", "'-1"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tx", "'\tx"},
+        {"\rx", "'\rx"},
+        {"'=x", "''=x"},
+        {"''", "'''"},
+        {"'s-Hertogenbosch", "'s-Hertogenbosch"},
+        {"'", "'"},
+        {"a=b", "a=b"},
+        {"", ""},
+    };
+    for (const auto& [typed, cell] : cases) {
+        Record record = testing::Rama();
+        record.city = typed;
+        record.note = typed;
+        record.zone = ExactOffset{-(5 * 3600 + 30 * 60), "Exact offset"};
+        std::string text;
+        AppendCsvHeader(text);
+        AppendCsvRecord(text, record);
+        const auto rows = Rows(text);
+        ASSERT_EQ(rows.size(), 2u) << typed;
+        EXPECT_EQ(rows[1].fields[kCsvCity], cell);
+        EXPECT_EQ(rows[1].fields[kCsvNote], cell);
+        EXPECT_EQ(rows[1].fields[kCsvUtcOffset], "-05:30");
+        const auto back = RecordFromCsvRow(rows[1], *ReadCsvHeader(rows[0]));
+        ASSERT_TRUE(back) << back.error().message;
+        EXPECT_EQ(*back, record) << typed;
+    }
+}
+
 TEST(CsvRecords, EveryFieldComesBack) {
     std::string text;
     AppendCsvHeader(text);
