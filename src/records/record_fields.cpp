@@ -184,8 +184,10 @@ Result<Longitude> ReadLongitude(std::string_view text) {
 }
 
 Result<int> ReadUtcOffset(std::string_view text) {
-    if (const auto seconds = ParseUtcOffset(text)) return *seconds;
-    return Unusable("UTC offset", text, "+HH:MM or +HH:MM:SS, e.g. +05:45");
+    const auto seconds = ParseUtcOffset(text);
+    if (!seconds) return Unusable("UTC offset", text, "+HH:MM or +HH:MM:SS, e.g. +05:45");
+    if (!IsClockOffset(*seconds)) return Unusable("UTC offset", text, "an offset from -12:00 to +14:00");
+    return *seconds;
 }
 
 Result<std::int64_t> ReadTimestamp(std::string_view text) {

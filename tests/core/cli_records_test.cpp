@@ -261,7 +261,8 @@ TEST(RecordsCommands, BatchTakesUtcOffsetInPlaceOfTheZone) {
     EXPECT_EQ(zoneOf(R"("+00:00:30")")["zone"], (nlohmann::json{{"hours", -0}, {"minutes", -1}}));
     const auto listEntry = RunChart({"--batch"}, R"({"name":"A","lat":"27:42N","lon":"85:19E"})" "\n");
     EXPECT_EQ(zoneOf("null")["zone"], nlohmann::json::parse(listEntry.out)["zone"]);
-    for (const char* bad : {R"("+5:45")", R"("05:45")", R"("+24:00")", "345"})
+    for (const char* bad : {R"("+5:45")", R"("05:45")", R"("+24:00")", "345", R"("+14:00:30")",
+                            R"("-12:00:30")"})
         EXPECT_EQ(zoneOf(bad)["valid"], false) << bad;
     const auto both = RunChart({"--batch"}, R"({"name":"A","zone":3,"utc_offset":"+05:45"})" "\n");
     EXPECT_NE(both.out.find("cannot both be given"), std::string::npos);
@@ -305,7 +306,10 @@ std::string VariedRequest(int i) {
     members.emplace_back("lat", next(200) == 0 ? "" : lat);
     members.emplace_back("lon", lon);
     if (next(4) == 0) {
-        const int seconds = (next(2) ? 1 : -1) * (next(14 * 3600) + (next(2) ? 0 : next(60)));
+        // Within the offsets clocks keep, -12:00 to +14:00, to the nearest minute.
+        const int east = next(2);
+        const int seconds = (east ? 1 : -1) *
+                            (next((east ? 14 : 12) * 3600 - 60) + (next(2) ? 0 : next(60)));
         const int magnitude = std::abs(seconds);
         char offset[16];
         if (magnitude % 60)
