@@ -207,6 +207,32 @@ TEST(RecordsCommands, ExportReplacesNothingButAPlainFile) {
     }
 }
 
+// Another program in the middle of a save does not keep the records from being read; a save,
+// which has to wait for it, says who holds the file when the wait is over.
+TEST(RecordsCommands, ReadingGoesOnWhileAnotherProgramWrites) {
+    Folder folder;
+    const std::string db = folder / "records.sqlite";
+    WriteFile(folder / "in.jsonl", kRama + "\n");
+    ASSERT_EQ(RunChart({"--records-db", db, "--records-import", folder / "in.jsonl"}).status, 0);
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(db.c_str(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE; DELETE FROM records", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    const auto list = RunChart({"--records-db", db, "--records-list"});
+    const auto exported = RunChart({"--records-db", db, "--records-export"});
+    const auto imported = RunChart({"--records-db", db, "--records-import", folder / "in.jsonl"});
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(Lines(list.out).size(), 1u);
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(imported.status, 2);
+    EXPECT_NE(imported.err.find("locked by another program (kalodaya_chart_, process " +
+                                std::to_string(::getpid()) + ")"),
+              std::string::npos)
+        << imported.err;
+}
+
 TEST(RecordsCommands, ActOnTheDatabaseTheEnvironmentNamesUnlessTold) {
     Folder folder;
     WriteFile(folder / "in.jsonl", kRama + "\n");
