@@ -207,6 +207,39 @@ TEST(RecordsCommands, ExportReplacesNothingButAPlainFile) {
     }
 }
 
+// A records command that cannot do its work says why in one line and ends with status 2;
+// the messages of the other commands say what happened, once.
+TEST(RecordsCommands, FailuresAreOneLineSayingWhatHappened) {
+    Folder folder;
+    const std::string pipe = folder / "pipe.sqlite", dir = folder / "dir.sqlite";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_directory(dir);
+    WriteFile(folder / "in.jsonl", kRama + "\n");
+    const struct {
+        std::vector<std::string> args;
+        const char* words;
+    } cases[] = {
+        {{"--records-db", pipe, "--records-list"}, "is not a plain file (a named pipe)"},
+        {{"--records-db", pipe, "--records-export"}, "is not a plain file (a named pipe)"},
+        {{"--records-db", dir, "--records-list"}, "is a folder, not a records file"},
+        {{"--records-db", dir, "--records-import", folder / "in.jsonl"}, "is a folder, not a records file"},
+        {{"--find-place", "delhi", "--limit", "0"}, "kalodaya-chart: --limit must be 1 or more\n"},
+    };
+    for (const auto& c : cases) {
+        const auto run = kalodaya::testing_support::RunChartBounded(c.args);
+        SCOPED_TRACE(c.args[c.args.size() - 2] + " " + c.args.back());
+        ASSERT_FALSE(run.hung);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_TRUE(run.err.starts_with("kalodaya-chart: ")) << run.err;
+        EXPECT_EQ(run.err.rfind("kalodaya-chart: "), 0u) << "one prefix: " << run.err;
+        EXPECT_NE(run.err.find(c.words), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    const auto batch = RunChart({"--batch"}, "{\"name\":\"\xff\"}\n");
+    EXPECT_EQ(nlohmann::json::parse(batch.out)["error"], "the line is not UTF-8 text");
+}
+
 // Another program in the middle of a save does not keep the records from being read; a save,
 // which has to wait for it, says who holds the file when the wait is over.
 TEST(RecordsCommands, ReadingGoesOnWhileAnotherProgramWrites) {
