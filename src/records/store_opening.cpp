@@ -10,6 +10,7 @@
 
 #include "base/whole_file.h"
 #include "records/lock_holder.h"
+#include "records/private_files.h"
 #include "records/record_rows.h"
 #include "records/records_path.h"
 #include "records/salvage.h"
@@ -169,6 +170,8 @@ Result<fs::path> SetAside(const fs::path& path) {
         undo();
         return Error{reason};
     }
+    // Set aside, it is still the user's birth data.
+    for (const char* companion : {"", "-wal", "-shm"}) KeepPrivate(target.string() + companion);
     return target;
 }
 
@@ -306,13 +309,10 @@ RecordStore RecordStore::Open(const fs::path& path) {
     impl->path = path;
     Impl& s = *impl;
 
-    std::error_code ec;
     const fs::path folder = path.parent_path();
-    if (!folder.empty() && !fs::is_directory(folder, ec)) {
-        fs::create_directories(folder, ec);
-        if (ec) {
-            SetUnavailable(s, "the folder " + Quoted(folder) + " cannot be made (" + ec.message() +
-                                  ")");
+    if (!folder.empty()) {
+        if (auto failure = MakePrivateFolders(folder)) {
+            SetUnavailable(s, "the folder " + Quoted(folder) + " cannot be made (" + *failure + ")");
             return RecordStore(std::move(impl));
         }
     }
@@ -321,6 +321,7 @@ RecordStore RecordStore::Open(const fs::path& path) {
         return RecordStore(std::move(impl));
     }
 
+    std::error_code ec;
     std::optional<std::string> setAside;
     std::optional<Salvage> salvage;
     if (fs::exists(path, ec)) {
@@ -397,6 +398,10 @@ RecordStore RecordStore::Open(const fs::path& path) {
         }
     }
 
+    if (auto failure = MakePrivateFile(path)) {
+        SetUnavailable(s, Quoted(path) + " cannot be made (" + *failure + ")");
+        return RecordStore(std::move(impl));
+    }
     if (s.db.Open(path.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) {
         SetUnavailable(s, Quoted(path) + " cannot be made (" + s.db.LastMessage() + ")");
         return RecordStore(std::move(impl));
