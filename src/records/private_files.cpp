@@ -32,8 +32,9 @@ std::optional<std::string> MakePrivateFolders(const fs::path& folder) {
 }
 
 std::optional<std::string> MakePrivateFile(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
+        // Taken meanwhile, or a link the user made to a file still to come: SQLite makes it.
         if (errno == EEXIST) return std::nullopt;
         return std::generic_category().message(errno);
     }

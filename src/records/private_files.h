@@ -10,8 +10,8 @@ namespace kalodaya::records {
 // Makes `folder` and every missing folder above it, each 0700. The reason on failure.
 std::optional<std::string> MakePrivateFolders(const std::filesystem::path& folder);
 
-// Makes `path` an empty file of mode 0600 when nothing has that name (a file made meanwhile by
-// someone else is left alone). The reason on failure.
+// Makes `path` an empty file of mode 0600 when nothing has that name (a file made meanwhile,
+// or a symbolic link, is left alone). The reason on failure.
 std::optional<std::string> MakePrivateFile(const std::filesystem::path& path);
 
 // Takes the group's and others' permissions off a file this program set aside.
