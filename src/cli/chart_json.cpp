@@ -209,7 +209,9 @@ void WritePlace(Sink& w, const ChartRequest& request) {
         w.Null();
     }
     w.Key("used_offset");
-    w.String(UtcOffsetText(-request.birth.zone.WestMinutes() * 60));
+    // The daylight box moves the clock an hour ahead of the zone: the offset used holds it.
+    w.String(UtcOffsetText(-request.birth.zone.WestMinutes() * 60 +
+                           (request.birth.daylight ? 3600 : 0)));
     w.Key("tzdata");
     textOrNull(p ? std::string_view(p->tzdataVersion) : std::string_view());
     w.Close();

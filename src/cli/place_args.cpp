@@ -67,6 +67,9 @@ std::optional<ArgError> SetUtcOffset(Entries& entries, std::string_view text) {
     if (!east)
         return ArgError{"unusable UTC offset " + QuotedValue(text) +
                         ": expected +HH:MM or -HH:MM east of Greenwich, e.g. +05:45"};
+    if (!IsClockOffset(*east))
+        return ArgError{"unusable UTC offset " + QuotedValue(text) +
+                        ": clocks keep offsets from -12:00 to +14:00"};
     entries.exactZone = ExactZoneOf(*east);
     entries.zoneIndex = kZoneCount;
     return std::nullopt;

@@ -30,9 +30,9 @@ std::optional<ArgError> SetPlaceId(Entries& entries, std::string_view written, Z
                                    const atlas::Atlas& atlas);
 std::optional<ArgError> SetPlaceId(Entries& entries, std::string_view written, ZoneChoice zone);
 
-// An exact offset in place of a zone list entry: +HH:MM or -HH:MM east of Greenwich, up to
-// 23:59 either way; +HH:MM:SS is taken too (the form of an offset the atlas gives in seconds)
-// and used to the nearest minute, as the form's exact entry is.
+// An exact offset in place of a zone list entry: +HH:MM or -HH:MM east of Greenwich;
+// +HH:MM:SS is taken too (the form of an offset the atlas gives in seconds) and used to the
+// nearest minute, as the form's exact entry is. That minute lies from -12:00 to +14:00.
 std::optional<ArgError> SetUtcOffset(Entries& entries, std::string_view text);
 
 }  // namespace kalodaya::cli

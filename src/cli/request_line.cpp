@@ -174,6 +174,16 @@ bool WrittenAsWholeNumber(std::string_view text) {
     return true;
 }
 
+bool IsUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length =
+            static_cast<unsigned char>(text[at]) < 0x80 ? 1 : Utf8SequenceLength(text, at);
+        if (length == 0) return false;
+        at += length;
+    }
+    return true;
+}
+
 // Every line the quick reader leaves, through the JSON library's event reader: the whole line
 // must be one object (the library stops at nothing before the end), and its keys are judged in
 // the order the line writes them. Texts are kept here for the members to point into.
@@ -186,7 +196,8 @@ class LibraryReader {
         if (line_.find('\0') != std::string_view::npos)
             return ArgError{"the line holds a NUL byte"};
         if (!Json::sax_parse(line_.begin(), line_.end(), this) || !wasObject_)
-            return ArgError{"the line is not a JSON object"};
+            return ArgError{IsUtf8(line_) ? "the line is not a JSON object"
+                                          : "the line is not UTF-8 text"};
         if (problem_) return problem_;
         for (int i = 0; i < kKeyCount; ++i) {
             members_[i].text = texts_[i];

@@ -66,7 +66,7 @@ Result<Record> ParseRequestLine(std::string_view line) {
     // A null is a key left out, as --batch reads it.
     Json request = Json::parse(line, noRepeatedKeys, /*allow_exceptions=*/false);
     if (request.is_discarded() || !request.is_object())
-        return Error{"the line is not a JSON object"};
+        return Error{IsUtf8(line) ? "the line is not a JSON object" : "the line is not UTF-8 text"};
     if (repeated) return Error{"the key \"" + *repeated + "\" appears more than once"};
     for (auto it = request.begin(); it != request.end();)
         it = it->is_null() ? request.erase(it) : std::next(it);

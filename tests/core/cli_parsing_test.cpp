@@ -129,8 +129,12 @@ std::optional<ArgError> LibraryReading(const std::string& line, Entries& entries
             return true;
         },
         false);
-    if (request.is_discarded() || !request.is_object())
-        return ArgError{"the line is not a JSON object"};
+    if (request.is_discarded() || !request.is_object()) {
+        // The library's writer refuses bytes that are not UTF-8.
+        const bool utf8 = Json(line).dump(-1, ' ', false, Json::error_handler_t::ignore) ==
+                          Json(line).dump(-1, ' ', false, Json::error_handler_t::replace);
+        return ArgError{utf8 ? "the line is not a JSON object" : "the line is not UTF-8 text"};
+    }
     for (std::size_t i = 0; i < written.size(); ++i) {
         if (std::find(kKeys.begin(), kKeys.end(), written[i]) == kKeys.end())
             return ArgError{"unknown key " + QuotedValue(written[i])};
