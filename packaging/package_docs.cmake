@@ -60,15 +60,19 @@ install(FILES ${package_docs_dir}/changelog.gz DESTINATION ${kalodaya_doc_dir})
 # them with the help (the global property KALODAYA_MAN_PAGES lists program;page pairs).
 find_program(HELP2MAN_PROGRAM help2man)
 set(man_page_dir ${CMAKE_CURRENT_BINARY_DIR}/man)
-function(kalodaya_man_page target help name_line)
+function(kalodaya_man_page target name_line)
+  # Optional: the arguments of a second help and the title of the section its options go in.
+  set(extra_help "${ARGV2}")
+  set(extra_title "${ARGV3}")
   set(page ${man_page_dir}/${target}.1)
   set(include ${CMAKE_CURRENT_SOURCE_DIR}/man/${target}.h2m)
   add_custom_command(
     OUTPUT ${page} ${page}.gz
-    COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${target}> "-DHELP=${help}"
-            "-DNAME_LINE=${name_line}" -DINCLUDE=${include} -DVERSION=${PROJECT_VERSION}
-            -DEPOCH=${release_epoch} -DHELP2MAN=${HELP2MAN_PROGRAM} -DGZIP=${GZIP_PROGRAM}
-            -DOUTPUT=${page} -P ${CMAKE_CURRENT_SOURCE_DIR}/man/man_page.cmake
+    COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${target}> "-DNAME_LINE=${name_line}"
+            "-DEXTRA_HELP=${extra_help}" "-DEXTRA_TITLE=${extra_title}" -DINCLUDE=${include}
+            -DVERSION=${PROJECT_VERSION} -DEPOCH=${release_epoch} -DHELP2MAN=${HELP2MAN_PROGRAM}
+            -DGZIP=${GZIP_PROGRAM} -DOUTPUT=${page}
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/man/man_page.cmake
     DEPENDS ${target} ${include} ${CMAKE_CURRENT_SOURCE_DIR}/man/man_page.cmake
     COMMENT "Manual page of ${target}" VERBATIM)
   add_custom_target(${target}_man_page ALL DEPENDS ${page}.gz)
@@ -89,10 +93,10 @@ else()
   execute_process(COMMAND date -u -d "${release_date}" +%s OUTPUT_VARIABLE release_epoch
                   OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
   file(MAKE_DIRECTORY ${man_page_dir})
-  kalodaya_man_page(kalodaya-chart "--help" "compute ghati lagna charts as JSON")
+  kalodaya_man_page(kalodaya-chart "compute ghati lagna charts as JSON")
   if(TARGET kalodaya)
-    # The desktop program's own help, or else that of --export.
-    kalodaya_man_page(kalodaya "--help|--export --help" "")
+    kalodaya_man_page(kalodaya "ghati lagna calculator with a Vedic birth chart"
+                      "--export --help" "EXPORT OPTIONS")
   endif()
 endif()
 
