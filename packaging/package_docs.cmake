@@ -12,10 +12,9 @@ set(copyright_sources ${CMAKE_CURRENT_SOURCE_DIR}/copyright ${PROJECT_SOURCE_DIR
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${copyright_sources})
 file(READ ${CMAKE_CURRENT_SOURCE_DIR}/copyright copyright_text)
 if(KALODAYA_WITH_SWISS_EPHEMERIS)
-  set(swiss_ephemeris_note
-      " .\n  The Swiss Ephemeris 2.10, Copyright 1997-2022 Astrodienst AG, Switzerland;\n"
-      "  licensed under the GNU Affero General Public License version 3 below.\n")
-  string(CONCAT swiss_ephemeris_note ${swiss_ephemeris_note})
+  string(CONCAT swiss_ephemeris_note
+         " .\n  The Swiss Ephemeris 2.10, Copyright 1997-2022 Astrodienst AG, Switzerland;\n"
+         "  licensed under the GNU Affero General Public License version 3 below.\n")
 else()
   set(swiss_ephemeris_note "")
 endif()
