@@ -59,6 +59,7 @@ std::string_view GlossaryFileData(Language language);
 // Where the texts of a language (its own, or English where it has none) break its glossary:
 // a text that is the English term alone must be the term; a text whose English has the term
 // as a word must use one of its forms; no text may use an avoided word (as a whole word).
+// Sign codes (keys ending ".code") are abbreviations: only the last rule holds for them.
 std::vector<std::string> GlossaryProblems(const std::vector<GlossaryEntry>& glossary,
                                           const TextMap& english, const TextMap& translation);
 

@@ -149,6 +149,7 @@ TEST(TextChecks, GlossaryHoldsTermsFormsAndAvoidedWords) {
     EXPECT_EQ(glossary.entries[1].note, "not the weekday's name");
 
     const TextMap english = {{"ruler", "Mars"},
+                             {"ruler.code", "Mars"},
                              {"prose", "Ruled by Mars, you are brave."},
                              {"days", "Thursday"},
                              {"other", "Marsh land"}};
@@ -168,6 +169,12 @@ TEST(TextChecks, GlossaryHoldsTermsFormsAndAvoidedWords) {
           {"other", "x"}},
          1},                                       // an avoided word
         {{}, 2},                                   // English left in place breaks both rules
+        {{{"ruler", "செவ்வாய்"}, {"ruler.code", "செவ்"}, {"prose", "செவ்வாயால்"}, {"days", "x"},
+          {"other", "x"}},
+         0},                                       // a code abbreviates the term
+        {{{"ruler", "செவ்வாய்"}, {"ruler.code", "அங்காரகன்"}, {"prose", "செவ்வாயால்"},
+          {"days", "x"}, {"other", "x"}},
+         1},                                       // but uses no avoided word
     };
     for (const Case& c : cases) {
         const std::vector<std::string> problems =
