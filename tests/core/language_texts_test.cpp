@@ -95,6 +95,33 @@ TEST(EnglishTexts, AreTheProgramsWords) {
     EXPECT_EQ(w.ghatiLagnaSignCaption, "Ghati Lagna Present In Sign");
 }
 
+// Every language gives the chart a word for every slot, its own where it has one; the
+// profile's English name stays English whatever the language.
+TEST(ChartWords, EveryLanguageFillsEverySlot) {
+    const ChartWords& english = WordsOf(Language::En);
+    for (int i = 0; i < kLanguageCount; ++i) {
+        const auto language = static_cast<Language>(i);
+        const ChartWords& w = WordsOf(language);
+        const std::string_view code = kLanguageCodes[i];
+        for (int sign = 0; sign < kSignCount; ++sign) {
+            EXPECT_EQ(w.signNames[sign], Text(language, SignNameKey(sign))) << code;
+            EXPECT_EQ(w.profiles[sign][ProfileArray::EnglishName], english.signNames[sign]);
+            EXPECT_EQ(w.profiles[sign][ProfileArray::SignAbbr], w.signCodes[sign]) << code;
+            for (int array = 0; array < kProfileFieldCount; ++array)
+                EXPECT_FALSE(w.profiles[sign][array].empty()) << code << " " << sign << " " << array;
+        }
+        for (int body = 0; body < kBodyCount; ++body) {
+            EXPECT_FALSE(w.bodyNames[body].empty()) << code << " " << body;
+            EXPECT_TRUE(w.retrogradeNames[body].starts_with(w.bodyNames[body])) << code;
+        }
+        for (int array = 0; array < kProfileFieldCount; ++array)
+            EXPECT_EQ(w.captions[array].empty(), array == ProfileArray::SignAbbr) << code;
+        for (std::string_view month : w.monthNames) EXPECT_FALSE(month.empty()) << code;
+    }
+    EXPECT_EQ(WordsOf(Language::Ta).retrogradeNames[Saturn], "சனி (வ) ");
+    EXPECT_EQ(WordsOf(Language::EnSa).signCodes[4], "Sim");
+}
+
 TEST(EnglishTexts, PresentTheSameChartTexts) {
     const ChartWords& w = WordsOf(Language::En);
     ChartResult r;
