@@ -1,5 +1,7 @@
 #include "profile/language_texts.h"
 
+#include "profile/data_lines.h"
+
 namespace kalodaya::embedded {
 extern const std::string_view language_en_tsv;
 extern const std::string_view language_en_sa_tsv;
@@ -7,6 +9,11 @@ extern const std::string_view language_hi_tsv;
 extern const std::string_view language_ta_tsv;
 extern const std::string_view language_te_tsv;
 extern const std::string_view language_kn_tsv;
+extern const std::string_view glossary_en_sa_tsv;
+extern const std::string_view glossary_hi_tsv;
+extern const std::string_view glossary_ta_tsv;
+extern const std::string_view glossary_te_tsv;
+extern const std::string_view glossary_kn_tsv;
 }  // namespace kalodaya::embedded
 
 namespace kalodaya {
@@ -22,6 +29,24 @@ bool IsKey(std::string_view key) {
     for (char c : key)
         if (!IsKeyCharacter(c)) return false;
     return true;
+}
+
+struct EmbeddedFiles {
+    std::string_view texts;
+    std::string_view glossary;  // none for English, the source
+};
+
+EmbeddedFiles FilesOf(Language language) {
+    using namespace embedded;
+    switch (language) {
+        case Language::En: return {language_en_tsv, {}};
+        case Language::EnSa: return {language_en_sa_tsv, glossary_en_sa_tsv};
+        case Language::Hi: return {language_hi_tsv, glossary_hi_tsv};
+        case Language::Ta: return {language_ta_tsv, glossary_ta_tsv};
+        case Language::Te: return {language_te_tsv, glossary_te_tsv};
+        case Language::Kn: return {language_kn_tsv, glossary_kn_tsv};
+    }
+    return {};
 }
 
 std::array<TextMap, kLanguageCount> ParseAll() {
@@ -41,20 +66,12 @@ std::optional<Language> LanguageOfCode(std::string_view code) {
 
 LanguageFileParse ParseLanguageFile(std::string_view data) {
     LanguageFileParse result;
-    int lineNo = 0;
-    while (!data.empty()) {
-        const std::size_t end = data.find('\n');
-        std::string_view line = data.substr(0, end);
-        data.remove_prefix(end == std::string_view::npos ? data.size() : end + 1);
-        ++lineNo;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.empty() || line.front() == '#') continue;
-
+    ForEachDataLine(data, [&result](int lineNo, std::string_view line) {
         const std::string where = "line " + std::to_string(lineNo) + ": ";
         const std::size_t tab = line.find('\t');
         if (tab == std::string_view::npos) {
             result.problems.push_back(where + "no tab between key and text");
-            continue;
+            return;
         }
         const std::string_view key = line.substr(0, tab);
         const std::string_view text = line.substr(tab + 1);
@@ -68,20 +85,16 @@ LanguageFileParse ParseLanguageFile(std::string_view data) {
         } else if (!result.texts.emplace(key, text).second) {
             result.problems.push_back(where + "second entry for " + std::string(key));
         }
-    }
+    });
     return result;
 }
 
 std::string_view LanguageFileData(Language language) {
-    switch (language) {
-        case Language::En: return embedded::language_en_tsv;
-        case Language::EnSa: return embedded::language_en_sa_tsv;
-        case Language::Hi: return embedded::language_hi_tsv;
-        case Language::Ta: return embedded::language_ta_tsv;
-        case Language::Te: return embedded::language_te_tsv;
-        case Language::Kn: return embedded::language_kn_tsv;
-    }
-    return {};
+    return FilesOf(language).texts;
+}
+
+std::string_view GlossaryFileData(Language language) {
+    return FilesOf(language).glossary;
 }
 
 const TextMap& LanguageTexts(Language language) {

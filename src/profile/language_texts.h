@@ -44,8 +44,10 @@ struct LanguageFileParse {
 // and second entries of a key are reported and skipped (the first entry stays).
 LanguageFileParse ParseLanguageFile(std::string_view data);
 
-// The file of `language` as compiled into the program.
+// The file of `language` and its glossary (profile/text_checks.h reads it; empty for English)
+// as compiled into the program.
 std::string_view LanguageFileData(Language language);
+std::string_view GlossaryFileData(Language language);
 
 // The texts of `language`'s own file (without the English fallback), parsed on first use from
 // any thread and never changed afterwards.

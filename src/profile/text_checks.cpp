@@ -2,13 +2,7 @@
 
 #include <algorithm>
 
-namespace kalodaya::embedded {
-extern const std::string_view glossary_en_sa_tsv;
-extern const std::string_view glossary_hi_tsv;
-extern const std::string_view glossary_ta_tsv;
-extern const std::string_view glossary_te_tsv;
-extern const std::string_view glossary_kn_tsv;
-}  // namespace kalodaya::embedded
+#include "profile/data_lines.h"
 
 namespace kalodaya {
 namespace {
@@ -147,54 +141,34 @@ std::vector<std::string> TranslationProblems(const TextMap& english, const TextM
 
 GlossaryParse ParseGlossary(std::string_view data) {
     GlossaryParse result;
-    int lineNo = 0;
-    while (!data.empty()) {
-        const std::size_t end = data.find('\n');
-        std::string_view line = data.substr(0, end);
-        data.remove_prefix(end == std::string_view::npos ? data.size() : end + 1);
-        ++lineNo;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.empty() || line.front() == '#') continue;
-
+    ForEachDataLine(data, [&result](int lineNo, std::string_view line) {
         const std::string where = "line " + std::to_string(lineNo) + ": ";
         const std::vector<std::string_view> fields = SplitTabs(line);
         if (fields.size() < 2 || fields.size() > 5) {
             result.problems.push_back(where + "expected English term, term, forms, avoided words "
                                               "and a note, separated by tabs");
-            continue;
+            return;
         }
         const auto field = [&fields](std::size_t i) {
             return i < fields.size() ? fields[i] : std::string_view{};
         };
         if (fields[0].empty() || fields[1].empty()) {
             result.problems.push_back(where + "empty English term or term");
-            continue;
+            return;
         }
         const bool repeated = std::any_of(
             result.entries.begin(), result.entries.end(),
             [&](const GlossaryEntry& e) { return e.english == fields[0]; });
         if (repeated) {
             result.problems.push_back(where + "second entry for \"" + std::string(fields[0]) + "\"");
-            continue;
+            return;
         }
         GlossaryEntry entry{std::string(fields[0]), std::string(fields[1]), SplitBars(field(2)),
                             SplitBars(field(3)), std::string(field(4))};
         if (entry.forms.empty()) entry.forms.push_back(entry.term);
         result.entries.push_back(std::move(entry));
-    }
+    });
     return result;
-}
-
-std::string_view GlossaryFileData(Language language) {
-    switch (language) {
-        case Language::En: return {};
-        case Language::EnSa: return embedded::glossary_en_sa_tsv;
-        case Language::Hi: return embedded::glossary_hi_tsv;
-        case Language::Ta: return embedded::glossary_ta_tsv;
-        case Language::Te: return embedded::glossary_te_tsv;
-        case Language::Kn: return embedded::glossary_kn_tsv;
-    }
-    return {};
 }
 
 std::vector<std::string> GlossaryProblems(const std::vector<GlossaryEntry>& glossary,

@@ -53,9 +53,6 @@ struct GlossaryParse {
 // tab and a note; a missing or empty column is empty.
 GlossaryParse ParseGlossary(std::string_view data);
 
-// The glossary of `language` as compiled into the program; empty for English.
-std::string_view GlossaryFileData(Language language);
-
 // Where the texts of a language (its own, or English where it has none) break its glossary:
 // a text that is the English term alone must be the term; a text whose English has the term
 // as a word must use one of its forms; no text may use an avoided word (as a whole word).
