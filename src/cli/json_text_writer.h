@@ -19,7 +19,7 @@
 #endif
 
 #include "base/date_time.h"
-#include "cli/json_bytes.h"
+#include "base/json_bytes.h"
 
 namespace kalodaya::cli {
 namespace json_text {

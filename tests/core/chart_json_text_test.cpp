@@ -13,8 +13,8 @@
 namespace kalodaya {
 namespace {
 
-using testing_support::North75Entries;
-using testing_support::WorkedExampleEntries;
+using testing_support::North75Request;
+using testing_support::WorkedExampleRequest;
 
 std::string LibraryForm(const std::string& text) {
     return nlohmann::ordered_json::parse(text).dump(
@@ -22,18 +22,18 @@ std::string LibraryForm(const std::string& text) {
 }
 
 TEST(ChartJsonText, IsTheLibrarysCompactForm) {
-    std::vector<Entries> requests = {WorkedExampleEntries(), North75Entries(5, "25"),
-                                     WorkedExampleEntries("19", "3", "30")};
-    Entries awkward = WorkedExampleEntries();
+    std::vector<BirthRequest> requests = {WorkedExampleRequest(), North75Request(6, 25),
+                                     WorkedExampleRequest(19, 3, 30)};
+    BirthRequest awkward = WorkedExampleRequest();
     awkward.city = "Troms\xC3\xB8 \"quoted\" back\\slash\ttab\x01\x7F";
     awkward.state = std::string("nul\0byte", 8);
     awkward.country = "\xFF\xFE not UTF-8 \xE2\x82";
     requests.push_back(awkward);
-    Entries failing = WorkedExampleEntries();
+    BirthRequest failing = WorkedExampleRequest();
     failing.name = " ";
     requests.push_back(failing);
 
-    for (const Entries& e : requests) {
+    for (const BirthRequest& e : requests) {
         const ChartOutcome outcome = RequestChart(e);
         const std::string text = cli::ChartJsonText(outcome);
         if (e.country.find('\xFF') == std::string::npos) {
@@ -50,7 +50,7 @@ TEST(ChartJsonText, IsTheLibrarysCompactForm) {
 }
 
 TEST(ChartJsonText, KeepsControlCharactersAndQuotesEscaped) {
-    Entries e = WorkedExampleEntries();
+    BirthRequest e = WorkedExampleRequest();
     e.city = "a\"b\\c\td\x01";
     const ChartOutcome outcome = RequestChart(e);
     const auto json = nlohmann::json::parse(cli::ChartJsonText(outcome));

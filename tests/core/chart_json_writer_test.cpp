@@ -19,8 +19,8 @@
 namespace kalodaya {
 namespace {
 
-using testing_support::North75Entries;
-using testing_support::WorkedExampleEntries;
+using testing_support::North75Request;
+using testing_support::WorkedExampleRequest;
 
 std::string LibraryString(const std::string& text) {
     return nlohmann::ordered_json(text).dump(-1, ' ', false,
@@ -29,7 +29,7 @@ std::string LibraryString(const std::string& text) {
 
 // A computed chart whose city is `city`, as one JSON line.
 std::string JsonWithCity(const std::string& city) {
-    Entries e = WorkedExampleEntries();
+    BirthRequest e = WorkedExampleRequest();
     e.city = city;
     return cli::ChartJsonText(RequestChart(e));
 }
@@ -111,7 +111,7 @@ TEST(ChartJsonWriter, LongCitiesGrowTheBufferWithoutLosingText) {
     std::string out = "before|";
     const std::string city(100000, 'z');
     const ChartOutcome outcome = RequestChart([&] {
-        Entries e = WorkedExampleEntries();
+        BirthRequest e = WorkedExampleRequest();
         e.city = city;
         return e;
     }());
@@ -124,7 +124,7 @@ TEST(ChartJsonWriter, LongCitiesGrowTheBufferWithoutLosingText) {
 }
 
 TEST(ChartJsonWriter, PolarMessageFollowsPolar) {
-    const ChartOutcome polar = RequestChart(North75Entries(5, "21"));
+    const ChartOutcome polar = RequestChart(North75Request(6, 21));
     ASSERT_TRUE(polar.Polar());
     const std::string polarText = cli::ChartJsonText(polar);
     EXPECT_NE(polarText.find("\"polar\":true,\"polar_message\":" +
@@ -132,7 +132,7 @@ TEST(ChartJsonWriter, PolarMessageFollowsPolar) {
               std::string::npos)
         << polarText;
 
-    const ChartOutcome computed = RequestChart(WorkedExampleEntries());
+    const ChartOutcome computed = RequestChart(WorkedExampleRequest());
     ASSERT_FALSE(computed.Polar());
     const std::string text = cli::ChartJsonText(computed);
     EXPECT_NE(text.find("\"polar\":false,\"polar_message\":null,\"polar_failed\":"),
@@ -144,7 +144,7 @@ TEST(ChartJsonWriter, PolarMessageFollowsPolar) {
 // The ghati lagna's sign name and the profile's English name agree for every sign, in both of
 // the writer's forms.
 TEST(ChartJsonWriter, SignNameFollowsTheGhatiLagnasSign) {
-    ChartOutcome outcome = RequestChart(WorkedExampleEntries());
+    ChartOutcome outcome = RequestChart(WorkedExampleRequest());
     ASSERT_TRUE(outcome.result.HasGhatiLagna());
     for (int sign = 0; sign < kSignCount; ++sign) {
         outcome.result.ghatiLagna->sign = sign;
@@ -173,16 +173,16 @@ TEST(ChartJsonWriter, BatchOutputInPiecesKeepsEveryLine) {
     std::string input;
     std::vector<std::string> expected;
     for (int i = 0; i < 60; ++i) {
-        const std::string day = std::to_string(1 + i % 28);
+        const int day = 1 + i % 28;
         const std::string city = i % 7 == 0 ? std::string(30000, 'c') : "C" + std::to_string(i);
-        input += R"({"name":"RAMA","date":"1990-08-)" + std::string(day.size() == 1 ? "0" : "") +
-                 day + R"(","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":34,"city":")" +
+        input += R"({"name":"RAMA","date":"1990-08-)" + std::string(day < 10 ? "0" : "") +
+                 std::to_string(day) + R"(","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":34,"city":")" +
                  city + "\"}\n";
         if (i % 9 == 4) input += "not json\n";
-        Entries e = WorkedExampleEntries();
-        e.dayText = day;
+        BirthRequest e = WorkedExampleRequest();
+        e.day = day;
         e.city = city;
-        e.secondText = "0";
+        e.second = 0;
         expected.push_back(cli::ChartJsonText(RequestChart(e)));
         if (i % 9 == 4)
             expected.push_back(R"({"valid":false,"message":null,"error":"the line is not a JSON object"})");

@@ -13,38 +13,38 @@
 namespace kalodaya {
 namespace {
 
-std::vector<Entries> VariedEntries(int count) {
+std::vector<BirthRequest> VariedEntries(int count) {
     std::mt19937 random(7);
     auto pick = [&random](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
-    std::vector<Entries> all;
+    std::vector<BirthRequest> all;
     for (int i = 0; i < count; ++i) {
-        Entries e;
+        BirthRequest e;
         e.name = "RAMA";
-        e.monthIndex = pick(0, 11);
-        e.dayText = std::to_string(pick(1, 28));
-        e.yearText = std::to_string(pick(1901, 2050));
-        e.hourText = std::to_string(pick(0, 23));
-        e.minuteText = std::to_string(pick(0, 59));
-        e.secondText = std::to_string(pick(0, 59));
-        e.latDegText = std::to_string(pick(0, 89));
-        e.latMinText = std::to_string(pick(0, 59));
-        e.lonDegText = std::to_string(pick(0, 179));
-        e.lonMinText = std::to_string(pick(0, 59));
-        e.north = pick(0, 1) == 1;
-        e.east = pick(0, 1) == 1;
-        e.dst = pick(0, 1) == 1;
-        e.zoneIndex = pick(0, 70);
+        e.month = pick(0, 11) + 1;
+        e.day = pick(1, 28);
+        e.year = pick(1901, 2050);
+        e.hour = pick(0, 23);
+        e.minute = pick(0, 59);
+        e.second = pick(0, 59);
+        e.latitude.degrees = pick(0, 89);
+        e.latitude.minutes = pick(0, 59);
+        e.longitude.degrees = pick(0, 179);
+        e.longitude.minutes = pick(0, 59);
+        e.latitude.north = pick(0, 1) == 1;
+        e.longitude.east = pick(0, 1) == 1;
+        e.daylight = pick(0, 1) == 1;
+        e.zone = ZoneListEntry{pick(0, 70)};
         all.push_back(e);
     }
     return all;
 }
 
 TEST(ChartThreads, TwoThreadsAtOnceGiveTheChartsComputedAlone) {
-    const std::vector<Entries> entries = VariedEntries(4000);
+    const std::vector<BirthRequest> entries = VariedEntries(4000);
     std::vector<std::string> alone;
-    for (const Entries& e : entries) alone.push_back(cli::ChartJsonText(RequestChart(e)));
+    for (const BirthRequest& e : entries) alone.push_back(cli::ChartJsonText(RequestChart(e)));
 
     // One thread walks the requests forwards, the other backwards, both at the same time, so
     // that each chart follows different charts than it did alone.

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/chart_args.h"
-#include "cli/quoted_value.h"
+#include "request/entry_values.h"
+#include "base/quoted_value.h"
 #include "cli_process.h"
 
-namespace kalodaya::cli {
+namespace kalodaya {
 namespace {
 
 using testing_support::RunChart;
@@ -27,15 +27,15 @@ TEST(ZoneOption, TakesDecimalDigitsOnly) {
     const std::vector<std::pair<std::string, int>> positions = {
         {"0", 0}, {"010", 10}, {"08", 8}, {"70", 70}, {"0000000000000000000000034", 34}};
     for (const auto& [text, position] : positions) {
-        Entries e;
+        BirthRequest e;
         ASSERT_FALSE(SetZone(e, text)) << text;
-        EXPECT_EQ(e.zoneIndex, position) << text;
+        EXPECT_EQ(e.zone, ZoneSelection(ZoneListEntry{position})) << text;
     }
     for (const std::string text : {"", "0x22", "+5", "-1", " 5", "5 ", "71", "3.0", "1e1",
                                    "99999999999999999999999999", "\xD9\xA3"}) {  // Arabic-Indic 3
-        Entries e;
+        BirthRequest e;
         EXPECT_TRUE(SetZone(e, text)) << text;
-        EXPECT_EQ(e.zoneIndex, 0) << text;
+        EXPECT_EQ(e.zone, ZoneSelection(ZoneListEntry{0})) << text;
     }
 
     // Through the command: a leading zero is no octal prefix, and an empty zone is no zone 0.
@@ -70,11 +70,10 @@ TEST(CoordinateOptions, EmptyMeansTheBoxesAreEmpty) {
     EXPECT_NE(lonEmpty.out.find("Longitude"), std::string::npos);
 
     // The empty boxes replace whatever an earlier value had put there, hemisphere included.
-    Entries e;
+    BirthRequest e;
     ASSERT_FALSE(SetLatitude(e, "28:39S"));
     ASSERT_FALSE(SetLatitude(e, ""));
-    EXPECT_EQ(e.latDegText + e.latMinText, "");
-    EXPECT_TRUE(e.north);
+    EXPECT_EQ(e.latitude, Latitude{});
 }
 
 TEST(CommandLine, BatchOptionsAndTheVersion) {
@@ -161,4 +160,4 @@ TEST(ErrorMessages, QuoteValuesShortenedAndEscaped) {
 }
 
 }  // namespace
-}  // namespace kalodaya::cli
+}  // namespace kalodaya

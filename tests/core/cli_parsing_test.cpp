@@ -1,19 +1,20 @@
-// The command line's value forms and request lines, read by hand, against the plain readings:
-// regular expressions for the forms and the JSON library for the lines.
+// The entries' value forms and request lines, read by hand, against the plain readings: regular
+// expressions for the forms and the JSON library for the lines.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <regex>
+#include <tuple>
 #include <string>
 #include <vector>
 
-#include "cli/chart_args.h"
-#include "cli/quoted_value.h"
-#include "cli/request_line.h"
+#include "base/quoted_value.h"
+#include "request/entry_values.h"
+#include "request/request_line.h"
 
-namespace kalodaya::cli {
+namespace kalodaya {
 namespace {
 
 // The forms as regular expressions, with the range checks the setters make.
@@ -74,7 +75,7 @@ TEST(ValueForms, AcceptExactlyWhatTheFormsDescribe) {
     const Form lat{std::regex(R"(|(\d{0,2}):(\d{0,2})([NS]))"), Always};
     const Form lon{std::regex(R"(|(\d{0,3}):(\d{0,2})([EW]))"), Always};
     for (const std::string& text : Candidates()) {
-        Entries e;
+        BirthRequest e;
         EXPECT_EQ(!SetDate(e, text), Accepted(date, text)) << "date " << text;
         EXPECT_EQ(!SetTime(e, text), Accepted(time, text)) << "time " << text;
         EXPECT_EQ(!SetLatitude(e, text), Accepted(lat, text)) << "lat " << text;
@@ -82,28 +83,20 @@ TEST(ValueForms, AcceptExactlyWhatTheFormsDescribe) {
     }
 }
 
-TEST(ValueForms, FillTheBoxesAsTheListsShowThem) {
-    Entries e;
+TEST(ValueForms, FillTheRequestWithNumbers) {
+    BirthRequest e;
     ASSERT_FALSE(SetDate(e, "1990-08-05"));
-    EXPECT_EQ(e.yearText, "1990");
-    EXPECT_EQ(e.monthIndex, 7);
-    EXPECT_EQ(e.dayText, "5");
+    EXPECT_EQ(std::tuple(e.year, e.month, e.day), std::tuple(1990, 8, 5));
     ASSERT_FALSE(SetTime(e, "09:00:07"));
-    EXPECT_EQ(e.hourText, "9");
-    EXPECT_EQ(e.minuteText, "0");
-    EXPECT_EQ(e.secondText, "7");
+    EXPECT_EQ(std::tuple(e.hour, e.minute, e.second), std::tuple(9, 0, 7));
     ASSERT_FALSE(SetLatitude(e, "05:7S"));
-    EXPECT_EQ(e.latDegText, "05");  // the boxes keep what was typed
-    EXPECT_EQ(e.latMinText, "7");
-    EXPECT_FALSE(e.north);
+    EXPECT_EQ(e.latitude, (Latitude{5, 7, false}));
     ASSERT_FALSE(SetLongitude(e, ":W"));
-    EXPECT_EQ(e.lonDegText, "");
-    EXPECT_EQ(e.lonMinText, "");
-    EXPECT_FALSE(e.east);
+    EXPECT_EQ(e.longitude, (Longitude{std::nullopt, std::nullopt, false}));  // empty boxes
 }
 
 TEST(ValueForms, MessagesNameTheTextAndTheForm) {
-    Entries e;
+    BirthRequest e;
     EXPECT_EQ(SetDate(e, "1990-8-15")->message,
               "unusable date \"1990-8-15\": expected YYYY-MM-DD with a year from 1901 to 2050");
     EXPECT_EQ(SetTime(e, "24:00:00")->message,
@@ -116,7 +109,7 @@ TEST(ValueForms, MessagesNameTheTextAndTheForm) {
 
 // The reading of a request line through the JSON library alone: its parser with a callback
 // that sees the line's own keys in the order they are written.
-std::optional<ArgError> LibraryReading(const std::string& line, Entries& entries) {
+std::optional<ReadError> LibraryReading(const std::string& line, BirthRequest& entries) {
     using Json = nlohmann::json;
     static const std::vector<std::string> kKeys = {"name", "date", "time",  "lat",   "lon",
                                                    "zone", "dst",  "city", "state", "country"};
@@ -130,25 +123,25 @@ std::optional<ArgError> LibraryReading(const std::string& line, Entries& entries
         },
         false);
     if (request.is_discarded() || !request.is_object())
-        return ArgError{"the line is not a JSON object"};
+        return ReadError{"the line is not a JSON object"};
     for (std::size_t i = 0; i < written.size(); ++i) {
         if (std::find(kKeys.begin(), kKeys.end(), written[i]) == kKeys.end())
-            return ArgError{"unknown key " + QuotedValue(written[i])};
+            return ReadError{"unknown key " + QuotedValue(written[i])};
         if (std::find(written.begin(), written.begin() + i, written[i]) != written.begin() + i)
-            return ArgError{"the key " + QuotedValue(written[i]) + " appears more than once"};
+            return ReadError{"the key " + QuotedValue(written[i]) + " appears more than once"};
     }
     const auto given = [&](const std::string& key) {
         const auto it = request.find(key);
         return it != request.end() && !it->is_null() ? it : request.end();
     };
-    auto text = [&](const std::string& key, std::string& value) -> std::optional<ArgError> {
+    auto text = [&](const std::string& key, std::string& value) -> std::optional<ReadError> {
         const auto it = given(key);
         if (it == request.end()) return std::nullopt;
-        if (!it->is_string()) return ArgError{"\"" + key + "\" must be a string"};
+        if (!it->is_string()) return ReadError{"\"" + key + "\" must be a string"};
         value = it->get<std::string>();
         return std::nullopt;
     };
-    using Setter = std::optional<ArgError> (*)(Entries&, std::string_view);
+    using Setter = std::optional<ReadError> (*)(BirthRequest&, std::string_view);
     const std::pair<std::string, Setter> setters[] = {{"name", SetName},
                                                       {"date", SetDate},
                                                       {"time", SetTime},
@@ -161,25 +154,30 @@ std::optional<ArgError> LibraryReading(const std::string& line, Entries& entries
             if (auto error = setter(entries, value)) return error;
     }
     if (const auto it = given("zone"); it != request.end()) {
-        if (!it->is_number_integer()) return ArgError{"\"zone\" must be a whole number"};
+        if (!it->is_number_integer()) return ReadError{"\"zone\" must be a whole number"};
         if (auto error = SetZoneNumber(entries, it->dump())) return error;
     }
     if (const auto it = given("dst"); it != request.end()) {
-        if (!it->is_boolean()) return ArgError{"\"dst\" must be true or false"};
-        entries.dst = it->get<bool>();
+        if (!it->is_boolean()) return ReadError{"\"dst\" must be true or false"};
+        entries.daylight = it->get<bool>();
     }
     if (auto error = text("city", entries.city)) return error;
     if (auto error = text("state", entries.state)) return error;
     return text("country", entries.country);
 }
 
-std::string Describe(const std::optional<ArgError>& error, const Entries& e) {
+std::string Describe(const std::optional<ReadError>& error, const BirthRequest& e) {
     if (error) return "error: " + error->message;
-    return e.name + "|" + e.yearText + "|" + std::to_string(e.monthIndex) + "|" + e.dayText + "|" +
-           e.hourText + ":" + e.minuteText + ":" + e.secondText + "|" + e.latDegText + ":" +
-           e.latMinText + (e.north ? "N" : "S") + "|" + e.lonDegText + ":" + e.lonMinText +
-           (e.east ? "E" : "W") + "|" + std::to_string(e.zoneIndex) + (e.dst ? "|dst|" : "|-|") +
-           e.city + "|" + e.state + "|" + e.country;
+    const auto box = [](const std::optional<int>& value) {
+        return value ? std::to_string(*value) : std::string("-");
+    };
+    return e.name + "|" + DateForm(e.year, e.month, e.day) + "|" +
+           TimeForm(e.hour, e.minute, e.second) + "|" + box(e.latitude.degrees) + ":" +
+           box(e.latitude.minutes) + (e.latitude.north ? "N" : "S") + "|" +
+           box(e.longitude.degrees) + ":" + box(e.longitude.minutes) +
+           (e.longitude.east ? "E" : "W") + "|" +
+           std::to_string(std::get<ZoneListEntry>(e.zone).position) +
+           (e.daylight ? "|dst|" : "|-|") + e.city + "|" + e.state + "|" + e.country;
 }
 
 // Lines near the common form: every member, then each one changed in the ways a line can go
@@ -245,19 +243,61 @@ std::vector<std::string> RequestLines() {
                                           "{\"name\":\"A\x01\"}",
                                           "{\"name\" \"A\"}",
                                           "{\"name\":\"A\"",
-                                          base + "\r"};
+                                          base + "\r",
+                                          // After an unknown key, and nested: still JSON.
+                                          "{\"nme\":1.5,\"zone\":null}",
+                                          "{\"zone\":[null,2.5,{\"a\":[]}]}",
+                                          "{\"city\":{\"a\":{\"b\":[1e5]}}}"};
     lines.insert(lines.end(), odd.begin(), odd.end());
     return lines;
 }
 
 TEST(RequestLines, ReadAsTheJsonLibraryReadsThem) {
     for (const std::string& line : RequestLines()) {
-        Entries quick, library;
-        const auto quickError = ParseRequestLine(line, quick);
+        BirthRequest read, library;
+        const auto readError = ReadRequestLine(line, read);
         const auto libraryError = LibraryReading(line, library);
-        EXPECT_EQ(Describe(quickError, quick), Describe(libraryError, library)) << line;
+        EXPECT_EQ(Describe(readError, read), Describe(libraryError, library)) << line;
     }
 }
 
+// Whether a line is a JSON object at all, over lines with characters changed, dropped and
+// added: the reader refuses it as no JSON object (or names its NUL byte) exactly where the
+// JSON library does not read an object, or where the line holds a NUL byte.
+TEST(RequestLines, AreJsonObjectsExactlyWhereTheLibraryReadsOne) {
+    const std::vector<std::string> bases = {
+        R"({"name":"RAMA","date":"1990-08-15","time":"10:30:00","lat":"28:39N","zone":34})",
+        R"({"city":"S\u00e3o \"P\"\/\ud83d\ude00","zone":-0,"dst":false,"state":null})",
+        R"({"zone":[1,-2.5e+3,{"a":[true,null]},"x"],"place_id":0.5E-7,"country":"\u20ac"})",
+        "\xEF\xBB\xBF{ \"name\" :\t\"S\xC3\xADTA\" ,\"lon\":\"77:13E\" }\r"};
+    const std::string alphabet = std::string("{}[]\",:\\/0123456789-+.eEtrufalsnu \t\r") +
+                                 std::string("\x00\x01\xC3\xA9\xFF\xED\xA0\x80\xEF\xBB", 10);
+    std::mt19937 random(20261208);
+    int objects = 0, refused = 0;
+    for (int n = 0; n < 40000; ++n) {
+        std::string line = bases[random() % bases.size()];
+        for (int edits = 1 + static_cast<int>(random() % 3); edits > 0; --edits) {
+            const std::size_t at = random() % (line.size() + 1);
+            const char ch = alphabet[random() % alphabet.size()];
+            switch (random() % 3) {
+                case 0: line.insert(at, 1, ch); break;
+                case 1: if (at < line.size()) line.erase(at, 1); break;
+                default: if (at < line.size()) line[at] = ch; break;
+            }
+        }
+        // The library takes a NUL byte for the end of its input; a line never ends there.
+        const bool object = line.find('\0') == std::string::npos &&
+                            nlohmann::json::accept(line) && nlohmann::json::parse(line).is_object();
+        BirthRequest request;
+        const auto error = ReadRequestLine(line, request);
+        const bool notAnObject = error && (error->message == "the line is not a JSON object" ||
+                                           error->message == "the line holds a NUL byte");
+        EXPECT_EQ(notAnObject, !object) << testing::PrintToString(line);
+        (object ? objects : refused) += 1;
+    }
+    EXPECT_GT(objects, 1000);  // both kinds are well represented
+    EXPECT_GT(refused, 1000);
+}
+
 }  // namespace
-}  // namespace kalodaya::cli
+}  // namespace kalodaya

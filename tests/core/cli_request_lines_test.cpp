@@ -9,20 +9,20 @@
 
 #include "cli/batch.h"
 #include "cli/batch_line.h"
-#include "cli/request_line.h"
+#include "request/request_line.h"
 
 namespace kalodaya::cli {
 namespace {
 
 const std::string kGood =
     R"({"name":"RAMA","date":"1990-08-15","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":34})";
-// The same request with an escape, which the JSON library reads instead of the quick reader.
+// The same request with an escape, decoded by the reader.
 const std::string kGoodEscaped =
     R"({"name":"RAM\u0041","date":"1990-08-15","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":34})";
 
 std::string Error(const std::string& line) {
-    Entries e;
-    const auto error = ParseRequestLine(line, e);
+    BirthRequest e;
+    const auto error = ReadRequestLine(line, e);
     return error ? error->message : "(no error)";
 }
 

@@ -20,10 +20,10 @@ const std::array<std::string, kBodyCount> kWorkedPositions = {
     "28 Can 31", "18 Tau 54", "25 Leo 34", "07 Can 59", "27 Ari 37",
     "05 Can 46", "26 Sag 10", "11 Cap 50", "11 Can 50", "28 Vir 42"};
 
-using testing_support::WorkedExampleEntries;
+using testing_support::WorkedExampleRequest;
 
 TEST(EphemerisChart, WorkedExampleThroughTheRequest) {
-    const ChartOutcome outcome = RequestChart(WorkedExampleEntries());
+    const ChartOutcome outcome = RequestChart(WorkedExampleRequest());
     ASSERT_FALSE(outcome.failure.has_value());
     const ChartResult& r = outcome.result;
     EXPECT_NEAR(r.ayanamsaCorrection, -23.72326, Printed(5));

@@ -14,7 +14,7 @@
 namespace kalodaya {
 namespace {
 
-using testing_support::WorkedExampleEntries;
+using testing_support::WorkedExampleRequest;
 
 std::string Lines(int emptyBefore, bool gl = false, int emptyAfter = 0) {
     std::string s;
@@ -42,7 +42,7 @@ std::array<std::string, 12> ExpectedMarkers(bool saturnRetrograde) {
 }
 
 TEST(WorkedExamplePipeline, GhatiLagnaAndSpecialLagnas) {
-    const ChartOutcome outcome = RequestChart(WorkedExampleEntries());
+    const ChartOutcome outcome = RequestChart(WorkedExampleRequest());
     ASSERT_TRUE(outcome.Computed());
     const ChartResult& c = outcome.result;
     const ResultTexts& texts = outcome.texts;

@@ -1,54 +1,43 @@
 #pragma once
-// Entries shared by the sunrise, reference-sunrise, lagna and polar tests.
-#include <string>
-
+// Requests shared by the sunrise, reference-sunrise, lagna and polar tests.
 #include "chart/chart_outcome.h"
-#include "chart/entries.h"
+#include "request/birth_request.h"
 
 namespace kalodaya::testing_support {
 
 // The worked example: 15 August 1990 at 10:30:00, IST (list position 34), 28° 39' N, 77° 13' E.
-inline Entries WorkedExampleEntries(const std::string& hh = "10", const std::string& mm = "30",
-                                    const std::string& ss = "0") {
-    Entries e;
-    e.name = "RAMA";
-    e.monthIndex = 7;
-    e.dayText = "15";
-    e.yearText = "1990";
-    e.hourText = hh;
-    e.minuteText = mm;
-    e.secondText = ss;
-    e.latDegText = "28";
-    e.latMinText = "39";
-    e.lonDegText = "77";
-    e.lonMinText = "13";
-    e.north = true;
-    e.east = true;
-    e.zoneIndex = 34;
-    return e;
+inline BirthRequest WorkedExampleRequest(int hour = 10, int minute = 30, int second = 0) {
+    BirthRequest r;
+    r.name = "RAMA";
+    r.year = 1990;
+    r.month = 8;
+    r.day = 15;
+    r.hour = hour;
+    r.minute = minute;
+    r.second = second;
+    r.latitude = {28, 39, true};
+    r.longitude = {77, 13, true};
+    r.zone = ZoneListEntry{34};
+    return r;
 }
 
 // 75° 0' N, 10° 0' E, Central European Time (list position 20), on the given date at noon.
-inline Entries North75Entries(int monthIndex, const std::string& day) {
-    Entries e;
-    e.name = "SIGRID";
-    e.monthIndex = monthIndex;
-    e.dayText = day;
-    e.yearText = "1990";
-    e.hourText = "12";
-    e.minuteText = "0";
-    e.secondText = "0";
-    e.latDegText = "75";
-    e.latMinText = "0";
-    e.lonDegText = "10";
-    e.lonMinText = "0";
-    e.zoneIndex = 20;
-    return e;
+inline BirthRequest North75Request(int month, int day) {
+    BirthRequest r;
+    r.name = "SIGRID";
+    r.year = 1990;
+    r.month = month;
+    r.day = day;
+    r.hour = 12;
+    r.latitude = {75, 0, true};
+    r.longitude = {10, 0, true};
+    r.zone = ZoneListEntry{20};
+    return r;
 }
 
-// One request from its entries alone.
-inline ChartOutcome Request(const Entries& e) {
-    return RequestChart(e);
+// One request alone.
+inline ChartOutcome Request(const BirthRequest& r) {
+    return RequestChart(r);
 }
 
 }  // namespace kalodaya::testing_support

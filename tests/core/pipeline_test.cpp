@@ -7,21 +7,21 @@
 namespace kalodaya {
 namespace {
 
-Entries Sydney() {
-    Entries e;
+BirthRequest Sydney() {
+    BirthRequest e;
     e.name = "SITA ";
-    e.monthIndex = 2;
-    e.dayText = "5";
-    e.yearText = "1980";
-    e.hourText = "0";
-    e.minuteText = "0";
-    e.latDegText = "33";
-    e.latMinText = "52";
-    e.north = false;
-    e.lonDegText = "151";
-    e.lonMinText = "0";
-    e.east = false;
-    e.zoneIndex = 8;
+    e.month = 3;
+    e.day = 5;
+    e.year = 1980;
+    e.hour = 0;
+    e.minute = 0;
+    e.latitude.degrees = 33;
+    e.latitude.minutes = 52;
+    e.latitude.north = false;
+    e.longitude.degrees = 151;
+    e.longitude.minutes = 0;
+    e.longitude.east = false;
+    e.zone = ZoneListEntry{8};
     e.city = "Sydney";
     e.state = "NSW";
     e.country = "Australia";
@@ -29,7 +29,7 @@ Entries Sydney() {
 }
 
 TEST(Pipeline, AFailedCheckComputesNothing) {
-    Entries e = Sydney();
+    BirthRequest e = Sydney();
     e.name = "";
     const ChartOutcome outcome = RequestChart(e);
     ASSERT_TRUE(outcome.failure.has_value());
@@ -74,11 +74,11 @@ TEST(Pipeline, RequestAndDetailsInShortestForm) {
 TEST(Pipeline, TheSameEntriesGiveTheSameChartWhateverCameBefore) {
     const ChartOutcome alone = RequestChart(Sydney());
     ChartOutcome reused;
-    Entries other = Sydney();
-    other.yearText = "2020";
-    other.monthIndex = 6;
-    other.latDegText = "70";
-    other.north = true;
+    BirthRequest other = Sydney();
+    other.year = 2020;
+    other.month = 7;
+    other.latitude.degrees = 70;
+    other.latitude.north = true;
     RequestChartInto(other, reused);
     RequestChartInto(Sydney(), reused);
     EXPECT_EQ(reused.result.longitude, alone.result.longitude);

@@ -14,9 +14,9 @@
 namespace kalodaya {
 namespace {
 
-using testing_support::North75Entries;
+using testing_support::North75Request;
 using testing_support::Request;
-using testing_support::WorkedExampleEntries;
+using testing_support::WorkedExampleRequest;
 
 bool HasGl(const ResultTexts& texts) {
     for (const auto& cell : texts.markers)
@@ -76,29 +76,29 @@ void ExpectPolar(const ChartOutcome& outcome, const std::string& dateWords,
 }
 
 TEST(Polar, MidsummerAtSeventyFiveNorthGivesTheMessage) {
-    ExpectPolar(Request(North75Entries(5, "25")), "June 25, 1990", "1990-06-25");
+    ExpectPolar(Request(North75Request(6, 25)), "June 25, 1990", "1990-06-25");
 }
 
 TEST(Polar, MidwinterAtSeventyFiveNorthGivesTheMessage) {
-    ExpectPolar(Request(North75Entries(11, "27")), "December 27, 1990", "1990-12-27");
+    ExpectPolar(Request(North75Request(12, 27)), "December 27, 1990", "1990-12-27");
 }
 
 TEST(Polar, NoStaleResultAfterANormalRequestAndTheNextRequestIsWhole) {
-    const ChartOutcome fresh = Request(WorkedExampleEntries());
+    const ChartOutcome fresh = Request(WorkedExampleRequest());
     ASSERT_TRUE(fresh.Computed());
     const auto expected = cli::ChartJson(fresh);
 
     // One outcome reused from request to request, as the window and the batch reuse theirs.
     ChartOutcome outcome;
-    RequestChartInto(WorkedExampleEntries(), outcome);
+    RequestChartInto(WorkedExampleRequest(), outcome);
     ASSERT_TRUE(outcome.Computed());
     ASSERT_TRUE(HasGl(outcome.texts));
 
-    RequestChartInto(North75Entries(5, "25"), outcome);
+    RequestChartInto(North75Request(6, 25), outcome);
     // The events that could not be computed hold no value, not the earlier request's.
     ExpectPolar(outcome, "June 25, 1990", "1990-06-25");
 
-    RequestChartInto(WorkedExampleEntries(), outcome);
+    RequestChartInto(WorkedExampleRequest(), outcome);
     EXPECT_TRUE(outcome.Computed());
     EXPECT_TRUE(outcome.texts.polarMessage.empty());
     EXPECT_EQ(cli::ChartJson(outcome), expected);
@@ -109,12 +109,12 @@ TEST(Polar, NoStaleResultAfterANormalRequestAndTheNextRequestIsWhole) {
 TEST(Polar, AFailingNeighbourCountsOnlyWhenTheChoiceUsesIt) {
     // Find a date near the end of the midnight sun at 70 N whose own sunrise and sunset exist
     // while the day before has none (the days shorten towards autumn).
-    Entries e = North75Entries(6, "1");
-    e.latDegText = "70";
+    BirthRequest e = North75Request(7, 1);
+    e.latitude.degrees = 70;
     int found = 0;
     for (int day = 1; day <= 31 && !found; ++day) {
-        e.dayText = std::to_string(day);
-        e.hourText = "12";
+        e.day = day;
+        e.hour = 12;
         const ChartOutcome outcome = Request(e);
         if (outcome.result.sunEvents[kSunrise] && !outcome.result.sunEvents[kPrevSunrise])
             found = day;
@@ -131,7 +131,7 @@ TEST(Polar, AFailingNeighbourCountsOnlyWhenTheChoiceUsesIt) {
     EXPECT_FALSE(json["ghati_lagna"].is_null());
 
     // A birth before that sunrise needs the previous day's sunrise, which does not exist.
-    e.hourText = "0";
+    e.hour = 0;
     const ChartOutcome early = Request(e);
     EXPECT_TRUE(early.Polar());
     EXPECT_NE(early.texts.polarMessage.find("July " + std::to_string(found - 1) + ", 1990"),

@@ -196,7 +196,7 @@ TEST(SignProfilePresentation, SignOutsideTheTableWritesNothing) {
 }
 
 TEST(SignProfilePresentation, ChartRequestPresentsTheGhatiLagnaSign) {
-    const ChartOutcome outcome = RequestChart(testing_support::WorkedExampleEntries());
+    const ChartOutcome outcome = RequestChart(testing_support::WorkedExampleRequest());
     ASSERT_TRUE(outcome.Computed());
     ASSERT_TRUE(outcome.result.ghatiLagna.has_value());
     const int sign = outcome.result.ghatiLagna->sign;

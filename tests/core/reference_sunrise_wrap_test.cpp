@@ -8,32 +8,32 @@
 
 #include "astro/sunrise.h"
 #include "chart/chart_outcome.h"
-#include "chart/entry_checks.h"
+#include "request/entry_checks.h"
 #include "cli/chart_json.h"
 #include "lagna_test_support.h"
 
 namespace kalodaya {
 namespace {
 
-// Entries for a place given as "DD:MM" texts; date as year, month, day; time as "HH:MM:SS".
-Entries PlaceEntries(int year, int month, int day, const std::string& time, const std::string& lat,
-                     bool north, const std::string& lon, bool east, int zone, bool dst = false) {
-    Entries e;
+// A request for a place given as "DD:MM" texts; date as year, month, day; time as "HH:MM:SS".
+BirthRequest PlaceEntries(int year, int month, int day, const std::string& time,
+                          const std::string& lat, bool north, const std::string& lon, bool east,
+                          int zone, bool dst = false) {
+    const auto number = [](const std::string& text) { return std::stoi(text); };
+    BirthRequest e;
     e.name = "WRAP";
-    e.monthIndex = month - 1;
-    e.dayText = std::to_string(day);
-    e.yearText = std::to_string(year);
-    e.hourText = time.substr(0, 2);
-    e.minuteText = time.substr(3, 2);
-    e.secondText = time.substr(6, 2);
-    e.latDegText = lat.substr(0, lat.find(':'));
-    e.latMinText = lat.substr(lat.find(':') + 1);
-    e.north = north;
-    e.lonDegText = lon.substr(0, lon.find(':'));
-    e.lonMinText = lon.substr(lon.find(':') + 1);
-    e.east = east;
-    e.zoneIndex = zone;
-    e.dst = dst;
+    e.year = year;
+    e.month = month;
+    e.day = day;
+    e.hour = number(time.substr(0, 2));
+    e.minute = number(time.substr(3, 2));
+    e.second = number(time.substr(6, 2));
+    e.latitude = {number(lat.substr(0, lat.find(':'))), number(lat.substr(lat.find(':') + 1)),
+                  north};
+    e.longitude = {number(lon.substr(0, lon.find(':'))), number(lon.substr(lon.find(':') + 1)),
+                   east};
+    e.zone = ZoneListEntry{zone};
+    e.daylight = dst;
     return e;
 }
 
@@ -41,20 +41,20 @@ constexpr int kGmt = 29, kJapan = 38, kDateLineEast = 35, kDateLineWest = 36;
 constexpr int kNewZealandSummer = 46;  // +13
 
 // Reykjavik, 64 09 N, 21 56 W, on GMT.
-Entries Reykjavik(int day, const std::string& time) {
+BirthRequest Reykjavik(int day, const std::string& time) {
     return PlaceEntries(2000, 6, day, time, "64:09", true, "21:56", false, kGmt);
 }
 
 using testing_support::Request;
 
-LocalBirth BirthOf(const Entries& e) {
-    const auto request = ValidateEntries(e);
+LocalBirth BirthOf(const BirthRequest& e) {
+    const auto request = CheckRequest(e);
     EXPECT_TRUE(request.has_value());
     return request ? request->birth : LocalBirth{};
 }
 
 // The sun events computed for `day` of June 2000 at the birth's place, zone and clock time.
-SunEventStatus JuneEvents(const Entries& e, int day) {
+SunEventStatus JuneEvents(const BirthRequest& e, int day) {
     const LocalBirth b = BirthOf(e);
     return ComputeSunEvents(2000, 6, day, b.hour, b.minute, b.place, b.zone, b.daylight);
 }
@@ -114,7 +114,7 @@ TEST(ReferenceSunriseWrap, ReykjavikAroundMidnight) {
 
 // One birth given in two zones must be counted alike: same count, same ghati lagna, and
 // reference sunrises the zones' difference apart.
-void ExpectSameBirth(const Entries& a, const Entries& b, int hoursApart, int minutes) {
+void ExpectSameBirth(const BirthRequest& a, const BirthRequest& b, int hoursApart, int minutes) {
     const ChartOutcome ra = Request(a), rb = Request(b);
     ASSERT_TRUE(ra.Computed());
     ASSERT_TRUE(rb.Computed());
@@ -129,7 +129,7 @@ void ExpectSameBirth(const Entries& a, const Entries& b, int hoursApart, int min
     EXPECT_EQ(ca.ghatiLagna->sign, cb.ghatiLagna->sign);
 }
 
-Entries Tokyo(int day, const std::string& time, int zone) {
+BirthRequest Tokyo(int day, const std::string& time, int zone) {
     return PlaceEntries(2000, 6, day, time, "35:41", true, "139:46", true, zone);
 }
 

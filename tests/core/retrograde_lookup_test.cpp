@@ -9,7 +9,7 @@
 #include "astro/retrograde_station_table.h"
 #include "base/tables.h"
 #include "chart/chart_outcome.h"
-#include "chart/entries.h"
+#include "request/birth_request.h"
 #include "chart/present.h"
 
 namespace kalodaya {
@@ -158,18 +158,18 @@ TEST(RetrogradeFlags, EachChartStartsFromThePlainNames) {
 }
 
 TEST(RetrogradeFlags, TheChartRequestCarriesTheMarks) {
-    Entries e;
+    BirthRequest e;
     e.name = "RAMA";
-    e.monthIndex = 6;
-    e.dayText = "1";
-    e.yearText = "2020";
-    e.hourText = "10";
-    e.minuteText = "0";
-    e.latDegText = "28";
-    e.latMinText = "39";
-    e.lonDegText = "77";
-    e.lonMinText = "13";
-    e.zoneIndex = 34;
+    e.month = 7;
+    e.day = 1;
+    e.year = 2020;
+    e.hour = 10;
+    e.minute = 0;
+    e.latitude.degrees = 28;
+    e.latitude.minutes = 39;
+    e.longitude.degrees = 77;
+    e.longitude.minutes = 13;
+    e.zone = ZoneListEntry{34};
     const ChartOutcome outcome = RequestChart(e);
     ASSERT_FALSE(outcome.failure.has_value());
     EXPECT_TRUE(outcome.result.retrograde[Mercury]);

@@ -1,10 +1,10 @@
-// Saved records and the form's entries: the conversion both ways, what the form keeps of a
-// record beyond its boxes, the import check and the places kept from records.
+// Saved records and birth requests: the conversion both ways, what a request keeps of a record
+// beyond its boxes, the import check and the places kept from records.
 #include <gtest/gtest.h>
 
-#include "chart/own_place.h"
-#include "chart/place_entries.h"
-#include "chart/record_entries.h"
+#include <tuple>
+
+#include "request/from_record.h"
 #include "records_test_support.h"
 
 namespace kalodaya {
@@ -15,102 +15,100 @@ using records::Record;
 using records::testing::Rama;
 using records::testing::VariedRecord;
 
-TEST(RecordEntries, EveryRecordTheFormCanHoldComesBackWhole) {
+TEST(RecordRequests, EveryRecordTheFormCanHoldComesBackWhole) {
     int held = 0;
     for (int i = 0; i < 3000; ++i) {
         const Record record = VariedRecord(i);
-        const auto entries = EntriesFromRecord(record);
+        const auto entries = RequestFromRecord(record);
         if (!entries) {
             EXPECT_NE(entries.error().find("the name box takes only"), std::string::npos);
             continue;
         }
         ++held;
-        const auto back = RecordFromEntries(*entries, record);
+        const auto back = RecordFromRequest(*entries, record);
         ASSERT_TRUE(back) << back.error();
         EXPECT_EQ(*back, record) << i;
-        EXPECT_FALSE(EntriesChanged(*entries, record)) << i;
+        EXPECT_FALSE(RequestChanged(*entries, record)) << i;
     }
     EXPECT_GT(held, 1000);
 }
 
-TEST(RecordEntries, TheFormShowsWhatItsBoxesAndListsHold) {
+TEST(RecordRequests, TheFormShowsWhatItsBoxesAndListsHold) {
     Record r = Rama();
     r.name = "rama dev";
     r.second = 7;
     r.latitude = {std::nullopt, 5, false};
     r.zone = ExactOffset{-(5 * 3600 + 21 * 60 + 10), "Exact offset: local mean time"};
-    const auto e = EntriesFromRecord(r);
+    const auto e = RequestFromRecord(r);
     ASSERT_TRUE(e) << e.error();
     EXPECT_EQ(e->name, "RAMA DEV");
-    EXPECT_EQ(e->monthIndex, 7);
-    EXPECT_EQ(e->dayText, "15");
-    EXPECT_EQ(e->yearText, "1990");
-    EXPECT_EQ(e->secondText, "7");
-    EXPECT_EQ(e->latDegText, "");
-    EXPECT_EQ(e->latMinText, "5");
-    EXPECT_FALSE(e->north);
-    // Local mean time to the second, computed to the minute as the atlas's exact entry is.
-    EXPECT_EQ(e->exactZone, (ZoneOffset{5, 21}));
-    EXPECT_EQ(ExactZoneOf(5 * 3600 + 45 * 60), (ZoneOffset{-5, -45}));
-    EXPECT_EQ(ExactZoneOf(90), (ZoneOffset{0, -2}));
-    EXPECT_EQ(ExactZoneOf(-29), (ZoneOffset{0, 0}));
+    EXPECT_EQ(std::tuple(e->year, e->month, e->day, e->second), std::tuple(1990, 8, 15, 7));
+    EXPECT_EQ(e->latitude, (Latitude{std::nullopt, 5, false}));
+    // Local mean time kept to the second, computed to the minute as the atlas's exact entry is.
+    EXPECT_EQ(e->zone, ZoneSelection(kalodaya::ExactOffset{-(5 * 3600 + 21 * 60 + 10)}));
+    for (const auto& [seconds, zone] : {std::pair{-(5 * 3600 + 21 * 60 + 10), ZoneOffset{5, 21}},
+                                        std::pair{5 * 3600 + 45 * 60, ZoneOffset{-5, -45}},
+                                        std::pair{90, ZoneOffset{0, -2}},
+                                        std::pair{-29, ZoneOffset{0, 0}}})
+        EXPECT_EQ(kalodaya::ExactOffset{seconds}.ToTheMinute(), zone) << seconds;
 
     // A name in lower case is shown in upper case: not a change.
-    EXPECT_FALSE(EntriesChanged(*e, r));
-    Entries moved = *e;
-    moved.minuteText = "31";
-    EXPECT_TRUE(EntriesChanged(moved, r));
+    EXPECT_FALSE(RequestChanged(*e, r));
+    BirthRequest moved = *e;
+    moved.minute = 31;
+    EXPECT_TRUE(RequestChanged(moved, r));
 }
 
-TEST(RecordEntries, WhatTheBoxesDoNotShowStaysOnlyWhileItStillHolds) {
+TEST(RecordRequests, WhatTheBoxesDoNotShowStaysOnlyWhileItStillHolds) {
     Record origin = Rama();
     origin.geonamesId = 1273294;
     origin.ianaZone = "Asia/Kolkata";
     origin.note = "the elder twin";
     origin.created = 1700000000;
     origin.updated = 1700000500;
-    Entries e = *EntriesFromRecord(origin);
+    BirthRequest e = *RequestFromRecord(origin);
 
-    e.hourText = "11";
-    Record kept = *RecordFromEntries(e, origin);
+    e.hour = 11;
+    Record kept = *RecordFromRequest(e, origin);
     EXPECT_EQ(kept.geonamesId, origin.geonamesId);
     EXPECT_EQ(kept.ianaZone, "Asia/Kolkata");
     EXPECT_EQ(kept.note, "the elder twin");
     EXPECT_EQ(kept.created, 1700000000);
 
     // Another place typed by hand: the atlas's facts of the old one go.
-    e.lonMinText = "14";
-    const Record moved = *RecordFromEntries(e, origin);
+    e.longitude.minutes = 14;
+    const Record moved = *RecordFromRequest(e, origin);
     EXPECT_FALSE(moved.geonamesId);
     EXPECT_EQ(moved.ianaZone, "");
 
     // The exact entry keeps the record's offset to the second and its label while it holds
     // that offset to the minute; another offset gets the zone list's label.
     origin.zone = ExactOffset{5 * 3600 + 45 * 60 + 20, "Exact offset: UTC+05:45:20 (Asia/Kathmandu)"};
-    e = *EntriesFromRecord(origin);
-    EXPECT_EQ(RecordFromEntries(e, origin)->zone, origin.zone);
-    e.exactZone = ZoneOffset{-5, -30};
-    EXPECT_EQ(RecordFromEntries(e, origin)->zone,
+    e = *RequestFromRecord(origin);
+    EXPECT_EQ(RecordFromRequest(e, origin)->zone, origin.zone);
+    e.zone = kalodaya::ExactOffset{5 * 3600 + 45 * 60 + 10};  // the same to the minute
+    EXPECT_EQ(RecordFromRequest(e, origin)->zone, origin.zone);
+    e.zone = kalodaya::ExactOffset{5 * 3600 + 30 * 60};
+    EXPECT_EQ(RecordFromRequest(e, origin)->zone,
               records::Zone(ExactOffset{5 * 3600 + 30 * 60, "Exact offset: UTC+05:30 (Asia/Kolkata)"}));
-    e.exactZone.reset();
-    e.zoneIndex = 12;
-    EXPECT_EQ(RecordFromEntries(e, origin)->zone, records::Zone(records::ZoneEntry{12}));
+    e.zone = ZoneListEntry{12};
+    EXPECT_EQ(RecordFromRequest(e, origin)->zone, records::Zone(records::ZoneEntry{12}));
 
     // A form without an origin: nothing beyond the boxes.
-    const Record plain = *RecordFromEntries(*EntriesFromRecord(origin));
+    const Record plain = *RecordFromRequest(*RequestFromRecord(origin));
     EXPECT_EQ(plain.note, "");
     EXPECT_EQ(plain.created, 0);
     EXPECT_FALSE(plain.geonamesId);
 
-    Entries broken = e;
-    broken.latDegText = "2x";
-    EXPECT_FALSE(RecordFromEntries(broken));
+    BirthRequest broken = e;
+    broken.month = 0;  // no month selected
+    EXPECT_EQ(RecordFromRequest(broken).error(), "no month is selected");
     broken = e;
-    broken.zoneIndex = -1;
-    EXPECT_FALSE(RecordFromEntries(broken));
+    broken.zone = NoZone{};
+    EXPECT_EQ(RecordFromRequest(broken).error(), "no time zone is selected");
 }
 
-TEST(RecordEntries, TheImportCheckIsTheFormsNameBoxAndEntryChecks) {
+TEST(RecordRequests, TheImportCheckIsTheFormsNameBoxAndEntryChecks) {
     EXPECT_EQ(CheckRecord(Rama()), std::nullopt);
     const auto failure = [](auto change) {
         Record r = Rama();

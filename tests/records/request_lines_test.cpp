@@ -1,15 +1,21 @@
-// Records as --batch request lines: the forms written, and lines read as --batch reads them.
+// Records as --batch request lines: the forms written, and lines read into records as the
+// import of both front ends reads them (the reader of --batch).
 #include <gtest/gtest.h>
 
 #include "records/record_fields.h"
 #include "records/request_lines.h"
 #include "records_test_support.h"
+#include "request/from_record.h"
 
 namespace kalodaya::records {
 namespace {
 
 using testing::Rama;
 using testing::VariedRecord;
+
+Result<Record> ParseRequestLine(std::string_view line) {
+    return RecordImportRules().readLine(line);
+}
 
 TEST(RequestLines, WriteEveryKeyInTheBatchOrder) {
     EXPECT_EQ(RequestLine(Rama()),
@@ -58,7 +64,8 @@ TEST(RequestLines, ExactOffsetsGetTheZoneListsLabel) {
 TEST(RequestLines, RefuseWhatBatchRefusesAndSayWhy) {
     const std::pair<const char*, const char*> cases[] = {
         {"[1,2]", "not a JSON object"},
-        {R"({"name":"A","place":"Delhi"})", "unknown key \"place\""},
+        {R"({"name":"A","note":"twins"})", "unknown key \"note\""},
+        {R"({"name":"R2"})", "unusable name \"R2\""},
         {R"({"date":"1900-12-31"})", "unusable date \"1900-12-31\""},
         {R"({"date":"1990-8-15"})", "unusable date"},
         {R"({"name":"A","name":"B"})", "the key \"name\" appears more than once"},
@@ -90,6 +97,7 @@ TEST(RequestLines, RefuseWhatBatchRefusesAndSayWhy) {
 TEST(RequestLines, ReadBackWhatTheyWrite) {
     for (int i = 0; i < 2000; ++i) {
         Record expected = VariedRecord(i);
+        if (!RequestFromRecord(expected)) continue;  // a name the name box does not hold
         const auto read = ParseRequestLine(RequestLine(expected));
         ASSERT_TRUE(read) << RequestLine(expected) << ": " << read.error().message;
         if (auto* exact = std::get_if<ExactOffset>(&expected.zone))

@@ -15,8 +15,8 @@
 namespace kalodaya::ui::testing {
 
 // The worked example with its place, as the entry form's test fills it.
-inline Entries WorkedExamplePlaceEntries() {
-    Entries e = testing_support::WorkedExampleEntries();
+inline BirthRequest WorkedExamplePlaceEntries() {
+    BirthRequest e = testing_support::WorkedExampleRequest();
     e.city = "New Delhi";
     e.state = "Delhi";
     e.country = "India";

@@ -37,13 +37,13 @@ private slots:
     // No pages for a chart that was not computed: the form's message instead, never the
     // record of an earlier chart.
     void requestsWithoutAChart() {
-        Entries unnamed = WorkedExamplePlaceEntries();
+        BirthRequest unnamed = WorkedExamplePlaceEntries();
         unnamed.name = "  ";
         PageRequest request = RequestChartPages(unnamed);
         QVERIFY(!request.texts);
         QCOMPARE(request.message, std::string("Please Enter Name"));
 
-        request = RequestChartPages(testing_support::North75Entries(5, "21"));
+        request = RequestChartPages(testing_support::North75Request(6, 21));
         QVERIFY(!request.texts);
         QVERIFY(request.message.find("does not rise or set") != std::string::npos);
 

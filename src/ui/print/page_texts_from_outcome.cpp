@@ -189,8 +189,8 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
     return t;
 }
 
-PageRequest RequestChartPages(const Entries& entries) {
-    const ChartOutcome outcome = RequestChart(entries);
+PageRequest RequestChartPages(const BirthRequest& request) {
+    const ChartOutcome outcome = RequestChart(request);
     if (outcome.failure) return {std::nullopt, outcome.failure->message};
     if (outcome.Polar()) return {std::nullopt, outcome.texts.polarMessage};
     return {PageTextsFromOutcome(outcome), {}};

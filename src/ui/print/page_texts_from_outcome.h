@@ -6,7 +6,6 @@
 
 #include "base/date_time.h"
 #include "chart/chart_outcome.h"
-#include "chart/entries.h"
 #include "ui/print/chart_page_texts.h"
 
 namespace kalodaya::ui::print {
@@ -33,12 +32,12 @@ std::string ClockText(const DateTime& moment, bool withSeconds);
 // rose on the birth's reference day (outcome.Computed()).
 ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome);
 
-// One chart computed from `entries`: its pages, or the message the form would show (an entry
+// One chart computed from `request`: its pages, or the message the form would show (an entry
 // check, or no sunrise).
 struct PageRequest {
     std::optional<ChartPageTexts> texts;
     std::string message;
 };
-PageRequest RequestChartPages(const Entries& entries);
+PageRequest RequestChartPages(const BirthRequest& request);
 
 }  // namespace kalodaya::ui::print

@@ -1,10 +1,10 @@
-#include "cli/quoted_value.h"
+#include "base/quoted_value.h"
 
 #include <cstdio>
 
-#include "cli/json_bytes.h"
+#include "base/json_bytes.h"
 
-namespace kalodaya::cli {
+namespace kalodaya {
 namespace {
 
 void AppendHex(std::string& out, const char* form, unsigned value) {
@@ -97,4 +97,4 @@ std::string OneLineMessage(std::string_view message) {
     return out;
 }
 
-}  // namespace kalodaya::cli
+}  // namespace kalodaya

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace kalodaya::cli {
+namespace kalodaya {
 
 // How many characters of a value a message shows.
 inline constexpr std::size_t kShownCharacters = 80;
@@ -21,4 +21,4 @@ std::string QuotedValue(std::string_view text);
 // control characters escaped and every blank-free run longer than kShownCharacters cut.
 std::string OneLineMessage(std::string_view message);
 
-}  // namespace kalodaya::cli
+}  // namespace kalodaya

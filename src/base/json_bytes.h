@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace kalodaya::cli {
+namespace kalodaya {
 
 // A flag (high bit) in each byte of `word` that needs attention in a JSON string: a control
 // character, a quote, a backslash or a byte beyond ASCII. A flag can be wrong only above a
@@ -46,4 +46,4 @@ inline std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
     return 0;
 }
 
-}  // namespace kalodaya::cli
+}  // namespace kalodaya
