@@ -55,6 +55,19 @@ TEST(RequestLines, KeysLeftOutKeepTheFormsDefaults) {
     EXPECT_TRUE(std::holds_alternative<ExactOffset>(exact->zone));
 }
 
+// A place from the atlas brings its coordinates, zone, GeoNames id and IANA zone.
+TEST(RequestLines, APlaceOfTheAtlasIsKeptWithItsIdAndZone) {
+    const auto record = ParseRequestLine(
+        R"({"name":"rama","date":"1975-01-15","time":"06:00:00","place":"Chennai, India"})");
+    ASSERT_TRUE(record) << record.error().message;
+    EXPECT_EQ(record->name, "RAMA") << "as the name box holds it";
+    EXPECT_EQ(record->city, "Chennai");
+    EXPECT_EQ(record->latitude, (Latitude{13, 5, true}));
+    EXPECT_EQ(record->zone, Zone(ZoneEntry{34}));
+    EXPECT_EQ(record->geonamesId, 1264527);
+    EXPECT_EQ(record->ianaZone, "Asia/Kolkata");
+}
+
 TEST(RequestLines, ExactOffsetsGetTheZoneListsLabel) {
     const auto record = ParseRequestLine(R"({"name":"A","utc_offset":"+05:45"})");
     ASSERT_TRUE(record) << record.error().message;
