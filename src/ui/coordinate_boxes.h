@@ -1,6 +1,7 @@
 #pragma once
-// The entry form's coordinate boxes as numbers: what the user typed, read once into the
-// request, and a request's numbers shown in them.
+// The entry form's coordinate boxes as numbers. A number shown in a box (a saved record's, an
+// atlas place's) is kept with it and read back as that number while the box still shows it;
+// what the user types is read as typed.
 #include <optional>
 
 class QLineEdit;

@@ -163,7 +163,16 @@ private slots:
         const BirthRequest entries = form_->CurrentRequest();
         QVERIFY(entries.atlasPlace);
         QCOMPARE(entries.atlasPlace->geonamesId.value_or(0), 1264527);
+        QVERIFY(entries.latitude == (Latitude{13, 5, true}));
         QVERIFY(RequestChart(entries).Computed());
+
+        // What the boxes show afterwards, typed or set, is what the request holds.
+        Box("txtLatD")->clear();
+        QTest::keyClicks(Box("txtLatD"), QStringLiteral("14"));
+        Box("txtLatM")->setText(QString());
+        const Latitude changed = form_->CurrentRequest().latitude;
+        QCOMPARE(changed.degrees, std::optional(14));
+        QCOMPARE(changed.minutes, std::optional<int>());
     }
 
     void aDateChangeFollowsThePlace() {
