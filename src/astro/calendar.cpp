@@ -59,6 +59,25 @@ ZoneTime UniversalTimeByZone(const LocalBirth& b) {
     return t;
 }
 
+UniversalBirth ToUniversalTime(const LocalBirth& b) {
+    UniversalBirth ut;
+    ut.byZone = UniversalTimeByZone(b);
+    ut.julianDay = JulianDayNumber(b.month, b.day, b.year);
+    ut.byCalendar = PlanetRunInstant(b.year, b.month, b.day, b.hour, b.minute, b.zone, b.daylight);
+    return ut;
+}
+
+std::optional<DateTime> PlanetRunInstant(int year, int month, int day, int hour, int minute,
+                                         ZoneOffset zone, bool daylight) {
+    const std::optional<DateTime> local = CalendarMoment(year, month, day, hour, minute);
+    if (!local) return std::nullopt;
+    // The daylight hour is taken off so that the bodies are computed for the same instant as
+    // the ascendant and the Moon.
+    DateTime ut = UniversalTimeByCalendar(*local, zone.hours, zone.minutes);
+    if (daylight) ut = ut.AddHours(-1);
+    return ut;
+}
+
 std::optional<DateTime> CalendarMoment(int year, int month, int day, int hour, int minute) {
     if (year < 1 || year > 9999 || month < 1 || month > 12) return std::nullopt;
     if (day < 1 || day > DaysInMonth(year, month)) return std::nullopt;

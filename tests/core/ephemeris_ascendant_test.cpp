@@ -37,7 +37,7 @@ TEST(EphemerisAscendant, WorkedExampleStepByStep) {
 }
 
 TEST(EphemerisAscendant, WorkedExampleStage) {
-    const SiderealAscendant asc = ComputeAscendant(WorkedExampleBirth());
+    const SiderealAscendant asc = ComputeAscendant(ToUniversalTime(WorkedExampleBirth()));
     EXPECT_NEAR(asc.ayanamsaCorrection, -23.72326, Printed(5));
     EXPECT_NEAR(asc.longitude, 178.71281, Printed(5));
     EXPECT_EQ(FormatPlanetLabel(FormatSignDms(asc.longitude)), "28 Vir 42");
@@ -84,7 +84,7 @@ TEST(EphemerisAscendant, TropicalBelowTheAyanamsaWrapsOnce) {
     for (int minutes = 0; minutes < 24 * 60; minutes += 4) {
         b.hour = minutes / 60;
         b.minute = minutes % 60;
-        const SiderealAscendant asc = ComputeAscendant(b);
+        const SiderealAscendant asc = ComputeAscendant(ToUniversalTime(b));
         const double t = CenturiesFrom1900(JulianDayNumber(1, 1, 2000), minutes / 60.0);
         const double tropical =
             TropicalAscendant(LocalSiderealDegrees(minutes / 60.0, t, 0), t, 20);
@@ -110,8 +110,8 @@ TEST(EphemerisAscendant, DaylightSavingTakesAnHourOff) {
     LocalBirth dst = WorkedExampleBirth();
     dst.daylight = true;
     dst.hour = 11;
-    const SiderealAscendant withDst = ComputeAscendant(dst);
-    const SiderealAscendant plain = ComputeAscendant(WorkedExampleBirth());
+    const SiderealAscendant withDst = ComputeAscendant(ToUniversalTime(dst));
+    const SiderealAscendant plain = ComputeAscendant(ToUniversalTime(WorkedExampleBirth()));
     EXPECT_DOUBLE_EQ(withDst.longitude, plain.longitude);
     EXPECT_DOUBLE_EQ(withDst.ayanamsaCorrection, plain.ayanamsaCorrection);
 }

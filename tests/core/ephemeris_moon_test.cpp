@@ -28,7 +28,7 @@ TEST(EphemerisMoon, WorkedExampleStepByStep) {
 }
 
 TEST(EphemerisMoon, WorkedExampleStage) {
-    const SiderealMoon moon = ComputeMoon(WorkedExampleBirth());
+    const SiderealMoon moon = ComputeMoon(ToUniversalTime(WorkedExampleBirth()));
     EXPECT_NEAR(moon.longitude, 48.90825, Printed(5));
     EXPECT_EQ(FormatPlanetLabel(FormatSignDms(moon.longitude)), "18 Tau 54");
     EXPECT_EQ(NakshatraIndex(moon.longitude), 3);
@@ -73,7 +73,7 @@ TEST(EphemerisMoon, TropicalBelowTheAyanamsaWrapsOnce) {
         for (int hour = 0; hour < 24; hour += 3) {
             b.day = day;
             b.hour = hour;
-            const SiderealMoon moon = ComputeMoon(b);
+            const SiderealMoon moon = ComputeMoon(ToUniversalTime(b));
             const double t =
                 CenturiesFrom2000(JulianDayNumber(8, day, 1990), UniversalTimeByZone(b).ut);
             const double tropical = MoonTropicalLongitude(t);
@@ -148,7 +148,8 @@ TEST(EphemerisMoon, DaylightSavingTakesAnHourOff) {
     LocalBirth dst = WorkedExampleBirth();
     dst.daylight = true;
     dst.hour = 11;
-    EXPECT_DOUBLE_EQ(ComputeMoon(dst).longitude, ComputeMoon(WorkedExampleBirth()).longitude);
+    EXPECT_DOUBLE_EQ(ComputeMoon(ToUniversalTime(dst)).longitude,
+                     ComputeMoon(ToUniversalTime(WorkedExampleBirth())).longitude);
 }
 
 }  // namespace

@@ -47,19 +47,21 @@ DateTime BirthRunInstant(const LocalBirth& b) {
     return ut.value_or(DateTime());
 }
 
-// Every body of a birth, as the chart computes them.
+// Every body of a birth, as the chart computes them: one Universal Time for all.
 Longitudes BirthLongitudes(const LocalBirth& b) {
-    const SiderealAscendant asc = ComputeAscendant(b);
+    const UniversalBirth ut = ToUniversalTime(b);
+    EXPECT_EQ(ut.byCalendar, BirthRunInstant(b));
+    const SiderealAscendant asc = ComputeAscendant(ut);
     Longitudes bodies{};
     bodies[Asc] = asc.longitude;
-    bodies[Moon] = ComputeMoon(b).longitude;
-    ComputePlanets(BirthRunInstant(b), asc.ayanamsaCorrection, bodies);
+    bodies[Moon] = ComputeMoon(ut).longitude;
+    ComputePlanets(ut.byCalendar.value_or(DateTime()), asc.ayanamsaCorrection, bodies);
     return bodies;
 }
 
 // The worked example's correction: the reference sunrise's run uses the birth moment's.
 double WorkedCorrection() {
-    return ComputeAscendant(WorkedExampleBirth()).ayanamsaCorrection;
+    return ComputeAscendant(ToUniversalTime(WorkedExampleBirth())).ayanamsaCorrection;
 }
 
 constexpr ZoneOffset kIst{-5, -30};
@@ -251,8 +253,10 @@ TEST(EphemerisPlanets, DaylightSavingInAWestZone) {
     plain.daylight = false;
     plain.hour = 11;
     EXPECT_EQ(BirthRunInstant(dst).Iso(), "1976-07-04T16:00:00");
-    EXPECT_EQ(ComputeAscendant(dst).longitude, ComputeAscendant(plain).longitude);
-    EXPECT_EQ(ComputeMoon(dst).longitude, ComputeMoon(plain).longitude);
+    EXPECT_EQ(ComputeAscendant(ToUniversalTime(dst)).longitude,
+              ComputeAscendant(ToUniversalTime(plain)).longitude);
+    EXPECT_EQ(ComputeMoon(ToUniversalTime(dst)).longitude,
+              ComputeMoon(ToUniversalTime(plain)).longitude);
     EXPECT_EQ(BirthLongitudes(dst), BirthLongitudes(plain));
 }
 
