@@ -72,6 +72,11 @@ std::vector<std::string> AwkwardTexts() {
         texts.push_back(breaks + "\r");
         texts.push_back("\n" + breaks.substr(1));
         texts.push_back(breaks + "GL");
+        // Chart cells: a body's name a line, and lines that need more than their breaks.
+        texts.push_back(breaks + "Sun\r\nMercury (R) ");
+        texts.push_back(breaks + "Sun\r\n\"q\"");
+        texts.push_back(breaks + "Ketu\r\n\xC3\xA9");
+        texts.push_back(breaks + "Ketu\n\r");
     }
     for (std::size_t length = 1; length <= 40; ++length) {
         const std::string plain(length, 'a');

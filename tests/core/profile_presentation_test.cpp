@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <string>
 
 #include "chart/chart_outcome.h"
@@ -30,12 +29,9 @@ ResultTexts Presented(int sign) {
     return Present(GhatiLagnaIn(sign));
 }
 
-// The value a control shows after a presentation.
-std::string Shown(const ResultTexts& texts, std::string_view control) {
-    for (const ProfileControl& c : kProfileControls)
-        if (c.control == control) return std::string(texts.profile[c.array]);
-    ADD_FAILURE() << "no control " << control;
-    return {};
+// The value of `field` after a presentation.
+std::string Shown(const ResultTexts& texts, int field) {
+    return std::string(texts.profile[field]);
 }
 
 TEST(SignProfileTables, TwelveFilledSignsAndNoThirteenth) {
@@ -107,63 +103,40 @@ TEST(SignProfileTables, IrregularValuesKeptAsTheyStand) {
     }
 }
 
-TEST(SignProfileControls, WriteOrderAndPairing) {
-    EXPECT_EQ(kProfileControls.front().control, "lblArudhaLagnaPresentInSign");
-    EXPECT_EQ(kProfileControls.back().control, "lblNotCompatibleWith");
-    std::set<std::string_view> controls;
-    std::multiset<int> arrays;
-    for (const ProfileControl& c : kProfileControls) {
-        EXPECT_TRUE(controls.insert(c.control).second) << c.control;
-        arrays.insert(c.array);
-        const std::string_view name = kProfileArrayNames[c.array];
-        if (c.control == "lblArudhaLagnaPresentInSign") {
-            EXPECT_EQ(c.array, A::EnglishName);
-        } else if (c.control == "lblRullingPlanet") {
-            EXPECT_EQ(c.array, A::RulingPlanet);
-        } else if (c.control.starts_with("txt")) {
-            // txtLooks shows LooksText, and so on.
-            EXPECT_EQ(std::string(c.control.substr(3)) + "Text", name);
-        } else {
-            EXPECT_EQ(c.control.substr(3), name);
-        }
-    }
-    EXPECT_EQ(arrays.count(A::SignAbbr), 0u);
-    EXPECT_EQ(arrays.count(A::EnglishName), 2u);
-    for (int a = 0; a < kProfileFieldCount; ++a) {
-        if (a != A::SignAbbr && a != A::EnglishName) {
-            EXPECT_EQ(arrays.count(a), 1u) << a;
-        }
-    }
+// Every value the results window or the printed pages show has a caption; the abbreviation,
+// shown nowhere, has none.
+TEST(SignProfileCaptions, EveryShownValueHasOne) {
+    for (int a = 0; a < kProfileFieldCount; ++a)
+        EXPECT_EQ(kProfileCaptions[a].empty(), a == A::SignAbbr) << kProfileArrayNames[a];
 }
 
 TEST(SignProfilePresentation, LeoShowsItsFacts) {
     const ResultTexts texts = Presented(4);
     ASSERT_EQ(texts.profileSign, 4);
-    EXPECT_EQ(Shown(texts, "lblEnglishName"), "Leo");
-    EXPECT_EQ(Shown(texts, "lblArudhaLagnaPresentInSign"), "Leo");
-    EXPECT_EQ(Shown(texts, "lblVedicName"), "Simha");
-    EXPECT_EQ(Shown(texts, "lblRullingPlanet"), "Sun");
-    EXPECT_EQ(Shown(texts, "lblPartOfTheBody"), "Heart & Stomach");
-    EXPECT_EQ(Shown(texts, "lblColor"), "White");
-    EXPECT_EQ(Shown(texts, "txtLooks").substr(0, 22), "You are tall  and have");
+    EXPECT_EQ(Shown(texts, A::EnglishName), "Leo");
+    EXPECT_EQ(Shown(texts, A::VedicName), "Simha");
+    EXPECT_EQ(Shown(texts, A::RulingPlanet), "Sun");
+    EXPECT_EQ(Shown(texts, A::PartOfTheBody), "Heart & Stomach");
+    EXPECT_EQ(Shown(texts, A::Color), "White");
+    EXPECT_EQ(Shown(texts, A::LooksText).substr(0, 22), "You are tall  and have");
     EXPECT_EQ(texts.profile[A::SignAbbr], "Leo");
 }
 
 TEST(SignProfilePresentation, CompatibilityAndGender) {
-    EXPECT_EQ(Shown(Presented(10), "lblCompatibleWith"), "Aquarius, Libra, Gemini");
-    EXPECT_EQ(Shown(Presented(10), "lblNotCompatibleWith"), "Taurus, Virgo, Capricorn");
-    EXPECT_EQ(Shown(Presented(5), "lblCompatibleWith"), "Scorpio, Capricorn, Pisces, Cancer");
-    EXPECT_EQ(Shown(Presented(2), "lblGender"), "Female");
-    EXPECT_EQ(Shown(Presented(8), "lblColor"), "Yellowish brown");
+    EXPECT_EQ(Shown(Presented(10), A::CompatibleWith), "Aquarius, Libra, Gemini");
+    EXPECT_EQ(Shown(Presented(10), A::NotCompatibleWith), "Taurus, Virgo, Capricorn");
+    EXPECT_EQ(Shown(Presented(5), A::CompatibleWith), "Scorpio, Capricorn, Pisces, Cancer");
+    EXPECT_EQ(Shown(Presented(2), A::Gender), "Female");
+    EXPECT_EQ(Shown(Presented(8), A::Color), "Yellowish brown");
 }
 
 TEST(SignProfilePresentation, TheLongestTextArrivesWhole) {
     const ResultTexts texts = Presented(0);
-    const std::string nature = Shown(texts, "txtNature");
+    const std::string nature = Shown(texts, A::NatureText);
     EXPECT_EQ(nature.size(), 883u);
     EXPECT_EQ(nature, SignTexts()[0][1]);
     EXPECT_TRUE(nature.starts_with("You are very independent and dynamic."));
-    EXPECT_EQ(Shown(texts, "txtLoveAndDomesticLife"), SignTexts()[0][3]);
+    EXPECT_EQ(Shown(texts, A::LoveAndDomesticLifeText), SignTexts()[0][3]);
 }
 
 TEST(SignProfilePresentation, SecondSignLeavesNothingOfTheFirst) {
@@ -201,7 +174,7 @@ TEST(SignProfilePresentation, ChartRequestPresentsTheGhatiLagnaSign) {
     ASSERT_TRUE(outcome.result.ghatiLagna.has_value());
     const int sign = outcome.result.ghatiLagna->sign;
     ASSERT_EQ(outcome.texts.profileSign, sign);
-    EXPECT_EQ(Shown(outcome.texts, "lblArudhaLagnaPresentInSign"), kSignNames[sign]);
+    EXPECT_EQ(Shown(outcome.texts, A::EnglishName), kSignNames[sign]);
 
     const auto json = cli::ChartJson(outcome);
     ASSERT_TRUE(json["profile"].is_object());
