@@ -74,15 +74,16 @@ void BM_Present(benchmark::State& bench) {
 }
 BENCHMARK(BM_Present);
 
-void BM_SunRiseSet(benchmark::State& bench) {
-    std::array<kalodaya::DateTime, 3> slots;
+// One day's sunrise and sunset at the worked example's place.
+void BM_SunEvents(benchmark::State& bench) {
+    const kalodaya::Coordinates place{28, 39, false, 77, 13, true};
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(kalodaya::SunRiseSet(8, 15, 1990, 10, 30, 28, 39, false, 77, 13,
-                                                      true, -5, -30, false, slots));
+        benchmark::DoNotOptimize(
+            kalodaya::ComputeSunEvents(1990, 8, 15, 10, 30, place, {-5, -30}, false));
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_SunRiseSet);
+BENCHMARK(BM_SunEvents);
 
 // Ghati lagna and the eight hidden lagnas of a computed chart.
 void BM_GhatiAndHiddenLagnas(benchmark::State& bench) {

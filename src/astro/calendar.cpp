@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "base/tables.h"
-#include "base/text_convert.h"
 
 namespace kalodaya {
 
@@ -83,19 +82,6 @@ std::optional<DateTime> CalendarMoment(int year, int month, int day, int hour, i
     if (day < 1 || day > DaysInMonth(year, month)) return std::nullopt;
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59) return std::nullopt;
     return DateTime::FromCivil(year, month, day, hour, minute);
-}
-
-std::optional<DateTime> ReadCalendarMoment(std::string_view monthName, std::string_view day,
-                                           std::string_view year, std::string_view hour,
-                                           std::string_view minute) {
-    monthName = TrimBlanks(monthName);
-    int month = 0;
-    for (int i = 0; i < 12; ++i) {
-        if (kMonthNames[i] == monthName) month = i + 1;
-    }
-    const auto d = ToInteger(day), y = ToInteger(year), h = ToInteger(hour), mi = ToInteger(minute);
-    if (month == 0 || !d || !y || !h || !mi) return std::nullopt;
-    return CalendarMoment(*y, month, *d, *h, *mi);
 }
 
 DateTime UniversalTimeByCalendar(const DateTime& local, int zoneHours, int zoneMinutes) {

@@ -3,7 +3,6 @@
 // Time and the century arguments. One copy serves the ascendant, the Moon and the
 // planets.
 #include <optional>
-#include <string_view>
 
 #include "astro/local_birth.h"
 #include "base/date_time.h"
@@ -47,12 +46,7 @@ struct UniversalBirth {
 };
 UniversalBirth ToUniversalTime(const LocalBirth& birth);
 
-// A local clock time read from its texts (month written as its full English name), as the
-// calendar conversion reads "August/15/1990 5:49"; nothing when the texts are no date-time.
-std::optional<DateTime> ReadCalendarMoment(std::string_view monthName, std::string_view day,
-                                           std::string_view year, std::string_view hour,
-                                           std::string_view minute);
-// The same from the entered integers; nothing when they are no date-time.
+// A local clock time from the entered integers; nothing when they are no date-time.
 std::optional<DateTime> CalendarMoment(int year, int month, int day, int hour, int minute);
 
 // The conversion by calendar used by the planets: the clock time shifted by the signed zone

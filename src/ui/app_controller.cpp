@@ -35,7 +35,7 @@ bool AppController::Start() {
     if (!instance_.Problem().isEmpty())
         qWarning("Kalodaya: starting without the check for another running copy (%s)",
                  qPrintable(instance_.Problem()));
-    if (options_.runUpdateReminder) UpdateReminder();
+    if (options_.runUpdateReminder) UpdateReminder(options_.today());
 
     form_ = std::make_unique<FrmMain>();
     form_->setWindowIcon(AppIcon());

@@ -43,7 +43,7 @@ Events Compute(const Place& p, int year, int month, int day, int hour = 12, bool
     return {status, {status.sunriseClock, status.sunsetClock}};
 }
 
-TEST(SunRiseSet, January1975ExampleWithItsIntermediateValues) {
+TEST(SunEvents, January1975ExampleWithItsIntermediateValues) {
     const SunPlace place{(28 + 36 / 60.0) * 0.0174533, (77 + 12 / 60.0) * 0.0174533,
                          5.5 * 0.261799};
     EXPECT_NEAR(place.phiR, 0.499164, 1e-6);
@@ -84,13 +84,13 @@ TEST(SunRiseSet, January1975ExampleWithItsIntermediateValues) {
     EXPECT_EQ(e.slots[1].Iso(), "1975-01-15T17:45:00");
 }
 
-TEST(SunRiseSet, EquinoxAtZeroLatitudeAndLongitude) {
+TEST(SunEvents, EquinoxAtZeroLatitudeAndLongitude) {
     const Events e = Compute(kGreenwichEquator, 2000, 3, 21);
     EXPECT_EQ(e.slots[0].Iso(), "2000-03-21T06:04:00");
     EXPECT_EQ(e.slots[1].Iso(), "2000-03-21T18:11:00");
 }
 
-TEST(SunRiseSet, WorkedExampleAndItsNeighbours) {
+TEST(SunEvents, WorkedExampleAndItsNeighbours) {
     EXPECT_EQ(Compute(kWorkedExample, 1990, 8, 15).slots[0].Iso(), "1990-08-15T05:49:00");
     EXPECT_EQ(Compute(kWorkedExample, 1990, 8, 15).slots[1].Iso(), "1990-08-15T19:02:00");
     EXPECT_EQ(Compute(kWorkedExample, 1990, 8, 14).slots[0].Iso(), "1990-08-14T05:49:00");
@@ -99,7 +99,7 @@ TEST(SunRiseSet, WorkedExampleAndItsNeighbours) {
     EXPECT_EQ(Compute(kWorkedExample, 1990, 8, 16).slots[1].Iso(), "1990-08-16T19:01:00");
 }
 
-TEST(SunRiseSet, NewYorkMidsummerWithAndWithoutDaylightSaving) {
+TEST(SunEvents, NewYorkMidsummerWithAndWithoutDaylightSaving) {
     const Events dst = Compute(kNewYork, 2002, 6, 21, 12, true);
     EXPECT_TRUE(dst.status.dstApplied);
     EXPECT_EQ(dst.slots[0].Iso(), "2002-06-21T05:25:00");
@@ -110,7 +110,7 @@ TEST(SunRiseSet, NewYorkMidsummerWithAndWithoutDaylightSaving) {
     EXPECT_EQ(plain.slots[1].Iso(), "2002-06-21T19:30:00");
 }
 
-TEST(SunRiseSet, AprilBoundaryOf2002) {
+TEST(SunEvents, AprilBoundaryOf2002) {
     // First Sunday of April 2002 is the 7th.
     EXPECT_FALSE(Compute(kNewYork, 2002, 4, 7, 1, true).status.dstApplied);
     EXPECT_TRUE(Compute(kNewYork, 2002, 4, 7, 2, true).status.dstApplied);
@@ -127,7 +127,7 @@ TEST(SunRiseSet, AprilBoundaryOf2002) {
     EXPECT_EQ(DateTime::MinutesBetween(plain.slots[1], dst.slots[1]), 60);
 }
 
-TEST(SunRiseSet, OctoberBoundaryOf2002) {
+TEST(SunEvents, OctoberBoundaryOf2002) {
     // Last Sunday of October 2002 is the 27th.
     for (int hour : {0, 1, 2, 23}) {
         EXPECT_TRUE(Compute(kNewYork, 2002, 10, 24, hour, true).status.dstApplied) << hour;
@@ -158,7 +158,7 @@ TEST(IsDaylightSaving, TheCalendarRuleAsWritten) {
     EXPECT_EQ(IsDaylightSaving(7, 0, 4, 1, 0), IsDaylightSaving(7, 0, 4, 1, 59));
 }
 
-TEST(SunRiseSet, JanuaryWithDaylightSavingSetGetsNoExtraHourInAnyZone) {
+TEST(SunEvents, JanuaryWithDaylightSavingSetGetsNoExtraHourInAnyZone) {
     const std::pair<int, int> zones[] = {{5, 0},   {-10, 0}, {-10, -30}, {-12, 0},
                                          {-13, 0}, {3, 30},  {-5, -30},  {0, 0}};
     for (const auto& [hours, minutes] : zones) {
@@ -177,7 +177,7 @@ TEST(SunRiseSet, JanuaryWithDaylightSavingSetGetsNoExtraHourInAnyZone) {
     }
 }
 
-TEST(SunRiseSet, ZoneDirectionComesFromTheSignedOffset) {
+TEST(SunEvents, ZoneDirectionComesFromTheSignedOffset) {
     // Hours -5 with minutes -30 is z = +5.5: the 1975 example's 07:15.
     EXPECT_EQ(Compute(kDelhi1975, 1975, 1, 15).slots[0].Iso(), "1975-01-15T07:15:00");
     Place fiveHours = kDelhi1975;
@@ -193,7 +193,7 @@ TEST(SunRiseSet, ZoneDirectionComesFromTheSignedOffset) {
     EXPECT_EQ(Compute(half, 2000, 3, 21).slots[0].Iso(), "2000-03-21T06:34:00");
 }
 
-TEST(SunRiseSet, StoredDateIsAlwaysTheInputDate) {
+TEST(SunEvents, StoredDateIsAlwaysTheInputDate) {
     Place far = kGreenwichEquator;
     far.zoneHours = -12;  // twelve hours east of the place's own time
     const Events e = Compute(far, 2000, 3, 21);
@@ -201,7 +201,7 @@ TEST(SunRiseSet, StoredDateIsAlwaysTheInputDate) {
     EXPECT_EQ(e.slots[1].Iso(), "2000-03-21T06:11:00");  // 30:11 reduced, same date
 }
 
-TEST(SunRiseSet, MinuteSixtyCarriesIntoTheNextHour) {
+TEST(SunEvents, MinuteSixtyCarriesIntoTheNextHour) {
     // 13 April 1990 at the worked example's place: sunrise at 5.992825 hours, 05:59.57, which
     // the rounding to the minute makes minute 60.
     const Events e = Compute(kWorkedExample, 1990, 4, 13);
@@ -223,32 +223,14 @@ TEST(SunRiseSet, MinuteSixtyCarriesIntoTheNextHour) {
     EXPECT_EQ(mm, 59);
 }
 
-TEST(SunRiseSet, PolarDayAndNightLeaveTheSlotsAsTheyWere) {
-    const std::array<DateTime, 3> before = {DateTime::FromCivil(1980, 1, 2, 3, 4),
-                                            DateTime::FromCivil(1980, 1, 2, 15, 6),
-                                            DateTime::FromCivil(1980, 1, 2, 7, 8)};
+TEST(SunEvents, PolarDayAndNightHaveNoEvents) {
     for (const int month : {6, 12}) {
         const Events e = Compute(kNorth75, 1990, month, 25);
         EXPECT_FALSE(e.status.sunriseOk) << month;
         EXPECT_FALSE(e.status.sunsetOk) << month;
         EXPECT_EQ(e.status.sunrise, DateTime()) << month;
         EXPECT_EQ(e.status.sunset, DateTime()) << month;
-        std::array<DateTime, 3> slots = before;
-        const Place& p = kNorth75;
-        EXPECT_FALSE(SunRiseSet(month, 25, 1990, 12, 0, p.latDeg, p.latMin, p.south, p.lonDeg,
-                                p.lonMin, p.east, p.zoneHours, p.zoneMinutes, false, slots)
-                         .sunriseOk);
-        EXPECT_EQ(slots, before) << month;
     }
-    // Where the events happen, the almanac's call writes them into slots 0 and 1 only.
-    std::array<DateTime, 3> slots = before;
-    const Place& p = kWorkedExample;
-    ASSERT_TRUE(SunRiseSet(8, 15, 1990, 12, 0, p.latDeg, p.latMin, p.south, p.lonDeg, p.lonMin,
-                           p.east, p.zoneHours, p.zoneMinutes, false, slots)
-                    .sunsetOk);
-    EXPECT_EQ(slots[0].Iso(), "1990-08-15T05:49:00");
-    EXPECT_EQ(slots[1].Iso(), "1990-08-15T19:02:00");
-    EXPECT_EQ(slots[2], before[2]);
     EXPECT_FALSE(SunPass({75 * 0.0174533, 0, 0}, 176, true).has_value());
     // The same place in spring has both events.
     const Events spring = Compute(kNorth75, 1990, 3, 21);

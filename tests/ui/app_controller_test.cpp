@@ -86,11 +86,15 @@ private:
     std::unique_ptr<AppController> controller_;
     int quits_ = 0;
 
+    // The program's clock: a fixed day, whenever the test runs.
+    static inline const QDate kToday{2024, 5, 20};
+
     void StartProgram(bool reminder = false) {
         StartOptions options;
         options.lockPath = dir_.filePath(QStringLiteral("kalodaya.lock"));
         options.quit = [this] { ++quits_; };
         options.runUpdateReminder = reminder;
+        options.today = [] { return kToday; };
         controller_ = std::make_unique<AppController>(options);
         QVERIFY(controller_->Start());
     }
@@ -122,7 +126,7 @@ private slots:
         {
             QSettings settings(kReminderOrganisation, kReminderApplication);
             settings.setValue(QStringLiteral("Settings/Duration"),
-                              QDate::currentDate().addDays(-30).toString(Qt::ISODate));
+                              kToday.addDays(-30).toString(Qt::ISODate));
         }
         bool formExistedAtBox = true;
         struct Probe final : MessageBoxes {
@@ -140,7 +144,7 @@ private slots:
         QVERIFY(controller_->Form()->isVisible());
         QSettings settings(kReminderOrganisation, kReminderApplication);
         QCOMPARE(settings.value(QStringLiteral("Settings/Duration")).toString(),
-                 QDate::currentDate().toString(Qt::ISODate));
+                 kToday.toString(Qt::ISODate));
     }
 
     void fullRequestShowsTheChartThroughTheRealWindows() {

@@ -305,7 +305,10 @@ private slots:
         QCOMPARE(Box("txtName")->text(), QStringLiteral("SITA "));
         // Only the user's own edit gets the message, once it has finished.
         QTRY_COMPARE(boxes_.shown.size(), 1);
-        QTest::qWait(20);
+        // Every call queued before this marker has run: no second message is on its way.
+        bool drained = false;
+        QMetaObject::invokeMethod(qApp, [&drained] { drained = true; }, Qt::QueuedConnection);
+        QTRY_VERIFY(drained);
         ExpectOneMessage(kNumbersOnly, QMessageBox::Critical);
     }
 
