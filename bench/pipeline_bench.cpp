@@ -9,7 +9,7 @@
 #include "request/entry_checks.h"
 #include "chart/present.h"
 #include "lagna/special_lagnas.h"
-#include "../tests/core/lagna_test_support.h"
+#include "../tests/chart/chart_test_support.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ui/print/chart_document.h"
-#include "../tests/core/lagna_test_support.h"
+#include "../tests/chart/chart_test_support.h"
 #include "ui/print/page_texts_from_outcome.h"
 
 namespace {

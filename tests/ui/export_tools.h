@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "../core/lagna_test_support.h"
+#include "../chart/chart_test_support.h"
 #include "ui/print/page_texts_from_outcome.h"
 
 namespace kalodaya::ui::testing {

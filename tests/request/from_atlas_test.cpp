@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "astro/zone_table.h"
-#include "atlas_fixture.h"
+#include "../atlas/atlas_fixture.h"
 #include "request/entry_checks.h"
 
 namespace kalodaya {

@@ -13,7 +13,7 @@
 #include "chart/present.h"
 #include "cli/batch.h"
 #include "cli/chart_json.h"
-#include "lagna_test_support.h"
+#include "../chart/chart_test_support.h"
 #include "profile/sign_profile.h"
 
 namespace kalodaya {

@@ -10,7 +10,7 @@
 #include "chart/chart_outcome.h"
 #include "request/entry_checks.h"
 #include "cli/chart_json.h"
-#include "lagna_test_support.h"
+#include "../chart/chart_test_support.h"
 
 namespace kalodaya {
 namespace {

@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "request/from_record.h"
-#include "records_test_support.h"
+#include "../records/records_test_support.h"
 
 namespace kalodaya {
 namespace {

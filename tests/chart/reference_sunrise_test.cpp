@@ -6,7 +6,7 @@
 #include "chart/chart_outcome.h"
 #include "request/entry_checks.h"
 #include "chart/reference_sunrise.h"
-#include "lagna_test_support.h"
+#include "chart_test_support.h"
 
 namespace kalodaya {
 namespace {

@@ -9,13 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "base/angles.h"
 #include "base/tables.h"
 #include "base/text_convert.h"
-#include "base/angles.h"
 #include "lagna/longitude_sign.h"
-#include "chart/present.h"
-#include "profile/sign_profile.h"
-#include "profile/sign_profile_tables.h"
 
 namespace kalodaya {
 namespace {
@@ -104,25 +101,6 @@ TEST(LongitudeLabel, IsTheLabelOfTheFullText) {
             EXPECT_EQ(SignIndexOfLongitude(x), SignOfLongitude(x).sign.value_or(-1)) << x;
         }
     }
-}
-
-// The profile shown for a sign is the table's, whatever was presented before it.
-TEST(SignProfile, PresentedFromTheTableAlone) {
-    ChartResult leo;
-    leo.ghatiLagna = GhatiLagna{125.0, 4};
-    ChartResult virgo;
-    virgo.ghatiLagna = GhatiLagna{155.0, 5};
-    const ResultTexts first = Present(leo);
-    ResultTexts texts;
-    PresentInto(virgo, texts);
-    PresentInto(leo, texts);
-    EXPECT_EQ(texts.profile, first.profile);
-    EXPECT_EQ(texts.profileSign, 4);
-    EXPECT_EQ(texts.profile[ProfileArray::EnglishName], "Leo");
-    EXPECT_EQ(texts.profile[ProfileArray::LooksText], SignProfiles()[4][ProfileArray::LooksText]);
-    EXPECT_EQ(ProfileOfSign(4), &SignProfiles()[4]);
-    EXPECT_EQ(ProfileOfSign(-1), nullptr);
-    EXPECT_EQ(ProfileOfSign(kSignCount), nullptr);
 }
 
 }  // namespace

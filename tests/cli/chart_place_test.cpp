@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../core/cli_process.h"
+#include "cli_process.h"
 #include "cli/batch.h"
 
 namespace kalodaya {

@@ -8,7 +8,9 @@
 
 #include "chart/chart_outcome.h"
 #include "cli/chart_json.h"
-#include "lagna_test_support.h"
+#include "profile/profile_fields.h"
+#include "profile/sign_texts.h"
+#include "../chart/chart_test_support.h"
 
 namespace kalodaya {
 namespace {
@@ -57,6 +59,18 @@ TEST(ChartJsonText, KeepsControlCharactersAndQuotesEscaped) {
     EXPECT_EQ(json["details"]["city"], e.city);
     EXPECT_EQ(json["markers"][3], "\r\n\r\nGL\r\n\r\n");
     EXPECT_EQ(json["elapsed_seconds"], 16860);
+}
+
+// The profile of the ghati lagna's sign, its values under their names in snake case.
+TEST(ChartJsonText, TheProfileIsTheGhatiLagnaSigns) {
+    const ChartOutcome outcome = RequestChart(WorkedExampleRequest());
+    ASSERT_TRUE(outcome.Computed());
+    const int sign = outcome.result.ghatiLagna->sign;
+    const auto json = cli::ChartJson(outcome);
+    ASSERT_TRUE(json["profile"].is_object());
+    EXPECT_EQ(json["profile"].size(), static_cast<std::size_t>(kProfileFieldCount));
+    EXPECT_EQ(json["profile"]["english_name"], kSignNames[sign]);
+    EXPECT_EQ(json["profile"]["love_and_domestic_life_text"], SignTexts()[sign][3]);
 }
 
 }  // namespace

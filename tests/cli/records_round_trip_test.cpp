@@ -9,7 +9,7 @@
 #include "cli/batch.h"
 #include "records/record_transfer.h"
 #include "records/request_lines.h"
-#include "records_test_support.h"
+#include "../records/records_test_support.h"
 #include "request/entry_checks.h"
 #include "request/from_record.h"
 #include "request/request_line.h"

@@ -9,7 +9,7 @@
 #include "base/angles.h"
 #include "chart/chart_outcome.h"
 #include "cli/chart_json.h"
-#include "lagna_test_support.h"
+#include "../chart/chart_test_support.h"
 
 namespace kalodaya {
 namespace {

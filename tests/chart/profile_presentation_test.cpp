@@ -6,8 +6,7 @@
 
 #include "chart/chart_outcome.h"
 #include "chart/present.h"
-#include "cli/chart_json.h"
-#include "lagna_test_support.h"
+#include "chart_test_support.h"
 #include "profile/sign_profile.h"
 #include "profile/sign_profile_tables.h"
 #include "profile/sign_texts.h"
@@ -175,12 +174,6 @@ TEST(SignProfilePresentation, ChartRequestPresentsTheGhatiLagnaSign) {
     const int sign = outcome.result.ghatiLagna->sign;
     ASSERT_EQ(outcome.texts.profileSign, sign);
     EXPECT_EQ(Shown(outcome.texts, A::EnglishName), kSignNames[sign]);
-
-    const auto json = cli::ChartJson(outcome);
-    ASSERT_TRUE(json["profile"].is_object());
-    EXPECT_EQ(json["profile"].size(), static_cast<std::size_t>(kProfileFieldCount));
-    EXPECT_EQ(json["profile"]["english_name"], kSignNames[sign]);
-    EXPECT_EQ(json["profile"]["love_and_domestic_life_text"], SignTexts()[sign][3]);
 }
 
 }  // namespace
