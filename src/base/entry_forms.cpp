@@ -1,5 +1,6 @@
 #include "base/entry_forms.h"
 
+#include <array>
 #include <cstdio>
 
 #include "base/entry_rules.h"
@@ -37,6 +38,18 @@ bool Take(std::string_view text, std::size_t& at, char ch) {
     if (at >= text.size() || text[at] != ch) return false;
     ++at;
     return true;
+}
+
+// NN..N<sep>NN<sep>NN (a date, a time): three groups of digits, the first `firstWidth` long,
+// nothing else.
+std::optional<std::array<int, 3>> ThreeGroups(std::string_view text, std::size_t firstWidth,
+                                               char separator) {
+    std::size_t at = 0;
+    const auto first = Digits(text, at, firstWidth);
+    const auto second = first && Take(text, at, separator) ? Digits(text, at, 2) : std::nullopt;
+    const auto third = second && Take(text, at, separator) ? Digits(text, at, 2) : std::nullopt;
+    if (!third || at != text.size()) return std::nullopt;
+    return std::array<int, 3>{*first, *second, *third};
 }
 
 std::string Unusable(std::string_view what, std::string_view text, std::string_view form) {
@@ -78,26 +91,18 @@ std::string CoordinateForm(const std::optional<int>& degrees, const std::optiona
 }  // namespace
 
 Expected<EnteredDate, std::string> ReadDateForm(std::string_view text) {
-    constexpr std::string_view kForm = "YYYY-MM-DD with a year from 1901 to 2050";
-    std::size_t at = 0;
-    const auto year = Digits(text, at, 4);
-    const auto month = year && Take(text, at, '-') ? Digits(text, at, 2) : std::nullopt;
-    const auto day = month && Take(text, at, '-') ? Digits(text, at, 2) : std::nullopt;
-    if (!day || at != text.size() || *year < entry_rules::kFirstYear ||
-        *year > entry_rules::kLastYear || *month < 1 || *month > 12 || *day < 1 || *day > 31)
-        return Unusable("date", text, kForm);
-    return EnteredDate{*year, *month, *day};
+    const auto g = ThreeGroups(text, 4, '-');
+    if (!g || (*g)[0] < entry_rules::kFirstYear || (*g)[0] > entry_rules::kLastYear ||
+        (*g)[1] < 1 || (*g)[1] > 12 || (*g)[2] < 1 || (*g)[2] > 31)
+        return Unusable("date", text, "YYYY-MM-DD with a year from 1901 to 2050");
+    return EnteredDate{(*g)[0], (*g)[1], (*g)[2]};
 }
 
 Expected<EnteredTime, std::string> ReadTimeForm(std::string_view text) {
-    constexpr std::string_view kForm = "HH:MM:SS from 00:00:00 to 23:59:59";
-    std::size_t at = 0;
-    const auto hour = Digits(text, at, 2);
-    const auto minute = hour && Take(text, at, ':') ? Digits(text, at, 2) : std::nullopt;
-    const auto second = minute && Take(text, at, ':') ? Digits(text, at, 2) : std::nullopt;
-    if (!second || at != text.size() || *hour > 23 || *minute > 59 || *second > 59)
-        return Unusable("time", text, kForm);
-    return EnteredTime{*hour, *minute, *second};
+    const auto g = ThreeGroups(text, 2, ':');
+    if (!g || (*g)[0] > 23 || (*g)[1] > 59 || (*g)[2] > 59)
+        return Unusable("time", text, "HH:MM:SS from 00:00:00 to 23:59:59");
+    return EnteredTime{(*g)[0], (*g)[1], (*g)[2]};
 }
 
 Expected<Latitude, std::string> ReadLatitudeForm(std::string_view text) {
