@@ -120,9 +120,13 @@ Expected<Longitude, std::string> ReadLongitudeForm(std::string_view text) {
 }
 
 Expected<int, std::string> ReadUtcOffsetForm(std::string_view text) {
-    if (const auto seconds = ParseUtcOffset(text)) return *seconds;
-    return Unusable("UTC offset", text,
-                    "+HH:MM or -HH:MM east of Greenwich, e.g. +05:45");
+    const auto seconds = ParseUtcOffset(text);
+    if (!seconds)
+        return Unusable("UTC offset", text, "+HH:MM or -HH:MM east of Greenwich, e.g. +05:45");
+    if (!IsClockOffset(*seconds))
+        return "unusable UTC offset " + QuotedValue(text) +
+               ": clocks keep offsets from -12:00 to +14:00";
+    return *seconds;
 }
 
 std::string DateForm(int year, int month, int day) {

@@ -42,7 +42,8 @@ Expected<EnteredTime, std::string> ReadTimeForm(std::string_view text);
 Expected<Latitude, std::string> ReadLatitudeForm(std::string_view text);
 // "DDD:MM" and E or W, the same way.
 Expected<Longitude, std::string> ReadLongitudeForm(std::string_view text);
-// "+HH:MM" or "-HH:MM" east of Greenwich (also with ":SS"): the offset in seconds.
+// "+HH:MM" or "-HH:MM" east of Greenwich (also with ":SS"): the offset in seconds, to the
+// minute the chart uses within the offsets clocks keep (-12:00 to +14:00).
 Expected<int, std::string> ReadUtcOffsetForm(std::string_view text);
 
 std::string DateForm(int year, int month, int day);        // "1990-08-15"

@@ -135,7 +135,9 @@ void PresentInto(const ChartResult& r, ResultTexts& t) {
     t.usedOffset.clear();
     t.placeOffset.clear();
     if (PlaceReported(r.request)) {
-        t.usedOffset = UtcOffsetText(-r.request.birth.zone.WestMinutes() * 60);
+        // The daylight box moves the clock an hour ahead of the zone: the offset used holds it.
+        const LocalBirth& b = r.request.birth;
+        t.usedOffset = UtcOffsetText(-b.zone.WestMinutes() * 60 + (b.daylight ? 3600 : 0));
         if (r.request.atlasPlace) t.placeOffset = UtcOffsetText(r.request.atlasPlace->utcOffsetSeconds);
     }
 

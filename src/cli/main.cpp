@@ -64,7 +64,10 @@ int main(int argc, char** argv) {
         case cli::CommandLine::Action::FindPlace: {
             std::ostringstream places, problems;
             const int status = cli::RunFindPlace(command.text, command.limit, places, problems);
-            if (status != 0) return Fail(problems.str());
+            if (status != 0) {
+                std::cerr << problems.str();  // already one line, as kalodaya-chart says it
+                return kExitUnusable;
+            }
             return out.Write(places.str()) ? kExitComputed : Fail(out.Error());
         }
         case cli::CommandLine::Action::RecordsImport:

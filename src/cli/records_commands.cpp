@@ -29,7 +29,9 @@ std::string Count(std::size_t n, const char* one, const char* many) {
 records::RecordStore OpenRecords(const std::optional<std::string>& recordsDb, ByteOutput& err) {
     records::RecordStore store = recordsDb ? records::RecordStore::Open(*recordsDb)
                                            : records::RecordStore::OpenDefault();
-    if (const auto& notice = store.notice())
+    // A store that cannot save or cannot be read has its reason said once, by the command
+    // that meets it; the notice (meant for the desktop program) would only say it twice.
+    if (const auto& notice = store.notice(); notice && store.CanSave())
         err.Write("kalodaya-chart: " + OneLineMessage(*notice) + "\n");
     return store;
 }

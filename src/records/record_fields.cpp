@@ -162,8 +162,16 @@ std::optional<std::string> ShapeProblem(const Record& r) {
     const std::pair<const char*, const std::string*> texts[] = {
         {"name", &r.name},       {"city", &r.city},           {"state", &r.state},
         {"country", &r.country}, {"IANA zone", &r.ianaZone}, {"note", &r.note}};
-    for (const auto& [what, text] : texts)
+    for (const auto& [what, text] : texts) {
         if (!IsUtf8(*text)) return std::string("the ") + what + " is not UTF-8 text";
+        if (FormTextLength(*text) > kLongestRecordText)
+            return std::string("the ") + what + " is longer than " +
+                   std::to_string(kLongestRecordText) + " characters";
+    }
+    if (const auto* exact = std::get_if<ExactOffset>(&r.zone);
+        exact && FormTextLength(exact->label) > kLongestRecordText)
+        return "the offset's label is longer than " + std::to_string(kLongestRecordText) +
+               " characters";
     return std::nullopt;
 }
 
@@ -183,6 +191,17 @@ std::optional<std::string> ShapeProblem(const Place& p) {
     for (const std::string* text : {&p.name, &p.state, &p.country, &p.ianaZone})
         if (!IsUtf8(*text)) return std::string("a place's text is not UTF-8");
     return std::nullopt;
+}
+
+std::size_t FormTextLength(std::string_view text) {
+    std::size_t length = 0;
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        // One for every byte that starts a character, one more for a four-byte one.
+        if ((byte & 0xC0) != 0x80) ++length;
+        if (byte >= 0xF0) ++length;
+    }
+    return length;
 }
 
 bool IsUtf8(std::string_view text) {

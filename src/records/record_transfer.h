@@ -53,8 +53,8 @@ Result<ImportReport> ImportFile(RecordStore& store, const std::filesystem::path&
 // Every record in the store's export order: request lines (one per record), or a header row
 // and one row per record. The same records give the same bytes, whatever database holds them.
 Status ExportRecords(const RecordStore& store, std::ostream& out, FileFormat format);
-// The same into a file, its format from its name. Written beside it and renamed into place,
-// so that a failure leaves no half-written file under that name.
+// The same into a file, its format from its name, as WriteWholeFile writes it: whole or not at
+// all, never replacing anything but a plain file.
 Status ExportFile(const RecordStore& store, const std::filesystem::path& path);
 
 }  // namespace kalodaya::records

@@ -48,6 +48,16 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
     }
 }
 
+bool IsUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length =
+            static_cast<unsigned char>(text[at]) < 0x80 ? 1 : Utf8SequenceLength(text, at);
+        if (length == 0) return false;
+        at += length;
+    }
+    return true;
+}
+
 // Whether a number in JSON's form lies beyond the largest double: the JSON library refuses
 // such a number, and reads one that underflows towards zero.
 bool BeyondDoubles(std::string_view written) {
@@ -94,6 +104,7 @@ class RequestLineReader {
         if (!Object()) {
             if (s_.find('\0') != std::string_view::npos)
                 return ReadError{"the line holds a NUL byte"};
+            if (!IsUtf8(s_)) return ReadError{"the line is not UTF-8 text"};
             return ReadError{"the line is not a JSON object"};
         }
         return problem_;

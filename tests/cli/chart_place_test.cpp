@@ -103,7 +103,7 @@ TEST(ChartPlace, OptionsBesideThePlaceWin) {
                                                  "--lat", "10:00N", "--city", "Madras"}));
     EXPECT_EQ(zone["place"]["utc_offset"], "+05:30") << "what the atlas gives";
     EXPECT_EQ(zone["place"]["zone_entry"], 27) << "what the computation used";
-    EXPECT_EQ(zone["place"]["used_offset"], "-05:00");
+    EXPECT_EQ(zone["place"]["used_offset"], "-04:00") << "entry 27's -05:00 and the daylight hour";
     EXPECT_EQ(zone["details"]["city"], "Madras");
     EXPECT_EQ(zone["details"]["state"], "Tamil Nadu");
     EXPECT_EQ(zone["details"]["latitude"], "10° 0' N");
@@ -121,6 +121,19 @@ TEST(ChartPlace, OptionsBesideThePlaceWin) {
     EXPECT_TRUE(typed["place"]["utc_offset"].is_null());
     EXPECT_TRUE(typed["place"]["zone_entry"].is_null());
     EXPECT_EQ(typed["place"]["used_offset"], "+05:45");
+
+    // The offset used holds the daylight hour, whatever gave the zone; the range clocks keep
+    // is judged on the minute the chart uses.
+    const struct {
+        std::vector<std::string> zone;
+        const char* used;
+    } used[] = {{{"--place", "Delhi", "--zone", "34", "--dst"}, "+06:30"},
+                {{"--lat", "28:39N", "--lon", "77:13E", "--utc-offset", "+05:30", "--dst"}, "+06:30"},
+                {{"--lat", "1:52N", "--lon", "157:24W", "--utc-offset", "+14:00:29"}, "+14:00"},
+                {{"--lat", "0:12N", "--lon", "176:28W", "--utc-offset", "-12:00:29"}, "-12:00"}};
+    for (const auto& c : used)
+        EXPECT_EQ(Chart(With(kChennaiBirth, c.zone))["place"]["used_offset"], c.used)
+            << c.zone[c.zone.size() - 1];
 }
 
 TEST(ChartPlace, UnusablePlacesAndOffsetsEndWithStatus2NamingThem) {
@@ -133,6 +146,9 @@ TEST(ChartPlace, UnusablePlacesAndOffsetsEndWithStatus2NamingThem) {
         {{"--place-id", "-5"}, "unusable place id -5"},
         {{"--utc-offset", "5:45"}, "unusable UTC offset \"5:45\""},
         {{"--utc-offset", "+05:60"}, "unusable UTC offset"},
+        {{"--utc-offset", "+23:59:30"}, "clocks keep offsets from -12:00 to +14:00"},
+        {{"--utc-offset", "+14:00:30"}, "clocks keep offsets from -12:00 to +14:00"},
+        {{"--utc-offset", "-12:01"}, "clocks keep offsets from -12:00 to +14:00"},
         {{"--zone", "34", "--utc-offset", "+05:45"}, "--zone and --utc-offset cannot both be given"},
         {{"--place", "Chennai", "--place-id", "1264527"}, "cannot both be given"},
         {{"--place", "Chennai", "--dst"}, "--dst goes with --zone or --utc-offset"},

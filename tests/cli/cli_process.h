@@ -25,6 +25,7 @@ enum class StdoutTo { Pipe, DevFull, Closed };
 struct ProcessResult {
     int status = -1;  // exit status, or -1 when ended by a signal
     std::string out, err;
+    bool hung = false;  // ended by the test for running too long
 };
 
 // A started kalodaya-chart with its three streams in reach.
@@ -107,7 +108,11 @@ class ChartProcess {
     }
 
     // Feeds `input`, closes standard input and collects everything until the process ends.
-    ProcessResult Finish(const std::string& input = "") {
+    // With a `limit`, a process still running then is ended (status -1, `hung` set): for the
+    // tests of things that must not wait for ever.
+    ProcessResult Finish(const std::string& input = "",
+                         std::optional<std::chrono::seconds> limit = std::nullopt) {
+        const auto until = std::chrono::steady_clock::now() + limit.value_or(std::chrono::seconds(0));
         ProcessResult result;
         result.out = std::move(outText_);
         std::size_t fed = 0;
@@ -120,7 +125,18 @@ class ChartProcess {
             if (outOpen) fds.push_back({out_, POLLIN, 0});
             if (errOpen) fds.push_back({err_, POLLIN, 0});
             if (in_ >= 0) fds.push_back({in_, POLLOUT, 0});
-            if (::poll(fds.data(), fds.size(), -1) < 0) continue;
+            int wait = -1;
+            if (limit) {
+                const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                    until - std::chrono::steady_clock::now());
+                if (left.count() <= 0) {
+                    ::kill(pid_, SIGKILL);
+                    result.hung = true;
+                    break;
+                }
+                wait = static_cast<int>(left.count());
+            }
+            if (::poll(fds.data(), fds.size(), wait) < 0) continue;
             for (const pollfd& p : fds) {
                 if (p.revents == 0) continue;
                 if (p.fd == in_) {
@@ -156,6 +172,11 @@ class ChartProcess {
 inline ProcessResult RunChart(const std::vector<std::string>& args, const std::string& input = "",
                               StdoutTo stdoutTo = StdoutTo::Pipe) {
     return ChartProcess(args, stdoutTo).Finish(input);
+}
+
+// The same for a run that must end within a minute (a hang is a failure, not a stuck test).
+inline ProcessResult RunChartBounded(const std::vector<std::string>& args) {
+    return ChartProcess(args).Finish("", std::chrono::seconds(60));
 }
 
 }  // namespace kalodaya::testing_support

@@ -2,11 +2,16 @@
 // statuses, the list, exports to standard output and files, the database they act on, and the
 // round trip of 10,000 varied requests through two databases and --batch.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -121,6 +126,151 @@ TEST(RecordsCommands, ExportGoesToStandardOutputOrWholeIntoAFile) {
               2);
 }
 
+mode_t Mode(const std::string& path) {
+    struct stat entry{};
+    return ::stat(path.c_str(), &entry) == 0 ? entry.st_mode & 07777 : 0;
+}
+
+// --records-export FILE replaces a plain file as a whole (keeping its mode; a new one is
+// private), follows a link, writes to a device or pipe as it stands and refuses a folder or a
+// pipe nobody reads: nothing but a plain file is ever replaced.
+TEST(RecordsCommands, ExportReplacesNothingButAPlainFile) {
+    Folder folder;
+    const std::string db = folder / "records.sqlite";
+    WriteFile(folder / "in.jsonl", kRama + "\n");
+    ASSERT_EQ(RunChart({"--records-db", db, "--records-import", folder / "in.jsonl"}).status, 0);
+    const std::string exported = RunChart({"--records-db", db, "--records-export"}).out;
+    const std::string target = folder / "target.jsonl";
+    const std::string target2 = folder / "elsewhere.jsonl";
+    struct Case {
+        const char* name;
+        std::function<void()> make;  // makes `target`
+        int status;
+        std::function<void(const kalodaya::testing_support::ProcessResult&)> check;
+    };
+    const Case cases[] = {
+        {"nothing there", [] {}, 0,
+         [&](const auto&) {
+             EXPECT_EQ(FileText(target), exported);
+             EXPECT_EQ(Mode(target), 0600u) << "birth data is private";
+         }},
+        {"a plain file of mode 640", [&] { WriteFile(target, "old"); ::chmod(target.c_str(), 0640); }, 0,
+         [&](const auto&) {
+             EXPECT_EQ(FileText(target), exported);
+             EXPECT_EQ(Mode(target), 0640u);
+         }},
+        {"a link to a plain file", [&] { WriteFile(target2, "old"); fs::create_symlink(target2, target); },
+         0,
+         [&](const auto&) {
+             EXPECT_TRUE(fs::is_symlink(target));
+             EXPECT_EQ(FileText(target2), exported);
+         }},
+        {"a link to its standard output", [&] { fs::create_symlink("/proc/self/fd/1", target); }, 0,
+         [&](const auto& run) {
+             EXPECT_TRUE(fs::is_symlink(target));
+             EXPECT_EQ(run.out, exported);
+         }},
+        {"a folder", [&] { fs::create_directory(target); }, 2,
+         [&](const auto& run) {
+             EXPECT_TRUE(fs::is_directory(target));
+             EXPECT_EQ(run.err, "kalodaya-chart: cannot write \"" + target + "\": it is a folder\n");
+         }},
+        {"a named pipe nobody reads", [&] { ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0); }, 2,
+         [&](const auto& run) {
+             EXPECT_TRUE(fs::is_fifo(target));
+             EXPECT_NE(run.err.find("no program is reading"), std::string::npos) << run.err;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const std::string& made : {target, target2}) fs::remove_all(made);
+        c.make();
+        const auto run = kalodaya::testing_support::RunChartBounded(
+            {"--records-db", db, "--records-export", target});
+        ASSERT_FALSE(run.hung);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        c.check(run);
+        for (const auto& entry : fs::directory_iterator(folder / ""))
+            EXPECT_FALSE(entry.path().filename().string().starts_with(".target")) << "a temporary file is left";
+    }
+    // A device node, and a link to it, are written to and never replaced. The node is made in
+    // the test's folder with the null device's numbers (never a link to the system's own, which
+    // a faulty export run as root would replace); making one takes root.
+    if (::geteuid() == 0) {
+        fs::remove_all(target);
+        const std::string device = folder / "device";
+        ASSERT_EQ(::mknod(device.c_str(), S_IFCHR | 0600, makedev(1, 3)), 0);
+        fs::create_symlink(device, target);
+        for (const std::string& path : {device, target})
+            EXPECT_EQ(RunChart({"--records-db", db, "--records-export", path}).status, 0);
+        EXPECT_TRUE(fs::is_character_file(device));
+        EXPECT_TRUE(fs::is_symlink(target));
+    }
+}
+
+// A records command that cannot do its work says why in one line and ends with status 2;
+// the messages of the other commands say what happened, once.
+TEST(RecordsCommands, FailuresAreOneLineSayingWhatHappened) {
+    Folder folder;
+    const std::string pipe = folder / "pipe.sqlite", dir = folder / "dir.sqlite";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_directory(dir);
+    WriteFile(folder / "in.jsonl", kRama + "\n");
+    const struct {
+        std::vector<std::string> args;
+        const char* words;
+    } cases[] = {
+        {{"--records-db", pipe, "--records-list"}, "is not a plain file (a named pipe)"},
+        {{"--records-db", pipe, "--records-export"}, "is not a plain file (a named pipe)"},
+        {{"--records-db", dir, "--records-list"}, "is a folder, not a records file"},
+        {{"--records-db", dir, "--records-import", folder / "in.jsonl"}, "is a folder, not a records file"},
+        {{"--find-place", "delhi", "--limit", "0"}, "kalodaya-chart: --limit must be 1 or more\n"},
+    };
+    for (const auto& c : cases) {
+        const auto run = kalodaya::testing_support::RunChartBounded(c.args);
+        SCOPED_TRACE(c.args[c.args.size() - 2] + " " + c.args.back());
+        ASSERT_FALSE(run.hung);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_TRUE(run.err.starts_with("kalodaya-chart: ")) << run.err;
+        EXPECT_EQ(run.err.rfind("kalodaya-chart: "), 0u) << "one prefix: " << run.err;
+        EXPECT_NE(run.err.find(c.words), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    const auto batch = RunChart({"--batch"}, "{\"name\":\"\xff\"}\n");
+    EXPECT_EQ(nlohmann::json::parse(batch.out)["error"], "the line is not UTF-8 text");
+}
+
+// Another program in the middle of a save does not keep the records from being read; a save,
+// which has to wait for it, says who holds the file when the wait is over.
+TEST(RecordsCommands, ReadingGoesOnWhileAnotherProgramWrites) {
+    Folder folder;
+    const std::string db = folder / "records.sqlite";
+    WriteFile(folder / "in.jsonl", kRama + "\n");
+    ASSERT_EQ(RunChart({"--records-db", db, "--records-import", folder / "in.jsonl"}).status, 0);
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(db.c_str(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE; DELETE FROM records", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    const auto list = RunChart({"--records-db", db, "--records-list"});
+    const auto exported = RunChart({"--records-db", db, "--records-export"});
+    const auto imported = RunChart({"--records-db", db, "--records-import", folder / "in.jsonl"});
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(Lines(list.out).size(), 1u);
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(imported.status, 2);
+    // This test's own program holds the lock, under the name the system keeps for it.
+    std::ifstream comm("/proc/self/comm");
+    std::string self;
+    std::getline(comm, self);
+    EXPECT_NE(imported.err.find("locked by another program (" + self + ", process " +
+                                std::to_string(::getpid()) + ")"),
+              std::string::npos)
+        << imported.err;
+}
+
 TEST(RecordsCommands, ActOnTheDatabaseTheEnvironmentNamesUnlessTold) {
     Folder folder;
     WriteFile(folder / "in.jsonl", kRama + "\n");
@@ -175,7 +325,8 @@ TEST(RecordsCommands, BatchTakesUtcOffsetInPlaceOfTheZone) {
     EXPECT_EQ(zoneOf(R"("+00:00:30")")["zone"], (nlohmann::json{{"hours", -0}, {"minutes", -1}}));
     const auto listEntry = RunChart({"--batch"}, R"({"name":"A","lat":"27:42N","lon":"85:19E"})" "\n");
     EXPECT_EQ(zoneOf("null")["zone"], nlohmann::json::parse(listEntry.out)["zone"]);
-    for (const char* bad : {R"("+5:45")", R"("05:45")", R"("+24:00")", "345"})
+    for (const char* bad : {R"("+5:45")", R"("05:45")", R"("+24:00")", "345", R"("+14:00:30")",
+                            R"("-12:00:30")"})
         EXPECT_EQ(zoneOf(bad)["valid"], false) << bad;
     const auto both = RunChart({"--batch"}, R"({"name":"A","zone":3,"utc_offset":"+05:45"})" "\n");
     EXPECT_NE(both.out.find("cannot both be given"), std::string::npos);
@@ -219,7 +370,10 @@ std::string VariedRequest(int i) {
     members.emplace_back("lat", next(200) == 0 ? "" : lat);
     members.emplace_back("lon", lon);
     if (next(4) == 0) {
-        const int seconds = (next(2) ? 1 : -1) * (next(14 * 3600) + (next(2) ? 0 : next(60)));
+        // Within the offsets clocks keep, -12:00 to +14:00, to the nearest minute.
+        const int east = next(2);
+        const int seconds = (east ? 1 : -1) *
+                            (next((east ? 14 : 12) * 3600 - 60) + (next(2) ? 0 : next(60)));
         const int magnitude = std::abs(seconds);
         char offset[16];
         if (magnitude % 60)

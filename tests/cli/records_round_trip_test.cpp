@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/batch.h"
+#include "records/record_fields.h"
 #include "records/record_transfer.h"
 #include "records/request_lines.h"
 #include "../records/records_test_support.h"
@@ -188,6 +189,53 @@ TEST(Import, ReportsRejectedLinesAndImportsTheRestTogether) {
     EXPECT_FALSE(ImportFile(store, folder / "missing.jsonl", Rules(nullptr)));
 }
 
+// An import takes what --batch and the form take, line by line: a line or row longer than
+// --batch reads, or a text longer than its box, is refused with its line number, and the lines
+// around it are imported. So every exported line can go to --batch as it is.
+TEST(Import, EveryLineWithinTheLimitsOfBatchAndTheForm) {
+    TempFolder folder;
+    RecordStore store = RecordStore::Open(folder / "records.sqlite");
+    const std::string rama = R"({"name":"RAMA","lat":"28:39N","lon":"77:13E"})";
+    const auto named = [](std::size_t letters) {
+        return R"({"name":")" + std::string(letters, 'A') + R"("})";
+    };
+    const std::string overlong =
+        R"({"name":"A","city":")" + std::string(kLongestImportLine, 'x') + R"("})";
+    const ImportReport lines = Import(
+        store,
+        rama + "\n" + overlong + "\r\n" + named(kLongestRecordText + 1) + "\n" +
+            named(kLongestRecordText) + "\n" + "{\"name\":\"\xff\"}\n" + rama,
+        FileFormat::RequestLines, nullptr);
+    EXPECT_EQ(lines.imported, 3u);
+    ASSERT_EQ(lines.rejected.size(), 3u);
+    const std::pair<int, std::string> expected[] = {
+        {2, "the line is longer than 1048576 bytes"},
+        {3, "the name is longer than 32767 characters"},
+        {5, "the line is not UTF-8 text"}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(lines.rejected[i].line, expected[i].first);
+        EXPECT_EQ(lines.rejected[i].reason, expected[i].second);
+    }
+
+    // CSV rows, also those whose quoted fields run over several lines; letters beyond U+FFFF
+    // count twice, as the form's boxes count them.
+    const std::string astral = "\xF0\x9F\x9C\x81";  // U+1F701
+    std::string wide;
+    for (std::size_t i = 0; i < kLongestRecordText / 2 + 1; ++i) wide += astral;
+    const ImportReport rows = Import(
+        store,
+        "name,city\nRAMA,\"two\nlines\"\nSITA,\"" + std::string(kLongestImportLine, 'x') +
+            "\nmore\"\nLAV," + wide + "\nKUSH,end\n",
+        FileFormat::Csv, nullptr);
+    EXPECT_EQ(rows.imported, 2u);
+    ASSERT_EQ(rows.rejected.size(), 2u);
+    EXPECT_EQ(rows.rejected[0].line, 4);
+    EXPECT_EQ(rows.rejected[0].reason, "the row is longer than 1048576 bytes");
+    EXPECT_EQ(rows.rejected[1].line, 6);
+    EXPECT_EQ(rows.rejected[1].reason, "the city is longer than 32767 characters");
+    EXPECT_EQ(*store.Count(), 5);
+}
+
 TEST(Export, FilesAppearWholeInTheFormatTheirNameSays) {
     TempFolder folder;
     RecordStore store = RecordStore::Open(folder / "records.sqlite");
@@ -196,7 +244,8 @@ TEST(Export, FilesAppearWholeInTheFormatTheirNameSays) {
     ASSERT_FALSE(ExportFile(store, folder / "out.jsonl"));
     EXPECT_TRUE(testing::FileBytes(folder / "out.CSV").starts_with("name,date,time,lat,lon,zone,"));
     EXPECT_EQ(testing::FileBytes(folder / "out.jsonl"), RequestLine(store.Get(1)->record) + "\n");
-    EXPECT_FALSE(std::filesystem::exists(folder / "out.jsonl.partial"));
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        EXPECT_NE(entry.path().filename().string().front(), '.') << "a temporary file is left";
     EXPECT_TRUE(ExportFile(store, folder / "no/such/folder/out.jsonl"));
 }
 

@@ -122,8 +122,12 @@ std::optional<ReadError> LibraryReading(const std::string& line, BirthRequest& e
             return true;
         },
         false);
-    if (request.is_discarded() || !request.is_object())
-        return ReadError{"the line is not a JSON object"};
+    if (request.is_discarded() || !request.is_object()) {
+        // The library's writer refuses bytes that are not UTF-8.
+        const bool utf8 = Json(line).dump(-1, ' ', false, Json::error_handler_t::ignore) ==
+                          Json(line).dump(-1, ' ', false, Json::error_handler_t::replace);
+        return ReadError{utf8 ? "the line is not a JSON object" : "the line is not UTF-8 text"};
+    }
     for (std::size_t i = 0; i < written.size(); ++i) {
         if (std::find(kKeys.begin(), kKeys.end(), written[i]) == kKeys.end())
             return ReadError{"unknown key " + QuotedValue(written[i])};
@@ -262,8 +266,9 @@ TEST(RequestLines, ReadAsTheJsonLibraryReadsThem) {
 }
 
 // Whether a line is a JSON object at all, over lines with characters changed, dropped and
-// added: the reader refuses it as no JSON object (or names its NUL byte) exactly where the
-// JSON library does not read an object, or where the line holds a NUL byte.
+// added: the reader refuses it as no JSON object (or names its bytes that are not UTF-8 or its
+// NUL byte) exactly where the JSON library does not read an object, or where the line holds a
+// NUL byte.
 TEST(RequestLines, AreJsonObjectsExactlyWhereTheLibraryReadsOne) {
     const std::vector<std::string> bases = {
         R"({"name":"RAMA","date":"1990-08-15","time":"10:30:00","lat":"28:39N","zone":34})",
@@ -291,6 +296,7 @@ TEST(RequestLines, AreJsonObjectsExactlyWhereTheLibraryReadsOne) {
         BirthRequest request;
         const auto error = ReadRequestLine(line, request);
         const bool notAnObject = error && (error->message == "the line is not a JSON object" ||
+                                           error->message == "the line is not UTF-8 text" ||
                                            error->message == "the line holds a NUL byte");
         EXPECT_EQ(notAnObject, !object) << testing::PrintToString(line);
         (object ? objects : refused) += 1;

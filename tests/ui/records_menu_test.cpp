@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
+#include <sys/stat.h>
+
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -435,6 +437,18 @@ private slots:
         Press(Qt::Key_S);
         QCOMPARE(Count(), 1);
         QCOMPARE(boxes_->shown.size(), 1);
+    }
+
+    // A records path that is a named pipe is never opened (that would wait for ever): the
+    // program starts without records and says why.
+    void aNamedPipeForTheRecordsFileIsNotWaitedOn() {
+        QCOMPARE(::mkfifo(QFile::encodeName(dir_.filePath(QStringLiteral("pipe.sqlite"))).constData(),
+                          0600),
+                 0);
+        StartProgram(QStringLiteral("pipe.sqlite"));
+        QCOMPARE(Store().access(), records::StoreAccess::Unavailable);
+        QCOMPARE(boxes_->shown.size(), 1);
+        QVERIFY(boxes_->shown[0].text.contains(QStringLiteral("named pipe")));
     }
 
     // The picture of the Open dialog for the README.

@@ -28,7 +28,9 @@ profile); .png the chart page at 192 pixels per inch.
 
 --request takes one request line as kalodaya-chart --batch reads them. --batch reads such lines
 on standard input and writes one file per chart into the folder FILE, named from the name and
-the birth date (RAMA-1990-08-15.pdf), and prints each file's path.
+the birth date (RAMA-1990-08-15.pdf), and prints each file's path. A name already taken, by a
+chart of the same run or a file already in the folder, gets -2, -3, ... (RAMA-1990-08-15-2.pdf);
+with --overwrite files already in the folder are replaced instead.
 
 Exit status: 0 written; 1 an entry check failed or the Sun does not rise there (the form's
 message follows); 2 a value the form could not hold, or a file that could not be written.
@@ -41,7 +43,7 @@ Example:
 
 struct Options {
     std::string file, request, format, paper;
-    bool batch = false;
+    bool batch = false, overwrite = false;
     GivenEntryOptions entries;
 };
 
@@ -140,9 +142,20 @@ int ExportBatch(const Options& o, Paper paper) {
         else
             failure = Pages(request, texts);
         if (!failure) {
-            const QString path = QDir(folder).filePath(
-                names.Next(ChartFileStem(texts->name, texts->isoBirthDate), extension));
-            if (auto error = ExportChart(path, format, *texts, paper))
+            const QByteArray bytes = ChartFileBytes(format, *texts, paper);
+            const QString stem = ChartFileStem(texts->name, texts->isoBirthDate);
+            QString path;
+            std::optional<WriteError> error;
+            // A file this run did not write is never replaced (unless told): the next free name.
+            do {
+                path = QDir(folder).filePath(names.Next(stem, extension));
+                error = bytes.isEmpty()
+                            ? WriteError{"cannot write " + path.toStdString() +
+                                         ": the pages could not be drawn"}
+                            : SaveFile(path, bytes,
+                                       o.overwrite ? ExistingFile::Replace : ExistingFile::Keep);
+            } while (error && error->nameTaken);
+            if (error)
                 failure = Failure{kExportUnusable, error->message};
             else
                 std::cout << path.toStdString() << "\n" << std::flush;
@@ -182,6 +195,10 @@ struct ExportParser {
             "--request", o.request, "one JSON request line, as kalodaya-chart --batch reads them");
         auto* batch = app.add_flag("--batch", o.batch,
                                    "read request lines on standard input; FILE is a folder");
+        app.add_flag("--overwrite", o.overwrite,
+                     "with --batch: replace files already in the folder instead of taking the "
+                     "next free name")
+            ->needs(batch);
         app.add_option("--format", o.format, "the files --batch writes: pdf (default) or png")
             ->check(CLI::IsMember({"pdf", "png"}, CLI::ignore_case))
             ->needs(batch);
