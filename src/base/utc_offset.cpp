@@ -1,5 +1,6 @@
 #include "base/utc_offset.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -51,6 +52,11 @@ std::optional<int> ParseUtcOffset(std::string_view text) {
         return std::nullopt;
     const int east = *hours * 3600 + *minutes * 60 + *seconds;
     return west ? -east : east;
+}
+
+bool IsClockOffset(int secondsEast) {
+    const long minutes = std::lround(secondsEast / 60.0);
+    return minutes >= kWestmostClockOffsetSeconds / 60 && minutes <= kEastmostClockOffsetSeconds / 60;
 }
 
 }  // namespace kalodaya

@@ -14,4 +14,12 @@ std::string UtcOffsetText(int secondsEast);
 // seconds; nothing for any other text.
 std::optional<int> ParseUtcOffset(std::string_view text);
 
+// The offsets clocks have kept, as the form's zone list runs: from -12:00 to +14:00.
+inline constexpr int kWestmostClockOffsetSeconds = -12 * 3600;
+inline constexpr int kEastmostClockOffsetSeconds = 14 * 3600;
+
+// Whether an offset, to the nearest minute as the chart uses it (half a minute away from zero),
+// lies within those.
+bool IsClockOffset(int secondsEast);
+
 }  // namespace kalodaya

@@ -6,11 +6,13 @@
 #include <string>
 
 #include "cli/byte_streams.h"
+#include "records/record_fields.h"
 
 namespace kalodaya::cli {
 
-// A line longer than this is answered as a bad line without being kept.
-inline constexpr std::size_t kLongestRequestLine = std::size_t{1} << 20;
+// A line longer than this is answered as a bad line without being kept; a records import
+// refuses the same lines, so that every exported line can be fed to --batch.
+inline constexpr std::size_t kLongestRequestLine = records::kLongestImportLine;
 
 struct BatchResult {
     bool ok = true;

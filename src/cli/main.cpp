@@ -64,7 +64,10 @@ int main(int argc, char** argv) {
         case cli::CommandLine::Action::FindPlace: {
             std::ostringstream places, problems;
             const int status = cli::RunFindPlace(command.text, command.limit, places, problems);
-            if (status != 0) return Fail(problems.str());
+            if (status != 0) {
+                std::cerr << problems.str();  // already one line, as kalodaya-chart says it
+                return kExitUnusable;
+            }
             return out.Write(places.str()) ? kExitComputed : Fail(out.Error());
         }
         case cli::CommandLine::Action::RecordsImport:
@@ -75,9 +78,9 @@ int main(int argc, char** argv) {
             break;
     }
 
-    Entries entries;
-    if (auto error = cli::EntriesFromOptions(command.entries, entries)) return Fail(error->message);
-    const ChartOutcome outcome = RequestChart(entries);
+    BirthRequest request;
+    if (auto error = RequestFromOptions(command.entries, request)) return Fail(error->message);
+    const ChartOutcome outcome = RequestChart(request);
     // Place texts are passed through as given; bytes that are not UTF-8 print as U+FFFD.
     const std::string text =
         cli::ChartJson(outcome).dump(2, ' ', false,

@@ -3,8 +3,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "chart/record_entries.h"
-#include "cli/quoted_value.h"
+#include "request/from_record.h"
+#include "base/quoted_value.h"
 #include "records/record_fields.h"
 #include "records/record_transfer.h"
 
@@ -29,14 +29,16 @@ std::string Count(std::size_t n, const char* one, const char* many) {
 records::RecordStore OpenRecords(const std::optional<std::string>& recordsDb, ByteOutput& err) {
     records::RecordStore store = recordsDb ? records::RecordStore::Open(*recordsDb)
                                            : records::RecordStore::OpenDefault();
-    if (const auto& notice = store.notice())
+    // A store that cannot save or cannot be read has its reason said once, by the command
+    // that meets it; the notice (meant for the desktop program) would only say it twice.
+    if (const auto& notice = store.notice(); notice && store.CanSave())
         err.Write("kalodaya-chart: " + OneLineMessage(*notice) + "\n");
     return store;
 }
 
 int RunRecordsImport(records::RecordStore& store, const std::filesystem::path& file,
                      ByteOutput& out, ByteOutput& err) {
-    const auto report = records::ImportFile(store, file, CheckRecord);
+    const auto report = records::ImportFile(store, file, RecordImportRules());
     if (!report) return Fail(err, report.error().message);
     std::string text;
     for (const records::RejectedLine& rejected : report->rejected)

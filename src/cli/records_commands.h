@@ -16,8 +16,8 @@ inline constexpr int kRecordsSomeRejected = 1;  // --records-import: some lines 
 inline constexpr int kRecordsFailed = 2;        // a file or the database could not be used
 
 // The database named by --records-db, else the one the desktop program uses
-// (KALODAYA_RECORDS_DB, then the user's data folder). Its notice (a file set aside, records
-// that cannot be saved) goes to `err` once.
+// (KALODAYA_RECORDS_DB, then the user's data folder). The notice of a file set aside goes to
+// `err`; why records cannot be saved or read is left to the command's own failure.
 records::RecordStore OpenRecords(const std::optional<std::string>& recordsDb, ByteOutput& err);
 
 // Imports the request lines or CSV (by the name's extension) of `file` through the form's

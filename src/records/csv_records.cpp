@@ -1,7 +1,9 @@
 #include "records/csv_records.h"
 
 #include <charconv>
+#include <vector>
 
+#include "records/csv_cells.h"
 #include "records/record_fields.h"
 
 namespace kalodaya::records {
@@ -70,6 +72,9 @@ void AppendCsvRecord(std::string& out, const Record& r) {
     f[kCsvNote] = r.note;
     if (r.created) f[kCsvCreated] = TimestampText(r.created);
     if (r.updated) f[kCsvUpdated] = TimestampText(r.updated);
+    // Free texts only: the other columns hold values of fixed forms (an offset's "-05:30" is a
+    // number to a spreadsheet, and stays one).
+    for (CsvColumn text : kCsvTextColumns) f[text] = SpreadsheetCell(f[text]);
     AppendCsvRow(out, f);
 }
 
@@ -98,8 +103,11 @@ Result<Record> RecordFromCsvRow(const CsvRow& row, const CsvLayout& layout) {
     if (static_cast<int>(row.fields.size()) != columns)
         return Error{"the row has " + std::to_string(row.fields.size()) +
                      " fields, the header names " + std::to_string(columns)};
+    std::vector<std::string> fields = row.fields;
+    for (CsvColumn text : kCsvTextColumns)
+        if (layout[text] >= 0) fields[layout[text]] = CellText(fields[layout[text]]);
     const auto cell = [&](CsvColumn c) -> const std::string* {
-        return layout[c] >= 0 ? &row.fields[layout[c]] : nullptr;
+        return layout[c] >= 0 ? &fields[layout[c]] : nullptr;
     };
 
     Record r;

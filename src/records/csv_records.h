@@ -21,6 +21,10 @@ inline constexpr std::array<std::string_view, kCsvColumnCount> kCsvColumnNames =
     "name", "date", "time", "lat", "lon", "zone", "utc_offset", "utc_offset_label", "dst",
     "city", "state", "country", "geonames_id", "iana_zone", "note", "created", "updated"};
 
+// The columns of free text, written as SpreadsheetCell writes them.
+inline constexpr CsvColumn kCsvTextColumns[] = {kCsvName,  kCsvOffsetLabel, kCsvCity, kCsvState,
+                                                kCsvCountry, kCsvIanaZone,  kCsvNote};
+
 void AppendCsvHeader(std::string& out);
 void AppendCsvRecord(std::string& out, const Record& record);
 

@@ -1,66 +1,99 @@
 #include "records/csv_table.h"
 
-#include <string_view>
+#include <string>
 
 namespace kalodaya::records {
 
-bool CsvReader::ReadLine(std::string& line) {
-    if (!std::getline(in_, line)) return false;
-    ++line_;
-    if (!started_) {
-        started_ = true;
-        // A byte-order mark, as some spreadsheets write before the header.
-        if (line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
-    }
-    return true;
-}
-
 std::optional<CsvRow> CsvReader::Next() {
     if (failure_) return std::nullopt;
-    std::string line;
-    do {
-        if (!ReadLine(line)) return std::nullopt;
-    } while (line.empty() || line == "\r");
-
     CsvRow row;
-    row.line = line_;
+    row.line = line_ + 1;
     std::string field;
-    bool quoted = false;  // inside a quoted part of the field
-    std::size_t at = 0;
-    for (;;) {
-        if (at == line.size()) {
-            if (!quoted) break;
-            // A line break inside quotes belongs to the field.
-            if (!ReadLine(line)) {
-                failure_ = Failure{row.line, "a quoted field is never closed"};
-                return std::nullopt;
+    bool begun = false;       // something of the field has been read (a quote counts)
+    bool quoted = false;      // inside a quoted part of the field
+    bool quoteSeen = false;   // a quote inside a quoted part: its end, or the first of two
+    bool returnSeen = false;  // a CR outside quotes: dropped when the line ends right after it
+    bool blank = true;        // nothing on the row yet but a CR
+    std::size_t size = 0;     // the row's bytes so far, its line end left out
+    const auto keep = [&](char ch) {
+        begun = true;
+        if (!row.overlong) field += ch;
+    };
+    const auto endField = [&] {
+        if (!row.overlong) row.fields.push_back(std::move(field));
+        field.clear();
+        begun = false;
+    };
+    char ch;
+    while (in_.get(ch)) {
+        if (ch != '\n' || (quoted && !quoteSeen)) ++size;
+        if (size > longest_ + 1 && !row.overlong) {
+            // Too long to keep: read on to the row's end, keeping nothing.
+            row.overlong = true;
+            row.fields.clear();
+            field.clear();
+        }
+        if (quoted) {
+            if (quoteSeen) {
+                quoteSeen = false;
+                if (ch == '"') {
+                    keep('"');
+                    continue;
+                }
+                quoted = false;  // and `ch` is read as outside quotes
+            } else if (ch == '"') {
+                quoteSeen = true;
+                continue;
+            } else {
+                if (ch == '\n') ++line_;  // a line break inside quotes belongs to the field
+                keep(ch);
+                continue;
             }
-            field += '\n';
-            at = 0;
+        }
+        if (returnSeen) {
+            returnSeen = false;
+            if (ch != '\n')
+                keep('\r');
+            else
+                --size;  // the CR of a CRLF row end
+        }
+        if (ch == '\n') {
+            ++line_;
+            if (blank) {
+                row.line = line_ + 1;
+                size = 0;
+                continue;
+            }
+            break;
+        }
+        if (ch == '\r') {
+            returnSeen = true;
             continue;
         }
-        const char ch = line[at++];
-        if (quoted) {
-            if (ch != '"') {
-                field += ch;
-            } else if (at < line.size() && line[at] == '"') {
-                field += '"';
-                ++at;
-            } else {
-                quoted = false;
-            }
-        } else if (ch == '"' && field.empty()) {
-            quoted = true;
-        } else if (ch == '\r' && at == line.size()) {
-            // The CR of a CRLF row end; one inside quotes stays in its field.
+        blank = false;
+        if (ch == '"' && !begun) {
+            quoted = begun = true;
         } else if (ch == ',') {
-            row.fields.push_back(std::move(field));
-            field.clear();
+            endField();
         } else {
-            field += ch;  // a stray quote in an unquoted field is kept as written
+            keep(ch);  // a stray quote in an unquoted field is kept as written
+            // A byte-order mark, as some spreadsheets write before the header.
+            if (line_ == 0 && row.fields.empty() && field == "\xEF\xBB\xBF") {
+                field.clear();
+                begun = false;
+                blank = true;
+            }
         }
     }
-    row.fields.push_back(std::move(field));
+    if (quoted && !quoteSeen) {
+        failure_ = Failure{row.line, "a quoted field is never closed"};
+        return std::nullopt;
+    }
+    if (blank) return std::nullopt;  // the end of the input
+    if (returnSeen) --size;
+    row.overlong = row.overlong || size > longest_;
+    endField();
+    if (row.overlong) row.fields.clear();
     return row;
 }
 

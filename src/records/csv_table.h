@@ -11,12 +11,15 @@ namespace kalodaya::records {
 
 struct CsvRow {
     int line = 0;  // the file line the row starts on, from 1
-    std::vector<std::string> fields;
+    std::vector<std::string> fields;  // none when the row is overlong
+    bool overlong = false;  // longer than the reader keeps; its bytes were read past
 };
 
 class CsvReader {
   public:
-    explicit CsvReader(std::istream& in) : in_(in) {}
+    // Rows longer than `longestRow` bytes (line end left out) are read past in bounded memory.
+    explicit CsvReader(std::istream& in, std::size_t longestRow = std::size_t(-1) / 2)
+        : in_(in), longest_(longestRow) {}
 
     // The next row that is not blank, or nothing at the end of the input or after an error.
     std::optional<CsvRow> Next();
@@ -29,11 +32,9 @@ class CsvReader {
     const std::optional<Failure>& failure() const { return failure_; }
 
   private:
-    bool ReadLine(std::string& line);
-
     std::istream& in_;
-    int line_ = 0;
-    bool started_ = false;
+    std::size_t longest_;
+    int line_ = 0;  // the file lines read to their end
     std::optional<Failure> failure_;
 };
 

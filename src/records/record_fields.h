@@ -1,6 +1,7 @@
 #pragma once
 // The text forms of a record's values, as kalodaya-chart's request lines write them, and the
 // limits of what the form can hold. Shared by the request-line and CSV formats.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,5 +41,15 @@ std::optional<std::string> ShapeProblem(const Record& record);
 std::optional<std::string> ShapeProblem(const Place& place);
 
 bool IsUtf8(std::string_view text);
+
+// The longest request line or CSV row an import reads, as kalodaya-chart --batch reads request
+// lines: 1 MiB without its line end.
+inline constexpr std::size_t kLongestImportLine = std::size_t{1} << 20;
+// The most characters a text of a record holds: what the form's text boxes take (counted as
+// they count them, a character beyond U+FFFF as two). Four such texts in a request line, even
+// written as JSON escapes, stay within kLongestImportLine.
+inline constexpr std::size_t kLongestRecordText = 32767;
+// The length of UTF-8 `text` as the text boxes count it.
+std::size_t FormTextLength(std::string_view text);
 
 }  // namespace kalodaya::records

@@ -117,6 +117,9 @@ Status RecordStore::UpdateNote(RecordId id, std::string_view note) {
     Impl& s = *impl_;
     if (!CanSave()) return s.Refusal();
     if (!IsUtf8(note)) return Error{"the note is not UTF-8 text"};
+    if (FormTextLength(note) > kLongestRecordText)
+        return Error{"the note is longer than " + std::to_string(kLongestRecordText) +
+                     " characters"};
     Transaction transaction(s.db);
     if (transaction.begin_code() != SQLITE_OK) return s.Failure("cannot save the note");
     Statement update = s.db.Prepare("UPDATE records SET note = ?1, updated_at = ?2 WHERE id = ?3");

@@ -1,9 +1,12 @@
 #include "records/record_transfer.h"
 
+#include <algorithm>
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <sstream>
 
+#include "base/whole_file.h"
 #include "records/csv_records.h"
 #include "records/csv_table.h"
 #include "records/record_fields.h"
@@ -37,13 +40,45 @@ void Judge(Result<Record> parsed, int line, const RecordCheck& check,
     accepted.push_back(std::move(parsed).value());
 }
 
-Status ReadRequestLines(std::istream& in, const RecordCheck& check, std::vector<Record>& accepted,
+std::string Overlong(const char* what) {
+    return std::string("the ") + what + " is longer than " + std::to_string(kLongestImportLine) +
+           " bytes";
+}
+
+// The next line without its line end ("\n" or "\r\n"), in bounded memory: a line longer than
+// kLongestImportLine is read past and reported as overlong. False at the end of the input.
+bool NextLine(std::istream& in, std::string& line, bool& overlong) {
+    line.clear();
+    overlong = false;
+    char chunk[1 << 16];
+    bool any = false;
+    for (;;) {
+        in.getline(chunk, sizeof chunk);
+        std::size_t got = static_cast<std::size_t>(in.gcount());
+        any = any || got > 0;
+        const bool lineEnded = !in.eof() && !in.fail();
+        if (lineEnded) --got;  // the '\n', counted but not stored
+        // One byte past the limit is kept, for the '\r' of a "\r\n" line end.
+        const std::size_t room = kLongestImportLine + 1 - std::min(line.size(), kLongestImportLine + 1);
+        line.append(chunk, std::min(got, room));
+        overlong = overlong || got > room;
+        if (lineEnded || in.eof() || in.bad()) break;
+        in.clear();  // the chunk was filled: the line goes on
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    overlong = overlong || line.size() > kLongestImportLine;
+    return any;
+}
+
+Status ReadRequestLines(std::istream& in, const ImportRules& rules, std::vector<Record>& accepted,
                         ImportReport& report) {
     std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (IsBlank(line)) continue;
-        if (line.back() == '\r') line.pop_back();
-        Judge(ParseRequestLine(line), number, check, accepted, report);
+    bool overlong = false;
+    for (int number = 1; NextLine(in, line, overlong); ++number) {
+        if (overlong)
+            report.rejected.push_back({number, Overlong("line")});
+        else if (!IsBlank(line))
+            Judge(rules.readLine(line), number, rules.check, accepted, report);
     }
     if (in.bad()) return Error{"the file could not be read to its end"};
     return std::nullopt;
@@ -51,7 +86,7 @@ Status ReadRequestLines(std::istream& in, const RecordCheck& check, std::vector<
 
 Status ReadCsv(std::istream& in, const RecordCheck& check, std::vector<Record>& accepted,
                ImportReport& report) {
-    CsvReader reader(in);
+    CsvReader reader(in, kLongestImportLine);
     const auto header = reader.Next();
     if (!header) {
         if (const auto& failure = reader.failure())
@@ -59,10 +94,15 @@ Status ReadCsv(std::istream& in, const RecordCheck& check, std::vector<Record>& 
                          ": the header row's quoted field is never closed"};
         return std::nullopt;  // an empty file imports nothing
     }
+    if (header->overlong) return Error{"line " + std::to_string(header->line) + ": " + Overlong("header row")};
     const auto layout = ReadCsvHeader(*header);
     if (!layout) return layout.error();
-    while (const auto row = reader.Next())
-        Judge(RecordFromCsvRow(*row, *layout), row->line, check, accepted, report);
+    while (const auto row = reader.Next()) {
+        if (row->overlong)
+            report.rejected.push_back({row->line, Overlong("row")});
+        else
+            Judge(RecordFromCsvRow(*row, *layout), row->line, check, accepted, report);
+    }
     // The rest of the file went into the open field: that row is refused, the rows before it
     // are imported.
     if (const auto& failure = reader.failure())
@@ -81,11 +121,11 @@ FileFormat FormatForPath(const fs::path& path) {
 }
 
 Result<ImportReport> ImportRecords(RecordStore& store, std::istream& in, FileFormat format,
-                                   const RecordCheck& check) {
+                                   const ImportRules& rules) {
     ImportReport report;
     std::vector<Record> accepted;
-    const Status read = format == FileFormat::Csv ? ReadCsv(in, check, accepted, report)
-                                                  : ReadRequestLines(in, check, accepted, report);
+    const Status read = format == FileFormat::Csv ? ReadCsv(in, rules.check, accepted, report)
+                                                  : ReadRequestLines(in, rules, accepted, report);
     if (read) return *read;
     // Also with nothing accepted, so that a store that cannot save says so.
     const auto saved = store.SaveAll(accepted);
@@ -94,11 +134,11 @@ Result<ImportReport> ImportRecords(RecordStore& store, std::istream& in, FileFor
     return report;
 }
 
-Result<ImportReport> ImportFile(RecordStore& store, const fs::path& path, const RecordCheck& check) {
+Result<ImportReport> ImportFile(RecordStore& store, const fs::path& path, const ImportRules& rules) {
     std::error_code ec;
     std::ifstream in(path, std::ios::binary);
     if (!in || fs::is_directory(path, ec)) return Error{"cannot read \"" + path.string() + "\""};
-    return ImportRecords(store, in, FormatForPath(path), check);
+    return ImportRecords(store, in, FormatForPath(path), rules);
 }
 
 Status ExportRecords(const RecordStore& store, std::ostream& out, FileFormat format) {
@@ -125,29 +165,10 @@ Status ExportRecords(const RecordStore& store, std::ostream& out, FileFormat for
 }
 
 Status ExportFile(const RecordStore& store, const fs::path& path) {
-    const fs::path partial = path.string() + ".partial";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!out) return Error{"cannot write \"" + partial.string() + "\""};
-        if (auto error = ExportRecords(store, out, FormatForPath(path))) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(partial, ignored);
-            return error;
-        }
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(partial, ignored);
-            return Error{"cannot write \"" + partial.string() + "\""};
-        }
-    }
-    std::error_code ec;
-    fs::rename(partial, path, ec);
-    if (ec) {
-        fs::remove(partial, ec);
-        return Error{"cannot write \"" + path.string() + "\": " + ec.message()};
-    }
+    std::ostringstream bytes;
+    if (auto error = ExportRecords(store, bytes, FormatForPath(path))) return error;
+    if (auto failure = WriteWholeFile(path, bytes.view()))
+        return Error{"cannot write \"" + path.string() + "\": " + failure->reason};
     return std::nullopt;
 }
 

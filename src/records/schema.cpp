@@ -1,5 +1,6 @@
 #include "records/schema.h"
 
+#include <optional>
 #include <string>
 
 namespace kalodaya::records {
@@ -46,7 +47,35 @@ CREATE UNIQUE INDEX places_by_name ON places (
 
 constexpr SchemaStep kSteps[] = {{1, kVersion1}};
 
+// The file's own tables and indexes as SQLite keeps them: their kinds, names and the SQL that
+// made them.
+std::optional<std::string> SchemaText(Database& db) {
+    Statement query = db.Prepare(
+        "SELECT type, name, tbl_name, coalesce(sql, '') FROM sqlite_schema "
+        "WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY type, name");
+    if (!query) return std::nullopt;
+    std::string text;
+    int step;
+    while ((step = query.Step()) == SQLITE_ROW)
+        for (int column = 0; column < 4; ++column) text += query.Text(column) + '\n';
+    if (step != SQLITE_DONE) return std::nullopt;
+    return text;
+}
+
 }  // namespace
+
+std::optional<int> UnmarkedSchemaVersion(Database& db, std::span<const SchemaStep> steps) {
+    const auto found = SchemaText(db);
+    if (!found) return std::nullopt;
+    Database fresh;
+    if (fresh.Open(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK)
+        return std::nullopt;
+    for (const SchemaStep& step : steps) {
+        if (fresh.Exec(step.sql) != SQLITE_OK) return std::nullopt;
+        if (SchemaText(fresh) == found) return step.version;
+    }
+    return std::nullopt;
+}
 
 std::span<const SchemaStep> SchemaSteps() { return kSteps; }
 
@@ -66,6 +95,14 @@ Status UpgradeSchema(Database& db, std::span<const SchemaStep> steps) {
             return Error{"cannot mark the records file: " + db.LastMessage()};
     }
     int reached = static_cast<int>(*version);
+    // Tables without a version (a file marked by hand, or left unmarked by some tool): the
+    // layout of one of this program's own versions is taken for that version, anything else
+    // is not touched.
+    if (reached <= 0 && db.QueryInt("SELECT count(*) FROM sqlite_schema").value_or(0) > 0) {
+        const auto own = UnmarkedSchemaVersion(db, steps);
+        if (!own) return Error{"the records file holds tables this program does not know"};
+        reached = *own;
+    }
     for (const SchemaStep& step : steps) {
         if (step.version <= reached) continue;
         if (db.Exec(step.sql) != SQLITE_OK)

@@ -2,6 +2,7 @@
 // The records database's layout, its version (PRAGMA user_version) and how an older one is
 // brought up to date. The file is marked as Kalodaya's by PRAGMA application_id.
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "records/result.h"
@@ -20,6 +21,10 @@ struct SchemaStep {
 // Every step from an empty file; the last one's version is the current schema version.
 std::span<const SchemaStep> SchemaSteps();
 int CurrentSchemaVersion();
+
+// The version whose tables and indexes `db` holds exactly, for a file that has tables but no
+// version number; nothing when they are not those of any version.
+std::optional<int> UnmarkedSchemaVersion(Database& db, std::span<const SchemaStep> steps);
 
 // Runs, in one transaction, every step above the file's version (marking an empty file as
 // Kalodaya's on the way), so a failing step or a killed program leaves the file as it was.

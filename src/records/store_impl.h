@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "records/lock_holder.h"
 #include "records/record_store.h"
 #include "records/sqlite_handle.h"
 
@@ -17,7 +18,13 @@ struct RecordStore::Impl {
     std::string why_not_writable;  // when access is not ReadWrite
 
     Error Refusal() const { return {"Records cannot be saved: " + why_not_writable}; }
-    Error Failure(const std::string& what) const { return {what + ": " + db.LastMessage()}; }
+    // What failed and SQLite's reason; for a lock held too long, who holds it.
+    Error Failure(const std::string& what) const {
+        const int primary = db.LastCode() & 0xFF;
+        if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+            return {what + ": " + LockedFileText(path)};
+        return {what + ": " + db.LastMessage()};
+    }
 };
 
 std::int64_t NowSeconds();

@@ -1,9 +1,19 @@
 // Opening the records database: creating it, judging an existing file, setting aside one
 // that cannot be used, and falling back to reading only or to no records at all.
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <ctime>
+#include <system_error>
 
+#include "base/whole_file.h"
+#include "records/lock_holder.h"
+#include "records/private_files.h"
+#include "records/record_rows.h"
 #include "records/records_path.h"
+#include "records/salvage.h"
 #include "records/schema.h"
 #include "records/store_impl.h"
 
@@ -27,6 +37,7 @@ struct Judgement {
     Verdict verdict = Verdict::Usable;
     std::string detail;
     std::int64_t version = 0;
+    bool locked = false;  // Unreachable because another program holds the file's lock
 };
 
 bool IsDamageCode(int code) {
@@ -35,35 +46,52 @@ bool IsDamageCode(int code) {
            code == SQLITE_IOERR_SHORT_READ;
 }
 
-Judgement FromFailure(const Database& db) {
-    const int code = db.LastCode();
-    if (IsDamageCode(code)) return {Verdict::Damaged, db.LastMessage()};
-    if ((code & 0xFF) == SQLITE_BUSY || (code & 0xFF) == SQLITE_LOCKED)
-        return {Verdict::Unreachable, "the records file is in use by another program"};
+bool IsBusy(const Database& db) {
+    const int primary = db.LastCode() & 0xFF;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
+}
+
+Judgement FromFailure(const Database& db, const fs::path& path) {
+    if (IsDamageCode(db.LastCode())) return {Verdict::Damaged, db.LastMessage()};
+    if (IsBusy(db)) return {Verdict::Unreachable, LockedFileText(path), 0, true};
     return {Verdict::Unreachable, db.LastMessage()};
 }
 
 // Reads the file's marks and checks every page; the first read is where SQLite finds out
-// whether the file is a database at all.
-Judgement Judge(Database& db) {
+// whether the file is a database at all. A damaged file's detail is every line of the check.
+Judgement Judge(Database& db, const fs::path& path) {
     const auto applicationId = db.QueryInt("PRAGMA application_id");
-    if (!applicationId) return FromFailure(db);
+    if (!applicationId) return FromFailure(db, path);
     const auto version = db.QueryInt("PRAGMA user_version");
-    if (!version) return FromFailure(db);
+    if (!version) return FromFailure(db, path);
     const auto tables = db.QueryInt("SELECT count(*) FROM sqlite_schema");
-    if (!tables) return FromFailure(db);
+    if (!tables) return FromFailure(db, path);
     // An empty file (as a zero-length one reads) becomes the database.
     if (*applicationId == 0 && *tables == 0 && *version == 0) return {Verdict::Usable, {}, 0};
-    if (*applicationId != kApplicationId) return {Verdict::Foreign, {}};
+    if (*applicationId != 0 && *applicationId != kApplicationId) return {Verdict::Foreign, {}};
+    if (*version <= 0 && *tables > 0) {
+        // Tables but no version: this program's own layout is taken up (UpgradeSchema marks
+        // it), anything else is not this program's to use.
+        if (!UnmarkedSchemaVersion(db, SchemaSteps())) {
+            if (*applicationId == 0) return {Verdict::Foreign, {}};
+            return {Verdict::Damaged, "it has no schema version and tables of no version of Kalodaya"};
+        }
+    } else if (*applicationId != kApplicationId) {
+        return {Verdict::Foreign, {}};
+    }
     if (*version > CurrentSchemaVersion())
         return {Verdict::Newer, "schema version " + std::to_string(*version)};
 
     Statement check = db.Prepare("PRAGMA quick_check");
-    if (!check) return FromFailure(db);
-    const int step = check.Step();
-    if (step != SQLITE_ROW) return FromFailure(db);
-    const std::string first = check.Text(0);
-    if (first != "ok") return {Verdict::Damaged, first};
+    if (!check) return FromFailure(db, path);
+    std::string found;
+    int step;
+    while ((step = check.Step()) == SQLITE_ROW) found += (found.empty() ? "" : "\n") + check.Text(0);
+    if (step != SQLITE_DONE) {
+        if (found.empty()) return FromFailure(db, path);
+        return {Verdict::Damaged, found};
+    }
+    if (found != "ok") return {Verdict::Damaged, found};
     return {Verdict::Usable, {}, *version};
 }
 
@@ -71,12 +99,12 @@ Judgement Judge(Database& db) {
 // into it, so that a file about to be set aside is set aside exactly as it was found.
 Judgement JudgeFile(const fs::path& path) {
     Database db;
-    if (db.Open(path.string(), SQLITE_OPEN_READONLY) != SQLITE_OK) return FromFailure(db);
+    if (db.Open(path.string(), SQLITE_OPEN_READONLY) != SQLITE_OK) return FromFailure(db, path);
     sqlite3_busy_timeout(db.handle(), kBusyTimeoutMs);
     sqlite3_db_config(db.handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     int persist = 1;
     sqlite3_file_control(db.handle(), "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
-    return Judge(db);
+    return Judge(db, path);
 }
 
 // A file: URI for a path, so that query parameters can be added.
@@ -116,7 +144,8 @@ Result<fs::path> SetAside(const fs::path& path) {
         const fs::path candidate =
             path.parent_path() /
             (stem + (n > 1 ? "-" + std::to_string(n) : "") + path.extension().string());
-        if (!fs::exists(candidate, ec) && !fs::exists(candidate.string() + "-wal", ec))
+        if (!fs::exists(candidate, ec) && !fs::exists(candidate.string() + "-wal", ec) &&
+            !fs::exists(fs::path(candidate).replace_extension(".log"), ec))
             target = candidate;
     }
     std::vector<std::pair<fs::path, fs::path>> moved;
@@ -141,6 +170,8 @@ Result<fs::path> SetAside(const fs::path& path) {
         undo();
         return Error{reason};
     }
+    // Set aside, it is still the user's birth data.
+    for (const char* companion : {"", "-wal", "-shm"}) KeepPrivate(target.string() + companion);
     return target;
 }
 
@@ -167,7 +198,7 @@ void OpenForReading(RecordStore::Impl& impl, const std::string& whyNotWritable) 
                          SQLITE_OPEN_READONLY | SQLITE_OPEN_URI) != SQLITE_OK)
             continue;
         sqlite3_busy_timeout(impl.db.handle(), kBusyTimeoutMs);
-        const Judgement judgement = Judge(impl.db);
+        const Judgement judgement = Judge(impl.db, impl.path);
         if (judgement.verdict == Verdict::Usable && judgement.version == CurrentSchemaVersion()) {
             impl.access = StoreAccess::ReadOnly;
             impl.why_not_writable = whyNotWritable;
@@ -180,6 +211,84 @@ void OpenForReading(RecordStore::Impl& impl, const std::string& whyNotWritable) 
 }
 
 std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
+
+// Why the records file (or the -wal, -shm or -journal file SQLite would open with it) cannot be
+// used at all: it is not a plain file (opening a named pipe would wait for ever, a device is no
+// place for records), or it cannot be read.
+std::optional<std::string> UnusableFile(const fs::path& path) {
+    for (const char* companion : {"", "-wal", "-shm", "-journal"}) {
+        const fs::path file = path.string() + companion;
+        struct stat entry{};
+        if (::stat(file.c_str(), &entry) != 0) {
+            if (errno == ENOENT) continue;
+            return Quoted(file) + " cannot be reached (" + std::generic_category().message(errno) + ")";
+        }
+        if (S_ISDIR(entry.st_mode)) return Quoted(file) + " is a folder, not a records file";
+        if (!S_ISREG(entry.st_mode))
+            return Quoted(file) + " is not a plain file (" +
+                   (S_ISFIFO(entry.st_mode)  ? "a named pipe"
+                    : S_ISCHR(entry.st_mode) ? "a device"
+                    : S_ISBLK(entry.st_mode) ? "a disk device"
+                    : S_ISSOCK(entry.st_mode) ? "a socket"
+                                             : "something else") +
+                   ")";
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno != ENOENT)
+        return Quoted(path) + " cannot be read (" + std::generic_category().message(errno) + ")";
+    // Closed before SQLite opens the file: no lock of this process is on it yet.
+    if (fd >= 0) ::close(fd);
+    return std::nullopt;
+}
+
+std::string CountOf(std::size_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// The long story of a file set aside as damaged, beside it: what SQLite's check found, line by
+// line, and what was read back. The log's name when it was written.
+std::optional<fs::path> WriteSetAsideLog(const fs::path& path, const fs::path& target,
+                                         const std::string& found, const Salvage& salvage) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char when[64];
+    std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S", &local);
+    const std::string text =
+        "Kalodaya found the records file " + Quoted(path) + " damaged on " + when +
+        " (local time) and kept it as " + Quoted(target) + ".\n\nWhat SQLite's check of it found:\n" +
+        found + "\n\nRead from it into the new records file: " +
+        CountOf(salvage.records.size(), "record", "records") + " and " +
+        CountOf(salvage.places.size(), "kept place", "kept places") + ".\n";
+    const fs::path log = fs::path(target).replace_extension(".log");
+    if (WriteWholeFile(log, text, ExistingFile::Keep)) return std::nullopt;
+    return log;
+}
+
+// Saves what was read from a damaged file into the fresh store: the records saved, or nothing
+// when the store could not save them.
+std::optional<std::size_t> Restore(RecordStore::Impl& s, const Salvage& salvage) {
+    Transaction transaction(s.db);
+    if (transaction.begin_code() != SQLITE_OK) return std::nullopt;
+    Statement insert = s.db.Prepare(std::string("INSERT INTO records (") + kRecordColumns +
+                                    ") VALUES (" + kRecordParameters + ")");
+    Statement place = s.db.Prepare(std::string("INSERT OR IGNORE INTO places (") + kPlaceColumns +
+                                   ") VALUES (" + kPlaceParameters + ")");
+    if (!insert || !place) return std::nullopt;
+    std::size_t saved = 0;
+    for (const Record& record : salvage.records) {
+        BindRecord(insert, record);
+        saved += insert.Step() == SQLITE_DONE;
+        insert.Reset();
+    }
+    for (const Place& kept : salvage.places) {
+        BindPlace(place, kept);
+        place.Step();
+        place.Reset();
+    }
+    if (transaction.Commit() != SQLITE_OK) return std::nullopt;
+    return saved;
+}
 
 }  // namespace
 
@@ -200,26 +309,30 @@ RecordStore RecordStore::Open(const fs::path& path) {
     impl->path = path;
     Impl& s = *impl;
 
-    std::error_code ec;
     const fs::path folder = path.parent_path();
-    if (!folder.empty() && !fs::is_directory(folder, ec)) {
-        fs::create_directories(folder, ec);
-        if (ec) {
-            SetUnavailable(s, "the folder " + Quoted(folder) + " cannot be made (" + ec.message() +
-                                  ")");
+    if (!folder.empty()) {
+        if (auto failure = MakePrivateFolders(folder)) {
+            SetUnavailable(s, "the folder " + Quoted(folder) + " cannot be made (" + *failure + ")");
             return RecordStore(std::move(impl));
         }
     }
+    if (auto unusable = UnusableFile(path)) {
+        SetUnavailable(s, *unusable);
+        return RecordStore(std::move(impl));
+    }
 
+    std::error_code ec;
     std::optional<std::string> setAside;
+    std::optional<Salvage> salvage;
     if (fs::exists(path, ec)) {
         Judgement judgement = JudgeFile(path);
+        const bool read = judgement.verdict != Verdict::Unreachable;
         if (judgement.verdict == Verdict::Usable) {
             if (s.db.Open(path.string(), SQLITE_OPEN_READWRITE) == SQLITE_OK) {
                 sqlite3_busy_timeout(s.db.handle(), kBusyTimeoutMs);
                 if (s.db.ReadOnly()) judgement = {Verdict::Unreachable, "the file cannot be written"};
             } else {
-                judgement = FromFailure(s.db);
+                judgement = FromFailure(s.db, path);
             }
         }
         switch (judgement.verdict) {
@@ -232,10 +345,13 @@ RecordStore RecordStore::Open(const fs::path& path) {
                     OpenForReading(s, why);
                     return RecordStore(std::move(impl));
                 }
-                if (auto error = UpgradeSchema(s.db, SchemaSteps())) {
-                    SetUnavailable(s, error->message);
-                    return RecordStore(std::move(impl));
-                }
+                // A file at the current version needs no write lock to be opened: another
+                // program saving meanwhile does not keep this one from reading.
+                if (judgement.version != CurrentSchemaVersion())
+                    if (auto error = UpgradeSchema(s.db, SchemaSteps())) {
+                        SetUnavailable(s, IsBusy(s.db) ? LockedFileText(path) : error->message);
+                        return RecordStore(std::move(impl));
+                    }
                 s.access = StoreAccess::ReadWrite;
                 return RecordStore(std::move(impl));
             case Verdict::Newer:
@@ -244,8 +360,16 @@ RecordStore RecordStore::Open(const fs::path& path) {
                 return RecordStore(std::move(impl));
             case Verdict::Unreachable:
                 s.db.Close();
-                OpenForReading(s, Quoted(path) + " cannot be opened for writing (" +
-                                      judgement.detail + ")");
+                // Locked against reading as well (a database without a write-ahead log, in
+                // the middle of a change): there is nothing to read meanwhile.
+                if (judgement.locked && !read)
+                    SetUnavailable(s, judgement.detail);
+                else
+                    OpenForReading(s, judgement.locked
+                                          ? judgement.detail
+                                          : Quoted(path) + (read ? " cannot be opened for writing ("
+                                                                 : " cannot be read (") +
+                                                judgement.detail + ")");
                 return RecordStore(std::move(impl));
             case Verdict::Damaged:
             case Verdict::Foreign: {
@@ -256,17 +380,28 @@ RecordStore RecordStore::Open(const fs::path& path) {
                                           target.error().message + "); it is left as it is");
                     return RecordStore(std::move(impl));
                 }
-                setAside = (judgement.verdict == Verdict::Damaged
-                                ? "The saved birth records in " + Quoted(path) +
-                                      " could not be read (" + judgement.detail + ")."
-                                : Quoted(path) + " is not a Kalodaya records file.") +
-                           " It was kept as " + Quoted(*target) +
-                           " and a new, empty records file was started.";
+                if (judgement.verdict == Verdict::Foreign) {
+                    setAside = Quoted(path) + " is not a Kalodaya records file. It was kept as " +
+                               Quoted(*target) + " and a new, empty records file was started.";
+                    break;
+                }
+                // What the damaged file still holds goes into the new one; the long story
+                // goes into a log beside the file set aside.
+                salvage = SalvageFile(*target);
+                const auto log = WriteSetAsideLog(path, *target, judgement.detail, *salvage);
+                setAside = "The saved birth records in " + Quoted(path) + " were damaged. " +
+                           "The file was kept as " + Quoted(*target) +
+                           (log ? " (the details are in " + Quoted(*log) + ")" : std::string()) +
+                           " and a new records file was started";
                 break;
             }
         }
     }
 
+    if (auto failure = MakePrivateFile(path)) {
+        SetUnavailable(s, Quoted(path) + " cannot be made (" + *failure + ")");
+        return RecordStore(std::move(impl));
+    }
     if (s.db.Open(path.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) {
         SetUnavailable(s, Quoted(path) + " cannot be made (" + s.db.LastMessage() + ")");
         return RecordStore(std::move(impl));
@@ -277,10 +412,21 @@ RecordStore RecordStore::Open(const fs::path& path) {
         return RecordStore(std::move(impl));
     }
     if (auto error = UpgradeSchema(s.db, SchemaSteps())) {
-        SetUnavailable(s, error->message);
+        SetUnavailable(s, IsBusy(s.db) ? LockedFileText(path) : error->message);
         return RecordStore(std::move(impl));
     }
     s.access = StoreAccess::ReadWrite;
+    if (salvage) {
+        const std::optional<std::size_t> restored = Restore(s, *salvage);
+        if (!restored)
+            *setAside += "; what could be read from it could not be saved in the new one (" +
+                         s.db.LastMessage() + ").";
+        else if (*restored == 0)
+            *setAside += "; nothing in it could be read.";
+        else
+            *setAside += " with the " + CountOf(*restored, "record", "records") +
+                         " that could be read from it.";
+    }
     s.notice = setAside;
     return RecordStore(std::move(impl));
 }

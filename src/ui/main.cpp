@@ -8,6 +8,7 @@
 #include "ui/app_controller.h"
 #include "ui/entry_form.h"
 #include "ui/app_icon.h"
+#include "ui/desktop_args.h"
 #include "ui/display_check.h"
 #include "ui/print/export_command.h"
 
@@ -64,6 +65,16 @@ int main(int argc, char** argv) {
     using namespace kalodaya::ui;
     // kalodaya --export writes files and shows nothing, so it needs no display.
     if (print::IsExportCommand(argc, argv)) return print::RunExportCommand(argc, argv);
+    // Help, version and a mistyped option are answered without a window, display or not.
+    const DesktopArgs args = ReadDesktopArgs(argc, argv);
+    if (args.action == DesktopArgs::Action::Print) {
+        std::cout << args.text << std::flush;
+        return std::cout ? 0 : 2;
+    }
+    if (args.action == DesktopArgs::Action::Fail) {
+        std::cerr << "kalodaya: " << args.text << "\n";
+        return 2;
+    }
 
     const auto env = [](const char* name) {
         const char* value = std::getenv(name);

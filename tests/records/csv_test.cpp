@@ -83,6 +83,7 @@ TEST(CsvRecords, RefuseWhatWouldBeLostOrMisread) {
         {"zone,utc_offset_label\n3,Exact\n", "without utc_offset"},
         {"zone\n71\n", "unusable zone \"71\""},
         {"zone\n-1\n", "unusable zone"},
+        {"utc_offset\n+14:00:30\n", "clocks keep offsets from -12:00 to +14:00"},
         {"dst\nmaybe\n", "unusable dst"},
         {"geonames_id\n0\n", "unusable geonames_id"},
         {"created\n2024-02-30T00:00:00Z\n", "unusable time stamp"},
@@ -93,6 +94,42 @@ TEST(CsvRecords, RefuseWhatWouldBeLostOrMisread) {
         ASSERT_FALSE(record) << text;
         EXPECT_NE(record.error().message.find(reason), std::string::npos)
             << text << " -> " << record.error().message;
+    }
+}
+
+// A text a spreadsheet would run as a formula is written after an apostrophe and read back
+// as it was; the values of fixed form (an offset west of Greenwich) are numbers and stay so.
+TEST(CsvRecords, TextsASpreadsheetWouldRunAreMarkedAndComeBackAsTyped) {
+    const std::pair<std::string, std::string> cases[] = {
+        {R"(=HYPERLINK("http://evil","x"))", R"('=HYPERLINK("http://evil","x"))"},
+        {"+1", "'+1"},
+        {"-1", "'-1"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tx", "'\tx"},
+        {"\rx", "'\rx"},
+        {"'=x", "''=x"},
+        {"''", "'''"},
+        {"'s-Hertogenbosch", "'s-Hertogenbosch"},
+        {"'", "'"},
+        {"a=b", "a=b"},
+        {"", ""},
+    };
+    for (const auto& [typed, cell] : cases) {
+        Record record = testing::Rama();
+        record.city = typed;
+        record.note = typed;
+        record.zone = ExactOffset{-(5 * 3600 + 30 * 60), "Exact offset"};
+        std::string text;
+        AppendCsvHeader(text);
+        AppendCsvRecord(text, record);
+        const auto rows = Rows(text);
+        ASSERT_EQ(rows.size(), 2u) << typed;
+        EXPECT_EQ(rows[1].fields[kCsvCity], cell);
+        EXPECT_EQ(rows[1].fields[kCsvNote], cell);
+        EXPECT_EQ(rows[1].fields[kCsvUtcOffset], "-05:30");
+        const auto back = RecordFromCsvRow(rows[1], *ReadCsvHeader(rows[0]));
+        ASSERT_TRUE(back) << back.error().message;
+        EXPECT_EQ(*back, record) << typed;
     }
 }
 

@@ -34,7 +34,10 @@ Record VariedRecord(int i) {
     r.longitude = {next(10) ? std::optional<int>(next(1000)) : std::nullopt,
                    next(10) ? std::optional<int>(next(100)) : std::nullopt, next(2) == 0};
     if (next(4) == 0) {
-        const int seconds = (next(2) ? 1 : -1) * (next(14 * 3600) + (next(2) ? 0 : next(60)));
+        // Within the offsets clocks keep, -12:00 to +14:00, to the nearest minute.
+        const int east = next(2);
+        const int seconds = (east ? 1 : -1) *
+                            (next((east ? 14 : 12) * 3600 - 60) + (next(2) ? 0 : next(60)));
         r.ianaZone = next(2) ? "Asia/Kathmandu" : "";
         r.zone = ExactOffset{seconds, next(2) ? "Exact offset: local mean time" : ""};
         if (std::get<ExactOffset>(r.zone).label.empty())

@@ -6,7 +6,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
+#include <csignal>
 #include <ctime>
+#include <fstream>
 #include <functional>
 #include <random>
 
@@ -47,17 +51,26 @@ void MakeStore(const fs::path& path, int count) {
     ASSERT_TRUE(store.SaveAll(records));
 }
 
-// Opening `path` sets the file aside under today's date with its bytes unchanged, says so in
-// the notice, and starts an empty store that saves.
-void ExpectSetAsideAndFreshStart(const fs::path& path, const std::string& noticeWords) {
+// Opening `path` sets the file aside under today's date with its bytes unchanged (in `aside`),
+// says so in the notice, and starts an empty store that saves. Today is read around the
+// opening, so that an opening across midnight names either date.
+void ExpectSetAsideAndFreshStart(const fs::path& path, const std::string& noticeWords,
+                                 fs::path* setAside = nullptr) {
     const std::string bytes = FileBytes(path);
+    const std::string before = Today();
     RecordStore store = RecordStore::Open(path);
+    const std::string after = Today();
     ASSERT_EQ(store.access(), StoreAccess::ReadWrite);
     ASSERT_TRUE(store.notice());
     EXPECT_NE(store.notice()->find(noticeWords), std::string::npos) << *store.notice();
-    const fs::path aside = path.parent_path() / ("records-set-aside-" + Today() + ".sqlite");
+    const auto asideOn = [&](const std::string& day) {
+        return path.parent_path() / ("records-set-aside-" + day + ".sqlite");
+    };
+    const fs::path aside = fs::exists(asideOn(before)) ? asideOn(before) : asideOn(after);
+    if (setAside) *setAside = aside;
     EXPECT_NE(store.notice()->find(aside.string()), std::string::npos) << *store.notice();
     EXPECT_TRUE(FileBytes(aside) == bytes) << "the file set aside is not as it was";
+    EXPECT_EQ(store.notice()->find('\n'), std::string::npos) << "one line";
     EXPECT_EQ(*store.Count(), 0);
     EXPECT_TRUE(store.SaveNew(Rama()));
 }
@@ -68,7 +81,7 @@ TEST(DamagedFile, RandomBytesAreSetAside) {
     std::string bytes(8192, '\0');
     for (char& byte : bytes) byte = static_cast<char>(random());
     WriteFile(folder / "records.sqlite", bytes);
-    ExpectSetAsideAndFreshStart(folder / "records.sqlite", "could not be read");
+    ExpectSetAsideAndFreshStart(folder / "records.sqlite", "were damaged");
 }
 
 TEST(DamagedFile, TruncatedDatabasesAreSetAside) {
@@ -78,7 +91,7 @@ TEST(DamagedFile, TruncatedDatabasesAreSetAside) {
         MakeStore(path, 3000);
         ASSERT_GT(fs::file_size(path), keep * 4);
         fs::resize_file(path, keep);
-        ExpectSetAsideAndFreshStart(path, "could not be read");
+        ExpectSetAsideAndFreshStart(path, "were damaged");
     }
 }
 
@@ -101,8 +114,9 @@ TEST(DamagedFile, ATruncatedDatabaseIsSetAsideWithItsLogUntouched) {
     fs::resize_file(path, 2048);
     const std::string log = FileBytes(path.string() + "-wal");
     ASSERT_FALSE(log.empty());
-    ExpectSetAsideAndFreshStart(path, "could not be read");
-    EXPECT_TRUE(FileBytes(folder / ("records-set-aside-" + Today() + ".sqlite-wal")) == log);
+    fs::path aside;
+    ExpectSetAsideAndFreshStart(path, "were damaged", &aside);
+    EXPECT_TRUE(FileBytes(aside.string() + "-wal") == log);
 }
 
 TEST(DamagedFile, AnotherProgramsDatabaseIsSetAsideWithItsLog) {
@@ -117,13 +131,22 @@ TEST(DamagedFile, AnotherProgramsDatabaseIsSetAsideWithItsLog) {
     }
     // A log left beside it belongs to it and must not be read into the new database.
     WriteFile(path.string() + "-wal", "not a log of the new file");
-    ExpectSetAsideAndFreshStart(path, "is not a Kalodaya records file");
-    EXPECT_TRUE(fs::exists(folder / ("records-set-aside-" + Today() + ".sqlite-wal")));
+    fs::path aside;
+    ExpectSetAsideAndFreshStart(path, "is not a Kalodaya records file", &aside);
+    EXPECT_TRUE(fs::exists(aside.string() + "-wal"));
 
-    // The same again on the same day takes the next free name.
+    // The same again takes a name of its own: on the same day, the next free one.
+    const std::string firstBytes = FileBytes(aside);
     WriteFile(path, "garbage that is long enough to be looked at as a database file.....");
     RecordStore again = RecordStore::Open(path);
-    EXPECT_TRUE(fs::exists(folder / ("records-set-aside-" + Today() + "-2.sqlite")));
+    if (aside.filename() == "records-set-aside-" + Today() + ".sqlite") {
+        EXPECT_TRUE(fs::exists(folder / (aside.stem().string() + "-2.sqlite")));
+    }
+    int setAside = 0;
+    for (const fs::path& file : FilesIn(aside.parent_path()))
+        setAside += file.string().starts_with("records-set-aside-") && file.extension() == ".sqlite";
+    EXPECT_EQ(setAside, 2);
+    EXPECT_TRUE(FileBytes(aside) == firstBytes) << "the first file set aside is kept";
 }
 
 TEST(DamagedFile, ANewerVersionsDatabaseIsLeftAlone) {
@@ -154,6 +177,40 @@ TEST(DamagedFile, AnEmptyFileBecomesTheDatabase) {
     EXPECT_EQ(store.access(), StoreAccess::ReadWrite);
     EXPECT_FALSE(store.notice());
     EXPECT_TRUE(store.SaveNew(Rama()));
+}
+
+// Runs `scenario` in a child process and reports what went wrong: its own failure, or that it
+// did not end (opening a named pipe, for one, would wait for ever).
+std::optional<std::string> RunInChild(const std::function<std::optional<std::string>()>& scenario) {
+    int report[2];
+    if (pipe(report) != 0) return "no pipe";
+    const pid_t child = fork();
+    if (child < 0) return "no child";
+    if (child == 0) {
+        close(report[0]);
+        const std::optional<std::string> failure = scenario();
+        if (failure) (void)!write(report[1], failure->data(), failure->size());
+        _exit(failure ? 1 : 0);
+    }
+    close(report[1]);
+    int status = 0;
+    bool ended = false;
+    for (int waited = 0; waited < 600 && !ended; ++waited) {
+        ended = waitpid(child, &status, WNOHANG) == child;
+        if (!ended) usleep(100'000);
+    }
+    if (!ended) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        close(report[0]);
+        return "it did not end within a minute";
+    }
+    std::string failure;
+    char buffer[512];
+    for (ssize_t n; (n = read(report[0], buffer, sizeof buffer)) > 0;) failure.append(buffer, n);
+    close(report[0]);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return std::nullopt;
+    return failure.empty() ? "the child failed" : failure;
 }
 
 // Runs `scenario` in a child process that cannot write `folder`: as root, by becoming the
@@ -239,6 +296,106 @@ TEST(UnwritableFolder, AFolderThatCannotBeMadeMeansRecordsCannotBeSaved) {
     EXPECT_FALSE(store.Recent());
 }
 
+// A records path that is not a plain file (or whose log is not) is never opened: nothing to
+// wait for, no records, and the thing itself left as it was.
+TEST(UnusableFile, WhatIsNotAPlainFileIsLeftAloneWithoutWaiting) {
+    const auto pipe = [](const char* path) { return mkfifo(path, 0600); };
+    const auto folder = [](const char* path) { return mkdir(path, 0700); };
+    struct Case {
+        const char* suffix;  // what is made: the file itself or its log
+        std::function<int(const char*)> make;
+        const char* words;
+    };
+    const Case cases[] = {{"", pipe, "is not a plain file (a named pipe)"},
+                          {"-wal", pipe, "is not a plain file (a named pipe)"},
+                          {"", folder, "is a folder, not a records file"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words);
+        TempFolder temp;
+        const fs::path path = temp / "records.sqlite";
+        const fs::path made = path.string() + c.suffix;
+        ASSERT_EQ(c.make(made.c_str()), 0);
+        const auto type = fs::symlink_status(made).type();
+        const auto failure = RunInChild([&]() -> std::optional<std::string> {
+            RecordStore store = RecordStore::Open(path);
+            if (store.access() != StoreAccess::Unavailable) return "expected no records";
+            const std::string notice = store.notice().value_or("");
+            if (notice.find(c.words) == std::string::npos || notice.find(made.string()) == std::string::npos)
+                return "notice: " + notice;
+            const auto list = store.List();
+            if (list || list.error().message.find(c.words) == std::string::npos)
+                return std::string("the list does not say why");
+            return std::nullopt;
+        });
+        EXPECT_FALSE(failure) << *failure;
+        EXPECT_EQ(fs::symlink_status(made).type(), type);
+        EXPECT_EQ(FilesIn(temp.path()), std::vector<fs::path>{made.filename()});
+    }
+}
+
+TEST(UnusableFile, AFileThatCannotBeReadSaysSo) {
+    TempFolder folder;
+    const fs::path path = folder / "records.sqlite";
+    MakeStore(path, 3);
+    fs::permissions(path, fs::perms::none);
+    WithoutWritePermission(folder.path(), [&]() -> std::optional<std::string> {
+        RecordStore store = RecordStore::Open(path);
+        const std::string notice = store.notice().value_or("");
+        if (store.access() != StoreAccess::Unavailable ||
+            notice.find("cannot be read (Permission denied)") == std::string::npos ||
+            notice.find("writ") != std::string::npos)
+            return "notice: " + notice;
+        return std::nullopt;
+    });
+}
+
+// One damaged page of a large file costs the records on it, not the file: the rest are read
+// into the new file, the user is told in one line, and the check's findings go to a log.
+TEST(DamagedFile, ADamagedPageCostsOnlyTheRecordsOnIt) {
+    TempFolder folder;
+    const fs::path path = folder / "records.sqlite";
+    constexpr int kCount = 3000;
+    MakeStore(path, kCount);
+    std::int64_t page = 0, pageSize = 0;
+    {
+        Database db;
+        ASSERT_EQ(db.Open(path.string(), SQLITE_OPEN_READONLY), SQLITE_OK);
+        pageSize = db.QueryInt("PRAGMA page_size").value_or(0);
+        // A page in the middle of the records table's leaves.
+        const auto found = db.QueryInt(
+            "SELECT pageno FROM dbstat WHERE name = 'records' AND pagetype = 'leaf' "
+            "ORDER BY pageno LIMIT 1 OFFSET (SELECT count(*) / 2 FROM dbstat "
+            "WHERE name = 'records' AND pagetype = 'leaf')");
+        if (!found) GTEST_SKIP() << "this SQLite cannot list its pages";
+        page = *found;
+    }
+    {
+        std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp((page - 1) * pageSize + 8);
+        const std::string garbage(pageSize - 8, '\x55');
+        file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+    }
+    const std::string before = Today();  // the day the file is set aside under, or the next
+    RecordStore store = RecordStore::Open(path);
+    ASSERT_EQ(store.access(), StoreAccess::ReadWrite);
+    const std::string notice = store.notice().value_or("");
+    const std::int64_t kept = *store.Count();
+    EXPECT_GT(kept, kCount - 100);
+    EXPECT_LT(kept, kCount);
+    const std::string day =
+        fs::exists(folder / ("records-set-aside-" + before + ".sqlite")) ? before : Today();
+    const fs::path aside = folder / ("records-set-aside-" + day + ".sqlite");
+    const fs::path log = folder / ("records-set-aside-" + day + ".log");
+    for (const std::string& words : {std::string("were damaged"), aside.string(), log.string(),
+                                     "the " + std::to_string(kept) + " records that could be read"})
+        EXPECT_NE(notice.find(words), std::string::npos) << words << " in " << notice;
+    EXPECT_EQ(notice.find('\n'), std::string::npos);
+    EXPECT_LT(notice.size(), 600u);
+    const std::string details = FileBytes(log);
+    EXPECT_NE(details.find("What SQLite's check of it found:\n"), std::string::npos) << details;
+    EXPECT_NE(details.find(std::to_string(kept) + " records"), std::string::npos) << details;
+}
+
 std::int64_t Pragma(const fs::path& path, const char* pragma) {
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);
@@ -283,6 +440,41 @@ TEST(Schema, UpgradesRunAllOrNothingAndKeepTheRecords) {
     EXPECT_EQ(db.QueryInt("SELECT count(sunrise_seen IS NULL) FROM records"), 5);
     ASSERT_FALSE(UpgradeSchema(db, steps)) << "nothing left to do";
     EXPECT_EQ(db.QueryInt("PRAGMA user_version"), current + 1);
+}
+
+void Execute(const fs::path& path, const char* sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+// A file holding this program's tables without their version number (a tool reset it, or
+// never set it) is taken up as it is; tables of another layout under this program's mark are
+// set aside like any file that cannot be read.
+TEST(Schema, TablesWithoutAVersionAreTakenUpWhenTheyAreThisProgramsOwn) {
+    for (const char* unmark : {"PRAGMA user_version = 0", "PRAGMA user_version = -1",
+                               "PRAGMA user_version = 0; PRAGMA application_id = 0"}) {
+        SCOPED_TRACE(unmark);
+        TempFolder folder;
+        const fs::path path = folder / "records.sqlite";
+        MakeStore(path, 5);
+        Execute(path, unmark);
+        {
+            RecordStore store = RecordStore::Open(path);
+            EXPECT_EQ(store.access(), StoreAccess::ReadWrite);
+            EXPECT_FALSE(store.notice()) << *store.notice();
+            EXPECT_EQ(*store.Count(), 5);
+        }
+        EXPECT_EQ(Pragma(path, "PRAGMA user_version"), CurrentSchemaVersion());
+        EXPECT_EQ(Pragma(path, "PRAGMA application_id"), kApplicationId);
+        EXPECT_EQ(FilesIn(folder.path()), std::vector<fs::path>{"records.sqlite"});
+    }
+    TempFolder folder;
+    const fs::path path = folder / "records.sqlite";
+    Execute(path, ("PRAGMA application_id = " + std::to_string(kApplicationId) +
+                   "; CREATE TABLE records (name TEXT)").c_str());
+    ExpectSetAsideAndFreshStart(path, "were damaged");
 }
 
 }  // namespace

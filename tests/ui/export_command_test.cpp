@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTest>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include "export_tools.h"
 
@@ -127,6 +130,17 @@ private slots:
         QCOMPARE(earlier.readAll(), QByteArray("earlier chart"));
     }
 
+    // The entry options are kalodaya-chart's: a place from the atlas, with its zone.
+    void placeFromTheAtlas() {
+        const Run run = Export({Path("delhi.pdf"), "--name", "RAMA", "--date", "1990-08-15",
+                                "--time", "10:30:00", "--place", "Delhi"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(PdfInfo(Path("delhi.pdf"), QStringLiteral("Title")),
+                 QStringLiteral("Ghati lagna chart of RAMA, born August 15, 1990 at 10:30:00 in "
+                                "Delhi, Delhi, India (28\u00b0 39' N, 77\u00b0 14' E)"));
+    }
+
     void oneRequestLine() {
         const Run run = Export({Path("request.pdf"), "--request",
                                 R"({"name":"RAMA","date":"1990-08-15","time":"10:30:00",)"
@@ -162,6 +176,87 @@ private slots:
         QVERIFY(QImage(Path("images/RAMA-1990-08-15.png")).width() >= 1200);
 
         QCOMPARE(Export({Path("rama.pdf"), "--batch"}, example + "\n").status, 2);
+    }
+
+    // The command shares its file writing with kalodaya-chart's exports (tested there in full):
+    // a new file is private, a link is followed, a device is written to and never replaced.
+    void replacesNothingButAPlainFile() {
+        const QString target = Path("target.pdf"), elsewhere = Path("elsewhere.pdf");
+        const auto mode = [](const QString& path) {
+            struct stat entry{};
+            return ::lstat(QFile::encodeName(path).constData(), &entry) == 0 ? entry.st_mode : 0u;
+        };
+        QCOMPARE(Export(QStringList{elsewhere} + WorkedExampleOptions()).status, 0);
+        QCOMPARE(mode(elsewhere) & 07777, 0600u);
+        QVERIFY(QFile::link(elsewhere, target));
+        QCOMPARE(Export(QStringList{target, "--paper", "letter"} + WorkedExampleOptions()).status, 0);
+        QVERIFY(S_ISLNK(mode(target)));
+        QVERIFY(PdfInfo(elsewhere, QStringLiteral("Page size")).contains("letter"));
+        // A device node of the test's own (never a link to the system's, which a faulty export
+        // run as root would replace); making one takes root.
+        if (::geteuid() == 0) {
+            const QString device = Path("device.pdf");
+            QCOMPARE(::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0600, makedev(1, 3)), 0);
+            QCOMPARE(Export(QStringList{device} + WorkedExampleOptions()).status, 0);
+            QVERIFY(S_ISCHR(mode(device)));
+        }
+    }
+
+    // A second --batch run into the same folder keeps the first run's files and takes the next
+    // free names; --overwrite replaces them. A name too long for a file name is cut.
+    void batchKeepsFilesItDidNotWrite() {
+        const QByteArray rama = R"({"name":"RAMA","date":"1990-08-15","time":"10:30:00",)"
+                                R"("lat":"28:39N","lon":"77:13E","zone":34})";
+        const QByteArray other = R"({"name":"RAMA","date":"1990-08-15","time":"22:00:00",)"
+                                 R"("lat":"28:39N","lon":"77:13E","zone":34})";
+        const QString folder = Path("runs");
+        QCOMPARE(Export({folder, "--batch"}, rama + "\n").status, 0);
+        QFile first(folder + "/RAMA-1990-08-15.pdf");
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        const QByteArray firstBytes = first.readAll();
+        first.close();
+
+        const Run again = Export({folder, "--batch"}, other + "\n" + other + "\n");
+        QCOMPARE(again.status, 0);
+        QCOMPARE(again.out, folder + "/RAMA-1990-08-15-2.pdf\n" + folder + "/RAMA-1990-08-15-3.pdf\n");
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        QCOMPARE(first.readAll(), firstBytes);
+        first.close();
+
+        const Run replaced = Export({folder, "--batch", "--overwrite"}, other + "\n");
+        QCOMPARE(replaced.out, folder + "/RAMA-1990-08-15.pdf\n");
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        QVERIFY(first.readAll() != firstBytes);
+
+        const QByteArray longName = "{\"name\":\"" + QByteArray(300, 'A') +
+                                    "\",\"date\":\"1990-08-15\",\"lat\":\"28:39N\",\"lon\":\"77:13E\"}";
+        const Run shortened = Export({folder, "--batch"}, longName + "\n");
+        QCOMPARE(shortened.status, 0);
+        QCOMPARE(shortened.out, folder + "/" + QString(100, 'A') + "-1990-08-15.pdf\n");
+    }
+
+    // The desktop program's own options answer without a window, display or not.
+    void desktopOptionsOpenNoWindow() {
+        const struct {
+            QStringList arguments;
+            int status;
+            QString out, err;
+        } cases[] = {
+            {{"--version"}, 0, "kalodaya 1.20\n", ""},
+            {{"-reverse", "-style", "fusion", "--version"}, 0, "kalodaya 1.20\n", ""},
+            {{"--colour"}, 2, "", "kalodaya: unknown option --colour; see kalodaya --help\n"},
+            {{"-platform", "offscreen", "records.sqlite"}, 2, "",
+             "kalodaya: unexpected argument \"records.sqlite\"; see kalodaya --help\n"},
+        };
+        for (const auto& c : cases) {
+            const Run run = RunProgram(QStringLiteral(KALODAYA_EXECUTABLE), c.arguments, Headless());
+            QVERIFY2(run.status == c.status, qPrintable(c.arguments.join(' ') + ": " + run.err));
+            QCOMPARE(run.out, c.out);
+            QCOMPARE(run.err, c.err);
+        }
+        const Run help = RunProgram(QStringLiteral(KALODAYA_EXECUTABLE), {"--help"}, Headless());
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.out.startsWith(QStringLiteral("Usage: kalodaya")));
     }
 };
 

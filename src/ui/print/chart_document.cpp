@@ -1,11 +1,12 @@
 #include "ui/print/chart_document.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cmath>
+#include <string_view>
 
 #include "ui/print/chart_page_painter.h"
 #include "ui/print/page_parts.h"
@@ -59,25 +60,26 @@ std::optional<ExportFormat> FormatOfPath(const QString& path) {
     return std::nullopt;
 }
 
-std::optional<WriteError> SaveFile(const QString& path, const QByteArray& bytes) {
-    const auto failure = [&](const QString& why) {
-        return WriteError{QStringLiteral("cannot write %1: %2").arg(path, why).toStdString()};
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return failure(why);
-    }
-    if (!file.commit()) return failure(file.errorString());
-    return std::nullopt;
+std::optional<WriteError> SaveFile(const QString& path, const QByteArray& bytes,
+                                   ExistingFile existing) {
+    const auto failure = WriteWholeFile(QFile::encodeName(path).toStdString(),
+                                        std::string_view(bytes.constData(), bytes.size()),
+                                        existing);
+    if (!failure) return std::nullopt;
+    return WriteError{QStringLiteral("cannot write %1: %2")
+                          .arg(path, QString::fromStdString(failure->reason))
+                          .toStdString(),
+                      failure->nameTaken};
+}
+
+QByteArray ChartFileBytes(ExportFormat format, const ChartPageTexts& texts, Paper paper) {
+    return format == ExportFormat::Pdf ? PdfDocument(texts, paper)
+                                       : PngBytes(ChartPageImage(texts, paper));
 }
 
 std::optional<WriteError> ExportChart(const QString& path, ExportFormat format,
                                       const ChartPageTexts& texts, Paper paper) {
-    const QByteArray bytes = format == ExportFormat::Pdf ? PdfDocument(texts, paper)
-                                                         : PngBytes(ChartPageImage(texts, paper));
+    const QByteArray bytes = ChartFileBytes(format, texts, paper);
     if (bytes.isEmpty())
         return WriteError{QStringLiteral("cannot write %1: the pages could not be drawn")
                               .arg(path)

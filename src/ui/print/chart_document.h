@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "base/whole_file.h"
 #include "ui/print/chart_page_texts.h"
 #include "ui/print/paper_size.h"
 
@@ -36,10 +37,16 @@ std::optional<ExportFormat> FormatOfPath(const QString& path);
 
 struct WriteError {
     std::string message;  // one line: the file and why it could not be written
+    bool nameTaken = false;  // ExistingFile::Keep found something of that name
 };
 
-// Replaces `path` with `bytes` as a whole: a failed write leaves any earlier file as it was.
-std::optional<WriteError> SaveFile(const QString& path, const QByteArray& bytes);
+// Writes `bytes` as the whole of `path` through WriteWholeFile: a failed write leaves any
+// earlier file as it was, and only a plain file is ever replaced.
+std::optional<WriteError> SaveFile(const QString& path, const QByteArray& bytes,
+                                   ExistingFile existing = ExistingFile::Replace);
+
+// The bytes of the chart's file in `format`; empty when the pages could not be drawn.
+QByteArray ChartFileBytes(ExportFormat format, const ChartPageTexts& texts, Paper paper);
 
 // The chart in `format` written to `path`.
 std::optional<WriteError> ExportChart(const QString& path, ExportFormat format,

@@ -12,6 +12,8 @@ QString ChartFileStem(const std::string& name, const std::string& isoDate) {
             stem += ch;
     }
     if (stem.isEmpty()) stem = QStringLiteral("chart");
+    // A name longer than a file name may be is cut, not refused.
+    stem.truncate(kLongestNameInFileName);
     return stem + QLatin1Char('-') + QString::fromStdString(isoDate);
 }
 
