@@ -27,10 +27,11 @@ void BM_EphemerisStages(benchmark::State& bench) {
     const auto birth = WorkedExample();
     std::array<double, kalodaya::kBodyCount> bodies{};
     for (auto _ : bench) {
-        const auto asc = kalodaya::ComputeAscendant(birth);
+        const auto ut = kalodaya::ToUniversalTime(birth);
+        const auto asc = kalodaya::ComputeAscendant(ut);
         bodies[kalodaya::Asc] = asc.longitude;
-        bodies[kalodaya::Moon] = kalodaya::ComputeMoon(birth).longitude;
-        kalodaya::ComputePlanets(kUt, asc.ayanamsaCorrection, bodies);
+        bodies[kalodaya::Moon] = kalodaya::ComputeMoon(ut).longitude;
+        kalodaya::ComputePlanets(*ut.byCalendar, asc.ayanamsaCorrection, bodies);
         benchmark::DoNotOptimize(bodies.data());
         benchmark::ClobberMemory();
     }
@@ -38,14 +39,14 @@ void BM_EphemerisStages(benchmark::State& bench) {
 BENCHMARK(BM_EphemerisStages);
 
 void BM_ComputeAscendant(benchmark::State& bench) {
-    const auto birth = WorkedExample();
-    for (auto _ : bench) benchmark::DoNotOptimize(kalodaya::ComputeAscendant(birth));
+    const auto ut = kalodaya::ToUniversalTime(WorkedExample());
+    for (auto _ : bench) benchmark::DoNotOptimize(kalodaya::ComputeAscendant(ut));
 }
 BENCHMARK(BM_ComputeAscendant);
 
 void BM_ComputeMoon(benchmark::State& bench) {
-    const auto birth = WorkedExample();
-    for (auto _ : bench) benchmark::DoNotOptimize(kalodaya::ComputeMoon(birth));
+    const auto ut = kalodaya::ToUniversalTime(WorkedExample());
+    for (auto _ : bench) benchmark::DoNotOptimize(kalodaya::ComputeMoon(ut));
 }
 BENCHMARK(BM_ComputeMoon);
 

@@ -6,14 +6,14 @@
 #include "base/angles.h"
 #include "chart/chart_outcome.h"
 #include "chart/compute_chart.h"
-#include "chart/entry_checks.h"
+#include "request/entry_checks.h"
 #include "chart/present.h"
 #include "lagna/special_lagnas.h"
-#include "../tests/core/lagna_test_support.h"
+#include "../tests/chart/chart_test_support.h"
 
 namespace {
 
-kalodaya::Entries WorkedExample() { return kalodaya::testing_support::WorkedExampleEntries(); }
+kalodaya::BirthRequest WorkedExample() { return kalodaya::testing_support::WorkedExampleRequest(); }
 
 // The whole request: entry checks, ephemeris, retrogrades, arudha pass, sunrise and sunset
 // calls, reference sunrise, the Sun at sunrise, ghati lagna, hidden lagnas and every text.
@@ -34,8 +34,8 @@ void BM_WholeRequestVaried(benchmark::State& bench) {
     auto entries = WorkedExample();
     int i = 0;
     for (auto _ : bench) {
-        entries.dayText = std::to_string(1 + i % 28);
-        entries.hourText = std::to_string(i % 24);
+        entries.day = 1 + i % 28;
+        entries.hour = i % 24;
         ++i;
         kalodaya::RequestChartInto(entries, outcome);
         benchmark::DoNotOptimize(outcome.texts.markers.data());
@@ -48,8 +48,8 @@ BENCHMARK(BM_WholeRequestVaried);
 void BM_PolarRequest(benchmark::State& bench) {
     kalodaya::ChartOutcome outcome;
     auto entries = WorkedExample();
-    entries.monthIndex = 5;
-    entries.latDegText = "75";
+    entries.month = 6;
+    entries.latitude.degrees = 75;
     for (auto _ : bench) {
         kalodaya::RequestChartInto(entries, outcome);
         benchmark::DoNotOptimize(outcome.texts.markers.data());
@@ -59,13 +59,13 @@ BENCHMARK(BM_PolarRequest);
 
 // The computation alone (numbers, no texts), and the texts alone.
 void BM_ComputeChart(benchmark::State& bench) {
-    const auto request = *kalodaya::ValidateEntries(WorkedExample());
+    const auto request = *kalodaya::CheckRequest(WorkedExample());
     for (auto _ : bench) benchmark::DoNotOptimize(kalodaya::ComputeChart(request));
 }
 BENCHMARK(BM_ComputeChart);
 
 void BM_Present(benchmark::State& bench) {
-    const auto result = kalodaya::ComputeChart(*kalodaya::ValidateEntries(WorkedExample()));
+    const auto result = kalodaya::ComputeChart(*kalodaya::CheckRequest(WorkedExample()));
     kalodaya::ResultTexts texts;
     for (auto _ : bench) {
         kalodaya::PresentInto(result, texts);
@@ -74,19 +74,20 @@ void BM_Present(benchmark::State& bench) {
 }
 BENCHMARK(BM_Present);
 
-void BM_SunRiseSet(benchmark::State& bench) {
-    std::array<kalodaya::DateTime, 3> slots;
+// One day's sunrise and sunset at the worked example's place.
+void BM_SunEvents(benchmark::State& bench) {
+    const kalodaya::Coordinates place{28, 39, false, 77, 13, true};
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(kalodaya::SunRiseSet(8, 15, 1990, 10, 30, 28, 39, false, 77, 13,
-                                                      true, -5, -30, false, slots));
+        benchmark::DoNotOptimize(
+            kalodaya::ComputeSunEvents(1990, 8, 15, 10, 30, place, {-5, -30}, false));
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_SunRiseSet);
+BENCHMARK(BM_SunEvents);
 
 // Ghati lagna and the eight hidden lagnas of a computed chart.
 void BM_GhatiAndHiddenLagnas(benchmark::State& bench) {
-    const auto r = kalodaya::ComputeChart(*kalodaya::ValidateEntries(WorkedExample()));
+    const auto r = kalodaya::ComputeChart(*kalodaya::CheckRequest(WorkedExample()));
     kalodaya::HiddenLagnaInputs in;
     in.sunAtSunrise = r.sunAtSunrise;
     in.elapsedMinutes = r.elapsedMinutes;
@@ -123,7 +124,7 @@ namespace {
 
 // The arudha pass over the twelve houses of a computed chart.
 void BM_ArudhaPass(benchmark::State& bench) {
-    const auto r = kalodaya::ComputeChart(*kalodaya::ValidateEntries(WorkedExample()));
+    const auto r = kalodaya::ComputeChart(*kalodaya::CheckRequest(WorkedExample()));
     std::array<int, kalodaya::kBodyCount> signs{};
     for (int k = 0; k < kalodaya::kBodyCount; ++k)
         signs[k] = kalodaya::SignIndexOfLongitudeLabel(r.longitude[k]);

@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ui/print/chart_document.h"
-#include "../tests/core/lagna_test_support.h"
+#include "../tests/chart/chart_test_support.h"
 #include "ui/print/page_texts_from_outcome.h"
 
 namespace {
@@ -14,8 +14,8 @@ using namespace kalodaya;
 using namespace kalodaya::ui::print;
 
 // The worked example with its place, New Delhi.
-Entries WorkedExample() {
-    Entries e = kalodaya::testing_support::WorkedExampleEntries();
+BirthRequest WorkedExample() {
+    BirthRequest e = kalodaya::testing_support::WorkedExampleRequest();
     e.city = "New Delhi";
     e.state = "Delhi";
     e.country = "India";
@@ -25,7 +25,7 @@ Entries WorkedExample() {
 void ExportOnce(benchmark::State& state, ExportFormat format, const char* file) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromLatin1(file));
-    const Entries entries = WorkedExample();
+    const BirthRequest entries = WorkedExample();
     for (auto _ : state) {
         const PageRequest request = RequestChartPages(entries);
         if (!request.texts || ExportChart(path, format, *request.texts, Paper::A4)) {

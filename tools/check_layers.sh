@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Fails when a file under src/ includes a header of a layer above its own. The layers, lowest
-# first (a layer may include its own headers and those of the layers it names):
+# Fails when a file under src/ includes a header of a layer above its own or beside it, or when
+# a layer's CMakeLists.txt links the library of such a layer. The layers, lowest first (a layer
+# may use its own code and that of the layers it names):
 #   base
 #   astro    base
 #   lagna    base astro
 #   profile  base
 #   records  base
-#   chart    base astro lagna profile records
-#   cli      base astro lagna profile records chart
-#   ui       base astro lagna profile records chart cli (kalodaya --export reads the same
-#            entry options and request lines as kalodaya-chart)
+#   request  base astro records
+#   chart    base astro lagna profile records request
+#   cli      base astro lagna profile records request chart
+#   ui       base astro lagna profile records request chart
+# The two front ends, cli and ui, are siblings: neither uses the other.
 set -euo pipefail
 src="${1:-$(cd "$(dirname "$0")/.." && pwd)/src}"
 
@@ -19,9 +21,24 @@ declare -A allowed=(
   [lagna]="base astro lagna"
   [profile]="base profile"
   [records]="base records"
-  [chart]="base astro lagna profile records chart"
-  [cli]="base astro lagna profile records chart cli"
-  [ui]="base astro lagna profile records chart cli ui"
+  [request]="base astro records request"
+  [chart]="base astro lagna profile records request chart"
+  [cli]="base astro lagna profile records request chart cli"
+  [ui]="base astro lagna profile records request chart ui"
+)
+
+# The layer of each library the CMake files define.
+declare -A libraryLayer=(
+  [kalodaya_base]=base
+  [kalodaya_astro]=astro
+  [kalodaya_atlas]=astro
+  [kalodaya_lagna]=lagna
+  [kalodaya_profile]=profile
+  [kalodaya_records]=records
+  [kalodaya_request]=request
+  [kalodaya_chart]=chart
+  [kalodaya_cli_lib]=cli
+  [kalodaya_ui]=ui
 )
 
 status=0
@@ -40,6 +57,22 @@ for dir in "$src"/*/; do
       status=1
     fi
   done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$dir" --include='*.h' --include='*.cpp' || true)
+
+  # Every kalodaya library named in the layer's target_link_libraries calls, which may span
+  # several lines.
+  while IFS= read -r cmake; do
+    while read -r library; do
+      linked="${libraryLayer[$library]:-}"
+      if [[ -z "$linked" ]]; then
+        echo "layers: ${cmake#"$src"/} links $library, which is no known library (add it to tools/check_layers.sh)"
+        status=1
+      elif [[ " ${allowed[$layer]} " != *" $linked "* ]]; then
+        echo "layers: ${cmake#"$src"/} links $library ($linked): $layer may link only ${allowed[$layer]}"
+        status=1
+      fi
+    done < <(tr '\n' ' ' < "$cmake" | grep -oE 'target_link_libraries\([^)]*\)' |
+             grep -oE '\bkalodaya_[A-Za-z0-9_]+' | sort -u || true)
+  done < <(find "$dir" -name CMakeLists.txt)
 done
-[[ $status -eq 0 ]] && echo "layers: every include points to its own layer or one below"
+[[ $status -eq 0 ]] && echo "layers: every include and link points to its own layer or one below"
 exit $status

@@ -24,10 +24,9 @@ double TropicalAscendant(double thetaDeg, double t, double latDeg) {
     return SubtractWhileAtLeast360(angle * kRadToDeg);
 }
 
-SiderealAscendant ComputeAscendant(const LocalBirth& b) {
-    const ZoneTime time = UniversalTimeByZone(b);
-    const double jd = JulianDayNumber(b.month, b.day, b.year);
-    const double t = CenturiesFrom1900(jd, time.ut);
+SiderealAscendant ComputeAscendant(const UniversalBirth& birth) {
+    const ZoneTime& time = birth.byZone;
+    const double t = CenturiesFrom1900(birth.julianDay, time.ut);
     SiderealAscendant out;
     out.ayanamsaCorrection = AyanamsaCorrection1900(t);
     const double theta = LocalSiderealDegrees(time.ut, t, time.lon);

@@ -1,6 +1,6 @@
 #pragma once
 // The sidereal ascendant of the birth moment.
-#include "astro/local_birth.h"
+#include "astro/calendar.h"
 
 namespace kalodaya {
 
@@ -12,9 +12,9 @@ struct SiderealAscendant {
     double longitude = 0;
 };
 
-// The ascendant rising at the birth's place and clock time (turned into UT by the zone's own
-// sign and the daylight box).
-SiderealAscendant ComputeAscendant(const LocalBirth& birth);
+// The ascendant rising at the birth's place and Universal Time (by the zone's own sign and
+// the daylight box).
+SiderealAscendant ComputeAscendant(const UniversalBirth& birth);
 
 // Local sidereal time in degrees from Newcomb's polynomial: UT in hours, T in Julian centuries
 // from 1900 January 0.5, lon in degrees west-positive. Reduced below 360; a negative value

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "base/tables.h"
-#include "base/text_convert.h"
 
 namespace kalodaya {
 
@@ -59,24 +58,30 @@ ZoneTime UniversalTimeByZone(const LocalBirth& b) {
     return t;
 }
 
+UniversalBirth ToUniversalTime(const LocalBirth& b) {
+    UniversalBirth ut;
+    ut.byZone = UniversalTimeByZone(b);
+    ut.julianDay = JulianDayNumber(b.month, b.day, b.year);
+    ut.byCalendar = PlanetRunInstant(b.year, b.month, b.day, b.hour, b.minute, b.zone, b.daylight);
+    return ut;
+}
+
+std::optional<DateTime> PlanetRunInstant(int year, int month, int day, int hour, int minute,
+                                         ZoneOffset zone, bool daylight) {
+    const std::optional<DateTime> local = CalendarMoment(year, month, day, hour, minute);
+    if (!local) return std::nullopt;
+    // The daylight hour is taken off so that the bodies are computed for the same instant as
+    // the ascendant and the Moon.
+    DateTime ut = UniversalTimeByCalendar(*local, zone.hours, zone.minutes);
+    if (daylight) ut = ut.AddHours(-1);
+    return ut;
+}
+
 std::optional<DateTime> CalendarMoment(int year, int month, int day, int hour, int minute) {
     if (year < 1 || year > 9999 || month < 1 || month > 12) return std::nullopt;
     if (day < 1 || day > DaysInMonth(year, month)) return std::nullopt;
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59) return std::nullopt;
     return DateTime::FromCivil(year, month, day, hour, minute);
-}
-
-std::optional<DateTime> ReadCalendarMoment(std::string_view monthName, std::string_view day,
-                                           std::string_view year, std::string_view hour,
-                                           std::string_view minute) {
-    monthName = TrimBlanks(monthName);
-    int month = 0;
-    for (int i = 0; i < 12; ++i) {
-        if (kMonthNames[i] == monthName) month = i + 1;
-    }
-    const auto d = ToInteger(day), y = ToInteger(year), h = ToInteger(hour), mi = ToInteger(minute);
-    if (month == 0 || !d || !y || !h || !mi) return std::nullopt;
-    return CalendarMoment(*y, month, *d, *h, *mi);
 }
 
 DateTime UniversalTimeByCalendar(const DateTime& local, int zoneHours, int zoneMinutes) {

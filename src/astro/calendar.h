@@ -3,7 +3,6 @@
 // Time and the century arguments. One copy serves the ascendant, the Moon and the
 // planets.
 #include <optional>
-#include <string_view>
 
 #include "astro/local_birth.h"
 #include "base/date_time.h"
@@ -30,12 +29,24 @@ struct ZoneTime {
 // planets' calendar conversion.
 ZoneTime UniversalTimeByZone(const LocalBirth& birth);
 
-// A local clock time read from its texts (month written as its full English name), as the
-// calendar conversion reads "August/15/1990 5:49"; nothing when the texts are no date-time.
-std::optional<DateTime> ReadCalendarMoment(std::string_view monthName, std::string_view day,
-                                           std::string_view year, std::string_view hour,
-                                           std::string_view minute);
-// The same from the entered integers; nothing when they are no date-time.
+// The Universal Time of a run of the planets: the local clock time (to the minute; seconds are
+// not read) shifted by the zone, less the daylight hour when `daylight` is set. Nothing when the
+// numbers are no date-time.
+std::optional<DateTime> PlanetRunInstant(int year, int month, int day, int hour, int minute,
+                                         ZoneOffset zone, bool daylight);
+
+// The birth moment in Universal Time, converted once per chart and handed to every body: the
+// clock time shifted by the zone's own sign, with the place and the Julian day of the local
+// date it counts from (the ascendant and the Moon), and the same instant by calendar, to the
+// minute (the Sun, the planets and the nodes).
+struct UniversalBirth {
+    ZoneTime byZone;
+    double julianDay = 0;  // JulianDayNumber of the local date
+    std::optional<DateTime> byCalendar;  // none when the birth's numbers are no date-time
+};
+UniversalBirth ToUniversalTime(const LocalBirth& birth);
+
+// A local clock time from the entered integers; nothing when they are no date-time.
 std::optional<DateTime> CalendarMoment(int year, int month, int day, int hour, int minute);
 
 // The conversion by calendar used by the planets: the clock time shifted by the signed zone

@@ -92,10 +92,8 @@ int NakshatraIndex(double s) {
     return static_cast<int>(k);
 }
 
-SiderealMoon ComputeMoon(const LocalBirth& b) {
-    const ZoneTime time = UniversalTimeByZone(b);
-    const double jd = JulianDayNumber(b.month, b.day, b.year);
-    const double t = CenturiesFrom2000(jd, time.ut);
+SiderealMoon ComputeMoon(const UniversalBirth& birth) {
+    const double t = CenturiesFrom2000(birth.julianDay, birth.byZone.ut);
     const double correction = AyanamsaCorrection2000(t);
 
     SiderealMoon out;

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "astro/local_birth.h"
+#include "astro/calendar.h"
 
 namespace kalodaya {
 
@@ -29,7 +29,7 @@ struct SiderealMoon {
     std::optional<double> nakshatraStart;
 };
 
-// The Moon at the birth's place and clock time.
-SiderealMoon ComputeMoon(const LocalBirth& birth);
+// The Moon at the birth's Universal Time.
+SiderealMoon ComputeMoon(const UniversalBirth& birth);
 
 }  // namespace kalodaya

@@ -187,17 +187,6 @@ double KetuLongitude(double rahu) {
     return std::fabs(k);
 }
 
-std::optional<DateTime> PlanetRunInstant(int year, int month, int day, int hour, int minute,
-                                         ZoneOffset zone, bool daylight) {
-    const std::optional<DateTime> local = CalendarMoment(year, month, day, hour, minute);
-    if (!local) return std::nullopt;
-    // The daylight hour is taken off so that the bodies are computed for the same instant as
-    // the ascendant and the Moon.
-    DateTime ut = UniversalTimeByCalendar(*local, zone.hours, zone.minutes);
-    if (daylight) ut = ut.AddHours(-1);
-    return ut;
-}
-
 void ComputePlanets(const DateTime& ut, double correction, std::array<double, kBodyCount>& bodies) {
     const double d = DayNumberJ2000(ut);
     // The Earth's position is the same for every body of the run: computed once.

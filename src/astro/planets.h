@@ -42,12 +42,6 @@ double RahuLongitude(double node, double correction);
 // 0 (Aries), a mended fault: its text would otherwise carry no sign code.
 double KetuLongitude(double rahu);
 
-// The Universal Time of a run of the planets: the local clock time (to the minute; seconds are
-// not read) shifted by the zone, less the daylight hour when `daylight` is set. Nothing when the
-// numbers are no date-time.
-std::optional<DateTime> PlanetRunInstant(int year, int month, int day, int hour, int minute,
-                                         ZoneOffset zone, bool daylight);
-
 // Sidereal longitudes, degrees in [0, 360), of the Sun, the five planets, Rahu and Ketu at the
 // Universal Time `ut`, made sidereal with `ayanamsaCorrection` (minus the ayanamsa, degrees),
 // written into their body slots of `bodies`; the Moon's and the ascendant's slots are left as

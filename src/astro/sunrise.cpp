@@ -141,19 +141,6 @@ SunEventStatus ComputeSunEvents(int year, int month, int day, int hour, int minu
     return status;
 }
 
-SunEventStatus SunRiseSet(int month, int day, int year, int hour, int minute, int latDeg,
-                          int latMin, bool isSouth, int lonDeg, int lonMin, bool isEast,
-                          int zoneHours, int zoneMinutes, bool isDst,
-                          std::array<DateTime, 3>& sunEvents) {
-    const SunEventStatus status =
-        ComputeSunEvents(year, month, day, hour, minute,
-                         Coordinates{latDeg, latMin, isSouth, lonDeg, lonMin, isEast},
-                         ZoneOffset{zoneHours, zoneMinutes}, isDst);
-    if (status.sunriseOk) sunEvents[0] = status.sunriseClock;
-    if (status.sunsetOk) sunEvents[1] = status.sunsetClock;
-    return status;
-}
-
 bool IsDaylightSaving(int day, int weekday, int month, int hour, int /*minute*/) {
     if (month > 4 && month < 10) return true;
     if (month == 4) {

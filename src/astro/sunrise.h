@@ -30,14 +30,6 @@ struct SunEventStatus {
 SunEventStatus ComputeSunEvents(int year, int month, int day, int hour, int minute,
                                 const Coordinates& place, ZoneOffset zone, bool daylight);
 
-// Computes the sunrise into sunEvents[0] and then the sunset into sunEvents[1]. When the Sun
-// does not rise or set on the date at the place, the call stops there and the slots it did not
-// write keep their previous values; the status says which slots are new.
-SunEventStatus SunRiseSet(int month, int day, int year, int hour, int minute, int latDeg,
-                          int latMin, bool isSouth, int lonDeg, int lonMin, bool isEast,
-                          int zoneHours, int zoneMinutes, bool isDst,
-                          std::array<DateTime, 3>& sunEvents);
-
 // Daylight time from 02:00 on the first Sunday of April to 02:00 on the last Sunday of
 // October. weekday: 0 = Sunday. The minute is not consulted.
 bool IsDaylightSaving(int day, int weekday, int month, int hour, int minute);

@@ -5,22 +5,22 @@
 
 namespace kalodaya {
 
-void RequestChartInto(const Entries& entries, ChartOutcome& outcome) {
-    auto request = ValidateEntries(entries);
-    if (!request) {
-        outcome.failure = request.error();
+void RequestChartInto(const BirthRequest& request, ChartOutcome& outcome) {
+    auto checked = CheckRequest(request);
+    if (!checked) {
+        outcome.failure = checked.error();
         outcome.result = ChartResult{};
         outcome.texts = ResultTexts{};
         return;
     }
     outcome.failure.reset();
-    outcome.result = ComputeChart(*request);
+    outcome.result = ComputeChart(*checked);
     PresentInto(outcome.result, outcome.texts);
 }
 
-ChartOutcome RequestChart(const Entries& entries) {
+ChartOutcome RequestChart(const BirthRequest& request) {
     ChartOutcome outcome;
-    RequestChartInto(entries, outcome);
+    RequestChartInto(request, outcome);
     return outcome;
 }
 

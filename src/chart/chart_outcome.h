@@ -1,12 +1,12 @@
 #pragma once
-// One request from the form's entries to the texts: the entry check that failed, or the chart
-// with its texts. Both front ends go through here.
+// One birth request to its texts: the entry check that failed, or the chart with its texts.
+// Every front end goes through here.
 #include <optional>
 
 #include "chart/chart_result.h"
-#include "chart/entries.h"
-#include "chart/entry_checks.h"
 #include "chart/result_texts.h"
+#include "request/birth_request.h"
+#include "request/entry_checks.h"
 
 namespace kalodaya {
 
@@ -19,11 +19,11 @@ struct ChartOutcome {
     bool Computed() const { return !failure && !result.polar; }
 };
 
-// Checks the entries and, when they pass, computes the chart and makes its texts.
-ChartOutcome RequestChart(const Entries& entries);
+// Checks the request and, when it passes, computes the chart and makes its texts.
+ChartOutcome RequestChart(const BirthRequest& request);
 
 // The same into `outcome`, reusing its texts' storage (every field is rewritten: nothing of an
 // earlier request remains).
-void RequestChartInto(const Entries& entries, ChartOutcome& outcome);
+void RequestChartInto(const BirthRequest& request, ChartOutcome& outcome);
 
 }  // namespace kalodaya

@@ -7,7 +7,7 @@
 
 #include "base/date_time.h"
 #include "base/tables.h"
-#include "chart/chart_request.h"
+#include "request/chart_request.h"
 #include "lagna/special_lagnas.h"
 
 namespace kalodaya {

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "astro/ascendant.h"
+#include "astro/calendar.h"
 #include "astro/moon.h"
 #include "astro/planets.h"
 #include "astro/retrograde.h"
@@ -15,15 +16,15 @@ namespace {
 
 // The sidereal ascendant, Moon, Sun, planets and nodes at the birth, and the retrograde marks.
 void ComputeBirthPositions(const LocalBirth& b, ChartResult& r) {
-    const SiderealAscendant asc = ComputeAscendant(b);
-    const SiderealMoon moon = ComputeMoon(b);
+    // The birth moment in Universal Time, once for every body.
+    const UniversalBirth ut = ToUniversalTime(b);
+    const SiderealAscendant asc = ComputeAscendant(ut);
+    const SiderealMoon moon = ComputeMoon(ut);
     r.ayanamsaCorrection = asc.ayanamsaCorrection;
     r.longitude[Asc] = asc.longitude;
     r.longitude[Moon] = moon.longitude;
     r.moonNakshatraStart = moon.nakshatraStart.value_or(0);
-    if (const auto ut =
-            PlanetRunInstant(b.year, b.month, b.day, b.hour, b.minute, b.zone, b.daylight))
-        ComputePlanets(*ut, asc.ayanamsaCorrection, r.longitude);
+    if (ut.byCalendar) ComputePlanets(*ut.byCalendar, asc.ayanamsaCorrection, r.longitude);
 
     // The clock values as entered: only the date counts for the station tables.
     const auto flags =

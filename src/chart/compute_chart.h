@@ -1,7 +1,7 @@
 #pragma once
 // The chart of one request: a pure function of the request (no state survives between calls,
 // and it may be called from several threads at once).
-#include "chart/chart_request.h"
+#include "request/chart_request.h"
 #include "chart/chart_result.h"
 
 namespace kalodaya {

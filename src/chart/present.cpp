@@ -1,8 +1,11 @@
 #include "chart/present.h"
 
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 
 #include "base/angles.h"
+#include "base/utc_offset.h"
 #include "lagna/longitude_sign.h"
 #include "profile/sign_profile_tables.h"
 
@@ -61,6 +64,48 @@ std::string DateWords(const DateTime& date) {
     return text;
 }
 
+namespace {
+
+// "05:49", or "10:30:00" with the seconds.
+std::string ClockText(const DateTime& moment, bool withSeconds) {
+    char text[16];
+    const int length = withSeconds ? std::snprintf(text, sizeof text, "%02d:%02d:%02d",
+                                                   moment.Hour(), moment.Minute(), moment.Second())
+                                   : std::snprintf(text, sizeof text, "%02d:%02d", moment.Hour(),
+                                                   moment.Minute());
+    return std::string(text, static_cast<std::size_t>(length));
+}
+
+// "4 h 41 min (11.71 ghatis)": a ghati is 24 minutes; two decimals show how far into the
+// current one the birth fell.
+std::string ElapsedText(int minutes) {
+    char text[64];
+    const int length = std::snprintf(text, sizeof text, "%d h %d min (%.2f ghatis)", minutes / 60,
+                                     minutes % 60, minutes / 24.0);
+    return std::string(text, static_cast<std::size_t>(length));
+}
+
+}  // namespace
+
+BirthTimeTexts PresentBirthTimes(const ChartResult& r) {
+    BirthTimeTexts t;
+    const DateTime& born = r.birthMoment;
+    t.date = DateWords(born);
+    t.isoDate = born.Iso().substr(0, 10);
+    t.clock = ClockText(born, true);
+    const LocalBirth& birth = r.request.birth;
+    t.zone = "UTC" + UtcOffsetText(-birth.zone.WestMinutes() * 60);
+    if (birth.daylight) t.zone += ", daylight saving time";
+    const DateTime& sunrise = r.sunEvents[kSunrise].value_or(r.referenceSunrise);
+    t.sunrise = ClockText(sunrise, false);
+    if (sunrise.DateOnly() != born.DateOnly()) t.sunrise += ", " + DateWords(sunrise);
+    t.referenceSunrise = ClockText(r.referenceSunrise, false) + ", " + DateWords(r.referenceSunrise);
+    const bool countsToSunrise = r.referenceSunrise > born;
+    t.elapsedCaption = countsToSunrise ? "Time To Sunrise :" : "Time Elapsed :";
+    t.elapsed = ElapsedText(std::abs(r.elapsedMinutes));
+    return t;
+}
+
 std::string PolarMessage(const PolarOutcome& polar) {
     return "The Sun does not rise or set at this place on " + DateWords(polar.date) +
            ", so the Ghati Lagna cannot be computed.";
@@ -87,6 +132,14 @@ void PresentInto(const ChartResult& r, ResultTexts& t) {
         Lines(cell, r.marks.hidden[sign]);
     }
     PresentDetails(r.request, t.details);
+    t.usedOffset.clear();
+    t.placeOffset.clear();
+    if (PlaceReported(r.request)) {
+        // The daylight box moves the clock an hour ahead of the zone: the offset used holds it.
+        const LocalBirth& b = r.request.birth;
+        t.usedOffset = UtcOffsetText(-b.zone.WestMinutes() * 60 + (b.daylight ? 3600 : 0));
+        if (r.request.atlasPlace) t.placeOffset = UtcOffsetText(r.request.atlasPlace->utcOffsetSeconds);
+    }
 
     t.profile = {};
     t.profileSign.reset();

@@ -13,6 +13,22 @@ void PresentInto(const ChartResult& result, ResultTexts& texts);
 // "August 15, 1990": a date as the chart's messages and printed pages write it.
 std::string DateWords(const DateTime& date);
 
+// The birth's date, clock time and zone and the sun times, as the printed pages write them.
+struct BirthTimeTexts {
+    std::string date;     // "August 15, 1990"
+    std::string isoDate;  // "1990-08-15", for file names
+    std::string clock;    // "10:30:00"
+    std::string zone;   // "UTC+05:30"; ", daylight saving time" follows when the clock ran ahead
+    // The birth date's sunrise, "05:49", its own date following when the zone put it on
+    // another ("21:25, March 4, 1980"); the reference sunrise always with its date.
+    std::string sunrise, referenceSunrise;
+    // "Time Elapsed :" since the reference sunrise, or "Time To Sunrise :" when a birth after
+    // sunset counts to the next one; "4 h 41 min (11.71 ghatis)".
+    std::string elapsedCaption, elapsed;
+};
+// Only for a chart with a ghati lagna's reference sunrise (no polar outcome).
+BirthTimeTexts PresentBirthTimes(const ChartResult& result);
+
 // "The Sun does not rise or set at this place on June 25, 1990, so the Ghati Lagna cannot be
 // computed."
 std::string PolarMessage(const PolarOutcome& polar);

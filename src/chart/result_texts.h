@@ -8,6 +8,7 @@
 
 #include "base/tables.h"
 #include "profile/profile_fields.h"
+#include "request/chart_request.h"
 
 namespace kalodaya {
 
@@ -35,6 +36,15 @@ struct ResultTexts {
     std::string sunAtSunrise;  // position label of the Sun at the reference sunrise
     std::string ghatiLagna;    // position label of the ghati lagna
     std::string polarMessage;  // shown instead of the chart when there is no reference sunrise
+    // The offset the computation used and the one the atlas gave for the place ("+05:45"):
+    // written only for a place from the atlas or an exact offset (PlaceReported), else empty.
+    std::string usedOffset, placeOffset;
 };
+
+// Whether a chart reports its place and offset: a place from the atlas, or an exact offset in
+// place of a zone list entry.
+inline bool PlaceReported(const ChartRequest& request) {
+    return request.atlasPlace || !request.zoneEntry;
+}
 
 }  // namespace kalodaya

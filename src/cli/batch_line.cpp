@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/chart_json.h"
-#include "cli/request_line.h"
+#include "request/request_line.h"
 
 namespace kalodaya::cli {
 namespace {
@@ -18,12 +18,12 @@ void AppendError(std::string& out, const std::string& error) {
 }  // namespace
 
 void AnswerRequestLine(std::string_view line, BatchScratch& scratch, std::string& out) {
-    Entries entries;
-    if (auto error = ParseRequestLine(line, entries)) {
+    BirthRequest request;
+    if (auto error = ReadRequestLine(line, request)) {
         AppendError(out, error->message);
         return;
     }
-    RequestChartInto(entries, scratch.outcome);
+    RequestChartInto(request, scratch.outcome);
     // Written straight as text: the same bytes as ChartJson(...).dump(-1, ' ', false,
     // error_handler_t::replace), without building the object.
     AppendChartJsonText(out, scratch.outcome);

@@ -7,19 +7,45 @@
 #include <string_view>
 
 #include "astro/atlas/place_texts.h"
-#include "astro/atlas/zone_entry_match.h"
+#include "chart/present.h"
 #include "cli/json_text_writer.h"
 #include "cli/json_value_builder.h"
-#include "chart/present.h"
 #include "profile/sign_profile.h"
 
 namespace kalodaya::cli {
 namespace {
 
-// Mercury .. Saturn: the bodies that can carry a retrograde mark.
-constexpr int kRetroPlanetSlots = 5;
-
 using Json = nlohmann::ordered_json;
+
+// The chart's members, each section written once for both sinks (the compact text and the
+// library object). Values come from the chart's numbers and from the texts Present made; a
+// member whose value the chart does not have is null.
+
+// Writes `key` and either its value (through `value`) or null.
+template <typename Sink, typename Key, typename Write>
+void Member(Sink& w, const Key& key, bool present, Write value) {
+    w.Key(key);
+    if (present) {
+        value();
+    } else {
+        w.Null();
+    }
+}
+
+template <typename Sink, typename Key>
+void TextOrNull(Sink& w, const Key& key, std::string_view text) {
+    Member(w, key, !text.empty(), [&] { w.String(text); });
+}
+
+template <typename Sink, typename Texts>
+void List(Sink& w, const Texts& texts) {
+    w.OpenList();
+    for (const auto& text : texts) {
+        w.Item();
+        w.String(text);
+    }
+    w.CloseList();
+}
 
 std::string SnakeCase(std::string_view name) {
     std::string out;
@@ -34,6 +60,7 @@ std::string SnakeCase(std::string_view name) {
     return out;
 }
 
+// The profile's keys: its value names in snake case ("lucky_days").
 const std::array<std::string, kProfileFieldCount>& ProfileKeys() {
     static const std::array<std::string, kProfileFieldCount> keys = [] {
         std::array<std::string, kProfileFieldCount> k;
@@ -43,206 +70,60 @@ const std::array<std::string, kProfileFieldCount>& ProfileKeys() {
     return keys;
 }
 
-template <typename Sink, typename Array>
-void List(Sink& w, const Array& items, std::size_t count) {
-    w.OpenList();
-    for (std::size_t i = 0; i < count; ++i) {
-        w.Item();
-        w.String(items[i]);
-    }
-    w.CloseList();
+// Texts of a chart's JSON that its key alone decides, written once per thread: the display
+// names by the bodies' retrograde marks, and the profile by its sign.
+struct RememberedTexts {
+    std::array<std::string, 1 << kBodyCount> names;
+    std::array<std::string, kSignCount> profiles;
+};
+thread_local RememberedTexts remembered;
+
+unsigned RetrogradeMarks(const ChartResult& r) {
+    unsigned marks = 0;
+    for (int k = 0; k < kBodyCount; ++k) marks |= (r.retrograde[k] ? 1u : 0u) << k;
+    return marks;
 }
 
 template <typename Sink>
-void WriteProfileMembers(Sink& w, const std::array<std::string_view, kProfileFieldCount>& values) {
-    const auto& keys = ProfileKeys();
-    w.Open();
-    for (int i = 0; i < kProfileFieldCount; ++i) {
-        w.Key(keys[i]);
-        w.String(values[i]);
-    }
-    w.Close();
-}
-
-// A sign's profile is the same text in every chart: its compact JSON is written once per sign.
-const std::string& ProfileJsonText(int sign) {
-    static const std::array<std::string, kSignCount> texts = [] {
-        std::array<std::string, kSignCount> t;
-        // Through the library (a text writer would share the scratch buffer of the chart being
-        // written when this first runs).
-        for (int s = 0; s < kSignCount; ++s) {
-            JsonValueBuilder w;
-            WriteProfileMembers(w, *ProfileOfSign(s));
-            t[s] = w.Take().dump(-1, ' ', false, Json::error_handler_t::replace);
-        }
-        return t;
-    }();
-    return texts[sign];
-}
-
-void WriteProfile(JsonTextWriter& w, const ResultTexts& v) {
-    w.Raw(ProfileJsonText(*v.profileSign));
-}
-void WriteProfile(JsonValueBuilder& w, const ResultTexts& v) {
-    WriteProfileMembers(w, v.profile);
-}
-
-// The display names, the sign cells and the marker cells as compact text, written from the
-// chart's numbers with the same bytes as the library's escaping of the presented texts (the
-// names are plain ASCII; a line break is "\r\n" in JSON). The names list has one text per
-// set of retrograde marks, made once.
-const std::string& NamesJsonText(const ChartResult& r) {
-    static const std::array<std::string, 1 << kRetroPlanetSlots> texts = [] {
-        std::array<std::string, 1 << kRetroPlanetSlots> t;
-        for (unsigned mask = 0; mask < t.size(); ++mask) {
-            ChartResult marked;
-            for (int i = 0; i < kRetroPlanetSlots; ++i)
-                marked.retrograde[Mercury + i] = (mask >> i) & 1;
-            JsonValueBuilder w;
-            List(w, Present(marked).names, kBodyCount);
-            t[mask] = w.Take().dump(-1, ' ', false, Json::error_handler_t::replace);
-        }
-        return t;
-    }();
-    unsigned mask = 0;
-    for (int i = 0; i < kRetroPlanetSlots; ++i) mask |= (r.retrograde[Mercury + i] ? 1u : 0u) << i;
-    return texts[mask];
-}
-
-void WriteNames(JsonTextWriter& w, const ChartOutcome& o) { w.Raw(NamesJsonText(o.result)); }
-void WriteNames(JsonValueBuilder& w, const ChartOutcome& o) {
-    List(w, o.texts.names, kBodyCount);
-}
-
-constexpr std::string_view kEscapedLineBreak = "\\r\\n";
-
-void WriteCells(JsonTextWriter& w, const ChartOutcome& o) {
-    const ChartResult& r = o.result;
-    w.OpenList();
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        w.Item();
-        w.Raw("\"");
-        for (int k = 0; k < kBodyCount; ++k) {
-            if (r.bodySign[k] != sign) continue;
-            w.Raw(kEscapedLineBreak);
-            w.Raw(o.texts.names[k]);
-        }
-        w.Raw("\"");
-    }
-    w.CloseList();
-}
-void WriteCells(JsonValueBuilder& w, const ChartOutcome& o) {
-    List(w, o.texts.signCells, kSignCount);
-}
-
-void WriteMarkers(JsonTextWriter& w, const ChartOutcome& o) {
-    const SignMarks& marks = o.result.marks;
-    w.OpenList();
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        w.Item();
-        w.Raw("\"");
-        for (int i = 0; i < marks.arudha[sign]; ++i) w.Raw(kEscapedLineBreak);
-        if (marks.ghatiLagnaSign == sign) w.Raw("\\r\\nGL");
-        for (int i = 0; i < marks.hidden[sign]; ++i) w.Raw(kEscapedLineBreak);
-        w.Raw("\"");
-    }
-    w.CloseList();
-}
-void WriteMarkers(JsonValueBuilder& w, const ChartOutcome& o) {
-    List(w, o.texts.markers, kSignCount);
-}
-
-// The birthplace as the atlas gave it and the offset the computation used. Written when the
-// place came from the atlas or an exact offset stood in for a zone entry, and only then, so a
-// request of neither kind gets the same output as before there was an atlas. Without an atlas
-// place (an exact offset typed in) the atlas's members are null.
-template <typename Sink>
-void WritePlace(Sink& w, const ChartRequest& request) {
-    const AtlasPlace* p = request.atlasPlace ? &*request.atlasPlace : nullptr;
-    const auto textOrNull = [&w](std::string_view text) {
-        if (text.empty()) return w.Null();
-        w.String(text);
-    };
-    w.Key("place");
-    w.Open();
-    if (p) {
-        w.Key("name");
-        w.String(p->name);
-        w.Key("state");
-        w.String(p->state);  // empty for a place without one, as --find-place writes it
-        w.Key("country");
-        w.String(p->country);
-        w.Key("geonames_id");
-        if (p->geonamesId) {
-            w.Int(*p->geonamesId);
-        } else {
-            w.Null();
-        }
-        w.Key("lat");
-        w.Double(p->latitude);
-        w.Key("lon");
-        w.Double(p->longitude);
-        w.Key("time_zone");
-        textOrNull(p->timeZone);
-        w.Key("utc_offset");
-        w.String(UtcOffsetText(p->utcOffsetSeconds));
-        w.Key("abbreviation");
-        textOrNull(p->abbreviation);
-        w.Key("dst");
-        w.Bool(p->daylight);
-        w.Key("clock");
-        w.String(atlas::ClockReadingText(p->clock));
-        w.Key("local_mean_time");
-        w.Bool(p->localMeanTime);
-    } else {
-        for (const char* key : {"name", "state", "country", "geonames_id", "lat", "lon",
-                                "time_zone", "utc_offset", "abbreviation", "dst", "clock",
-                                "local_mean_time"}) {
-            w.Key(key);
-            w.Null();
-        }
-    }
-    w.Key("zone_entry");
-    if (request.zoneEntry) {
-        w.Int(*request.zoneEntry);
-    } else {
-        w.Null();
-    }
-    w.Key("used_offset");
-    // The daylight box moves the clock an hour ahead of the zone: the offset used holds it.
-    w.String(UtcOffsetText(-request.birth.zone.WestMinutes() * 60 +
-                           (request.birth.daylight ? 3600 : 0)));
-    w.Key("tzdata");
-    textOrNull(p ? std::string_view(p->tzdataVersion) : std::string_view());
-    w.Close();
-}
-
-// The chart's members in their order: one description for both sinks.
-template <typename Sink>
-void WriteChart(Sink& w, const ChartOutcome& outcome) {
-    w.Open();
-    w.Key("valid");
-    w.Bool(!outcome.failure.has_value());
-    w.Key("message");
-    if (outcome.failure) {
-        w.String(outcome.failure->message);
-        w.Close();
-        return;
-    }
-    w.Null();
-
-    const ChartResult& r = outcome.result;
-    const ResultTexts& v = outcome.texts;
-    const bool polar = r.polar.has_value();
-
+void WriteZone(Sink& w, const ZoneOffset& zone) {
     w.Key("zone");
     w.Open();
     w.Key("hours");
-    w.Int(r.request.birth.zone.hours);
+    w.Int(zone.hours);
     w.Key("minutes");
-    w.Int(r.request.birth.zone.minutes);
+    w.Int(zone.minutes);
     w.Close();
-    if (r.request.atlasPlace || !r.request.zoneEntry) WritePlace(w, r.request);
+}
+
+// The birthplace as the atlas gave it and the offset the computation used, for a chart that
+// reports them (PlaceReported): a request of neither kind gets the same output as before there
+// was an atlas. Without an atlas place (an exact offset typed in) the atlas's members are null.
+template <typename Sink>
+void WritePlace(Sink& w, const ChartRequest& request, const ResultTexts& v) {
+    const AtlasPlace* p = request.atlasPlace ? &*request.atlasPlace : nullptr;
+    w.Key("place");
+    w.Open();
+    Member(w, "name", p, [&] { w.String(p->name); });
+    Member(w, "state", p, [&] { w.String(p->state); });  // empty for a place without one
+    Member(w, "country", p, [&] { w.String(p->country); });
+    Member(w, "geonames_id", p && p->geonamesId, [&] { w.Int(*p->geonamesId); });
+    Member(w, "lat", p, [&] { w.Double(p->latitude); });
+    Member(w, "lon", p, [&] { w.Double(p->longitude); });
+    TextOrNull(w, "time_zone", p ? p->timeZone : std::string_view());
+    Member(w, "utc_offset", p, [&] { w.String(v.placeOffset); });
+    TextOrNull(w, "abbreviation", p ? p->abbreviation : std::string_view());
+    Member(w, "dst", p, [&] { w.Bool(p->daylight); });
+    Member(w, "clock", p, [&] { w.String(atlas::ClockReadingText(p->clock)); });
+    Member(w, "local_mean_time", p, [&] { w.Bool(p->localMeanTime); });
+    Member(w, "zone_entry", request.zoneEntry.has_value(), [&] { w.Int(*request.zoneEntry); });
+    w.Key("used_offset");
+    w.String(v.usedOffset);
+    TextOrNull(w, "tzdata", p ? p->tzdataVersion : std::string_view());
+    w.Close();
+}
+
+template <typename Sink>
+void WriteBodies(Sink& w, const ChartResult& r, const ResultTexts& v) {
     w.Key("ayanamsa_correction");
     w.Double(r.ayanamsaCorrection);
     w.Key("ascendant");
@@ -260,10 +141,16 @@ void WriteChart(Sink& w, const ChartOutcome& outcome) {
     w.Double(r.moonNakshatraStart);
     w.Close();
     w.Key("positions");
-    List(w, v.planet, kBodyCount);
+    List(w, v.planet);
     w.Key("names");
-    WriteNames(w, outcome);
+    w.Remembered(remembered.names[RetrogradeMarks(r)], [&] { List(w, v.names); });
+}
 
+// The sun events of the birth date and its neighbours, the birth moment, and why a polar chart
+// has no ghati lagna: each failed event with its date, and the day beyond the neighbours the
+// choice of the reference sunrise may have needed.
+template <typename Sink>
+void WriteSunEvents(Sink& w, const ChartResult& r, const ResultTexts& v) {
     static constexpr const char* kEventKeys[kSunEventCount] = {
         "sunrise", "sunset", "prev_sunrise", "prev_sunset", "next_sunrise", "next_sunset"};
     for (int i = 0; i < kSunEventCount; ++i) {
@@ -273,106 +160,112 @@ void WriteChart(Sink& w, const ChartOutcome& outcome) {
     w.Key("birth_moment");
     w.Date(r.birthMoment, true);
 
+    const bool polar = r.polar.has_value();
     w.Key("polar");
     w.Bool(polar);
-    w.Key("polar_message");  // the text shown instead of the chart
-    if (polar) {
-        w.String(v.polarMessage);
-    } else {
-        w.Null();
-    }
-    // Each failed event with its date: the birth date, the day before, the day after.
-    w.Key("polar_failed");
-    w.OpenList();
+    Member(w, "polar_message", polar, [&] { w.String(v.polarMessage); });
     static constexpr const char* kEventNames[] = {"sunrise", "sunset"};
-    const DateTime birthDate = r.birthMoment.DateOnly();
-    for (int i = 0; i < kSunEventCount; ++i) {
-        if (r.sunEvents[i]) continue;
-        const DateTime date = birthDate.AddDays(i / 2 == 0 ? 0 : (i / 2 == 1 ? -1 : 1));
+    const auto failed = [&](const DateTime& date, bool sunset) {
         w.Item();
         w.Open();
         w.Key("date");
         w.Date(date, false);
         w.Key("event");
-        w.String(kEventNames[i % 2]);
+        w.String(kEventNames[sunset ? 1 : 0]);
         w.Close();
-    }
-    // The choice may have needed a day beyond the neighbours; name that event too.
-    if (polar && std::llabs(DateTime::DaysBetween(birthDate, r.polar->date)) > 1) {
-        w.Item();
-        w.Open();
-        w.Key("date");
-        w.Date(r.polar->date, false);
-        w.Key("event");
-        w.String(kEventNames[r.polar->sunset ? 1 : 0]);
-        w.Close();
-    }
+    };
+    w.Key("polar_failed");
+    w.OpenList();
+    const DateTime birthDate = r.birthMoment.DateOnly();
+    for (int i = 0; i < kSunEventCount; ++i)
+        if (!r.sunEvents[i])
+            failed(birthDate.AddDays(i / 2 == 0 ? 0 : (i / 2 == 1 ? -1 : 1)), i % 2 == 1);
+    if (polar && std::llabs(DateTime::DaysBetween(birthDate, r.polar->date)) > 1)
+        failed(r.polar->date, r.polar->sunset);
     w.CloseList();
+}
 
-    if (polar) {
-        for (const char* key : {"reference_sunrise", "elapsed_minutes", "elapsed_seconds",
-                                "sun_at_sunrise", "sun_at_sunrise_text", "ghati_lagna"}) {
-            w.Key(key);
-            w.Null();
-        }
-    } else {
-        w.Key("reference_sunrise");
-        w.Date(r.referenceSunrise, true);
-        w.Key("elapsed_minutes");
-        w.Int(r.elapsedMinutes);
-        w.Key("elapsed_seconds");
-        w.Int(r.elapsedSeconds);
-        w.Key("sun_at_sunrise");
-        w.Double(r.sunAtSunrise);
-        w.Key("sun_at_sunrise_text");
-        w.String(v.sunAtSunrise);
-        w.Key("ghati_lagna");
-        if (r.ghatiLagna) {
-            w.Open();
-            w.Key("deg");
-            w.Double(r.ghatiLagna->longitude);
-            w.Key("text");
-            w.String(v.ghatiLagna);
-            w.Key("sign");
-            w.Int(r.ghatiLagna->sign);
-            w.Key("sign_name");
-            const int sign = r.ghatiLagna->sign;
-            if (sign >= 0 && sign < kSignCount) {
-                w.String(kSignNames[sign]);
-            } else {
-                w.Null();
-            }
-            w.Close();
-        } else {
-            w.Null();
-        }
-    }
-    w.Key("cells");
-    WriteCells(w, outcome);
-    w.Key("markers");
-    WriteMarkers(w, outcome);
+// The reference sunrise, the time since it and the ghati lagna; all null for a polar chart.
+template <typename Sink>
+void WriteGhatiLagna(Sink& w, const ChartResult& r, const ResultTexts& v) {
+    const bool computed = !r.polar;
+    Member(w, "reference_sunrise", computed, [&] { w.Date(r.referenceSunrise, true); });
+    Member(w, "elapsed_minutes", computed, [&] { w.Int(r.elapsedMinutes); });
+    Member(w, "elapsed_seconds", computed, [&] { w.Int(r.elapsedSeconds); });
+    Member(w, "sun_at_sunrise", computed, [&] { w.Double(r.sunAtSunrise); });
+    Member(w, "sun_at_sunrise_text", computed, [&] { w.String(v.sunAtSunrise); });
+    const GhatiLagna* gl = computed && r.ghatiLagna ? &*r.ghatiLagna : nullptr;
+    Member(w, "ghati_lagna", gl, [&] {
+        w.Open();
+        w.Key("deg");
+        w.Double(gl->longitude);
+        w.Key("text");
+        w.String(v.ghatiLagna);
+        w.Key("sign");
+        w.Int(gl->sign);
+        Member(w, "sign_name", gl->sign >= 0 && gl->sign < kSignCount,
+               [&] { w.String(kSignNames[gl->sign]); });
+        w.Close();
+    });
+}
+
+template <typename Sink>
+void WriteDetails(Sink& w, const BirthDetailsTexts& d) {
     w.Key("details");
     w.Open();
     const std::pair<const char*, const std::string*> details[] = {
-        {"name", &v.details.name},
-        {"dob", &v.details.dob},
-        {"tob", &v.details.tob},
-        {"latitude", &v.details.latitude},
-        {"longitude", &v.details.longitude},
-        {"city", &v.details.city},
-        {"state", &v.details.state},
-        {"country", &v.details.country}};
+        {"name", &d.name},           {"dob", &d.dob},   {"tob", &d.tob},
+        {"latitude", &d.latitude},   {"longitude", &d.longitude},
+        {"city", &d.city},           {"state", &d.state}, {"country", &d.country}};
     for (const auto& [key, value] : details) {
         w.Key(key);
         w.String(*value);
     }
     w.Close();
-    w.Key("profile");
-    if (polar || !v.profileSign) {
-        w.Null();
-    } else {
-        WriteProfile(w, v);
+}
+
+template <typename Sink>
+void WriteProfile(Sink& w, const ChartResult& r, const ResultTexts& v) {
+    Member(w, "profile", !r.polar && v.profileSign, [&] {
+        w.Remembered(remembered.profiles[*v.profileSign], [&] {
+            const auto& keys = ProfileKeys();
+            w.Open();
+            for (int i = 0; i < kProfileFieldCount; ++i) {
+                w.Key(keys[i]);
+                w.String(v.profile[i]);
+            }
+            w.Close();
+        });
+    });
+}
+
+// The chart's members in their order: the failed entry check alone, or the whole chart.
+template <typename Sink>
+void WriteChart(Sink& w, const ChartOutcome& outcome) {
+    w.Open();
+    w.Key("valid");
+    w.Bool(!outcome.failure.has_value());
+    w.Key("message");
+    if (outcome.failure) {
+        w.String(outcome.failure->message);
+        w.Close();
+        return;
     }
+    w.Null();
+
+    const ChartResult& r = outcome.result;
+    const ResultTexts& v = outcome.texts;
+    WriteZone(w, r.request.birth.zone);
+    if (PlaceReported(r.request)) WritePlace(w, r.request, v);
+    WriteBodies(w, r, v);
+    WriteSunEvents(w, r, v);
+    WriteGhatiLagna(w, r, v);
+    w.Key("cells");
+    List(w, v.signCells);
+    w.Key("markers");
+    List(w, v.markers);
+    WriteDetails(w, v.details);
+    WriteProfile(w, r, v);
     w.Close();
 }
 

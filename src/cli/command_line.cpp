@@ -5,8 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <thread>
 
-#include "cli/place_args.h"
-#include "cli/quoted_value.h"
+#include "base/quoted_value.h"
 
 namespace kalodaya::cli {
 namespace {
@@ -112,32 +111,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     app.set_version_flag("--version", std::string(kProgram) + " " + KALODAYA_VERSION,
                          "print the program's name and version");
     CommandLine line;
-    EntryOptions& e = line.entries;
-    std::string name, date, time, lat, lon, zone;
-    std::string city, state, country, place, placeId, utcOffset;
+    const EntryOptions entryOptions(app);
     bool batch = false;
-    CLI::Option* const entryOptions[] = {
-        app.add_option("--name", name, "name as typed in the name box (letters and blanks)"),
-        app.add_option("--date", date, "birth date YYYY-MM-DD, 1901 to 2050 (default 1901-01-01)"),
-        app.add_option("--time", time, "birth time HH:MM:SS (default 00:00:00)"),
-        app.add_option("--lat", lat, "latitude DD:MM with N or S, e.g. 28:39N (default empty)"),
-        app.add_option("--lon", lon, "longitude DDD:MM with E or W, e.g. 77:13E (default empty)"),
-        app.add_option("--zone", zone, "time zone list position 0..70, decimal (default 0)")
-            ->type_name("N"),
-        app.add_flag("--dst", e.dst, "daylight saving time applied"),
-        app.add_option("--city", city, "city"),
-        app.add_option("--state", state, "state"),
-        app.add_option("--country", country, "country"),
-        app.add_option("--place", place,
-                       "the atlas's best match for \"Name[, State][, Country]\": place, "
-                       "coordinates and zone")
-            ->type_name("TEXT"),
-        app.add_option("--place-id", placeId, "the atlas's place with this GeoNames id")
-            ->type_name("N"),
-        app.add_option("--utc-offset", utcOffset,
-                       "exact offset +HH:MM east of Greenwich (-HH:MM west), in place of --zone")
-            ->type_name("OFFSET"),
-    };
     app.add_flag("--batch", batch, "read one JSON request per line on standard input");
     std::string findPlace;
     CLI::Option* const findPlaceOption = app.add_option(
@@ -231,7 +206,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
         return Failed(std::string("--limit goes with --find-place only; see ") + kProgram +
                       " --help");
     if (batch) {
-        for (const CLI::Option* option : entryOptions)
+        for (const CLI::Option* option : entryOptions.Options())
             if (option->count() > 0)
                 return Failed("--batch reads its requests from standard input and takes no " +
                               option->get_name() + "; see " + kProgram + " --help");
@@ -249,64 +224,11 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     }
     if (jobsOption->count() > 0)
         return Failed(std::string("--jobs goes with --batch only; see ") + kProgram + " --help");
-    const auto given = [&](const char* option, std::string& value) {
-        return app.count(option) ? std::optional<std::string>(std::move(value)) : std::nullopt;
-    };
-    e.name = given("--name", name);
-    e.date = given("--date", date);
-    e.time = given("--time", time);
-    e.lat = given("--lat", lat);
-    e.lon = given("--lon", lon);
-    e.zone = given("--zone", zone);
-    e.city = given("--city", city);
-    e.state = given("--state", state);
-    e.country = given("--country", country);
-    e.place = given("--place", place);
-    e.placeId = given("--place-id", placeId);
-    e.utcOffset = given("--utc-offset", utcOffset);
-    if (e.zone && e.utcOffset)
-        return Failed(std::string("--zone and --utc-offset cannot both be given; see ") +
-                      kProgram + " --help");
-    if (e.place && e.placeId)
-        return Failed(std::string("--place and --place-id cannot both be given; see ") +
-                      kProgram + " --help");
-    if ((e.place || e.placeId) && e.dst && !e.zone && !e.utcOffset)
-        return Failed(
-            "--dst goes with --zone or --utc-offset: the offset the place's clocks kept at the "
-            "birth moment already holds any daylight time");
+    line.entries = entryOptions.Given();
+    if (auto error = CheckCombination(line.entries.Values(), EntryNaming::Options))
+        return Failed(error->message + "; see " + kProgram + " --help");
     line.action = CommandLine::Action::Chart;
     return line;
-}
-
-std::optional<ArgError> EntriesFromOptions(const EntryOptions& options, Entries& entries) {
-    entries.dst = options.dst;
-    if (auto error = SetName(entries, options.name.value_or(""))) return error;
-    using Setter = std::optional<ArgError> (*)(Entries&, std::string_view);
-    const std::pair<const std::optional<std::string>*, Setter> moment[] = {
-        {&options.date, SetDate}, {&options.time, SetTime}};
-    for (const auto& [value, setter] : moment)
-        if (*value)
-            if (auto error = setter(entries, **value)) return error;
-    // The place after the birth moment it is resolved for, before the options that win over it.
-    const ZoneChoice zone =
-        options.zone || options.utcOffset ? ZoneChoice::Kept : ZoneChoice::FromAtlas;
-    if (options.place)
-        if (auto error = SetPlace(entries, *options.place, zone)) return error;
-    if (options.placeId)
-        if (auto error = SetPlaceId(entries, *options.placeId, zone)) return error;
-    const std::pair<const std::optional<std::string>*, Setter> values[] = {
-        {&options.lat, SetLatitude},
-        {&options.lon, SetLongitude},
-        {&options.zone, SetZone},
-        {&options.utcOffset, SetUtcOffset}};
-    for (const auto& [value, setter] : values)
-        if (*value)
-            if (auto error = setter(entries, **value)) return error;
-    for (auto [value, field] : {std::pair{&options.city, &entries.city},
-                                std::pair{&options.state, &entries.state},
-                                std::pair{&options.country, &entries.country}})
-        if (*value) *field = **value;
-    return std::nullopt;
 }
 
 }  // namespace kalodaya::cli

@@ -3,19 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "cli/chart_args.h"
-#include "chart/entries.h"
+#include "request/entry_options.h"
 
 namespace kalodaya::cli {
-
-// The entry options as given; a value option left out is absent.
-struct EntryOptions {
-    std::optional<std::string> name, date, time, lat, lon, zone;
-    bool dst = false;
-    std::optional<std::string> city, state, country;
-    // A place of the atlas; an exact offset in place of a zone list entry.
-    std::optional<std::string> place, placeId, utcOffset;
-};
 
 struct CommandLine {
     enum class Action {
@@ -30,7 +20,7 @@ struct CommandLine {
         Fail,   // `text` is the one-line reason for standard error; exit status 2
     };
     Action action = Action::Fail;
-    EntryOptions entries;
+    GivenEntryOptions entries;  // Chart: read by RequestFromOptions
     int jobs = 1;  // Batch: threads computing charts
     long long limit = 10;  // FindPlace: at most this many places
     std::optional<std::string> recordsDb;  // Records*: the database file, else the usual one
@@ -44,11 +34,5 @@ int AvailableCores();
 inline constexpr int kMostJobs = 256;
 
 CommandLine ReadCommandLine(int argc, const char* const* argv);
-
-// The entry options into the entries of the form, through the value forms' setters. A place
-// (--place, --place-id) fills what the form's place lookup fills for the birth date and time;
-// options given beside it win: --lat, --lon, --city, --state, --country, and --zone or
-// --utc-offset (the zone is then theirs).
-std::optional<ArgError> EntriesFromOptions(const EntryOptions& options, Entries& entries);
 
 }  // namespace kalodaya::cli

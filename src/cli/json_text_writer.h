@@ -19,7 +19,7 @@
 #endif
 
 #include "base/date_time.h"
-#include "cli/json_bytes.h"
+#include "base/json_bytes.h"
 
 namespace kalodaya::cli {
 namespace json_text {
@@ -181,6 +181,16 @@ class JsonTextWriter {
         first_ = false;
     }
 
+    // A value whose text is the same whenever `slot` is used (a sign's profile, say): written
+    // the first time, copied from `slot` after that.
+    template <typename Write>
+    void Remembered(std::string& slot, Write write) {
+        if (!slot.empty()) return Raw(slot);
+        const std::size_t mark = Mark();
+        write();
+        slot.assign(Since(mark));
+    }
+
     void Null() { Raw("null"); }
     void Bool(bool value) { Raw(value ? "true" : "false"); }
     void Int(long long value) {
@@ -196,7 +206,7 @@ class JsonTextWriter {
     }
     void String(std::string_view text) {
         first_ = false;
-        if (ShortPlain(text) || LineBreaks(text)) return;
+        if (ShortPlain(text) || LineBreaks(text) || LineBrokenPlain(text)) return;
         // Other short texts go straight to the byte loop below.
         const std::size_t plain = text.size() < 16 ? 0 : PlainPrefix(text);
         // Room for the worst case (every byte after the plain part escaped as \u00XX) and for
@@ -314,6 +324,31 @@ class JsonTextWriter {
         std::memcpy(p_ + 1, kEscaped16.data(), 2 * n);
         p_[2 * n + 1] = '"';
         p_ += 2 * n + 2;
+        return true;
+    }
+
+    // A text of CR LF line breaks with plain ASCII between them (a chart cell: a body's name
+    // a line; a marker cell: "GL" among empty lines), written with its breaks escaped; false,
+    // with nothing written, for any other text.
+    bool LineBrokenPlain(std::string_view text) {
+        const std::size_t n = text.size();
+        if (n < 2 || n > 1024 || text[0] != '\r') return false;
+        Room(2 * n + 2);
+        char* p = p_;
+        *p++ = '"';
+        for (std::size_t i = 0; i < n;) {
+            if (text[i] == '\r') {
+                if (i + 1 == n || text[i + 1] != '\n') return false;
+                std::memcpy(p, "\\r\\n", 4);
+                p += 4;
+                i += 2;
+                continue;
+            }
+            if (kEscaped[static_cast<unsigned char>(text[i])].length != 1) return false;
+            *p++ = text[i++];
+        }
+        *p++ = '"';
+        p_ = p;
         return true;
     }
 

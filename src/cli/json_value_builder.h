@@ -21,6 +21,12 @@ class JsonValueBuilder {
     void Key(std::string_view key) { key_.assign(key); }
     void Item() {}
 
+    // The builder has nothing to remember: it writes the value each time.
+    template <typename Write>
+    void Remembered(std::string&, Write write) {
+        write();
+    }
+
     void Null() { Put(nullptr); }
     void Bool(bool value) { Put(value); }
     void Int(long long value) { Put(value); }

@@ -78,9 +78,9 @@ int main(int argc, char** argv) {
             break;
     }
 
-    Entries entries;
-    if (auto error = cli::EntriesFromOptions(command.entries, entries)) return Fail(error->message);
-    const ChartOutcome outcome = RequestChart(entries);
+    BirthRequest request;
+    if (auto error = RequestFromOptions(command.entries, request)) return Fail(error->message);
+    const ChartOutcome outcome = RequestChart(request);
     // Place texts are passed through as given; bytes that are not UTF-8 print as U+FFFD.
     const std::string text =
         cli::ChartJson(outcome).dump(2, ' ', false,

@@ -3,8 +3,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "chart/record_entries.h"
-#include "cli/quoted_value.h"
+#include "request/from_record.h"
+#include "base/quoted_value.h"
 #include "records/record_fields.h"
 #include "records/record_transfer.h"
 
@@ -38,7 +38,7 @@ records::RecordStore OpenRecords(const std::optional<std::string>& recordsDb, By
 
 int RunRecordsImport(records::RecordStore& store, const std::filesystem::path& file,
                      ByteOutput& out, ByteOutput& err) {
-    const auto report = records::ImportFile(store, file, CheckRecord);
+    const auto report = records::ImportFile(store, file, RecordImportRules());
     if (!report) return Fail(err, report.error().message);
     std::string text;
     for (const records::RejectedLine& rejected : report->rejected)

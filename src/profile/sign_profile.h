@@ -1,5 +1,5 @@
 #pragma once
-// The fixed profile of each sign: the names of its values and the controls that show them.
+// The fixed profile of each sign: the names of its values and their captions.
 #include <array>
 #include <string_view>
 
@@ -76,43 +76,36 @@ static_assert(ProfileArray::NotCompatibleWith + 1 == kProfileFieldCount);
 static_assert(kProfileArrayNames[ProfileArray::LooksText] == "LooksText");
 static_assert(kProfileArrayNames[ProfileArray::NotCompatibleWith] == "NotCompatibleWith");
 
-// A control of the details page and the profile array whose value it shows.
-struct ProfileControl {
-    std::string_view control;
-    int array;
-};
-
-// The profile controls in the order the presentation writes them. EnglishName is shown twice
-// (the header strip and the grid); SignAbbr is shown nowhere.
-inline constexpr std::array<ProfileControl, kProfileFieldCount> kProfileControls = {{
-    {"lblArudhaLagnaPresentInSign", ProfileArray::EnglishName},
-    {"lblVedicName", ProfileArray::VedicName},
-    {"lblEnglishName", ProfileArray::EnglishName},
-    {"lblRullingPlanet", ProfileArray::RulingPlanet},
-    {"lblSymbol", ProfileArray::Symbol},
-    {"lblNature", ProfileArray::Nature},
-    {"lblColor", ProfileArray::Color},
-    {"lblTypeOfSign", ProfileArray::TypeOfSign},
-    {"lblGender", ProfileArray::Gender},
-    {"lblBestPeriodOfActivity", ProfileArray::BestPeriodOfActivity},
-    {"lblBarren", ProfileArray::Barren},
-    {"lblCaste", ProfileArray::Caste},
-    {"lblPosition", ProfileArray::Position},
-    {"lblConstituentCharacter", ProfileArray::ConstituentCharacter},
-    {"lblLuckyDays", ProfileArray::LuckyDays},
-    {"lblLuckyNumbers", ProfileArray::LuckyNumbers},
-    {"lblBestDirection", ProfileArray::BestDirection},
-    {"lblLuckyColors", ProfileArray::LuckyColors},
-    {"lblLuckyGemstone", ProfileArray::LuckyGemstone},
-    {"lblPartOfTheBody", ProfileArray::PartOfTheBody},
-    {"lblPhysique", ProfileArray::Physique},
-    {"txtLooks", ProfileArray::LooksText},
-    {"txtNature", ProfileArray::NatureText},
-    {"txtCareerAndFinance", ProfileArray::CareerAndFinanceText},
-    {"txtLoveAndDomesticLife", ProfileArray::LoveAndDomesticLifeText},
-    {"txtHealth", ProfileArray::HealthText},
-    {"lblCompatibleWith", ProfileArray::CompatibleWith},
-    {"lblNotCompatibleWith", ProfileArray::NotCompatibleWith},
-}};
+// The caption of each profile value in table order, as the results window and the printed
+// pages label it. SignAbbr is shown nowhere and has none.
+inline constexpr std::array<std::string_view, kProfileFieldCount> kProfileCaptions = {
+    "Vedic Name",
+    "English Name",
+    "",
+    "Ruling Planet",
+    "Symbol",
+    "Nature",
+    "Color",
+    "Type Of Sign",
+    "Gender",
+    "Best Period Of Activity",
+    "Barren",
+    "Caste",
+    "Position",
+    "Constituent Character",
+    "Lucky Days",
+    "Lucky Numbers",
+    "Best Direction",
+    "Lucky Colors",
+    "Lucky Gemstone",
+    "Part Of The Body",
+    "Physique",
+    "Looks",
+    "Nature",
+    "Career And Finance",
+    "Love And Domestic Life",
+    "Health",
+    "Compatible With",
+    "Not Compatible With"};
 
 }  // namespace kalodaya

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "profile/data_lines.h"
+
 namespace kalodaya::embedded {
 extern const std::string_view sign_texts_tsv;
 }
@@ -25,21 +27,13 @@ std::string Quoted(std::string_view s) {
 SignTextsParse ParseSignTexts(std::string_view data) {
     SignTextsParse result;
     std::array<std::array<bool, kTextTopicCount>, kSignCount> seen{};
-    int lineNo = 0;
-    while (!data.empty()) {
-        const std::size_t end = data.find('\n');
-        std::string_view line = data.substr(0, end);
-        data.remove_prefix(end == std::string_view::npos ? data.size() : end + 1);
-        ++lineNo;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.empty() || line.front() == '#') continue;
-
+    ForEachDataLine(data, [&](int lineNo, std::string_view line) {
         const std::string where = "line " + std::to_string(lineNo) + ": ";
         const std::size_t tab1 = line.find('\t');
         const std::size_t tab2 = tab1 == std::string_view::npos ? tab1 : line.find('\t', tab1 + 1);
         if (tab2 == std::string_view::npos || line.find('\t', tab2 + 1) != std::string_view::npos) {
             result.problems.push_back(where + "expected sign, topic and text separated by tabs");
-            continue;
+            return;
         }
         const std::string_view signName = line.substr(0, tab1);
         const std::string_view topicName = line.substr(tab1 + 1, tab2 - tab1 - 1);
@@ -59,7 +53,7 @@ SignTextsParse ParseSignTexts(std::string_view data) {
             seen[*sign][*topic] = true;
             result.texts[*sign][*topic] = std::string(text);
         }
-    }
+    });
     for (int sign = 0; sign < kSignCount; ++sign)
         for (int topic = 0; topic < kTextTopicCount; ++topic)
             if (!seen[sign][topic])

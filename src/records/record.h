@@ -5,26 +5,19 @@
 #include <string>
 #include <variant>
 
+#include "base/entry_forms.h"
+#include "base/entry_rules.h"
+
 namespace kalodaya::records {
 
 // The form's lists: years, and the time-zone list's positions 0..70.
-inline constexpr int kFirstYear = 1901;
-inline constexpr int kLastYear = 2050;
+inline constexpr int kFirstYear = entry_rules::kFirstYear;
+inline constexpr int kLastYear = entry_rules::kLastYear;
 inline constexpr int kZoneEntryCount = 71;
 
-// A coordinate as the form's boxes hold it; a blank box has no value. The boxes take two
-// digits (three for longitude degrees), so values beyond the earth's ranges can be held and
-// are judged by the entry checks, as in the form.
-struct Latitude {
-    std::optional<int> degrees, minutes;
-    bool north = true;
-    bool operator==(const Latitude&) const = default;
-};
-struct Longitude {
-    std::optional<int> degrees, minutes;
-    bool east = true;
-    bool operator==(const Longitude&) const = default;
-};
+// A coordinate as the form's boxes hold it (base/entry_forms.h).
+using kalodaya::Latitude;
+using kalodaya::Longitude;
 
 // One position of the form's time-zone list.
 struct ZoneEntry {

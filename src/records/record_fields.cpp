@@ -4,30 +4,21 @@
 #include <chrono>
 #include <cstdio>
 
+#include "base/quoted_value.h"
+
 namespace kalodaya::records {
 namespace {
-
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
 // Exactly `count` digits at `at`, moving past them.
 std::optional<int> Digits(std::string_view text, std::size_t& at, std::size_t count) {
     if (text.size() - at < count) return std::nullopt;
     int value = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        if (!IsDigit(text[at + i])) return std::nullopt;
-        value = value * 10 + (text[at + i] - '0');
+        const char ch = text[at + i];
+        if (ch < '0' || ch > '9') return std::nullopt;
+        value = value * 10 + (ch - '0');
     }
     at += count;
-    return value;
-}
-
-// Up to `most` digits at `at` (none gives no value), moving past them.
-std::optional<int> BoxDigits(std::string_view text, std::size_t& at, std::size_t most) {
-    const std::size_t start = at;
-    int value = 0;
-    while (at < text.size() && at - start < most && IsDigit(text[at]))
-        value = value * 10 + (text[at++] - '0');
-    if (at == start) return std::nullopt;
     return value;
 }
 
@@ -37,66 +28,18 @@ bool Take(std::string_view text, std::size_t& at, char ch) {
     return true;
 }
 
-Error Unusable(std::string_view what, std::string_view text, std::string_view form) {
-    std::string message = "unusable ";
-    message.append(what).append(" \"").append(text).append("\": expected ").append(form);
-    return {message};
-}
-
-// A coordinate: up to `degreeWidth` digits, a colon, up to two digits, one hemisphere letter.
-struct Coordinate {
-    std::optional<int> degrees, minutes;
-    bool first = true;  // the first of the two letters (N, E)
-};
-std::optional<Coordinate> ReadCoordinate(std::string_view text, std::size_t degreeWidth,
-                                         char first, char second) {
-    Coordinate c;
-    std::size_t at = 0;
-    c.degrees = BoxDigits(text, at, degreeWidth);
-    if (!Take(text, at, ':')) return std::nullopt;
-    c.minutes = BoxDigits(text, at, 2);
-    if (at + 1 != text.size() || (text[at] != first && text[at] != second)) return std::nullopt;
-    c.first = text[at] == first;
-    return c;
-}
-
-std::string CoordinateText(const std::optional<int>& degrees, const std::optional<int>& minutes,
-                           char hemisphere) {
-    std::string text = degrees ? std::to_string(*degrees) : std::string();
-    text += ':';
-    if (minutes) {
-        char digits[8];
-        std::snprintf(digits, sizeof digits, "%02d", *minutes);
-        text += digits;
-    }
-    text += hemisphere;
-    return text;
-}
-
 bool InRange(const std::optional<int>& value, int most) {
     return !value || (*value >= 0 && *value <= most);
 }
 
 constexpr int kDaySeconds = 24 * 3600;
 
-std::string DateOf(int year, int month, int day) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
-    return text;
-}
-
-std::string TimeOf(int hour, int minute, int second) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour, minute, second);
-    return text;
-}
-
 }  // namespace
 
-std::string DateText(const Record& r) { return DateOf(r.year, r.month, r.day); }
-std::string TimeText(const Record& r) { return TimeOf(r.hour, r.minute, r.second); }
-std::string DateText(const RecordSummary& s) { return DateOf(s.year, s.month, s.day); }
-std::string TimeText(const RecordSummary& s) { return TimeOf(s.hour, s.minute, s.second); }
+std::string DateText(const Record& r) { return DateForm(r.year, r.month, r.day); }
+std::string TimeText(const Record& r) { return TimeForm(r.hour, r.minute, r.second); }
+std::string DateText(const RecordSummary& s) { return DateForm(s.year, s.month, s.day); }
+std::string TimeText(const RecordSummary& s) { return TimeForm(s.hour, s.minute, s.second); }
 
 std::string PlaceText(const RecordSummary& s) {
     std::string text;
@@ -108,13 +51,8 @@ std::string PlaceText(const RecordSummary& s) {
     return text;
 }
 
-std::string LatitudeText(const Latitude& lat) {
-    return CoordinateText(lat.degrees, lat.minutes, lat.north ? 'N' : 'S');
-}
-
-std::string LongitudeText(const Longitude& lon) {
-    return CoordinateText(lon.degrees, lon.minutes, lon.east ? 'E' : 'W');
-}
+std::string LatitudeText(const Latitude& lat) { return LatitudeForm(lat); }
+std::string LongitudeText(const Longitude& lon) { return LongitudeForm(lon); }
 
 std::string TimestampText(std::int64_t unixSeconds) {
     using namespace std::chrono;
@@ -138,60 +76,44 @@ std::string ExactOffsetLabel(int seconds, std::string_view ianaZone) {
 }
 
 Status ReadDate(std::string_view text, Record& record) {
-    constexpr std::string_view kForm = "YYYY-MM-DD with a year from 1901 to 2050";
-    std::size_t at = 0;
-    const auto year = Digits(text, at, 4);
-    if (!year || !Take(text, at, '-')) return Unusable("date", text, kForm);
-    const auto month = Digits(text, at, 2);
-    if (!month || !Take(text, at, '-')) return Unusable("date", text, kForm);
-    const auto day = Digits(text, at, 2);
-    if (!day || at != text.size()) return Unusable("date", text, kForm);
-    if (*year < kFirstYear || *year > kLastYear || *month < 1 || *month > 12 || *day < 1 ||
-        *day > 31)
-        return Unusable("date", text, kForm);
-    record.year = *year;
-    record.month = *month;
-    record.day = *day;
+    const auto date = ReadDateForm(text);
+    if (!date) return Error{date.error()};
+    record.year = date->year;
+    record.month = date->month;
+    record.day = date->day;
     return std::nullopt;
 }
 
 Status ReadTime(std::string_view text, Record& record) {
-    constexpr std::string_view kForm = "HH:MM:SS from 00:00:00 to 23:59:59";
-    std::size_t at = 0;
-    const auto hour = Digits(text, at, 2);
-    if (!hour || !Take(text, at, ':')) return Unusable("time", text, kForm);
-    const auto minute = Digits(text, at, 2);
-    if (!minute || !Take(text, at, ':')) return Unusable("time", text, kForm);
-    const auto second = Digits(text, at, 2);
-    if (!second || at != text.size()) return Unusable("time", text, kForm);
-    if (*hour > 23 || *minute > 59 || *second > 59) return Unusable("time", text, kForm);
-    record.hour = *hour;
-    record.minute = *minute;
-    record.second = *second;
+    const auto time = ReadTimeForm(text);
+    if (!time) return Error{time.error()};
+    record.hour = time->hour;
+    record.minute = time->minute;
+    record.second = time->second;
     return std::nullopt;
 }
 
 Result<Latitude> ReadLatitude(std::string_view text) {
-    const auto c = ReadCoordinate(text, 2, 'N', 'S');
-    if (!c) return Unusable("latitude", text, "DD:MM followed by N or S, e.g. 28:39N");
-    return Latitude{c->degrees, c->minutes, c->first};
+    auto latitude = ReadLatitudeForm(text);
+    if (!latitude) return Error{latitude.error()};
+    return *latitude;
 }
 
 Result<Longitude> ReadLongitude(std::string_view text) {
-    const auto c = ReadCoordinate(text, 3, 'E', 'W');
-    if (!c) return Unusable("longitude", text, "DDD:MM followed by E or W, e.g. 77:13E");
-    return Longitude{c->degrees, c->minutes, c->first};
+    auto longitude = ReadLongitudeForm(text);
+    if (!longitude) return Error{longitude.error()};
+    return *longitude;
 }
 
 Result<int> ReadUtcOffset(std::string_view text) {
-    const auto seconds = ParseUtcOffset(text);
-    if (!seconds) return Unusable("UTC offset", text, "+HH:MM or +HH:MM:SS, e.g. +05:45");
-    if (!IsClockOffset(*seconds)) return Unusable("UTC offset", text, "an offset from -12:00 to +14:00");
+    const auto seconds = ReadUtcOffsetForm(text);
+    if (!seconds) return Error{seconds.error()};
     return *seconds;
 }
 
 Result<std::int64_t> ReadTimestamp(std::string_view text) {
-    constexpr std::string_view kForm = "YYYY-MM-DDTHH:MM:SSZ";
+    const Error unusable{"unusable time stamp " + QuotedValue(text) +
+                         ": expected YYYY-MM-DDTHH:MM:SSZ"};
     std::size_t at = 0;
     const auto y = Digits(text, at, 4);
     const bool d1 = y && Take(text, at, '-');
@@ -205,11 +127,11 @@ Result<std::int64_t> ReadTimestamp(std::string_view text) {
     const bool c2 = mi && Take(text, at, ':');
     const auto s = c2 ? Digits(text, at, 2) : std::nullopt;
     if (!s || !Take(text, at, 'Z') || at != text.size() || *h > 23 || *mi > 59 || *s > 59)
-        return Unusable("time stamp", text, kForm);
+        return unusable;
     using namespace std::chrono;
     const year_month_day date{year{*y}, month{static_cast<unsigned>(*mo)},
                               day{static_cast<unsigned>(*d)}};
-    if (!date.ok()) return Unusable("time stamp", text, kForm);
+    if (!date.ok()) return unusable;
     return static_cast<std::int64_t>(sys_days{date}.time_since_epoch() / seconds{1}) +
            *h * 3600 + *mi * 60 + *s;
 }

@@ -70,7 +70,7 @@ bool NextLine(std::istream& in, std::string& line, bool& overlong) {
     return any;
 }
 
-Status ReadRequestLines(std::istream& in, const RecordCheck& check, std::vector<Record>& accepted,
+Status ReadRequestLines(std::istream& in, const ImportRules& rules, std::vector<Record>& accepted,
                         ImportReport& report) {
     std::string line;
     bool overlong = false;
@@ -78,7 +78,7 @@ Status ReadRequestLines(std::istream& in, const RecordCheck& check, std::vector<
         if (overlong)
             report.rejected.push_back({number, Overlong("line")});
         else if (!IsBlank(line))
-            Judge(ParseRequestLine(line), number, check, accepted, report);
+            Judge(rules.readLine(line), number, rules.check, accepted, report);
     }
     if (in.bad()) return Error{"the file could not be read to its end"};
     return std::nullopt;
@@ -121,11 +121,11 @@ FileFormat FormatForPath(const fs::path& path) {
 }
 
 Result<ImportReport> ImportRecords(RecordStore& store, std::istream& in, FileFormat format,
-                                   const RecordCheck& check) {
+                                   const ImportRules& rules) {
     ImportReport report;
     std::vector<Record> accepted;
-    const Status read = format == FileFormat::Csv ? ReadCsv(in, check, accepted, report)
-                                                  : ReadRequestLines(in, check, accepted, report);
+    const Status read = format == FileFormat::Csv ? ReadCsv(in, rules.check, accepted, report)
+                                                  : ReadRequestLines(in, rules, accepted, report);
     if (read) return *read;
     // Also with nothing accepted, so that a store that cannot save says so.
     const auto saved = store.SaveAll(accepted);
@@ -134,11 +134,11 @@ Result<ImportReport> ImportRecords(RecordStore& store, std::istream& in, FileFor
     return report;
 }
 
-Result<ImportReport> ImportFile(RecordStore& store, const fs::path& path, const RecordCheck& check) {
+Result<ImportReport> ImportFile(RecordStore& store, const fs::path& path, const ImportRules& rules) {
     std::error_code ec;
     std::ifstream in(path, std::ios::binary);
     if (!in || fs::is_directory(path, ec)) return Error{"cannot read \"" + path.string() + "\""};
-    return ImportRecords(store, in, FormatForPath(path), check);
+    return ImportRecords(store, in, FormatForPath(path), rules);
 }
 
 Status ExportRecords(const RecordStore& store, std::ostream& out, FileFormat format) {

@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "records/record.h"
@@ -19,9 +20,15 @@ enum class FileFormat { RequestLines, Csv };
 // ".csv" (in any case) is CSV; every other name holds request lines.
 FileFormat FormatForPath(const std::filesystem::path& path);
 
-// The entry checks, supplied by the caller so that this library needs no chart code: the
-// message of the first check a record fails, or nothing when it may be imported.
+// How imported records are read and judged, supplied by the caller so that this library needs
+// no request or chart code: the reader of one request line (the one kalodaya-chart --batch
+// reads them with), and the entry checks (the message of the first check a record fails, or
+// nothing when it may be imported).
 using RecordCheck = std::function<std::optional<std::string>(const Record&)>;
+struct ImportRules {
+    std::function<Result<Record>(std::string_view line)> readLine;
+    RecordCheck check;
+};
 
 struct RejectedLine {
     int line = 0;  // in the file, from 1
@@ -34,14 +41,14 @@ struct ImportReport {
 };
 
 // Reads every line (blank ones are passed over), refuses those that are not a record or fail
-// `check`, and saves the others in one transaction. An error only when nothing could be
+// the checks, and saves the others in one transaction. An error only when nothing could be
 // imported for a reason other than the lines (a CSV header that is not one, a file that cannot
 // be read to its end, a store that cannot save); the store is then unchanged.
 Result<ImportReport> ImportRecords(RecordStore& store, std::istream& in, FileFormat format,
-                                   const RecordCheck& check);
+                                   const ImportRules& rules);
 // The same from a file, its format from its name; an error when it cannot be read.
 Result<ImportReport> ImportFile(RecordStore& store, const std::filesystem::path& path,
-                                const RecordCheck& check);
+                                const ImportRules& rules);
 
 // Every record in the store's export order: request lines (one per record), or a header row
 // and one row per record. The same records give the same bytes, whatever database holds them.

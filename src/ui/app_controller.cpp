@@ -35,7 +35,7 @@ bool AppController::Start() {
     if (!instance_.Problem().isEmpty())
         qWarning("Kalodaya: starting without the check for another running copy (%s)",
                  qPrintable(instance_.Problem()));
-    if (options_.runUpdateReminder) UpdateReminder();
+    if (options_.runUpdateReminder) UpdateReminder(options_.today());
 
     form_ = std::make_unique<FrmMain>();
     form_->setWindowIcon(AppIcon());
@@ -59,7 +59,7 @@ bool AppController::Start() {
 void AppController::OnChartRequested() {
     if (screen_ != Screen::Entry) return;
     // Every request starts from the entries alone: nothing of the chart before it counts.
-    outcome_ = RequestChart(form_->CurrentEntries());
+    outcome_ = RequestChart(form_->CurrentRequest());
     const ChartOutcome& outcome = outcome_;
     if (outcome.failure) {
         const EntryCheckFailure& failure = *outcome.failure;

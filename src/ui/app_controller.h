@@ -2,6 +2,7 @@
 // The program's two states and the moves between them. Entry: the entry form is shown and
 // the frame does not exist. Results: the entry form is hidden (its entries kept) and the frame
 // shows a results window made for the latest chart.
+#include <QDate>
 #include <QObject>
 #include <QPointer>
 #include <filesystem>
@@ -24,6 +25,8 @@ struct StartOptions {
     // Ends the event loop; by default QCoreApplication::quit.
     std::function<void()> quit;
     bool runUpdateReminder = true;
+    // Today's date, for the update reminder: the system's unless a test sets the clock.
+    std::function<QDate()> today = &QDate::currentDate;
     // The saved records' database; by default KALODAYA_RECORDS_DB or the user's data folder.
     std::optional<std::filesystem::path> recordsPath;
 };

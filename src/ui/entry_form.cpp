@@ -19,7 +19,8 @@
 
 #include "base/tables.h"
 #include "astro/zone_table.h"
-#include "chart/entry_rules.h"
+#include "base/entry_rules.h"
+#include "ui/coordinate_boxes.h"
 #include "ui/key_filters.h"
 #include "ui/link_label.h"
 #include "ui/message_boxes.h"
@@ -322,57 +323,48 @@ void FrmMain::CenterOnScreen() {
     move(frame.topLeft());
 }
 
-Entries FrmMain::CurrentEntries() const {
-    auto text = [](const QString& s) { return s.toStdString(); };
-    Entries e;
-    e.name = text(txtName->text());
-    e.monthIndex = cboMonth->currentIndex();
-    e.dayText = text(cboDate->currentText());
-    e.yearText = text(cboYear->currentText());
-    e.hourText = text(cboHH->currentText());
-    e.minuteText = text(cboMM->currentText());
-    e.secondText = text(cboSS->currentText());
-    e.latDegText = text(txtLatD->text());
-    e.latMinText = text(txtLatM->text());
-    e.lonDegText = text(txtLonD->text());
-    e.lonMinText = text(txtLonM->text());
-    e.north = optLat[0]->isChecked();
-    e.east = optLong[0]->isChecked();
-    e.dst = chkDST->isChecked();
-    e.zoneIndex = cmbTimeZone->currentIndex();
-    e.city = text(txtMCity->text());
-    e.state = text(txtMState->text());
-    e.country = text(txtMCountry->text());
-    if (placeLookup_) placeLookup_->CompleteEntries(e);
-    return e;
+// Each list's positions count from its first value (day 1, the first year, hour 0...).
+BirthRequest FrmMain::CurrentRequest() const {
+    BirthRequest r;
+    r.name = txtName->text().toStdString();
+    r.month = cboMonth->currentIndex() + 1;
+    r.day = cboDate->currentIndex() + 1;
+    r.year = entry_rules::kFirstYear + cboYear->currentIndex();
+    r.hour = cboHH->currentIndex();
+    r.minute = cboMM->currentIndex();
+    r.second = cboSS->currentIndex();
+    r.latitude = {BoxValue(*txtLatD), BoxValue(*txtLatM), optLat[0]->isChecked()};
+    r.longitude = {BoxValue(*txtLonD), BoxValue(*txtLonM), optLong[0]->isChecked()};
+    r.daylight = chkDST->isChecked();
+    if (const int zone = cmbTimeZone->currentIndex(); zone >= 0)
+        r.zone = ZoneListEntry{zone};
+    else
+        r.zone = NoZone{};
+    r.city = txtMCity->text().toStdString();
+    r.state = txtMState->text().toStdString();
+    r.country = txtMCountry->text().toStdString();
+    if (placeLookup_) placeLookup_->CompleteRequest(r);
+    return r;
 }
 
 // An exact offset goes into the zone list's extra entry, which the place lookup keeps (it
-// adds the offset to CurrentEntries); a saved place counts as typed, not as chosen.
-void FrmMain::ShowEntries(const Entries& e, const QString& exactZoneLabel) {
-    auto text = [](const std::string& s) { return QString::fromStdString(s); };
-    txtName->setText(text(e.name));
-    cboMonth->setCurrentIndex(e.monthIndex);
-    const std::pair<QComboBox*, const std::string*> lists[] = {
-        {cboDate, &e.dayText}, {cboYear, &e.yearText},     {cboHH, &e.hourText},
-        {cboMM, &e.minuteText}, {cboSS, &e.secondText}};
-    for (const auto& [list, value] : lists) list->setCurrentIndex(list->findText(text(*value)));
-    txtMCity->setText(text(e.city));
-    txtMState->setText(text(e.state));
-    txtMCountry->setText(text(e.country));
-    txtLatD->setText(text(e.latDegText));
-    txtLatM->setText(text(e.latMinText));
-    txtLonD->setText(text(e.lonDegText));
-    txtLonM->setText(text(e.lonMinText));
-    optLat[e.north ? 0 : 1]->setChecked(true);
-    optLong[e.east ? 0 : 1]->setChecked(true);
-    chkDST->setChecked(e.dst);
+// adds the offset to CurrentRequest); a saved place counts as typed, not as chosen.
+void FrmMain::ShowRequest(const BirthRequest& r, const QString& exactZoneLabel) {
+    txtName->setText(QString::fromStdString(r.name));
+    const std::pair<QComboBox*, int> lists[] = {
+        {cboMonth, r.month - 1}, {cboDate, r.day - 1}, {cboYear, r.year - entry_rules::kFirstYear},
+        {cboHH, r.hour},         {cboMM, r.minute},    {cboSS, r.second}};
+    for (const auto& [list, position] : lists)
+        list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+    placeLookup_->ShowPlace(r);
+    chkDST->setChecked(r.daylight);
     placeLookup_->Forget();
-    if (e.exactZone) {
-        placeLookup_->ShowExactEntry(*e.exactZone, exactZoneLabel);
-    } else {
-        placeLookup_->ShowZoneEntry(e.zoneIndex);
-    }
+    if (const auto* exact = std::get_if<ExactOffset>(&r.zone))
+        placeLookup_->ShowExactEntry(*exact, exactZoneLabel);
+    else if (const auto* entry = std::get_if<ZoneListEntry>(&r.zone))
+        placeLookup_->ShowZoneEntry(entry->position);
+    else
+        placeLookup_->ShowZoneEntry(-1);
 }
 
 void FrmMain::FocusField(EntryField field) {
@@ -428,7 +420,7 @@ void FrmMain::BuildPlaceLookup() {
     controls.daylight = chkDST;
     controls.zoneLine = lblZoneLine;
     controls.moment = {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS};
-    placeLookup_ = new PlaceLookup(controls, [this] { return CurrentEntries(); }, this);
+    placeLookup_ = new PlaceLookup(controls, [this] { return CurrentRequest(); }, this);
 }
 
 void FrmMain::RequestExit() {

@@ -2,8 +2,8 @@
 // The entry form: the window in which the user enters the birth details.
 #include <QMainWindow>
 
-#include "chart/entries.h"
-#include "chart/entry_checks.h"
+#include "request/birth_request.h"
+#include "request/entry_checks.h"
 
 class QAction;
 class QCheckBox;
@@ -26,17 +26,18 @@ public:
     // the load handler: the lists are filled and their first entries selected.
     explicit FrmMain(QWidget* parent = nullptr);
 
-    // A copy of what the controls hold now.
-    Entries CurrentEntries() const;
+    // The request the controls hold now, read from their values: list positions, box numbers,
+    // buttons; the place lookup adds the exact offset and the atlas place.
+    BirthRequest CurrentRequest() const;
 
     // Moves the focus to the control of `field` (after a failed entry check).
     void FocusField(EntryField field);
 
     // The City box's place lookup (the atlas's places, the zone for the birth moment).
     PlaceLookup* Places() const { return placeLookup_; }
-    // Fills every control from `entries` (a saved record opened). An exact zone is shown as an
+    // Fills every control from `request` (a saved record opened). An exact offset is shown as an
     // extra entry after the zone list's own, captioned `exactZoneLabel`.
-    void ShowEntries(const Entries& entries, const QString& exactZoneLabel = {});
+    void ShowRequest(const BirthRequest& request, const QString& exactZoneLabel = {});
 
 signals:
     void chartRequested();  // "Get My Ghati Lagna": the button or the File menu

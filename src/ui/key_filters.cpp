@@ -1,6 +1,6 @@
 #include "ui/key_filters.h"
 
-#include "chart/entry_rules.h"
+#include "base/entry_rules.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QString>
 
-#include "chart/entry_checks.h"
+#include "request/entry_checks.h"
 
 class QWidget;
 

@@ -12,8 +12,9 @@
 #include "astro/atlas/place_at_birth.h"
 #include "astro/atlas/zone_entry_match.h"
 #include "astro/zone_table.h"
-#include "chart/place_entries.h"
-#include "cli/place_args.h"
+#include "request/from_atlas.h"
+#include "request/installed_atlas.h"
+#include "ui/coordinate_boxes.h"
 #include "records/record_store.h"
 #include "ui/place_search_popup.h"
 
@@ -32,7 +33,7 @@ struct LoadedSources {
 
 LoadedSources ReadSources() {
     LoadedSources loaded;
-    const auto& atlas = cli::InstalledAtlas();
+    const auto& atlas = InstalledAtlas();
     if (atlas) {
         loaded.sources.atlas = *atlas;
     } else {
@@ -59,9 +60,9 @@ atlas::Place PlaceOf(const PlaceSuggestion& suggestion) {
 
 }  // namespace
 
-PlaceLookup::PlaceLookup(const PlaceControls& controls, std::function<Entries()> entries,
+PlaceLookup::PlaceLookup(const PlaceControls& controls, std::function<BirthRequest()> request,
                          QObject* parent)
-    : QObject(parent), c_(controls), entries_(std::move(entries)),
+    : QObject(parent), c_(controls), request_(std::move(request)),
       popup_(new PlaceSearchPopup(controls.city)) {
     setObjectName(QStringLiteral("placeLookup"));
     connect(popup_, &PlaceSearchPopup::placeChosen, this, &PlaceLookup::OnChosen);
@@ -96,10 +97,10 @@ void PlaceLookup::SetSources(PlaceSources sources) {
         popup_->Search();
 }
 
-void PlaceLookup::CompleteEntries(Entries& entries) const {
-    if (exact_ && c_.zone->currentIndex() == kZoneCount) entries.exactZone = exact_->zone;
+void PlaceLookup::CompleteRequest(BirthRequest& request) const {
+    if (exact_ && c_.zone->currentIndex() == kZoneCount) request.zone = exact_->offset;
     if (!chosen_) return;
-    if (const AtBirth at = Resolve(entries); at.birth) entries.atlasPlace = AtlasPlaceOf(*at.birth);
+    if (const AtBirth at = Resolve(request); at.birth) request.atlasPlace = AtlasPlaceOf(*at.birth);
 }
 
 void PlaceLookup::Forget() {
@@ -108,9 +109,9 @@ void PlaceLookup::Forget() {
     SetLine(QString());
 }
 
-PlaceLookup::AtBirth PlaceLookup::Resolve(const Entries& entries) const {
+PlaceLookup::AtBirth PlaceLookup::Resolve(const BirthRequest& request) const {
     if (!chosen_) return {};
-    const std::optional<atlas::CivilTime> clock = BirthClock(entries);
+    const std::optional<atlas::CivilTime> clock = BirthClock(request);
     if (!clock) return {std::nullopt, QStringLiteral("the date on the form does not exist")};
     const atlas::Atlas* atlas = popup_->Sources().atlas.get();
     const auto resolved = [&](const atlas::Place& place) -> AtBirth {
@@ -141,25 +142,25 @@ PlaceLookup::AtBirth PlaceLookup::Resolve(const Entries& entries) const {
 void PlaceLookup::OnChosen(const PlaceSuggestion& suggestion) {
     chosen_ = suggestion;
     zoneByHand_ = false;
-    Entries entries = entries_();
-    const AtBirth at = Resolve(entries);
+    BirthRequest request = request_();
+    const AtBirth at = Resolve(request);
     if (at.birth) {
-        EnterPlaceAtBirth(entries, *at.birth, ZoneChoice::FromAtlas);
+        EnterPlaceAtBirth(request, *at.birth, ZoneChoice::FromAtlas);
     } else {
-        EnterPlace(entries, PlaceOf(*chosen_));
+        EnterPlace(request, PlaceOf(*chosen_));
     }
-    ShowPlace(entries);
-    if (at.birth) ShowZone(entries, *at.birth);
+    ShowPlace(request);
+    if (at.birth) ShowZone(request, *at.birth);
     ShowLine(at);
 }
 
 void PlaceLookup::OnMomentPicked() {
     if (!chosen_) return;
-    Entries entries = entries_();
-    const AtBirth at = Resolve(entries);
+    BirthRequest request = request_();
+    const AtBirth at = Resolve(request);
     if (at.birth && !zoneByHand_) {
-        EnterPlaceAtBirth(entries, *at.birth, ZoneChoice::FromAtlas);
-        ShowZone(entries, *at.birth);
+        EnterPlaceAtBirth(request, *at.birth, ZoneChoice::FromAtlas);
+        ShowZone(request, *at.birth);
     }
     ShowLine(at);
 }
@@ -167,12 +168,12 @@ void PlaceLookup::OnMomentPicked() {
 void PlaceLookup::OnZonePicked(int index) {
     zoneByHand_ = true;
     if (index != kZoneCount) RemoveExactEntry();
-    if (chosen_) ShowLine(Resolve(entries_()));
+    if (chosen_) ShowLine(Resolve(request_()));
 }
 
 void PlaceLookup::OnDaylightClicked() {
     zoneByHand_ = true;
-    if (chosen_) ShowLine(Resolve(entries_()));
+    if (chosen_) ShowLine(Resolve(request_()));
 }
 
 void PlaceLookup::OnCityChanged(const QString& text) {
@@ -184,30 +185,30 @@ void PlaceLookup::OnCityEdited() {
         SetLine(QStringLiteral("The place atlas could not be read: ") + atlasProblem_);
 }
 
-void PlaceLookup::ShowPlace(const Entries& e) {
-    c_.city->setText(Text(e.city));
-    c_.state->setText(Text(e.state));
-    c_.country->setText(Text(e.country));
-    c_.latDeg->setText(Text(e.latDegText));
-    c_.latMin->setText(Text(e.latMinText));
-    c_.lonDeg->setText(Text(e.lonDegText));
-    c_.lonMin->setText(Text(e.lonMinText));
-    c_.latitude[e.north ? 0 : 1]->setChecked(true);
-    c_.longitude[e.east ? 0 : 1]->setChecked(true);
+void PlaceLookup::ShowPlace(const BirthRequest& r) {
+    c_.city->setText(Text(r.city));
+    c_.state->setText(Text(r.state));
+    c_.country->setText(Text(r.country));
+    ShowBoxValue(*c_.latDeg, r.latitude.degrees);
+    ShowBoxValue(*c_.latMin, r.latitude.minutes);
+    ShowBoxValue(*c_.lonDeg, r.longitude.degrees);
+    ShowBoxValue(*c_.lonMin, r.longitude.minutes);
+    c_.latitude[r.latitude.north ? 0 : 1]->setChecked(true);
+    c_.longitude[r.longitude.east ? 0 : 1]->setChecked(true);
 }
 
-void PlaceLookup::ShowZone(const Entries& e, const atlas::PlaceAtBirth& birth) {
-    if (e.exactZone) {
-        ShowExactEntry(*e.exactZone, ExactLabel(birth));
-    } else {
-        c_.zone->setCurrentIndex(e.zoneIndex);
+void PlaceLookup::ShowZone(const BirthRequest& r, const atlas::PlaceAtBirth& birth) {
+    if (const auto* exact = std::get_if<ExactOffset>(&r.zone)) {
+        ShowExactEntry(*exact, ExactLabel(birth));
+    } else if (const auto* entry = std::get_if<ZoneListEntry>(&r.zone)) {
+        c_.zone->setCurrentIndex(entry->position);
         RemoveExactEntry();
     }
-    c_.daylight->setChecked(e.dst);
+    c_.daylight->setChecked(r.daylight);
 }
 
-void PlaceLookup::ShowExactEntry(ZoneOffset zone, const QString& label) {
-    exact_ = ExactEntry{zone, label};
+void PlaceLookup::ShowExactEntry(ExactOffset offset, const QString& label) {
+    exact_ = ExactEntry{offset, label};
     if (c_.zone->count() == kZoneCount) {
         c_.zone->addItem(label);
     } else {
@@ -238,7 +239,7 @@ QString PlaceLookup::ByHandNote(const atlas::PlaceAtBirth& birth) const {
         pick = Text(kZoneTable[static_cast<std::size_t>(*birth.zoneEntry)].listText);
     } else {
         same = same && current == kZoneCount && exact_ &&
-               exact_->zone == ExactZoneOf(birth.usedOffsetSeconds);
+               exact_->offset.ToTheMinute() == ExactOffset{birth.usedOffsetSeconds}.ToTheMinute();
         pick = ExactLabel(birth);
     }
     if (same) return {};

@@ -16,7 +16,7 @@
 #include <optional>
 
 #include "astro/atlas/place_at_birth.h"
-#include "chart/entries.h"
+#include "request/birth_request.h"
 #include "ui/place_suggestions.h"
 
 class QCheckBox;
@@ -49,20 +49,24 @@ struct PlaceControls {
 class PlaceLookup : public QObject {
     Q_OBJECT
 public:
-    // `entries` copies what the form's controls hold (the form's CurrentEntries).
-    PlaceLookup(const PlaceControls& controls, std::function<Entries()> entries,
+    // `request` reads what the form's controls hold (the form's CurrentRequest).
+    PlaceLookup(const PlaceControls& controls, std::function<BirthRequest()> request,
                 QObject* parent);
 
-    // Adds what the controls cannot say to entries copied from them: the exact offset while the
-    // zone list's extra entry is selected, and the chosen place's record.
-    void CompleteEntries(Entries& entries) const;
+    // Adds what the controls cannot say to a request read from them: the exact offset while
+    // the zone list's extra entry is selected, and the chosen place's record.
+    void CompleteRequest(BirthRequest& request) const;
+
+    // Shows the request's place: the city, state and country boxes, the coordinate boxes and
+    // the hemisphere buttons.
+    void ShowPlace(const BirthRequest& request);
 
     // Lets go of the chosen place (the form was filled from elsewhere). The zone stays.
     void Forget();
 
     // Puts the extra entry at the end of the zone list and selects it; `label` as
     // atlas::ExactEntryLabel writes it.
-    void ShowExactEntry(ZoneOffset zone, const QString& label);
+    void ShowExactEntry(ExactOffset offset, const QString& label);
     // Selects list position `index` of the zone list's own entries, and drops the extra entry.
     void ShowZoneEntry(int index);
 
@@ -75,12 +79,12 @@ signals:
     void sourcesReady();
 
 private:
-    // The chosen place at the birth moment of `entries`, or why there is none.
+    // The chosen place at the birth moment of `request`, or why there is none.
     struct AtBirth {
         std::optional<atlas::PlaceAtBirth> birth;
         QString problem;
     };
-    AtBirth Resolve(const Entries& entries) const;
+    AtBirth Resolve(const BirthRequest& request) const;
 
     void LoadSources();
     void OnChosen(const PlaceSuggestion& suggestion);
@@ -90,15 +94,14 @@ private:
     void OnCityChanged(const QString& text);
     void OnCityEdited();
 
-    void ShowPlace(const Entries& entries);
-    void ShowZone(const Entries& entries, const atlas::PlaceAtBirth& birth);
+    void ShowZone(const BirthRequest& request, const atlas::PlaceAtBirth& birth);
     void RemoveExactEntry();
     void ShowLine(const AtBirth& at);
     void SetLine(const QString& text);
     QString ByHandNote(const atlas::PlaceAtBirth& birth) const;
 
     PlaceControls c_;
-    std::function<Entries()> entries_;
+    std::function<BirthRequest()> request_;
     PlaceSearchPopup* popup_;
     bool sourcesReady_ = false;
     QString atlasProblem_;  // why the atlas could not be read
@@ -106,7 +109,7 @@ private:
     std::optional<PlaceSuggestion> chosen_;
     bool zoneByHand_ = false;
     struct ExactEntry {
-        ZoneOffset zone;
+        ExactOffset offset;
         QString label;
     };
     std::optional<ExactEntry> exact_;

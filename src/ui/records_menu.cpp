@@ -7,11 +7,10 @@
 #include <QMenu>
 #include <QStandardPaths>
 
-#include "chart/entry_checks.h"
-#include "chart/own_place.h"
-#include "chart/record_entries.h"
 #include "records/record_fields.h"
 #include "records/record_transfer.h"
+#include "request/entry_checks.h"
+#include "request/from_record.h"
 #include "ui/entry_form.h"
 #include "ui/message_boxes.h"
 #include "ui/open_records_dialog.h"
@@ -105,12 +104,12 @@ void RecordsMenu::SetOrigin(records::StoredRecord stored) {
 }
 
 void RecordsMenu::Save() {
-    const Entries entries = form_.CurrentEntries();
+    const BirthRequest request = form_.CurrentRequest();
     // The checks of a chart request: a saved record can always be charted, exported and
     // imported again.
-    const auto request = ValidateEntries(entries);
-    if (!request) {
-        const EntryCheckFailure& failure = request.error();
+    const auto checked = CheckRequest(request);
+    if (!checked) {
+        const EntryCheckFailure& failure = checked.error();
         Messages().Show(&form_, {Text(failure.message), BoxIcon(failure.icon), QMessageBox::Ok});
         if (failure.focus) form_.FocusField(*failure.focus);
         return;
@@ -118,7 +117,7 @@ void RecordsMenu::Save() {
     // The note may have been written in the list since the record was opened.
     if (origin_)
         if (const auto stored = store_.Get(origin_->id)) origin_->record.note = stored->record.note;
-    auto record = RecordFromEntries(entries, origin_ ? origin_->record : records::Record{});
+    auto record = RecordFromRequest(request, origin_ ? origin_->record : records::Record{});
     if (!record) {
         Warn(QStringLiteral("The birth details could not be saved: %1").arg(Text(record.error())));
         return;
@@ -126,7 +125,7 @@ void RecordsMenu::Save() {
 
     SaveChoice choice = SaveChoice::SaveAsNew;
     if (origin_) {
-        if (!EntriesChanged(entries, origin_->record)) {
+        if (!RequestChanged(request, origin_->record)) {
             // Nothing to write: the record only comes first in the recent list again.
             store_.MarkOpened(origin_->id);
             return;
@@ -181,13 +180,13 @@ void RecordsMenu::OpenRecord(records::RecordId id) {
         return;
     }
     const records::Record& record = stored->record;
-    const auto entries = EntriesFromRecord(record);
-    if (!entries) {
-        Warn(QStringLiteral("The record cannot be shown in the form: %1").arg(Text(entries.error())));
+    const auto request = RequestFromRecord(record);
+    if (!request) {
+        Warn(QStringLiteral("The record cannot be shown in the form: %1").arg(Text(request.error())));
         return;
     }
     const auto* exact = std::get_if<records::ExactOffset>(&record.zone);
-    form_.ShowEntries(*entries, exact ? Text(exact->label) : QString());
+    form_.ShowRequest(*request, exact ? Text(exact->label) : QString());
     // Reading works without saving; only the recent list then stays as it was.
     store_.MarkOpened(id);
     SetOrigin(std::move(stored).value());
@@ -217,7 +216,7 @@ void RecordsMenu::Import() {
     const QString name = RecordDialogs().ImportFileName(&form_, TransferFolder());
     if (name.isEmpty()) return;
     TransferFolder() = QFileInfo(name).absolutePath();
-    const auto report = records::ImportFile(store_, FilePath(name), CheckRecord);
+    const auto report = records::ImportFile(store_, FilePath(name), RecordImportRules());
     if (!report) {
         Warn(QStringLiteral("Nothing was imported from %1: %2")
                  .arg(QFileInfo(name).fileName(), Text(report.error().message)));

@@ -158,13 +158,13 @@ constexpr DetailRow kDetailRows[] = {
     {"Country :", "lblCountry", &BirthDetailsTexts::country, 2400},
 };
 
-// The profile grid of the details page. A caption with a left position is left-aligned there;
-// the others are centred on their column. Each value sits 240 below its caption.
+// The profile grid of the details page. A caption (the profile's own, kProfileCaptions) with a
+// left position is left-aligned there; the others are centred on their column. Each value sits
+// 240 below its caption.
 constexpr int kColumnCentres[] = {1800, 5800, 9700};
 constexpr int kColumnWidths[] = {3360, 3900, 4000};
 struct ProfileFact {
     const char* captionName;
-    const char* caption;
     const char* value;
     int array;  // the profile value it shows (ProfileArray)
     int column;
@@ -173,49 +173,44 @@ struct ProfileFact {
 };
 using A = ProfileArray;
 constexpr ProfileFact kProfileFacts[] = {
-    {"dsd0", "Vedic Name", "lblVedicName", A::VedicName, 1, 240, 5280},
-    {"Label82", "Ruling Planet", "lblRullingPlanet", A::RulingPlanet, 0, 840, 1440},
-    {"Label84", "Compatible With", "lblCompatibleWith", A::CompatibleWith, 1, 960, -1},
-    {"Label85", "Not Compatible With", "lblNotCompatibleWith", A::NotCompatibleWith, 2, 840, -1},
-    {"Label86", "Symbol", "lblSymbol", A::Symbol, 0, 1440, -1},
-    {"Label87", "Nature", "lblNature", A::Nature, 1, 1440, -1},
-    {"Label88", "Color", "lblColor", A::Color, 2, 1440, -1},
-    {"Label89", "Type Of Sign", "lblTypeOfSign", A::TypeOfSign, 0, 2040, -1},
-    {"Label810", "Gender", "lblGender", A::Gender, 1, 2040, -1},
-    {"Label811", "Best Period Of Activity", "lblBestPeriodOfActivity", A::BestPeriodOfActivity, 2,
-     2040, -1},
-    {"Label812", "Barren", "lblBarren", A::Barren, 0, 2640, -1},
-    {"Label813", "Caste", "lblCaste", A::Caste, 1, 2640, -1},
-    {"Label814", "Position", "lblPosition", A::Position, 2, 2640, -1},
-    {"Label815", "Constituent Character", "lblConstituentCharacter", A::ConstituentCharacter, 0,
-     3240, -1},
-    {"Label816", "Lucky Days", "lblLuckyDays", A::LuckyDays, 1, 3240, -1},
-    {"Label817", "Lucky Numbers", "lblLuckyNumbers", A::LuckyNumbers, 2, 3240, -1},
-    {"Label818", "Best Direction", "lblBestDirection", A::BestDirection, 0, 3840, -1},
-    {"Label819", "Lucky Colors", "lblLuckyColors", A::LuckyColors, 1, 3840, -1},
-    {"Label820", "Lucky Gemstone", "lblLuckyGemstone", A::LuckyGemstone, 2, 3840, -1},
-    {"Label821", "Part Of The Body", "lblPartOfTheBody", A::PartOfTheBody, 0, 4440, -1},
-    {"Label822", "Physique", "lblPhysique", A::Physique, 1, 4440, -1},
-    {"Label823", "English Name", "lblEnglishName", A::EnglishName, 2, 4440, -1},
+    {"dsd0", "lblVedicName", A::VedicName, 1, 240, 5280},
+    {"Label82", "lblRullingPlanet", A::RulingPlanet, 0, 840, 1440},
+    {"Label84", "lblCompatibleWith", A::CompatibleWith, 1, 960, -1},
+    {"Label85", "lblNotCompatibleWith", A::NotCompatibleWith, 2, 840, -1},
+    {"Label86", "lblSymbol", A::Symbol, 0, 1440, -1},
+    {"Label87", "lblNature", A::Nature, 1, 1440, -1},
+    {"Label88", "lblColor", A::Color, 2, 1440, -1},
+    {"Label89", "lblTypeOfSign", A::TypeOfSign, 0, 2040, -1},
+    {"Label810", "lblGender", A::Gender, 1, 2040, -1},
+    {"Label811", "lblBestPeriodOfActivity", A::BestPeriodOfActivity, 2, 2040, -1},
+    {"Label812", "lblBarren", A::Barren, 0, 2640, -1},
+    {"Label813", "lblCaste", A::Caste, 1, 2640, -1},
+    {"Label814", "lblPosition", A::Position, 2, 2640, -1},
+    {"Label815", "lblConstituentCharacter", A::ConstituentCharacter, 0, 3240, -1},
+    {"Label816", "lblLuckyDays", A::LuckyDays, 1, 3240, -1},
+    {"Label817", "lblLuckyNumbers", A::LuckyNumbers, 2, 3240, -1},
+    {"Label818", "lblBestDirection", A::BestDirection, 0, 3840, -1},
+    {"Label819", "lblLuckyColors", A::LuckyColors, 1, 3840, -1},
+    {"Label820", "lblLuckyGemstone", A::LuckyGemstone, 2, 3840, -1},
+    {"Label821", "lblPartOfTheBody", A::PartOfTheBody, 0, 4440, -1},
+    {"Label822", "lblPhysique", A::Physique, 1, 4440, -1},
+    {"Label823", "lblEnglishName", A::EnglishName, 2, 4440, -1},
 };
 
-// The five interpretive texts, in tab order, with their headings.
+// The five interpretive texts, in tab order; their headings are the profile's captions.
 struct TextBoxPlace {
     const char* headingName;
-    const char* heading;
     const char* box;
     int array;  // the profile text it shows (ProfileArray)
     int headingTop;
     int left, top, width;
 };
 constexpr TextBoxPlace kTextBoxes[] = {
-    {"Label80", "Looks", "txtLooks", A::LooksText, 5040, 120, 5280, 3735},
-    {"Label824", "Nature", "txtNature", A::NatureText, 5040, 3960, 5280, 4215},
-    {"Label825", "Career And Finance", "txtCareerAndFinance", A::CareerAndFinanceText, 5040, 8280,
-     5280, 3615},
-    {"Label827", "Health", "txtHealth", A::HealthText, 6120, 6240, 6360, 5655},
-    {"Label826", "Love And Domestic Life", "txtLoveAndDomesticLife", A::LoveAndDomesticLifeText,
-     6120, 120, 6360, 6015},
+    {"Label80", "txtLooks", A::LooksText, 5040, 120, 5280, 3735},
+    {"Label824", "txtNature", A::NatureText, 5040, 3960, 5280, 4215},
+    {"Label825", "txtCareerAndFinance", A::CareerAndFinanceText, 5040, 8280, 5280, 3615},
+    {"Label827", "txtHealth", A::HealthText, 6120, 6240, 6360, 5655},
+    {"Label826", "txtLoveAndDomesticLife", A::LoveAndDomesticLifeText, 6120, 120, 6360, 6015},
 };
 constexpr int kTextBoxHeight = 735;
 
@@ -413,7 +408,7 @@ void FrmDisplay::BuildProfilePage(QWidget* page) {
     for (const ProfileFact& fact : kProfileFacts) {
         const int centre = kColumnCentres[fact.column];
         QLabel* caption = AddSizedCaption(frame4, QString::fromLatin1(fact.captionName),
-                                          QString::fromLatin1(fact.caption), fact.left, centre,
+                                          Q(kProfileCaptions[fact.array]), fact.left, centre,
                                           fact.top, captionFont, kCyan);
         const bool vedic = QLatin1String(fact.value) == QLatin1String("lblVedicName");
         const int valueCentre = fact.left >= 0 ? caption->geometry().center().x() : Px(centre);
@@ -430,7 +425,7 @@ void FrmDisplay::BuildProfilePage(QWidget* page) {
     QWidget* previous = nullptr;
     for (const TextBoxPlace& place : kTextBoxes) {
         AddSizedCaption(frame4, QString::fromLatin1(place.headingName),
-                        QString::fromLatin1(place.heading), -1, place.left + place.width / 2,
+                        Q(kProfileCaptions[place.array]), -1, place.left + place.width / 2,
                         place.headingTop, captionFont, kCyan);
         auto* box = new ProfileTextBox(frame4);
         box->setObjectName(QString::fromLatin1(place.box));

@@ -58,10 +58,10 @@ ReminderOutcome UpdateReminder(QSettings& settings, const QDate& today, QWidget*
     return ReminderOutcome::AnsweredNo;
 }
 
-ReminderOutcome UpdateReminder(QWidget* parent) {
+ReminderOutcome UpdateReminder(const QDate& today, QWidget* parent) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kReminderOrganisation,
                        kReminderApplication);
-    return UpdateReminder(settings, QDate::currentDate(), parent);
+    return UpdateReminder(settings, today, parent);
 }
 
 }  // namespace kalodaya::ui

@@ -38,7 +38,8 @@ enum class ReminderOutcome {
 // format (as older settings may hold) is read as well.
 ReminderOutcome UpdateReminder(QSettings& settings, const QDate& today, QWidget* parent = nullptr);
 
-// The reminder of start-up: the user's settings store and the system date.
-ReminderOutcome UpdateReminder(QWidget* parent = nullptr);
+// The reminder of start-up: the user's settings store and `today` (the program passes the
+// system date).
+ReminderOutcome UpdateReminder(const QDate& today, QWidget* parent = nullptr);
 
 }  // namespace kalodaya::ui

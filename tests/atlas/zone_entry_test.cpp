@@ -57,7 +57,7 @@ TEST(MatchZoneEntry, PrefersAbbreviationThenKindThenFirst) {
     EXPECT_EQ(MatchZoneEntry(-4 * H, "AST", false), 3);
     EXPECT_EQ(MatchZoneEntry(-4 * H, "EPT", true), 24);
     EXPECT_EQ(MatchZoneEntry(-4 * H, "-04", false), 3);
-    // Entries whose list text has blanks after the commas still match by abbreviation.
+    // BirthRequest whose list text has blanks after the commas still match by abbreviation.
     EXPECT_EQ(MatchZoneEntry(5 * H + 1800, "IST", false), 34);
     EXPECT_EQ(MatchZoneEntry(0, "UT", false), 61);
     // Not to the second, or no entry at all.

@@ -1,7 +1,8 @@
-// Fuzz target: arbitrary texts in every box and arbitrary list positions, through the entry
-// checks and the whole pipeline on one long-lived state (as the desktop program runs them).
+// Fuzz target: arbitrary numbers in every box and list (empty boxes, nothing selected, values
+// far outside the lists) and arbitrary texts, through the entry checks and the whole pipeline.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,33 +34,43 @@ private:
     std::string_view rest_;
 };
 
-// A list position 0..count-1, or -1 (nothing selected), and the text it shows.
+// A list position 0..count-1, or -1 (nothing selected).
 int Position(uint8_t byte, int count) { return static_cast<int>(byte % (count + 1)) - 1; }
-std::string ListText(int position, int first) {
-    return position < 0 ? std::string() : std::to_string(first + position);
+// A value around a list's range, sometimes far outside it.
+int Around(uint8_t low, uint8_t high, int first) {
+    return first + static_cast<int16_t>(static_cast<uint16_t>(low | high << 8)) / 128;
+}
+// A coordinate box: empty, or a number of up to three digits (or a negative one).
+std::optional<int> Box(uint8_t byte) {
+    if (byte == 0) return std::nullopt;
+    return static_cast<int>(byte) * 4 - 20;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Fields in(data, size);
-    kalodaya::Entries e;
-    e.monthIndex = Position(in.Byte(), 12);
-    e.dayText = ListText(Position(in.Byte(), 31), 1);
-    e.yearText = ListText(Position(in.Byte(), 150), 1901);
-    e.hourText = ListText(Position(in.Byte(), 24), 0);
-    e.minuteText = ListText(Position(in.Byte(), 60), 0);
-    e.secondText = ListText(Position(in.Byte(), 60), 0);
-    e.zoneIndex = Position(in.Byte(), kalodaya::kZoneCount);
+    kalodaya::BirthRequest e;
+    e.month = Position(in.Byte(), 12) + 1;
+    e.day = Around(in.Byte(), in.Byte(), 1);
+    e.year = Around(in.Byte(), in.Byte(), 1901);
+    e.hour = Around(in.Byte(), in.Byte(), 0);
+    e.minute = Around(in.Byte(), in.Byte(), 0);
+    e.second = Around(in.Byte(), in.Byte(), 0);
+    switch (const int zone = Position(in.Byte(), kalodaya::kZoneCount + 1); zone) {
+        case -1: e.zone = kalodaya::NoZone{}; break;
+        case kalodaya::kZoneCount: e.zone = kalodaya::ExactOffset{Around(in.Byte(), in.Byte(), 0) * 60}; break;
+        default: e.zone = kalodaya::ZoneListEntry{zone}; break;
+    }
     const uint8_t flags = in.Byte();
-    e.north = flags & 1;
-    e.east = flags & 2;
-    e.dst = flags & 4;
+    e.latitude.north = flags & 1;
+    e.longitude.east = flags & 2;
+    e.daylight = flags & 4;
     e.name = in.Text();
-    e.latDegText = in.Text();
-    e.latMinText = in.Text();
-    e.lonDegText = in.Text();
-    e.lonMinText = in.Text();
+    e.latitude.degrees = Box(in.Byte());
+    e.latitude.minutes = Box(in.Byte());
+    e.longitude.degrees = Box(in.Byte());
+    e.longitude.minutes = Box(in.Byte());
     e.city = in.Text();
     e.state = in.Text();
     e.country = in.Text();

@@ -1,4 +1,4 @@
-// Records as --batch request lines: the forms written, and lines read as --batch reads them.
+// Records as --batch request lines: the forms written.
 #include <gtest/gtest.h>
 
 #include "records/record_fields.h"
@@ -9,7 +9,6 @@ namespace kalodaya::records {
 namespace {
 
 using testing::Rama;
-using testing::VariedRecord;
 
 TEST(RequestLines, WriteEveryKeyInTheBatchOrder) {
     EXPECT_EQ(RequestLine(Rama()),
@@ -28,78 +27,6 @@ TEST(RequestLines, WriteEveryKeyInTheBatchOrder) {
         << line;
     EXPECT_EQ(line.find("zone"), std::string::npos);
     EXPECT_NE(line.find("\"Zürich\""), std::string::npos) << "UTF-8 written as it is";
-}
-
-TEST(RequestLines, KeysLeftOutKeepTheFormsDefaults) {
-    const auto record = ParseRequestLine(R"({"name":"SITA"})");
-    ASSERT_TRUE(record) << record.error().message;
-    Record expected;
-    expected.name = "SITA";
-    EXPECT_EQ(*record, expected);
-
-    // A null is a key left out, whatever the key, as --batch reads it; an empty coordinate
-    // leaves the boxes blank.
-    const auto nulls = ParseRequestLine(
-        R"({"name":null,"date":null,"time":null,"lat":"","lon":null,"zone":null,"dst":null,)"
-        R"("city":null,"state":null,"country":null})");
-    ASSERT_TRUE(nulls) << nulls.error().message;
-    EXPECT_EQ(*nulls, Record());
-    const auto exact = ParseRequestLine(R"({"zone":null,"utc_offset":"+05:45"})");
-    ASSERT_TRUE(exact) << exact.error().message;
-    EXPECT_TRUE(std::holds_alternative<ExactOffset>(exact->zone));
-}
-
-TEST(RequestLines, ExactOffsetsGetTheZoneListsLabel) {
-    const auto record = ParseRequestLine(R"({"name":"A","utc_offset":"+05:45"})");
-    ASSERT_TRUE(record) << record.error().message;
-    EXPECT_EQ(record->zone, Zone(ExactOffset{5 * 3600 + 45 * 60, "Exact offset: UTC+05:45"}));
-}
-
-TEST(RequestLines, RefuseWhatBatchRefusesAndSayWhy) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"[1,2]", "not a JSON object"},
-        {R"({"name":"A","place":"Delhi"})", "unknown key \"place\""},
-        {R"({"date":"1900-12-31"})", "unusable date \"1900-12-31\""},
-        {R"({"date":"1990-8-15"})", "unusable date"},
-        {R"({"name":"A","name":"B"})", "the key \"name\" appears more than once"},
-        {R"({"time":"24:00:00"})", "unusable time"},
-        {R"({"lat":"28:39E"})", "unusable latitude"},
-        {R"({"lat":"128:39N"})", "unusable latitude"},
-        {R"({"lon":"77:130E"})", "unusable longitude"},
-        {R"({"zone":71})", "unusable zone 71"},
-        {R"({"zone":-1})", "unusable zone -1"},
-        {R"({"zone":34.0})", "\"zone\" must be a whole number"},
-        {R"({"zone":"34"})", "\"zone\" must be a whole number"},
-        {R"({"zone":1,"utc_offset":"+05:45"})", "cannot both be given"},
-        {R"({"utc_offset":"+5:45"})", "unusable UTC offset"},
-        {R"({"utc_offset":"+05:60"})", "unusable UTC offset"},
-        {R"({"dst":1})", "\"dst\" must be true or false"},
-        {R"({"name":7})", "\"name\" must be a string"},
-        {R"({"country":false})", "\"country\" must be a string"},
-    };
-    for (const auto& [line, reason] : cases) {
-        const auto record = ParseRequestLine(line);
-        ASSERT_FALSE(record) << line;
-        EXPECT_NE(record.error().message.find(reason), std::string::npos)
-            << line << " -> " << record.error().message;
-    }
-}
-
-// What a request line holds comes back unchanged; the label of an exact offset becomes the
-// zone list's, the rest is not part of a request.
-TEST(RequestLines, ReadBackWhatTheyWrite) {
-    for (int i = 0; i < 2000; ++i) {
-        Record expected = VariedRecord(i);
-        const auto read = ParseRequestLine(RequestLine(expected));
-        ASSERT_TRUE(read) << RequestLine(expected) << ": " << read.error().message;
-        if (auto* exact = std::get_if<ExactOffset>(&expected.zone))
-            exact->label = ExactOffsetLabel(exact->seconds, "");
-        expected.geonamesId.reset();
-        expected.ianaZone.clear();
-        expected.note.clear();
-        expected.created = expected.updated = 0;
-        EXPECT_EQ(*read, expected) << RequestLine(expected);
-    }
 }
 
 TEST(RecordTexts, PlacesLeaveOutEmptyParts) {

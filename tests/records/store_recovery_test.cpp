@@ -51,15 +51,23 @@ void MakeStore(const fs::path& path, int count) {
     ASSERT_TRUE(store.SaveAll(records));
 }
 
-// Opening `path` sets the file aside under today's date with its bytes unchanged, says so in
-// the notice, and starts an empty store that saves.
-void ExpectSetAsideAndFreshStart(const fs::path& path, const std::string& noticeWords) {
+// Opening `path` sets the file aside under today's date with its bytes unchanged (in `aside`),
+// says so in the notice, and starts an empty store that saves. Today is read around the
+// opening, so that an opening across midnight names either date.
+void ExpectSetAsideAndFreshStart(const fs::path& path, const std::string& noticeWords,
+                                 fs::path* setAside = nullptr) {
     const std::string bytes = FileBytes(path);
+    const std::string before = Today();
     RecordStore store = RecordStore::Open(path);
+    const std::string after = Today();
     ASSERT_EQ(store.access(), StoreAccess::ReadWrite);
     ASSERT_TRUE(store.notice());
     EXPECT_NE(store.notice()->find(noticeWords), std::string::npos) << *store.notice();
-    const fs::path aside = path.parent_path() / ("records-set-aside-" + Today() + ".sqlite");
+    const auto asideOn = [&](const std::string& day) {
+        return path.parent_path() / ("records-set-aside-" + day + ".sqlite");
+    };
+    const fs::path aside = fs::exists(asideOn(before)) ? asideOn(before) : asideOn(after);
+    if (setAside) *setAside = aside;
     EXPECT_NE(store.notice()->find(aside.string()), std::string::npos) << *store.notice();
     EXPECT_TRUE(FileBytes(aside) == bytes) << "the file set aside is not as it was";
     EXPECT_EQ(store.notice()->find('\n'), std::string::npos) << "one line";
@@ -106,8 +114,9 @@ TEST(DamagedFile, ATruncatedDatabaseIsSetAsideWithItsLogUntouched) {
     fs::resize_file(path, 2048);
     const std::string log = FileBytes(path.string() + "-wal");
     ASSERT_FALSE(log.empty());
-    ExpectSetAsideAndFreshStart(path, "were damaged");
-    EXPECT_TRUE(FileBytes(folder / ("records-set-aside-" + Today() + ".sqlite-wal")) == log);
+    fs::path aside;
+    ExpectSetAsideAndFreshStart(path, "were damaged", &aside);
+    EXPECT_TRUE(FileBytes(aside.string() + "-wal") == log);
 }
 
 TEST(DamagedFile, AnotherProgramsDatabaseIsSetAsideWithItsLog) {
@@ -122,13 +131,22 @@ TEST(DamagedFile, AnotherProgramsDatabaseIsSetAsideWithItsLog) {
     }
     // A log left beside it belongs to it and must not be read into the new database.
     WriteFile(path.string() + "-wal", "not a log of the new file");
-    ExpectSetAsideAndFreshStart(path, "is not a Kalodaya records file");
-    EXPECT_TRUE(fs::exists(folder / ("records-set-aside-" + Today() + ".sqlite-wal")));
+    fs::path aside;
+    ExpectSetAsideAndFreshStart(path, "is not a Kalodaya records file", &aside);
+    EXPECT_TRUE(fs::exists(aside.string() + "-wal"));
 
-    // The same again on the same day takes the next free name.
+    // The same again takes a name of its own: on the same day, the next free one.
+    const std::string firstBytes = FileBytes(aside);
     WriteFile(path, "garbage that is long enough to be looked at as a database file.....");
     RecordStore again = RecordStore::Open(path);
-    EXPECT_TRUE(fs::exists(folder / ("records-set-aside-" + Today() + "-2.sqlite")));
+    if (aside.filename() == "records-set-aside-" + Today() + ".sqlite") {
+        EXPECT_TRUE(fs::exists(folder / (aside.stem().string() + "-2.sqlite")));
+    }
+    int setAside = 0;
+    for (const fs::path& file : FilesIn(aside.parent_path()))
+        setAside += file.string().starts_with("records-set-aside-") && file.extension() == ".sqlite";
+    EXPECT_EQ(setAside, 2);
+    EXPECT_TRUE(FileBytes(aside) == firstBytes) << "the first file set aside is kept";
 }
 
 TEST(DamagedFile, ANewerVersionsDatabaseIsLeftAlone) {
@@ -357,14 +375,17 @@ TEST(DamagedFile, ADamagedPageCostsOnlyTheRecordsOnIt) {
         const std::string garbage(pageSize - 8, '\x55');
         file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
     }
+    const std::string before = Today();  // the day the file is set aside under, or the next
     RecordStore store = RecordStore::Open(path);
     ASSERT_EQ(store.access(), StoreAccess::ReadWrite);
     const std::string notice = store.notice().value_or("");
     const std::int64_t kept = *store.Count();
     EXPECT_GT(kept, kCount - 100);
     EXPECT_LT(kept, kCount);
-    const fs::path aside = folder / ("records-set-aside-" + Today() + ".sqlite");
-    const fs::path log = folder / ("records-set-aside-" + Today() + ".log");
+    const std::string day =
+        fs::exists(folder / ("records-set-aside-" + before + ".sqlite")) ? before : Today();
+    const fs::path aside = folder / ("records-set-aside-" + day + ".sqlite");
+    const fs::path log = folder / ("records-set-aside-" + day + ".log");
     for (const std::string& words : {std::string("were damaged"), aside.string(), log.string(),
                                      "the " + std::to_string(kept) + " records that could be read"})
         EXPECT_NE(notice.find(words), std::string::npos) << words << " in " << notice;

@@ -12,36 +12,32 @@
 
 namespace {
 
-using kalodaya::Entries;
+using kalodaya::BirthRequest;
 
 struct Tally {
     long long charts = 0, polar = 0, failed = 0;
     long long overDay = 0;  // counts of more than 1,440 minutes (sunrises more than a day apart)
 };
 
-Entries MakeEntries(const kalodaya::DateTime& date, int hour, int minute, int second, int zone,
+BirthRequest MakeRequest(const kalodaya::DateTime& date, int hour, int minute, int second, int zone,
                     bool dst, int lat, int latMin, bool north, int lon, int lonMin, bool east) {
-    Entries e;
+    BirthRequest e;
     e.name = "SWEEP";
-    e.monthIndex = date.Month() - 1;
-    e.dayText = std::to_string(date.Day());
-    e.yearText = std::to_string(date.Year());
-    e.hourText = std::to_string(hour);
-    e.minuteText = std::to_string(minute);
-    e.secondText = std::to_string(second);
-    e.latDegText = std::to_string(lat);
-    e.latMinText = std::to_string(latMin);
-    e.north = north;
-    e.lonDegText = std::to_string(lon);
-    e.lonMinText = std::to_string(lonMin);
-    e.east = east;
-    e.zoneIndex = zone;
-    e.dst = dst;
+    e.month = date.Month();
+    e.day = date.Day();
+    e.year = date.Year();
+    e.hour = hour;
+    e.minute = minute;
+    e.second = second;
+    e.latitude = {lat, latMin, north};
+    e.longitude = {lon, lonMin, east};
+    e.zone = kalodaya::ZoneListEntry{zone};
+    e.daylight = dst;
     return e;
 }
 
 // One request, its outcome's storage reused as a batch reuses it.
-void Check(kalodaya::ChartOutcome& outcome, const Entries& entries, Tally& tally) {
+void Check(kalodaya::ChartOutcome& outcome, const BirthRequest& entries, Tally& tally) {
     kalodaya::RequestChartInto(entries, outcome);
     ++tally.charts;
     if (outcome.Polar())
@@ -52,13 +48,12 @@ void Check(kalodaya::ChartOutcome& outcome, const Entries& entries, Tally& tally
     if (problems.empty()) return;
     ++tally.failed;
     if (tally.failed <= 20) {
-        std::printf("FAIL %s-%s-%s %s:%s:%s zone %d dst %d lat %s:%s%c lon %s:%s%c: %s\n",
-                    entries.yearText.c_str(), std::to_string(entries.monthIndex + 1).c_str(),
-                    entries.dayText.c_str(), entries.hourText.c_str(), entries.minuteText.c_str(),
-                    entries.secondText.c_str(), entries.zoneIndex, entries.dst,
-                    entries.latDegText.c_str(), entries.latMinText.c_str(),
-                    entries.north ? 'N' : 'S', entries.lonDegText.c_str(),
-                    entries.lonMinText.c_str(), entries.east ? 'E' : 'W', problems[0].c_str());
+        const auto& r = entries;
+        std::printf("FAIL %04d-%02d-%02d %02d:%02d:%02d zone %d dst %d lat %s lon %s: %s\n",
+                    r.year, r.month, r.day, r.hour, r.minute, r.second,
+                    std::get<kalodaya::ZoneListEntry>(r.zone).position, r.daylight,
+                    kalodaya::LatitudeForm(r.latitude).c_str(),
+                    kalodaya::LongitudeForm(r.longitude).c_str(), problems[0].c_str());
     }
 }
 
@@ -94,7 +89,7 @@ int main(int argc, char** argv) {
                     for (int hour : {0, 6, 12, 18}) {
                         const int lat = static_cast<int>(n % 90), lon = static_cast<int>(n % 180);
                         Check(state,
-                              MakeEntries(first.AddDays(d), hour, static_cast<int>(n % 60),
+                              MakeRequest(first.AddDays(d), hour, static_cast<int>(n % 60),
                                           static_cast<int>(n * 7 % 60), zone, dst, lat,
                                           static_cast<int>(n % 60), n % 2, lon,
                                           static_cast<int>(n * 11 % 60), n / 2 % 2),
@@ -113,7 +108,7 @@ int main(int argc, char** argv) {
         auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
         for (long long i = 0; i < charts; ++i) {
             Check(state,
-                  MakeEntries(first.AddDays(pick(0, days - 1)), pick(0, 23), pick(0, 59),
+                  MakeRequest(first.AddDays(pick(0, days - 1)), pick(0, 23), pick(0, 59),
                               pick(0, 59), pick(0, kalodaya::kZoneCount - 1), pick(0, 1),
                               pick(0, 89), pick(0, 59), pick(0, 1), pick(0, 179), pick(0, 59),
                               pick(0, 1)),

@@ -130,6 +130,17 @@ private slots:
         QCOMPARE(earlier.readAll(), QByteArray("earlier chart"));
     }
 
+    // The entry options are kalodaya-chart's: a place from the atlas, with its zone.
+    void placeFromTheAtlas() {
+        const Run run = Export({Path("delhi.pdf"), "--name", "RAMA", "--date", "1990-08-15",
+                                "--time", "10:30:00", "--place", "Delhi"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(PdfInfo(Path("delhi.pdf"), QStringLiteral("Title")),
+                 QStringLiteral("Ghati lagna chart of RAMA, born August 15, 1990 at 10:30:00 in "
+                                "Delhi, Delhi, India (28\u00b0 39' N, 77\u00b0 14' E)"));
+    }
+
     void oneRequestLine() {
         const Run run = Export({Path("request.pdf"), "--request",
                                 R"({"name":"RAMA","date":"1990-08-15","time":"10:30:00",)"

@@ -9,14 +9,14 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "../core/lagna_test_support.h"
+#include "../chart/chart_test_support.h"
 #include "ui/print/page_texts_from_outcome.h"
 
 namespace kalodaya::ui::testing {
 
 // The worked example with its place, as the entry form's test fills it.
-inline Entries WorkedExamplePlaceEntries() {
-    Entries e = testing_support::WorkedExampleEntries();
+inline BirthRequest WorkedExamplePlaceEntries() {
+    BirthRequest e = testing_support::WorkedExampleRequest();
     e.city = "New Delhi";
     e.state = "Delhi";
     e.country = "India";

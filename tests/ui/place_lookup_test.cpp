@@ -160,10 +160,19 @@ private slots:
         QCOMPARE(Line(), QStringLiteral("Asia/Kolkata on 15 August 1990 at 10:30: UTC+05:30 (IST)"));
         QVERIFY(Control<QLabel>("lblZoneLine")->isVisible());
 
-        const Entries entries = form_->CurrentEntries();
+        const BirthRequest entries = form_->CurrentRequest();
         QVERIFY(entries.atlasPlace);
         QCOMPARE(entries.atlasPlace->geonamesId.value_or(0), 1264527);
+        QVERIFY(entries.latitude == (Latitude{13, 5, true}));
         QVERIFY(RequestChart(entries).Computed());
+
+        // What the boxes show afterwards, typed or set, is what the request holds.
+        Box("txtLatD")->clear();
+        QTest::keyClicks(Box("txtLatD"), QStringLiteral("14"));
+        Box("txtLatM")->setText(QString());
+        const Latitude changed = form_->CurrentRequest().latitude;
+        QCOMPARE(changed.degrees, std::optional(14));
+        QCOMPARE(changed.minutes, std::optional<int>());
     }
 
     void aDateChangeFollowsThePlace() {
@@ -184,8 +193,8 @@ private slots:
         QCOMPARE(zone->count(), kZoneCount + 1);
         QCOMPARE(zone->currentIndex(), kZoneCount);
         QCOMPARE(zone->currentText(), QStringLiteral("Exact offset: UTC+05:45 (Asia/Kathmandu)"));
-        const Entries entries = form_->CurrentEntries();
-        QCOMPARE(entries.exactZone, std::optional(ZoneOffset{-5, -45}));
+        const BirthRequest entries = form_->CurrentRequest();
+        QVERIFY(entries.zone == ZoneSelection(ExactOffset{5 * 3600 + 45 * 60}));
         const ChartOutcome outcome = RequestChart(entries);
         QVERIFY(outcome.Computed());
         QCOMPARE(outcome.result.request.birth.zone, (ZoneOffset{-5, -45}));
@@ -198,7 +207,7 @@ private slots:
         QTest::keyClick(List("cboDate"), Qt::Key_Down);  // 16 June 1980: +05:30
         QCOMPARE(zone->currentIndex(), 34);
         QCOMPARE(zone->count(), kZoneCount);
-        QVERIFY(!form_->CurrentEntries().exactZone);
+        QVERIFY(std::holds_alternative<ZoneListEntry>(form_->CurrentRequest().zone));
     }
 
     void aZonePickedByHandStands() {
@@ -232,7 +241,7 @@ private slots:
         Box("txtMCity")->setFocus();
         QTest::keyClick(Box("txtMCity"), Qt::Key_X);
         QVERIFY(Line().isEmpty());
-        QVERIFY(!form_->CurrentEntries().atlasPlace);
+        QVERIFY(!form_->CurrentRequest().atlasPlace);
         PickFirst("cboMonth");
         QCOMPARE(List("cmbTimeZone")->currentIndex(), 16);  // no place to follow
     }
@@ -245,7 +254,7 @@ private slots:
         QCOMPARE(Box("txtLatD")->text() + ":" + Box("txtLatM")->text(), QStringLiteral("7:47"));
         QCOMPARE(List("cmbTimeZone")->currentIndex(), 34);
         QVERIFY(Line().startsWith(QStringLiteral("Asia/Colombo on 15 August 1990 at 10:30: UTC+05:30")));
-        QVERIFY(!form_->CurrentEntries().atlasPlace->geonamesId);
+        QVERIFY(!form_->CurrentRequest().atlasPlace->geonamesId);
     }
 };
 

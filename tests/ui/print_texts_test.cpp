@@ -37,53 +37,17 @@ private slots:
     // No pages for a chart that was not computed: the form's message instead, never the
     // record of an earlier chart.
     void requestsWithoutAChart() {
-        Entries unnamed = WorkedExamplePlaceEntries();
+        BirthRequest unnamed = WorkedExamplePlaceEntries();
         unnamed.name = "  ";
         PageRequest request = RequestChartPages(unnamed);
         QVERIFY(!request.texts);
         QCOMPARE(request.message, std::string("Please Enter Name"));
 
-        request = RequestChartPages(testing_support::North75Entries(5, "21"));
+        request = RequestChartPages(testing_support::North75Request(6, 21));
         QVERIFY(!request.texts);
         QVERIFY(request.message.find("does not rise or set") != std::string::npos);
 
         QVERIFY(RequestChartPages(WorkedExamplePlaceEntries()).texts);
-    }
-
-    // The three sun texts for a birth in daylight, before sunrise and after sunset.
-    void sunriseTexts() {
-        const DateTime sunrise = DateTime::FromCivil(1990, 8, 15, 5, 49);
-        SunriseTexts day = FormatSunriseTexts(sunrise, sunrise,
-                                              DateTime::FromCivil(1990, 8, 15, 10, 30), 281);
-        QCOMPARE(day.sunrise.text, std::string("05:49"));
-        QCOMPARE(day.timeElapsed.label, std::string("Time Elapsed :"));
-        QCOMPARE(day.timeElapsed.text, std::string("4 h 41 min (11.71 ghatis)"));
-
-        // Before sunrise the count runs from the day before's sunrise, which names its date.
-        const DateTime before = DateTime::FromCivil(1990, 8, 15, 3, 5);
-        SunriseTexts early = FormatSunriseTexts(sunrise, DateTime::FromCivil(1990, 8, 14, 5, 48),
-                                                before, 1277);
-        QCOMPARE(early.referenceSunrise.text, std::string("05:48, August 14, 1990"));
-        QCOMPARE(early.timeElapsed.text, std::string("21 h 17 min (53.21 ghatis)"));
-
-        // After sunset the count runs forward to the next sunrise.
-        SunriseTexts late = FormatSunriseTexts(DateTime::FromCivil(2000, 1, 1, 8, 6),
-                                               DateTime::FromCivil(2000, 1, 2, 8, 6),
-                                               DateTime::FromCivil(2000, 1, 1, 23, 59), 487);
-        QCOMPARE(late.timeElapsed.label, std::string("Time To Sunrise :"));
-        QCOMPARE(late.timeElapsed.text, std::string("8 h 7 min (20.29 ghatis)"));
-
-        // A sunrise the zone puts on another date than the birth's says which.
-        SunriseTexts shifted = FormatSunriseTexts(DateTime::FromCivil(1980, 3, 4, 21, 25),
-                                                  DateTime::FromCivil(1980, 3, 4, 21, 25),
-                                                  DateTime::FromCivil(1980, 3, 5, 0, 0), 155);
-        QCOMPARE(shifted.sunrise.text, std::string("21:25, March 4, 1980"));
-    }
-
-    // Offsets are stored west-positive; the page writes them as UTC offsets.
-    void zoneTexts() {
-        QCOMPARE(FormatZoneText(-5, -30, false), std::string("UTC+05:30"));
-        QCOMPARE(FormatZoneText(3, 30, true), std::string("UTC-03:30, daylight saving time"));
     }
 
     void fileNames() {

@@ -194,11 +194,14 @@ private slots:
 
     void detailsPageControls() {
         QWidget* page = display_->findChild<QWidget*>("Frame4");
-        for (const ProfileControl& c : kProfileControls) {
-            const QString name = QString::fromLatin1(c.control.data(), int(c.control.size()));
-            if (name == QLatin1String("lblArudhaLagnaPresentInSign")) continue;
-            QVERIFY2(page->findChild<QWidget*>(name), qPrintable(name));
-        }
+        for (const char* name :
+             {"lblVedicName", "lblEnglishName", "lblRullingPlanet", "lblSymbol", "lblNature",
+              "lblColor", "lblTypeOfSign", "lblGender", "lblBestPeriodOfActivity", "lblBarren",
+              "lblCaste", "lblPosition", "lblConstituentCharacter", "lblLuckyDays",
+              "lblLuckyNumbers", "lblBestDirection", "lblLuckyColors", "lblLuckyGemstone",
+              "lblPartOfTheBody", "lblPhysique", "txtLooks", "txtNature", "txtCareerAndFinance",
+              "txtLoveAndDomesticLife", "txtHealth", "lblCompatibleWith", "lblNotCompatibleWith"})
+            QVERIFY2(page->findChild<QWidget*>(QLatin1String(name)), name);
         QCOMPARE(page->findChildren<QPlainTextEdit*>().size(), 5);
         QCOMPARE(Label(page, "dsd0")->text(), QStringLiteral("Vedic Name"));
         QCOMPARE(Label(page, "Label82")->text(), QStringLiteral("Ruling Planet"));

@@ -144,10 +144,10 @@ private slots:
         QSettings store(QStringLiteral("KalodayaFree"), QStringLiteral("KalodayaFree"));
         store.remove(QStringLiteral("Settings"));
         store.sync();
-        QCOMPARE(UpdateReminder(), ReminderOutcome::FirstStart);
+        QCOMPARE(UpdateReminder(kToday), ReminderOutcome::FirstStart);
         store.sync();
         QCOMPARE(store.value(QStringLiteral("Settings/Duration")).toString(),
-                 QDate::currentDate().toString(Qt::ISODate));
+                 kToday.toString(Qt::ISODate));
         QVERIFY(boxes_->shown.isEmpty());
     }
 

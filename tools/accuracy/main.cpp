@@ -164,8 +164,8 @@ int main(int argc, char** argv) {
 
         const LocalBirth b =
             BirthAt(place, local.Year(), local.Month(), local.Day(), local.Hour(), local.Minute());
-        const SiderealAscendant asc = ComputeAscendant(b);
-        const SiderealMoon moon = ComputeMoon(b);
+        const SiderealAscendant asc = ComputeAscendant(ToUniversalTime(b));
+        const SiderealMoon moon = ComputeMoon(ToUniversalTime(b));
         const double correction = asc.ayanamsaCorrection;
 
         // The product's instant: Universal Time from the clock time and the zone.

@@ -95,6 +95,65 @@ lines.extend(refused)
 while len(lines) < 12000:
     lines.append(random_request())
 
+# Places from the atlas, by name and by GeoNames id, and exact offsets in place of a zone: the
+# zone the place's clocks kept at the birth moment (daylight, war time, offsets no list entry
+# has), a zone or offset given beside the place, and the combinations that are refused. These
+# lines come after all the others, so the charts of those stay where they are.
+def moment(name, y, mo, d, h, mi, s=0, **keys):
+    r = {"name": name, "date": f"{y:04d}-{mo:02d}-{d:02d}", "time": f"{h:02d}:{mi:02d}:{s:02d}"}
+    r.update(keys)
+    return r
+
+
+places = ["Delhi", "Chennai, India", "Kathmandu", "London, England", "New York", "Sydney",
+          "Reykjavik", "Tromsø", "Buenos Aires", "Tokyo", "Honolulu", "Paris, Texas", "Amsterdam",
+          "Cape Town", "Anchorage", "Tarawa", "Apia", "Caracas"]
+moments = [(1905, 3, 1, 6, 0), (1935, 7, 1, 12, 0), (1944, 6, 6, 6, 30), (1975, 1, 15, 6, 0),
+           (1986, 10, 26, 1, 30), (1990, 8, 15, 10, 30), (2002, 3, 31, 2, 30), (2049, 12, 31, 23, 59)]
+for i, place in enumerate(places):
+    for j, (y, mo, d, h, mi) in enumerate(moments):
+        lines.append(moment("RAMA", y, mo, d, h, mi, (i * 7 + j) % 60, place=place))
+for geonames_id in [1273294, 1264527, 2643743, 2759794, 3133895, 5856195]:
+    for (y, mo, d, h, mi) in moments[::2]:
+        lines.append(moment("SITA", y, mo, d, h, mi, place_id=geonames_id))
+# Given beside a place, the zone, the offset and the coordinates win over the atlas's.
+lines += [
+    moment("A", 1990, 7, 1, 12, 0, place="London, England", zone=29),
+    moment("A", 1990, 7, 1, 12, 0, place="London, England", zone=29, dst=True),
+    moment("A", 1990, 7, 1, 12, 0, place="London, England", utc_offset="+01:00"),
+    moment("A", 1990, 7, 1, 12, 0, place="London, England", lat="10:00S", lon="20:30E",
+           city="Elsewhere", state="", country=""),
+    moment("A", 1990, 7, 1, 12, 0, place_id=2643743, zone=16),
+    moment("A", 1990, 6, 21, 12, 0, place="Tromsø", country="Norge"),
+]
+# Exact offsets in place of a zone list entry, with and without the daylight box.
+for k, offset in enumerate(["+05:45", "-03:30", "+05:21:10", "+00:00", "-12:00", "+14:00",
+                            "-00:17:30", "+08:45", "+05:30:30", "-09:30"]):
+    for dst in (False, True):
+        r = moment("X Y Z", 1901 + 13 * k, 1 + k, 1 + 2 * k, (5 * k) % 24, (17 * k) % 60, 7,
+                   lat=f"{(9 * k) % 90}:{(7 * k) % 60}{'NS'[k % 2]}",
+                   lon=f"{(37 * k) % 180}:{(11 * k) % 60}{'EW'[k % 2]}", utc_offset=offset)
+        if dst:
+            r["dst"] = True
+        lines.append(r)
+# Refused: no such place, place and place_id, zone and utc_offset, dst beside a place's own
+# zone, values of the wrong kind or form.
+lines += [
+    moment("A", 1990, 1, 1, 0, 0, place="Nowhere At All"),
+    moment("A", 1990, 1, 1, 0, 0, place_id=1),
+    moment("A", 1990, 1, 1, 0, 0, place_id=-5),
+    moment("A", 1990, 1, 1, 0, 0, place_id="1273294"),
+    moment("A", 1990, 1, 1, 0, 0, place=1273294),
+    moment("A", 1990, 1, 1, 0, 0, place="Delhi", place_id=1273294),
+    moment("A", 1990, 1, 1, 0, 0, place="Delhi", dst=True),
+    moment("A", 1990, 1, 1, 0, 0, zone=34, utc_offset="+05:30"),
+    moment("A", 1990, 1, 1, 0, 0, lat="1:1N", lon="1:1E", utc_offset="+5:45"),
+    moment("A", 1990, 1, 1, 0, 0, lat="1:1N", lon="1:1E", utc_offset="+24:00"),
+    moment("A", 1990, 1, 1, 0, 0, lat="1:1N", lon="1:1E", utc_offset=545),
+    moment("", 1990, 1, 1, 0, 0, place="Delhi"),
+    moment("A", 1990, 2, 30, 0, 0, place="Delhi"),
+]
+
 out = sys.stdout
 for r in lines:
     out.write(json.dumps(r, ensure_ascii=False, separators=(",", ":")) + "\n")

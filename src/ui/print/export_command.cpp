@@ -11,9 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/batch.h"
-#include "cli/chart_args.h"
-#include "cli/request_line.h"
+#include "request/entry_options.h"
+#include "request/request_line.h"
 #include "ui/print/chart_document.h"
 #include "ui/print/export_file_names.h"
 #include "ui/print/page_texts_from_outcome.h"
@@ -43,9 +42,9 @@ Example:
 )";
 
 struct Options {
-    std::string file;
-    std::string name, date, time, lat, lon, zone, city, state, country, request, format, paper;
-    bool dst = false, batch = false, overwrite = false;
+    std::string file, request, format, paper;
+    bool batch = false, overwrite = false;
+    GivenEntryOptions entries;
 };
 
 // Where a chart failed, as a status and the line that says why.
@@ -54,30 +53,19 @@ struct Failure {
     std::string message;
 };
 
-// The entry options into entries, through kalodaya-chart's own readers.
-std::optional<Failure> EntriesFromOptions(const Options& o, const CLI::App& app, Entries& entries) {
-    if (app.count("--request")) {
-        if (auto error = cli::ParseRequestLine(o.request, entries))
-            return Failure{kExportUnusable, error->message};
-        return std::nullopt;
-    }
-    entries.city = o.city;
-    entries.state = o.state;
-    entries.country = o.country;
-    entries.dst = o.dst;
-    std::optional<cli::ArgError> error = cli::SetName(entries, o.name);
-    if (!error && app.count("--date")) error = cli::SetDate(entries, o.date);
-    if (!error && app.count("--time")) error = cli::SetTime(entries, o.time);
-    if (!error && app.count("--lat")) error = cli::SetLatitude(entries, o.lat);
-    if (!error && app.count("--lon")) error = cli::SetLongitude(entries, o.lon);
-    if (!error && app.count("--zone")) error = cli::SetZone(entries, o.zone);
+// The request of the entry options or of --request, read as kalodaya-chart reads them.
+std::optional<Failure> RequestOfOptions(const Options& o, const CLI::App& app,
+                                        BirthRequest& request) {
+    std::optional<ReadError> error = app.count("--request")
+                                         ? ReadRequestLine(o.request, request)
+                                         : RequestFromOptions(o.entries, request);
     if (error) return Failure{kExportUnusable, error->message};
     return std::nullopt;
 }
 
 // The pages of one request, or why there are none.
-std::optional<Failure> Pages(const Entries& entries, std::optional<ChartPageTexts>& texts) {
-    PageRequest request = RequestChartPages(entries);
+std::optional<Failure> Pages(const BirthRequest& birth, std::optional<ChartPageTexts>& texts) {
+    PageRequest request = RequestChartPages(birth);
     if (!request.texts) return Failure{kExportCheckFailed, request.message};
     texts = std::move(request.texts);
     return std::nullopt;
@@ -115,10 +103,10 @@ int ExportOne(const Options& o, const CLI::App& app, Paper paper) {
     if (!format)
         return ReportFailure({kExportUnusable, "cannot tell what to write to " + o.file +
                                                    ": name the file .pdf or .png"});
-    Entries entries;
-    if (auto failure = EntriesFromOptions(o, app, entries)) return ReportFailure(*failure);
+    BirthRequest request;
+    if (auto failure = RequestOfOptions(o, app, request)) return ReportFailure(*failure);
     std::optional<ChartPageTexts> texts;
-    if (auto failure = Pages(entries, texts)) return ReportFailure(*failure);
+    if (auto failure = Pages(request, texts)) return ReportFailure(*failure);
 
     const auto qt = StartQt();
     if (auto error = ExportChart(path, *format, *texts, paper))
@@ -146,13 +134,13 @@ int ExportBatch(const Options& o, Paper paper) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.find_first_not_of(" \t") == std::string::npos) continue;
         const std::string where = "line " + std::to_string(number) + ": ";
-        Entries entries;
+        BirthRequest request;
         std::optional<ChartPageTexts> texts;
         std::optional<Failure> failure;
-        if (auto error = cli::ParseRequestLine(line, entries))
+        if (auto error = ReadRequestLine(line, request))
             failure = Failure{kExportUnusable, error->message};
         else
-            failure = Pages(entries, texts);
+            failure = Pages(request, texts);
         if (!failure) {
             const QByteArray bytes = ChartFileBytes(format, *texts, paper);
             const QString stem = ChartFileStem(texts->name, texts->isoBirthDate);
@@ -187,43 +175,61 @@ bool IsExportCommand(int argc, char** argv) {
     return false;
 }
 
-int RunExportCommand(int argc, char** argv) {
+namespace {
+
+// The export's command line: its parser and the values it reads into.
+struct ExportParser {
     CLI::App app{"Writes a ghati lagna chart to a PDF or PNG file without showing a window.",
                  "kalodaya --export"};
-    app.footer(kFooter);
     Options o;
-    app.add_option("--export", o.file, "the file to write (.pdf or .png); a folder with --batch")
-        ->required()
-        ->type_name("FILE");
-    auto* name = app.add_option("--name", o.name, "name as typed in the name box (letters and blanks)");
-    auto* date = app.add_option("--date", o.date, "birth date YYYY-MM-DD, 1901 to 2050");
-    auto* time = app.add_option("--time", o.time, "birth time HH:MM:SS");
-    auto* lat = app.add_option("--lat", o.lat, "latitude DD:MM with N or S, e.g. 28:39N");
-    auto* lon = app.add_option("--lon", o.lon, "longitude DDD:MM with E or W, e.g. 77:13E");
-    auto* zone = app.add_option("--zone", o.zone, "time zone list position 0..70 (default 0)")
-                     ->type_name("N");
-    auto* dst = app.add_flag("--dst", o.dst, "daylight saving time applied");
-    auto* city = app.add_option("--city", o.city, "city");
-    auto* state = app.add_option("--state", o.state, "state");
-    auto* country = app.add_option("--country", o.country, "country");
-    auto* request = app.add_option("--request", o.request,
-                                   "one JSON request line, as kalodaya-chart --batch reads them");
-    auto* batch = app.add_flag("--batch", o.batch,
-                               "read request lines on standard input; FILE is a folder");
-    app.add_flag("--overwrite", o.overwrite,
-                 "with --batch: replace files already in the folder instead of taking the next "
-                 "free name")
-        ->needs(batch);
-    app.add_option("--format", o.format, "the files --batch writes: pdf (default) or png")
-        ->check(CLI::IsMember({"pdf", "png"}, CLI::ignore_case))
-        ->needs(batch);
-    app.add_option("--paper", o.paper, "a4 or letter (default: the paper of the user's locale)")
-        ->check(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
-    for (CLI::Option* entry : {name, date, time, lat, lon, zone, dst, city, state, country}) {
-        entry->excludes(request);
-        entry->excludes(batch);
+    std::optional<EntryOptions> entryOptions;  // declared after --export, as --help lists them
+
+    ExportParser() {
+        app.footer(kFooter);
+        app.add_option("--export", o.file,
+                       "the file to write (.pdf or .png); a folder with --batch")
+            ->required()
+            ->type_name("FILE");
+        entryOptions.emplace(app);
+        auto* request = app.add_option(
+            "--request", o.request, "one JSON request line, as kalodaya-chart --batch reads them");
+        auto* batch = app.add_flag("--batch", o.batch,
+                                   "read request lines on standard input; FILE is a folder");
+        app.add_flag("--overwrite", o.overwrite,
+                     "with --batch: replace files already in the folder instead of taking the "
+                     "next free name")
+            ->needs(batch);
+        app.add_option("--format", o.format, "the files --batch writes: pdf (default) or png")
+            ->check(CLI::IsMember({"pdf", "png"}, CLI::ignore_case))
+            ->needs(batch);
+        app.add_option("--paper", o.paper,
+                       "a4 or letter (default: the paper of the user's locale)")
+            ->check(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
+        for (CLI::Option* entry : entryOptions->Options()) {
+            entry->excludes(request);
+            entry->excludes(batch);
+        }
+        request->excludes(batch);
     }
-    request->excludes(batch);
+};
+
+}  // namespace
+
+Expected<GivenEntryOptions, std::string> ReadExportEntryOptions(int argc,
+                                                                const char* const* argv) {
+    ExportParser parser;
+    try {
+        parser.app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return std::string(e.what());
+    }
+    return parser.entryOptions->Given();
+}
+
+int RunExportCommand(int argc, char** argv) {
+    ExportParser parser;
+    CLI::App& app = parser.app;
+    Options& o = parser.o;
     // "kalodaya --export --help" asks for help, though --export would take it for its file.
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -238,6 +244,7 @@ int RunExportCommand(int argc, char** argv) {
         const int code = app.exit(e);
         return code == 0 ? 0 : kExportUnusable;
     }
+    o.entries = parser.entryOptions->Given();
     std::transform(o.format.begin(), o.format.end(), o.format.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
     const Paper paper = o.paper.empty() ? UserPaper() : *PaperNamed(o.paper);

@@ -1,6 +1,11 @@
 #pragma once
 // kalodaya --export: the chart written to a PDF or PNG file without showing a window, with or
 // without a display.
+#include <string>
+
+#include "base/expected.h"
+#include "request/entry_options.h"
+
 namespace kalodaya::ui::print {
 
 // Exit statuses, as kalodaya-chart uses them.
@@ -10,6 +15,11 @@ inline constexpr int kExportUnusable = 2;     // a value the form could not hold
 
 // True when the arguments ask for an export.
 bool IsExportCommand(int argc, char** argv);
+
+// The entry options of an export command line as kalodaya --export reads them (the options of
+// kalodaya-chart, declared once), or the parser's message.
+Expected<GivenEntryOptions, std::string> ReadExportEntryOptions(int argc,
+                                                                const char* const* argv);
 
 // Reads the options, computes the chart (or each chart of --batch), writes the files and
 // returns the exit status. Starts its own Qt application (offscreen unless a platform was

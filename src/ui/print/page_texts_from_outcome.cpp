@@ -1,20 +1,11 @@
 #include "ui/print/page_texts_from_outcome.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "base/tables.h"
-#include "base/utc_offset.h"
 #include "chart/present.h"
 #include "profile/sign_profile.h"
 
 namespace kalodaya::ui::print {
 namespace {
-
-std::string TwoDigits(int value) {
-    std::string text = std::to_string(value);
-    return text.size() < 2 ? "0" + text : text;
-}
 
 // The results texts break lines with a carriage return and a line feed; the pages with '\n'.
 std::string PlainLines(const std::string& text) {
@@ -42,94 +33,40 @@ constexpr const char* kPlanetCaptions[kBodyCount] = {
     "Surya/Sun",    "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
     "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
 
-struct ProfileCaption {
-    const char* caption;
-    int field;
+// The profile values on the second page, in their order: the facts, then the five texts in
+// reading order. Their captions are the profile's own.
+constexpr int kProfileFields[] = {
+    ProfileArray::VedicName,      ProfileArray::EnglishName,
+    ProfileArray::RulingPlanet,   ProfileArray::Symbol,
+    ProfileArray::Nature,         ProfileArray::Color,
+    ProfileArray::TypeOfSign,     ProfileArray::Gender,
+    ProfileArray::BestPeriodOfActivity, ProfileArray::Barren,
+    ProfileArray::Caste,          ProfileArray::Position,
+    ProfileArray::ConstituentCharacter, ProfileArray::LuckyDays,
+    ProfileArray::LuckyNumbers,   ProfileArray::BestDirection,
+    ProfileArray::LuckyColors,    ProfileArray::LuckyGemstone,
+    ProfileArray::PartOfTheBody,  ProfileArray::Physique,
+    ProfileArray::CompatibleWith, ProfileArray::NotCompatibleWith,
 };
-constexpr ProfileCaption kProfileFields[] = {
-    {"Vedic Name", ProfileArray::VedicName},
-    {"English Name", ProfileArray::EnglishName},
-    {"Ruling Planet", ProfileArray::RulingPlanet},
-    {"Symbol", ProfileArray::Symbol},
-    {"Nature", ProfileArray::Nature},
-    {"Color", ProfileArray::Color},
-    {"Type Of Sign", ProfileArray::TypeOfSign},
-    {"Gender", ProfileArray::Gender},
-    {"Best Period Of Activity", ProfileArray::BestPeriodOfActivity},
-    {"Barren", ProfileArray::Barren},
-    {"Caste", ProfileArray::Caste},
-    {"Position", ProfileArray::Position},
-    {"Constituent Character", ProfileArray::ConstituentCharacter},
-    {"Lucky Days", ProfileArray::LuckyDays},
-    {"Lucky Numbers", ProfileArray::LuckyNumbers},
-    {"Best Direction", ProfileArray::BestDirection},
-    {"Lucky Colors", ProfileArray::LuckyColors},
-    {"Lucky Gemstone", ProfileArray::LuckyGemstone},
-    {"Part Of The Body", ProfileArray::PartOfTheBody},
-    {"Physique", ProfileArray::Physique},
-    {"Compatible With", ProfileArray::CompatibleWith},
-    {"Not Compatible With", ProfileArray::NotCompatibleWith},
-};
-// The five texts in reading order.
-constexpr ProfileCaption kProfileTexts[kPageProfileTextCount] = {
-    {"Looks", ProfileArray::LooksText},
-    {"Nature", ProfileArray::NatureText},
-    {"Career And Finance", ProfileArray::CareerAndFinanceText},
-    {"Love And Domestic Life", ProfileArray::LoveAndDomesticLifeText},
-    {"Health", ProfileArray::HealthText},
-};
+constexpr int kProfileTexts[kPageProfileTextCount] = {
+    ProfileArray::LooksText, ProfileArray::NatureText, ProfileArray::CareerAndFinanceText,
+    ProfileArray::LoveAndDomesticLifeText, ProfileArray::HealthText};
 
-std::string HoursAndMinutes(int minutes) {
-    return std::to_string(minutes / 60) + " h " + std::to_string(minutes % 60) + " min";
-}
-
-// A ghati is 24 minutes; two decimals show how far into the current one the birth fell.
-std::string Ghatis(int minutes) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f ghatis", minutes / 24.0);
-    return text;
+LabelledText Profile(const ResultTexts& view, int field) {
+    return {std::string(kProfileCaptions[field]), PlainLines(std::string(view.profile[field]))};
 }
 
 }  // namespace
 
-std::string ClockText(const DateTime& moment, bool withSeconds) {
-    std::string text = TwoDigits(moment.Hour()) + ":" + TwoDigits(moment.Minute());
-    if (withSeconds) text += ":" + TwoDigits(moment.Second());
-    return text;
-}
-
-SunriseTexts FormatSunriseTexts(const DateTime& sunrise, const DateTime& referenceSunrise,
-                                const DateTime& birthMoment, int elapsedMinutes) {
-    SunriseTexts texts;
-    texts.sunrise.label = "Sunrise :";
-    texts.sunrise.text = ClockText(sunrise, false);
-    if (sunrise.DateOnly() != birthMoment.DateOnly())
-        texts.sunrise.text += ", " + DateWords(sunrise);
-    texts.referenceSunrise = {"Reference Sunrise :",
-                              ClockText(referenceSunrise, false) + ", " + DateWords(referenceSunrise)};
-    const int minutes = std::abs(elapsedMinutes);
-    const bool countsToSunrise = referenceSunrise > birthMoment;
-    texts.timeElapsed = {countsToSunrise ? "Time To Sunrise :" : "Time Elapsed :",
-                         HoursAndMinutes(minutes) + " (" + Ghatis(minutes) + ")"};
-    return texts;
-}
-
-std::string FormatZoneText(int zoneHoursWest, int zoneMinutesWest, bool dst) {
-    std::string text = "UTC" + UtcOffsetText(-(zoneHoursWest * 60 + zoneMinutesWest) * 60);
-    if (dst) text += ", daylight saving time";
-    return text;
-}
-
 ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
     const ResultTexts& view = outcome.texts;
     const ChartResult& chart = outcome.result;
-    const LocalBirth& birth = chart.request.birth;
     const BirthDetailsTexts& d = view.details;
+    const BirthTimeTexts times = PresentBirthTimes(chart);
     ChartPageTexts t;
 
     t.name = Trimmed(d.name);
-    const DateTime& born = chart.birthMoment;
-    t.isoBirthDate = born.Iso().substr(0, 10);
+    t.isoBirthDate = times.isoDate;
 
     t.heading = "Significance of Ghati Lagna";
     t.headingLine =
@@ -151,9 +88,9 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
     // drop leading zeros, which reads badly on paper).
     t.detailsCaption = "Your Details";
     t.birthDetails = {
-        {"Date of Birth :", DateWords(born)},
-        {"Time of Birth :", ClockText(born, true)},
-        {"Time Zone :", FormatZoneText(birth.zone.hours, birth.zone.minutes, birth.daylight)},
+        {"Date of Birth :", times.date},
+        {"Time of Birth :", times.clock},
+        {"Time Zone :", times.zone},
         {"Latitude :", d.latitude},
         {"Longitude :", d.longitude},
         {"City :", d.city},
@@ -162,18 +99,13 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
     };
 
     t.sunriseCaption = "Sunrise and Ghati Lagna";
-    const SunriseTexts sun =
-        FormatSunriseTexts(chart.sunEvents[kSunrise].value_or(chart.referenceSunrise),
-                           chart.referenceSunrise, born, chart.elapsedMinutes);
-    t.sunrise = sun.sunrise;
-    t.referenceSunrise = sun.referenceSunrise;
-    t.timeElapsed = sun.timeElapsed;
+    t.sunrise = {"Sunrise :", times.sunrise};
+    t.referenceSunrise = {"Reference Sunrise :", times.referenceSunrise};
+    t.timeElapsed = {times.elapsedCaption, times.elapsed};
 
     t.profileCaption = "Ghati Lagna Details";
-    for (const ProfileCaption& field : kProfileFields)
-        t.profileFields.push_back({field.caption, PlainLines(std::string(view.profile[field.field]))});
-    for (int i = 0; i < kPageProfileTextCount; ++i)
-        t.profileTexts[i] = {kProfileTexts[i].caption, PlainLines(std::string(view.profile[kProfileTexts[i].field]))};
+    for (const int field : kProfileFields) t.profileFields.push_back(Profile(view, field));
+    for (int i = 0; i < kPageProfileTextCount; ++i) t.profileTexts[i] = Profile(view, kProfileTexts[i]);
 
     for (const std::string* part : {&d.city, &d.state, &d.country}) {
         const std::string trimmed = Trimmed(*part);
@@ -181,16 +113,16 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
         if (!t.place.empty()) t.place += ", ";
         t.place += trimmed;
     }
-    t.birthMoment = DateWords(born) + ", " + ClockText(born, true);
+    t.birthMoment = times.date + ", " + times.clock;
     t.documentTitle = "Ghati lagna chart" + (t.name.empty() ? "" : " of " + t.name) + ", born " +
-                      DateWords(born) + " at " + ClockText(born, true) +
+                      times.date + " at " + times.clock +
                       (t.place.empty() ? "" : " in " + t.place) + " (" + d.latitude + ", " +
                       d.longitude + ")";
     return t;
 }
 
-PageRequest RequestChartPages(const Entries& entries) {
-    const ChartOutcome outcome = RequestChart(entries);
+PageRequest RequestChartPages(const BirthRequest& request) {
+    const ChartOutcome outcome = RequestChart(request);
     if (outcome.failure) return {std::nullopt, outcome.failure->message};
     if (outcome.Polar()) return {std::nullopt, outcome.texts.polarMessage};
     return {PageTextsFromOutcome(outcome), {}};
