@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libsqlite3-dev libpng-dev
   poppler-utils xvfb xauth
+  help2man appstream lintian dpkg-dev
 )
 
 missing=()
