@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "astro/local_birth.h"
+#include "base/date_time.h"
 #include "base/entry_forms.h"
 #include "request/atlas_place.h"
 
@@ -45,6 +46,13 @@ struct CalculationSettings {
     friend bool operator==(const CalculationSettings&, const CalculationSettings&) = default;
 };
 
+// A range of birth times asked for beside the chart: clock times in the request's own zone and
+// daylight box, both held.
+struct BirthTimeRange {
+    DateTime from, to;
+    friend bool operator==(const BirthTimeRange&, const BirthTimeRange&) = default;
+};
+
 struct BirthRequest {
     std::string name;  // as the name box holds it (letters A to Z and blanks), not trimmed
     // The date and clock time as the form's lists hold them (the form's defaults: 1 January
@@ -59,6 +67,7 @@ struct BirthRequest {
     // Set while the place came from the atlas: the chart reports it as its "place".
     std::optional<AtlasPlace> atlasPlace;
     CalculationSettings settings;
+    std::optional<BirthTimeRange> timeRange;  // the chart's spans over these times are asked for
 
     friend bool operator==(const BirthRequest&, const BirthRequest&) = default;
 };
