@@ -131,7 +131,7 @@ class RequestLineReader {
             if (!String(key, &keyText_)) return false;
             EntryValue* value = nullptr;
             std::string* decoded = &scratch_;
-            const bool range = key == kTimeRangeKey;
+            const bool range = key.size() == kTimeRangeKey.size() && key == kTimeRangeKey;
             if (!problem_) {
                 const int index = range ? -1 : KeyIndex(key);
                 if (range) {
