@@ -124,7 +124,8 @@ LinkLabel* PromotionLabel(QWidget* parent, const char* name, const QString& text
 
 }  // namespace
 
-EntryForm::EntryForm(QWidget* parent) : QMainWindow(parent) {
+EntryForm::EntryForm(Services& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
     setObjectName(QStringLiteral("entryForm"));
     setWindowTitle(QStringLiteral("Kalodaya v1.20"));
     BuildMenus();
@@ -156,20 +157,20 @@ void EntryForm::BuildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
     connect(action(help, "onlineHelpAction", QStringLiteral("&Online Help")), &QAction::triggered,
-            this, [] { OpenOnlineHelp(); });
+            this, [this] { OpenOnlineHelp(*services_.browser); });
     connect(action(help, "visitUsAction", QStringLiteral("&Visit Us Online")), &QAction::triggered,
-            this, [] { OpenHomePage(); });
+            this, [this] { OpenHomePage(*services_.browser); });
     help->addSeparator();
     connect(action(help, "checkUpdateAction", QStringLiteral("Check for Software &Update")),
-            &QAction::triggered, this, [] { OpenDownloadPage(); });
+            &QAction::triggered, this, [this] { OpenDownloadPage(*services_.browser); });
     help->addSeparator();
     connect(action(help, "aboutAction", QStringLiteral("&About Software")), &QAction::triggered,
             this, &EntryForm::aboutRequested);
 
     connect(action(menuBar(), "donateAction", QStringLiteral("&Donate")), &QAction::triggered, this,
-            [] { OpenDonatePage(); });
+            [this] { OpenDonatePage(*services_.browser); });
     connect(action(menuBar(), "makeMoneyAction", config::kPromotionMenuText), &QAction::triggered,
-            this, [] { OpenFullBrandPage(); });
+            this, [this] { OpenFullBrandPage(*services_.browser); });
 }
 
 void EntryForm::BuildControls() {
@@ -185,7 +186,7 @@ void EntryForm::BuildControls() {
 
     forumLink = PromotionLabel(client, "forumLink", config::kForumPromotion,
                                TwipRect(-15, 120, 9840, 465), false);
-    connect(forumLink, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    connect(forumLink, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.browser); });
 
     auto* headline = Place<QLabel>(
         client, "headline", TwipRect(720, 600, 8370, 600), Verdana(9.75, true),
@@ -202,7 +203,7 @@ void EntryForm::BuildControls() {
         Frame(panel, "personalFrame", "Personal Details", TwipRect(120, 240, 5175, 1815));
     Caption(personal, "nameCaption", "Name", TwipRect(120, 525, 1110, 195), plain);
     nameBox = TextBox(personal, "nameBox", TwipRect(1320, 480, 3615, 285), plain);
-    InstallKeyFilter(nameBox, KeyFilterKind::Letters);
+    InstallKeyFilter(nameBox, KeyFilterKind::Letters, *services_.messages);
     Caption(personal, "dateCaption", "Date of Birth", TwipRect(120, 900, 1110, 195), plain);
     monthList = PickList(personal, "monthList", TwipRect(1320, 840, 1695, 315), plain);
     dayList = PickList(personal, "dayList", TwipRect(3180, 840, 735, 315), plain);
@@ -283,8 +284,8 @@ void EntryForm::BuildControls() {
         *f.deg = TextBox(box, f.degBox, TwipRect(120, 240, 495, 285), plain, f.degLength);
         *f.min = TextBox(box, f.minBox, TwipRect(720, 240, 495, 285), plain,
                          entry_rules::kMinuteDigits);
-        InstallKeyFilter(*f.deg, KeyFilterKind::Numbers);
-        InstallKeyFilter(*f.min, KeyFilterKind::Numbers);
+        InstallKeyFilter(*f.deg, KeyFilterKind::Numbers, *services_.messages);
+        InstallKeyFilter(*f.min, KeyFilterKind::Numbers, *services_.messages);
         Caption(box, f.degLabel, "Deg", TwipRect(195, 600, 345, 195), plain);
         Caption(box, f.minLabel, "Min", TwipRect(825, 600, 285, 195), plain);
         auto* group = new QButtonGroup(box);
@@ -308,8 +309,8 @@ void EntryForm::BuildControls() {
     coBrandLink = PromotionLabel(band, "coBrandLink", config::kCoBrandPromotion,
                                  TwipRect(120, 120, 9585, 495), true);
     coBrandLink->raise();
-    connect(fullBrandLink, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
-    connect(coBrandLink, &LinkLabel::clicked, this, [] { OpenCoBrandPage(); });
+    connect(fullBrandLink, &LinkLabel::clicked, this, [this] { OpenFullBrandPage(*services_.browser); });
+    connect(coBrandLink, &LinkLabel::clicked, this, [this] { OpenCoBrandPage(*services_.browser); });
 }
 
 void EntryForm::SetTabOrder() {
@@ -448,14 +449,14 @@ void EntryForm::SearchCoordinatesOnline() {
     // Only a box without any character is empty: blanks count as an entry.
     for (const auto& r : required) {
         if (!r.box->text().isEmpty()) continue;
-        Messages().Show(this, {QString::fromLatin1(r.message), QMessageBox::Information,
+        services_.messages->Show(this, {QString::fromLatin1(r.message), QMessageBox::Information,
                                QMessageBox::Ok});
         r.box->setFocus(Qt::OtherFocusReason);
         return;
     }
     const QString query = cityBox->text() + u' ' + stateBox->text() + u' ' + countryBox->text() +
                           QStringLiteral(" Latitude Longitude");
-    SearchWeb(query, config::kCoordinatesSite);
+    SearchWeb(*services_.browser, query, config::kCoordinatesSite);
 }
 
 // The place lookup on the City box, and its line under the zone box, across the input panel

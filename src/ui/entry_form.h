@@ -4,6 +4,7 @@
 
 #include "request/birth_request.h"
 #include "request/entry_checks.h"
+#include "ui/services.h"
 
 class QAction;
 class QCheckBox;
@@ -24,7 +25,7 @@ class EntryForm : public QMainWindow {
 public:
     // Builds every control (each object is named after its control, e.g. "latDegreesBox") and runs
     // the load handler: the lists are filled and their first entries selected.
-    explicit EntryForm(QWidget* parent = nullptr);
+    explicit EntryForm(Services& services, QWidget* parent = nullptr);
 
     // The request the controls hold now, read from their values: list positions, box numbers,
     // buttons; the place lookup adds the exact offset and the atlas place.
@@ -60,6 +61,7 @@ private:
     void RequestExit();  // emits exitRequested, once at a time
     void BuildPlaceLookup();
 
+    Services& services_;
     bool exiting_ = false;
 
     QLineEdit* nameBox = nullptr;

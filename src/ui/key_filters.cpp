@@ -85,8 +85,8 @@ private:
 
 class KeyFilter final : public QObject {
 public:
-    KeyFilter(QLineEdit* box, KeyFilterKind kind, BoxValidator* validator)
-        : QObject(box), box_(box), kind_(kind), validator_(validator) {
+    KeyFilter(QLineEdit* box, KeyFilterKind kind, BoxValidator* validator, MessageBoxes& messages)
+        : QObject(box), box_(box), kind_(kind), messages_(messages), validator_(validator) {
         // A user edit that the validator had to cut short (a middle-click paste, an input
         // method) gets the message too; edits made by the program do not.
         connect(box, &QLineEdit::textEdited, this, [this] {
@@ -208,7 +208,7 @@ private:
     }
 
     void ShowRejection() {
-        Messages().Show(box_->window(),
+        messages_.Show(box_->window(),
                         {RejectionMessage(kind_), RejectionIcon(kind_), QMessageBox::Ok});
     }
 
@@ -218,6 +218,7 @@ private:
 
     QLineEdit* box_;
     KeyFilterKind kind_;
+    MessageBoxes& messages_;
     BoxValidator* validator_;
     bool forwarding_ = false;
 };
@@ -245,10 +246,10 @@ QString FilteredText(KeyFilterKind kind, const QString& text, bool* rejected) {
     return Filter(kind, text, nullptr, rejected);
 }
 
-void InstallKeyFilter(QLineEdit* box, KeyFilterKind kind) {
+void InstallKeyFilter(QLineEdit* box, KeyFilterKind kind, MessageBoxes& messages) {
     auto* validator = new BoxValidator(kind, box);
     box->setValidator(validator);
-    box->installEventFilter(new KeyFilter(box, kind, validator));
+    box->installEventFilter(new KeyFilter(box, kind, validator, messages));
 }
 
 }  // namespace kalodaya::ui

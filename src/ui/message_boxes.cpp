@@ -12,8 +12,6 @@ public:
     }
 };
 
-MessageBoxes* installed = nullptr;
-
 }  // namespace
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
@@ -26,11 +24,9 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
     return QMessageBox::Information;
 }
 
-MessageBoxes& Messages() {
+MessageBoxes& DesktopMessageBoxes() {
     static RealMessageBoxes real;
-    return installed ? *installed : real;
+    return real;
 }
-
-void SetMessageBoxes(MessageBoxes* boxes) { installed = boxes; }
 
 }  // namespace kalodaya::ui

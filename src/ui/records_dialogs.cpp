@@ -42,15 +42,11 @@ public:
     int Run(QDialog& dialog) override { return dialog.exec(); }
 };
 
-RecordsDialogs* installed = nullptr;
-
 }  // namespace
 
-RecordsDialogs& RecordDialogs() {
+RecordsDialogs& DesktopRecordsDialogs() {
     static RealRecordsDialogs real;
-    return installed ? *installed : real;
+    return real;
 }
-
-void SetRecordsDialogs(RecordsDialogs* dialogs) { installed = dialogs; }
 
 }  // namespace kalodaya::ui

@@ -24,9 +24,7 @@ public:
     virtual int Run(QDialog& dialog) = 0;
 };
 
-// The process-wide dialogs: the real ones unless a test installed others.
-RecordsDialogs& RecordDialogs();
-// Installs `dialogs` (not owned) for the rest of the run; nullptr restores the real ones.
-void SetRecordsDialogs(RecordsDialogs* dialogs);
+// The real dialogs.
+RecordsDialogs& DesktopRecordsDialogs();
 
 }  // namespace kalodaya::ui

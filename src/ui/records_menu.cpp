@@ -26,12 +26,6 @@ std::filesystem::path FilePath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
 }
 
-// The folder of the last import or export in this run, or the user's documents folder.
-QString& TransferFolder() {
-    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return folder;
-}
-
 // How many of the rejected lines the message lists; all of them are behind "Show Details".
 constexpr std::size_t kRejectedShown = 10;
 
@@ -60,8 +54,8 @@ QString ImportMessage(const records::ImportReport& report, QString* details) {
 
 }  // namespace
 
-RecordsMenu::RecordsMenu(EntryForm& form, records::RecordStore& store)
-    : form_(form), store_(store), title_(form.windowTitle()) {
+RecordsMenu::RecordsMenu(EntryForm& form, records::RecordStore& store, Services& services)
+    : form_(form), store_(store), services_(services), title_(form.windowTitle()) {
     QMenu* file = form.findChild<QMenu*>(QStringLiteral("fileMenu"));
     QAction* exit = form.findChild<QAction*>(QStringLiteral("exitAction"));
     auto entry = [&](const char* name, const QString& caption, const QKeySequence& keys,
@@ -90,11 +84,11 @@ RecordsMenu::RecordsMenu(EntryForm& form, records::RecordStore& store)
 void RecordsMenu::ShowNoticeOnce() {
     if (noticeShown_ || !store_.notice()) return;
     noticeShown_ = true;
-    Messages().Show(&form_, {Text(*store_.notice()), QMessageBox::Warning, QMessageBox::Ok});
+    services_.messages->Show(&form_, {Text(*store_.notice()), QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void RecordsMenu::Warn(const QString& text) {
-    Messages().Show(&form_, {text, QMessageBox::Warning, QMessageBox::Ok});
+    services_.messages->Show(&form_, {text, QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void RecordsMenu::SetOrigin(records::StoredRecord stored) {
@@ -110,7 +104,7 @@ void RecordsMenu::Save() {
     const auto checked = CheckRequest(request);
     if (!checked) {
         const EntryCheckFailure& failure = checked.error();
-        Messages().Show(&form_, {Text(failure.message), BoxIcon(failure.icon), QMessageBox::Ok});
+        services_.messages->Show(&form_, {Text(failure.message), BoxIcon(failure.icon), QMessageBox::Ok});
         if (failure.focus) form_.FocusField(*failure.focus);
         return;
     }
@@ -130,7 +124,7 @@ void RecordsMenu::Save() {
             store_.MarkOpened(origin_->id);
             return;
         }
-        choice = RecordDialogs().AskUpdateOrSaveAsNew(&form_, Text(origin_->record.name));
+        choice = services_.recordsDialogs->AskUpdateOrSaveAsNew(&form_, Text(origin_->record.name));
     }
     records::RecordId id = 0;
     switch (choice) {
@@ -162,8 +156,8 @@ void RecordsMenu::Save() {
 }
 
 void RecordsMenu::OpenSaved() {
-    OpenRecordsDialog dialog(store_, &form_);
-    const int result = RecordDialogs().Run(dialog);
+    OpenRecordsDialog dialog(store_, *services_.messages, &form_);
+    const int result = services_.recordsDialogs->Run(dialog);
     // The record the form came from may have been deleted in the list: the form is then
     // typed afresh, and saving it makes a new record.
     if (origin_ && !store_.Get(origin_->id)) {
@@ -213,9 +207,9 @@ void RecordsMenu::FillRecent() {
 }
 
 void RecordsMenu::Import() {
-    const QString name = RecordDialogs().ImportFileName(&form_, TransferFolder());
+    const QString name = services_.recordsDialogs->ImportFileName(&form_, services_.transferFolder);
     if (name.isEmpty()) return;
-    TransferFolder() = QFileInfo(name).absolutePath();
+    services_.transferFolder = QFileInfo(name).absolutePath();
     const auto report = records::ImportFile(store_, FilePath(name), RecordImportRules());
     if (!report) {
         Warn(QStringLiteral("Nothing was imported from %1: %2")
@@ -225,16 +219,16 @@ void RecordsMenu::Import() {
     MessageRequest message;
     message.text = ImportMessage(*report, &message.details);
     message.icon = report->rejected.empty() ? QMessageBox::Information : QMessageBox::Warning;
-    Messages().Show(&form_, message);
+    services_.messages->Show(&form_, message);
 }
 
 void RecordsMenu::Export() {
-    const QString suggested = QDir(TransferFolder()).filePath(QStringLiteral("kalodaya-records.jsonl"));
-    QString name = RecordDialogs().ExportFileName(&form_, suggested);
+    const QString suggested = QDir(services_.transferFolder).filePath(QStringLiteral("kalodaya-records.jsonl"));
+    QString name = services_.recordsDialogs->ExportFileName(&form_, suggested);
     if (name.isEmpty()) return;
     // A name without an extension gets the request lines' own.
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".jsonl");
-    TransferFolder() = QFileInfo(name).absolutePath();
+    services_.transferFolder = QFileInfo(name).absolutePath();
     if (auto error = records::ExportFile(store_, FilePath(name)))
         Warn(QStringLiteral("The records could not be exported: %1").arg(Text(error->message)));
 }

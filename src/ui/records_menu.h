@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "records/record_store.h"
+#include "ui/services.h"
 
 class QMenu;
 
@@ -16,8 +17,8 @@ class RecordsMenu : public QObject {
     Q_OBJECT
 public:
     // Puts the entries into the File menu of `form`, above Exit, working on `store`; both must
-    // outlive the menu.
-    RecordsMenu(EntryForm& form, records::RecordStore& store);
+    // outlive the menu, as must `services`.
+    RecordsMenu(EntryForm& form, records::RecordStore& store, Services& services);
 
     // The store's one message (a file set aside, records that cannot be saved), once per run.
     void ShowNoticeOnce();
@@ -44,6 +45,7 @@ private:
 
     EntryForm& form_;
     records::RecordStore& store_;
+    Services& services_;
     QMenu* recent_ = nullptr;
     QString title_;  // the form's own window title
     std::optional<records::StoredRecord> origin_;

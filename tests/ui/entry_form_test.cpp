@@ -58,6 +58,12 @@ class EntryFormTest : public QObject {
 private:
     CapturedBoxes boxes_;
     CapturedBrowser browser_;
+    Services services_ = [this] {
+        Services s = DesktopServices();
+        s.messages = &boxes_;
+        s.browser = &browser_;
+        return s;
+    }();
     std::unique_ptr<EntryForm> form_;
 
     template <typename T>
@@ -88,18 +94,10 @@ private:
     QAction* Action(const char* name) { return Control<QAction>(name); }
 
 private slots:
-    void initTestCase() {
-        SetMessageBoxes(&boxes_);
-        SetUrlOpener(&browser_);
-    }
-    void cleanupTestCase() {
-        SetMessageBoxes(nullptr);
-        SetUrlOpener(nullptr);
-    }
     void init() {
         boxes_.shown.clear();
         browser_.opened.clear();
-        form_ = std::make_unique<EntryForm>();
+        form_ = std::make_unique<EntryForm>(services_);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));

@@ -30,6 +30,7 @@ class PlaceLookupTest : public QObject {
 
 private:
     QTemporaryDir home_;
+    Services services_ = DesktopServices();
     std::unique_ptr<EntryForm> form_;
 
     template <typename T>
@@ -102,7 +103,7 @@ private slots:
         QVERIFY(records::RecordStore::Open(db.toStdString()).SavePlace(own));
     }
     void init() {
-        form_ = std::make_unique<EntryForm>();
+        form_ = std::make_unique<EntryForm>(services_);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));

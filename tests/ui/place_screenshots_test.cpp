@@ -28,6 +28,7 @@ class PlaceScreenshotsTest : public QObject {
 
 private:
     QTemporaryDir dir_;
+    Services services_ = DesktopServices();
     std::unique_ptr<EntryForm> form_;
 
     QAbstractItemView* Popup() { return form_->Places()->Popup()->Completer()->popup(); }
@@ -62,7 +63,7 @@ private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::India));
         qputenv("KALODAYA_RECORDS_DB", dir_.filePath(QStringLiteral("records.sqlite")).toUtf8());
-        form_ = std::make_unique<EntryForm>();
+        form_ = std::make_unique<EntryForm>(services_);
         form_->show();
         // Exposed, not active: under a bare X server (no window manager) nothing activates it.
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));

@@ -22,9 +22,6 @@ namespace {
 
 class AnsweringDialogs final : public print::PrintDialogs {
 public:
-    AnsweringDialogs() { print::SetPrintDialogs(this); }
-    ~AnsweringDialogs() override { print::SetPrintDialogs(nullptr); }
-
     QString SaveFileName(QWidget*, const QString& caption, const QString& suggested,
                          const QString&) override {
         captions.append(caption);
@@ -52,8 +49,9 @@ class PrintActionsTest : public QObject {
 
 private:
     QTemporaryDir dir_;
-    RecordingBoxes boxes_;
-    RecordingBrowser browser_;
+    Services services_ = DesktopServices();
+    RecordingBoxes boxes_{services_};
+    RecordingBrowser browser_{services_};
     AnsweringDialogs dialogs_;
     std::unique_ptr<AppController> controller_;
 
@@ -76,6 +74,8 @@ private slots:
         options.lockPath = dir_.filePath(QStringLiteral("kalodaya.lock"));
         options.quit = [] {};
         options.runUpdateReminder = false;
+        services_.printDialogs = &dialogs_;
+        options.services = &services_;
         controller_ = std::make_unique<AppController>(options);
         QVERIFY(controller_->Start());
         ShowChart(WorkedExample());
@@ -99,7 +99,7 @@ private slots:
         for (QAction* action : display->actions()) QVERIFY(action->isEnabled());
 
         // A results window without a chart has nothing to print.
-        ResultsWindow empty;
+        ResultsWindow empty(services_);
         for (QAction* action : empty.actions()) QVERIFY(!action->isEnabled());
     }
 

@@ -39,9 +39,6 @@ namespace {
 // Answers the records' questions and drives the real "Open Saved" dialog.
 class ScriptedDialogs final : public RecordsDialogs {
 public:
-    ScriptedDialogs() { SetRecordsDialogs(this); }
-    ~ScriptedDialogs() override { SetRecordsDialogs(nullptr); }
-
     SaveChoice AskUpdateOrSaveAsNew(QWidget*, const QString& name) override {
         asked.append(name);
         return choice;
@@ -108,6 +105,7 @@ class RecordsMenuTest : public QObject {
 
 private:
     QTemporaryDir dir_;
+    Services services_ = DesktopServices();
     std::unique_ptr<RecordingBoxes> boxes_;
     std::unique_ptr<ScriptedDialogs> dialogs_;
     std::unique_ptr<AppController> controller_;
@@ -118,6 +116,7 @@ private:
         options.quit = [] {};
         options.runUpdateReminder = false;
         if (!database.isEmpty()) options.recordsPath = dir_.filePath(database).toStdString();
+        options.services = &services_;
         controller_ = std::make_unique<AppController>(options);
         QVERIFY(controller_->Start());
         QCoreApplication::processEvents();  // the notice, if any
@@ -141,8 +140,9 @@ private:
 
 private slots:
     void init() {
-        boxes_ = std::make_unique<RecordingBoxes>();
+        boxes_ = std::make_unique<RecordingBoxes>(services_);
         dialogs_ = std::make_unique<ScriptedDialogs>();
+        services_.recordsDialogs = dialogs_.get();
     }
     void cleanup() {
         if (controller_) StopProgram();
