@@ -39,6 +39,8 @@ public:
     // Fills every control from `request` (a saved record opened). An exact offset is shown as an
     // extra entry after the zone list's own, captioned `exactZoneLabel`.
     void ShowRequest(const BirthRequest& request, const QString& exactZoneLabel = {});
+    // Empties the boxes and puts every list and option back where the form opens.
+    void ClearEntries();
 
 signals:
     void chartRequested();  // "Get My Ghati Lagna": the button or the File menu
@@ -55,6 +57,7 @@ private:
     void BuildMenus();
     void BuildControls();
     void SetTabOrder();
+    void ConnectEnter();
     void LoadLists();
     void CenterOnScreen();
     void SearchCoordinatesOnline();
@@ -88,8 +91,10 @@ private:
     LinkLabel* fullBrandLink = nullptr;
     LinkLabel* coBrandLink = nullptr;
 
-    // The place lookup and the line under the zone box.
+    // The place lookup, the line under the zone box and the warning about coordinates that
+    // belong to another place than the City box names.
     QLabel* zoneLine = nullptr;
+    QLabel* placeWarning = nullptr;
     PlaceLookup* placeLookup_ = nullptr;
 };
 

@@ -122,12 +122,9 @@ private:
             case Qt::Key_Tab:
             case Qt::Key_Backtab:
             case Qt::Key_Escape:
-                return false;  // editing and moving keys put no character into the box
-            case Qt::Key_Return:
+            case Qt::Key_Return:  // Enter asks for the chart (the form's returnPressed)
             case Qt::Key_Enter:
-                if (kind_ == KeyFilterKind::Letters) return false;
-                ShowRejection();
-                return true;
+                return false;  // editing and moving keys put no character into the box
             default:
                 break;
         }

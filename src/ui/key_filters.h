@@ -19,7 +19,7 @@ namespace kalodaya::ui {
 class MessageBoxes;
 
 enum class KeyFilterKind {
-    Numbers,  // digits and Backspace: the latitude and longitude boxes
+    Numbers,  // digits, Backspace and Enter: the latitude and longitude boxes
     Letters,  // A to Z (a to z entered as upper case), Space, Backspace and Enter: the name box
 };
 

@@ -8,6 +8,7 @@ public:
     QMessageBox::StandardButton Show(QWidget* parent, const MessageRequest& r) override {
         QMessageBox box(r.icon, r.title, r.text, r.buttons, parent);
         if (!r.details.isEmpty()) box.setDetailedText(r.details);
+        if (r.defaultButton != QMessageBox::NoButton) box.setDefaultButton(r.defaultButton);
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
 };

@@ -18,6 +18,8 @@ struct MessageRequest {
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QString title = kAppTitle;
     QString details = QString();  // behind the box's "Show Details..." button when not empty
+    // The button Enter presses; Qt's own choice when NoButton.
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
 class MessageBoxes {

@@ -176,9 +176,9 @@ void OpenRecordsDialog::DeleteCurrent() {
         QStringLiteral("Delete the saved birth details of %1 (born %2)? This cannot be undone.")
             .arg(current->name.empty() ? QStringLiteral("this record") : Text(current->name),
                  BornText(*current));
-    if (messages_.Show(this, {question, QMessageBox::Question,
-                               QMessageBox::Yes | QMessageBox::No}) != QMessageBox::Yes)
-        return;
+    MessageRequest ask{question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No};
+    ask.defaultButton = QMessageBox::No;  // Enter keeps the record
+    if (messages_.Show(this, ask) != QMessageBox::Yes) return;
     if (auto error = store_.Delete(current->id)) {
         messages_.Show(this, {QStringLiteral("The record could not be deleted: %1")
                                    .arg(Text(error->message)),

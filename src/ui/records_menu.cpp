@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 #include "records/record_fields.h"
 #include "records/record_transfer.h"
@@ -14,6 +15,8 @@
 #include "ui/entry_form.h"
 #include "ui/message_boxes.h"
 #include "ui/open_records_dialog.h"
+#include "ui/own_places_dialog.h"
+#include "ui/place_lookup.h"
 #include "ui/record_list_model.h"
 #include "ui/records_dialogs.h"
 
@@ -66,6 +69,11 @@ RecordsMenu::RecordsMenu(EntryForm& form, records::RecordStore& store, Services&
         connect(action, &QAction::triggered, this, handler);
         file->insertAction(exit, action);
     };
+    auto* fresh = new QAction(QStringLiteral("&New"), &form);
+    fresh->setObjectName(QStringLiteral("newAction"));
+    fresh->setShortcut(QKeySequence::New);
+    connect(fresh, &QAction::triggered, this, &RecordsMenu::New);
+    file->insertAction(file->actions().value(0), fresh);
     file->insertSeparator(exit);
     entry("saveRecordAction", QStringLiteral("&Save Birth Details"), QKeySequence::Save,
           &RecordsMenu::Save);
@@ -79,12 +87,15 @@ RecordsMenu::RecordsMenu(EntryForm& form, records::RecordStore& store, Services&
     entry("importRecordsAction", QStringLiteral("&Import\u2026"), {}, &RecordsMenu::Import);
     entry("exportRecordsAction", QStringLiteral("&Export\u2026"), {}, &RecordsMenu::Export);
     file->insertSeparator(exit);
+    entry("ownPlacesAction", QStringLiteral("Your &Places\u2026"), {}, &RecordsMenu::EditOwnPlaces);
+    file->insertSeparator(exit);
 }
 
 void RecordsMenu::ShowNoticeOnce() {
     if (noticeShown_ || !store_.notice()) return;
     noticeShown_ = true;
-    services_.messages->Show(&form_, {Text(*store_.notice()), QMessageBox::Warning, QMessageBox::Ok});
+    services_.messages->Show(&form_,
+                             {Text(*store_.notice()), QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void RecordsMenu::Warn(const QString& text) {
@@ -104,7 +115,8 @@ void RecordsMenu::Save() {
     const auto checked = CheckRequest(request);
     if (!checked) {
         const EntryCheckFailure& failure = checked.error();
-        services_.messages->Show(&form_, {Text(failure.message), BoxIcon(failure.icon), QMessageBox::Ok});
+        services_.messages->Show(&form_,
+                                 {Text(failure.message), BoxIcon(failure.icon), QMessageBox::Ok});
         if (failure.focus) form_.FocusField(*failure.focus);
         return;
     }
@@ -124,7 +136,10 @@ void RecordsMenu::Save() {
             store_.MarkOpened(origin_->id);
             return;
         }
-        choice = services_.recordsDialogs->AskUpdateOrSaveAsNew(&form_, Text(origin_->record.name));
+        // Another name is most likely another person: then a new record is what Enter gives.
+        const QString saved = Text(origin_->record.name), now = Text(request.name);
+        choice = services_.recordsDialogs->AskUpdateOrSaveAsNew(
+            &form_, saved, now, saved == now ? SaveChoice::Update : SaveChoice::SaveAsNew);
     }
     records::RecordId id = 0;
     switch (choice) {
@@ -152,7 +167,12 @@ void RecordsMenu::Save() {
     }
     auto stored = store_.Get(id);
     SetOrigin(stored ? std::move(stored).value() : records::StoredRecord{id, *record});
-    if (const auto place = OwnPlaceOf(*record)) store_.SavePlace(*place);
+    form_.statusBar()->showMessage(QStringLiteral("Saved the birth details of %1")
+                                       .arg(Text(record->name).trimmed()));
+    // A place is kept only when its name and coordinates belong together: not while the boxes
+    // still hold the coordinates of another place than the City box names.
+    if (const auto place = OwnPlaceOf(*record); place && form_.Places()->OtherPlace().isEmpty())
+        store_.SavePlace(*place);
 }
 
 void RecordsMenu::OpenSaved() {
@@ -165,6 +185,17 @@ void RecordsMenu::OpenSaved() {
         form_.setWindowTitle(title_);
     }
     if (result == QDialog::Accepted && dialog.Chosen()) OpenRecord(*dialog.Chosen());
+}
+
+void RecordsMenu::New() {
+    form_.ClearEntries();
+    origin_.reset();
+    form_.setWindowTitle(title_);
+}
+
+void RecordsMenu::EditOwnPlaces() {
+    OwnPlacesDialog dialog(store_, *services_.messages, &form_);
+    services_.recordsDialogs->Run(dialog);
 }
 
 void RecordsMenu::OpenRecord(records::RecordId id) {
@@ -223,14 +254,18 @@ void RecordsMenu::Import() {
 }
 
 void RecordsMenu::Export() {
-    const QString suggested = QDir(services_.transferFolder).filePath(QStringLiteral("kalodaya-records.jsonl"));
+    const QString suggested =
+        QDir(services_.transferFolder).filePath(QStringLiteral("kalodaya-records.jsonl"));
     QString name = services_.recordsDialogs->ExportFileName(&form_, suggested);
     if (name.isEmpty()) return;
     // A name without an extension gets the request lines' own.
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".jsonl");
     services_.transferFolder = QFileInfo(name).absolutePath();
-    if (auto error = records::ExportFile(store_, FilePath(name)))
+    if (auto error = records::ExportFile(store_, FilePath(name))) {
         Warn(QStringLiteral("The records could not be exported: %1").arg(Text(error->message)));
+        return;
+    }
+    form_.statusBar()->showMessage(QStringLiteral("Exported to %1").arg(name));
 }
 
 }  // namespace kalodaya::ui

@@ -33,6 +33,10 @@ public:
     void OpenRecord(records::RecordId id);
     void Import();
     void Export();
+    // "New": an empty form that belongs to no saved record.
+    void New();
+    // "Your Places…": the places typed by hand and kept, to change or delete.
+    void EditOwnPlaces();
 
     // The record the form was last opened from or saved as; nothing for a form typed afresh.
     const std::optional<records::StoredRecord>& Origin() const { return origin_; }

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTest>
 
 #include "export_tools.h"
@@ -111,6 +112,8 @@ private slots:
         QCOMPARE(PdfInfo(dialogs_.saveTo, QStringLiteral("Pages")), QStringLiteral("2"));
         QVERIFY(Flowed(PdfText(dialogs_.saveTo, 1, 1)).contains("Ghati Lagna Present In Sign Cancer"));
         QVERIFY(boxes_.shown.isEmpty());
+        QCOMPARE(controller_->Frame()->statusBar()->currentMessage(),
+                 QStringLiteral("Exported to ") + dialogs_.saveTo);
         // The next export starts in the folder of this one.
         Entry("exportImageAction")->trigger();
         QCOMPARE(dialogs_.suggestions.last(), dir_.filePath(QStringLiteral("RAMA-1990-08-15.png")));

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QPrinter>
 #include <QWidget>
 
@@ -80,6 +82,8 @@ void ChartPrintActions::Export(bool pdf) {
         return;
     }
     services_.exportFolder = QFileInfo(path).absolutePath();
+    if (auto* main = qobject_cast<QMainWindow*>(window_->window()))
+        main->statusBar()->showMessage(QStringLiteral("Exported to %1").arg(path));
 }
 
 }  // namespace kalodaya::ui::print
