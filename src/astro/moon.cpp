@@ -18,7 +18,7 @@ struct LunarTerm {
 };
 
 // The first 25 terms, in their published order, of the table of periodic terms for the Moon's
-// longitude (J. Meeus, Astronomical Algorithms).
+// longitude (J. Meeus, Astronomical Algorithms, 2nd ed., chapter 47, table 47.A).
 constexpr LunarTerm kLongitudeTerms[25] = {
     {+6.288774, 0, 0, 1, 0, false},  {+1.274027, 2, 0, -1, 0, false},
     {+0.658314, 2, 0, 0, 0, false},  {+0.213618, 0, 0, 2, 0, false},

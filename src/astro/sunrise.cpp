@@ -8,7 +8,11 @@
 namespace kalodaya {
 namespace {
 
-// The rounded constants of the almanac method, used exactly at these values.
+// The rounded constants of the sunrise and sunset method of the Almanac for Computers (Nautical
+// Almanac Office, U.S. Naval Observatory), in radians, used exactly at these values: 0.017202
+// and 0.0574039 are its 0.9856 degrees a day and 3.289 degrees of mean anomaly, 0.0334405 and
+// 0.000349066 its 1.916 and 0.020 degrees of the equation of centre, 4.93289 its 282.634
+// degrees, -0.0145439 the cosine of its zenith of 90 degrees 50 minutes.
 constexpr double kQuarterTurn = 1.5708;
 constexpr double kHalfTurn = 3.14159;
 constexpr double kThreeQuarterTurn = 4.71239;

@@ -34,7 +34,7 @@ double ReduceToTwoPi(double a) {
     return r;
 }
 
-// The algorithm writes these reductions as loops that add or subtract 360 one turn at a time. For
+// Our rule is stated as loops that add or subtract 360 one turn at a time. For
 // |a| >= 360 every subtraction, and every addition but the last, is exact (the values are
 // multiples of a's unit in the last place and shrink in size), so the loops' results are reached
 // here in one jump to the last value the loop would meet, followed by the loop's own last step.

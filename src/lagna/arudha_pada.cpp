@@ -35,7 +35,7 @@ int KalaBySign(int signNumber) {
 ArudhaPass PlaceArudhaPadas(const std::array<int, kBodyCount>& bodySign,
                             const std::array<bool, kBodyCount>& retrograde) {
     ArudhaPass out;
-    // The working values of the pass, as wide as the algorithm declares them; they carry from
+    // The working values of the pass, kept 16 bits wide as our rule has them; they carry from
     // house to house within this chart only.
     int16_t lordSignNo = 0, houseSignNo = 0, lagnaLordSignNo = 0;
     const int first = bodySign[Asc] >= 0 ? bodySign[Asc] : 0;
@@ -67,7 +67,7 @@ ArudhaPass PlaceArudhaPadas(const std::array<int, kBodyCount>& bodySign,
         d += houseSignNo;
         while (d > 12) d -= 12;
         // The seventh from the house is replaced by the tenth, compared with the unreduced
-        // house sign number as the algorithm is written (from 19 upward this never holds).
+        // house sign number: our rule compares before reducing (from 19 upward this never holds).
         if (d - houseSignNo == 6 || d - houseSignNo == -6) {
             d += 9;
             while (d > 12) d -= 12;

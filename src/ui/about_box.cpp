@@ -29,7 +29,8 @@ QLabel* AddText(QWidget* parent, QLabel* label, const QString& name, const QFont
 
 }  // namespace
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(Services& services, QWidget* parent)
+    : QDialog(parent), services_(services) {
     setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(kCaption);
     setModal(true);
@@ -59,7 +60,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
             NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true, true), 2160);
     home->setWordWrap(false);
     home->adjustSize();
-    connect(home, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    connect(home, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.browser); });
 
     AddText(this, new QLabel(config::kAboutCoBrandLine), QStringLiteral("coBrandLine"), plain,
             2640);
@@ -68,7 +69,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
             NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true, true), 2880);
     cobrand->setWordWrap(false);
     cobrand->adjustSize();
-    connect(cobrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
+    connect(cobrand, &LinkLabel::clicked, this, [this] { OpenFullBrandPage(*services_.browser); });
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
@@ -82,8 +83,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void ShowAboutBox(QWidget* parent) {
-    AboutBox about(parent);
+void ShowAboutBox(Services& services, QWidget* parent) {
+    AboutBox about(services, parent);
     about.exec();
 }
 

@@ -2,6 +2,8 @@
 // The modal About box.
 #include <QDialog>
 
+#include "ui/services.h"
+
 namespace kalodaya::ui {
 
 class AboutBox : public QDialog {
@@ -16,10 +18,13 @@ public:
     static inline const QString kAtlasCredit = QStringLiteral(
         "Place data: GeoNames (geonames.org), CC BY 4.0. Time zones: the IANA tz database.");
 
-    explicit AboutBox(QWidget* parent = nullptr);
+    explicit AboutBox(Services& services, QWidget* parent = nullptr);
+
+private:
+    Services& services_;
 };
 
 // Shows the About box modally over `parent` and returns when the user closes it.
-void ShowAboutBox(QWidget* parent);
+void ShowAboutBox(Services& services, QWidget* parent);
 
 }  // namespace kalodaya::ui

@@ -17,7 +17,10 @@
 namespace kalodaya::ui {
 
 AppController::AppController(StartOptions options)
-    : options_(std::move(options)), instance_(options_.lockPath) {
+    : options_(std::move(options)),
+      desktop_(options_.services ? Services{} : DesktopServices()),
+      services_(options_.services ? *options_.services : desktop_),
+      instance_(options_.lockPath) {
     if (!options_.quit) options_.quit = [] { QCoreApplication::quit(); };
 }
 
@@ -28,16 +31,17 @@ AppController::~AppController() {
 
 bool AppController::Start() {
     if (!instance_.TryAcquire()) {
-        Messages().Show(nullptr, {kAlreadyRunningMessage, QMessageBox::Information, QMessageBox::Ok});
+        services_.messages->Show(
+            nullptr, {kAlreadyRunningMessage, QMessageBox::Information, QMessageBox::Ok});
         ShutdownApplication();
         return false;
     }
     if (!instance_.Problem().isEmpty())
         qWarning("Kalodaya: starting without the check for another running copy (%s)",
                  qPrintable(instance_.Problem()));
-    if (options_.runUpdateReminder) UpdateReminder(options_.today());
+    if (options_.runUpdateReminder) UpdateReminder(options_.today(), services_);
 
-    form_ = std::make_unique<EntryForm>();
+    form_ = std::make_unique<EntryForm>(services_);
     form_->setWindowIcon(AppIcon());
     connect(form_.get(), &EntryForm::chartRequested, this, &AppController::OnChartRequested);
     connect(form_.get(), &EntryForm::exitRequested, this, &AppController::ShutdownApplication);
@@ -47,7 +51,7 @@ bool AppController::Start() {
     // records that cannot be saved) comes once the form is on screen.
     store_ = options_.recordsPath ? records::RecordStore::Open(*options_.recordsPath)
                                   : records::RecordStore::OpenDefault();
-    records_ = std::make_unique<RecordsMenu>(*form_, *store_);
+    records_ = std::make_unique<RecordsMenu>(*form_, *store_, services_);
     QTimer::singleShot(0, records_.get(), [menu = records_.get()] { menu->ShowNoticeOnce(); });
 
     form_->show();
@@ -63,14 +67,14 @@ void AppController::OnChartRequested() {
     const ChartOutcome& outcome = outcome_;
     if (outcome.failure) {
         const EntryCheckFailure& failure = *outcome.failure;
-        Messages().Show(form_.get(), {QString::fromStdString(failure.message),
+        services_.messages->Show(form_.get(), {QString::fromStdString(failure.message),
                                       BoxIcon(failure.icon), QMessageBox::Ok});
         if (failure.focus) form_->FocusField(*failure.focus);
         return;
     }
     if (outcome.Polar()) {
         // No ghati lagna without the reference sunrise: say why and keep the entries.
-        Messages().Show(form_.get(), {QString::fromStdString(outcome.texts.polarMessage),
+        services_.messages->Show(form_.get(), {QString::fromStdString(outcome.texts.polarMessage),
                                       QMessageBox::Information, QMessageBox::Ok});
         return;
     }
@@ -81,7 +85,7 @@ void AppController::ShowResults() {
     UnloadFrame();
     form_->hide();
     // A fresh frame and results window for every chart: nothing of an earlier one remains.
-    frame_ = new AppFrame;
+    frame_ = new AppFrame(services_);
     frame_->setWindowIcon(AppIcon());
     connect(frame_, &AppFrame::backRequested, this, &AppController::OnBack);
     connect(frame_, &AppFrame::exitRequested, this, &AppController::ShutdownApplication);
@@ -107,7 +111,7 @@ void AppController::OnBack() {
 void AppController::OnAbout() {
     QWidget* parent = screen_ == Screen::Results && frame_ ? static_cast<QWidget*>(frame_.data())
                                                            : form_.get();
-    ShowAboutBox(parent);
+    ShowAboutBox(services_, parent);
 }
 
 void AppController::UnloadFrame() {

@@ -13,6 +13,7 @@
 #include "chart/chart_outcome.h"
 #include "records/record_store.h"
 #include "ui/app_frame.h"
+#include "ui/services.h"
 #include "ui/single_instance.h"
 
 namespace kalodaya::ui {
@@ -29,6 +30,9 @@ struct StartOptions {
     std::function<QDate()> today = &QDate::currentDate;
     // The saved records' database; by default KALODAYA_RECORDS_DB or the user's data folder.
     std::optional<std::filesystem::path> recordsPath;
+    // The boxes, dialogs and browser of every window (not owned, it must outlive the
+    // controller); the real ones when none is given.
+    Services* services = nullptr;
 };
 
 class AppController : public QObject {
@@ -67,6 +71,8 @@ private:
     void UnloadFrame();
 
     StartOptions options_;
+    Services desktop_;
+    Services& services_;
     SingleInstance instance_;
     ChartOutcome outcome_;
     std::optional<records::RecordStore> store_;

@@ -55,7 +55,8 @@ QAction* AddEntry(QMenu* menu, const QString& name, const QString& caption) {
 
 }  // namespace
 
-AppFrame::AppFrame(QWidget* parent) : QMainWindow(parent) {
+AppFrame::AppFrame(Services& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
     setObjectName(QStringLiteral("appFrame"));
     setWindowTitle(kCaption);
     PaintSlate(this);
@@ -80,7 +81,7 @@ AppFrame::AppFrame(QWidget* parent) : QMainWindow(parent) {
 
     // The frame's load: the results window, shown as the area's only child. It has no
     // close box, so it cannot be lost while the frame is open.
-    display_ = new ResultsWindow;
+    display_ = new ResultsWindow(services_);
     displayWindow_ = area_->addSubWindow(
         display_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     displayWindow_->setWindowTitle(ResultsWindow::kCaption);
@@ -109,23 +110,24 @@ void AppFrame::BuildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
     connect(AddEntry(help, QStringLiteral("onlineHelpAction"), QStringLiteral("&Online Help")),
-            &QAction::triggered, this, [] { OpenOnlineHelp(); });
+            &QAction::triggered, this, [this] { OpenOnlineHelp(*services_.browser); });
     connect(AddEntry(help, QStringLiteral("visitUsAction"), QStringLiteral("&Visit Us Online")),
-            &QAction::triggered, this, [] { OpenHomePage(); });
+            &QAction::triggered, this, [this] { OpenHomePage(*services_.browser); });
     help->addSeparator();
     connect(AddEntry(help, QStringLiteral("checkUpdateAction"),
                      QStringLiteral("Check for Software &Update")),
-            &QAction::triggered, this, [] { OpenDownloadPage(); });
+            &QAction::triggered, this, [this] { OpenDownloadPage(*services_.browser); });
     help->addSeparator();
     connect(AddEntry(help, QStringLiteral("aboutAction"), QStringLiteral("&About Software")),
             &QAction::triggered, this, &AppFrame::aboutRequested);
 
     QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
     donate->setObjectName(QStringLiteral("donateAction"));
-    connect(donate, &QAction::triggered, this, [] { OpenDonatePage(); });
+    connect(donate, &QAction::triggered, this, [this] { OpenDonatePage(*services_.browser); });
     QAction* promotion = menuBar()->addAction(config::kPromotionMenuText);
     promotion->setObjectName(QStringLiteral("makeMoneyAction"));
-    connect(promotion, &QAction::triggered, this, [] { OpenFullBrandPage(); });
+    connect(promotion, &QAction::triggered, this,
+            [this] { OpenFullBrandPage(*services_.browser); });
 }
 
 QWidget* AppFrame::BuildTopBar() {
@@ -152,7 +154,8 @@ QWidget* AppFrame::BuildBottomBar() {
     promotion->setFont(Verdana(8.25, true, true));
     promotion->adjustSize();
     promotion->move(Px(120), Px(kButtonTop) + (Px(kButtonHeight) - promotion->height()) / 2);
-    connect(promotion, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
+    connect(promotion, &LinkLabel::clicked, this,
+            [this] { OpenFullBrandPage(*services_.browser); });
 
     backButton_ = WhiteButton(QStringLiteral("backButton"), QStringLiteral("&Back"),
                               NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true), bottomBar_);

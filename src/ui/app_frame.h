@@ -3,6 +3,8 @@
 // window as its only child, and a bottom bar with Back and Exit.
 #include <QMainWindow>
 
+#include "ui/services.h"
+
 class QMdiArea;
 class QMdiSubWindow;
 class QPushButton;
@@ -18,7 +20,7 @@ public:
     static inline const QString kCaption = QStringLiteral("Kalodaya v1.20");
 
     // Builds the frame and loads the results window into it (the frame's load).
-    explicit AppFrame(QWidget* parent = nullptr);
+    explicit AppFrame(Services& services, QWidget* parent = nullptr);
 
     ResultsWindow* Display() const { return display_; }
     QMdiArea* Area() const { return area_; }
@@ -43,6 +45,7 @@ private:
     void ApplyResizeRule();
     void PlaceInitially();
 
+    Services& services_;
     QMdiArea* area_ = nullptr;
     QMdiSubWindow* displayWindow_ = nullptr;
     ResultsWindow* display_ = nullptr;

@@ -4,7 +4,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <iterator>
 #include <utility>
@@ -24,6 +27,7 @@
 #include "ui/key_filters.h"
 #include "ui/link_label.h"
 #include "ui/message_boxes.h"
+#include "ui/number_typing.h"
 #include "ui/place_lookup.h"
 #include "ui/product_config.h"
 #include "ui/ui_style.h"
@@ -32,10 +36,6 @@
 
 namespace kalodaya::ui {
 namespace {
-
-// The form's client area in twips: as wide as the input panel, down to the promotional band.
-constexpr int kClientWidth = 9825;
-constexpr int kClientHeight = 5895;
 
 QString Rgb(const QColor& c) {
     return QStringLiteral("rgb(%1, %2, %3)").arg(c.red()).arg(c.green()).arg(c.blue());
@@ -70,70 +70,82 @@ QString FormStyleSheet() {
                "QPushButton { color: black; background-color: white; border: 2px outset"
                "  rgb(200, 200, 200); }"
                "QPushButton:pressed { border-style: inset; }"
-               "QPushButton:focus { border-color: rgb(120, 120, 120); }")
+               "QPushButton:focus { border: 2px solid rgb(255, 200, 0); }"
+               // Keyboard focus shows on every control, on the slate as on the white buttons.
+               "QLineEdit:focus, QComboBox:focus { border: 2px solid rgb(255, 255, 0); }"
+               "QCheckBox:focus, QRadioButton:focus { color: rgb(255, 255, 0); }")
         .arg(slate, edge);
 }
 
 template <typename Widget, typename... Args>
-Widget* Place(QWidget* parent, const char* name, QRect twips, const QFont& font, Args&&... args) {
+Widget* Make(QWidget* parent, const char* name, const QFont& font, Args&&... args) {
     auto* widget = new Widget(std::forward<Args>(args)..., parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twips);
+    if (*name) widget->setObjectName(QString::fromLatin1(name));
     widget->setFont(font);
     return widget;
 }
 
-// A caption label; it grows to the right where the face in use is wider than the one the
-// twip sizes were made for, so a caption is never cut off.
-QLabel* Caption(QWidget* parent, const char* name, const char* text, QRect twips,
-                const QFont& font) {
-    auto* label = Place<QLabel>(parent, name, twips, font, QString::fromLatin1(text));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QSize hint = label->sizeHint();
-    label->resize(std::max(twips.width(), hint.width()), std::max(twips.height(), hint.height()));
+// A caption: as wide as its text, however wide the face in use makes it.
+QLabel* Caption(QWidget* parent, const char* name, const char* text, const QFont& font) {
+    auto* label = Make<QLabel>(parent, name, font, QString::fromLatin1(text));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
 
-QComboBox* PickList(QWidget* parent, const char* name, QRect twips, const QFont& font) {
-    auto* list = Place<QComboBox>(parent, name, twips, font);
+// A list or a box at least as wide as the design made it (`twips`); both grow with their text.
+QComboBox* PickList(QWidget* parent, const char* name, int twips, const QFont& font) {
+    auto* list = Make<QComboBox>(parent, name, font);
     list->setEditable(false);
     list->setMaxVisibleItems(8);
+    list->setMinimumWidth(Px(twips));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return list;
 }
 
-QLineEdit* TextBox(QWidget* parent, const char* name, QRect twips, const QFont& font,
+QLineEdit* TextBox(QWidget* parent, const char* name, int twips, const QFont& font,
                    int maxLength = 0) {
-    auto* box = Place<QLineEdit>(parent, name, twips, font);
+    auto* box = Make<QLineEdit>(parent, name, font);
     if (maxLength > 0) box->setMaxLength(maxLength);
+    box->setMinimumWidth(Px(twips));
     return box;
 }
 
-QGroupBox* Frame(QWidget* parent, const char* name, const char* caption, QRect twips) {
-    auto* frame = Place<QGroupBox>(parent, name, twips, Verdana(8.25, true),
-                                   QString::fromLatin1(caption));
-    return frame;
+QGroupBox* Frame(QWidget* parent, const char* name, const char* caption) {
+    return Make<QGroupBox>(parent, name, Verdana(8.25, true), QString::fromLatin1(caption));
 }
 
-LinkLabel* PromotionLabel(QWidget* parent, const char* name, const QString& text, QRect twips,
-                          bool bold) {
-    auto* label = Place<LinkLabel>(parent, name, twips, Verdana(8.25, bold, true), text);
+// The inner margins of a frame: 120 twips at the sides and foot, the caption's line on top.
+template <typename Layout>
+Layout* FrameLayout(QGroupBox* frame, int spacingTwips = 60) {
+    auto* layout = new Layout(frame);
+    layout->setContentsMargins(Px(120), Px(240), Px(120), Px(105));
+    layout->setSpacing(Px(spacingTwips));
+    return layout;
+}
+
+LinkLabel* PromotionLabel(QWidget* parent, const char* name, const QString& text, bool bold) {
+    auto* label = Make<LinkLabel>(parent, name, Verdana(8.25, bold, true), text);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
     label->setAutoFillBackground(true);  // the front label hides the one behind it
     return label;
 }
 
 }  // namespace
 
-EntryForm::EntryForm(QWidget* parent) : QMainWindow(parent) {
+EntryForm::EntryForm(Services& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
     setObjectName(QStringLiteral("entryForm"));
     setWindowTitle(QStringLiteral("Kalodaya v1.20"));
     BuildMenus();
     BuildControls();
     SetTabOrder();
+    ConnectEnter();
     LoadLists();
     BuildPlaceLookup();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The layouts give the form its size; the user may make it larger.
     adjustSize();
+    setMinimumSize(sizeHint());
     CenterOnScreen();
     nameBox->setFocus();
 }
@@ -148,7 +160,10 @@ void EntryForm::BuildMenus() {
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    connect(action(file, "getChartAction", QStringLiteral("Get My Ghati Lagna")),
+    QAction* getChart = action(file, "getChartAction", QStringLiteral("Get My Ghati Lagna"));
+    getChart->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return),
+                            QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    connect(getChart,
             &QAction::triggered, this, &EntryForm::chartRequested);
     connect(action(file, "exitAction", QStringLiteral("E&xit")), &QAction::triggered, this,
             &EntryForm::RequestExit);
@@ -156,86 +171,130 @@ void EntryForm::BuildMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
     connect(action(help, "onlineHelpAction", QStringLiteral("&Online Help")), &QAction::triggered,
-            this, [] { OpenOnlineHelp(); });
+            this, [this] { OpenOnlineHelp(*services_.browser); });
     connect(action(help, "visitUsAction", QStringLiteral("&Visit Us Online")), &QAction::triggered,
-            this, [] { OpenHomePage(); });
+            this, [this] { OpenHomePage(*services_.browser); });
     help->addSeparator();
     connect(action(help, "checkUpdateAction", QStringLiteral("Check for Software &Update")),
-            &QAction::triggered, this, [] { OpenDownloadPage(); });
+            &QAction::triggered, this, [this] { OpenDownloadPage(*services_.browser); });
     help->addSeparator();
     connect(action(help, "aboutAction", QStringLiteral("&About Software")), &QAction::triggered,
             this, &EntryForm::aboutRequested);
 
     connect(action(menuBar(), "donateAction", QStringLiteral("&Donate")), &QAction::triggered, this,
-            [] { OpenDonatePage(); });
+            [this] { OpenDonatePage(*services_.browser); });
     connect(action(menuBar(), "makeMoneyAction", config::kPromotionMenuText), &QAction::triggered,
-            this, [] { OpenFullBrandPage(); });
+            this, [this] { OpenFullBrandPage(*services_.browser); });
 }
 
 void EntryForm::BuildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("formClient"));
     client->setAttribute(Qt::WA_StyledBackground);
-    client->setFixedSize(Px(kClientWidth), Px(kClientHeight));
     client->setStyleSheet(FormStyleSheet());
     setCentralWidget(client);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, Px(120), 0, 0);
+    column->setSpacing(Px(60));
 
     const QFont plain = Verdana(8.25);
     const QFont bold = Verdana(8.25, true);
 
-    forumLink = PromotionLabel(client, "forumLink", config::kForumPromotion,
-                               TwipRect(-15, 120, 9840, 465), false);
-    connect(forumLink, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    forumLink = PromotionLabel(client, "forumLink", config::kForumPromotion, false);
+    connect(forumLink, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.browser); });
+    column->addWidget(forumLink);
 
-    auto* headline = Place<QLabel>(
-        client, "headline", TwipRect(720, 600, 8370, 600), Verdana(9.75, true),
+    auto* headline = Make<QLabel>(
+        client, "headline", Verdana(9.75, true),
         QStringLiteral("Know more about the importance of self in terms of fame, power, "
                        "authority and status with Kalodaya"));
     headline->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     headline->setWordWrap(true);
+    headline->setContentsMargins(Px(720), 0, Px(720), 0);
     headline->setStyleSheet(QStringLiteral("color: %1;").arg(Rgb(kLightYellow)));
+    column->addWidget(headline);
 
-    // The input panel.
-    QGroupBox* panel = Frame(client, "inputPanel", "", TwipRect(0, 1200, 9825, 3975));
+    // The input panel: personal and place details above, zone and coordinates below, then
+    // the notes about the place and the button.
+    QGroupBox* panel = Frame(client, "inputPanel", "");
+    column->addWidget(panel, 1);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(Px(120), Px(240), Px(120), Px(120));
+    grid->setSpacing(0);
 
-    QGroupBox* personal =
-        Frame(panel, "personalFrame", "Personal Details", TwipRect(120, 240, 5175, 1815));
-    Caption(personal, "nameCaption", "Name", TwipRect(120, 525, 1110, 195), plain);
-    nameBox = TextBox(personal, "nameBox", TwipRect(1320, 480, 3615, 285), plain);
-    InstallKeyFilter(nameBox, KeyFilterKind::Letters);
-    Caption(personal, "dateCaption", "Date of Birth", TwipRect(120, 900, 1110, 195), plain);
-    monthList = PickList(personal, "monthList", TwipRect(1320, 840, 1695, 315), plain);
-    dayList = PickList(personal, "dayList", TwipRect(3180, 840, 735, 315), plain);
-    yearList = PickList(personal, "yearList", TwipRect(4080, 840, 855, 315), plain);
-    Caption(personal, "timeCaption", "Time of Birth", TwipRect(120, 1260, 1110, 195), plain);
-    hourList = PickList(personal, "hourList", TwipRect(1320, 1200, 735, 315), plain);
-    minuteList = PickList(personal, "minuteList", TwipRect(2280, 1200, 735, 315), plain);
-    secondList = PickList(personal, "secondList", TwipRect(3180, 1200, 735, 315), plain);
-    Caption(personal, "timeFormatCaption", "HH:MM:SS", TwipRect(4080, 1320, 900, 195), plain);
+    QGroupBox* personal = Frame(panel, "personalFrame", "Personal Details");
+    auto* personalGrid = FrameLayout<QGridLayout>(personal);
+    personalGrid->setHorizontalSpacing(Px(90));
+    personalGrid->addWidget(Caption(personal, "nameCaption", "Name", plain), 0, 0);
+    nameBox = TextBox(personal, "nameBox", 3615, plain);
+    InstallKeyFilter(nameBox, KeyFilterKind::Letters, *services_.messages);
+    personalGrid->addWidget(nameBox, 0, 1);
+    personalGrid->addWidget(Caption(personal, "dateCaption", "Date of Birth", plain), 1, 0);
+    monthList = PickList(personal, "monthList", 1695, plain);
+    dayList = PickList(personal, "dayList", 735, plain);
+    yearList = PickList(personal, "yearList", 855, plain);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->setSpacing(Px(165));
+    for (QWidget* w : {static_cast<QWidget*>(monthList), static_cast<QWidget*>(dayList),
+                       static_cast<QWidget*>(yearList)})
+        dateRow->addWidget(w);
+    dateRow->setStretch(0, 1);
+    personalGrid->addLayout(dateRow, 1, 1);
+    personalGrid->addWidget(Caption(personal, "timeCaption", "Time of Birth", plain), 2, 0);
+    hourList = PickList(personal, "hourList", 735, plain);
+    minuteList = PickList(personal, "minuteList", 735, plain);
+    secondList = PickList(personal, "secondList", 735, plain);
+    auto* timeRow = new QHBoxLayout;
+    timeRow->setSpacing(Px(165));
+    for (QWidget* w : {static_cast<QWidget*>(hourList), static_cast<QWidget*>(minuteList),
+                       static_cast<QWidget*>(secondList)})
+        timeRow->addWidget(w);
+    timeRow->addWidget(Caption(personal, "timeFormatCaption", "HH:MM:SS", plain));
+    timeRow->addStretch(1);
+    personalGrid->addLayout(timeRow, 2, 1);
+    personalGrid->setColumnStretch(1, 1);
+    grid->addWidget(personal, 0, 0);
 
-    QGroupBox* place = Frame(panel, "placeFrame", "Place Details", TwipRect(5280, 240, 4455, 1815));
-    Caption(place, "cityCaption", "City", TwipRect(120, 480, 690, 195), plain);
-    cityBox = TextBox(place, "cityBox", TwipRect(840, 480, 1935, 285), plain);
-    Caption(place, "stateCaption", "State", TwipRect(120, 840, 690, 195), plain);
-    stateBox = TextBox(place, "stateBox", TwipRect(840, 840, 1935, 285), plain);
-    Caption(place, "countryCaption", "Country", TwipRect(120, 1200, 690, 195), plain);
-    countryBox = TextBox(place, "countryBox", TwipRect(840, 1200, 1935, 285), plain);
-    coordinatesSearchButton =
-        Place<WrapButton>(place, "coordinatesSearchButton", TwipRect(2880, 480, 1455, 1035), plain,
-                          QStringLiteral("Click for Latitude && Longitude"));
+    QGroupBox* place = Frame(panel, "placeFrame", "Place Details");
+    auto* placeGrid = FrameLayout<QGridLayout>(place);
+    placeGrid->setHorizontalSpacing(Px(90));
+    const struct {
+        const char* caption;
+        const char* captionName;
+        const char* box;
+        QLineEdit** edit;
+    } placeRows[] = {{"City", "cityCaption", "cityBox", &cityBox},
+                     {"State", "stateCaption", "stateBox", &stateBox},
+                     {"Country", "countryCaption", "countryBox", &countryBox}};
+    for (int row = 0; row < 3; ++row) {
+        placeGrid->addWidget(Caption(place, placeRows[row].captionName, placeRows[row].caption,
+                                     plain),
+                             row, 0);
+        *placeRows[row].edit = TextBox(place, placeRows[row].box, 1935, plain);
+        placeGrid->addWidget(*placeRows[row].edit, row, 1);
+    }
+    coordinatesSearchButton = Make<WrapButton>(place, "coordinatesSearchButton", plain,
+                                               QStringLiteral("Click for Latitude && Longitude"));
+    coordinatesSearchButton->setMinimumSize(Px(1455), Px(900));
     connect(coordinatesSearchButton, &QPushButton::clicked, this,
             &EntryForm::SearchCoordinatesOnline);
+    placeGrid->addWidget(coordinatesSearchButton, 0, 2, 3, 1);
+    placeGrid->setColumnStretch(1, 1);
+    grid->addWidget(place, 0, 1, 1, 2);
 
-    QGroupBox* zone = Frame(panel, "zoneFrame", "Zone", TwipRect(120, 2040, 5175, 975));
-    daylightBox = Place<QCheckBox>(zone, "daylightBox", TwipRect(2040, 120, 2415, 375), plain,
-                                   QStringLiteral("Daylight Saving Time"));
-    zoneList = PickList(zone, "zoneList", TwipRect(120, 480, 4335, 315), plain);
+    QGroupBox* zone = Frame(panel, "zoneFrame", "Zone");
+    auto* zoneColumn = FrameLayout<QVBoxLayout>(zone, 30);
+    daylightBox =
+        Make<QCheckBox>(zone, "daylightBox", plain, QStringLiteral("Daylight Saving Time"));
+    zoneColumn->addWidget(daylightBox, 0, Qt::AlignRight);
+    zoneList = PickList(zone, "zoneList", 4335, plain);
+    zoneColumn->addWidget(zoneList);
+    grid->addWidget(zone, 1, 0);
 
     // Latitude and longitude: the same arrangement in two frames.
     struct CoordinateFrame {
         const char* frame;
         const char* caption;
-        QRect rect;
         const char* degBox;
         int degLength;
         const char* minBox;
@@ -243,73 +302,90 @@ void EntryForm::BuildControls() {
         const char* minLabel;
         const char* options[2];
         const char* optionText[2];
-        int optionWidth;
         QLineEdit** deg;
         QLineEdit** min;
         QRadioButton** option;
     };
     const CoordinateFrame frames[] = {
-        {"latitudeFrame",
-         "Latitude",
-         TwipRect(5280, 2040, 2295, 975),
-         "latDegreesBox",
-         entry_rules::kLatDegreeDigits,
-         "latMinutesBox",
-         "latDegreesCaption",
-         "latMinutesCaption",
-         {"northOption", "southOption"},
-         {"North", "South"},
-         855,
-         &latDegreesBox,
-         &latMinutesBox,
-         latitudeOptions},
-        {"longitudeFrame",
-         "Longitude",
-         TwipRect(7560, 2040, 2175, 975),
-         "lonDegreesBox",
-         entry_rules::kLonDegreeDigits,
-         "lonMinutesBox",
-         "lonDegreesCaption",
-         "lonMinutesCaption",
-         {"eastOption", "westOption"},
-         {"East", "West"},
-         735,
-         &lonDegreesBox,
-         &lonMinutesBox,
-         longitudeOptions},
+        {"latitudeFrame", "Latitude", "latDegreesBox", entry_rules::kLatDegreeDigits,
+         "latMinutesBox", "latDegreesCaption", "latMinutesCaption", {"northOption", "southOption"},
+         {"North", "South"}, &latDegreesBox, &latMinutesBox, latitudeOptions},
+        {"longitudeFrame", "Longitude", "lonDegreesBox", entry_rules::kLonDegreeDigits,
+         "lonMinutesBox", "lonDegreesCaption", "lonMinutesCaption", {"eastOption", "westOption"},
+         {"East", "West"}, &lonDegreesBox, &lonMinutesBox, longitudeOptions},
     };
+    int frameColumn = 1;
     for (const CoordinateFrame& f : frames) {
-        QGroupBox* box = Frame(panel, f.frame, f.caption, f.rect);
-        *f.deg = TextBox(box, f.degBox, TwipRect(120, 240, 495, 285), plain, f.degLength);
-        *f.min = TextBox(box, f.minBox, TwipRect(720, 240, 495, 285), plain,
-                         entry_rules::kMinuteDigits);
-        InstallKeyFilter(*f.deg, KeyFilterKind::Numbers);
-        InstallKeyFilter(*f.min, KeyFilterKind::Numbers);
-        Caption(box, f.degLabel, "Deg", TwipRect(195, 600, 345, 195), plain);
-        Caption(box, f.minLabel, "Min", TwipRect(825, 600, 285, 195), plain);
+        QGroupBox* box = Frame(panel, f.frame, f.caption);
+        auto* boxGrid = FrameLayout<QGridLayout>(box, 0);
+        boxGrid->setHorizontalSpacing(Px(105));
+        *f.deg = TextBox(box, f.degBox, 495, plain, f.degLength);
+        *f.min = TextBox(box, f.minBox, 495, plain, entry_rules::kMinuteDigits);
+        for (QLineEdit* edit : {*f.deg, *f.min}) {
+            edit->setMaximumWidth(Px(495) + edit->fontMetrics().horizontalAdvance(u'0'));
+            InstallKeyFilter(edit, KeyFilterKind::Numbers, *services_.messages);
+        }
+        boxGrid->addWidget(*f.deg, 0, 0);
+        boxGrid->addWidget(*f.min, 0, 1);
+        boxGrid->addWidget(Caption(box, f.degLabel, "Deg", plain), 1, 0, Qt::AlignHCenter);
+        boxGrid->addWidget(Caption(box, f.minLabel, "Min", plain), 1, 1, Qt::AlignHCenter);
         auto* group = new QButtonGroup(box);
         for (int i = 0; i < 2; ++i) {
-            f.option[i] = Place<QRadioButton>(box, f.options[i],
-                                              TwipRect(1320, 240 + 240 * i, f.optionWidth, 255),
-                                              plain, QString::fromLatin1(f.optionText[i]));
+            f.option[i] = Make<QRadioButton>(box, f.options[i], plain,
+                                             QString::fromLatin1(f.optionText[i]));
             group->addButton(f.option[i], i);
+            boxGrid->addWidget(f.option[i], i, 2);
         }
         f.option[0]->setChecked(true);
+        boxGrid->setColumnStretch(2, 1);
+        grid->addWidget(box, 1, frameColumn++);
     }
 
-    getChartButton = Place<QPushButton>(panel, "getChartButton", TwipRect(120, 3240, 9585, 495),
-                                        bold, QStringLiteral("Get My Ghati Lagna"));
+    // Under the frames: the zone line and the warning about stale coordinates, each wrapping
+    // over as many lines as its text needs; then the button.
+    for (QLabel** line : {&zoneLine, &placeWarning}) {
+        *line = Make<QLabel>(panel, line == &zoneLine ? "zoneLine" : "placeWarning", plain);
+        (*line)->setWordWrap(true);
+        (*line)->setTextFormat(Qt::PlainText);
+        (*line)->setContentsMargins(0, Px(15), 0, Px(15));
+    }
+    zoneLine->setStyleSheet(QStringLiteral("color: %1;").arg(Rgb(kLightYellow)));
+    placeWarning->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(Rgb(kYellow)));
+    placeWarning->hide();
+    grid->addWidget(zoneLine, 2, 0, 1, 3);
+    grid->addWidget(placeWarning, 3, 0, 1, 3);
+
+    getChartButton = Make<QPushButton>(panel, "getChartButton", bold,
+                                       QStringLiteral("&Get My Ghati Lagna"));
+    getChartButton->setMinimumHeight(Px(495));
     connect(getChartButton, &QPushButton::clicked, this, &EntryForm::chartRequested);
+    grid->addWidget(getChartButton, 4, 0, 1, 3);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
 
     // The promotional band: coBrandLink lies in front of fullBrandLink.
-    QGroupBox* band = Frame(client, "promotionBand", "", TwipRect(0, 5160, 9825, 735));
-    fullBrandLink = PromotionLabel(band, "fullBrandLink", config::kFullBrandPromotion,
-                                   TwipRect(120, 120, 9585, 495), true);
-    coBrandLink = PromotionLabel(band, "coBrandLink", config::kCoBrandPromotion,
-                                 TwipRect(120, 120, 9585, 495), true);
+    QGroupBox* band = Frame(client, "promotionBand", "");
+    auto* bandGrid = new QGridLayout(band);
+    bandGrid->setContentsMargins(Px(120), Px(120), Px(120), Px(120));
+    fullBrandLink = PromotionLabel(band, "fullBrandLink", config::kFullBrandPromotion, true);
+    coBrandLink = PromotionLabel(band, "coBrandLink", config::kCoBrandPromotion, true);
+    bandGrid->addWidget(fullBrandLink, 0, 0);
+    bandGrid->addWidget(coBrandLink, 0, 0);
     coBrandLink->raise();
-    connect(fullBrandLink, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
-    connect(coBrandLink, &LinkLabel::clicked, this, [] { OpenCoBrandPage(); });
+    connect(fullBrandLink, &LinkLabel::clicked, this,
+            [this] { OpenFullBrandPage(*services_.browser); });
+    connect(coBrandLink, &LinkLabel::clicked, this,
+            [this] { OpenCoBrandPage(*services_.browser); });
+    column->addWidget(band);
+}
+
+// Enter in a box computes the chart, as the button does. The City box keeps Enter for its
+// popup of places.
+void EntryForm::ConnectEnter() {
+    for (QLineEdit* box : {nameBox, stateBox, countryBox, latDegreesBox, latMinutesBox,
+                           lonDegreesBox, lonMinutesBox})
+        connect(box, &QLineEdit::returnPressed, this, &EntryForm::chartRequested);
 }
 
 void EntryForm::SetTabOrder() {
@@ -353,6 +429,8 @@ void EntryForm::LoadLists() {
     numbers(hourList, 0, 23);
     numbers(minuteList, 0, 59);
     numbers(secondList, 0, 59);
+    for (QComboBox* list : {dayList, yearList, hourList, minuteList, secondList})
+        InstallNumberTyping(list);
     for (QComboBox* list :
          {monthList, dayList, yearList, hourList, minuteList, secondList, zoneList})
         list->setCurrentIndex(0);
@@ -407,6 +485,7 @@ void EntryForm::ShowRequest(const BirthRequest& r, const QString& exactZoneLabel
     placeLookup_->ShowPlace(r);
     daylightBox->setChecked(r.daylight);
     placeLookup_->Forget();
+    placeLookup_->HoldPlaceOf(r);
     if (const auto* exact = std::get_if<ExactOffset>(&r.zone))
         placeLookup_->ShowExactEntry(*exact, exactZoneLabel);
     else if (const auto* entry = std::get_if<ZoneListEntry>(&r.zone))
@@ -415,7 +494,30 @@ void EntryForm::ShowRequest(const BirthRequest& r, const QString& exactZoneLabel
         placeLookup_->ShowZoneEntry(-1);
 }
 
+void EntryForm::ClearEntries() {
+    for (QLineEdit* box : {nameBox, cityBox, stateBox, countryBox, latDegreesBox, latMinutesBox,
+                           lonDegreesBox, lonMinutesBox})
+        box->clear();
+    for (QComboBox* list : {monthList, dayList, yearList, hourList, minuteList, secondList})
+        list->setCurrentIndex(0);
+    placeLookup_->Forget();
+    placeLookup_->ShowZoneEntry(0);
+    daylightBox->setChecked(false);
+    latitudeOptions[0]->setChecked(true);
+    longitudeOptions[0]->setChecked(true);
+    nameBox->setFocus(Qt::OtherFocusReason);
+}
+
 void EntryForm::FocusField(EntryField field) {
+    // No place at all: the coordinates' message stands, and the City box is where to start.
+    const bool placeEmpty = field != EntryField::Name && cityBox->text().trimmed().isEmpty() &&
+                            latDegreesBox->text().isEmpty() && latMinutesBox->text().isEmpty() &&
+                            lonDegreesBox->text().isEmpty() && lonMinutesBox->text().isEmpty();
+    if (placeEmpty) {
+        cityBox->setFocus(Qt::OtherFocusReason);
+        placeLookup_->AskForPlace();
+        return;
+    }
     QLineEdit* box = nameBox;
     switch (field) {
         case EntryField::Name:
@@ -448,22 +550,19 @@ void EntryForm::SearchCoordinatesOnline() {
     // Only a box without any character is empty: blanks count as an entry.
     for (const auto& r : required) {
         if (!r.box->text().isEmpty()) continue;
-        Messages().Show(this, {QString::fromLatin1(r.message), QMessageBox::Information,
+        services_.messages->Show(this, {QString::fromLatin1(r.message), QMessageBox::Information,
                                QMessageBox::Ok});
         r.box->setFocus(Qt::OtherFocusReason);
         return;
     }
     const QString query = cityBox->text() + u' ' + stateBox->text() + u' ' + countryBox->text() +
                           QStringLiteral(" Latitude Longitude");
-    SearchWeb(query, config::kCoordinatesSite);
+    SearchWeb(*services_.browser, query, config::kCoordinatesSite);
 }
 
 // The place lookup on the City box, and its line under the zone box, across the input panel
 // between the frames and the button.
 void EntryForm::BuildPlaceLookup() {
-    zoneLine = Place<QLabel>(getChartButton->parentWidget(), "zoneLine",
-                             TwipRect(120, 3015, 9585, 225), Verdana(8.25));
-    zoneLine->setStyleSheet(QStringLiteral("color: %1;").arg(Rgb(kLightYellow)));
     PlaceControls controls;
     controls.city = cityBox;
     controls.state = stateBox;
@@ -477,6 +576,7 @@ void EntryForm::BuildPlaceLookup() {
     controls.zone = zoneList;
     controls.daylight = daylightBox;
     controls.zoneLine = zoneLine;
+    controls.placeWarning = placeWarning;
     controls.moment = {monthList, dayList, yearList, hourList, minuteList, secondList};
     placeLookup_ = new PlaceLookup(controls, [this] { return CurrentRequest(); }, this);
 }

@@ -4,6 +4,7 @@
 
 #include "request/birth_request.h"
 #include "request/entry_checks.h"
+#include "ui/services.h"
 
 class QAction;
 class QCheckBox;
@@ -24,7 +25,7 @@ class EntryForm : public QMainWindow {
 public:
     // Builds every control (each object is named after its control, e.g. "latDegreesBox") and runs
     // the load handler: the lists are filled and their first entries selected.
-    explicit EntryForm(QWidget* parent = nullptr);
+    explicit EntryForm(Services& services, QWidget* parent = nullptr);
 
     // The request the controls hold now, read from their values: list positions, box numbers,
     // buttons; the place lookup adds the exact offset and the atlas place.
@@ -38,6 +39,8 @@ public:
     // Fills every control from `request` (a saved record opened). An exact offset is shown as an
     // extra entry after the zone list's own, captioned `exactZoneLabel`.
     void ShowRequest(const BirthRequest& request, const QString& exactZoneLabel = {});
+    // Empties the boxes and puts every list and option back where the form opens.
+    void ClearEntries();
 
 signals:
     void chartRequested();  // "Get My Ghati Lagna": the button or the File menu
@@ -54,12 +57,14 @@ private:
     void BuildMenus();
     void BuildControls();
     void SetTabOrder();
+    void ConnectEnter();
     void LoadLists();
     void CenterOnScreen();
     void SearchCoordinatesOnline();
     void RequestExit();  // emits exitRequested, once at a time
     void BuildPlaceLookup();
 
+    Services& services_;
     bool exiting_ = false;
 
     QLineEdit* nameBox = nullptr;
@@ -86,8 +91,10 @@ private:
     LinkLabel* fullBrandLink = nullptr;
     LinkLabel* coBrandLink = nullptr;
 
-    // The place lookup and the line under the zone box.
+    // The place lookup, the line under the zone box and the warning about coordinates that
+    // belong to another place than the City box names.
     QLabel* zoneLine = nullptr;
+    QLabel* placeWarning = nullptr;
     PlaceLookup* placeLookup_ = nullptr;
 };
 

@@ -85,8 +85,8 @@ private:
 
 class KeyFilter final : public QObject {
 public:
-    KeyFilter(QLineEdit* box, KeyFilterKind kind, BoxValidator* validator)
-        : QObject(box), box_(box), kind_(kind), validator_(validator) {
+    KeyFilter(QLineEdit* box, KeyFilterKind kind, BoxValidator* validator, MessageBoxes& messages)
+        : QObject(box), box_(box), kind_(kind), messages_(messages), validator_(validator) {
         // A user edit that the validator had to cut short (a middle-click paste, an input
         // method) gets the message too; edits made by the program do not.
         connect(box, &QLineEdit::textEdited, this, [this] {
@@ -122,12 +122,9 @@ private:
             case Qt::Key_Tab:
             case Qt::Key_Backtab:
             case Qt::Key_Escape:
-                return false;  // editing and moving keys put no character into the box
-            case Qt::Key_Return:
+            case Qt::Key_Return:  // Enter asks for the chart (the form's returnPressed)
             case Qt::Key_Enter:
-                if (kind_ == KeyFilterKind::Letters) return false;
-                ShowRejection();
-                return true;
+                return false;  // editing and moving keys put no character into the box
             default:
                 break;
         }
@@ -208,7 +205,7 @@ private:
     }
 
     void ShowRejection() {
-        Messages().Show(box_->window(),
+        messages_.Show(box_->window(),
                         {RejectionMessage(kind_), RejectionIcon(kind_), QMessageBox::Ok});
     }
 
@@ -218,6 +215,7 @@ private:
 
     QLineEdit* box_;
     KeyFilterKind kind_;
+    MessageBoxes& messages_;
     BoxValidator* validator_;
     bool forwarding_ = false;
 };
@@ -245,10 +243,10 @@ QString FilteredText(KeyFilterKind kind, const QString& text, bool* rejected) {
     return Filter(kind, text, nullptr, rejected);
 }
 
-void InstallKeyFilter(QLineEdit* box, KeyFilterKind kind) {
+void InstallKeyFilter(QLineEdit* box, KeyFilterKind kind, MessageBoxes& messages) {
     auto* validator = new BoxValidator(kind, box);
     box->setValidator(validator);
-    box->installEventFilter(new KeyFilter(box, kind, validator));
+    box->installEventFilter(new KeyFilter(box, kind, validator, messages));
 }
 
 }  // namespace kalodaya::ui

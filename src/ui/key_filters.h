@@ -16,8 +16,10 @@ class QLineEdit;
 
 namespace kalodaya::ui {
 
+class MessageBoxes;
+
 enum class KeyFilterKind {
-    Numbers,  // digits and Backspace: the latitude and longitude boxes
+    Numbers,  // digits, Backspace and Enter: the latitude and longitude boxes
     Letters,  // A to Z (a to z entered as upper case), Space, Backspace and Enter: the name box
 };
 
@@ -34,8 +36,8 @@ QChar FilteredChar(KeyFilterKind kind, QChar c);
 QString FilteredText(KeyFilterKind kind, const QString& text, bool* rejected = nullptr);
 
 // Puts the filter of `kind` on `box`, together with its validator. The filter objects are
-// children of the box. Messages go through the program's message boxes, owned by the box's
-// window.
-void InstallKeyFilter(QLineEdit* box, KeyFilterKind kind);
+// children of the box. Messages go through `messages` (which must outlive the box), owned by
+// the box's window.
+void InstallKeyFilter(QLineEdit* box, KeyFilterKind kind, MessageBoxes& messages);
 
 }  // namespace kalodaya::ui

@@ -8,11 +8,10 @@ public:
     QMessageBox::StandardButton Show(QWidget* parent, const MessageRequest& r) override {
         QMessageBox box(r.icon, r.title, r.text, r.buttons, parent);
         if (!r.details.isEmpty()) box.setDetailedText(r.details);
+        if (r.defaultButton != QMessageBox::NoButton) box.setDefaultButton(r.defaultButton);
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
 };
-
-MessageBoxes* installed = nullptr;
 
 }  // namespace
 
@@ -26,11 +25,9 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
     return QMessageBox::Information;
 }
 
-MessageBoxes& Messages() {
+MessageBoxes& DesktopMessageBoxes() {
     static RealMessageBoxes real;
-    return installed ? *installed : real;
+    return real;
 }
-
-void SetMessageBoxes(MessageBoxes* boxes) { installed = boxes; }
 
 }  // namespace kalodaya::ui

@@ -1,6 +1,6 @@
 #pragma once
-// Every message box of the program goes through here, so tests can answer them instead of
-// blocking on a modal dialog.
+// Every message box of the program goes through here (the windows' Services), so tests can
+// answer them instead of blocking on a modal dialog.
 #include <QMessageBox>
 #include <QString>
 
@@ -18,6 +18,8 @@ struct MessageRequest {
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QString title = kAppTitle;
     QString details = QString();  // behind the box's "Show Details..." button when not empty
+    // The button Enter presses; Qt's own choice when NoButton.
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
 class MessageBoxes {
@@ -30,9 +32,7 @@ public:
 // The box's icon for an entry check's failure.
 QMessageBox::Icon BoxIcon(MessageIcon icon);
 
-// The process-wide box service: real QMessageBox boxes unless a test installed another.
-MessageBoxes& Messages();
-// Installs `boxes` (not owned) for the rest of the run; nullptr restores the real boxes.
-void SetMessageBoxes(MessageBoxes* boxes);
+// Real QMessageBox boxes, modal over their parent.
+MessageBoxes& DesktopMessageBoxes();
 
 }  // namespace kalodaya::ui

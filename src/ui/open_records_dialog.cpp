@@ -24,8 +24,9 @@ QString Number(std::size_t n) { return QLocale::system().toString(static_cast<qu
 
 }  // namespace
 
-OpenRecordsDialog::OpenRecordsDialog(records::RecordStore& store, QWidget* parent)
-    : QDialog(parent), store_(store) {
+OpenRecordsDialog::OpenRecordsDialog(records::RecordStore& store, MessageBoxes& messages,
+                                     QWidget* parent)
+    : QDialog(parent), store_(store), messages_(messages) {
     setObjectName(QStringLiteral("openRecordsDialog"));
     setWindowTitle(QStringLiteral("Open Saved Birth Details"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -152,7 +153,7 @@ bool OpenRecordsDialog::SaveNote() {
     if (!noteOf_ || !note_->document()->isModified()) return true;
     note_->document()->setModified(false);
     if (auto error = store_.UpdateNote(*noteOf_, note_->toPlainText().toStdString())) {
-        Messages().Show(this, {QStringLiteral("The note could not be saved: %1")
+        messages_.Show(this, {QStringLiteral("The note could not be saved: %1")
                                    .arg(Text(error->message)),
                                QMessageBox::Warning, QMessageBox::Ok});
         return false;
@@ -175,11 +176,11 @@ void OpenRecordsDialog::DeleteCurrent() {
         QStringLiteral("Delete the saved birth details of %1 (born %2)? This cannot be undone.")
             .arg(current->name.empty() ? QStringLiteral("this record") : Text(current->name),
                  BornText(*current));
-    if (Messages().Show(this, {question, QMessageBox::Question,
-                               QMessageBox::Yes | QMessageBox::No}) != QMessageBox::Yes)
-        return;
+    MessageRequest ask{question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No};
+    ask.defaultButton = QMessageBox::No;  // Enter keeps the record
+    if (messages_.Show(this, ask) != QMessageBox::Yes) return;
     if (auto error = store_.Delete(current->id)) {
-        Messages().Show(this, {QStringLiteral("The record could not be deleted: %1")
+        messages_.Show(this, {QStringLiteral("The record could not be deleted: %1")
                                    .arg(Text(error->message)),
                                QMessageBox::Warning, QMessageBox::Ok});
         return;

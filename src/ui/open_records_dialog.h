@@ -15,13 +15,15 @@ class QTreeView;
 
 namespace kalodaya::ui {
 
+class MessageBoxes;
 class RecordListModel;
 
 class OpenRecordsDialog : public QDialog {
     Q_OBJECT
 public:
     // Reads the list of `store` (which must outlive the dialog) and shows every record.
-    explicit OpenRecordsDialog(records::RecordStore& store, QWidget* parent = nullptr);
+    OpenRecordsDialog(records::RecordStore& store, MessageBoxes& messages,
+                      QWidget* parent = nullptr);
     ~OpenRecordsDialog() override;
 
     // The record the user chose to open, once the dialog was accepted.
@@ -44,6 +46,7 @@ private:
     bool SaveNote();
 
     records::RecordStore& store_;
+    MessageBoxes& messages_;
     records::RecordFilter filter_;
     RecordListModel* model_ = nullptr;
     QLineEdit* search_ = nullptr;

@@ -74,6 +74,11 @@ PlaceLookup::PlaceLookup(const PlaceControls& controls, std::function<BirthReque
         connect(list, &QComboBox::activated, this, &PlaceLookup::OnMomentPicked);
     connect(c_.zone, &QComboBox::activated, this, &PlaceLookup::OnZonePicked);
     connect(c_.daylight, &QCheckBox::clicked, this, &PlaceLookup::OnDaylightClicked);
+    // Coordinates the user types or a hemisphere the user sets are the user's own.
+    for (QLineEdit* box : {c_.latDeg, c_.latMin, c_.lonDeg, c_.lonMin})
+        connect(box, &QLineEdit::textEdited, this, &PlaceLookup::OnCoordinatesTyped);
+    for (QRadioButton* option : {c_.latitude[0], c_.latitude[1], c_.longitude[0], c_.longitude[1]})
+        connect(option, &QRadioButton::clicked, this, &PlaceLookup::OnCoordinatesTyped);
     LoadSources();
 }
 
@@ -99,14 +104,73 @@ void PlaceLookup::SetSources(PlaceSources sources) {
 
 void PlaceLookup::CompleteRequest(BirthRequest& request) const {
     if (exact_ && c_.zone->currentIndex() == kZoneCount) request.zone = exact_->offset;
+    // The atlas's zone already holds its daylight hour; the box only shows it.
+    if (!c_.daylight->isEnabled()) request.daylight = false;
     if (!chosen_) return;
     if (const AtBirth at = Resolve(request); at.birth) request.atlasPlace = AtlasPlaceOf(*at.birth);
 }
 
-void PlaceLookup::Forget() {
+void PlaceLookup::DropChosen() {
     chosen_.reset();
     zoneByHand_ = false;
     SetLine(QString());
+    ReleaseDaylightBox();
+}
+
+// The box stops showing the atlas's daylight state and becomes the user's again: clear, so
+// that it adds no hour nobody asked for.
+void PlaceLookup::ReleaseDaylightBox() {
+    if (c_.daylight->isEnabled()) return;
+    c_.daylight->setChecked(false);
+    c_.daylight->setEnabled(true);
+}
+
+void PlaceLookup::Forget() {
+    DropChosen();
+    filled_.reset();
+    ShowWarning();
+}
+
+QString PlaceLookup::OtherPlace() const {
+    if (!filled_) return {};
+    const QString city = c_.city->text().trimmed();
+    if (city.isEmpty() || city.compare(filled_->city.trimmed(), Qt::CaseInsensitive) == 0)
+        return {};
+    return filled_->name;
+}
+
+void PlaceLookup::ShowWarning() {
+    if (!c_.placeWarning) return;
+    const QString other = OtherPlace();
+    c_.placeWarning->setVisible(!other.isEmpty());
+    c_.placeWarning->setText(
+        other.isEmpty() ? QString()
+                        : QStringLiteral("Coordinates and zone are still those of %1: pick %2 "
+                                         "from the list or type its coordinates")
+                              .arg(other, c_.city->text().trimmed()));
+}
+
+void PlaceLookup::HoldPlaceOf(const BirthRequest& r) {
+    const QString city = Text(r.city), country = Text(r.country);
+    if (city.trimmed().isEmpty()) {
+        filled_.reset();
+    } else {
+        filled_ =
+            FilledPlace{city, country.isEmpty() ? city : city + QStringLiteral(", ") + country};
+    }
+    ShowWarning();
+}
+
+void PlaceLookup::AskForPlace() {
+    if (!c_.placeWarning) return;
+    c_.placeWarning->setText(QStringLiteral(
+        "Pick the place of birth from the City box's list, or type its coordinates"));
+    c_.placeWarning->show();
+}
+
+void PlaceLookup::OnCoordinatesTyped() {
+    filled_.reset();
+    ShowWarning();
 }
 
 PlaceLookup::AtBirth PlaceLookup::Resolve(const BirthRequest& request) const {
@@ -152,6 +216,11 @@ void PlaceLookup::OnChosen(const PlaceSuggestion& suggestion) {
     ShowPlace(request);
     if (at.birth) ShowZone(request, *at.birth);
     ShowLine(at);
+    const QString country = Text(request.country);
+    filled_ = FilledPlace{c_.city->text(),
+                          country.isEmpty() ? Text(request.city)
+                                            : Text(request.city) + QStringLiteral(", ") + country};
+    ShowWarning();
 }
 
 void PlaceLookup::OnMomentPicked() {
@@ -167,6 +236,7 @@ void PlaceLookup::OnMomentPicked() {
 
 void PlaceLookup::OnZonePicked(int index) {
     zoneByHand_ = true;
+    ReleaseDaylightBox();
     if (index != kZoneCount) RemoveExactEntry();
     if (chosen_) ShowLine(Resolve(request_()));
 }
@@ -177,7 +247,8 @@ void PlaceLookup::OnDaylightClicked() {
 }
 
 void PlaceLookup::OnCityChanged(const QString& text) {
-    if (chosen_ && text != Text(chosen_->name)) Forget();
+    if (chosen_ && text != Text(chosen_->name)) DropChosen();
+    ShowWarning();
 }
 
 void PlaceLookup::OnCityEdited() {
@@ -204,7 +275,10 @@ void PlaceLookup::ShowZone(const BirthRequest& r, const atlas::PlaceAtBirth& bir
         c_.zone->setCurrentIndex(entry->position);
         RemoveExactEntry();
     }
-    c_.daylight->setChecked(r.daylight);
+    // While the zone comes from the atlas, the box shows whether the clocks kept daylight time
+    // then, and cannot add an hour on top; picking the zone by hand gives it back to the user.
+    c_.daylight->setChecked(birth.offset.daylight);
+    c_.daylight->setEnabled(false);
 }
 
 void PlaceLookup::ShowExactEntry(ExactOffset offset, const QString& label) {
@@ -231,7 +305,7 @@ void PlaceLookup::RemoveExactEntry() {
 
 QString PlaceLookup::ByHandNote(const atlas::PlaceAtBirth& birth) const {
     const int current = c_.zone->currentIndex();
-    const bool daylight = c_.daylight->isChecked();
+    const bool daylight = c_.daylight->isEnabled() && c_.daylight->isChecked();
     QString pick;
     bool same = !daylight;
     if (birth.zoneEntry) {
@@ -266,11 +340,7 @@ void PlaceLookup::ShowLine(const AtBirth& at) {
     SetLine(line);
 }
 
-// The whole line is the label's tooltip; the label shows what fits.
-void PlaceLookup::SetLine(const QString& text) {
-    c_.zoneLine->setToolTip(text);
-    c_.zoneLine->setText(
-        c_.zoneLine->fontMetrics().elidedText(text, Qt::ElideRight, c_.zoneLine->width()));
-}
+// The whole line, wrapped over as many lines as it needs.
+void PlaceLookup::SetLine(const QString& text) { c_.zoneLine->setText(text); }
 
 }  // namespace kalodaya::ui

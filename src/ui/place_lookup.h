@@ -4,8 +4,9 @@
 // time on the form, and the line under the zone box tells which offset the clocks kept then.
 // Changing the date or time afterwards follows the place's zone to the new moment, unless the
 // user picked the zone (or the daylight box) by hand: that choice stands, and the line says
-// what the atlas would pick. Typing in the coordinate boxes changes nothing here. Typing in the
-// City box lets go of the chosen place.
+// what the atlas would pick. Typing in the City box lets go of the chosen place; while the
+// City box names another place than the one whose coordinates and zone the boxes still hold,
+// a warning under the boxes says so, until the user picks a place or types coordinates.
 //
 // The atlas and the user's own places are read on a worker thread, so the form shows at once;
 // the popup offers them as soon as they are there.
@@ -43,6 +44,7 @@ struct PlaceControls {
     QComboBox* zone = nullptr;
     QCheckBox* daylight = nullptr;
     QLabel* zoneLine = nullptr;
+    QLabel* placeWarning = nullptr;
     std::array<QComboBox*, 6> moment{};  // month, day, year, hour, minute, second
 };
 
@@ -63,6 +65,16 @@ public:
 
     // Lets go of the chosen place (the form was filled from elsewhere). The zone stays.
     void Forget();
+
+    // The place ("Paris, France") whose coordinates and zone the boxes hold while the City box
+    // names another; empty when the boxes and the City box agree (or the user typed them).
+    QString OtherPlace() const;
+    // The boxes now hold the place of `request` (a saved record shown), city and coordinates
+    // together.
+    void HoldPlaceOf(const BirthRequest& request);
+    // Says under the boxes that a place is needed (the form was asked for a chart without one);
+    // typing in the City box takes the words away.
+    void AskForPlace();
 
     // Puts the extra entry at the end of the zone list and selects it; `label` as
     // atlas::ExactEntryLabel writes it.
@@ -93,6 +105,10 @@ private:
     void OnDaylightClicked();
     void OnCityChanged(const QString& text);
     void OnCityEdited();
+    void OnCoordinatesTyped();
+    void DropChosen();
+    void ReleaseDaylightBox();
+    void ShowWarning();
 
     void ShowZone(const BirthRequest& request, const atlas::PlaceAtBirth& birth);
     void RemoveExactEntry();
@@ -107,6 +123,13 @@ private:
     QString atlasProblem_;  // why the atlas could not be read
 
     std::optional<PlaceSuggestion> chosen_;
+    // The place whose coordinates and zone the boxes hold since one was chosen: the City box's
+    // text it was shown with, and its name with its country.
+    struct FilledPlace {
+        QString city;
+        QString name;
+    };
+    std::optional<FilledPlace> filled_;
     bool zoneByHand_ = false;
     struct ExactEntry {
         ExactOffset offset;

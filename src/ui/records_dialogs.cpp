@@ -15,17 +15,23 @@ const QString kFileFilter = QStringLiteral(
 
 class RealRecordsDialogs final : public RecordsDialogs {
 public:
-    SaveChoice AskUpdateOrSaveAsNew(QWidget* parent, const QString& name) override {
-        QMessageBox box(QMessageBox::Question, kAppTitle,
-                        QStringLiteral("The birth details of %1 have changed since they were "
-                                       "opened. Update the saved record, or save them as a new "
-                                       "one and keep the saved record as it is?")
-                            .arg(name),
-                        QMessageBox::NoButton, parent);
+    SaveChoice AskUpdateOrSaveAsNew(QWidget* parent, const QString& savedName,
+                                    const QString& formName, SaveChoice preferred) override {
+        const QString text =
+            savedName == formName
+                ? QStringLiteral("The birth details of %1 have changed since they were "
+                                 "opened. Update the saved record, or save them as a new "
+                                 "one and keep the saved record as it is?")
+                      .arg(savedName)
+                : QStringLiteral("The form was opened from the saved birth details of %1 and "
+                                 "now holds those of %2. Save %2 as a new record and keep %1's "
+                                 "as it is, or update %1's record with %2's details?")
+                      .arg(savedName, formName);
+        QMessageBox box(QMessageBox::Question, kAppTitle, text, QMessageBox::NoButton, parent);
         QPushButton* update = box.addButton(QStringLiteral("&Update"), QMessageBox::AcceptRole);
         QPushButton* asNew = box.addButton(QStringLiteral("Save as &New"), QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Cancel);
-        box.setDefaultButton(update);
+        box.setDefaultButton(preferred == SaveChoice::SaveAsNew ? asNew : update);
         box.exec();
         if (box.clickedButton() == update) return SaveChoice::Update;
         if (box.clickedButton() == asNew) return SaveChoice::SaveAsNew;
@@ -42,15 +48,11 @@ public:
     int Run(QDialog& dialog) override { return dialog.exec(); }
 };
 
-RecordsDialogs* installed = nullptr;
-
 }  // namespace
 
-RecordsDialogs& RecordDialogs() {
+RecordsDialogs& DesktopRecordsDialogs() {
     static RealRecordsDialogs real;
-    return installed ? *installed : real;
+    return real;
 }
-
-void SetRecordsDialogs(RecordsDialogs* dialogs) { installed = dialogs; }
 
 }  // namespace kalodaya::ui

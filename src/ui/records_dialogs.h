@@ -13,9 +13,11 @@ enum class SaveChoice { Update, SaveAsNew, Cancel };
 class RecordsDialogs {
 public:
     virtual ~RecordsDialogs() = default;
-    // A form opened from the record `name` and changed since: replace the record, or keep it
-    // and save the form as a new one.
-    virtual SaveChoice AskUpdateOrSaveAsNew(QWidget* parent, const QString& name) = 0;
+    // A form opened from the record `savedName` and changed since (it now names `formName`):
+    // replace the record, or keep it and save the form as a new one. `preferred` is the
+    // answer Enter gives.
+    virtual SaveChoice AskUpdateOrSaveAsNew(QWidget* parent, const QString& savedName,
+                                            const QString& formName, SaveChoice preferred) = 0;
     // The file to import; empty when cancelled.
     virtual QString ImportFileName(QWidget* parent, const QString& folder) = 0;
     // The file to export to, starting from `suggested`; empty when cancelled.
@@ -24,9 +26,7 @@ public:
     virtual int Run(QDialog& dialog) = 0;
 };
 
-// The process-wide dialogs: the real ones unless a test installed others.
-RecordsDialogs& RecordDialogs();
-// Installs `dialogs` (not owned) for the rest of the run; nullptr restores the real ones.
-void SetRecordsDialogs(RecordsDialogs* dialogs);
+// The real dialogs.
+RecordsDialogs& DesktopRecordsDialogs();
 
 }  // namespace kalodaya::ui

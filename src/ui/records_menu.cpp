@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 #include "records/record_fields.h"
 #include "records/record_transfer.h"
@@ -14,6 +15,8 @@
 #include "ui/entry_form.h"
 #include "ui/message_boxes.h"
 #include "ui/open_records_dialog.h"
+#include "ui/own_places_dialog.h"
+#include "ui/place_lookup.h"
 #include "ui/record_list_model.h"
 #include "ui/records_dialogs.h"
 
@@ -24,12 +27,6 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 std::filesystem::path FilePath(const QString& name) {
     return std::filesystem::path(QFile::encodeName(name).toStdString());
-}
-
-// The folder of the last import or export in this run, or the user's documents folder.
-QString& TransferFolder() {
-    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return folder;
 }
 
 // How many of the rejected lines the message lists; all of them are behind "Show Details".
@@ -60,8 +57,8 @@ QString ImportMessage(const records::ImportReport& report, QString* details) {
 
 }  // namespace
 
-RecordsMenu::RecordsMenu(EntryForm& form, records::RecordStore& store)
-    : form_(form), store_(store), title_(form.windowTitle()) {
+RecordsMenu::RecordsMenu(EntryForm& form, records::RecordStore& store, Services& services)
+    : form_(form), store_(store), services_(services), title_(form.windowTitle()) {
     QMenu* file = form.findChild<QMenu*>(QStringLiteral("fileMenu"));
     QAction* exit = form.findChild<QAction*>(QStringLiteral("exitAction"));
     auto entry = [&](const char* name, const QString& caption, const QKeySequence& keys,
@@ -72,6 +69,11 @@ RecordsMenu::RecordsMenu(EntryForm& form, records::RecordStore& store)
         connect(action, &QAction::triggered, this, handler);
         file->insertAction(exit, action);
     };
+    auto* fresh = new QAction(QStringLiteral("&New"), &form);
+    fresh->setObjectName(QStringLiteral("newAction"));
+    fresh->setShortcut(QKeySequence::New);
+    connect(fresh, &QAction::triggered, this, &RecordsMenu::New);
+    file->insertAction(file->actions().value(0), fresh);
     file->insertSeparator(exit);
     entry("saveRecordAction", QStringLiteral("&Save Birth Details"), QKeySequence::Save,
           &RecordsMenu::Save);
@@ -85,16 +87,19 @@ RecordsMenu::RecordsMenu(EntryForm& form, records::RecordStore& store)
     entry("importRecordsAction", QStringLiteral("&Import\u2026"), {}, &RecordsMenu::Import);
     entry("exportRecordsAction", QStringLiteral("&Export\u2026"), {}, &RecordsMenu::Export);
     file->insertSeparator(exit);
+    entry("ownPlacesAction", QStringLiteral("Your &Places\u2026"), {}, &RecordsMenu::EditOwnPlaces);
+    file->insertSeparator(exit);
 }
 
 void RecordsMenu::ShowNoticeOnce() {
     if (noticeShown_ || !store_.notice()) return;
     noticeShown_ = true;
-    Messages().Show(&form_, {Text(*store_.notice()), QMessageBox::Warning, QMessageBox::Ok});
+    services_.messages->Show(&form_,
+                             {Text(*store_.notice()), QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void RecordsMenu::Warn(const QString& text) {
-    Messages().Show(&form_, {text, QMessageBox::Warning, QMessageBox::Ok});
+    services_.messages->Show(&form_, {text, QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void RecordsMenu::SetOrigin(records::StoredRecord stored) {
@@ -110,7 +115,8 @@ void RecordsMenu::Save() {
     const auto checked = CheckRequest(request);
     if (!checked) {
         const EntryCheckFailure& failure = checked.error();
-        Messages().Show(&form_, {Text(failure.message), BoxIcon(failure.icon), QMessageBox::Ok});
+        services_.messages->Show(&form_,
+                                 {Text(failure.message), BoxIcon(failure.icon), QMessageBox::Ok});
         if (failure.focus) form_.FocusField(*failure.focus);
         return;
     }
@@ -130,7 +136,10 @@ void RecordsMenu::Save() {
             store_.MarkOpened(origin_->id);
             return;
         }
-        choice = RecordDialogs().AskUpdateOrSaveAsNew(&form_, Text(origin_->record.name));
+        // Another name is most likely another person: then a new record is what Enter gives.
+        const QString saved = Text(origin_->record.name), now = Text(request.name);
+        choice = services_.recordsDialogs->AskUpdateOrSaveAsNew(
+            &form_, saved, now, saved == now ? SaveChoice::Update : SaveChoice::SaveAsNew);
     }
     records::RecordId id = 0;
     switch (choice) {
@@ -158,12 +167,17 @@ void RecordsMenu::Save() {
     }
     auto stored = store_.Get(id);
     SetOrigin(stored ? std::move(stored).value() : records::StoredRecord{id, *record});
-    if (const auto place = OwnPlaceOf(*record)) store_.SavePlace(*place);
+    form_.statusBar()->showMessage(QStringLiteral("Saved the birth details of %1")
+                                       .arg(Text(record->name).trimmed()));
+    // A place is kept only when its name and coordinates belong together: not while the boxes
+    // still hold the coordinates of another place than the City box names.
+    if (const auto place = OwnPlaceOf(*record); place && form_.Places()->OtherPlace().isEmpty())
+        store_.SavePlace(*place);
 }
 
 void RecordsMenu::OpenSaved() {
-    OpenRecordsDialog dialog(store_, &form_);
-    const int result = RecordDialogs().Run(dialog);
+    OpenRecordsDialog dialog(store_, *services_.messages, &form_);
+    const int result = services_.recordsDialogs->Run(dialog);
     // The record the form came from may have been deleted in the list: the form is then
     // typed afresh, and saving it makes a new record.
     if (origin_ && !store_.Get(origin_->id)) {
@@ -171,6 +185,17 @@ void RecordsMenu::OpenSaved() {
         form_.setWindowTitle(title_);
     }
     if (result == QDialog::Accepted && dialog.Chosen()) OpenRecord(*dialog.Chosen());
+}
+
+void RecordsMenu::New() {
+    form_.ClearEntries();
+    origin_.reset();
+    form_.setWindowTitle(title_);
+}
+
+void RecordsMenu::EditOwnPlaces() {
+    OwnPlacesDialog dialog(store_, *services_.messages, &form_);
+    services_.recordsDialogs->Run(dialog);
 }
 
 void RecordsMenu::OpenRecord(records::RecordId id) {
@@ -213,9 +238,9 @@ void RecordsMenu::FillRecent() {
 }
 
 void RecordsMenu::Import() {
-    const QString name = RecordDialogs().ImportFileName(&form_, TransferFolder());
+    const QString name = services_.recordsDialogs->ImportFileName(&form_, services_.transferFolder);
     if (name.isEmpty()) return;
-    TransferFolder() = QFileInfo(name).absolutePath();
+    services_.transferFolder = QFileInfo(name).absolutePath();
     const auto report = records::ImportFile(store_, FilePath(name), RecordImportRules());
     if (!report) {
         Warn(QStringLiteral("Nothing was imported from %1: %2")
@@ -225,18 +250,22 @@ void RecordsMenu::Import() {
     MessageRequest message;
     message.text = ImportMessage(*report, &message.details);
     message.icon = report->rejected.empty() ? QMessageBox::Information : QMessageBox::Warning;
-    Messages().Show(&form_, message);
+    services_.messages->Show(&form_, message);
 }
 
 void RecordsMenu::Export() {
-    const QString suggested = QDir(TransferFolder()).filePath(QStringLiteral("kalodaya-records.jsonl"));
-    QString name = RecordDialogs().ExportFileName(&form_, suggested);
+    const QString suggested =
+        QDir(services_.transferFolder).filePath(QStringLiteral("kalodaya-records.jsonl"));
+    QString name = services_.recordsDialogs->ExportFileName(&form_, suggested);
     if (name.isEmpty()) return;
     // A name without an extension gets the request lines' own.
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".jsonl");
-    TransferFolder() = QFileInfo(name).absolutePath();
-    if (auto error = records::ExportFile(store_, FilePath(name)))
+    services_.transferFolder = QFileInfo(name).absolutePath();
+    if (auto error = records::ExportFile(store_, FilePath(name))) {
         Warn(QStringLiteral("The records could not be exported: %1").arg(Text(error->message)));
+        return;
+    }
+    form_.statusBar()->showMessage(QStringLiteral("Exported to %1").arg(name));
 }
 
 }  // namespace kalodaya::ui

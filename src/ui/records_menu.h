@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "records/record_store.h"
+#include "ui/services.h"
 
 class QMenu;
 
@@ -16,8 +17,8 @@ class RecordsMenu : public QObject {
     Q_OBJECT
 public:
     // Puts the entries into the File menu of `form`, above Exit, working on `store`; both must
-    // outlive the menu.
-    RecordsMenu(EntryForm& form, records::RecordStore& store);
+    // outlive the menu, as must `services`.
+    RecordsMenu(EntryForm& form, records::RecordStore& store, Services& services);
 
     // The store's one message (a file set aside, records that cannot be saved), once per run.
     void ShowNoticeOnce();
@@ -32,6 +33,10 @@ public:
     void OpenRecord(records::RecordId id);
     void Import();
     void Export();
+    // "New": an empty form that belongs to no saved record.
+    void New();
+    // "Your Places…": the places typed by hand and kept, to change or delete.
+    void EditOwnPlaces();
 
     // The record the form was last opened from or saved as; nothing for a form typed afresh.
     const std::optional<records::StoredRecord>& Origin() const { return origin_; }
@@ -44,6 +49,7 @@ private:
 
     EntryForm& form_;
     records::RecordStore& store_;
+    Services& services_;
     QMenu* recent_ = nullptr;
     QString title_;  // the form's own window title
     std::optional<records::StoredRecord> origin_;

@@ -218,7 +218,8 @@ constexpr int kTextBoxHeight = 735;
 
 }  // namespace
 
-ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent) {
+ResultsWindow::ResultsWindow(Services& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("resultsWindow"));
     setWindowTitle(kCaption);
     setFont(DefaultFont());
@@ -251,7 +252,7 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent) {
     if (auto* stack = tabs_->findChild<QStackedWidget*>()) stack->installEventFilter(this);
     PlaceTabCanvases();
 
-    printActions_ = new print::ChartPrintActions(this);
+    printActions_ = new print::ChartPrintActions(services_, this);
     addActions(printActions_->Actions());
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
@@ -298,7 +299,7 @@ void ResultsWindow::BuildHeader() {
     site->setFont(Verdana(9.75, true, true));
     SetTextColor(site, Qt::white);
     site->setGeometry(TwipRect(9600, 240, 2565, 240));
-    connect(site, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    connect(site, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.browser); });
 }
 
 void ResultsWindow::BuildChartPage(QWidget* page) {
@@ -365,7 +366,7 @@ void ResultsWindow::BuildChart(QWidget* chart) {
     SetTextColor(centre, Qt::white);
     centre->setAlignment(Qt::AlignCenter);
     centre->setGeometry(TwipRect(2400, 3360, 3420, 360));
-    connect(centre, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    connect(centre, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.browser); });
 }
 
 void ResultsWindow::BuildPlanetTable(QWidget* page) {

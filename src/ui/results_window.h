@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "chart/result_texts.h"
+#include "ui/services.h"
 
 class QTabWidget;
 class QLabel;
@@ -24,7 +25,7 @@ public:
     static inline const QString kChartTab = QStringLiteral("Ghati Lagna - Chart");
     static inline const QString kDetailsTab = QStringLiteral("Ghati Lagna Details");
 
-    explicit ResultsWindow(QWidget* parent = nullptr);
+    explicit ResultsWindow(Services& services, QWidget* parent = nullptr);
 
     // Writes every text of `view` into the window and selects the chart tab. The profile
     // controls are written only when the view holds a profile.
@@ -49,6 +50,7 @@ private:
     void BuildProfilePage(QWidget* page);
     void PlaceTabCanvases();
 
+    Services& services_;
     QTabWidget* tabs_ = nullptr;
     QList<QWidget*> canvases_;
     print::ChartPrintActions* printActions_ = nullptr;

@@ -31,7 +31,8 @@ QString ReminderBoxText() {
     return text;
 }
 
-ReminderOutcome UpdateReminder(QSettings& settings, const QDate& today, QWidget* parent) {
+ReminderOutcome UpdateReminder(QSettings& settings, const QDate& today, Services& services,
+                               QWidget* parent) {
     settings.beginGroup(kReminderGroup);
     struct GroupEnd {
         QSettings& s;
@@ -48,20 +49,20 @@ ReminderOutcome UpdateReminder(QSettings& settings, const QDate& today, QWidget*
     const qint64 days = today.daysTo(last);
     if (days >= -kQuietDays && days <= kQuietDays) return ReminderOutcome::NotDue;
 
-    const auto answer = Messages().Show(
+    const auto answer = services.messages->Show(
         parent, {ReminderBoxText(), QMessageBox::Information, QMessageBox::Yes | QMessageBox::No});
     WriteDate(settings, today);
     if (answer == QMessageBox::Yes) {
-        OpenDownloadPage();
+        OpenDownloadPage(*services.browser);
         return ReminderOutcome::AnsweredYes;
     }
     return ReminderOutcome::AnsweredNo;
 }
 
-ReminderOutcome UpdateReminder(const QDate& today, QWidget* parent) {
+ReminderOutcome UpdateReminder(const QDate& today, Services& services, QWidget* parent) {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kReminderOrganisation,
                        kReminderApplication);
-    return UpdateReminder(settings, today, parent);
+    return UpdateReminder(settings, today, services, parent);
 }
 
 }  // namespace kalodaya::ui

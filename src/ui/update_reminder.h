@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QString>
 
+#include "ui/services.h"
+
 class QSettings;
 class QWidget;
 
@@ -36,10 +38,11 @@ enum class ReminderOutcome {
 // Runs the reminder against `settings` with `today` as the current date. The date is written
 // as yyyy-MM-dd, which reads back the same under any locale; a date in the user's short
 // format (as older settings may hold) is read as well.
-ReminderOutcome UpdateReminder(QSettings& settings, const QDate& today, QWidget* parent = nullptr);
+ReminderOutcome UpdateReminder(QSettings& settings, const QDate& today, Services& services,
+                               QWidget* parent = nullptr);
 
 // The reminder of start-up: the user's settings store and `today` (the program passes the
 // system date).
-ReminderOutcome UpdateReminder(const QDate& today, QWidget* parent = nullptr);
+ReminderOutcome UpdateReminder(const QDate& today, Services& services, QWidget* parent = nullptr);
 
 }  // namespace kalodaya::ui

@@ -8,30 +8,26 @@
 namespace kalodaya::ui {
 namespace {
 
-class DesktopBrowser final : public UrlOpener {
+class SystemBrowser final : public UrlOpener {
 public:
     void Open(const QUrl& url) override { QDesktopServices::openUrl(url); }
 };
 
-UrlOpener* installed = nullptr;
-
 }  // namespace
 
-UrlOpener& Browser() {
-    static DesktopBrowser browser;
-    return installed ? *installed : browser;
+UrlOpener& DesktopBrowser() {
+    static SystemBrowser browser;
+    return browser;
 }
 
-void SetUrlOpener(UrlOpener* opener) { installed = opener; }
-
-void OpenWebPage(const QUrl& url) { Browser().Open(url); }
-
-void OpenOnlineHelp() { OpenWebPage(QUrl(config::kProductSite + config::kOnlineHelpPath)); }
-void OpenHomePage() { OpenWebPage(QUrl(config::kMakerHome)); }
-void OpenDownloadPage() { OpenWebPage(QUrl(config::kProductSite + config::kDownloadPath)); }
-void OpenDonatePage() { OpenWebPage(QUrl(config::kMakerHelpSite + config::kDonatePath)); }
-void OpenCoBrandPage() { OpenWebPage(QUrl(config::kMakerHelpSite + config::kCoBrandPath)); }
-void OpenFullBrandPage() { OpenWebPage(QUrl(config::kMakerHelpSite + config::kFullBrandPath)); }
+void OpenOnlineHelp(UrlOpener& b) { b.Open(QUrl(config::kProductSite + config::kOnlineHelpPath)); }
+void OpenHomePage(UrlOpener& b) { b.Open(QUrl(config::kMakerHome)); }
+void OpenDownloadPage(UrlOpener& b) { b.Open(QUrl(config::kProductSite + config::kDownloadPath)); }
+void OpenDonatePage(UrlOpener& b) { b.Open(QUrl(config::kMakerHelpSite + config::kDonatePath)); }
+void OpenCoBrandPage(UrlOpener& b) { b.Open(QUrl(config::kMakerHelpSite + config::kCoBrandPath)); }
+void OpenFullBrandPage(UrlOpener& b) {
+    b.Open(QUrl(config::kMakerHelpSite + config::kFullBrandPath));
+}
 
 QUrl WebSearchUrl(const QString& query, const QString& site) {
     QUrl url(config::kSearchEngine);
@@ -43,6 +39,8 @@ QUrl WebSearchUrl(const QString& query, const QString& site) {
     return url;
 }
 
-void SearchWeb(const QString& query, const QString& site) { OpenWebPage(WebSearchUrl(query, site)); }
+void SearchWeb(UrlOpener& browser, const QString& query, const QString& site) {
+    browser.Open(WebSearchUrl(query, site));
+}
 
 }  // namespace kalodaya::ui

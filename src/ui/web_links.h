@@ -11,24 +11,19 @@ public:
     virtual void Open(const QUrl& url) = 0;
 };
 
-// The process-wide opener: the user's browser through QDesktopServices unless a test
-// installed another (not owned; nullptr restores the browser).
-UrlOpener& Browser();
-void SetUrlOpener(UrlOpener* opener);
+// The user's browser, through QDesktopServices; a failure to open a page is not reported.
+UrlOpener& DesktopBrowser();
 
-// Hands an address to the browser; a failure to open it is not reported.
-void OpenWebPage(const QUrl& url);
-
-void OpenOnlineHelp();
-void OpenHomePage();
-void OpenDownloadPage();
-void OpenDonatePage();
-void OpenCoBrandPage();
-void OpenFullBrandPage();
+void OpenOnlineHelp(UrlOpener& browser);
+void OpenHomePage(UrlOpener& browser);
+void OpenDownloadPage(UrlOpener& browser);
+void OpenDonatePage(UrlOpener& browser);
+void OpenCoBrandPage(UrlOpener& browser);
+void OpenFullBrandPage(UrlOpener& browser);
 
 // Opens a web search for `query` restricted to the coordinates site. The query is sent
 // percent-encoded, so no character typed into a place box can change the address.
-void SearchWeb(const QString& query, const QString& site);
+void SearchWeb(UrlOpener& browser, const QString& query, const QString& site);
 QUrl WebSearchUrl(const QString& query, const QString& site);
 
 }  // namespace kalodaya::ui

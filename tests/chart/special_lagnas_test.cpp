@@ -175,7 +175,7 @@ TEST(SpecialLagnas, SeventhFromTheHouseIsReplacedOnlyBelowHouseSignNineteen) {
 
     // Scorpio as house 3 from Virgo (house sign number 8) and as house 11 from Capricorn (20,
     // unreduced), its lord Mars in Leo each time. Reduced, both houses lie in Scorpio and the
-    // pada in Taurus is their seventh; the algorithm compares with the unreduced number, so
+    // pada in Taurus is their seventh; the rule compares with the unreduced number, so
     // only the first is replaced: D = 2 x (5 - 8) = -6 -> 6; 6 + 8 = 14 -> 2; 2 - 8 = -6:
     // replaced, 11: Aquarius. D = 2 x (5 - 20) = -30 -> 6; 6 + 20 = 26 -> 2; 2 - 20 = -18:
     // not replaced, Taurus.

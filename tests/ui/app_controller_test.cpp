@@ -80,6 +80,7 @@ class AppControllerTest : public QObject {
 
 private:
     QTemporaryDir dir_;
+    Services services_ = DesktopServices();
     std::unique_ptr<RecordingBoxes> boxes_;
     std::unique_ptr<RecordingBrowser> browser_;
     std::unique_ptr<AppController> controller_;
@@ -94,14 +95,15 @@ private:
         options.quit = [this] { ++quits_; };
         options.runUpdateReminder = reminder;
         options.today = [] { return kToday; };
+        options.services = &services_;
         controller_ = std::make_unique<AppController>(options);
         QVERIFY(controller_->Start());
     }
 
 private slots:
     void init() {
-        boxes_ = std::make_unique<RecordingBoxes>();
-        browser_ = std::make_unique<RecordingBrowser>();
+        boxes_ = std::make_unique<RecordingBoxes>(services_);
+        browser_ = std::make_unique<RecordingBrowser>(services_);
         quits_ = 0;
     }
 
@@ -136,9 +138,9 @@ private slots:
             }
         } probe;
         probe.onShow = [&] { formExistedAtBox = controller_ && controller_->Form(); };
-        SetMessageBoxes(&probe);
+        services_.messages = &probe;
         StartProgram(true);
-        SetMessageBoxes(boxes_.get());
+        services_.messages = boxes_.get();
         QVERIFY(!formExistedAtBox);
         QVERIFY(controller_->Form()->isVisible());
         QSettings settings(kReminderOrganisation, kReminderApplication);

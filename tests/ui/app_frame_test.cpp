@@ -39,11 +39,12 @@ class AppFrameTest : public QObject {
     Q_OBJECT
 
 private:
+    Services services_ = DesktopServices();
     std::unique_ptr<AppFrame> frame_;
 
 private slots:
     void init() {
-        frame_ = std::make_unique<AppFrame>();
+        frame_ = std::make_unique<AppFrame>(services_);
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
     }
@@ -106,7 +107,7 @@ private slots:
     }
 
     void menuCommandsOpenTheirPages() {
-        RecordingBrowser browser;
+        RecordingBrowser browser(services_);
         const QList<std::pair<const char*, QUrl>> cases = {
             {"onlineHelpAction", Page(config::kProductSite, "/kalodaya-free-help.html")},
             {"visitUsAction", Page(config::kMakerHome)},
@@ -144,8 +145,8 @@ private slots:
     }
 
     void aboutBoxTextsAndLinks() {
-        RecordingBrowser browser;
-        AboutBox about;
+        RecordingBrowser browser(services_);
+        AboutBox about(services_);
         about.show();
         QVERIFY(about.isModal());
         QCOMPARE(about.windowTitle(), QStringLiteral("Kalodaya v1.20"));

@@ -1,5 +1,6 @@
 // The entry form driven as a user drives it: real key events, clicks and menu commands on the
 // real window (offscreen), with message boxes and the browser captured.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -58,6 +59,12 @@ class EntryFormTest : public QObject {
 private:
     CapturedBoxes boxes_;
     CapturedBrowser browser_;
+    Services services_ = [this] {
+        Services s = DesktopServices();
+        s.messages = &boxes_;
+        s.browser = &browser_;
+        return s;
+    }();
     std::unique_ptr<EntryForm> form_;
 
     template <typename T>
@@ -88,18 +95,10 @@ private:
     QAction* Action(const char* name) { return Control<QAction>(name); }
 
 private slots:
-    void initTestCase() {
-        SetMessageBoxes(&boxes_);
-        SetUrlOpener(&browser_);
-    }
-    void cleanupTestCase() {
-        SetMessageBoxes(nullptr);
-        SetUrlOpener(nullptr);
-    }
     void init() {
         boxes_.shown.clear();
         browser_.opened.clear();
-        form_ = std::make_unique<EntryForm>();
+        form_ = std::make_unique<EntryForm>(services_);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
@@ -189,8 +188,8 @@ private slots:
     void coordinateBoxesTakeDigitsOnly() {
         QFETCH(QString, box);
         QLineEdit* edit = Box(box.toLatin1().constData());
-        const Qt::Key rejected[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Minus,
-                                    Qt::Key_Period, Qt::Key_Space, Qt::Key_A, Qt::Key_Plus};
+        const Qt::Key rejected[] = {Qt::Key_Minus, Qt::Key_Period, Qt::Key_Space, Qt::Key_A,
+                                    Qt::Key_Plus};
         for (Qt::Key key : rejected) {
             QTest::keyClick(edit, key);
             ExpectOneMessage(kNumbersOnly, QMessageBox::Critical);
@@ -470,6 +469,8 @@ private slots:
                       {EntryField::LatMin, "latMinutesBox"},
                       {EntryField::LonDeg, "lonDegreesBox"},
                       {EntryField::LonMin, "lonMinutesBox"}};
+        // A place is on the form (with none at all, the City box is where to start).
+        Box("cityBox")->setText(QStringLiteral("Delhi"));
         for (const auto& f : fields) {
             Box("cityBox")->setFocus();
             form_->FocusField(f.field);
@@ -570,17 +571,43 @@ private slots:
 
     // ---- look ----
 
-    void controlsSitAtTheirPlaces() {
-        QCOMPARE(Box("nameBox")->geometry(), TwipRect(1320, 480, 3615, 285));
-        QCOMPARE(Control<QComboBox>("zoneList")->geometry(), TwipRect(120, 480, 4335, 315));
-        QCOMPARE(Box("lonDegreesBox")->geometry(), TwipRect(120, 240, 495, 285));
-        QCOMPARE(Control<QPushButton>("getChartButton")->geometry(),
-                 TwipRect(120, 3240, 9585, 495));
-        QCOMPARE(Control<QGroupBox>("longitudeFrame")->geometry(), TwipRect(7560, 2040, 2175, 975));
+    void controlsKeepTheirPlacesAndGrowWithTheirTexts() {
+        // The design's widths are the least the layouts give.
+        const struct {
+            const char* control;
+            int twips;
+        } widths[] = {{"nameBox", 3615}, {"zoneList", 4335}, {"lonDegreesBox", 495},
+                      {"cityBox", 1935}, {"monthList", 1695}, {"getChartButton", 9585}};
+        for (const auto& w : widths)
+            QVERIFY2(Control<QWidget>(w.control)->width() >= Px(w.twips), w.control);
+        // Rows and columns as designed: personal details left of the place details, the
+        // zone, latitude and longitude frames below them left to right, the button last.
+        auto at = [&](const char* name) {
+            QWidget* w = Control<QWidget>(name);
+            return QRect(w->mapTo(form_.get(), QPoint(0, 0)), w->size());
+        };
+        QVERIFY(at("personalFrame").right() < at("placeFrame").left() + 2);
+        QVERIFY(at("zoneFrame").top() >= at("personalFrame").bottom() - 1);
+        QVERIFY(at("latitudeFrame").right() < at("longitudeFrame").left() + 2);
+        QVERIFY(at("getChartButton").top() > at("zoneFrame").bottom());
+        QVERIFY(at("promotionBand").top() > at("getChartButton").bottom());
         QCOMPARE(Control<QPushButton>("coordinatesSearchButton")->text(),
                  QStringLiteral("Click for Latitude && Longitude"));
         QCOMPARE(Control<QGroupBox>("personalFrame")->title(), QStringLiteral("Personal Details"));
         QVERIFY(Control<QGroupBox>("inputPanel")->title().isEmpty());
+
+        // A longer caption (a translation) widens its frame, cutting nothing (see below).
+        const int frameWidth = Control<QWidget>("personalFrame")->width();
+        Control<QLabel>("dateCaption")->setText(QStringLiteral("Geburtsdatum des Kindes (Tag)"));
+        Control<QGroupBox>("zoneFrame")->setTitle(QStringLiteral("Zeitzone und Sommerzeit"));
+        QCoreApplication::processEvents();  // the layouts learn the new sizes
+        form_->adjustSize();
+        QCoreApplication::processEvents();
+        QVERIFY(Control<QWidget>("personalFrame")->width() > frameWidth);
+        // The window can be made larger by the user.
+        form_->resize(form_->width() + 200, form_->height() + 100);
+        QCoreApplication::processEvents();
+        QVERIFY(Control<QWidget>("getChartButton")->width() > Px(9585));
 
         // Inside every frame, nothing overlaps and nothing sticks out (the two promotional
         // labels share their place on purpose).
@@ -588,7 +615,8 @@ private slots:
             QList<QWidget*> kids;
             for (QObject* o : frame->children()) {
                 auto* w = qobject_cast<QWidget*>(o);
-                if (w && !w->isWindow() && w->objectName() != QStringLiteral("fullBrandLink"))
+                if (w && !w->isWindow() && w->isVisibleTo(frame) &&
+                    w->objectName() != QStringLiteral("fullBrandLink"))
                     kids << w;
             }
             for (int i = 0; i < kids.size(); ++i) {
@@ -622,6 +650,80 @@ private slots:
         QCOMPARE(Box("nameBox")->font().pointSizeF(), 8.25);
         QVERIFY(Control<QLabel>("coBrandLink")->font().bold());
         QVERIFY(Control<QLabel>("fullBrandLink")->font().bold());
+    }
+
+    // ---- keys ----
+
+    void digitsTypedIntoAListSelectTheNumberTyped() {
+        const struct {
+            const char* list;
+            int start;  // position selected before
+            const char* keys;
+            const char* shown;
+        } rows[] = {
+            {"dayList", 14, "1", "1"},       // 15 selected: Qt's own search would give 16
+            {"hourList", 14, "2", "2"},      // not 20
+            {"minuteList", 0, "15", "15"},   // not 19
+            {"yearList", 0, "1990", "1990"},
+            {"secondList", 30, "7", "7"},
+        };
+        for (const auto& r : rows) {
+            QComboBox* list = Control<QComboBox>(r.list);
+            list->setCurrentIndex(r.start);
+            list->setFocus();
+            QTest::keyClicks(list, QString::fromLatin1(r.keys));
+            QCOMPARE(list->currentText(), QString::fromLatin1(r.shown));
+        }
+        QVERIFY(boxes_.shown.isEmpty());
+    }
+
+    void digitsTypedIntoTheOpenListMarkTheNumber() {
+        QComboBox* day = Control<QComboBox>("dayList");
+        day->setFocus();
+        day->showPopup();
+        QTRY_VERIFY(day->view()->isVisible());
+        QTest::keyClicks(day->view(), QStringLiteral("15"));
+        QCOMPARE(day->view()->currentIndex().data().toString(), QStringLiteral("15"));
+        QTest::keyClick(day->view(), Qt::Key_Return);
+        QTRY_COMPARE(day->currentText(), QStringLiteral("15"));
+    }
+
+    void enterAndCtrlReturnAskForTheChart() {
+        QSignalSpy asked(form_.get(), &EntryForm::chartRequested);
+        const struct {
+            const char* box;
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+        } presses[] = {{"nameBox", Qt::Key_Return, {}},
+                       {"stateBox", Qt::Key_Return, {}},
+                       {"latMinutesBox", Qt::Key_Enter, {}},
+                       {"lonDegreesBox", Qt::Key_Return, {}},
+                       {"cityBox", Qt::Key_Return, Qt::ControlModifier}};
+        int count = 0;
+        for (const auto& p : presses) {
+            Box(p.box)->setFocus();
+            QTest::keyClick(Box(p.box), p.key, p.modifiers);
+            QVERIFY2(asked.size() == ++count, p.box);
+        }
+        QVERIFY(boxes_.shown.isEmpty());  // no "Only Numbers" for Enter
+        QCOMPARE(Control<QPushButton>("getChartButton")->text(),
+                 QStringLiteral("&Get My Ghati Lagna"));
+    }
+
+    void aChartWithoutAPlaceStartsAtTheCityBox() {
+        form_->FocusField(EntryField::LonDeg);
+        QTRY_VERIFY(Box("cityBox")->hasFocus());
+        QLabel* warning = Control<QLabel>("placeWarning");
+        QVERIFY(warning->isVisible());
+        QCOMPARE(warning->text(),
+                 QStringLiteral("Pick the place of birth from the City box's list, "
+                                "or type its coordinates"));
+        // With a place typed, the focus goes to the box the check names.
+        Box("latDegreesBox")->setFocus();
+        QTest::keyClicks(Box("latDegreesBox"), QStringLiteral("28"));
+        QVERIFY(!warning->isVisible());
+        form_->FocusField(EntryField::LonDeg);
+        QTRY_VERIFY(Box("lonDegreesBox")->hasFocus());
     }
 };
 

@@ -18,7 +18,9 @@
 #include "chart/chart_outcome.h"
 #include "records/record_store.h"
 #include "ui/entry_form.h"
+#include "recording_services.h"
 #include "ui/place_lookup.h"
+#include "ui/records_menu.h"
 #include "ui/place_search_popup.h"
 #include "ui/place_suggestions.h"
 
@@ -30,6 +32,7 @@ class PlaceLookupTest : public QObject {
 
 private:
     QTemporaryDir home_;
+    Services services_ = DesktopServices();
     std::unique_ptr<EntryForm> form_;
 
     template <typename T>
@@ -41,7 +44,7 @@ private:
     QLineEdit* Box(const char* name) { return Control<QLineEdit>(name); }
     QComboBox* List(const char* name) { return Control<QComboBox>(name); }
     QAbstractItemView* Popup() { return form_->Places()->Popup()->Completer()->popup(); }
-    QString Line() { return Control<QLabel>("zoneLine")->toolTip(); }
+    QString Line() { return Control<QLabel>("zoneLine")->text(); }
 
     // The birth moment as a program sets it (no zone update follows).
     void SetMoment(int year, int month, int day, int hour, int minute) {
@@ -102,7 +105,7 @@ private slots:
         QVERIFY(records::RecordStore::Open(db.toStdString()).SavePlace(own));
     }
     void init() {
-        form_ = std::make_unique<EntryForm>();
+        form_ = std::make_unique<EntryForm>(services_);
         form_->show();
         QApplication::setActiveWindow(form_.get());
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
@@ -258,6 +261,105 @@ private slots:
         QCOMPARE(List("zoneList")->currentIndex(), 34);
         QVERIFY(Line().startsWith(QStringLiteral("Asia/Colombo on 15 August 1990 at 10:30: UTC+05:30")));
         QVERIFY(!form_->CurrentRequest().atlasPlace->geonamesId);
+    }
+
+    // ---- the place the boxes hold ----
+
+    void coordinatesOfAnotherPlaceAreNamedUntilTheUserTakesCharge() {
+        TypeCity(QStringLiteral("chen"));
+        Choose(QStringLiteral("Chennai"));
+        QLabel* warning = Control<QLabel>("placeWarning");
+        const QString stale = QStringLiteral(
+            "Coordinates and zone are still those of Chennai, India: pick Hampi from the list or "
+            "type its coordinates");
+        const struct {
+            const char* step;
+            QString city;  // typed, the popup closed with Esc; null: the step acts otherwise
+            const char* option;
+            QString shown;  // empty: no warning
+        } steps[] = {
+            {"another city typed", QStringLiteral("Hampi"), nullptr, stale},
+            {"the place's own name again", QStringLiteral("chennai"), nullptr, {}},
+            {"the City box emptied", QStringLiteral(""), nullptr, {}},
+            {"another city again", QStringLiteral("Hampi"), nullptr, stale},
+            {"a hemisphere set by hand", QString(), "southOption", {}},
+            {"a city after the user's own coordinates", QStringLiteral("Pune"), nullptr, {}},
+        };
+        for (const auto& s : steps) {
+            if (s.option) {
+                Control<QRadioButton>(s.option)->click();
+            } else {
+                TypeCity(s.city);
+                if (Popup()->isVisible()) QTest::keyClick(Popup(), Qt::Key_Escape);
+            }
+            QVERIFY2(warning->isVisible() == !s.shown.isEmpty(), s.step);
+            if (!s.shown.isEmpty()) QCOMPARE(warning->text(), s.shown);
+        }
+    }
+
+    void anOwnPlaceIsKeptOnlyWithItsOwnCoordinates() {
+        kalodaya::ui::testing::RecordingBoxes boxes(services_);
+        auto store = records::RecordStore::Open(
+            home_.filePath(QStringLiteral("saving.sqlite")).toStdString());
+        auto kept = [&] {
+            const auto found = store.SearchPlaces("Hampi");
+            return found && !found->empty();
+        };
+        SetMoment(1990, 8, 15, 10, 30);
+        TypeCity(QStringLiteral("chen"));
+        Choose(QStringLiteral("Chennai"));
+        TypeCity(QStringLiteral("Hampi"));
+        if (Popup()->isVisible()) QTest::keyClick(Popup(), Qt::Key_Escape);
+        RecordsMenu(*form_, store, services_).Save();
+        QVERIFY2(!kept(), "Hampi kept with Chennai's coordinates");
+
+        // Hampi's own coordinates typed: the name and the coordinates now belong together.
+        const std::pair<const char*, QString> typed[] = {{"latDegreesBox", QStringLiteral("15")},
+                                                         {"latMinutesBox", QStringLiteral("20")},
+                                                         {"lonDegreesBox", QStringLiteral("76")},
+                                                         {"lonMinutesBox", QStringLiteral("28")}};
+        for (const auto& [box, text] : typed) {
+            Box(box)->selectAll();
+            QTest::keyClicks(Box(box), text);
+        }
+        RecordsMenu(*form_, store, services_).Save();
+        QVERIFY(kept());
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
+    void theAtlasZoneCarriesItsOwnDaylightHour() {
+        // London in June: the atlas's zone is British Summer Time already.
+        SetMoment(1990, 6, 15, 12, 0);
+        TypeCity(QStringLiteral("london"));
+        Choose(QStringLiteral("London, England"));
+        QCheckBox* daylight = Control<QCheckBox>("daylightBox");
+        QVERIFY(daylight->isChecked());
+        QVERIFY2(!daylight->isEnabled(), "the box could add a second hour");
+        const BirthRequest entries = form_->CurrentRequest();
+        QVERIFY(!entries.daylight);
+        const ChartOutcome outcome = RequestChart(entries);
+        QVERIFY(outcome.Computed());
+        QCOMPARE(outcome.result.request.birth.zone, (ZoneOffset{-1, 0}));
+
+        // Winter: the box follows the atlas.
+        PickFirst("monthList");
+        QVERIFY(!daylight->isChecked());
+        QVERIFY(!daylight->isEnabled());
+        // A zone picked by hand gives the box back to the user, clear.
+        PickFirst("zoneList");
+        QVERIFY(daylight->isEnabled());
+        QVERIFY(!daylight->isChecked());
+
+        // Letting go of the place (typing another city) does the same.
+        SetMoment(1990, 6, 15, 12, 0);
+        TypeCity(QStringLiteral("london"));
+        Choose(QStringLiteral("London, England"));
+        QVERIFY(daylight->isChecked());
+        Box("cityBox")->setFocus();
+        QTest::keyClick(Box("cityBox"), Qt::Key_X);
+        QVERIFY(daylight->isEnabled());
+        QVERIFY(!daylight->isChecked());
+        QVERIFY(!form_->CurrentRequest().daylight);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTest>
 
 #include "export_tools.h"
@@ -22,9 +23,6 @@ namespace {
 
 class AnsweringDialogs final : public print::PrintDialogs {
 public:
-    AnsweringDialogs() { print::SetPrintDialogs(this); }
-    ~AnsweringDialogs() override { print::SetPrintDialogs(nullptr); }
-
     QString SaveFileName(QWidget*, const QString& caption, const QString& suggested,
                          const QString&) override {
         captions.append(caption);
@@ -52,8 +50,9 @@ class PrintActionsTest : public QObject {
 
 private:
     QTemporaryDir dir_;
-    RecordingBoxes boxes_;
-    RecordingBrowser browser_;
+    Services services_ = DesktopServices();
+    RecordingBoxes boxes_{services_};
+    RecordingBrowser browser_{services_};
     AnsweringDialogs dialogs_;
     std::unique_ptr<AppController> controller_;
 
@@ -76,6 +75,8 @@ private slots:
         options.lockPath = dir_.filePath(QStringLiteral("kalodaya.lock"));
         options.quit = [] {};
         options.runUpdateReminder = false;
+        services_.printDialogs = &dialogs_;
+        options.services = &services_;
         controller_ = std::make_unique<AppController>(options);
         QVERIFY(controller_->Start());
         ShowChart(WorkedExample());
@@ -99,7 +100,7 @@ private slots:
         for (QAction* action : display->actions()) QVERIFY(action->isEnabled());
 
         // A results window without a chart has nothing to print.
-        ResultsWindow empty;
+        ResultsWindow empty(services_);
         for (QAction* action : empty.actions()) QVERIFY(!action->isEnabled());
     }
 
@@ -111,6 +112,8 @@ private slots:
         QCOMPARE(PdfInfo(dialogs_.saveTo, QStringLiteral("Pages")), QStringLiteral("2"));
         QVERIFY(Flowed(PdfText(dialogs_.saveTo, 1, 1)).contains("Ghati Lagna Present In Sign Cancer"));
         QVERIFY(boxes_.shown.isEmpty());
+        QCOMPARE(controller_->Frame()->statusBar()->currentMessage(),
+                 QStringLiteral("Exported to ") + dialogs_.saveTo);
         // The next export starts in the folder of this one.
         Entry("exportImageAction")->trigger();
         QCOMPARE(dialogs_.suggestions.last(), dir_.filePath(QStringLiteral("RAMA-1990-08-15.png")));

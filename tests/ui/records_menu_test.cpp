@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QStatusBar>
+#include <QTableWidget>
 #include <QTreeView>
 #include <sys/stat.h>
 
@@ -23,7 +25,9 @@
 
 #include "request/from_record.h"
 #include "form_driver.h"
+#include "records/record_fields.h"
 #include "recording_services.h"
+#include "ui/own_places_dialog.h"
 #include "records/request_lines.h"
 #include "ui/app_controller.h"
 #include "ui/entry_form.h"
@@ -39,11 +43,14 @@ namespace {
 // Answers the records' questions and drives the real "Open Saved" dialog.
 class ScriptedDialogs final : public RecordsDialogs {
 public:
-    ScriptedDialogs() { SetRecordsDialogs(this); }
-    ~ScriptedDialogs() override { SetRecordsDialogs(nullptr); }
-
-    SaveChoice AskUpdateOrSaveAsNew(QWidget*, const QString& name) override {
-        asked.append(name);
+    // Each question as "saved name", or "saved > form name", with "(new)" when Save as New is
+    // the default.
+    SaveChoice AskUpdateOrSaveAsNew(QWidget*, const QString& savedName, const QString& formName,
+                                    SaveChoice preferred) override {
+        QString question = savedName;
+        if (formName != savedName) question += QStringLiteral(" > ") + formName;
+        if (preferred == SaveChoice::SaveAsNew) question += QStringLiteral(" (new)");
+        asked.append(question);
         return choice;
     }
     QString ImportFileName(QWidget*, const QString&) override { return importName; }
@@ -108,6 +115,7 @@ class RecordsMenuTest : public QObject {
 
 private:
     QTemporaryDir dir_;
+    Services services_ = DesktopServices();
     std::unique_ptr<RecordingBoxes> boxes_;
     std::unique_ptr<ScriptedDialogs> dialogs_;
     std::unique_ptr<AppController> controller_;
@@ -118,6 +126,7 @@ private:
         options.quit = [] {};
         options.runUpdateReminder = false;
         if (!database.isEmpty()) options.recordsPath = dir_.filePath(database).toStdString();
+        options.services = &services_;
         controller_ = std::make_unique<AppController>(options);
         QVERIFY(controller_->Start());
         QCoreApplication::processEvents();  // the notice, if any
@@ -141,8 +150,9 @@ private:
 
 private slots:
     void init() {
-        boxes_ = std::make_unique<RecordingBoxes>();
+        boxes_ = std::make_unique<RecordingBoxes>(services_);
         dialogs_ = std::make_unique<ScriptedDialogs>();
+        services_.recordsDialogs = dialogs_.get();
     }
     void cleanup() {
         if (controller_) StopProgram();
@@ -194,6 +204,8 @@ private slots:
         Fill(Form(), WorkedExample());
         Press(Qt::Key_S);
         QCOMPARE(Count(), 1);
+        QCOMPARE(Form()->statusBar()->currentMessage(),
+                 QStringLiteral("Saved the birth details of RAMA"));
         const records::RecordId first = Menu().Origin()->id;
         QVERIFY(!Store().UpdateNote(first, "the elder twin"));
         const auto created = Store().Get(first)->record.created;
@@ -225,6 +237,7 @@ private slots:
         QCOMPARE(second->record.name, std::string("LAV"));
         QCOMPARE(second->record.note, std::string());
         QCOMPARE(dialogs_->asked.size(), 3);
+        QCOMPARE(dialogs_->asked.last(), QStringLiteral("RAMA > LAV (new)"));
         QCOMPARE(boxes_->shown.size(), 0);
     }
 
@@ -276,6 +289,7 @@ private slots:
             // Delete asks first: No keeps the record, Yes removes it from the list at once.
             boxes_->answer = QMessageBox::No;
             QTest::mouseClick(Child<QPushButton>(&dialog, "deleteButton"), Qt::LeftButton);
+            QCOMPARE(boxes_->shown.last().defaultButton, QMessageBox::No);  // Enter keeps it
             QCOMPARE(list->model()->rowCount(), 2);
             boxes_->answer = QMessageBox::Yes;
             QTest::mouseClick(Child<QPushButton>(&dialog, "deleteButton"), Qt::LeftButton);
@@ -491,6 +505,77 @@ private slots:
         if (target.isEmpty()) target = dir_.path();
         QDir().mkpath(target);
         QVERIFY(picture.save(QDir(target).filePath(QStringLiteral("records-open-dialog.png"))));
+    }
+
+    void ownPlacesCanBeChangedAndDeleted() {
+        StartProgram();
+        records::Place hampi;
+        hampi.name = "Hampi";
+        hampi.country = "India";
+        hampi.latitude = {15, 20, true};
+        hampi.longitude = {76, 28, true};
+        hampi.ianaZone = "Asia/Kolkata";
+        QVERIFY(Store().SavePlace(hampi));
+        auto places = [&] {
+            QStringList found;
+            if (const auto all = Store().SearchPlaces("", 100))
+                for (const records::StoredPlace& p : *all)
+                    found << QString::fromStdString(p.place.name + " " +
+                                                    records::LatitudeText(p.place.latitude));
+            return found;
+        };
+        dialogs_->drive = [&](QDialog& dialog) {
+            auto* table = Child<QTableWidget>(&dialog, "placeTable");
+            QCOMPARE(table->rowCount(), 1);
+            const struct {
+                int column;
+                QString typed;
+                QStringList kept;  // the store's places after the edit
+                int messages;      // a refused edit says why
+            } edits[] = {
+                {OwnPlacesDialog::kLatitude, QStringLiteral("15:19N"), {"Hampi 15:19N"}, 0},
+                {OwnPlacesDialog::kName, QStringLiteral("Hampi Bazaar"), {"Hampi Bazaar 15:19N"}, 0},
+                {OwnPlacesDialog::kLatitude, QStringLiteral("north"), {"Hampi Bazaar 15:19N"}, 1},
+                {OwnPlacesDialog::kName, QStringLiteral("  "), {"Hampi Bazaar 15:19N"}, 1},
+            };
+            for (const auto& e : edits) {
+                boxes_->shown.clear();
+                table->item(0, e.column)->setText(e.typed);
+                QCoreApplication::processEvents();  // the table filled again
+                QCOMPARE(places(), e.kept);
+                QCOMPARE(boxes_->shown.size(), e.messages);
+            }
+            // Delete asks first, with No as the default; No keeps the place.
+            table->selectRow(0);
+            boxes_->shown.clear();
+            boxes_->answer = QMessageBox::No;
+            QTest::mouseClick(Child<QPushButton>(&dialog, "deleteButton"), Qt::LeftButton);
+            QCOMPARE(boxes_->shown.size(), 1);
+            QCOMPARE(boxes_->shown[0].defaultButton, QMessageBox::No);
+            QCOMPARE(table->rowCount(), 1);
+            boxes_->answer = QMessageBox::Yes;
+            QTest::mouseClick(Child<QPushButton>(&dialog, "deleteButton"), Qt::LeftButton);
+            QCOMPARE(table->rowCount(), 0);
+            dialog.reject();
+        };
+        Entry("ownPlacesAction")->trigger();
+        QVERIFY(places().isEmpty());
+    }
+
+    void newClearsTheFormAndForgetsTheRecord() {
+        StartProgram(QStringLiteral("new.sqlite"));
+        Fill(Form(), WorkedExample());
+        Press(Qt::Key_S);
+        QVERIFY(Menu().Origin());
+        Entry("newAction")->trigger();
+        QVERIFY(!Menu().Origin());
+        const BirthRequest cleared = Form()->CurrentRequest();
+        QVERIFY(cleared.name.empty());
+        QVERIFY(cleared.city.empty());
+        QVERIFY(!cleared.latitude.degrees);
+        QCOMPARE(cleared.hour, 0);
+        QCOMPARE(Form()->windowTitle(), QStringLiteral("Kalodaya v1.20"));
+        QCOMPARE(Count(), 1);  // the saved record stays
     }
 };
 

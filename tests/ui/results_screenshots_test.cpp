@@ -27,8 +27,9 @@ class ResultsScreenshotsTest : public QObject {
 
 private:
     QTemporaryDir dir_;
-    RecordingBoxes boxes_;
-    RecordingBrowser browser_;
+    Services services_ = DesktopServices();
+    RecordingBoxes boxes_{services_};
+    RecordingBrowser browser_{services_};
     std::unique_ptr<AppController> controller_;
     ResultsWindow* display_ = nullptr;
 
@@ -66,6 +67,7 @@ private slots:
         options.lockPath = dir_.filePath(QStringLiteral("kalodaya.lock"));
         options.quit = [] {};
         options.runUpdateReminder = false;
+        options.services = &services_;
         controller_ = std::make_unique<AppController>(options);
         QVERIFY(controller_->Start());
         Fill(controller_->Form(), WorkedExample());
@@ -111,7 +113,7 @@ private slots:
     }
 
     void aboutBox() {
-        AboutBox about(controller_->Frame());
+        AboutBox about(services_, controller_->Frame());
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         Save(about.grab(), QStringLiteral("about-box.png"));

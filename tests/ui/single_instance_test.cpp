@@ -114,8 +114,10 @@ private slots:
 
         // And the real start-up goes ahead without a word.
         refused.reset();
-        RecordingBoxes boxes;
+        Services services = DesktopServices();
+        RecordingBoxes boxes(services);
         StartOptions options;
+        options.services = &services;
         options.lockPath = path;
         options.quit = [] {};
         options.runUpdateReminder = false;
@@ -164,9 +166,11 @@ private slots:
 
     void secondStartReportsOnceAndEndsBeforeAnyWindow() {
         auto holder = StartHolder(LockPath("c.lock"));
-        RecordingBoxes boxes;
+        Services services = DesktopServices();
+        RecordingBoxes boxes(services);
         int quits = 0;
         StartOptions options;
+        options.services = &services;
         options.lockPath = LockPath("c.lock");
         options.quit = [&] { ++quits; };
         AppController second(options);

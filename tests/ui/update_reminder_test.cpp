@@ -25,6 +25,7 @@ class UpdateReminderTest : public QObject {
 private:
     QTemporaryDir dir_;
     std::unique_ptr<QSettings> settings_;
+    Services services_ = DesktopServices();
     std::unique_ptr<RecordingBoxes> boxes_;
     std::unique_ptr<RecordingBrowser> browser_;
 
@@ -37,8 +38,8 @@ private slots:
         static int n = 0;
         settings_ = std::make_unique<QSettings>(dir_.filePath(QStringLiteral("s%1.ini").arg(++n)),
                                                 QSettings::IniFormat);
-        boxes_ = std::make_unique<RecordingBoxes>();
-        browser_ = std::make_unique<RecordingBrowser>();
+        boxes_ = std::make_unique<RecordingBoxes>(services_);
+        browser_ = std::make_unique<RecordingBrowser>(services_);
     }
     void cleanup() {
         browser_.reset();
@@ -47,11 +48,11 @@ private slots:
     }
 
     void firstStartWritesTodayAndShowsNothing() {
-        QCOMPARE(UpdateReminder(*settings_, kToday), ReminderOutcome::FirstStart);
+        QCOMPARE(UpdateReminder(*settings_, kToday, services_), ReminderOutcome::FirstStart);
         QVERIFY(boxes_->shown.isEmpty());
         QCOMPARE(Stored(), QStringLiteral("2024-05-20"));
         // The next start, the same day, is quiet.
-        QCOMPARE(UpdateReminder(*settings_, kToday), ReminderOutcome::NotDue);
+        QCOMPARE(UpdateReminder(*settings_, kToday, services_), ReminderOutcome::NotDue);
         QVERIFY(boxes_->shown.isEmpty());
     }
 
@@ -63,7 +64,7 @@ private slots:
         QFETCH(int, days);
         StoreDaysFromToday(days);
         const QString before = Stored();
-        QCOMPARE(UpdateReminder(*settings_, kToday), ReminderOutcome::NotDue);
+        QCOMPARE(UpdateReminder(*settings_, kToday, services_), ReminderOutcome::NotDue);
         QVERIFY(boxes_->shown.isEmpty());
         QCOMPARE(Stored(), before);
         QVERIFY(browser_->opened.isEmpty());
@@ -79,7 +80,7 @@ private slots:
         QFETCH(int, days);
         StoreDaysFromToday(days);
         boxes_->answer = QMessageBox::Yes;
-        QCOMPARE(UpdateReminder(*settings_, kToday), ReminderOutcome::AnsweredYes);
+        QCOMPARE(UpdateReminder(*settings_, kToday, services_), ReminderOutcome::AnsweredYes);
         QCOMPARE(boxes_->shown.size(), 1);
         const MessageRequest& box = boxes_->shown[0];
         QCOMPARE(box.text, QStringLiteral("There maybe an update to this software available\n"
@@ -95,12 +96,14 @@ private slots:
     void answeringNoStillRestartsTheInterval() {
         StoreDaysFromToday(-40);
         boxes_->answer = QMessageBox::No;
-        QCOMPARE(UpdateReminder(*settings_, kToday), ReminderOutcome::AnsweredNo);
+        QCOMPARE(UpdateReminder(*settings_, kToday, services_), ReminderOutcome::AnsweredNo);
         QCOMPARE(Stored(), QStringLiteral("2024-05-20"));
         QVERIFY(browser_->opened.isEmpty());
-        QCOMPARE(UpdateReminder(*settings_, kToday.addDays(14)), ReminderOutcome::NotDue);
+        QCOMPARE(UpdateReminder(*settings_, kToday.addDays(14), services_),
+                 ReminderOutcome::NotDue);
         QCOMPARE(boxes_->shown.size(), 1);
-        QCOMPARE(UpdateReminder(*settings_, kToday.addDays(15)), ReminderOutcome::AnsweredNo);
+        QCOMPARE(UpdateReminder(*settings_, kToday.addDays(15), services_),
+                 ReminderOutcome::AnsweredNo);
         QCOMPARE(boxes_->shown.size(), 2);
     }
 
@@ -113,7 +116,7 @@ private slots:
     void anUnreadableDateEndsTheReminderSilently() {
         QFETCH(QString, stored);
         Store(stored);
-        QCOMPARE(UpdateReminder(*settings_, kToday), ReminderOutcome::Unreadable);
+        QCOMPARE(UpdateReminder(*settings_, kToday, services_), ReminderOutcome::Unreadable);
         QVERIFY(boxes_->shown.isEmpty());
         QCOMPARE(Stored(), stored);
     }
@@ -126,7 +129,7 @@ private slots:
         file.close();
         {
             QSettings corrupted(path, QSettings::IniFormat);
-            QCOMPARE(UpdateReminder(corrupted, kToday), ReminderOutcome::FirstStart);
+            QCOMPARE(UpdateReminder(corrupted, kToday, services_), ReminderOutcome::FirstStart);
         }
         QVERIFY(boxes_->shown.isEmpty());
         QSettings reread(path, QSettings::IniFormat);
@@ -136,7 +139,7 @@ private slots:
 
     void aDateInTheUsersShortFormatIsRead() {
         Store(QLocale::system().toString(kToday.addDays(-3), QLocale::ShortFormat));
-        QCOMPARE(UpdateReminder(*settings_, kToday), ReminderOutcome::NotDue);
+        QCOMPARE(UpdateReminder(*settings_, kToday, services_), ReminderOutcome::NotDue);
     }
 
     void theProgramsOwnStoreIsKalodayaFreeSettingsDuration() {
@@ -144,7 +147,7 @@ private slots:
         QSettings store(QStringLiteral("KalodayaFree"), QStringLiteral("KalodayaFree"));
         store.remove(QStringLiteral("Settings"));
         store.sync();
-        QCOMPARE(UpdateReminder(kToday), ReminderOutcome::FirstStart);
+        QCOMPARE(UpdateReminder(kToday, services_), ReminderOutcome::FirstStart);
         store.sync();
         QCOMPARE(store.value(QStringLiteral("Settings/Duration")).toString(),
                  kToday.toString(Qt::ISODate));

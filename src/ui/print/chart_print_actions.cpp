@@ -3,8 +3,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QWidget>
 
 #include "ui/message_boxes.h"
@@ -24,16 +25,11 @@ QAction* NewAction(QWidget* window, const QString& name, const QString& caption)
     return action;
 }
 
-// The folder of the last export in this run, or the user's documents folder.
-QString& ExportFolder() {
-    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return folder;
-}
-
 }  // namespace
 
-ChartPrintActions::ChartPrintActions(QWidget* window)
+ChartPrintActions::ChartPrintActions(Services& services, QWidget* window)
     : QObject(window),
+      services_(services),
       window_(window),
       print_(NewAction(window, QStringLiteral("printAction"), QStringLiteral("&Print\u2026"))),
       exportPdf_(NewAction(window, QStringLiteral("exportPdfAction"),
@@ -62,18 +58,18 @@ void ChartPrintActions::Print() {
     printer.setPageSize(PageSizeOf(UserPaper()));
     // The pages keep their own margins, wider than any printer's unprintable edge.
     printer.setFullPage(true);
-    if (!Dialogs().ConfirmPrint(window_, printer)) return;
+    if (!services_.printDialogs->ConfirmPrint(window_, printer)) return;
     if (!PrintOn(printer))
-        Messages().Show(window_, {QStringLiteral("The chart could not be printed."),
+        services_.messages->Show(window_, {QStringLiteral("The chart could not be printed."),
                                   QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void ChartPrintActions::Export(bool pdf) {
     if (!texts_) return;
     const QString extension = pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
-    const QString suggested = QDir(ExportFolder()).filePath(
+    const QString suggested = QDir(services_.exportFolder).filePath(
         ChartFileStem(texts_->name, texts_->isoBirthDate) + extension);
-    QString path = Dialogs().SaveFileName(
+    QString path = services_.printDialogs->SaveFileName(
         window_, pdf ? QStringLiteral("Export PDF") : QStringLiteral("Export Image"), suggested,
         pdf ? QStringLiteral("PDF documents (*.pdf)") : QStringLiteral("PNG images (*.png)"));
     if (path.isEmpty()) return;
@@ -82,10 +78,12 @@ void ChartPrintActions::Export(bool pdf) {
     if (auto error = ExportChart(path, format, *texts_, UserPaper())) {
         QString text = QString::fromStdString(error->message);
         text[0] = text[0].toUpper();
-        Messages().Show(window_, {text, QMessageBox::Warning, QMessageBox::Ok});
+        services_.messages->Show(window_, {text, QMessageBox::Warning, QMessageBox::Ok});
         return;
     }
-    ExportFolder() = QFileInfo(path).absolutePath();
+    services_.exportFolder = QFileInfo(path).absolutePath();
+    if (auto* main = qobject_cast<QMainWindow*>(window_->window()))
+        main->statusBar()->showMessage(QStringLiteral("Exported to %1").arg(path));
 }
 
 }  // namespace kalodaya::ui::print

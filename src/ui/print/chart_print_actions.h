@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "ui/print/chart_page_texts.h"
+#include "ui/services.h"
 
 class QAction;
 class QPrinter;
@@ -19,7 +20,7 @@ class ChartPrintActions : public QObject {
 public:
     // The actions are parented to `window`, which also parents the dialogs. They stay disabled
     // until a chart is given.
-    explicit ChartPrintActions(QWidget* window);
+    ChartPrintActions(Services& services, QWidget* window);
 
     void SetTexts(ChartPageTexts texts);
     const std::optional<ChartPageTexts>& Texts() const { return texts_; }
@@ -36,6 +37,7 @@ private:
     void Print();
     void Export(bool pdf);
 
+    Services& services_;
     QWidget* window_;
     QAction* print_;
     QAction* exportPdf_;

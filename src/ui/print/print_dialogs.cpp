@@ -22,15 +22,11 @@ public:
     }
 };
 
-PrintDialogs* installed = nullptr;
-
 }  // namespace
 
-PrintDialogs& Dialogs() {
+PrintDialogs& DesktopPrintDialogs() {
     static RealPrintDialogs real;
-    return installed ? *installed : real;
+    return real;
 }
-
-void SetPrintDialogs(PrintDialogs* dialogs) { installed = dialogs; }
 
 }  // namespace kalodaya::ui::print

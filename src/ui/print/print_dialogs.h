@@ -18,9 +18,7 @@ public:
     virtual bool ConfirmPrint(QWidget* parent, QPrinter& printer) = 0;
 };
 
-// The process-wide dialogs: the real ones unless a test installed others.
-PrintDialogs& Dialogs();
-// Installs `dialogs` (not owned) for the rest of the run; nullptr restores the real ones.
-void SetPrintDialogs(PrintDialogs* dialogs);
+// The real dialogs.
+PrintDialogs& DesktopPrintDialogs();
 
 }  // namespace kalodaya::ui::print
