@@ -33,12 +33,20 @@ async function start(): Promise<void> {
   const tabs = new Tabs();
   const atlasStatus = byId('atlas-status');
 
-  const atlas = core.openAtlas(base);
-  atlasStatus.textContent = 'Loading the place atlas…';
-  atlas.then(
-    () => { atlasStatus.textContent = ''; },
-    (error: Error) => { atlasStatus.textContent = `The place atlas cannot be used: ${error.message}`; },
-  );
+  // The atlas is fetched and read after the first chart a link asks for (before it, when the
+  // link names a place), so that the chart does not wait for it.
+  let atlas: Promise<void> | null = null;
+  const openAtlas = (): Promise<void> => {
+    if (atlas) return atlas;
+    atlasStatus.textContent = 'Loading the place atlas…';
+    atlas = core.openAtlas(base);
+    atlas.then(
+      () => { atlasStatus.textContent = ''; },
+      (error: Error) => { atlasStatus.textContent = `The place atlas cannot be used: ${error.message}`; },
+    );
+    atlas.then(atlasOpened, atlasFailed);
+    return atlas;
+  };
 
   window.kalodaya.chart = (line: string) => {
     if (!core.atlasReady && /"place(_id)?"\s*:/.test(line))
@@ -46,7 +54,6 @@ async function start(): Promise<void> {
     return core.chart(line);
   };
   window.kalodaya.findPlace = (text: string, limit = 10) => core.findPlaceLines(text, limit);
-  atlas.then(atlasOpened, atlasFailed);
 
   new PlacePopup(
     form.city, byId('place-list') as HTMLUListElement,
@@ -99,9 +106,11 @@ async function start(): Promise<void> {
   const linked: RequestEntries | null = entriesFromLink(new URLSearchParams(location.search));
   if (linked) {
     form.show(linked);
-    if (linked.place !== undefined || linked.place_id !== undefined) await atlas.catch(() => {});
+    if (linked.place !== undefined || linked.place_id !== undefined) await openAtlas().catch(() => {});
     show(JSON.stringify(linked));
   }
+  // After the chart is painted.
+  requestAnimationFrame(() => setTimeout(openAtlas, 0));
 }
 
 // Promises that scripts may await from the first moment: settled once the module, and then
