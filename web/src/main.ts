@@ -15,7 +15,8 @@ interface KalodayaApi {
   atlasReady: Promise<void>;
   chart(line: string): string;
   findPlace(text: string, limit?: number): string;
-  lastChartMilliseconds: number;
+  lastChartMilliseconds: number;  // the last chart, from its request to its painting
+  firstChartMilliseconds: number;  // the first chart painted, from the start of the page's load
 }
 
 declare global {
@@ -88,6 +89,8 @@ async function start(): Promise<void> {
     byId('tab-chart').focus();
     requestAnimationFrame(() => {
       window.kalodaya.lastChartMilliseconds = performance.now() - started;
+      if (Number.isNaN(window.kalodaya.firstChartMilliseconds))
+        window.kalodaya.firstChartMilliseconds = performance.now();
     });
   };
 
@@ -125,6 +128,7 @@ window.kalodaya = {
   chart: () => { throw new Error('the page is still loading: await kalodaya.ready first'); },
   findPlace: () => '',
   lastChartMilliseconds: NaN,
+  firstChartMilliseconds: NaN,
 };
 start().then(ready, (error) => {
   atlasFailed(error);
