@@ -6,6 +6,7 @@ import { PlacePopup } from './place_popup';
 import { drawChart, fillDetails, fillPlanets, fillProfile, type ChartJson } from './chart_view';
 import { entriesFromLink } from './link';
 import { Tabs } from './tabs';
+import { exportLines, importLines, saveChart, savedCharts } from './saved';
 
 const base = new URL('.', document.baseURI);
 const byId = (id: string) => document.getElementById(id) as HTMLElement;
@@ -66,8 +67,30 @@ async function start(): Promise<void> {
     },
   );
 
+  let shownLine = '';
+  const savedList = byId('saved-list');
+  const savedStatus = byId('saved-status');
+  const listSaved = async () => {
+    const charts = await savedCharts();
+    savedList.replaceChildren(...charts.map((saved) => {
+      const item = document.createElement('li');
+      const open = document.createElement('button');
+      open.type = 'button';
+      const entries = JSON.parse(saved.line) as RequestEntries;
+      open.textContent = [saved.name || '(no name)', entries.date ?? '', entries.time ?? '']
+        .filter((part) => part !== '').join(' ');
+      open.addEventListener('click', () => {
+        form.show(entries);
+        show(saved.line);
+      });
+      item.append(open);
+      return item;
+    }));
+  };
+
   const show = (line: string) => {
     const started = performance.now();
+    shownLine = line;
     const chart = JSON.parse(core.chart(line)) as ChartJson;
     form.message.textContent = '';
     if (!chart.valid) {
@@ -98,7 +121,31 @@ async function start(): Promise<void> {
     event.preventDefault();
     show(form.requestLine());
   });
+  byId('save').addEventListener('click', async () => {
+    await saveChart(shownLine);
+    await listSaved();
+    byId('save').textContent = 'Saved';
+  });
+  byId('export').addEventListener('click', async () => {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([await exportLines()], { type: 'application/jsonl' }));
+    link.download = 'kalodaya-charts.jsonl';
+    link.click();
+    URL.revokeObjectURL(link.href);
+  });
+  const importBox = byId('import') as HTMLInputElement;
+  importBox.addEventListener('change', async () => {
+    const file = importBox.files?.[0];
+    if (!file) return;
+    const { kept, rejected } = await importLines(await file.text());
+    savedStatus.textContent = `${kept} imported` +
+      (rejected.length ? `; lines not read: ${rejected.join(', ')}` : '');
+    importBox.value = '';
+    await listSaved();
+  });
+  listSaved().catch(() => { savedStatus.textContent = 'Saved charts cannot be kept in this browser.'; });
   byId('back').addEventListener('click', () => {
+    byId('save').textContent = 'Save';
     results.hidden = true;
     entry.hidden = false;
     form.name.focus();

@@ -177,3 +177,41 @@ test('offline after the first visit, and no request outside the origin', async (
   assert.deepEqual(foreign, []);
   await context.close();
 });
+
+test('a saved chart is kept across a reload, and goes out and in as request lines', async (t) => {
+  if (skip) return t.skip(skip);
+  const link = '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=34';
+  const { context, page } = await openPage(browser, server.origin, desktop, link);
+  await page.waitForSelector('#results:not([hidden])');
+  await page.click('#save');
+  await page.waitForFunction(() => document.getElementById('save').textContent === 'Saved');
+  await page.goto(`${server.origin}/`);
+  await page.evaluate(() => window.kalodaya.ready);
+  await page.waitForSelector('#saved-list button');
+  assert.equal(await page.textContent('#saved-list button'), 'RAMA 1990-08-15 10:30:00');
+  await page.click('#saved-list button');
+  await page.waitForSelector('#results:not([hidden])');
+  assert.equal(await page.textContent('#gl-sign'), worked.sign);
+  assert.deepEqual(await planetTexts(page), worked.planets);
+
+  await page.click('#back');
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#export')]);
+  const exported = await new Promise((resolve, reject) => {
+    download.createReadStream().then((stream) => {
+      const parts = [];
+      stream.on('data', (part) => parts.push(part));
+      stream.on('end', () => resolve(Buffer.concat(parts).toString('utf8')));
+      stream.on('error', reject);
+    }, reject);
+  });
+  const line = JSON.parse(exported.trim());
+  assert.deepEqual(line, { name: 'RAMA', date: '1990-08-15', time: '10:30:00', lat: '28:39N',
+    lon: '77:13E', zone: 34 });
+
+  await page.setInputFiles('#import', { name: 'family.jsonl', mimeType: 'application/jsonl',
+    buffer: Buffer.from(`${JSON.stringify({ ...line, name: 'SITA' })}\nnot a request\n`) });
+  await page.waitForFunction(() => document.getElementById('saved-status').textContent !== '');
+  assert.equal(await page.textContent('#saved-status'), '1 imported; lines not read: 2');
+  assert.equal(await page.$$eval('#saved-list button', (b) => b.length), 2);
+  await context.close();
+});
