@@ -1,7 +1,7 @@
 // Speed of one chart request without the UI, and of its stages.
 #include <benchmark/benchmark.h>
 
-#include "cli/chart_json.h"
+#include "chart/chart_json.h"
 #include "astro/sunrise.h"
 #include "base/angles.h"
 #include "chart/chart_outcome.h"
@@ -111,7 +111,7 @@ void BM_ChartJsonText(benchmark::State& bench) {
     std::string text;
     for (auto _ : bench) {
         text.clear();
-        kalodaya::cli::AppendChartJsonText(text, outcome);
+        kalodaya::AppendChartJsonText(text, outcome);
         benchmark::DoNotOptimize(text.data());
     }
     bench.SetBytesProcessed(bench.iterations() * static_cast<int64_t>(text.size()));

@@ -12,6 +12,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev libsqlite3-dev libpng-dev
   poppler-utils xvfb xauth
   help2man appstream lintian dpkg-dev
+  emscripten chromium xz-utils
 )
 
 missing=()
@@ -24,6 +25,12 @@ if ((${#missing[@]})); then
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The web page's npm packages, as web/package-lock.json pins them.
+if command -v npm >/dev/null && { [ ! -d web/node_modules ] ||
+    [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; }; then
+  (cd web && npm ci --no-audit --no-fund)
 fi
 
 cmake --preset default >/dev/null

@@ -4,7 +4,7 @@
 #include <istream>
 #include <ostream>
 
-#include "cli/batch_line.h"
+#include "chart/batch_line.h"
 #include "cli/line_reader.h"
 #include "cli/parallel_batch.h"
 

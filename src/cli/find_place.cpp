@@ -1,22 +1,9 @@
 #include "cli/find_place.h"
 
 #include "astro/atlas/atlas.h"
+#include "chart/place_json.h"
 
 namespace kalodaya::cli {
-
-nlohmann::ordered_json PlaceJson(const atlas::Place& place) {
-    nlohmann::ordered_json json;
-    json["name"] = place.name;
-    json["state"] = place.state;
-    json["country"] = place.country;
-    json["country_code"] = place.countryCode;
-    json["lat"] = place.latitude;
-    json["lon"] = place.longitude;
-    json["population"] = place.population;
-    json["time_zone"] = place.timeZone;
-    json["geonames_id"] = place.geonamesId;
-    return json;
-}
 
 int RunFindPlace(std::string_view text, long long limit, std::ostream& out, std::ostream& err) {
     constexpr int kExitUnusable = 2;
@@ -31,9 +18,7 @@ int RunFindPlace(std::string_view text, long long limit, std::ostream& out, std:
     }
     for (const atlas::Place& place :
          (*loaded)->places().Search(text, static_cast<std::size_t>(limit))) {
-        out << PlaceJson(place).dump(-1, ' ', false,
-                                     nlohmann::ordered_json::error_handler_t::replace)
-            << "\n";
+        out << PlaceJsonText(place) << "\n";
     }
     return 0;
 }

@@ -7,7 +7,7 @@
 
 #include "cli/batch.h"
 #include "cli/byte_streams.h"
-#include "cli/chart_json.h"
+#include "chart/chart_json.h"
 #include "chart/chart_outcome.h"
 #include "cli/command_line.h"
 #include "cli/find_place.h"
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     if (!outcome.rangeError.empty()) return Fail("unusable --time-range: " + outcome.rangeError);
     // Place texts are passed through as given; bytes that are not UTF-8 print as U+FFFD.
     const std::string text =
-        cli::ChartJson(outcome).dump(2, ' ', false,
+        ChartJson(outcome).dump(2, ' ', false,
                                      nlohmann::ordered_json::error_handler_t::replace) +
         "\n";
     if (!out.Write(text)) return Fail(out.Error());

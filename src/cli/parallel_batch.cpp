@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "cli/batch_line.h"
+#include "chart/batch_line.h"
 #include "cli/line_reader.h"
 
 namespace kalodaya::cli {

@@ -180,8 +180,10 @@ std::vector<std::string> GlossaryProblems(const std::vector<GlossaryEntry>& glos
         // A sign code ("Leo", "Sco") abbreviates the name: it need not be or hold the term.
         const bool abbreviation = key.ends_with(".code");
         for (const GlossaryEntry& entry : glossary) {
+            // Named apart: clang 14 (emscripten's compiler) cannot capture a structured binding.
+            const std::string& textKey = key;
             const auto says = [&](const std::string& what) {
-                problems.push_back(key + ": " + what + " (\"" + entry.english + "\" is \"" +
+                problems.push_back(textKey + ": " + what + " (\"" + entry.english + "\" is \"" +
                                    entry.term + "\")");
             };
             if (abbreviation) {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -62,13 +64,26 @@ bool IsUtf8(std::string_view text) {
     return true;
 }
 
+// Whether a number in JSON's form is out of a double's range, either way.
+bool OutsideDoubles(std::string_view written) {
+#ifdef __EMSCRIPTEN__
+    // The web module's C++ library (libc++ 14) has no from_chars for doubles; its strtod says
+    // the same of a number in JSON's form, in the C locale the module always runs in.
+    const std::string text(written);
+    errno = 0;
+    (void)std::strtod(text.c_str(), nullptr);
+    return errno == ERANGE;
+#else
+    double value;
+    return std::from_chars(written.data(), written.data() + written.size(), value).ec ==
+           std::errc::result_out_of_range;
+#endif
+}
+
 // Whether a number in JSON's form lies beyond the largest double: the JSON library refuses
 // such a number, and reads one that underflows towards zero.
 bool BeyondDoubles(std::string_view written) {
-    double value;
-    if (std::from_chars(written.data(), written.data() + written.size(), value).ec !=
-        std::errc::result_out_of_range)
-        return false;
+    if (!OutsideDoubles(written)) return false;
     // Out of range one way or the other: the power of ten of the first digit that is not zero
     // tells which. JSON's integer part is "0" or has no leading zero.
     if (written.front() == '-') written.remove_prefix(1);

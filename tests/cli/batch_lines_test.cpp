@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/batch.h"
-#include "cli/batch_line.h"
+#include "chart/batch_line.h"
 #include "request/request_line.h"
 
 namespace kalodaya::cli {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "chart/chart_outcome.h"
-#include "cli/chart_json.h"
+#include "chart/chart_json.h"
 #include "profile/profile_fields.h"
 #include "profile/sign_texts.h"
 #include "../chart/chart_test_support.h"
@@ -37,7 +37,7 @@ TEST(ChartJsonText, IsTheLibrarysCompactForm) {
 
     for (const BirthRequest& e : requests) {
         const ChartOutcome outcome = RequestChart(e);
-        const std::string text = cli::ChartJsonText(outcome);
+        const std::string text = ChartJsonText(outcome);
         if (e.country.find('\xFF') == std::string::npos) {
             EXPECT_EQ(text, LibraryForm(text)) << e.city;
         } else {
@@ -45,7 +45,7 @@ TEST(ChartJsonText, IsTheLibrarysCompactForm) {
             EXPECT_NE(text.find("\xEF\xBF\xBD"), std::string::npos);
             EXPECT_EQ(text, LibraryForm(text));
         }
-        EXPECT_EQ(cli::ChartJson(outcome)
+        EXPECT_EQ(ChartJson(outcome)
                       .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace),
                   text);
     }
@@ -55,7 +55,7 @@ TEST(ChartJsonText, KeepsControlCharactersAndQuotesEscaped) {
     BirthRequest e = WorkedExampleRequest();
     e.city = "a\"b\\c\td\x01";
     const ChartOutcome outcome = RequestChart(e);
-    const auto json = nlohmann::json::parse(cli::ChartJsonText(outcome));
+    const auto json = nlohmann::json::parse(ChartJsonText(outcome));
     EXPECT_EQ(json["details"]["city"], e.city);
     EXPECT_EQ(json["markers"][3], "\r\n\r\nGL\r\n\r\n");
     EXPECT_EQ(json["elapsed_seconds"], 16860);
@@ -66,7 +66,7 @@ TEST(ChartJsonText, TheProfileIsTheGhatiLagnaSigns) {
     const ChartOutcome outcome = RequestChart(WorkedExampleRequest());
     ASSERT_TRUE(outcome.Computed());
     const int sign = outcome.result.ghatiLagna->sign;
-    const auto json = cli::ChartJson(outcome);
+    const auto json = ChartJson(outcome);
     ASSERT_TRUE(json["profile"].is_object());
     EXPECT_EQ(json["profile"].size(), static_cast<std::size_t>(kProfileFieldCount));
     EXPECT_EQ(json["profile"]["english_name"], kSignNames[sign]);

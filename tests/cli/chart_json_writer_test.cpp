@@ -12,7 +12,7 @@
 #include "chart/chart_outcome.h"
 #include "chart/present.h"
 #include "cli/batch.h"
-#include "cli/chart_json.h"
+#include "chart/chart_json.h"
 #include "../chart/chart_test_support.h"
 #include "profile/sign_profile.h"
 
@@ -31,7 +31,7 @@ std::string LibraryString(const std::string& text) {
 std::string JsonWithCity(const std::string& city) {
     BirthRequest e = WorkedExampleRequest();
     e.city = city;
-    return cli::ChartJsonText(RequestChart(e));
+    return ChartJsonText(RequestChart(e));
 }
 
 // The member's value text, from the key to the next member.
@@ -120,7 +120,7 @@ TEST(ChartJsonWriter, LongCitiesGrowTheBufferWithoutLosingText) {
         e.city = city;
         return e;
     }());
-    cli::AppendChartJsonText(out, outcome);
+    AppendChartJsonText(out, outcome);
     ASSERT_EQ(out.rfind("before|{", 0), 0u);
     const auto json = nlohmann::json::parse(out.substr(7));
     EXPECT_EQ(json["details"]["city"], city);
@@ -131,7 +131,7 @@ TEST(ChartJsonWriter, LongCitiesGrowTheBufferWithoutLosingText) {
 TEST(ChartJsonWriter, PolarMessageFollowsPolar) {
     const ChartOutcome polar = RequestChart(North75Request(6, 21));
     ASSERT_TRUE(polar.Polar());
-    const std::string polarText = cli::ChartJsonText(polar);
+    const std::string polarText = ChartJsonText(polar);
     EXPECT_NE(polarText.find("\"polar\":true,\"polar_message\":" +
                              LibraryString(polar.texts.polarMessage) + ",\"polar_failed\":"),
               std::string::npos)
@@ -139,7 +139,7 @@ TEST(ChartJsonWriter, PolarMessageFollowsPolar) {
 
     const ChartOutcome computed = RequestChart(WorkedExampleRequest());
     ASSERT_FALSE(computed.Polar());
-    const std::string text = cli::ChartJsonText(computed);
+    const std::string text = ChartJsonText(computed);
     EXPECT_NE(text.find("\"polar\":false,\"polar_message\":null,\"polar_failed\":"),
               std::string::npos);
     const auto json = nlohmann::ordered_json::parse(text);
@@ -154,19 +154,19 @@ TEST(ChartJsonWriter, SignNameFollowsTheGhatiLagnasSign) {
     for (int sign = 0; sign < kSignCount; ++sign) {
         outcome.result.ghatiLagna->sign = sign;
         outcome.texts = Present(outcome.result);
-        const auto json = nlohmann::json::parse(cli::ChartJsonText(outcome));
+        const auto json = nlohmann::json::parse(ChartJsonText(outcome));
         EXPECT_EQ(json["ghati_lagna"]["sign"], sign);
         EXPECT_EQ(json["ghati_lagna"]["sign_name"], json["profile"]["english_name"]) << sign;
-        EXPECT_EQ(cli::ChartJson(outcome)["ghati_lagna"]["sign_name"],
+        EXPECT_EQ(ChartJson(outcome)["ghati_lagna"]["sign_name"],
                   json["ghati_lagna"]["sign_name"]);
     }
-    EXPECT_EQ(nlohmann::json::parse(cli::ChartJsonText(outcome))["ghati_lagna"]["sign_name"],
+    EXPECT_EQ(nlohmann::json::parse(ChartJsonText(outcome))["ghati_lagna"]["sign_name"],
               "Pisces");
 
     // A chart without a ghati lagna (no angle to place it) writes none, and no profile.
     outcome.result.ghatiLagna.reset();
     outcome.texts = Present(outcome.result);
-    const auto json = nlohmann::json::parse(cli::ChartJsonText(outcome));
+    const auto json = nlohmann::json::parse(ChartJsonText(outcome));
     EXPECT_TRUE(json["ghati_lagna"].is_null());
     EXPECT_TRUE(json["profile"].is_null());
     EXPECT_FALSE(json["reference_sunrise"].is_null());
@@ -188,7 +188,7 @@ TEST(ChartJsonWriter, BatchOutputInPiecesKeepsEveryLine) {
         e.day = day;
         e.city = city;
         e.second = 0;
-        expected.push_back(cli::ChartJsonText(RequestChart(e)));
+        expected.push_back(ChartJsonText(RequestChart(e)));
         if (i % 9 == 4)
             expected.push_back(R"({"valid":false,"message":null,"error":"the line is not a JSON object"})");
     }

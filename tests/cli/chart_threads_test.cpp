@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "chart/chart_outcome.h"
-#include "cli/chart_json.h"
+#include "chart/chart_json.h"
 
 namespace kalodaya {
 namespace {
@@ -44,7 +44,7 @@ std::vector<BirthRequest> VariedEntries(int count) {
 TEST(ChartThreads, TwoThreadsAtOnceGiveTheChartsComputedAlone) {
     const std::vector<BirthRequest> entries = VariedEntries(4000);
     std::vector<std::string> alone;
-    for (const BirthRequest& e : entries) alone.push_back(cli::ChartJsonText(RequestChart(e)));
+    for (const BirthRequest& e : entries) alone.push_back(ChartJsonText(RequestChart(e)));
 
     // One thread walks the requests forwards, the other backwards, both at the same time, so
     // that each chart follows different charts than it did alone.
@@ -53,14 +53,14 @@ TEST(ChartThreads, TwoThreadsAtOnceGiveTheChartsComputedAlone) {
         ChartOutcome outcome;
         for (std::size_t i = 0; i < entries.size(); ++i) {
             RequestChartInto(entries[i], outcome);
-            forwards[i] = cli::ChartJsonText(outcome);
+            forwards[i] = ChartJsonText(outcome);
         }
     });
     std::thread second([&] {
         ChartOutcome outcome;
         for (std::size_t i = entries.size(); i-- > 0;) {
             RequestChartInto(entries[i], outcome);
-            backwards[i] = cli::ChartJsonText(outcome);
+            backwards[i] = ChartJsonText(outcome);
         }
     });
     first.join();

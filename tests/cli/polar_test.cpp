@@ -8,7 +8,7 @@
 
 #include "base/angles.h"
 #include "chart/chart_outcome.h"
-#include "cli/chart_json.h"
+#include "chart/chart_json.h"
 #include "../chart/chart_test_support.h"
 
 namespace kalodaya {
@@ -49,7 +49,7 @@ void ExpectPolar(const ChartOutcome& outcome, const std::string& dateWords,
     EXPECT_FALSE(outcome.texts.profileSign.has_value());
     EXPECT_TRUE(outcome.texts.ghatiLagna.empty());
 
-    const auto json = cli::ChartJson(outcome);
+    const auto json = ChartJson(outcome);
     EXPECT_EQ(json["valid"], true);
     EXPECT_EQ(json["polar"], true);
     for (const char* key :
@@ -86,7 +86,7 @@ TEST(Polar, MidwinterAtSeventyFiveNorthGivesTheMessage) {
 TEST(Polar, NoStaleResultAfterANormalRequestAndTheNextRequestIsWhole) {
     const ChartOutcome fresh = Request(WorkedExampleRequest());
     ASSERT_TRUE(fresh.Computed());
-    const auto expected = cli::ChartJson(fresh);
+    const auto expected = ChartJson(fresh);
 
     // One outcome reused from request to request, as the window and the batch reuse theirs.
     ChartOutcome outcome;
@@ -101,7 +101,7 @@ TEST(Polar, NoStaleResultAfterANormalRequestAndTheNextRequestIsWhole) {
     RequestChartInto(WorkedExampleRequest(), outcome);
     EXPECT_TRUE(outcome.Computed());
     EXPECT_TRUE(outcome.texts.polarMessage.empty());
-    EXPECT_EQ(cli::ChartJson(outcome), expected);
+    EXPECT_EQ(ChartJson(outcome), expected);
     EXPECT_EQ(outcome.result.referenceSunrise.Iso(), "1990-08-15T05:49:00");
     EXPECT_EQ(outcome.result.elapsedMinutes, 281);
 }
@@ -124,7 +124,7 @@ TEST(Polar, AFailingNeighbourCountsOnlyWhenTheChoiceUsesIt) {
     const ChartOutcome noon = Request(e);
     EXPECT_TRUE(noon.Computed());
     EXPECT_FALSE(noon.result.sunEvents[kPrevSunrise].has_value());
-    const auto json = cli::ChartJson(noon);
+    const auto json = ChartJson(noon);
     EXPECT_EQ(json["polar"], false);
     EXPECT_TRUE(json["prev_sunrise"].is_null());
     EXPECT_FALSE(json["polar_failed"].empty());

@@ -9,7 +9,7 @@
 #include "astro/sunrise.h"
 #include "chart/chart_outcome.h"
 #include "request/entry_checks.h"
-#include "cli/chart_json.h"
+#include "chart/chart_json.h"
 #include "../chart/chart_test_support.h"
 
 namespace kalodaya {
@@ -87,7 +87,7 @@ TEST(ReferenceSunriseWrap, ReykjavikMidsummerNoonCountsFromThatMorning) {
     EXPECT_EQ(june22.sunsetClock.Iso(), "2000-06-22T00:04:00");
     EXPECT_EQ(june22.sunset.Iso(), "2000-06-23T00:04:00");
 
-    const auto json = cli::ChartJson(r);
+    const auto json = ChartJson(r);
     EXPECT_EQ(json["sunset"], "2000-06-22T00:04:00");
     EXPECT_EQ(json["reference_sunrise"], "2000-06-21T02:55:00");
     EXPECT_EQ(json["elapsed_minutes"], 545);
@@ -210,7 +210,7 @@ TEST(ReferenceSunriseWrap, AnExtraDayWithoutSunriseCountsOnlyWhenNeeded) {
     ASSERT_TRUE(early.result.polar.has_value());
     EXPECT_EQ(early.result.polar->date.Iso(), "1990-02-06T00:00:00");
     EXPECT_FALSE(early.result.polar->sunset);
-    const auto json = cli::ChartJson(early);
+    const auto json = ChartJson(early);
     ASSERT_EQ(json["polar_failed"].size(), 1u);
     EXPECT_EQ(json["polar_failed"][0]["date"], "1990-02-06");
     EXPECT_EQ(json["polar_failed"][0]["event"], "sunrise");

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/chart_json.h"
+#include "chart/chart_json.h"
 #include "chart/chart_outcome.h"
 #include "astro/zone_table.h"
 
@@ -77,12 +77,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const auto outcome = kalodaya::RequestChart(e);
     // Both forms of the JSON: the library object and the compact text must agree.
-    const std::string text = kalodaya::cli::ChartJsonText(outcome);
-    if (kalodaya::cli::ChartJson(outcome).dump(-1, ' ', false,
+    const std::string text = kalodaya::ChartJsonText(outcome);
+    if (kalodaya::ChartJson(outcome).dump(-1, ' ', false,
                                                nlohmann::ordered_json::error_handler_t::replace) !=
         text)
         __builtin_trap();
-    (void)kalodaya::cli::ChartJson(outcome)
+    (void)kalodaya::ChartJson(outcome)
         .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
     return 0;
 }

@@ -1,11 +1,11 @@
-#include "cli/batch_line.h"
+#include "chart/batch_line.h"
 
 #include <nlohmann/json.hpp>
 
-#include "cli/chart_json.h"
+#include "chart/chart_json.h"
 #include "request/request_line.h"
 
-namespace kalodaya::cli {
+namespace kalodaya {
 namespace {
 
 void AppendError(std::string& out, const std::string& error) {
@@ -38,4 +38,4 @@ void AnswerOverlongLine(std::size_t longest, std::string& out) {
     AppendError(out, "the line is longer than " + std::to_string(longest) + " bytes");
 }
 
-}  // namespace kalodaya::cli
+}  // namespace kalodaya

@@ -8,7 +8,7 @@
 
 #include "base/date_time.h"
 
-namespace kalodaya::cli {
+namespace kalodaya {
 
 class JsonValueBuilder {
   public:
@@ -69,4 +69,4 @@ class JsonValueBuilder {
     std::string key_;
 };
 
-}  // namespace kalodaya::cli
+}  // namespace kalodaya

@@ -1,12 +1,12 @@
 #pragma once
-// The answer to one --batch request line: the chart, the failed entry check, or why the line
-// cannot be used, as one line of compact JSON.
+// The answer to one request line (kalodaya-chart --batch, the web page): the chart, the failed
+// entry check, or why the line cannot be used, as one line of compact JSON.
 #include <string>
 #include <string_view>
 
 #include "chart/chart_outcome.h"
 
-namespace kalodaya::cli {
+namespace kalodaya {
 
 // What one thread computes charts with: each chart is computed from its own line alone, and the
 // outcome only lends its strings' storage to the next line.
@@ -21,4 +21,4 @@ void AnswerRequestLine(std::string_view line, BatchScratch& scratch, std::string
 // The answer to a line that was cut off because it is longer than `longest` bytes.
 void AnswerOverlongLine(std::size_t longest, std::string& out);
 
-}  // namespace kalodaya::cli
+}  // namespace kalodaya

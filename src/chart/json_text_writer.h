@@ -21,7 +21,7 @@
 #include "base/date_time.h"
 #include "base/json_bytes.h"
 
-namespace kalodaya::cli {
+namespace kalodaya {
 namespace json_text {
 
 using Json = nlohmann::ordered_json;
@@ -369,7 +369,8 @@ class JsonTextWriter {
     [[gnu::noinline]] void Grow(std::size_t n) {
         const std::size_t used = static_cast<std::size_t>(p_ - buffer_.data.get());
         const std::size_t size = std::max(2 * buffer_.size, used + n);
-        auto data = std::make_unique_for_overwrite<char[]>(size);
+        // Left uninitialised: every byte is written before it is read.
+        auto data = std::unique_ptr<char[]>(new char[size]);
         if (used > 0) std::memcpy(data.get(), buffer_.data.get(), used);
         buffer_.data = std::move(data);
         buffer_.size = size;
@@ -392,4 +393,4 @@ class JsonTextWriter {
 
 using json_text::JsonTextWriter;
 
-}  // namespace kalodaya::cli
+}  // namespace kalodaya

@@ -1,4 +1,4 @@
-#include "cli/chart_json.h"
+#include "chart/chart_json.h"
 
 #include <array>
 #include <cctype>
@@ -8,11 +8,11 @@
 
 #include "astro/atlas/place_texts.h"
 #include "chart/present.h"
-#include "cli/json_text_writer.h"
-#include "cli/json_value_builder.h"
+#include "chart/json_text_writer.h"
+#include "chart/json_value_builder.h"
 #include "profile/sign_profile.h"
 
-namespace kalodaya::cli {
+namespace kalodaya {
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -364,4 +364,4 @@ Json ChartJson(const ChartOutcome& outcome) {
     return builder.Take();
 }
 
-}  // namespace kalodaya::cli
+}  // namespace kalodaya

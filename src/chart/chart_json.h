@@ -6,7 +6,7 @@
 
 #include "chart/chart_outcome.h"
 
-namespace kalodaya::cli {
+namespace kalodaya {
 
 // The object, for pretty printing and for tests.
 nlohmann::ordered_json ChartJson(const ChartOutcome& outcome);
@@ -16,4 +16,4 @@ nlohmann::ordered_json ChartJson(const ChartOutcome& outcome);
 void AppendChartJsonText(std::string& out, const ChartOutcome& outcome);
 std::string ChartJsonText(const ChartOutcome& outcome);
 
-}  // namespace kalodaya::cli
+}  // namespace kalodaya

@@ -1,0 +1,188 @@
+// The page: loads the core, fills the form, answers it with the chart, and offers the same
+// answers to scripts as window.kalodaya.
+import { Core } from './core';
+import { EntryForm, type RequestEntries } from './form';
+import { PlacePopup } from './place_popup';
+import { drawChart, fillDetails, fillPlanets, fillProfile, type ChartJson } from './chart_view';
+import { entriesFromLink } from './link';
+import { Tabs } from './tabs';
+import { exportLines, importLines, saveChart, savedCharts } from './saved';
+
+const base = new URL('.', document.baseURI);
+const byId = (id: string) => document.getElementById(id) as HTMLElement;
+
+interface KalodayaApi {
+  ready: Promise<void>;
+  atlasReady: Promise<void>;
+  chart(line: string): string;
+  findPlace(text: string, limit?: number): string;
+  lastChartMilliseconds: number;  // the last chart, from its request to its painting
+  firstChartMilliseconds: number;  // the first chart painted, from the start of the page's load
+}
+
+declare global {
+  interface Window {
+    kalodaya: KalodayaApi;
+  }
+}
+
+async function start(): Promise<void> {
+  const core = await Core.load(base);
+  const lists = core.formLists();
+  const form = new EntryForm(lists);
+  const results = byId('results');
+  const entry = byId('entry');
+  const tabs = new Tabs();
+  const atlasStatus = byId('atlas-status');
+
+  // The atlas is fetched and read after the first chart a link asks for (before it, when the
+  // link names a place), so that the chart does not wait for it.
+  let atlas: Promise<void> | null = null;
+  const openAtlas = (): Promise<void> => {
+    if (atlas) return atlas;
+    atlasStatus.textContent = 'Loading the place atlas…';
+    atlas = core.openAtlas(base);
+    atlas.then(
+      () => { atlasStatus.textContent = ''; },
+      (error: Error) => { atlasStatus.textContent = `The place atlas cannot be used: ${error.message}`; },
+    );
+    atlas.then(atlasOpened, atlasFailed);
+    return atlas;
+  };
+
+  window.kalodaya.chart = (line: string) => {
+    if (!core.atlasReady && /"place(_id)?"\s*:/.test(line))
+      throw new Error('the place atlas is still loading: await kalodaya.atlasReady first');
+    return core.chart(line);
+  };
+  window.kalodaya.findPlace = (text: string, limit = 10) => core.findPlaceLines(text, limit);
+
+  new PlacePopup(
+    form.city, byId('place-list') as HTMLUListElement,
+    (text, limit) => core.findPlace(text, limit),
+    (place) => {
+      const entered = core.enterPlace(form.requestLine(), place.geonames_id);
+      if (entered.error) form.message.textContent = entered.error;
+      else form.showPlace(entered);
+    },
+  );
+
+  let shownLine = '';
+  const savedList = byId('saved-list');
+  const savedStatus = byId('saved-status');
+  const listSaved = async () => {
+    const charts = await savedCharts();
+    savedList.replaceChildren(...charts.map((saved) => {
+      const item = document.createElement('li');
+      const open = document.createElement('button');
+      open.type = 'button';
+      const entries = JSON.parse(saved.line) as RequestEntries;
+      open.textContent = [saved.name || '(no name)', entries.date ?? '', entries.time ?? '']
+        .filter((part) => part !== '').join(' ');
+      open.addEventListener('click', () => {
+        form.show(entries);
+        show(saved.line);
+      });
+      item.append(open);
+      return item;
+    }));
+  };
+
+  const show = (line: string) => {
+    const started = performance.now();
+    shownLine = line;
+    const chart = JSON.parse(core.chart(line)) as ChartJson;
+    form.message.textContent = '';
+    if (!chart.valid) {
+      form.message.textContent = chart.message ?? chart.error ?? '';
+      return;
+    }
+    if (chart.polar) {
+      form.message.textContent = chart.polar_message ?? '';
+      return;
+    }
+    byId('gl-sign').textContent = chart.ghati_lagna?.sign_name ?? '';
+    drawChart(byId('chart'), chart);
+    fillPlanets(byId('planets') as HTMLTableElement, chart);
+    fillDetails(byId('details'), chart);
+    fillProfile(byId('profile'), byId('profile-texts'), chart, lists.profile_captions);
+    entry.hidden = true;
+    results.hidden = false;
+    tabs.select(0, false);
+    byId('tab-chart').focus();
+    requestAnimationFrame(() => {
+      window.kalodaya.lastChartMilliseconds = performance.now() - started;
+      if (Number.isNaN(window.kalodaya.firstChartMilliseconds))
+        window.kalodaya.firstChartMilliseconds = performance.now();
+    });
+  };
+
+  form.form.addEventListener('submit', (event) => {
+    event.preventDefault();
+    show(form.requestLine());
+  });
+  byId('save').addEventListener('click', async () => {
+    await saveChart(shownLine);
+    await listSaved();
+    byId('save').textContent = 'Saved';
+  });
+  byId('export').addEventListener('click', async () => {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([await exportLines()], { type: 'application/jsonl' }));
+    link.download = 'kalodaya-charts.jsonl';
+    link.click();
+    URL.revokeObjectURL(link.href);
+  });
+  const importBox = byId('import') as HTMLInputElement;
+  importBox.addEventListener('change', async () => {
+    const file = importBox.files?.[0];
+    if (!file) return;
+    const { kept, rejected } = await importLines(await file.text());
+    savedStatus.textContent = `${kept} imported` +
+      (rejected.length ? `; lines not read: ${rejected.join(', ')}` : '');
+    importBox.value = '';
+    await listSaved();
+  });
+  listSaved().catch(() => { savedStatus.textContent = 'Saved charts cannot be kept in this browser.'; });
+  byId('back').addEventListener('click', () => {
+    byId('save').textContent = 'Save';
+    results.hidden = true;
+    entry.hidden = false;
+    form.name.focus();
+  });
+  form.button.disabled = false;
+
+  // A link that holds the entries opens its chart (after the atlas, when it names a place).
+  const linked: RequestEntries | null = entriesFromLink(new URLSearchParams(location.search));
+  if (linked) {
+    form.show(linked);
+    if (linked.place !== undefined || linked.place_id !== undefined) await openAtlas().catch(() => {});
+    show(JSON.stringify(linked));
+  }
+  // After the chart is painted.
+  requestAnimationFrame(() => setTimeout(openAtlas, 0));
+}
+
+// Promises that scripts may await from the first moment: settled once the module, and then
+// the atlas, are ready.
+let ready: () => void = () => {};
+let failed: (error: unknown) => void = () => {};
+let atlasOpened: () => void = () => {};
+let atlasFailed: (error: unknown) => void = () => {};
+window.kalodaya = {
+  ready: new Promise<void>((resolve, reject) => { ready = resolve; failed = reject; }),
+  atlasReady: new Promise<void>((resolve, reject) => { atlasOpened = resolve; atlasFailed = reject; }),
+  chart: () => { throw new Error('the page is still loading: await kalodaya.ready first'); },
+  findPlace: () => '',
+  lastChartMilliseconds: NaN,
+  firstChartMilliseconds: NaN,
+};
+start().then(ready, (error) => {
+  atlasFailed(error);
+  byId('message').textContent = `Kalodaya cannot start: ${error instanceof Error ? error.message : error}`;
+  failed(error);
+});
+
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+  navigator.serviceWorker.register(new URL('sw.js', base)).catch(() => {});
+}

@@ -1,0 +1,69 @@
+// What the page's browser tests share: the built page served from build/web/ by a small
+// server that notes every request, and Debian's Chromium driven headless by playwright-core.
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { existsSync } from 'node:fs';
+import { extname, join, normalize } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { chromium } from 'playwright-core';
+
+export const sourceDir = fileURLToPath(new URL('../..', import.meta.url));
+export const outDir = process.env.KALODAYA_WEB_OUT ?? join(sourceDir, 'build/web');
+export const shotDir = join(sourceDir, 'build/web-screenshots');
+
+const types = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
+  '.wasm': 'application/wasm', '.gz': 'application/gzip', '.json': 'application/json',
+};
+
+// Serves outDir on a free port of 127.0.0.1; `requests` holds every path asked for.
+export async function serve() {
+  const requests = [];
+  const server = createServer(async (req, res) => {
+    const path = decodeURIComponent(new URL(req.url, 'http://x').pathname);
+    requests.push(path);
+    const file = normalize(join(outDir, path.endsWith('/') ? `${path}index.html` : path));
+    if (!file.startsWith(outDir)) { res.writeHead(403).end(); return; }
+    try {
+      const body = await readFile(file);
+      res.writeHead(200, { 'content-type': types[extname(file)] ?? 'application/octet-stream' });
+      res.end(body);
+    } catch {
+      res.writeHead(404).end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const origin = `http://127.0.0.1:${server.address().port}`;
+  return { origin, requests, close: () => new Promise((resolve) => server.close(resolve)) };
+}
+
+const chromiumPath = process.env.KALODAYA_CHROMIUM ?? '/usr/bin/chromium';
+
+// The browser, or why it cannot start (the tests are then skipped with that line).
+export async function launch() {
+  if (!existsSync(chromiumPath)) return { skip: `no Chromium at ${chromiumPath}` };
+  if (!existsSync(join(outDir, 'index.html'))) return { skip: `no built page in ${outDir}` };
+  try {
+    const browser = await chromium.launch({
+      executablePath: chromiumPath,
+      headless: true,
+      // As root (CI) Chromium's sandbox cannot start.
+      args: ['--no-sandbox', '--disable-dev-shm-usage'],
+    });
+    return { browser };
+  } catch (error) {
+    return { skip: `Chromium cannot start: ${String(error.message).split('\n')[0]}` };
+  }
+}
+
+export const desktop = { width: 1280, height: 900 };
+export const phone = { width: 360, height: 740 };
+
+// A page of a new context (its own cache and storage) at `viewport`, loaded and ready.
+export async function openPage(browser, origin, viewport, query = '') {
+  const context = await browser.newContext({ viewport, serviceWorkers: 'block' });
+  const page = await context.newPage();
+  await page.goto(`${origin}/${query}`);
+  await page.evaluate(() => window.kalodaya.ready);
+  return { context, page };
+}

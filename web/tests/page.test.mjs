@@ -1,0 +1,217 @@
+// The page in Chromium: the worked example typed by keyboard and picked from the place popup,
+// a link that holds the entries, the core's messages, the results at desktop and phone
+// widths, the page offline, and no request outside its own origin.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdirSync } from 'node:fs';
+import { join } from 'node:path';
+import { desktop, launch, openPage, phone, serve, shotDir } from './browser.mjs';
+
+let browser;
+let server;
+let skip = false;
+
+before(async () => {
+  const launched = await launch();
+  if (launched.skip) {
+    skip = launched.skip;
+    console.log(`web page tests skipped: ${skip}`);
+    return;
+  }
+  browser = launched.browser;
+  server = await serve();
+  mkdirSync(shotDir, { recursive: true });
+});
+
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+// The worked example's chart as the desktop shows it.
+const worked = {
+  sign: 'Cancer',
+  planets: ['28 Can 31', '18 Tau 54', '25 Leo 34', '07 Can 59', '27 Ari 37', '05 Can 46',
+    '26 Sag 10', '11 Cap 50', '11 Can 50', '28 Vir 42'],
+  details: { name: 'RAMA', dob: 'August/15/1990', tob: '10:30', latitude: "28° 39' N",
+    longitude: "77° 13' E" },
+};
+
+async function planetTexts(page) {
+  return page.$$eval('#planets td', (cells) => cells.map((cell) => cell.textContent));
+}
+
+async function glSign(page) {
+  // The square whose markers hold "GL".
+  return page.$$eval('#chart g.sign', (groups) => groups
+    .filter((g) => [...g.querySelectorAll('text.marker tspan')].some((t) => t.textContent === 'GL'))
+    .map((g) => Number(g.dataset.sign)));
+}
+
+async function selectByKeys(page, id, text) {
+  await page.focus(`#${id}`);
+  await page.selectOption(`#${id}`, { label: text });
+}
+
+for (const [width, viewport] of [['desktop', desktop], ['phone', phone]]) {
+  test(`the worked example typed by keyboard gives Cancer (${width})`, async (t) => {
+    if (skip) return t.skip(skip);
+    const { context, page } = await openPage(browser, server.origin, viewport);
+    await page.evaluate(() => window.kalodaya.atlasReady);
+    await page.screenshot({ path: join(shotDir, `entry-${width}.png`), fullPage: true });
+    await page.focus('#name');
+    await page.keyboard.type('rama');
+    assert.equal(await page.inputValue('#name'), 'RAMA');
+    // The lists by keyboard: typing a list's text selects its entry.
+    for (const [id, text] of [['month', 'August'], ['day', '15'], ['year', '1990'],
+      ['hour', '10'], ['minute', '30'], ['second', '0']]) {
+      await selectByKeys(page, id, text);
+    }
+    await page.focus('#city');
+    await page.keyboard.type('New Delhi');
+    await page.waitForSelector('#place-list li');
+    await page.screenshot({ path: join(shotDir, `popup-${width}.png`) });
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.inputValue('#lat-deg'), '28');
+    assert.equal(await page.inputValue('#lon-deg'), '77');
+    assert.equal(await page.$eval('#zone', (s) => s.selectedOptions[0].textContent),
+      'Indian Time, IST, +5.3');
+    assert.match(await page.textContent('#zone-line'), /^Asia\/Kolkata on 15 August 1990 at 10:30: UTC\+05:30/);
+    // The coordinates as the worked example has them (the atlas gives New Delhi's own).
+    await page.fill('#lat-min', '');
+    await page.focus('#lat-min');
+    await page.keyboard.type('39');
+    await page.fill('#lon-min', '');
+    await page.focus('#lon-min');
+    await page.keyboard.type('13');
+    await page.focus('#get-chart');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#results:not([hidden])');
+    assert.equal(await page.textContent('#gl-sign'), worked.sign);
+    assert.deepEqual(await glSign(page), [3]);
+    assert.deepEqual(await planetTexts(page), worked.planets);
+    for (const [key, text] of Object.entries(worked.details))
+      assert.equal(await page.textContent(`#details dd[data-key="${key}"]`), text);
+    await page.screenshot({ path: join(shotDir, `chart-${width}.png`), fullPage: true });
+    // The details page by keyboard: the arrow key moves to its tab.
+    await page.keyboard.press('ArrowRight');
+    assert.equal(await page.isVisible('#details-page'), true);
+    assert.equal(await page.textContent('#profile dd[data-key="english_name"]'), 'Cancer');
+    assert.equal(await page.$$eval('#profile-texts p', (ps) => ps.filter((p) => p.textContent.length > 40).length), 5);
+    await page.screenshot({ path: join(shotDir, `details-${width}.png`), fullPage: true });
+    const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+    assert.ok(overflow <= 0, `the page is ${overflow} pixels wider than the screen`);
+    await context.close();
+  });
+}
+
+test('a link that holds the entries opens its chart', async (t) => {
+  if (skip) return t.skip(skip);
+  for (const query of [
+    '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=34',
+    '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&utc_offset=%2B05:30',
+    '?name=RAMA&date=1990-08-15&time=10:30:00&place=New%20Delhi&lat=28:39N&lon=77:13E',
+  ]) {
+    const { context, page } = await openPage(browser, server.origin, desktop, query);
+    await page.waitForSelector('#results:not([hidden])');
+    assert.equal(await page.textContent('#gl-sign'), worked.sign, query);
+    assert.deepEqual(await planetTexts(page), worked.planets, query);
+    await context.close();
+  }
+});
+
+test("the core's messages are shown and nothing is computed", async (t) => {
+  if (skip) return t.skip(skip);
+  const { context, page } = await openPage(browser, server.origin, desktop);
+  const cases = [
+    // [link, the message the page shows]
+    ['?name=RAMA&date=1990-08-15&time=10:30:00&lon=77:13E&zone=34',
+      JSON.parse(await page.evaluate(() => window.kalodaya.chart(
+        '{"name":"RAMA","date":"1990-08-15","time":"10:30:00","lon":"77:13E","zone":34}'))).message],
+    ['?name=RAMA&date=1990-02-30&time=10:30:00&lat=28:39N&lon=77:13E&zone=34',
+      JSON.parse(await page.evaluate(() => window.kalodaya.chart(
+        '{"name":"RAMA","date":"1990-02-30","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":34}'))).message],
+    ['?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=99',
+      JSON.parse(await page.evaluate(() => window.kalodaya.chart(
+        '{"name":"RAMA","date":"1990-08-15","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":99}'))).error],
+  ];
+  for (const [query, expected] of cases) {
+    assert.ok(expected, `the core has a message for ${query}`);
+    const linked = await openPage(browser, server.origin, desktop, query);
+    await linked.page.waitForFunction(() => document.getElementById('message').textContent !== '');
+    assert.equal(await linked.page.textContent('#message'), expected, query);
+    assert.equal(await linked.page.isHidden('#results'), true);
+    await linked.context.close();
+  }
+  await context.close();
+});
+
+test('offline after the first visit, and no request outside the origin', async (t) => {
+  if (skip) return t.skip(skip);
+  const context = await browser.newContext({ viewport: desktop });
+  const foreign = [];
+  context.on('request', (request) => {
+    if (!request.url().startsWith(`${server.origin}/`) && !request.url().startsWith('data:'))
+      foreign.push(request.url());
+  });
+  const page = await context.newPage();
+  await page.goto(`${server.origin}/`);
+  await page.evaluate(() => window.kalodaya.atlasReady);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  // The first load may finish before the worker controls the page: one more visit fills the
+  // cache with whatever the worker did not fetch itself.
+  await page.reload();
+  await page.evaluate(() => window.kalodaya.atlasReady);
+  await context.setOffline(true);
+  const before = server.requests.length;
+  await page.reload();
+  await page.evaluate(() => window.kalodaya.ready);
+  await page.evaluate(() => window.kalodaya.atlasReady);
+  assert.equal(server.requests.length, before, 'offline, the server was asked');
+  const places = await page.evaluate(() => window.kalodaya.findPlace('chennai', 1));
+  assert.match(places, /"name":"Chennai"/);
+  const chart = JSON.parse(await page.evaluate(() => window.kalodaya.chart(
+    '{"name":"RAMA","date":"1990-08-15","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":34}')));
+  assert.equal(chart.ghati_lagna.sign_name, 'Cancer');
+  assert.deepEqual(foreign, []);
+  await context.close();
+});
+
+test('a saved chart is kept across a reload, and goes out and in as request lines', async (t) => {
+  if (skip) return t.skip(skip);
+  const link = '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=34';
+  const { context, page } = await openPage(browser, server.origin, desktop, link);
+  await page.waitForSelector('#results:not([hidden])');
+  await page.click('#save');
+  await page.waitForFunction(() => document.getElementById('save').textContent === 'Saved');
+  await page.goto(`${server.origin}/`);
+  await page.evaluate(() => window.kalodaya.ready);
+  await page.waitForSelector('#saved-list button');
+  assert.equal(await page.textContent('#saved-list button'), 'RAMA 1990-08-15 10:30:00');
+  await page.click('#saved-list button');
+  await page.waitForSelector('#results:not([hidden])');
+  assert.equal(await page.textContent('#gl-sign'), worked.sign);
+  assert.deepEqual(await planetTexts(page), worked.planets);
+
+  await page.click('#back');
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#export')]);
+  const exported = await new Promise((resolve, reject) => {
+    download.createReadStream().then((stream) => {
+      const parts = [];
+      stream.on('data', (part) => parts.push(part));
+      stream.on('end', () => resolve(Buffer.concat(parts).toString('utf8')));
+      stream.on('error', reject);
+    }, reject);
+  });
+  const line = JSON.parse(exported.trim());
+  assert.deepEqual(line, { name: 'RAMA', date: '1990-08-15', time: '10:30:00', lat: '28:39N',
+    lon: '77:13E', zone: 34 });
+
+  await page.setInputFiles('#import', { name: 'family.jsonl', mimeType: 'application/jsonl',
+    buffer: Buffer.from(`${JSON.stringify({ ...line, name: 'SITA' })}\nnot a request\n`) });
+  await page.waitForFunction(() => document.getElementById('saved-status').textContent !== '');
+  assert.equal(await page.textContent('#saved-status'), '1 imported; lines not read: 2');
+  assert.equal(await page.$$eval('#saved-list button', (b) => b.length), 2);
+  await context.close();
+});

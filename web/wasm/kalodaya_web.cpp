@@ -1,0 +1,131 @@
+// The web page's entry point: request lines in, the chart layer's JSON text out. Nothing here
+// computes or makes a text; it passes lines to the request layer's reader and the chart layer,
+// and hands the page the lists the desktop form fills its boxes from.
+//
+// Every function returns a NUL-terminated UTF-8 text that stays valid until the next call of
+// the same function (the page copies it at once).
+#include <emscripten/emscripten.h>
+
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "astro/zone_table.h"
+#include "base/entry_rules.h"
+#include "base/tables.h"
+#include "chart/batch_line.h"
+#include "chart/place_json.h"
+#include "profile/sign_profile.h"
+#include "base/entry_forms.h"
+#include "base/utc_offset.h"
+#include "request/from_atlas.h"
+#include "request/installed_atlas.h"
+#include "request/request_line.h"
+
+namespace {
+
+using kalodaya::InstalledAtlas;
+
+std::string Dump(const nlohmann::ordered_json& json) {
+    return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+}  // namespace
+
+extern "C" {
+
+// The answer kalodaya-chart --batch writes for one request line, without its line end.
+EMSCRIPTEN_KEEPALIVE const char* kalodaya_chart(const char* line) {
+    static kalodaya::BatchScratch scratch;
+    static std::string out;
+    out.clear();
+    kalodaya::AnswerRequestLine(line, scratch, out);
+    if (!out.empty() && out.back() == '\n') out.pop_back();
+    return out.c_str();
+}
+
+// Reads the atlas from `directory` of the module's file system, where the page has written its
+// files. Returns "" when it is ready, or why it cannot be used. Called once, before any request
+// that names a place: the atlas is read the first time it is asked for and kept.
+EMSCRIPTEN_KEEPALIVE const char* kalodaya_open_atlas(const char* directory) {
+    static std::string message;
+    setenv("KALODAYA_ATLAS_DIR", directory, 1);
+    const auto& atlas = InstalledAtlas();
+    message = atlas ? std::string() : atlas.error().message;
+    return message.c_str();
+}
+
+// kalodaya-chart --find-place's lines for `text`, best first, at most `limit`, each ended by a
+// line end; "" when none matches or the atlas is not open.
+EMSCRIPTEN_KEEPALIVE const char* kalodaya_find_place(const char* text, int limit) {
+    static std::string out;
+    out.clear();
+    const auto& atlas = InstalledAtlas();
+    if (!atlas || limit < 1) return out.c_str();
+    for (const auto& place : (*atlas)->places().Search(text, static_cast<std::size_t>(limit))) {
+        out += kalodaya::PlaceJsonText(place);
+        out += '\n';
+    }
+    return out.c_str();
+}
+
+// The form's entries once the atlas place `geonames_id` is entered into the request that
+// `line` holds, as the desktop form's place lookup enters it: the place's texts and
+// coordinates, and the zone its clocks kept at the birth moment (a list entry, or the exact
+// offset when no entry has it), with the zone line. {"error": ...} when the line cannot be
+// read or the place is not in the atlas.
+EMSCRIPTEN_KEEPALIVE const char* kalodaya_enter_place(const char* line, double geonames_id) {
+    static std::string out;
+    nlohmann::ordered_json json;
+    kalodaya::BirthRequest request;
+    const auto& atlas = InstalledAtlas();
+    const auto place =
+        atlas ? (*atlas)->places().FindByGeonamesId(static_cast<int64_t>(geonames_id))
+              : std::nullopt;
+    if (auto error = kalodaya::ReadRequestLine(line, request)) {
+        json["error"] = error->message;
+    } else if (!place) {
+        json["error"] = "no such place in the atlas";
+    } else {
+        const auto birth = kalodaya::EnterAtlasPlace(request, **atlas, *place,
+                                                     kalodaya::ZoneChoice::FromAtlas);
+        json["city"] = request.city;
+        json["state"] = request.state;
+        json["country"] = request.country;
+        json["lat"] = kalodaya::LatitudeForm(request.latitude);
+        json["lon"] = kalodaya::LongitudeForm(request.longitude);
+        json["dst"] = request.daylight;
+        if (const auto* entry = std::get_if<kalodaya::ZoneListEntry>(&request.zone))
+            json["zone"] = entry->position;
+        else
+            json["zone"] = nullptr;
+        if (const auto* exact = std::get_if<kalodaya::ExactOffset>(&request.zone))
+            json["utc_offset"] = kalodaya::UtcOffsetText(exact->eastSeconds);
+        else
+            json["utc_offset"] = nullptr;
+        json["zone_line"] = birth ? kalodaya::atlas::ZoneLineText(*birth) : std::string();
+    }
+    out = Dump(json);
+    return out.c_str();
+}
+
+// What the form's lists hold: the month names, the zone list's texts, the years, and the
+// lengths of the coordinate boxes; and the captions of the profile's values, in the order of
+// the chart's "profile" members.
+EMSCRIPTEN_KEEPALIVE const char* kalodaya_form_lists() {
+    static std::string out;
+    namespace rules = kalodaya::entry_rules;
+    nlohmann::ordered_json json;
+    for (const auto month : kalodaya::kMonthNames) json["months"].push_back(month);
+    for (const auto& zone : kalodaya::kZoneTable) json["zones"].push_back(zone.listText);
+    json["first_year"] = rules::kFirstYear;
+    json["last_year"] = rules::kLastYear;
+    json["lat_degree_digits"] = rules::kLatDegreeDigits;
+    json["lon_degree_digits"] = rules::kLonDegreeDigits;
+    json["minute_digits"] = rules::kMinuteDigits;
+    for (const auto caption : kalodaya::kProfileCaptions) json["profile_captions"].push_back(caption);
+    out = Dump(json);
+    return out.c_str();
+}
+
+}  // extern "C"
