@@ -28,9 +28,10 @@ class ScratchFolder : public ::testing::Test {
 };
 
 constexpr std::string_view kZones = "tzdata\t2099z\nAsia/Kolkata\t19800/0/IST\t\n";
-constexpr std::string_view kRegions = "C\tIN\tIndia\nA\t1\tTamil Nadu\n";
+constexpr std::string_view kRegions = "C\tIN\tIndia\tin,ind,india,bharat\nA\t1\tTamil Nadu\n";
 constexpr std::string_view kPlaces =
-    "# a comment\n1264527\tChennai\t13088\t80278\tIN\t1\t4681087\t0\tmadras\n";
+    "# a comment\n1264527\tChennai\t13088\t80278\tIN\t1\t4681087\t0\t\tmadras\n"
+    "15\tMylapore\t13034\t80267\tIN\t1\t0\t0\td\tmadras mylapore\n";
 
 TEST_F(ScratchFolder, LoadsASmallAtlas) {
     Write("zones.tsv", kZones);
@@ -38,12 +39,17 @@ TEST_F(ScratchFolder, LoadsASmallAtlas) {
     Write("places.tsv", kPlaces);
     const auto atlas = Atlas::Load(folder_);
     ASSERT_TRUE(atlas) << atlas.error().message;
-    EXPECT_EQ((*atlas)->places().size(), 1u);
+    EXPECT_EQ((*atlas)->places().size(), 2u);
     EXPECT_EQ((*atlas)->zones().tzdataVersion(), "2099z");
-    const auto place = (*atlas)->places().BestMatch("madras, tamil");
+    const auto place = (*atlas)->places().BestMatch("madras, bharat");
     ASSERT_TRUE(place);
+    EXPECT_EQ(place->name, "Chennai");
     EXPECT_EQ(place->state, "Tamil Nadu");
     EXPECT_EQ(place->timeZone, "Asia/Kolkata");
+    // A section of the city comes after the city, whatever the population says.
+    const auto both = (*atlas)->places().Search("madras", 5);
+    ASSERT_EQ(both.size(), 2u);
+    EXPECT_EQ(both[1].name, "Mylapore");
 }
 
 TEST_F(ScratchFolder, MissingOrBrokenFilesAreErrors) {
@@ -63,6 +69,11 @@ TEST_F(ScratchFolder, MissingOrBrokenFilesAreErrors) {
     Write("places.tsv", "1\tNowhere\tnorth\t0\tIN\t\t0\t0\t\n");
     EXPECT_FALSE(Atlas::Load(folder_));
     Write("places.tsv", "1\tNowhere\t0\t0\tIN\t25");  // cut short
+    EXPECT_FALSE(Atlas::Load(folder_));
+    Write("places.tsv", "1\tNowhere\t0\t0\tIN\t\t0\t0\tPPLX\t\n");  // kind is d or nothing
+    EXPECT_FALSE(Atlas::Load(folder_));
+    Write("places.tsv", kPlaces);
+    Write("regions.tsv", "C\tIN\tIndia\n");  // a country without search keys
     EXPECT_FALSE(Atlas::Load(folder_));
 }
 
