@@ -142,6 +142,38 @@ private slots:
         QCOMPARE(world.front().name, std::string("York"));  // no York in India
     }
 
+    void theTypedCityLeadsThePopup() {
+        const struct {
+            const char* typed;
+            const char* line;
+        } cases[] = {
+            {"Madras", "Chennai, Tamil Nadu, India"},
+            {"Calcutta", "Kolkata, West Bengal, India"},
+            {"Poona", "Pune, Maharashtra, India"},
+            {"Gurugram", "Gurgaon, Haryana, India"},
+            {"Munchen", "Munich, Bavaria, Germany"},
+            {"Wien", "Vienna, Vienna, Austria"},
+            {"Praha", "Prague, Prague, Czechia"},
+            {"Napoli", "Naples, Campania, Italy"},
+            {"Milano", "Milan, Lombardy, Italy"},
+            {"Leningrad", "Saint Petersburg, St.-Petersburg, Russia"},
+            {"Seoul, South Korea", "Seoul, Seoul, South Korea"},
+            {"Kinshasa, DR Congo", "Kinshasa, Kinshasa, Democratic Republic of the Congo"},
+            {"Edinburgh, Scotland", "Edinburgh, Scotland, United Kingdom"},
+        };
+        for (const auto& c : cases) {
+            const QStringList lines = TypeCity(QString::fromUtf8(c.typed));
+            QVERIFY2(!lines.isEmpty(), c.typed);
+            QVERIFY2(lines.front().startsWith(QString::fromUtf8(c.line) + QStringLiteral(" — ")),
+                     qPrintable(QString::fromUtf8(c.typed) + ": " + lines.front()));
+        }
+        // A whole name outranks the user's country: in the United States, too, "Madras" is
+        // Chennai before Madras, Oregon.
+        const auto us = SuggestPlaces("Madras", form_->Places()->Popup()->Sources(), "US");
+        QVERIFY(us.size() >= 2);
+        QCOMPARE(us.front().name, std::string("Chennai"));
+    }
+
     void choosingFillsThePlaceTheZoneAndTheLine() {
         SetMoment(1990, 8, 15, 10, 30);
         List("cmbTimeZone")->setCurrentIndex(3);
@@ -200,11 +232,16 @@ private slots:
         QCOMPARE(outcome.result.request.birth.zone, (ZoneOffset{-5, -45}));
 
         PickFirst("cboYear");  // 1901: Kathmandu's own mean time, +05:41
-        QCOMPARE(zone->currentText(), QStringLiteral("Exact offset: UTC+05:41 (Asia/Kathmandu)"));
+        QCOMPARE(zone->currentText(),
+                 QStringLiteral("Exact offset: UTC+05:41 LMT (Asia/Kathmandu)"));
         QVERIFY(Line().contains(QStringLiteral("before standard time: the birthplace's local mean time")));
 
         SetMoment(1980, 6, 15, 8, 0);
-        QTest::keyClick(List("cboDate"), Qt::Key_Down);  // 16 June 1980: +05:30
+        QTest::keyClick(List("cboDate"), Qt::Key_Down);  // 16 June 1980: +05:30, Nepal's own
+        QCOMPARE(zone->currentText(), QStringLiteral("Exact offset: UTC+05:30 (Asia/Kathmandu)"));
+
+        TypeCity(QStringLiteral("chen"));
+        Choose(QStringLiteral("Chennai"));
         QCOMPARE(zone->currentIndex(), 34);
         QCOMPARE(zone->count(), kZoneCount);
         QVERIFY(std::holds_alternative<ZoneListEntry>(form_->CurrentRequest().zone));
