@@ -233,6 +233,24 @@ TEST(PlaceSearch, EveryPlaceInIndiaAndTheCapitalsAreKept) {
     EXPECT_GT(TheAtlas().places().size(), 100'000u);
 }
 
+// GeoNames gives a few places another country's zone; the atlas keeps their own clock.
+TEST(PlaceSearch, PlacesKeepTheirCountrysClock) {
+    const struct {
+        int64_t geonamesId;
+        const char* timeZone;
+    } cases[] = {
+        {2123979, "Asia/Sakhalin"},   // Kuril'sk, Russia (GeoNames: Asia/Tokyo)
+        {1513331, "Asia/Tashkent"},   // Quvasoy, Uzbekistan (Asia/Bishkek)
+        {166285, "Asia/Damascus"},    // Kabbasin, Syria (Europe/Istanbul)
+        {786714, "Europe/Belgrade"},  // Pristina, Kosovo: right as it is
+    };
+    for (const auto& c : cases) {
+        const auto place = TheAtlas().places().FindByGeonamesId(c.geonamesId);
+        ASSERT_TRUE(place) << c.geonamesId;
+        EXPECT_EQ(place->timeZone, c.timeZone) << place->name;
+    }
+}
+
 TEST(PlaceSearch, LookupByGeonamesId) {
     const auto chennai = TheAtlas().places().FindByGeonamesId(1264527);
     ASSERT_TRUE(chennai);

