@@ -61,7 +61,8 @@ std::vector<PlaceSuggestion> SuggestPlaces(std::string_view typed, const PlaceSo
     if (!LongEnoughToSearch(typed)) return suggestions;
     if (sources.atlas) {
         // The user's country leads within each class of match: "chen" in India gives Chennai
-        // before Chengdu, but "Madras" in the United States still Chennai before Madras, Oregon.
+        // before Chengdu, but "Leningrad" in Russia still Saint Petersburg (a whole name) before
+        // Leningradskaya (a name that only starts so).
         const bool preferCountry = typed.find(',') == std::string_view::npos;
         const std::vector<atlas::Place> matches = sources.atlas->places().Search(
             typed, kAtlasSuggestions, preferCountry ? ownCountry : std::string_view{});

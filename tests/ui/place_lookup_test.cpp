@@ -167,11 +167,13 @@ private slots:
             QVERIFY2(lines.front().startsWith(QString::fromUtf8(c.line) + QStringLiteral(" — ")),
                      qPrintable(QString::fromUtf8(c.typed) + ": " + lines.front()));
         }
-        // A whole name outranks the user's country: in the United States, too, "Madras" is
-        // Chennai before Madras, Oregon.
-        const auto us = SuggestPlaces("Madras", form_->Places()->Popup()->Sources(), "US");
+        // The user's country leads only among equally good matches: in the United States
+        // "Madras" is Madras, Oregon, then Chennai.
+        const PlaceSources& sources = form_->Places()->Popup()->Sources();
+        const auto us = SuggestPlaces("Madras", sources, "US");
         QVERIFY(us.size() >= 2);
-        QCOMPARE(us.front().name, std::string("Chennai"));
+        QCOMPARE(us[0].text.substr(0, 16), std::string("Madras, Oregon, "));
+        QCOMPARE(us[1].name, std::string("Chennai"));
     }
 
     void choosingFillsThePlaceTheZoneAndTheLine() {
