@@ -50,7 +50,8 @@ LoadedSources ReadSources() {
 QString ExactLabel(const atlas::PlaceAtBirth& birth) {
     if (birth.place.timeZone.empty())
         return QStringLiteral("Exact offset: UTC") + Text(UtcOffsetText(birth.usedOffsetSeconds));
-    return Text(atlas::ExactEntryLabel(birth.usedOffsetSeconds, birth.place.timeZone));
+    return Text(atlas::ExactEntryLabel(birth.usedOffsetSeconds, birth.offset.abbreviation,
+                                       birth.place.timeZone));
 }
 
 atlas::Place PlaceOf(const PlaceSuggestion& suggestion) {
@@ -198,7 +199,8 @@ PlaceLookup::AtBirth PlaceLookup::Resolve(const BirthRequest& request) const {
     birth.place = AsAtlasPlace(own);
     birth.clock = *clock;
     birth.offset.utcOffsetSeconds = *own.utcOffsetSeconds;
-    birth.zoneEntry = atlas::MatchZoneEntry(*own.utcOffsetSeconds, {}, false);
+    // Without a zone nothing says whose clock the offset is: the exact entry stands in.
+    birth.zoneEntry = std::nullopt;
     birth.usedOffsetSeconds = static_cast<int>(std::lround(*own.utcOffsetSeconds / 60.0)) * 60;
     return {birth, {}};
 }
@@ -331,7 +333,7 @@ void PlaceLookup::ShowLine(const AtBirth& at) {
     if (birth.place.timeZone.empty()) {
         line = QStringLiteral("Your own place's fixed offset: UTC") +
                Text(UtcOffsetText(birth.offset.utcOffsetSeconds));
-        if (!birth.zoneEntry) line += QStringLiteral(" — no zone in the list has this offset");
+        if (!birth.zoneEntry) line += QStringLiteral(" — exact entry");
     } else {
         line = Text(atlas::ZoneLineText(birth));
     }

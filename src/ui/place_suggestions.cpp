@@ -1,7 +1,5 @@
 #include "ui/place_suggestions.h"
 
-#include <algorithm>
-
 #include "astro/atlas/place_texts.h"
 #include "astro/atlas/zone_entry_match.h"
 
@@ -62,20 +60,12 @@ std::vector<PlaceSuggestion> SuggestPlaces(std::string_view typed, const PlaceSo
     std::vector<PlaceSuggestion> suggestions;
     if (!LongEnoughToSearch(typed)) return suggestions;
     if (sources.atlas) {
-        const bool preferCountry = !ownCountry.empty() && typed.find(',') == std::string_view::npos;
-        std::vector<atlas::Place> matches = sources.atlas->places().Search(
-            typed, preferCountry ? kCountrySearchWidth : kAtlasSuggestions);
-        if (preferCountry) {
-            std::size_t leading = 0;
-            for (std::size_t i = 0; i < matches.size() && leading < kOwnCountryFirst; ++i) {
-                if (matches[i].countryCode != ownCountry) continue;
-                std::rotate(matches.begin() + static_cast<std::ptrdiff_t>(leading),
-                            matches.begin() + static_cast<std::ptrdiff_t>(i),
-                            matches.begin() + static_cast<std::ptrdiff_t>(i) + 1);
-                ++leading;
-            }
-            if (matches.size() > kAtlasSuggestions) matches.resize(kAtlasSuggestions);
-        }
+        // The user's country leads within each class of match: "chen" in India gives Chennai
+        // before Chengdu, but "Leningrad" in Russia still Saint Petersburg (a whole name) before
+        // Leningradskaya (a name that only starts so).
+        const bool preferCountry = typed.find(',') == std::string_view::npos;
+        const std::vector<atlas::Place> matches = sources.atlas->places().Search(
+            typed, kAtlasSuggestions, preferCountry ? ownCountry : std::string_view{});
         for (const atlas::Place& place : matches)
             suggestions.push_back({place, atlas::PlaceListText(place), std::string(place.name)});
     }

@@ -17,10 +17,6 @@ namespace kalodaya::ui {
 
 inline constexpr std::size_t kAtlasSuggestions = 10;
 inline constexpr std::size_t kOwnSuggestions = 5;
-// Most births a user enters are from the user's own country: up to this many of its places
-// lead the atlas's matches (found among the best kCountrySearchWidth of the whole atlas).
-inline constexpr std::size_t kOwnCountryFirst = 3;
-inline constexpr std::size_t kCountrySearchWidth = 100;
 
 // Where suggestions come from; either may be missing (still loading, or not to be had).
 struct PlaceSources {

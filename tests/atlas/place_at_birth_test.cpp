@@ -40,14 +40,14 @@ TEST(PlaceAtBirth, ExactEntryForKathmandu) {
     EXPECT_EQ(ExactEntryLabelFor(birth), "Exact offset: UTC+05:45 (Asia/Kathmandu)");
     EXPECT_EQ(ZoneLineText(birth),
               "Asia/Kathmandu on 15 June 1990 at 08:00: UTC+05:45 (+0545) — no zone in the list "
-              "has this offset: exact entry UTC+05:45");
+              "is this place's clock: exact entry UTC+05:45");
 }
 
 TEST(PlaceAtBirth, OffsetsOfSecondsAreUsedToTheNearestMinute) {
     const PlaceAtBirth birth = Resolve("Amsterdam", At(1935, 6, 15, 12, 0));
     EXPECT_EQ(birth.offset.utcOffsetSeconds, 3600 + 19 * 60 + 32);
     EXPECT_EQ(birth.usedOffsetSeconds, 3600 + 20 * 60);
-    EXPECT_EQ(ExactEntryLabelFor(birth), "Exact offset: UTC+01:20 (Europe/Amsterdam)");
+    EXPECT_EQ(ExactEntryLabelFor(birth), "Exact offset: UTC+01:20 NST (Europe/Amsterdam)");
     EXPECT_NE(ZoneLineText(birth).find("UTC+01:19:32 (NST)"), std::string::npos);
 }
 
@@ -62,8 +62,8 @@ TEST(PlaceAtBirth, NotesForSkippedRepeatedAndMeanTime) {
     EXPECT_TRUE(meanTime.offset.localMeanTime);
     EXPECT_EQ(ZoneLineText(meanTime),
               "Asia/Kolkata on 1 January 1850 at 06:00: UTC+05:21 (LMT) — before standard time: "
-              "the birthplace's local mean time; no zone in the list has this offset: exact "
-              "entry UTC+05:21");
+              "the birthplace's local mean time; no zone in the list is this place's clock: "
+              "exact entry UTC+05:21");
 }
 
 TEST(PlaceAtBirth, FailsOutsideTheTable) {

@@ -53,6 +53,43 @@ TEST(FindPlaceCli, ChennaiFirstAsOneJsonObjectALine) {
                                               "lon", "population", "time_zone", "geonames_id"}));
 }
 
+// The place a user types, by an older or another language's name or narrowed by a country as
+// people write it, comes first; countries show by their common names.
+TEST(FindPlaceCli, TheCityTypedComesFirst) {
+    const struct {
+        const char* typed;
+        const char* name;
+        const char* country;
+    } cases[] = {
+        {"Madras", "Chennai", "India"},
+        {"Calcutta", "Kolkata", "India"},
+        {"Poona", "Pune", "India"},
+        {"Munchen", "Munich", "Germany"},
+        {"Wien", "Vienna", "Austria"},
+        {"Praha", "Prague", "Czechia"},
+        {"Napoli", "Naples", "Italy"},
+        {"Milano", "Milan", "Italy"},
+        {"Roma", "Rome", "Italy"},
+        {"Leningrad", "Saint Petersburg", "Russia"},
+        {"Gurugram", "Gurgaon", "India"},
+        {"'Prague, Czechia'", "Prague", "Czechia"},
+        {"'Paris, USA'", "Paris", "United States"},
+        {"'London, United Kingdom'", "London", "United Kingdom"},
+        {"'Seoul, South Korea'", "Seoul", "South Korea"},
+        {"'Kinshasa, DR Congo'", "Kinshasa", "Democratic Republic of the Congo"},
+        {"'Yangon, Burma'", "Yangon", "Myanmar"},
+        {"'Edinburgh, Scotland'", "Edinburgh", "United Kingdom"},
+    };
+    for (const auto& c : cases) {
+        const ChartRun run = RunChart(std::string("--find-place ") + c.typed + " --limit 1");
+        ASSERT_EQ(run.status, 0) << c.typed;
+        ASSERT_EQ(run.lines.size(), 1u) << c.typed;
+        const auto first = nlohmann::json::parse(run.lines.front());
+        EXPECT_EQ(first["name"], c.name) << c.typed;
+        EXPECT_EQ(first["country"], c.country) << c.typed;
+    }
+}
+
 TEST(FindPlaceCli, LimitAndNothingFound) {
     EXPECT_EQ(RunChart("--find-place san --limit 4").lines.size(), 4u);
     EXPECT_EQ(RunChart("--find-place san").lines.size(), 10u);

@@ -38,12 +38,13 @@ while read -r pattern; do
     fail "copyright: 'Files: $pattern' matches no file"
 done < <(sed -n 's/^Files: //p' "$copyright" | tr ' ' '\n' | sed '/^$/d')
 
-# Every licence a paragraph names has its text: in the paragraph itself, or in a paragraph of
-# its own that starts "License: NAME" followed by text.
+# Every licence a paragraph names (each name of an "A and B" expression) has its text: in the
+# paragraph itself, or in a paragraph of its own that starts "License: NAME" followed by text.
 awk '
   /^License: / {
     name = substr($0, 10)
-    named[name] = 1
+    count = split(name, parts, / (and|or) /)
+    for (i = 1; i <= count; ++i) named[parts[i]] = 1
     getline nextline
     if (nextline ~ /^ /) text[name] = 1
   }

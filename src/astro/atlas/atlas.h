@@ -15,7 +15,8 @@ namespace kalodaya::atlas {
 
 class Atlas {
   public:
-    // Reads places.tsv, regions.tsv and zones.tsv from `directory`.
+    // Reads places.tsv, regions.tsv and zones.tsv from `directory`; refuses files whose check
+    // line (atlas_check.h) does not match them.
     static Expected<std::shared_ptr<const Atlas>> Load(const std::filesystem::path& directory);
 
     // Loads from the first folder of AtlasSearchPath() that holds the files.

@@ -10,7 +10,7 @@ struct Place {
     int64_t geonamesId = 0;
     std::string_view name;         // as GeoNames writes it, UTF-8 ("Chennai", "Zürich")
     std::string_view state;        // GeoNames' admin-1 name; empty when it has none
-    std::string_view country;      // tzdata's country name ("India", "Britain (UK)")
+    std::string_view country;      // CLDR's English short name ("India", "United Kingdom")
     std::string_view countryCode;  // ISO 3166 alpha-2 ("IN")
     double latitude = 0;           // decimal degrees, north positive, to 0.001 degree
     double longitude = 0;          // decimal degrees, east positive, to 0.001 degree

@@ -15,8 +15,9 @@ Expected<PlaceAtBirth> ResolvePlaceAtBirth(const Atlas& atlas, const Place& plac
     birth.place = place;
     birth.clock = clock;
     birth.offset = *offset;
-    birth.zoneEntry =
-        MatchZoneEntry(offset->utcOffsetSeconds, offset->abbreviation, offset->daylight);
+    birth.zoneEntry = MatchZoneEntry(offset->utcOffsetSeconds, offset->abbreviation,
+                                     offset->daylight,
+                                     offset->localMeanTime ? std::string_view{} : place.timeZone);
     birth.usedOffsetSeconds = static_cast<int>(std::lround(offset->utcOffsetSeconds / 60.0)) * 60;
     birth.tzdataVersion = atlas.zones().tzdataVersion();
     return birth;
@@ -45,7 +46,7 @@ std::string ZoneLineText(const PlaceAtBirth& birth) {
         note("clocks showed this time twice when they moved back; the first is used");
     if (birth.offset.localMeanTime) note("before standard time: the birthplace's local mean time");
     if (!birth.zoneEntry) {
-        note("no zone in the list has this offset: exact entry UTC" +
+        note("no zone in the list is this place's clock: exact entry UTC" +
              UtcOffsetText(birth.usedOffsetSeconds));
     }
     return notes.empty() ? line : line + " — " + notes;
@@ -53,7 +54,8 @@ std::string ZoneLineText(const PlaceAtBirth& birth) {
 
 std::optional<std::string> ExactEntryLabelFor(const PlaceAtBirth& birth) {
     if (birth.zoneEntry) return std::nullopt;
-    return ExactEntryLabel(birth.usedOffsetSeconds, birth.place.timeZone);
+    return ExactEntryLabel(birth.usedOffsetSeconds, birth.offset.abbreviation,
+                           birth.place.timeZone);
 }
 
 }  // namespace kalodaya::atlas

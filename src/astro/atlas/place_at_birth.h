@@ -16,7 +16,8 @@ struct PlaceAtBirth {
     Place place;
     CivilTime clock;                 // the birth's local date and clock time
     ZoneOffset offset;               // in force at that clock time at this place
-    std::optional<int> zoneEntry;    // zone list position; none: the exact entry stands in
+    std::optional<int> zoneEntry;    // zone list position of the place's own clock; none: the
+                                     // exact entry stands in
     int usedOffsetSeconds = 0;       // seconds EAST of Greenwich that the chart computation
                                      // uses: the entry's offset, or the exact offset rounded
                                      // to the minute
@@ -31,8 +32,8 @@ Expected<PlaceAtBirth> ResolvePlaceAtBirth(const Atlas& atlas, const Place& plac
 // "Asia/Kolkata on 15 August 1990 at 10:30: UTC+05:30 (IST)".
 std::string ZoneLineText(const PlaceAtBirth& birth);
 
-// The label of the extra zone list entry when `birth` needs it ("Exact offset: UTC+05:45
-// (Asia/Kathmandu)"); none when a list entry holds the offset.
+// The label of the extra zone list entry when `birth` needs it ("Exact offset: UTC+02:00 CEST
+// (Europe/Paris)"); none when a list entry is the place's clock.
 std::optional<std::string> ExactEntryLabelFor(const PlaceAtBirth& birth);
 
 }  // namespace kalodaya::atlas

@@ -28,6 +28,24 @@ bool WordStartsWith(std::string_view text, std::string_view prefix) {
     return false;
 }
 
+// A country qualifier as its keys are written: folded, without full stops ("U.S.A." is "usa").
+std::string CountryKey(std::string_view folded) {
+    std::string key(folded);
+    std::erase(key, '.');
+    return key;
+}
+
+// True when one of the '\n'-ended `keys` equals `key` or, for keys of three letters or more,
+// has a word starting with it.
+bool MatchesCountryKey(std::string_view keys, std::string_view key) {
+    while (!keys.empty()) {
+        const std::string_view one = NextField(keys, '\n');
+        if (one == key) return true;
+        if (key.size() >= 3 && WordStartsWith(one, key)) return true;
+    }
+    return false;
+}
+
 template <class Region>
 const Region* FindRegion(const std::vector<Region>& regions, std::string_view code) {
     const auto it =
@@ -57,14 +75,20 @@ Expected<PlaceIndex> PlaceIndex::Parse(std::string placesText, std::string regio
         if ((kind != "C" && kind != "A") || code.empty() || line.empty())
             return BadLine("regions.tsv", lineNumber, "not C or A, code, name");
         if (kind == "C") {
+            const std::string_view name = NextField(line, '\t');
+            if (name.empty() || line.empty())
+                return BadLine("regions.tsv", lineNumber, "a country without name or keys");
             if (!index.countries_.empty() && index.countries_.back().code >= code)
                 return BadLine("regions.tsv", lineNumber, "codes are not in order");
-            index.countries_.push_back({code, line, FoldForSearch(line)});
+            std::string keys(line);
+            std::replace(keys.begin(), keys.end(), ',', '\n');
+            keys += '\n';
+            index.countries_.push_back({code, name, FoldForSearch(name), std::move(keys)});
         } else {
             // Admin-1 regions are numbered from 1 in file order; the places name them so.
             if (ParseInt<int32_t>(code) != static_cast<int32_t>(index.admin1_.size()) + 1)
                 return BadLine("regions.tsv", lineNumber, "region numbers are not 1, 2, 3, ...");
-            index.admin1_.push_back({code, line, FoldForSearch(line)});
+            index.admin1_.push_back({code, line, FoldForSearch(line), {}});
         }
     }
 
@@ -85,9 +109,11 @@ Expected<PlaceIndex> PlaceIndex::Parse(std::string placesText, std::string regio
         const std::string_view admin1 = NextField(line, '\t');
         const auto population = ParseInt<uint32_t>(NextField(line, '\t'));
         const auto zone = ParseInt<uint16_t>(NextField(line, '\t'));
+        const std::string_view kind = NextField(line, '\t');
         const std::string_view alternates = line;
         if (!step || *step <= 0 || name.empty() || name.size() > 0xFFFF || !latitude ||
-            !longitude || !population || !zone || *zone >= index.zoneNames_.size())
+            !longitude || !population || !zone || *zone >= index.zoneNames_.size() ||
+            (!kind.empty() && kind != "d"))
             return BadLine("places.tsv", lineNumber, "a field is missing or out of range");
         const Region* countryRegion = FindRegion(index.countries_, country);
         if (!countryRegion) return BadLine("places.tsv", lineNumber, "unknown country");
@@ -102,6 +128,7 @@ Expected<PlaceIndex> PlaceIndex::Parse(std::string placesText, std::string regio
         record.longitudeMilli = *longitude;
         record.population = *population;
         record.country = static_cast<uint16_t>(countryRegion - index.countries_.data());
+        record.citySection = kind == "d";
         if (!admin1.empty()) {
             const auto region = ParseInt<int32_t>(admin1);
             if (!region || *region < 1 || *region > static_cast<int32_t>(index.admin1_.size()))
@@ -142,9 +169,8 @@ Place PlaceIndex::MakePlace(const Record& record) const {
 }
 
 // One pass over every search name: each occurrence of the folded name that starts a name or a
-// word of it marks its place, once, noting whether the place's own name equals it or has it
-// (an equal alternate name ranks by population: many villages carry a big city's old name).
-// The place's own name comes first among its names, so its first occurrence says both.
+// word of it marks its place, once, with the best fit among all its names (a village's own
+// name may hold "Madras" as a word while a city's alternate name is exactly "Madras").
 std::vector<PlaceIndex::Candidate> PlaceIndex::MatchName(std::string_view name) const {
     std::vector<Candidate> found;
     const char* const begin = keys_.data();
@@ -159,26 +185,29 @@ std::vector<PlaceIndex::Candidate> PlaceIndex::MatchName(std::string_view name) 
         const bool nameStart = pos == 0 || begin[pos - 1] == '\n';
         if (!nameStart && !IsWordSeparator(begin[pos - 1])) continue;
         while (keyStart_[record + 1] <= pos) ++record;
-        const bool exact = pos == keyStart_[record] && begin[pos + name.size()] == '\n';
-        const bool ownName =
-            std::memchr(begin + keyStart_[record], '\n', pos - keyStart_[record]) == nullptr;
-        found.push_back({static_cast<uint32_t>(record), exact, ownName});
-        // Nothing later in this place's names can rank it differently.
-        at = std::max<std::size_t>(at, keyStart_[record + 1]);
+        const Fit fit = !nameStart                          ? Fit::kWord
+                        : begin[pos + name.size()] == '\n' ? Fit::kWhole
+                                                            : Fit::kStart;
+        if (!found.empty() && found.back().record == record) {
+            found.back().fit = std::min(found.back().fit, fit);
+        } else {
+            found.push_back({static_cast<uint32_t>(record), fit});
+        }
+        // Nothing later in this place's names can rank it better than a whole name.
+        if (found.back().fit == Fit::kWhole) at = std::max<std::size_t>(at, keyStart_[record + 1]);
     }
     return found;
 }
 
 bool PlaceIndex::MatchesQualifier(const Record& record, std::string_view qualifier) const {
     const Region& country = countries_[record.country];
-    if (qualifier.size() == 2 && (qualifier[0] & ~0x20) == country.code[0] &&
-        (qualifier[1] & ~0x20) == country.code[1])
-        return true;
     if (WordStartsWith(country.folded, qualifier)) return true;
+    if (MatchesCountryKey(country.keys, CountryKey(qualifier))) return true;
     return record.admin1 >= 0 && WordStartsWith(admin1_[record.admin1].folded, qualifier);
 }
 
-std::vector<Place> PlaceIndex::Search(std::string_view query, std::size_t limit) const {
+std::vector<Place> PlaceIndex::Search(std::string_view query, std::size_t limit,
+                                      std::string_view preferredCountry) const {
     std::string_view rest = query;
     const std::string name = FoldForSearch(NextField(rest, ','));
     if (name.empty() || limit == 0) return {};
@@ -197,10 +226,13 @@ std::vector<Place> PlaceIndex::Search(std::string_view query, std::size_t limit)
         });
     }
     const auto better = [&](const Candidate& a, const Candidate& b) {
-        if (a.exact != b.exact) return a.exact;
-        if (a.ownName != b.ownName) return a.ownName;
+        if (a.fit != b.fit) return a.fit < b.fit;
         const Record& ra = records_[a.record];
         const Record& rb = records_[b.record];
+        const bool aPreferred = countries_[ra.country].code == preferredCountry;
+        const bool bPreferred = countries_[rb.country].code == preferredCountry;
+        if (aPreferred != bPreferred) return aPreferred;
+        if (ra.citySection != rb.citySection) return rb.citySection;
         if (ra.population != rb.population) return ra.population > rb.population;
         return ra.geonamesId < rb.geonamesId;
     };

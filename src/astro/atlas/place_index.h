@@ -24,12 +24,16 @@ class PlaceIndex {
     std::size_t size() const { return records_.size(); }
 
     // Places matching `query`, best first, at most `limit`. The query is a name, optionally
-    // followed by ", State" and/or ", Country" (each may also be the start of the name, or a
-    // country code). A place matches when its name or one of its alternate names starts with
-    // the query's name part, or has a word that does; accents, case and hyphens do not count.
-    // Places whose own name equals the name part come first, then those whose own name has a
-    // match, then those found by an alternate name only; by population within each.
-    std::vector<Place> Search(std::string_view query, std::size_t limit) const;
+    // followed by ", State" and/or ", Country" (each may also be the start of a word of the
+    // name; a country also by its ISO codes, old or common names: "Czech Republic", "USA").
+    // A place matches when its name or one of its alternate names starts with the query's name
+    // part, or has a word that does; accents, case and hyphens do not count. Ranked in classes:
+    // a whole name equal to the name part (the place's own or an alternate one: "Madras" finds
+    // Chennai), then a name that starts with it, then a word inside a name; within a class,
+    // the places of `preferredCountry` (an ISO code; none when empty) first, sections of a city
+    // (GeoNames' PPLX) after other places, then by population.
+    std::vector<Place> Search(std::string_view query, std::size_t limit,
+                              std::string_view preferredCountry = {}) const;
 
     // The best match for "Name[, State][, Country]", if any place matches.
     std::optional<Place> BestMatch(std::string_view text) const;
@@ -46,17 +50,22 @@ class PlaceIndex {
         int32_t longitudeMilli = 0;
         uint32_t population = 0;
         uint16_t country = 0;
-        int32_t admin1 = -1;  // none
+        bool citySection = false;  // a district of a city (GeoNames' PPLX)
+        int32_t admin1 = -1;       // none
     };
     struct Region {
         std::string_view code;  // "IN" for a country; an admin-1 region's number, "1", "2", ...
         std::string_view name;
         std::string folded;
+        // A country's search keys: codes and names, folded, without full stops, each ended by
+        // '\n' ("gb\ngbr\nunited kingdom\nuk\n...").
+        std::string keys;
     };
+    // How a place's best name meets the query's name part; lower is better.
+    enum class Fit : uint8_t { kWhole, kStart, kWord };
     struct Candidate {
         uint32_t record;
-        bool exact;    // the place's own name equals the query's name part
-        bool ownName;  // the match lies in the place's own name, not an alternate one
+        Fit fit;
     };
 
     Place MakePlace(const Record& record) const;
