@@ -2,18 +2,24 @@
 
 #include <cstdlib>
 
+#include "astro/classic_ephemeris.h"
+
 namespace kalodaya {
 
-SunDays::SunDays(const LocalBirth& birth)
-    : birth_(birth), birthDate_(DateTime::FromCivil(birth.year, birth.month, birth.day)) {}
+namespace {
+const ClassicEphemeris kClassic;
+}  // namespace
+
+SunDays::SunDays(const LocalBirth& birth, const Ephemeris* ephemeris)
+    : birth_(birth),
+      ephemeris_(ephemeris ? ephemeris : &kClassic),
+      birthDate_(DateTime::FromCivil(birth.year, birth.month, birth.day)) {}
 
 const SunDay& SunDays::At(int offset) {
     auto& day = days_[offset + kFarthest];
     if (!day) {
         const DateTime date = birthDate_.AddDays(offset);
-        day = SunDay{date,
-                     ComputeSunEvents(date.Year(), date.Month(), date.Day(), birth_.hour,
-                                      birth_.minute, birth_.place, birth_.zone, birth_.daylight)};
+        day = SunDay{date, ephemeris_->SunEvents(birth_, date)};
     }
     return *day;
 }

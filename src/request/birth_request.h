@@ -8,6 +8,7 @@
 #include <string>
 #include <variant>
 
+#include "astro/calculation_settings.h"
 #include "astro/local_birth.h"
 #include "base/entry_forms.h"
 #include "request/atlas_place.h"
@@ -38,13 +39,6 @@ struct NoZone {
 };
 using ZoneSelection = std::variant<ZoneListEntry, ExactOffset, NoZone>;
 
-// How the chart is computed. Empty for now: the ephemeris, ayanamsa, node and sunrise choices
-// go here, read by the same readers as the birth itself (a birth-time range, the city-time
-// choice and the language become fields of the request beside it).
-struct CalculationSettings {
-    friend bool operator==(const CalculationSettings&, const CalculationSettings&) = default;
-};
-
 struct BirthRequest {
     std::string name;  // as the name box holds it (letters A to Z and blanks), not trimmed
     // The date and clock time as the form's lists hold them (the form's defaults: 1 January
@@ -58,6 +52,8 @@ struct BirthRequest {
     std::string city, state, country;  // as typed
     // Set while the place came from the atlas: the chart reports it as its "place".
     std::optional<AtlasPlace> atlasPlace;
+    // How the chart is computed (ephemeris, ayanamsa, node, sunrise), read by the same readers
+    // as the birth itself.
     CalculationSettings settings;
 
     friend bool operator==(const BirthRequest&, const BirthRequest&) = default;
