@@ -70,6 +70,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     cobrand->adjustSize();
     connect(cobrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
 
+    AddText(this, new QLabel(kLicence), QStringLiteral("lblLicence"), plain, 3120);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setFont(Verdana(8.25, true));

@@ -162,6 +162,11 @@ private slots:
         for (const char* neighbour : {"lblDescription", "lblHomePage"})
             QVERIFY2(!credit->geometry().intersects(about.findChild<QLabel*>(neighbour)->geometry()),
                      neighbour);
+        const QLabel* licence = about.findChild<QLabel*>("lblLicence");
+        QVERIFY(licence->text().contains(QStringLiteral("AGPL-3.0-or-later")));
+        for (const char* neighbour : {"lblCobrand", "cmdOK"})
+            QVERIFY2(!licence->geometry().intersects(about.findChild<QWidget*>(neighbour)->geometry()),
+                     neighbour);
         QVERIFY(!about.findChild<QLabel*>("picIcon")->pixmap().isNull());
         QPushButton* ok = about.findChild<QPushButton*>("cmdOK");
         QCOMPARE(ok->text(), QStringLiteral("OK"));
