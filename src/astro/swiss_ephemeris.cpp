@@ -57,7 +57,30 @@ DateTime LocalClock(double jdUt, double east, const DateTime& date, double jdMid
     return date.AddSeconds(static_cast<int64_t>(std::llround(seconds)));
 }
 
+int32 RiseBits(SunriseKind sunrise) {
+    return sunrise == SunriseKind::Hindu ? SE_BIT_HINDU_RISING : 0;
+}
+
+// The first rising or setting (`event`) of the Sun after `from` at `geopos` (longitude east,
+// latitude, height), within `days`.
+std::optional<double> FindSunEvent(double from, int32 event, double* geopos, SunriseKind sunrise,
+                                   double days) {
+    double when = 0;
+    char serr[AS_MAXCH];
+    if (swe_rise_trans(from, SE_SUN, nullptr, SEFLG_MOSEPH, event | RiseBits(sunrise), geopos, 0,
+                       0, &when, serr) != 0 ||
+        !(when < from + days))
+        return std::nullopt;
+    return when;
+}
+
 }  // namespace
+
+std::optional<double> SwissSunriseAfter(double jdUt, double lat, double lonEast,
+                                        SunriseKind sunrise, double days) {
+    double geopos[3] = {lonEast, lat, 0};
+    return FindSunEvent(jdUt, SE_CALC_RISE, geopos, sunrise, days);
+}
 
 double JulianDayUt(const DateTime& local, ZoneOffset zone, bool daylight) {
     const DateTime::CivilDate d = local.Date();
@@ -109,26 +132,21 @@ SunEventStatus SwissEphemeris::SunEvents(const LocalBirth& b, const DateTime& da
                         b.place.latDeg + b.place.latMin / 60.0, 0};
     if (!b.place.east) geopos[0] = -geopos[0];
     if (b.place.south) geopos[1] = -geopos[1];
-    const int32 bits = settings_.sunrise == SunriseKind::Hindu ? SE_BIT_HINDU_RISING : 0;
 
     const DateTime midnight = DateTime::FromCivil(year, month, day);
     const double jdMidnight = swe_julday(year, month, day, 0, SE_GREG_CAL);
     // Local mean midnight at the place: the day's sunrise follows it within a day.
     const double start = jdMidnight - geopos[0] / 360;
-    char serr[AS_MAXCH];
-    const auto find = [&](double from, int32 event, double& when) {
-        return swe_rise_trans(from, SE_SUN, nullptr, SEFLG_MOSEPH, event | bits, geopos, 0, 0,
-                              &when, serr) == 0 &&
-               when < from + 1;
-    };
-    double rise = 0, set = 0;
-    if (!find(start, SE_CALC_RISE, rise)) return status;
-    status.sunrise = LocalClock(rise, east, midnight, jdMidnight);
+    const std::optional<double> rise =
+        FindSunEvent(start, SE_CALC_RISE, geopos, settings_.sunrise, 1);
+    if (!rise) return status;
+    status.sunrise = LocalClock(*rise, east, midnight, jdMidnight);
     status.sunriseClock = DateTime::FromCivil(year, month, day, status.sunrise.Hour(),
                                               status.sunrise.Minute(), status.sunrise.Second());
     status.sunriseOk = true;
-    if (!find(rise, SE_CALC_SET, set)) return status;
-    status.sunset = LocalClock(set, east, midnight, jdMidnight);
+    const std::optional<double> set = FindSunEvent(*rise, SE_CALC_SET, geopos, settings_.sunrise, 1);
+    if (!set) return status;
+    status.sunset = LocalClock(*set, east, midnight, jdMidnight);
     status.sunsetClock = DateTime::FromCivil(year, month, day, status.sunset.Hour(),
                                              status.sunset.Minute(), status.sunset.Second());
     status.sunsetOk = true;

@@ -8,6 +8,8 @@
 // The library keeps its settings (the sidereal mode among them) in per-thread state: every call
 // here sets the mode it needs before computing, so requests with different settings may run on
 // the same or on different threads in any order.
+#include <optional>
+
 #include "astro/ephemeris.h"
 
 namespace kalodaya {
@@ -41,6 +43,12 @@ double JulianDayUt(const DateTime& local, ZoneOffset zone, bool daylight);
 // Sun .. Saturn and Rahu as the mean node), degrees in [0, 360), at the Julian day `jdUt`; for
 // the accuracy checks against other ephemerides.
 double SwissTropicalLongitude(int body, double jdUt);
+
+// The Julian day (UT) of the first sunrise after `jdUt` at `lat` (degrees, north positive) and
+// `lonEast` (degrees, east positive) by the sunrise setting; nothing when the Sun does not rise
+// there within `days` days.
+std::optional<double> SwissSunriseAfter(double jdUt, double lat, double lonEast,
+                                        SunriseKind sunrise, double days = 1);
 
 // The library's version text, "2.10.03".
 const char* SwissVersion();
