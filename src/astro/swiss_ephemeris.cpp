@@ -10,8 +10,11 @@
 namespace kalodaya {
 namespace {
 
-// The built-in Moshier theory, with speeds for the retrograde marks.
-constexpr int32 kFlags = SEFLG_MOSEPH | SEFLG_SPEED;
+// The built-in Moshier theory. Speeds (three evaluations of the theory in place of one) only for
+// the planets' retrograde marks. Longitudes are computed tropical and made sidereal by
+// subtracting the ayanamsa of date, as the library's own sidereal flag does for these modes,
+// at a third of its cost.
+constexpr int32 kFlags = SEFLG_MOSEPH;
 
 // The library's bodies in body order; Rahu's is replaced by the node setting.
 constexpr int kSweBody[] = {SE_SUN,  SE_MOON,    SE_MERCURY, SE_VENUS,
@@ -26,6 +29,17 @@ int SiderealMode(AyanamsaKind ayanamsa) {
         case AyanamsaKind::Lahiri: break;
     }
     return SE_SIDM_LAHIRI;
+}
+
+// The ayanamsa of date (with nutation, as the tropical longitudes have it), degrees. The mode
+// is set on every call: the library keeps it per thread, and another request on this thread
+// may have set another.
+double Ayanamsa(double jdUt, AyanamsaKind ayanamsa) {
+    swe_set_sid_mode(SiderealMode(ayanamsa), 0, 0);
+    double value = 0;
+    char serr[AS_MAXCH];
+    swe_get_ayanamsa_ex_ut(jdUt, SEFLG_MOSEPH, &value, serr);
+    return value;
 }
 
 double Normalized(double degrees) {
@@ -93,14 +107,15 @@ BirthPositions SwissEphemeris::AtBirth(const LocalBirth& b) const {
     const double jd = JulianDayUt(
         DateTime::FromCivil(b.year, b.month, b.day, b.hour, b.minute, b.second), b.zone,
         b.daylight);
-    swe_set_sid_mode(SiderealMode(settings_.ayanamsa), 0, 0);
-    const int32 flags = kFlags | SEFLG_SIDEREAL;
+    const double ayanamsa = Ayanamsa(jd, settings_.ayanamsa);
+    p.ayanamsaCorrection = -ayanamsa;
     for (int body = Sun; body <= Rahu; ++body) {
         const int sweBody = body == Rahu && settings_.node == NodeKind::True ? SE_TRUE_NODE
                                                                              : kSweBody[body];
-        const Motion m = Calc(jd, sweBody, flags);
-        p.longitude[body] = m.longitude;
-        if (body >= Mercury && body <= Saturn) p.retrograde[body] = m.speed < 0;
+        const bool planet = body >= Mercury && body <= Saturn;
+        const Motion m = Calc(jd, sweBody, planet ? kFlags | SEFLG_SPEED : kFlags);
+        p.longitude[body] = Normalized(m.longitude - ayanamsa);
+        if (planet) p.retrograde[body] = m.speed < 0;
     }
     p.longitude[Ketu] = Normalized(p.longitude[Rahu] + 180);
 
@@ -109,13 +124,8 @@ BirthPositions SwissEphemeris::AtBirth(const LocalBirth& b) const {
     double lon = b.place.lonDeg + b.place.lonMin / 60.0;
     if (!b.place.east) lon = -lon;
     double cusps[13] = {}, ascmc[10] = {};
-    swe_houses_ex(jd, SEFLG_MOSEPH | SEFLG_SIDEREAL, lat, lon, 'E', cusps, ascmc);
-    p.longitude[Asc] = Normalized(ascmc[SE_ASC]);
-
-    double ayanamsa = 0;
-    char serr[AS_MAXCH];
-    swe_get_ayanamsa_ex_ut(jd, SEFLG_MOSEPH, &ayanamsa, serr);
-    p.ayanamsaCorrection = -ayanamsa;
+    swe_houses_ex(jd, kFlags, lat, lon, 'E', cusps, ascmc);
+    p.longitude[Asc] = Normalized(ascmc[SE_ASC] - ayanamsa);
     const int nakshatra = NakshatraIndex(p.longitude[Moon]);
     if (nakshatra >= 0) p.nakshatraStart = kNakshatraStartTable[nakshatra];
     return p;
@@ -155,9 +165,8 @@ SunEventStatus SwissEphemeris::SunEvents(const LocalBirth& b, const DateTime& da
 
 double SwissEphemeris::SunAt(const DateTime& local, ZoneOffset zone, bool daylightApplied,
                              double /*ayanamsaCorrection*/) const {
-    swe_set_sid_mode(SiderealMode(settings_.ayanamsa), 0, 0);
-    return Calc(JulianDayUt(local, zone, daylightApplied), SE_SUN, kFlags | SEFLG_SIDEREAL)
-        .longitude;
+    const double jd = JulianDayUt(local, zone, daylightApplied);
+    return Normalized(Calc(jd, SE_SUN, kFlags).longitude - Ayanamsa(jd, settings_.ayanamsa));
 }
 
 double SwissTropicalLongitude(int body, double jdUt) {
