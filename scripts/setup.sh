@@ -9,7 +9,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev libsqlite3-dev libpng-dev
+  nlohmann-json3-dev libcli11-dev libsqlite3-dev libpng-dev libswe-dev
   poppler-utils xvfb xauth
   help2man appstream lintian dpkg-dev
   emscripten chromium xz-utils

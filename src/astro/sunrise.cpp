@@ -19,7 +19,6 @@ constexpr double kThreeQuarterTurn = 4.71239;
 constexpr double kFullTurn = 6.28319;
 constexpr double kDegToRadRounded = 0.0174533;
 constexpr double kHourToRad = 0.261799;
-constexpr double kCosZenith = -0.0145439;
 constexpr double kMeanAnomalyRate = 0.017202;
 constexpr double kMeanAnomalyOffset = 0.0574039;
 constexpr double kCentre1 = 0.0334405;
@@ -78,7 +77,8 @@ int ClockFromHours(double hours, int& hh, int& mm) {
     return 0;
 }
 
-std::optional<SunPassValues> SunPass(const SunPlace& place, int dayOfYear, bool sunrise) {
+std::optional<SunPassValues> SunPass(const SunPlace& place, int dayOfYear, bool sunrise,
+                                     double cosZenith) {
     SunPassValues v;
     const double base = sunrise ? kQuarterTurn : kThreeQuarterTurn;
     v.t = (dayOfYear - 1) + (base - place.lambdaR) / kFullTurn;
@@ -94,7 +94,7 @@ std::optional<SunPassValues> SunPass(const SunPlace& place, int dayOfYear, bool 
     }
     const double s = kSinObliquity * std::sin(v.L);
     v.delta = QuadrantArctan(s / std::sqrt(1 - s * s), 1);
-    v.c = (kCosZenith - std::sin(v.delta) * std::sin(place.phiR)) /
+    v.c = (cosZenith - std::sin(v.delta) * std::sin(place.phiR)) /
           (std::cos(v.delta) * std::cos(place.phiR));
     // Polar day or night: the sunrise hour angle's square root or division has no value.
     if (!(std::fabs(v.c) < 1)) return std::nullopt;
@@ -112,7 +112,8 @@ std::optional<SunPassValues> SunPass(const SunPlace& place, int dayOfYear, bool 
 }
 
 SunEventStatus ComputeSunEvents(int year, int month, int day, int hour, int minute,
-                                const Coordinates& at, ZoneOffset zone, bool daylight) {
+                                const Coordinates& at, ZoneOffset zone, bool daylight,
+                                double cosZenith) {
     SunEventStatus status;
     double phi = at.latDeg + at.latMin / 60.0;
     if (at.south) phi = -phi;
@@ -131,13 +132,13 @@ SunEventStatus ComputeSunEvents(int year, int month, int day, int hour, int minu
     const int n = date.DayOfYear();
 
     // The sunrise first; when it fails the sunset is not computed either.
-    const auto rise = SunPass(place, n, true);
+    const auto rise = SunPass(place, n, true, cosZenith);
     if (!rise) return status;
     status.sunriseClock = DateTime::FromCivil(year, month, day, rise->hh, rise->mm);
     status.sunrise = status.sunriseClock.AddDays(rise->dayShift);
     status.sunriseOk = true;
 
-    const auto set = SunPass(place, n, false);
+    const auto set = SunPass(place, n, false, cosZenith);
     if (!set) return status;
     status.sunsetClock = DateTime::FromCivil(year, month, day, set->hh, set->mm);
     status.sunset = status.sunsetClock.AddDays(set->dayShift);

@@ -3,6 +3,8 @@
 // values can be checked. ComputeSunEvents is the only production caller.
 #include <optional>
 
+#include "astro/sunrise.h"
+
 namespace kalodaya {
 
 // The place and zone of a pass, already in radians.
@@ -22,8 +24,9 @@ struct SunPassValues {
 };
 
 // One pass for day of the year n and base angle 1.5708 (sunrise) or 4.71239 (sunset). Nothing
-// when the Sun does not reach the zenith of 90 degrees 50 minutes that day (|c| >= 1).
-std::optional<SunPassValues> SunPass(const SunPlace& place, int dayOfYear, bool sunrise);
+// when the Sun does not reach the zenith whose cosine is `cosZenith` that day (|c| >= 1).
+std::optional<SunPassValues> SunPass(const SunPlace& place, int dayOfYear, bool sunrise,
+                                     double cosZenith = kCosClassicZenith);
 
 // The event's clock time from decimal hours: minute 60 carries into the next hour, hour
 // 24 wraps to 0. Returns 1 when the hour wrapped (the time really belongs to the next day),

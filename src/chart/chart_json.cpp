@@ -10,6 +10,7 @@
 #include "chart/present.h"
 #include "chart/json_text_writer.h"
 #include "chart/json_value_builder.h"
+#include "lagna/longitude_sign.h"
 #include "profile/sign_profile.h"
 
 namespace kalodaya {
@@ -144,6 +145,30 @@ void WriteBodies(Sink& w, const ChartResult& r, const ResultTexts& v) {
     List(w, v.planet);
     w.Key("names");
     w.Remembered(remembered.names[RetrogradeMarks(r)], [&] { List(w, v.names); });
+    // The sidereal longitudes in degrees, in the order of the names.
+    w.Key("longitudes");
+    w.OpenList();
+    for (const double longitude : r.longitude) {
+        w.Item();
+        w.Double(longitude);
+    }
+    w.CloseList();
+}
+
+// The calculation the chart was computed with, by the names its options take.
+template <typename Sink>
+void WriteSettings(Sink& w, const CalculationSettings& s) {
+    w.Key("settings");
+    w.Open();
+    w.Key("ephemeris");
+    w.String(SettingName(s.ephemeris));
+    w.Key("ayanamsa");
+    w.String(SettingName(s.ayanamsa));
+    w.Key("node");
+    w.String(SettingName(s.node));
+    w.Key("sunrise");
+    w.String(SettingName(s.sunrise));
+    w.Close();
 }
 
 // The sun events of the birth date and its neighbours, the birth moment, and why a polar chart
@@ -205,6 +230,19 @@ void WriteGhatiLagna(Sink& w, const ChartResult& r, const ResultTexts& v) {
         w.Int(gl->sign);
         Member(w, "sign_name", gl->sign >= 0 && gl->sign < kSignCount,
                [&] { w.String(kSignNames[gl->sign]); });
+        w.Close();
+    });
+    // A modern chart's classic ghati lagna beside its own; classic charts have no such key.
+    if (!r.request.settings.IsModern()) return;
+    const GhatiLagna* classic = computed && r.classicGhatiLagna ? &*r.classicGhatiLagna : nullptr;
+    Member(w, "classic_ghati_lagna", classic, [&] {
+        w.Open();
+        w.Key("deg");
+        w.Double(classic->longitude);
+        w.Key("text");
+        w.String(SignOfLongitude(classic->longitude).label);
+        w.Key("comparison");
+        w.String(v.classicGhatiLagna);
         w.Close();
     });
 }
@@ -330,6 +368,7 @@ void WriteChart(Sink& w, const ChartOutcome& outcome) {
     const ResultTexts& v = outcome.texts;
     WriteZone(w, r.request.birth.zone);
     if (PlaceReported(r.request)) WritePlace(w, r.request, v);
+    WriteSettings(w, r.request.settings);
     WriteBodies(w, r, v);
     WriteSunEvents(w, r, v);
     WriteGhatiLagna(w, r, v);

@@ -45,6 +45,9 @@ struct ChartResult {
     int32_t elapsedSeconds = 0;
     double sunAtSunrise = 0;  // the Sun's sidereal longitude at the reference sunrise, degrees
     std::optional<GhatiLagna> ghatiLagna;
+    // A modern chart's ghati lagna as the classic calculation finds it for the same request;
+    // nothing for a classic chart, or where the classic one has none.
+    std::optional<GhatiLagna> classicGhatiLagna;
 
     SignMarks marks;  // the arudha marks are there for a polar chart too
 

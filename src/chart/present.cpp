@@ -1,6 +1,7 @@
 #include "chart/present.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -106,6 +107,20 @@ BirthTimeTexts PresentBirthTimes(const ChartResult& r) {
     return t;
 }
 
+std::string ClassicComparisonText(const GhatiLagna& modern, const GhatiLagna& classic) {
+    double arc = std::fabs(modern.longitude - classic.longitude);
+    if (arc > 180) arc = 360 - arc;
+    const long arcMinutes = std::lround(arc * 60);
+    // The ghati lagna moves 1.25° (75′) per minute of birth time: 0.8 s per minute of arc.
+    const long seconds = std::lround(arc * 60 * 0.8);
+    std::string time = seconds < 60 ? std::to_string(seconds) + " s"
+                                    : std::to_string(seconds / 60) + " min " +
+                                          std::to_string(seconds % 60) + " s";
+    return "Classic: " + SignOfLongitude(classic.longitude).label + ", " +
+           std::to_string(arcMinutes / 60) + "°" + (arcMinutes % 60 < 10 ? "0" : "") +
+           std::to_string(arcMinutes % 60) + "′ apart, about " + time + " of birth time";
+}
+
 std::string PolarMessage(const PolarOutcome& polar) {
     return "The Sun does not rise or set at this place on " + DateWords(polar.date) +
            ", so the Ghati Lagna cannot be computed.";
@@ -146,6 +161,8 @@ void PresentInto(const ChartResult& r, ResultTexts& t) {
     t.sunAtSunrise.clear();
     t.ghatiLagna.clear();
     t.polarMessage.clear();
+    t.settings = SettingsLine(r.request.settings);
+    t.classicGhatiLagna.clear();
     if (r.polar) {
         t.polarMessage = PolarMessage(*r.polar);
         return;
@@ -153,6 +170,8 @@ void PresentInto(const ChartResult& r, ResultTexts& t) {
     FormatPlanetLabelOfLongitude(r.sunAtSunrise, t.sunAtSunrise);
     if (!r.ghatiLagna) return;
     t.ghatiLagna = SignOfLongitude(r.ghatiLagna->longitude).label;
+    if (r.classicGhatiLagna)
+        t.classicGhatiLagna = ClassicComparisonText(*r.ghatiLagna, *r.classicGhatiLagna);
     if (const SignProfileValues* values = ProfileOfSign(r.ghatiLagna->sign)) {
         t.profile = *values;
         t.profileSign = r.ghatiLagna->sign;

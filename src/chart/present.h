@@ -29,6 +29,10 @@ struct BirthTimeTexts {
 // Only for a chart with a ghati lagna's reference sunrise (no polar outcome).
 BirthTimeTexts PresentBirthTimes(const ChartResult& result);
 
+// "Classic: 19 Can 35, 0°44′ apart, about 35 s of birth time": the classic ghati lagna, the arc
+// between the two to the minute, and the birth time the arc stands for at 1.25° a minute.
+std::string ClassicComparisonText(const GhatiLagna& modern, const GhatiLagna& classic);
+
 // "The Sun does not rise or set at this place on June 25, 1990, so the Ghati Lagna cannot be
 // computed."
 std::string PolarMessage(const PolarOutcome& polar);

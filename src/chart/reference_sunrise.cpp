@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "astro/classic_ephemeris.h"
+
 namespace kalodaya {
 
 const SunEventStatus* SunEventMemo::Find(const DateTime& date, int hour) const {
@@ -16,8 +18,14 @@ void SunEventMemo::Keep(const DateTime& date, int hour, const SunEventStatus& st
     if (count_ < kMost) ++count_;
 }
 
-SunDays::SunDays(const LocalBirth& birth, SunEventMemo* memo)
-    : birth_(birth), memo_(memo),
+namespace {
+const ClassicEphemeris kClassic;
+}  // namespace
+
+SunDays::SunDays(const LocalBirth& birth, const Ephemeris* ephemeris, SunEventMemo* memo)
+    : birth_(birth),
+      ephemeris_(ephemeris ? ephemeris : &kClassic),
+      memo_(memo),
       birthDate_(DateTime::FromCivil(birth.year, birth.month, birth.day)) {}
 
 const SunDay& SunDays::At(int offset) {
@@ -29,9 +37,7 @@ const SunDay& SunDays::At(int offset) {
         if (const SunEventStatus* kept = memo_ ? memo_->Find(date, hour) : nullptr) {
             day = SunDay{date, *kept};
         } else {
-            day = SunDay{date, ComputeSunEvents(date.Year(), date.Month(), date.Day(),
-                                                birth_.hour, birth_.minute, birth_.place,
-                                                birth_.zone, birth_.daylight)};
+            day = SunDay{date, ephemeris_->SunEvents(birth_, date)};
             if (memo_) memo_->Keep(date, hour, day->status);
         }
     }

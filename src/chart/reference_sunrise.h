@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "astro/ephemeris.h"
 #include "astro/local_birth.h"
 #include "astro/sunrise.h"
 #include "base/date_time.h"
@@ -46,11 +47,15 @@ class SunDays {
   public:
     static constexpr int kFarthest = 3;
 
-    explicit SunDays(const LocalBirth& birth, SunEventMemo* memo = nullptr);
+    // The events of `ephemeris` (the classic formulas unless told otherwise), which must outlive
+    // the days; `memo`, when given, keeps events between charts of one search.
+    explicit SunDays(const LocalBirth& birth, const Ephemeris* ephemeris = nullptr,
+                     SunEventMemo* memo = nullptr);
     const SunDay& At(int offset);  // offset in -kFarthest..kFarthest
 
   private:
     LocalBirth birth_;  // a copy: the days may outlive the request they came from
+    const Ephemeris* ephemeris_;
     SunEventMemo* memo_;
     DateTime birthDate_;
     std::array<std::optional<SunDay>, 2 * kFarthest + 1> days_;

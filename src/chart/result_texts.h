@@ -36,6 +36,11 @@ struct ResultTexts {
     std::string sunAtSunrise;  // position label of the Sun at the reference sunrise
     std::string ghatiLagna;    // position label of the ghati lagna
     std::string polarMessage;  // shown instead of the chart when there is no reference sunrise
+    // The calculation settings, "modern, lahiri ayanamsa, mean node, hindu sunrise".
+    std::string settings;
+    // A modern chart's classic ghati lagna beside its own, "Classic: 19 Can 35, 0°44′ apart,
+    // about 35 s of birth time"; empty for a classic chart or where either has none.
+    std::string classicGhatiLagna;
     // The offset the computation used and the one the atlas gave for the place ("+05:45"):
     // written only for a place from the atlas or an exact offset (PlaceReported), else empty.
     std::string usedOffset, placeOffset;

@@ -35,8 +35,16 @@ geonames_id, lat, lon, time_zone, utc_offset at the birth moment, abbreviation, 
 place); the zone_entry (null for an exact offset) and used_offset the computation used; and
 the tzdata version. Requests with neither print no "place".
 
+--ephemeris modern computes the positions with the Swiss Ephemeris (its Moshier theory) in
+place of the classic formulas; --ayanamsa (lahiri by default for modern), --node and --sunrise
+choose the rest. The classic ephemeris takes only the classic ayanamsa and the mean node; any
+other combination is exit status 2. Every chart states its "settings" and gives "longitudes",
+the ten sidereal longitudes in the order of "names"; a modern chart adds
+"classic_ghati_lagna", the classic calculation's ghati lagna beside its own.
+
 --batch reads one JSON object per line on standard input with the keys name, date, time, lat,
-lon, zone, utc_offset, place, place_id, dst, city, state, country (the same value forms as the
+lon, zone, utc_offset, place, place_id, dst, city, state, country, ephemeris, ayanamsa, node,
+sunrise (the same value forms as the
 options; zone and place_id whole numbers, dst a boolean; null is the same as leaving a key
 out) and writes one JSON object per line, in the same order. Each line is an independent
 chart. A bad line (not exactly one JSON object, an unknown or repeated key, an unusable value,

@@ -8,6 +8,7 @@
 #include <string>
 #include <variant>
 
+#include "astro/calculation_settings.h"
 #include "astro/local_birth.h"
 #include "base/date_time.h"
 #include "base/entry_forms.h"
@@ -39,13 +40,6 @@ struct NoZone {
 };
 using ZoneSelection = std::variant<ZoneListEntry, ExactOffset, NoZone>;
 
-// How the chart is computed. Empty for now: the ephemeris, ayanamsa, node and sunrise choices
-// go here, read by the same readers as the birth itself (a birth-time range, the city-time
-// choice and the language become fields of the request beside it).
-struct CalculationSettings {
-    friend bool operator==(const CalculationSettings&, const CalculationSettings&) = default;
-};
-
 // A range of birth times asked for beside the chart: clock times in the request's own zone and
 // daylight box, both held.
 struct BirthTimeRange {
@@ -66,6 +60,8 @@ struct BirthRequest {
     std::string city, state, country;  // as typed
     // Set while the place came from the atlas: the chart reports it as its "place".
     std::optional<AtlasPlace> atlasPlace;
+    // How the chart is computed (ephemeris, ayanamsa, node, sunrise), read by the same readers
+    // as the birth itself.
     CalculationSettings settings;
     std::optional<BirthTimeRange> timeRange;  // the chart's spans over these times are asked for
 

@@ -30,6 +30,13 @@ const std::array<EntryName, kEntryCount> kEntryNames = {{
      "the atlas's place with this GeoNames id"},
     {"utc_offset", "--utc-offset", EntryKind::Text, "OFFSET",
      "exact offset +HH:MM east of Greenwich (-HH:MM west), in place of --zone"},
+    {"ephemeris", "--ephemeris", EntryKind::Text, "NAME",
+     "classic (the program's own formulas, default) or modern (the Swiss Ephemeris)"},
+    {"ayanamsa", "--ayanamsa", EntryKind::Text, "NAME",
+     "classic (classic ephemeris), or lahiri, raman, kp, true-chitra (modern; default lahiri)"},
+    {"node", "--node", EntryKind::Text, "NAME", "lunar node: mean (default) or true (modern only)"},
+    {"sunrise", "--sunrise", EntryKind::Text, "NAME",
+     "classic (upper limb, refraction; default) or hindu (the disc's centre, no refraction)"},
 }};
 
 namespace {
@@ -210,6 +217,55 @@ std::optional<ReadError> CheckCombination(const EntryValues& v, EntryNaming nami
     return std::nullopt;
 }
 
+namespace {
+
+// One setting's value by its name, or the error that lists the names it takes.
+template <typename Kind, typename Named>
+std::optional<ReadError> ReadSetting(const EntryValues& v, EntryKey key, EntryNaming naming,
+                                     Named named, std::string_view names,
+                                     std::optional<Kind>& out) {
+    const EntryValue& value = v[key];
+    if (!value.Given()) return std::nullopt;
+    if (!OfKind(value, key, naming)) return NotOfKind(key);
+    out = named(value.text);
+    if (!out)
+        return ReadError{"unusable " + std::string(kEntryNames[key].key) + " " +
+                         QuotedValue(value.text) + ": expected " + std::string(names)};
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<ReadError> SetCalculation(BirthRequest& request, const EntryValues& v,
+                                        EntryNaming naming) {
+    std::optional<EphemerisKind> ephemeris;
+    std::optional<AyanamsaKind> ayanamsa;
+    std::optional<NodeKind> node;
+    std::optional<SunriseKind> sunrise;
+    if (auto e = ReadSetting(v, kEphemerisEntry, naming, EphemerisNamed, "classic or modern",
+                             ephemeris))
+        return e;
+    if (auto e = ReadSetting(v, kAyanamsaEntry, naming, AyanamsaNamed,
+                             "classic, lahiri, raman, kp or true-chitra", ayanamsa))
+        return e;
+    if (auto e = ReadSetting(v, kNodeEntry, naming, NodeNamed, "mean or true", node)) return e;
+    if (auto e = ReadSetting(v, kSunriseEntry, naming, SunriseNamed, "classic or hindu", sunrise))
+        return e;
+
+    CalculationSettings s = request.settings;
+    if (ephemeris) {
+        s.ephemeris = *ephemeris;
+        s.ayanamsa = DefaultAyanamsa(*ephemeris);
+        s.node = NodeKind::Mean;
+    }
+    if (ayanamsa) s.ayanamsa = *ayanamsa;
+    if (node) s.node = *node;
+    if (sunrise) s.sunrise = *sunrise;
+    if (auto conflict = SettingsConflict(s)) return ReadError{*conflict};
+    request.settings = s;
+    return std::nullopt;
+}
+
 std::optional<ReadError> ApplyEntryValues(const EntryValues& v, BirthRequest& request,
                                           EntryNaming naming) {
     using Setter = std::optional<ReadError> (*)(BirthRequest&, std::string_view);
@@ -258,6 +314,7 @@ std::optional<ReadError> ApplyEntryValues(const EntryValues& v, BirthRequest& re
         if (!OfKind(dst, kDstEntry, naming)) return NotOfKind(kDstEntry);
         request.daylight = dst.flag;
     }
+    if (auto error = SetCalculation(request, v, naming)) return error;
     for (auto [key, field] : {std::pair{kCityEntry, &request.city},
                               std::pair{kStateEntry, &request.state},
                               std::pair{kCountryEntry, &request.country}}) {

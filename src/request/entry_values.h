@@ -21,6 +21,7 @@ struct ReadError {
 enum EntryKey : int {
     kNameEntry, kDateEntry, kTimeEntry, kLatEntry, kLonEntry, kZoneEntry, kDstEntry,
     kCityEntry, kStateEntry, kCountryEntry, kPlaceEntry, kPlaceIdEntry, kUtcOffsetEntry,
+    kEphemerisEntry, kAyanamsaEntry, kNodeEntry, kSunriseEntry,
     kEntryCount
 };
 
@@ -56,7 +57,8 @@ std::optional<ReadError> CheckCombination(const EntryValues& values, EntryNaming
 
 // The values into `request`, each through its value form below: the name (empty when left
 // out), date and time (the birth moment a place is resolved for), place or place_id, then lat,
-// lon, zone, utc_offset, dst, city, state and country, which win over the place's. A value
+// lon, zone, utc_offset, dst, city, state and country, which win over the place's, and the
+// calculation settings (SetCalculation). A value
 // left out or null keeps the request's own. Options give every value as text, the flag as a
 // Boolean; a request line as JSON gives it.
 std::optional<ReadError> ApplyEntryValues(const EntryValues& values, BirthRequest& request,
@@ -85,5 +87,12 @@ std::optional<ReadError> SetPlace(BirthRequest& request, std::string_view text, 
 // refused; the number is reported as written).
 std::optional<ReadError> SetPlaceId(BirthRequest& request, std::string_view written,
                                     ZoneChoice zone, const atlas::Atlas& atlas);
+
+// The calculation settings given among `values` into `request.settings`: an ephemeris given
+// alone brings its own ayanamsa and the mean node; a setting left out keeps the request's own.
+// A name that is no setting, or a combination that cannot be computed (the classic ephemeris
+// with the raman ayanamsa), is an error in one line.
+std::optional<ReadError> SetCalculation(BirthRequest& request, const EntryValues& values,
+                                        EntryNaming naming);
 
 }  // namespace kalodaya

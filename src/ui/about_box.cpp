@@ -71,6 +71,8 @@ AboutBox::AboutBox(Services& services, QWidget* parent)
     cobrand->adjustSize();
     connect(cobrand, &LinkLabel::clicked, this, [this] { OpenFullBrandPage(*services_.browser); });
 
+    AddText(this, new QLabel(kLicence), QStringLiteral("licenceLabel"), plain, 3120);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setFont(Verdana(8.25, true));

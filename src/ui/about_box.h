@@ -17,6 +17,9 @@ public:
         "etc.");
     static inline const QString kAtlasCredit = QStringLiteral(
         "Place data: GeoNames (geonames.org), CC BY 4.0. Time zones: the IANA tz database.");
+    // The program's licence, and the Swiss Ephemeris' that it carries.
+    static inline const QString kLicence =
+        QStringLiteral("Licence: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.");
 
     explicit AboutBox(Services& services, QWidget* parent = nullptr);
 

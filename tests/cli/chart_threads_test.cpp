@@ -1,7 +1,9 @@
 // A chart is a function of its request alone: computed on several threads at once, in any
-// order, every chart comes out as it does alone.
+// order, every chart comes out as it does alone, whatever calculation settings the charts on
+// the other thread use (the Swiss Ephemeris keeps its sidereal mode in per-thread state).
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 #include <string>
 #include <thread>
@@ -12,6 +14,16 @@
 
 namespace kalodaya {
 namespace {
+
+using E = EphemerisKind;
+using A = AyanamsaKind;
+using N = NodeKind;
+using S = SunriseKind;
+const CalculationSettings kSettings[] = {
+    {E::Classic, A::Classic, N::Mean, S::Classic}, {E::Classic, A::Classic, N::Mean, S::Hindu},
+    {E::Modern, A::Lahiri, N::Mean, S::Classic},   {E::Modern, A::Raman, N::True, S::Hindu},
+    {E::Modern, A::Krishnamurti, N::Mean, S::Hindu}, {E::Modern, A::TrueChitra, N::True, S::Classic},
+};
 
 std::vector<BirthRequest> VariedEntries(int count) {
     std::mt19937 random(7);
@@ -36,6 +48,7 @@ std::vector<BirthRequest> VariedEntries(int count) {
         e.longitude.east = pick(0, 1) == 1;
         e.daylight = pick(0, 1) == 1;
         e.zone = ZoneListEntry{pick(0, 70)};
+        e.settings = kSettings[i % std::size(kSettings)];
         all.push_back(e);
     }
     return all;

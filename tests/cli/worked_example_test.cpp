@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -75,6 +76,53 @@ TEST(WorkedExamplePipeline, CommandLineDoneWhen) {
     EXPECT_EQ(json["markers"][3], "\r\n\r\nGL\r\n\r\n");
     EXPECT_EQ(json["cells"][3], "\r\nSun\r\nVenus\r\nJupiter\r\nKetu");
     EXPECT_EQ(json["details"]["dob"], "August/15/1990");
+}
+
+// The modern worked example states its settings, gives the ten longitudes in the order of the
+// names, and the classic ghati lagna beside its own; the Sun and the ascendant are the Swiss
+// Ephemeris' (Lahiri) to the printed minute. A classic chart states its settings too and has no
+// classic_ghati_lagna key; an impossible combination is exit status 2 with one line.
+TEST(WorkedExamplePipeline, ModernCalculationFromTheCommandLine) {
+    const std::string birth =
+        "--name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N --lon 77:13E --zone 34";
+    struct Case {
+        const char* settings;
+        nlohmann::json expected;
+        const char* sun;
+        bool classicBeside;
+    };
+    const Case cases[] = {
+        {"", {{"ephemeris", "classic"}, {"ayanamsa", "classic"}, {"node", "mean"}, {"sunrise", "classic"}},
+         "28 Can 31", false},
+        {" --ephemeris modern --sunrise hindu",
+         {{"ephemeris", "modern"}, {"ayanamsa", "lahiri"}, {"node", "mean"}, {"sunrise", "hindu"}},
+         "28 Can 23", true},
+        {" --ephemeris modern --ayanamsa kp --node true",
+         {{"ephemeris", "modern"}, {"ayanamsa", "kp"}, {"node", "true"}, {"sunrise", "classic"}},
+         "28 Can 29", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.settings);
+        const auto json = nlohmann::json::parse(RunChart(birth + c.settings));
+        EXPECT_EQ(json["settings"], c.expected);
+        EXPECT_EQ(json["positions"][Sun], c.sun);
+        ASSERT_EQ(json["longitudes"].size(), json["names"].size());
+        EXPECT_NEAR(json["longitudes"][Asc].get<double>(), json["ascendant"]["deg"].get<double>(),
+                    1e-12);
+        EXPECT_EQ(json.contains("classic_ghati_lagna"), c.classicBeside);
+        if (c.classicBeside) EXPECT_EQ(json["classic_ghati_lagna"]["text"], "19 Can 35");
+    }
+    const auto modern = nlohmann::json::parse(
+        RunChart(birth + " --ephemeris modern --sunrise hindu"));
+    EXPECT_EQ(modern["ascendant"]["text"], "28 Vir 42");
+    EXPECT_EQ(modern["ghati_lagna"]["text"], "14 Can 27");
+    EXPECT_EQ(modern["sunrise"], "1990-08-15T05:53:57");
+
+    const std::string refused = std::string(KALODAYA_CHART_EXE) + " " + birth +
+                                " --ayanamsa raman >/dev/null 2>&1";
+    const int raw = std::system(refused.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 2);
 }
 
 }  // namespace

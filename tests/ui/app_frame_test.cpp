@@ -163,6 +163,11 @@ private slots:
         for (const char* neighbour : {"descriptionLabel", "homePageLink"})
             QVERIFY2(!credit->geometry().intersects(about.findChild<QLabel*>(neighbour)->geometry()),
                      neighbour);
+        const QLabel* licence = about.findChild<QLabel*>("licenceLabel");
+        QVERIFY(licence->text().contains(QStringLiteral("AGPL-3.0-or-later")));
+        for (const char* neighbour : {"coBrandLink", "okButton"})
+            QVERIFY2(!licence->geometry().intersects(about.findChild<QWidget*>(neighbour)->geometry()),
+                     neighbour);
         QVERIFY(!about.findChild<QLabel*>("aboutIcon")->pixmap().isNull());
         QPushButton* ok = about.findChild<QPushButton*>("okButton");
         QCOMPARE(ok->text(), QStringLiteral("OK"));

@@ -93,7 +93,9 @@ private slots:
             {"--name", "RAMA"},        {"--date", "1990-08-15"}, {"--time", "10:30:00"},
             {"--lat", "28:39N"},       {"--lon", "77:13E"},      {"--zone", "34"},
             {"--city", "New Delhi"},   {"--state", "Delhi"},     {"--country", "India"},
-            {"--place", "Chennai"},    {"--place-id", "1273294"}, {"--utc-offset", "+05:45"}};
+            {"--place", "Chennai"},    {"--place-id", "1273294"}, {"--utc-offset", "+05:45"},
+            {"--ephemeris", "modern"}, {"--ayanamsa", "classic"}, {"--node", "mean"},
+            {"--sunrise", "hindu"}};
         for (const std::string& option : entryOptions) {
             std::vector<std::string> args = {option};
             if (option != "--dst") {

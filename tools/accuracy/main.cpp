@@ -12,8 +12,10 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/angles.h"
@@ -345,8 +347,19 @@ int main(int argc, char** argv) {
           "in the minute, and a sign changes only when a body stands within that distance of a "
           "sign's edge (the \"sign differs\" column).\n";
 
-    const std::string text = md.str();
+    std::string text = md.str();
     if (argc > 1) {
+        // The page opens with the modern calculation's section (its figures come from the
+        // reference test of tests/astro): kept as it is, the classic measurement under it.
+        constexpr std::string_view kHeading = "# Accuracy of the positions\n\n";
+        constexpr std::string_view kClassicHeading =
+            "# The classic formulas against the Swiss Ephemeris\n\n";
+        std::ifstream in(argv[1], std::ios::binary);
+        const std::string old((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::size_t classic = old.find(kClassicHeading);
+        if (classic != std::string::npos)
+            text = old.substr(0, classic) + std::string(kClassicHeading) + text.substr(kHeading.size());
+
         std::ofstream out(argv[1], std::ios::binary);
         out << text;
         if (!out) {
