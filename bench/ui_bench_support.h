@@ -12,6 +12,7 @@
 #include "ui/app_controller.h"
 #include "ui/entry_form.h"
 #include "ui/message_boxes.h"
+#include "ui/services.h"
 #include "ui/web_links.h"
 
 namespace kalodaya::ui::bench {
@@ -26,11 +27,13 @@ public:
 struct StartedProgram {
     QTemporaryDir dir;
     SilentBoxes boxes;
+    Services services = DesktopServices();
     std::unique_ptr<AppController> controller;
 
     StartedProgram() {
-        SetMessageBoxes(&boxes);
+        services.messages = &boxes;
         StartOptions options;
+        options.services = &services;
         options.lockPath = dir.filePath(QStringLiteral("kalodaya.lock"));
         options.quit = [] {};
         options.runUpdateReminder = false;
@@ -38,10 +41,7 @@ struct StartedProgram {
         controller = std::make_unique<AppController>(options);
         controller->Start();
     }
-    ~StartedProgram() {
-        controller.reset();
-        SetMessageBoxes(nullptr);
-    }
+    ~StartedProgram() { controller.reset(); }
 
     // 15 August 1990, 10:30, Indian Time, 28°39'N 77°13'E, New Delhi.
     void FillWorkedExample() {

@@ -110,7 +110,9 @@ TEST(WorkedExamplePipeline, ModernCalculationFromTheCommandLine) {
         EXPECT_NEAR(json["longitudes"][Asc].get<double>(), json["ascendant"]["deg"].get<double>(),
                     1e-12);
         EXPECT_EQ(json.contains("classic_ghati_lagna"), c.classicBeside);
-        if (c.classicBeside) EXPECT_EQ(json["classic_ghati_lagna"]["text"], "19 Can 35");
+        if (c.classicBeside) {
+            EXPECT_EQ(json["classic_ghati_lagna"]["text"], "19 Can 35");
+        }
     }
     const auto modern = nlohmann::json::parse(
         RunChart(birth + " --ephemeris modern --sunrise hindu"));

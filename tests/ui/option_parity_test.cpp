@@ -17,11 +17,11 @@ using namespace kalodaya;
 
 namespace {
 
-// Options of kalodaya-chart's other modes, not entry options.
+// Options of kalodaya-chart's other modes and of its JSON output, not entry options.
 const std::set<std::string> kChartOnly = {"--help",       "--version",        "--batch",
                                           "--find-place", "--limit",          "--jobs",
                                           "--records-db", "--records-import", "--records-export",
-                                          "--records-list"};
+                                          "--records-list", "--time-range",   "--time-windows"};
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
