@@ -186,6 +186,13 @@ TEST(RecordsPath, FollowsTheEnvironmentRules) {
             return it->second;
         });
     };
+#if defined(_WIN32)
+    EXPECT_EQ(pathWith({{"LOCALAPPDATA", "C:\\Users\\u\\AppData\\Local"}}),
+              "C:\\Users\\u\\AppData\\Local\\Kalodaya\\records.sqlite");
+    EXPECT_EQ(pathWith({{"LOCALAPPDATA", "C:\\L"}, {"KALODAYA_RECORDS_DB", "mine.sqlite"}}),
+              "mine.sqlite");
+    EXPECT_EQ(pathWith({{"HOME", "C:\\Users\\u"}}), std::nullopt);
+#else
     EXPECT_EQ(pathWith({{"HOME", "/home/u"}}), "/home/u/.local/share/kalodaya/records.sqlite");
     EXPECT_EQ(pathWith({{"HOME", "/home/u"}, {"XDG_DATA_HOME", "/data"}}),
               "/data/kalodaya/records.sqlite");
@@ -196,6 +203,7 @@ TEST(RecordsPath, FollowsTheEnvironmentRules) {
               "mine.sqlite");
     EXPECT_EQ(pathWith({{"HOME", "/home/u"}, {"KALODAYA_RECORDS_DB", ""}}),
               "/home/u/.local/share/kalodaya/records.sqlite");
+#endif
     EXPECT_EQ(pathWith({}), std::nullopt);
 }
 
