@@ -11,6 +11,7 @@
 #include "astro/local_birth.h"
 #include "base/entry_forms.h"
 #include "request/atlas_place.h"
+#include "request/chart_style.h"
 
 namespace kalodaya {
 
@@ -59,6 +60,9 @@ struct BirthRequest {
     // Set while the place came from the atlas: the chart reports it as its "place".
     std::optional<AtlasPlace> atlasPlace;
     CalculationSettings settings;
+    // The drawing a source asked for (--chart-style, "chart_style"); nothing: the front end's
+    // own choice, South Indian unless the user picked another.
+    std::optional<ChartStyle> chartStyle;
 
     friend bool operator==(const BirthRequest&, const BirthRequest&) = default;
 };

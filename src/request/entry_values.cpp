@@ -30,6 +30,8 @@ const std::array<EntryName, kEntryCount> kEntryNames = {{
      "the atlas's place with this GeoNames id"},
     {"utc_offset", "--utc-offset", EntryKind::Text, "OFFSET",
      "exact offset +HH:MM east of Greenwich (-HH:MM west), in place of --zone"},
+    {"chart_style", "--chart-style", EntryKind::Text, "STYLE",
+     "the chart as drawn in the south (default), north or east of India"},
 }};
 
 namespace {
@@ -166,6 +168,15 @@ std::optional<ReadError> SetUtcOffset(BirthRequest& request, std::string_view te
     return std::nullopt;
 }
 
+std::optional<ReadError> SetChartStyle(BirthRequest& request, std::string_view text) {
+    const std::optional<ChartStyle> style = ChartStyleNamed(text);
+    if (!style)
+        return ReadError{"unusable chart style " + QuotedValue(text) +
+                         ": expected south, north or east"};
+    request.chartStyle = *style;
+    return std::nullopt;
+}
+
 std::optional<ReadError> SetPlace(BirthRequest& request, std::string_view text, ZoneChoice zone,
                                   const atlas::Atlas& atlas) {
     const std::optional<atlas::Place> place = atlas.places().BestMatch(text);
@@ -266,6 +277,7 @@ std::optional<ReadError> ApplyEntryValues(const EntryValues& v, BirthRequest& re
         if (!OfKind(value, key, naming)) return NotOfKind(key);
         field->assign(value.text);
     }
+    if (auto error = apply(kChartStyleEntry, SetChartStyle)) return error;
     return std::nullopt;
 }
 
