@@ -12,6 +12,7 @@
 #include "base/tables.h"
 #include "profile/sign_profile.h"
 #include "ui/cell_label.h"
+#include "ui/chart_drawing/chart_style_panel.h"
 #include "ui/link_label.h"
 #include "ui/print/chart_print_actions.h"
 #include "ui/product_config.h"
@@ -250,11 +251,15 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
     PlaceTabCanvases();
 
     printActions_ = new print::ChartPrintActions(this);
+    connect(stylePanel_, &ChartStylePanel::StyleChosen, printActions_,
+            &print::ChartPrintActions::SetChartStyle);
     addActions(printActions_->Actions());
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void FrmDisplay::SetPageTexts(print::ChartPageTexts texts) {
+    stylePanel_->SetLayouts(texts.layouts);
+    texts.chartStyle = stylePanel_->Style();
     printActions_->SetTexts(std::move(texts));
 }
 
@@ -309,6 +314,10 @@ void FrmDisplay::BuildChartPage(QWidget* page) {
     BuildChart(chart);
     chart->setVisible(true);
     chart->raise();
+    // The style list sits beside the pages' tabs, shown with the chart's page.
+    stylePanel_ = new ChartStylePanel(this, TwipRect(4560, 990, 2640, 330), chart);
+    connect(tabs_, &QTabWidget::currentChanged, stylePanel_->Chooser(),
+            [this](int index) { stylePanel_->Chooser()->setVisible(index == 0); });
 
     BuildPlanetTable(page);
     BuildDetails(page);

@@ -22,6 +22,8 @@ public:
     explicit ChartPrintActions(QWidget* window);
 
     void SetTexts(ChartPageTexts texts);
+    // The style the pages draw their chart in from now on.
+    void SetChartStyle(ChartStyle style);
     const std::optional<ChartPageTexts>& Texts() const { return texts_; }
 
     QAction* PrintAction() const { return print_; }
