@@ -29,8 +29,8 @@ QLabel* AddText(QWidget* parent, QLabel* label, const QString& name, const QFont
 
 }  // namespace
 
-FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmAbout"));
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(kCaption);
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -44,34 +44,34 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     setFixedSize(Px(kClientWidth), Px(kClientHeight));
 
     auto* icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setObjectName(QStringLiteral("aboutIcon"));
     icon->setPixmap(AppIcon().pixmap(48, 48));
     icon->setGeometry(Px(240), Px(240), 48, 48);
 
-    AddText(this, new QLabel(kCaption), QStringLiteral("lblTitle"), Verdana(9.75, true), 240);
-    AddText(this, new QLabel(kDescription), QStringLiteral("lblDescription"), plain, 600);
+    AddText(this, new QLabel(kCaption), QStringLiteral("titleLabel"), Verdana(9.75, true), 240);
+    AddText(this, new QLabel(kDescription), QStringLiteral("descriptionLabel"), plain, 600);
 
     // The place atlas's data is GeoNames', used under its licence, which asks for this credit.
-    AddText(this, new QLabel(kAtlasCredit), QStringLiteral("lblAtlasCredit"), plain, 1680);
+    AddText(this, new QLabel(kAtlasCredit), QStringLiteral("atlasCredit"), plain, 1680);
 
     auto* home = new LinkLabel(config::kMakerSiteCaption);
-    AddText(this, home, QStringLiteral("lblHomePage"),
+    AddText(this, home, QStringLiteral("homePageLink"),
             NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true, true), 2160);
     home->setWordWrap(false);
     home->adjustSize();
     connect(home, &LinkLabel::clicked, this, [] { OpenHomePage(); });
 
-    AddText(this, new QLabel(config::kAboutCoBrandLine), QStringLiteral("lblCobrandLine"), plain,
+    AddText(this, new QLabel(config::kAboutCoBrandLine), QStringLiteral("coBrandLine"), plain,
             2640);
     auto* cobrand = new LinkLabel(config::kAboutCoBrandLink);
-    AddText(this, cobrand, QStringLiteral("lblCobrand"),
+    AddText(this, cobrand, QStringLiteral("coBrandLink"),
             NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true, true), 2880);
     cobrand->setWordWrap(false);
     cobrand->adjustSize();
     connect(cobrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setFont(Verdana(8.25, true));
     QPalette bp = ok->palette();
     bp.setColor(QPalette::Button, Qt::white);
@@ -83,7 +83,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
 }
 
 void ShowAboutBox(QWidget* parent) {
-    FrmAbout about(parent);
+    AboutBox about(parent);
     about.exec();
 }
 

@@ -1,10 +1,10 @@
 #pragma once
-// frmAbout, the modal About box.
+// The modal About box.
 #include <QDialog>
 
 namespace kalodaya::ui {
 
-class FrmAbout : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
     static inline const QString kCaption = QStringLiteral("Kalodaya v1.20");
@@ -16,7 +16,7 @@ public:
     static inline const QString kAtlasCredit = QStringLiteral(
         "Place data: GeoNames (geonames.org), CC BY 4.0. Time zones: the IANA tz database.");
 
-    explicit FrmAbout(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 };
 
 // Shows the About box modally over `parent` and returns when the user closes it.

@@ -23,7 +23,7 @@ AppController::AppController(StartOptions options)
 
 AppController::~AppController() {
     delete frame_.data();
-    for (const QPointer<Mdi>& frame : unloaded_) delete frame.data();
+    for (const QPointer<AppFrame>& frame : unloaded_) delete frame.data();
 }
 
 bool AppController::Start() {
@@ -37,11 +37,11 @@ bool AppController::Start() {
                  qPrintable(instance_.Problem()));
     if (options_.runUpdateReminder) UpdateReminder(options_.today());
 
-    form_ = std::make_unique<FrmMain>();
+    form_ = std::make_unique<EntryForm>();
     form_->setWindowIcon(AppIcon());
-    connect(form_.get(), &FrmMain::chartRequested, this, &AppController::OnChartRequested);
-    connect(form_.get(), &FrmMain::exitRequested, this, &AppController::ShutdownApplication);
-    connect(form_.get(), &FrmMain::aboutRequested, this, &AppController::OnAbout);
+    connect(form_.get(), &EntryForm::chartRequested, this, &AppController::OnChartRequested);
+    connect(form_.get(), &EntryForm::exitRequested, this, &AppController::ShutdownApplication);
+    connect(form_.get(), &EntryForm::aboutRequested, this, &AppController::OnAbout);
 
     // Saved records: the database opens with the form; its one notice (a file set aside,
     // records that cannot be saved) comes once the form is on screen.
@@ -81,11 +81,11 @@ void AppController::ShowResults() {
     UnloadFrame();
     form_->hide();
     // A fresh frame and results window for every chart: nothing of an earlier one remains.
-    frame_ = new Mdi;
+    frame_ = new AppFrame;
     frame_->setWindowIcon(AppIcon());
-    connect(frame_, &Mdi::backRequested, this, &AppController::OnBack);
-    connect(frame_, &Mdi::exitRequested, this, &AppController::ShutdownApplication);
-    connect(frame_, &Mdi::aboutRequested, this, &AppController::OnAbout);
+    connect(frame_, &AppFrame::backRequested, this, &AppController::OnBack);
+    connect(frame_, &AppFrame::exitRequested, this, &AppController::ShutdownApplication);
+    connect(frame_, &AppFrame::aboutRequested, this, &AppController::OnAbout);
     frame_->Display()->Present(outcome_.texts);
     frame_->Display()->SetPageTexts(print::PageTextsFromOutcome(outcome_));
     frame_->show();
@@ -112,7 +112,7 @@ void AppController::OnAbout() {
 
 void AppController::UnloadFrame() {
     if (!frame_) return;
-    Mdi* frame = frame_;
+    AppFrame* frame = frame_;
     frame_ = nullptr;
     frame->disconnect(this);
     frame->hide();

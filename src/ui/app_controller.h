@@ -17,7 +17,7 @@
 
 namespace kalodaya::ui {
 
-class FrmMain;
+class EntryForm;
 class RecordsMenu;
 
 struct StartOptions {
@@ -47,8 +47,8 @@ public:
     void ShutdownApplication();
 
     Screen Current() const { return screen_; }
-    FrmMain* Form() const { return form_.get(); }
-    Mdi* Frame() const { return frame_; }
+    EntryForm* Form() const { return form_.get(); }
+    AppFrame* Frame() const { return frame_; }
     // The latest request's outcome (nothing of it is carried into the next request).
     const ChartOutcome& LastOutcome() const { return outcome_; }
     // The saved records of the entry form's File menu (from Start on).
@@ -70,10 +70,10 @@ private:
     SingleInstance instance_;
     ChartOutcome outcome_;
     std::optional<records::RecordStore> store_;
-    std::unique_ptr<FrmMain> form_;
+    std::unique_ptr<EntryForm> form_;
     std::unique_ptr<RecordsMenu> records_;  // goes before the form and the store it works on
-    QPointer<Mdi> frame_;
-    QList<QPointer<Mdi>> unloaded_;  // frames waiting for their deferred deletion
+    QPointer<AppFrame> frame_;
+    QList<QPointer<AppFrame>> unloaded_;  // frames waiting for their deferred deletion
     Screen screen_ = Screen::NotStarted;
 };
 

@@ -55,8 +55,8 @@ QAction* AddEntry(QMenu* menu, const QString& name, const QString& caption) {
 
 }  // namespace
 
-Mdi::Mdi(QWidget* parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("MDI"));
+AppFrame::AppFrame(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("appFrame"));
     setWindowTitle(kCaption);
     PaintSlate(this);
     menuBar()->setPalette(StandardPalette());
@@ -80,89 +80,90 @@ Mdi::Mdi(QWidget* parent) : QMainWindow(parent) {
 
     // The frame's load: the results window, shown as the area's only child. It has no
     // close box, so it cannot be lost while the frame is open.
-    display_ = new FrmDisplay;
+    display_ = new ResultsWindow;
     displayWindow_ = area_->addSubWindow(
         display_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    displayWindow_->setWindowTitle(FrmDisplay::kCaption);
+    displayWindow_->setWindowTitle(ResultsWindow::kCaption);
     displayWindow_->setOption(QMdiSubWindow::RubberBandMove, false);
     displayWindow_->adjustSize();
     displayWindow_->move(0, 0);
     displayWindow_->show();
 
     // The results window's print and export entries head the File menu.
-    QMenu* file = findChild<QMenu*>(QStringLiteral("mnuFile"));
-    QAction* back = findChild<QAction*>(QStringLiteral("mnuBack"));
+    QMenu* file = findChild<QMenu*>(QStringLiteral("fileMenu"));
+    QAction* back = findChild<QAction*>(QStringLiteral("backAction"));
     file->insertActions(back, display_->PrintActions()->Actions());
     file->insertSeparator(back);
 
     PlaceInitially();
 }
 
-void Mdi::BuildMenus() {
+void AppFrame::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    connect(AddEntry(file, QStringLiteral("mnuBack"), QStringLiteral("&Back")),
-            &QAction::triggered, this, [this] { cmdBack_->click(); });
-    connect(AddEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")),
-            &QAction::triggered, this, [this] { cmdExit_->click(); });
+    file->setObjectName(QStringLiteral("fileMenu"));
+    connect(AddEntry(file, QStringLiteral("backAction"), QStringLiteral("&Back")),
+            &QAction::triggered, this, [this] { backButton_->click(); });
+    connect(AddEntry(file, QStringLiteral("exitAction"), QStringLiteral("E&xit")),
+            &QAction::triggered, this, [this] { exitButton_->click(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(AddEntry(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help")),
+    help->setObjectName(QStringLiteral("helpMenu"));
+    connect(AddEntry(help, QStringLiteral("onlineHelpAction"), QStringLiteral("&Online Help")),
             &QAction::triggered, this, [] { OpenOnlineHelp(); });
-    connect(AddEntry(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online")),
+    connect(AddEntry(help, QStringLiteral("visitUsAction"), QStringLiteral("&Visit Us Online")),
             &QAction::triggered, this, [] { OpenHomePage(); });
     help->addSeparator();
-    connect(AddEntry(help, QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update")),
+    connect(AddEntry(help, QStringLiteral("checkUpdateAction"),
+                     QStringLiteral("Check for Software &Update")),
             &QAction::triggered, this, [] { OpenDownloadPage(); });
     help->addSeparator();
-    connect(AddEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software")),
-            &QAction::triggered, this, &Mdi::aboutRequested);
+    connect(AddEntry(help, QStringLiteral("aboutAction"), QStringLiteral("&About Software")),
+            &QAction::triggered, this, &AppFrame::aboutRequested);
 
     QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
+    donate->setObjectName(QStringLiteral("donateAction"));
     connect(donate, &QAction::triggered, this, [] { OpenDonatePage(); });
     QAction* promotion = menuBar()->addAction(config::kPromotionMenuText);
-    promotion->setObjectName(QStringLiteral("mm"));
+    promotion->setObjectName(QStringLiteral("makeMoneyAction"));
     connect(promotion, &QAction::triggered, this, [] { OpenFullBrandPage(); });
 }
 
-QWidget* Mdi::BuildTopBar() {
+QWidget* AppFrame::BuildTopBar() {
     auto* bar = new QWidget(this);
-    bar->setObjectName(QStringLiteral("picTop"));
+    bar->setObjectName(QStringLiteral("topBar"));
     PaintSlate(bar);
     bar->setFixedHeight(Px(kTopBarHeight));
     auto* title = new QLabel(QStringLiteral("Kalodaya"), bar);
-    title->setObjectName(QStringLiteral("Label2"));
+    title->setObjectName(QStringLiteral("frameTitle"));
     title->setFont(Verdana(21.75, true));
     title->adjustSize();
     title->move(Px(360), Px(120));
     return bar;
 }
 
-QWidget* Mdi::BuildBottomBar() {
+QWidget* AppFrame::BuildBottomBar() {
     bottomBar_ = new QWidget(this);
-    bottomBar_->setObjectName(QStringLiteral("Picture1"));
+    bottomBar_->setObjectName(QStringLiteral("bottomBar"));
     PaintSlate(bottomBar_);
     bottomBar_->setFixedHeight(Px(kBottomBarHeight));
 
     auto* promotion = new LinkLabel(config::kFramePromotion, bottomBar_);
-    promotion->setObjectName(QStringLiteral("Label10"));
+    promotion->setObjectName(QStringLiteral("framePromotion"));
     promotion->setFont(Verdana(8.25, true, true));
     promotion->adjustSize();
     promotion->move(Px(120), Px(kButtonTop) + (Px(kButtonHeight) - promotion->height()) / 2);
     connect(promotion, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
 
-    cmdBack_ = WhiteButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"),
-                           NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true), bottomBar_);
-    cmdExit_ = WhiteButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), Verdana(8.25, true),
-                           bottomBar_);
-    connect(cmdBack_, &QPushButton::clicked, this, &Mdi::backRequested);
-    connect(cmdExit_, &QPushButton::clicked, this, &Mdi::exitRequested);
+    backButton_ = WhiteButton(QStringLiteral("backButton"), QStringLiteral("&Back"),
+                              NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true), bottomBar_);
+    exitButton_ = WhiteButton(QStringLiteral("exitButton"), QStringLiteral("E&xit"),
+                              Verdana(8.25, true), bottomBar_);
+    connect(backButton_, &QPushButton::clicked, this, &AppFrame::backRequested);
+    connect(exitButton_, &QPushButton::clicked, this, &AppFrame::exitRequested);
     return bottomBar_;
 }
 
-void Mdi::PlaceInitially() {
+void AppFrame::PlaceInitially() {
     // The design size, enlarged where needed to show the whole results window, within the
     // screen's free area, centred on the screen.
     QSize size(Px(kDesignClientWidth), Px(kDesignClientHeight));
@@ -180,27 +181,27 @@ void Mdi::PlaceInitially() {
     ApplyResizeRule();
 }
 
-void Mdi::ApplyResizeRule() {
+void AppFrame::ApplyResizeRule() {
     if (displayWindow_) {
         const int left = std::max(0, (area_->viewport()->width() - displayWindow_->width()) / 2);
         displayWindow_->move(left, displayWindow_->y());
     }
     const int exitLeft = width() - Px(kButtonWidth) - Px(kExitGap);
-    cmdExit_->move(exitLeft, cmdExit_->y());
-    cmdBack_->move(exitLeft - Px(kButtonWidth) - Px(kBackGap), cmdBack_->y());
+    exitButton_->move(exitLeft, exitButton_->y());
+    backButton_->move(exitLeft - Px(kButtonWidth) - Px(kBackGap), backButton_->y());
 }
 
-void Mdi::resizeEvent(QResizeEvent* event) {
+void AppFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     ApplyResizeRule();
 }
 
-void Mdi::showEvent(QShowEvent* event) {
+void AppFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     ApplyResizeRule();
 }
 
-void Mdi::closeEvent(QCloseEvent* event) {
+void AppFrame::closeEvent(QCloseEvent* event) {
     // Closing the frame ends the program; the controller does the rest.
     event->accept();
     emit exitRequested();

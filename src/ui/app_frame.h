@@ -1,5 +1,5 @@
 #pragma once
-// MDI, the application frame of the results: a top bar with the program's name, the results
+// The application frame of the results: a top bar with the program's name, the results
 // window as its only child, and a bottom bar with Back and Exit.
 #include <QMainWindow>
 
@@ -10,23 +10,23 @@ class QWidget;
 
 namespace kalodaya::ui {
 
-class FrmDisplay;
+class ResultsWindow;
 
-class Mdi : public QMainWindow {
+class AppFrame : public QMainWindow {
     Q_OBJECT
 public:
     static inline const QString kCaption = QStringLiteral("Kalodaya v1.20");
 
     // Builds the frame and loads the results window into it (the frame's load).
-    explicit Mdi(QWidget* parent = nullptr);
+    explicit AppFrame(QWidget* parent = nullptr);
 
-    FrmDisplay* Display() const { return display_; }
+    ResultsWindow* Display() const { return display_; }
     QMdiArea* Area() const { return area_; }
     QMdiSubWindow* DisplayWindow() const { return displayWindow_; }
 
 signals:
-    void backRequested();   // cmdBack or File > "&Back"
-    void exitRequested();   // cmdExit, File > "E&xit" or the close box
+    void backRequested();   // backButton or File > "&Back"
+    void exitRequested();   // exitButton, File > "E&xit" or the close box
     void aboutRequested();  // Help > "&About Software"
 
 protected:
@@ -45,10 +45,10 @@ private:
 
     QMdiArea* area_ = nullptr;
     QMdiSubWindow* displayWindow_ = nullptr;
-    FrmDisplay* display_ = nullptr;
+    ResultsWindow* display_ = nullptr;
     QWidget* bottomBar_ = nullptr;
-    QPushButton* cmdBack_ = nullptr;
-    QPushButton* cmdExit_ = nullptr;
+    QPushButton* backButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
     bool placed_ = false;
 };
 

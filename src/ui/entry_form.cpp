@@ -124,8 +124,8 @@ LinkLabel* PromotionLabel(QWidget* parent, const char* name, const QString& text
 
 }  // namespace
 
-FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("frmMain"));
+EntryForm::EntryForm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("entryForm"));
     setWindowTitle(QStringLiteral("Kalodaya v1.20"));
     BuildMenus();
     BuildControls();
@@ -135,10 +135,10 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     CenterOnScreen();
-    txtName->setFocus();
+    nameBox->setFocus();
 }
 
-void FrmMain::BuildMenus() {
+void EntryForm::BuildMenus() {
     auto action = [this](QWidget* owner, const char* name, const QString& text) {
         auto* a = new QAction(text, this);
         a->setObjectName(QString::fromLatin1(name));
@@ -147,32 +147,32 @@ void FrmMain::BuildMenus() {
     };
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    connect(action(file, "mnuNext", QStringLiteral("Get My Ghati Lagna")), &QAction::triggered,
-            this, &FrmMain::chartRequested);
-    connect(action(file, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
-            &FrmMain::RequestExit);
+    file->setObjectName(QStringLiteral("fileMenu"));
+    connect(action(file, "getChartAction", QStringLiteral("Get My Ghati Lagna")),
+            &QAction::triggered, this, &EntryForm::chartRequested);
+    connect(action(file, "exitAction", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &EntryForm::RequestExit);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(action(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
-            [] { OpenOnlineHelp(); });
-    connect(action(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
+    help->setObjectName(QStringLiteral("helpMenu"));
+    connect(action(help, "onlineHelpAction", QStringLiteral("&Online Help")), &QAction::triggered,
+            this, [] { OpenOnlineHelp(); });
+    connect(action(help, "visitUsAction", QStringLiteral("&Visit Us Online")), &QAction::triggered,
             this, [] { OpenHomePage(); });
     help->addSeparator();
-    connect(action(help, "mnuUpdate", QStringLiteral("Check for Software &Update")),
+    connect(action(help, "checkUpdateAction", QStringLiteral("Check for Software &Update")),
             &QAction::triggered, this, [] { OpenDownloadPage(); });
     help->addSeparator();
-    connect(action(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
-            &FrmMain::aboutRequested);
+    connect(action(help, "aboutAction", QStringLiteral("&About Software")), &QAction::triggered,
+            this, &EntryForm::aboutRequested);
 
-    connect(action(menuBar(), "mnuDonate", QStringLiteral("&Donate")), &QAction::triggered, this,
+    connect(action(menuBar(), "donateAction", QStringLiteral("&Donate")), &QAction::triggered, this,
             [] { OpenDonatePage(); });
-    connect(action(menuBar(), "mkmoney", config::kPromotionMenuText), &QAction::triggered, this,
-            [] { OpenFullBrandPage(); });
+    connect(action(menuBar(), "makeMoneyAction", config::kPromotionMenuText), &QAction::triggered,
+            this, [] { OpenFullBrandPage(); });
 }
 
-void FrmMain::BuildControls() {
+void EntryForm::BuildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("formClient"));
     client->setAttribute(Qt::WA_StyledBackground);
@@ -183,12 +183,12 @@ void FrmMain::BuildControls() {
     const QFont plain = Verdana(8.25);
     const QFont bold = Verdana(8.25, true);
 
-    Label61 = PromotionLabel(client, "Label61", config::kForumPromotion,
-                             TwipRect(-15, 120, 9840, 465), false);
-    connect(Label61, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    forumLink = PromotionLabel(client, "forumLink", config::kForumPromotion,
+                               TwipRect(-15, 120, 9840, 465), false);
+    connect(forumLink, &LinkLabel::clicked, this, [] { OpenHomePage(); });
 
     auto* headline = Place<QLabel>(
-        client, "Label2", TwipRect(720, 600, 8370, 600), Verdana(9.75, true),
+        client, "headline", TwipRect(720, 600, 8370, 600), Verdana(9.75, true),
         QStringLiteral("Know more about the importance of self in terms of fame, power, "
                        "authority and status with Kalodaya"));
     headline->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -196,38 +196,40 @@ void FrmMain::BuildControls() {
     headline->setStyleSheet(QStringLiteral("color: %1;").arg(Rgb(kLightYellow)));
 
     // The input panel.
-    QGroupBox* frame1 = Frame(client, "Frame1", "", TwipRect(0, 1200, 9825, 3975));
+    QGroupBox* panel = Frame(client, "inputPanel", "", TwipRect(0, 1200, 9825, 3975));
 
     QGroupBox* personal =
-        Frame(frame1, "Frame6", "Personal Details", TwipRect(120, 240, 5175, 1815));
-    Caption(personal, "Label13", "Name", TwipRect(120, 525, 1110, 195), plain);
-    txtName = TextBox(personal, "txtName", TwipRect(1320, 480, 3615, 285), plain);
-    InstallKeyFilter(txtName, KeyFilterKind::Letters);
-    Caption(personal, "Label5", "Date of Birth", TwipRect(120, 900, 1110, 195), plain);
-    cboMonth = PickList(personal, "cboMonth", TwipRect(1320, 840, 1695, 315), plain);
-    cboDate = PickList(personal, "cboDate", TwipRect(3180, 840, 735, 315), plain);
-    cboYear = PickList(personal, "cboYear", TwipRect(4080, 840, 855, 315), plain);
-    Caption(personal, "Label1", "Time of Birth", TwipRect(120, 1260, 1110, 195), plain);
-    cboHH = PickList(personal, "cboHH", TwipRect(1320, 1200, 735, 315), plain);
-    cboMM = PickList(personal, "cboMM", TwipRect(2280, 1200, 735, 315), plain);
-    cboSS = PickList(personal, "cboSS", TwipRect(3180, 1200, 735, 315), plain);
-    Caption(personal, "Label12", "HH:MM:SS", TwipRect(4080, 1320, 900, 195), plain);
+        Frame(panel, "personalFrame", "Personal Details", TwipRect(120, 240, 5175, 1815));
+    Caption(personal, "nameCaption", "Name", TwipRect(120, 525, 1110, 195), plain);
+    nameBox = TextBox(personal, "nameBox", TwipRect(1320, 480, 3615, 285), plain);
+    InstallKeyFilter(nameBox, KeyFilterKind::Letters);
+    Caption(personal, "dateCaption", "Date of Birth", TwipRect(120, 900, 1110, 195), plain);
+    monthList = PickList(personal, "monthList", TwipRect(1320, 840, 1695, 315), plain);
+    dayList = PickList(personal, "dayList", TwipRect(3180, 840, 735, 315), plain);
+    yearList = PickList(personal, "yearList", TwipRect(4080, 840, 855, 315), plain);
+    Caption(personal, "timeCaption", "Time of Birth", TwipRect(120, 1260, 1110, 195), plain);
+    hourList = PickList(personal, "hourList", TwipRect(1320, 1200, 735, 315), plain);
+    minuteList = PickList(personal, "minuteList", TwipRect(2280, 1200, 735, 315), plain);
+    secondList = PickList(personal, "secondList", TwipRect(3180, 1200, 735, 315), plain);
+    Caption(personal, "timeFormatCaption", "HH:MM:SS", TwipRect(4080, 1320, 900, 195), plain);
 
-    QGroupBox* place = Frame(frame1, "Frame2", "Place Details", TwipRect(5280, 240, 4455, 1815));
-    Caption(place, "Label54", "City", TwipRect(120, 480, 690, 195), plain);
-    txtMCity = TextBox(place, "txtMCity", TwipRect(840, 480, 1935, 285), plain);
-    Caption(place, "Label55", "State", TwipRect(120, 840, 690, 195), plain);
-    txtMState = TextBox(place, "txtMState", TwipRect(840, 840, 1935, 285), plain);
-    Caption(place, "Label4", "Country", TwipRect(120, 1200, 690, 195), plain);
-    txtMCountry = TextBox(place, "txtMCountry", TwipRect(840, 1200, 1935, 285), plain);
-    cmdBrowser = Place<WrapButton>(place, "cmdBrowser", TwipRect(2880, 480, 1455, 1035), plain,
-                                   QStringLiteral("Click for Latitude && Longitude"));
-    connect(cmdBrowser, &QPushButton::clicked, this, &FrmMain::cmdBrowser_Click);
+    QGroupBox* place = Frame(panel, "placeFrame", "Place Details", TwipRect(5280, 240, 4455, 1815));
+    Caption(place, "cityCaption", "City", TwipRect(120, 480, 690, 195), plain);
+    cityBox = TextBox(place, "cityBox", TwipRect(840, 480, 1935, 285), plain);
+    Caption(place, "stateCaption", "State", TwipRect(120, 840, 690, 195), plain);
+    stateBox = TextBox(place, "stateBox", TwipRect(840, 840, 1935, 285), plain);
+    Caption(place, "countryCaption", "Country", TwipRect(120, 1200, 690, 195), plain);
+    countryBox = TextBox(place, "countryBox", TwipRect(840, 1200, 1935, 285), plain);
+    coordinatesSearchButton =
+        Place<WrapButton>(place, "coordinatesSearchButton", TwipRect(2880, 480, 1455, 1035), plain,
+                          QStringLiteral("Click for Latitude && Longitude"));
+    connect(coordinatesSearchButton, &QPushButton::clicked, this,
+            &EntryForm::SearchCoordinatesOnline);
 
-    QGroupBox* zone = Frame(frame1, "fraZone", "Zone", TwipRect(120, 2040, 5175, 975));
-    chkDST = Place<QCheckBox>(zone, "chkDST", TwipRect(2040, 120, 2415, 375), plain,
-                              QStringLiteral("Daylight Saving Time"));
-    cmbTimeZone = PickList(zone, "cmbTimeZone", TwipRect(120, 480, 4335, 315), plain);
+    QGroupBox* zone = Frame(panel, "zoneFrame", "Zone", TwipRect(120, 2040, 5175, 975));
+    daylightBox = Place<QCheckBox>(zone, "daylightBox", TwipRect(2040, 120, 2415, 375), plain,
+                                   QStringLiteral("Daylight Saving Time"));
+    zoneList = PickList(zone, "zoneList", TwipRect(120, 480, 4335, 315), plain);
 
     // Latitude and longitude: the same arrangement in two frames.
     struct CoordinateFrame {
@@ -247,15 +249,37 @@ void FrmMain::BuildControls() {
         QRadioButton** option;
     };
     const CoordinateFrame frames[] = {
-        {"Frame3", "Latitude", TwipRect(5280, 2040, 2295, 975), "txtLatD", entry_rules::kLatDegreeDigits, "txtLatM",
-         "Label7", "Label9", {"optLat0", "optLat1"}, {"North", "South"}, 855, &txtLatD, &txtLatM,
-         optLat},
-        {"Frame4", "Longitude", TwipRect(7560, 2040, 2175, 975), "txtLonD", entry_rules::kLonDegreeDigits, "txtLonM",
-         "Label6", "Label8", {"optLong0", "optLong1"}, {"East", "West"}, 735, &txtLonD,
-         &txtLonM, optLong},
+        {"latitudeFrame",
+         "Latitude",
+         TwipRect(5280, 2040, 2295, 975),
+         "latDegreesBox",
+         entry_rules::kLatDegreeDigits,
+         "latMinutesBox",
+         "latDegreesCaption",
+         "latMinutesCaption",
+         {"northOption", "southOption"},
+         {"North", "South"},
+         855,
+         &latDegreesBox,
+         &latMinutesBox,
+         latitudeOptions},
+        {"longitudeFrame",
+         "Longitude",
+         TwipRect(7560, 2040, 2175, 975),
+         "lonDegreesBox",
+         entry_rules::kLonDegreeDigits,
+         "lonMinutesBox",
+         "lonDegreesCaption",
+         "lonMinutesCaption",
+         {"eastOption", "westOption"},
+         {"East", "West"},
+         735,
+         &lonDegreesBox,
+         &lonMinutesBox,
+         longitudeOptions},
     };
     for (const CoordinateFrame& f : frames) {
-        QGroupBox* box = Frame(frame1, f.frame, f.caption, f.rect);
+        QGroupBox* box = Frame(panel, f.frame, f.caption, f.rect);
         *f.deg = TextBox(box, f.degBox, TwipRect(120, 240, 495, 285), plain, f.degLength);
         *f.min = TextBox(box, f.minBox, TwipRect(720, 240, 495, 285), plain,
                          entry_rules::kMinuteDigits);
@@ -273,49 +297,68 @@ void FrmMain::BuildControls() {
         f.option[0]->setChecked(true);
     }
 
-    cmdRashi = Place<QPushButton>(frame1, "cmdRashi", TwipRect(120, 3240, 9585, 495), bold,
-                                  QStringLiteral("Get My Ghati Lagna"));
-    connect(cmdRashi, &QPushButton::clicked, this, &FrmMain::chartRequested);
+    getChartButton = Place<QPushButton>(panel, "getChartButton", TwipRect(120, 3240, 9585, 495),
+                                        bold, QStringLiteral("Get My Ghati Lagna"));
+    connect(getChartButton, &QPushButton::clicked, this, &EntryForm::chartRequested);
 
-    // The promotional band: lblCobrand lies in front of lblFullBrand.
-    QGroupBox* frame5 = Frame(client, "Frame5", "", TwipRect(0, 5160, 9825, 735));
-    lblFullBrand = PromotionLabel(frame5, "lblFullBrand", config::kFullBrandPromotion,
-                                  TwipRect(120, 120, 9585, 495), true);
-    lblCobrand = PromotionLabel(frame5, "lblCobrand", config::kCoBrandPromotion,
-                                TwipRect(120, 120, 9585, 495), true);
-    lblCobrand->raise();
-    connect(lblFullBrand, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
-    connect(lblCobrand, &LinkLabel::clicked, this, [] { OpenCoBrandPage(); });
+    // The promotional band: coBrandLink lies in front of fullBrandLink.
+    QGroupBox* band = Frame(client, "promotionBand", "", TwipRect(0, 5160, 9825, 735));
+    fullBrandLink = PromotionLabel(band, "fullBrandLink", config::kFullBrandPromotion,
+                                   TwipRect(120, 120, 9585, 495), true);
+    coBrandLink = PromotionLabel(band, "coBrandLink", config::kCoBrandPromotion,
+                                 TwipRect(120, 120, 9585, 495), true);
+    coBrandLink->raise();
+    connect(fullBrandLink, &LinkLabel::clicked, this, [] { OpenFullBrandPage(); });
+    connect(coBrandLink, &LinkLabel::clicked, this, [] { OpenCoBrandPage(); });
 }
 
-void FrmMain::SetTabOrder() {
-    QWidget* order[] = {txtName,  cboMonth,  cboDate,     cboYear,    cboHH,      cboMM,
-                        cboSS,    txtMCity,  txtMState,   txtMCountry, cmdBrowser, cmbTimeZone,
-                        chkDST,   txtLatD,   txtLatM,     optLat[0],  optLat[1],  txtLonD,
-                        txtLonM,  optLong[0], optLong[1], cmdRashi};
+void EntryForm::SetTabOrder() {
+    QWidget* order[] = {nameBox,
+                        monthList,
+                        dayList,
+                        yearList,
+                        hourList,
+                        minuteList,
+                        secondList,
+                        cityBox,
+                        stateBox,
+                        countryBox,
+                        coordinatesSearchButton,
+                        zoneList,
+                        daylightBox,
+                        latDegreesBox,
+                        latMinutesBox,
+                        latitudeOptions[0],
+                        latitudeOptions[1],
+                        lonDegreesBox,
+                        lonMinutesBox,
+                        longitudeOptions[0],
+                        longitudeOptions[1],
+                        getChartButton};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 // The load handler: fills the lists and selects their first entries.
-void FrmMain::LoadLists() {
+void EntryForm::LoadLists() {
     auto text = [](std::string_view s) {
         return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
     };
-    for (std::string_view month : kMonthNames) cboMonth->addItem(text(month));
-    for (const ZoneEntry& zone : kZoneTable) cmbTimeZone->addItem(text(zone.listText));
+    for (std::string_view month : kMonthNames) monthList->addItem(text(month));
+    for (const ZoneEntry& zone : kZoneTable) zoneList->addItem(text(zone.listText));
     auto numbers = [](QComboBox* list, int first, int last) {
         for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
     };
-    numbers(cboDate, 1, 31);
-    numbers(cboYear, entry_rules::kFirstYear, entry_rules::kLastYear);
-    numbers(cboHH, 0, 23);
-    numbers(cboMM, 0, 59);
-    numbers(cboSS, 0, 59);
-    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS, cmbTimeZone})
+    numbers(dayList, 1, 31);
+    numbers(yearList, entry_rules::kFirstYear, entry_rules::kLastYear);
+    numbers(hourList, 0, 23);
+    numbers(minuteList, 0, 59);
+    numbers(secondList, 0, 59);
+    for (QComboBox* list :
+         {monthList, dayList, yearList, hourList, minuteList, secondList, zoneList})
         list->setCurrentIndex(0);
 }
 
-void FrmMain::CenterOnScreen() {
+void EntryForm::CenterOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     QRect frame = frameGeometry();
@@ -324,40 +367,45 @@ void FrmMain::CenterOnScreen() {
 }
 
 // Each list's positions count from its first value (day 1, the first year, hour 0...).
-BirthRequest FrmMain::CurrentRequest() const {
+BirthRequest EntryForm::CurrentRequest() const {
     BirthRequest r;
-    r.name = txtName->text().toStdString();
-    r.month = cboMonth->currentIndex() + 1;
-    r.day = cboDate->currentIndex() + 1;
-    r.year = entry_rules::kFirstYear + cboYear->currentIndex();
-    r.hour = cboHH->currentIndex();
-    r.minute = cboMM->currentIndex();
-    r.second = cboSS->currentIndex();
-    r.latitude = {BoxValue(*txtLatD), BoxValue(*txtLatM), optLat[0]->isChecked()};
-    r.longitude = {BoxValue(*txtLonD), BoxValue(*txtLonM), optLong[0]->isChecked()};
-    r.daylight = chkDST->isChecked();
-    if (const int zone = cmbTimeZone->currentIndex(); zone >= 0)
+    r.name = nameBox->text().toStdString();
+    r.month = monthList->currentIndex() + 1;
+    r.day = dayList->currentIndex() + 1;
+    r.year = entry_rules::kFirstYear + yearList->currentIndex();
+    r.hour = hourList->currentIndex();
+    r.minute = minuteList->currentIndex();
+    r.second = secondList->currentIndex();
+    r.latitude = {BoxValue(*latDegreesBox), BoxValue(*latMinutesBox),
+                  latitudeOptions[0]->isChecked()};
+    r.longitude = {BoxValue(*lonDegreesBox), BoxValue(*lonMinutesBox),
+                   longitudeOptions[0]->isChecked()};
+    r.daylight = daylightBox->isChecked();
+    if (const int zone = zoneList->currentIndex(); zone >= 0)
         r.zone = ZoneListEntry{zone};
     else
         r.zone = NoZone{};
-    r.city = txtMCity->text().toStdString();
-    r.state = txtMState->text().toStdString();
-    r.country = txtMCountry->text().toStdString();
+    r.city = cityBox->text().toStdString();
+    r.state = stateBox->text().toStdString();
+    r.country = countryBox->text().toStdString();
     if (placeLookup_) placeLookup_->CompleteRequest(r);
     return r;
 }
 
 // An exact offset goes into the zone list's extra entry, which the place lookup keeps (it
 // adds the offset to CurrentRequest); a saved place counts as typed, not as chosen.
-void FrmMain::ShowRequest(const BirthRequest& r, const QString& exactZoneLabel) {
-    txtName->setText(QString::fromStdString(r.name));
-    const std::pair<QComboBox*, int> lists[] = {
-        {cboMonth, r.month - 1}, {cboDate, r.day - 1}, {cboYear, r.year - entry_rules::kFirstYear},
-        {cboHH, r.hour},         {cboMM, r.minute},    {cboSS, r.second}};
+void EntryForm::ShowRequest(const BirthRequest& r, const QString& exactZoneLabel) {
+    nameBox->setText(QString::fromStdString(r.name));
+    const std::pair<QComboBox*, int> lists[] = {{monthList, r.month - 1},
+                                                {dayList, r.day - 1},
+                                                {yearList, r.year - entry_rules::kFirstYear},
+                                                {hourList, r.hour},
+                                                {minuteList, r.minute},
+                                                {secondList, r.second}};
     for (const auto& [list, position] : lists)
         list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
     placeLookup_->ShowPlace(r);
-    chkDST->setChecked(r.daylight);
+    daylightBox->setChecked(r.daylight);
     placeLookup_->Forget();
     if (const auto* exact = std::get_if<ExactOffset>(&r.zone))
         placeLookup_->ShowExactEntry(*exact, exactZoneLabel);
@@ -367,26 +415,36 @@ void FrmMain::ShowRequest(const BirthRequest& r, const QString& exactZoneLabel) 
         placeLookup_->ShowZoneEntry(-1);
 }
 
-void FrmMain::FocusField(EntryField field) {
-    QLineEdit* box = txtName;
+void EntryForm::FocusField(EntryField field) {
+    QLineEdit* box = nameBox;
     switch (field) {
-        case EntryField::Name: box = txtName; break;
-        case EntryField::LatDeg: box = txtLatD; break;
-        case EntryField::LatMin: box = txtLatM; break;
-        case EntryField::LonDeg: box = txtLonD; break;
-        case EntryField::LonMin: box = txtLonM; break;
+        case EntryField::Name:
+            box = nameBox;
+            break;
+        case EntryField::LatDeg:
+            box = latDegreesBox;
+            break;
+        case EntryField::LatMin:
+            box = latMinutesBox;
+            break;
+        case EntryField::LonDeg:
+            box = lonDegreesBox;
+            break;
+        case EntryField::LonMin:
+            box = lonMinutesBox;
+            break;
     }
     box->setFocus(Qt::OtherFocusReason);
 }
 
 // The coordinate search: a web search for the place's latitude and longitude.
-void FrmMain::cmdBrowser_Click() {
+void EntryForm::SearchCoordinatesOnline() {
     const struct {
         QLineEdit* box;
         const char* message;
-    } required[] = {{txtMCity, "Please Enter City"},
-                    {txtMState, "Please Enter State"},
-                    {txtMCountry, "Please Enter Country"}};
+    } required[] = {{cityBox, "Please Enter City"},
+                    {stateBox, "Please Enter State"},
+                    {countryBox, "Please Enter Country"}};
     // Only a box without any character is empty: blanks count as an entry.
     for (const auto& r : required) {
         if (!r.box->text().isEmpty()) continue;
@@ -395,42 +453,42 @@ void FrmMain::cmdBrowser_Click() {
         r.box->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const QString query = txtMCity->text() + u' ' + txtMState->text() + u' ' +
-                          txtMCountry->text() + QStringLiteral(" Latitude Longitude");
+    const QString query = cityBox->text() + u' ' + stateBox->text() + u' ' + countryBox->text() +
+                          QStringLiteral(" Latitude Longitude");
     SearchWeb(query, config::kCoordinatesSite);
 }
 
 // The place lookup on the City box, and its line under the zone box, across the input panel
 // between the frames and the button.
-void FrmMain::BuildPlaceLookup() {
-    lblZoneLine = Place<QLabel>(cmdRashi->parentWidget(), "lblZoneLine",
-                                TwipRect(120, 3015, 9585, 225), Verdana(8.25));
-    lblZoneLine->setStyleSheet(QStringLiteral("color: %1;").arg(Rgb(kLightYellow)));
+void EntryForm::BuildPlaceLookup() {
+    zoneLine = Place<QLabel>(getChartButton->parentWidget(), "zoneLine",
+                             TwipRect(120, 3015, 9585, 225), Verdana(8.25));
+    zoneLine->setStyleSheet(QStringLiteral("color: %1;").arg(Rgb(kLightYellow)));
     PlaceControls controls;
-    controls.city = txtMCity;
-    controls.state = txtMState;
-    controls.country = txtMCountry;
-    controls.latDeg = txtLatD;
-    controls.latMin = txtLatM;
-    controls.lonDeg = txtLonD;
-    controls.lonMin = txtLonM;
-    controls.latitude = {optLat[0], optLat[1]};
-    controls.longitude = {optLong[0], optLong[1]};
-    controls.zone = cmbTimeZone;
-    controls.daylight = chkDST;
-    controls.zoneLine = lblZoneLine;
-    controls.moment = {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS};
+    controls.city = cityBox;
+    controls.state = stateBox;
+    controls.country = countryBox;
+    controls.latDeg = latDegreesBox;
+    controls.latMin = latMinutesBox;
+    controls.lonDeg = lonDegreesBox;
+    controls.lonMin = lonMinutesBox;
+    controls.latitude = {latitudeOptions[0], latitudeOptions[1]};
+    controls.longitude = {longitudeOptions[0], longitudeOptions[1]};
+    controls.zone = zoneList;
+    controls.daylight = daylightBox;
+    controls.zoneLine = zoneLine;
+    controls.moment = {monthList, dayList, yearList, hourList, minuteList, secondList};
     placeLookup_ = new PlaceLookup(controls, [this] { return CurrentRequest(); }, this);
 }
 
-void FrmMain::RequestExit() {
+void EntryForm::RequestExit() {
     if (exiting_) return;
     exiting_ = true;
     emit exitRequested();
     exiting_ = false;
 }
 
-void FrmMain::closeEvent(QCloseEvent* event) {
+void EntryForm::closeEvent(QCloseEvent* event) {
     if (exiting_) {  // the program is ending and closes its windows
         event->accept();
         return;

@@ -19,12 +19,12 @@ namespace kalodaya::ui {
 class LinkLabel;
 class PlaceLookup;
 
-class FrmMain : public QMainWindow {
+class EntryForm : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds every control (each object is named after its control, e.g. "txtLatD") and runs
+    // Builds every control (each object is named after its control, e.g. "latDegreesBox") and runs
     // the load handler: the lists are filled and their first entries selected.
-    explicit FrmMain(QWidget* parent = nullptr);
+    explicit EntryForm(QWidget* parent = nullptr);
 
     // The request the controls hold now, read from their values: list positions, box numbers,
     // buttons; the place lookup adds the exact offset and the atlas place.
@@ -56,38 +56,38 @@ private:
     void SetTabOrder();
     void LoadLists();
     void CenterOnScreen();
-    void cmdBrowser_Click();
+    void SearchCoordinatesOnline();
     void RequestExit();  // emits exitRequested, once at a time
     void BuildPlaceLookup();
 
     bool exiting_ = false;
 
-    QLineEdit* txtName = nullptr;
-    QComboBox* cboMonth = nullptr;
-    QComboBox* cboDate = nullptr;
-    QComboBox* cboYear = nullptr;
-    QComboBox* cboHH = nullptr;
-    QComboBox* cboMM = nullptr;
-    QComboBox* cboSS = nullptr;
-    QLineEdit* txtMCity = nullptr;
-    QLineEdit* txtMState = nullptr;
-    QLineEdit* txtMCountry = nullptr;
-    QPushButton* cmdBrowser = nullptr;
-    QCheckBox* chkDST = nullptr;
-    QComboBox* cmbTimeZone = nullptr;
-    QLineEdit* txtLatD = nullptr;
-    QLineEdit* txtLatM = nullptr;
-    QLineEdit* txtLonD = nullptr;
-    QLineEdit* txtLonM = nullptr;
-    QRadioButton* optLat[2] = {};
-    QRadioButton* optLong[2] = {};
-    QPushButton* cmdRashi = nullptr;
-    LinkLabel* Label61 = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
-    LinkLabel* lblCobrand = nullptr;
+    QLineEdit* nameBox = nullptr;
+    QComboBox* monthList = nullptr;
+    QComboBox* dayList = nullptr;
+    QComboBox* yearList = nullptr;
+    QComboBox* hourList = nullptr;
+    QComboBox* minuteList = nullptr;
+    QComboBox* secondList = nullptr;
+    QLineEdit* cityBox = nullptr;
+    QLineEdit* stateBox = nullptr;
+    QLineEdit* countryBox = nullptr;
+    QPushButton* coordinatesSearchButton = nullptr;
+    QCheckBox* daylightBox = nullptr;
+    QComboBox* zoneList = nullptr;
+    QLineEdit* latDegreesBox = nullptr;
+    QLineEdit* latMinutesBox = nullptr;
+    QLineEdit* lonDegreesBox = nullptr;
+    QLineEdit* lonMinutesBox = nullptr;
+    QRadioButton* latitudeOptions[2] = {};
+    QRadioButton* longitudeOptions[2] = {};
+    QPushButton* getChartButton = nullptr;
+    LinkLabel* forumLink = nullptr;
+    LinkLabel* fullBrandLink = nullptr;
+    LinkLabel* coBrandLink = nullptr;
 
     // The place lookup and the line under the zone box.
-    QLabel* lblZoneLine = nullptr;
+    QLabel* zoneLine = nullptr;
     PlaceLookup* placeLookup_ = nullptr;
 };
 

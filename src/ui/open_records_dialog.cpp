@@ -26,14 +26,14 @@ QString Number(std::size_t n) { return QLocale::system().toString(static_cast<qu
 
 OpenRecordsDialog::OpenRecordsDialog(records::RecordStore& store, QWidget* parent)
     : QDialog(parent), store_(store) {
-    setObjectName(QStringLiteral("frmOpenRecords"));
+    setObjectName(QStringLiteral("openRecordsDialog"));
     setWindowTitle(QStringLiteral("Open Saved Birth Details"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto* layout = new QVBoxLayout(this);
     auto* searchLabel = new QLabel(QStringLiteral("&Search by name, place or date of birth:"));
     search_ = new QLineEdit;
-    search_->setObjectName(QStringLiteral("txtSearch"));
+    search_->setObjectName(QStringLiteral("searchBox"));
     search_->setPlaceholderText(QStringLiteral("e.g. rama delhi 1990"));
     search_->setClearButtonEnabled(true);
     searchLabel->setBuddy(search_);
@@ -41,7 +41,7 @@ OpenRecordsDialog::OpenRecordsDialog(records::RecordStore& store, QWidget* paren
 
     model_ = new RecordListModel(this);
     list_ = new QTreeView;
-    list_->setObjectName(QStringLiteral("lstRecords"));
+    list_->setObjectName(QStringLiteral("recordList"));
     list_->setModel(model_);
     list_->setRootIsDecorated(false);
     list_->setItemsExpandable(false);
@@ -56,23 +56,23 @@ OpenRecordsDialog::OpenRecordsDialog(records::RecordStore& store, QWidget* paren
     list_->setMinimumSize(640, 280);
 
     count_ = new QLabel;
-    count_->setObjectName(QStringLiteral("lblCount"));
+    count_->setObjectName(QStringLiteral("countLabel"));
 
     auto* noteLabel = new QLabel(QStringLiteral("N&ote:"));
     note_ = new QPlainTextEdit;
-    note_->setObjectName(QStringLiteral("txtNote"));
+    note_->setObjectName(QStringLiteral("noteBox"));
     note_->setTabChangesFocus(true);
     note_->setFixedHeight(note_->fontMetrics().lineSpacing() * 3 + 12);
     noteLabel->setBuddy(note_);
 
     auto* buttons = new QDialogButtonBox;
     open_ = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
-    open_->setObjectName(QStringLiteral("cmdOpen"));
+    open_->setObjectName(QStringLiteral("openButton"));
     open_->setDefault(true);
     delete_ = buttons->addButton(QStringLiteral("&Delete"), QDialogButtonBox::DestructiveRole);
-    delete_->setObjectName(QStringLiteral("cmdDelete"));
+    delete_->setObjectName(QStringLiteral("deleteButton"));
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
-    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setObjectName(QStringLiteral("closeButton"));
 
     layout->addWidget(searchLabel);
     layout->addWidget(search_);

@@ -18,8 +18,8 @@ inline const QString kFullBrandPath = QStringLiteral("/fully-branded.html");
 inline const QString kSearchEngine = QStringLiteral("https://duckduckgo.com/");
 inline const QString kCoordinatesSite = QStringLiteral("www.latlong.net");
 
-// The maker's promotional captions: the entry form's forum line (Label61) and its promotional
-// band (lblFullBrand, lblCobrand), and the promotional top-level menu entry of both windows.
+// The maker's promotional captions: the entry form's forum line (forumLink) and its promotional
+// band (fullBrandLink, coBrandLink), and the promotional top-level menu entry of both windows.
 inline const QString kForumPromotion =
     QStringLiteral("Talk about your chart with other users in our free astrology forum");
 inline const QString kFullBrandPromotion =
@@ -28,8 +28,8 @@ inline const QString kCoBrandPromotion =
     QStringLiteral("Put your name and web address on this software with our co-branded edition");
 inline const QString kPromotionMenuText = QStringLiteral("&Make Money");
 
-// The results window's header (Label5 promotion, Label6 site link), the link in the chart's
-// centre (Label7), the frame's bottom-bar link (Label10) and the About box's links.
+// The results window's header (the promotion line and the site link), the link in the chart's
+// centre, the frame's bottom-bar link and the About box's links.
 inline const QString kResultsPromotion = QStringLiteral("More astrology software");
 inline const QString kMakerSiteCaption = QStringLiteral("kalodaya.example.org");
 inline const QString kChartCentreCaption = QStringLiteral("Visit us online");

@@ -60,10 +60,10 @@ QString ImportMessage(const records::ImportReport& report, QString* details) {
 
 }  // namespace
 
-RecordsMenu::RecordsMenu(FrmMain& form, records::RecordStore& store)
+RecordsMenu::RecordsMenu(EntryForm& form, records::RecordStore& store)
     : form_(form), store_(store), title_(form.windowTitle()) {
-    QMenu* file = form.findChild<QMenu*>(QStringLiteral("mnuFile"));
-    QAction* exit = form.findChild<QAction*>(QStringLiteral("mnuExit"));
+    QMenu* file = form.findChild<QMenu*>(QStringLiteral("fileMenu"));
+    QAction* exit = form.findChild<QAction*>(QStringLiteral("exitAction"));
     auto entry = [&](const char* name, const QString& caption, const QKeySequence& keys,
                      void (RecordsMenu::*handler)()) {
         auto* action = new QAction(caption, &form);
@@ -73,17 +73,17 @@ RecordsMenu::RecordsMenu(FrmMain& form, records::RecordStore& store)
         file->insertAction(exit, action);
     };
     file->insertSeparator(exit);
-    entry("mnuSaveRecord", QStringLiteral("&Save Birth Details"), QKeySequence::Save,
+    entry("saveRecordAction", QStringLiteral("&Save Birth Details"), QKeySequence::Save,
           &RecordsMenu::Save);
-    entry("mnuOpenRecord", QStringLiteral("&Open Saved\u2026"), QKeySequence::Open,
+    entry("openRecordAction", QStringLiteral("&Open Saved\u2026"), QKeySequence::Open,
           &RecordsMenu::OpenSaved);
     recent_ = new QMenu(QStringLiteral("&Recent"), &form);
-    recent_->setObjectName(QStringLiteral("mnuRecent"));
+    recent_->setObjectName(QStringLiteral("recentMenu"));
     connect(recent_, &QMenu::aboutToShow, this, &RecordsMenu::FillRecent);
     file->insertMenu(exit, recent_);
     file->insertSeparator(exit);
-    entry("mnuImportRecords", QStringLiteral("&Import\u2026"), {}, &RecordsMenu::Import);
-    entry("mnuExportRecords", QStringLiteral("&Export\u2026"), {}, &RecordsMenu::Export);
+    entry("importRecordsAction", QStringLiteral("&Import\u2026"), {}, &RecordsMenu::Import);
+    entry("exportRecordsAction", QStringLiteral("&Export\u2026"), {}, &RecordsMenu::Export);
     file->insertSeparator(exit);
 }
 

@@ -10,14 +10,14 @@ class QMenu;
 
 namespace kalodaya::ui {
 
-class FrmMain;
+class EntryForm;
 
 class RecordsMenu : public QObject {
     Q_OBJECT
 public:
     // Puts the entries into the File menu of `form`, above Exit, working on `store`; both must
     // outlive the menu.
-    RecordsMenu(FrmMain& form, records::RecordStore& store);
+    RecordsMenu(EntryForm& form, records::RecordStore& store);
 
     // The store's one message (a file set aside, records that cannot be saved), once per run.
     void ShowNoticeOnce();
@@ -42,7 +42,7 @@ private:
     // The form now shows `stored`: saves and changes are judged against it.
     void SetOrigin(records::StoredRecord stored);
 
-    FrmMain& form_;
+    EntryForm& form_;
     records::RecordStore& store_;
     QMenu* recent_ = nullptr;
     QString title_;  // the form's own window title

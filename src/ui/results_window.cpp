@@ -113,18 +113,18 @@ struct SignCell {
 };
 
 constexpr SignCell kSignCells[kSignCount] = {
-    {"lblAries", 0, 1, 2280, 240, 3600, 240, 3880, 150},
-    {"lblTaurus", 0, 2, 4200, 240, 5520, 240, 5800, 120},
-    {"lblGemini", 0, 3, 6120, 240, 7440, 240, 7800, 120},
-    {"lblCancer", 1, 3, 6120, 1920, 7440, 1920, 7800, 1800},
-    {"lblLeo", 2, 3, 6120, 3600, 7440, 3600, 7800, 3480},
-    {"lblVirgo", 3, 3, 6120, 5280, 7440, 5280, 7800, 5160},
-    {"lblLibra", 3, 2, 4200, 5280, 5520, 5280, 5880, 5160},
-    {"lblScorpio", 3, 1, 2160, 5280, 3600, 5280, 3840, 5160},
-    {"lblSagattarius", 3, 0, 240, 5280, 1560, 5280, 1920, 5160},
-    {"lblCapricorn", 2, 0, 240, 3600, 1560, 3600, 1800, 3480},
-    {"lblAquarius", 1, 0, 240, 1920, 1560, 1920, 1800, 1800},
-    {"lblPisces", 0, 0, 240, 240, 1560, 240, 1800, 120},
+    {"ariesCell", 0, 1, 2280, 240, 3600, 240, 3880, 150},
+    {"taurusCell", 0, 2, 4200, 240, 5520, 240, 5800, 120},
+    {"geminiCell", 0, 3, 6120, 240, 7440, 240, 7800, 120},
+    {"cancerCell", 1, 3, 6120, 1920, 7440, 1920, 7800, 1800},
+    {"leoCell", 2, 3, 6120, 3600, 7440, 3600, 7800, 3480},
+    {"virgoCell", 3, 3, 6120, 5280, 7440, 5280, 7800, 5160},
+    {"libraCell", 3, 2, 4200, 5280, 5520, 5280, 5880, 5160},
+    {"scorpioCell", 3, 1, 2160, 5280, 3600, 5280, 3840, 5160},
+    {"sagittariusCell", 3, 0, 240, 5280, 1560, 5280, 1920, 5160},
+    {"capricornCell", 2, 0, 240, 3600, 1560, 3600, 1800, 3480},
+    {"aquariusCell", 1, 0, 240, 1920, 1560, 1920, 1800, 1800},
+    {"piscesCell", 0, 0, 240, 240, 1560, 240, 1800, 120},
 };
 
 constexpr int kContentWidth = 1305, kContentHeight = 1500;
@@ -150,13 +150,13 @@ struct DetailRow {
     int top;
 };
 constexpr DetailRow kDetailRows[] = {
-    {"Date of Birth :", "lblDOB", &BirthDetailsTexts::dob, 600},
-    {"Time of Birth :", "lblTOB", &BirthDetailsTexts::tob, 900},
-    {"Longitude :", "lblLongitude", &BirthDetailsTexts::longitude, 1200},
-    {"Latitude   :", "lblLatitude", &BirthDetailsTexts::latitude, 1500},
-    {"City :", "lblCity", &BirthDetailsTexts::city, 1800},
-    {"State :", "lblState", &BirthDetailsTexts::state, 2100},
-    {"Country :", "lblCountry", &BirthDetailsTexts::country, 2400},
+    {"Date of Birth :", "birthDate", &BirthDetailsTexts::dob, 600},
+    {"Time of Birth :", "birthTime", &BirthDetailsTexts::tob, 900},
+    {"Longitude :", "longitudeValue", &BirthDetailsTexts::longitude, 1200},
+    {"Latitude   :", "latitudeValue", &BirthDetailsTexts::latitude, 1500},
+    {"City :", "cityValue", &BirthDetailsTexts::city, 1800},
+    {"State :", "stateValue", &BirthDetailsTexts::state, 2100},
+    {"Country :", "countryValue", &BirthDetailsTexts::country, 2400},
 };
 
 // The profile grid of the details page. A caption (the profile's own, kProfileCaptions) with a
@@ -174,28 +174,28 @@ struct ProfileFact {
 };
 using A = ProfileArray;
 constexpr ProfileFact kProfileFacts[] = {
-    {"dsd0", "lblVedicName", A::VedicName, 1, 240, 5280},
-    {"Label82", "lblRullingPlanet", A::RulingPlanet, 0, 840, 1440},
-    {"Label84", "lblCompatibleWith", A::CompatibleWith, 1, 960, -1},
-    {"Label85", "lblNotCompatibleWith", A::NotCompatibleWith, 2, 840, -1},
-    {"Label86", "lblSymbol", A::Symbol, 0, 1440, -1},
-    {"Label87", "lblNature", A::Nature, 1, 1440, -1},
-    {"Label88", "lblColor", A::Color, 2, 1440, -1},
-    {"Label89", "lblTypeOfSign", A::TypeOfSign, 0, 2040, -1},
-    {"Label810", "lblGender", A::Gender, 1, 2040, -1},
-    {"Label811", "lblBestPeriodOfActivity", A::BestPeriodOfActivity, 2, 2040, -1},
-    {"Label812", "lblBarren", A::Barren, 0, 2640, -1},
-    {"Label813", "lblCaste", A::Caste, 1, 2640, -1},
-    {"Label814", "lblPosition", A::Position, 2, 2640, -1},
-    {"Label815", "lblConstituentCharacter", A::ConstituentCharacter, 0, 3240, -1},
-    {"Label816", "lblLuckyDays", A::LuckyDays, 1, 3240, -1},
-    {"Label817", "lblLuckyNumbers", A::LuckyNumbers, 2, 3240, -1},
-    {"Label818", "lblBestDirection", A::BestDirection, 0, 3840, -1},
-    {"Label819", "lblLuckyColors", A::LuckyColors, 1, 3840, -1},
-    {"Label820", "lblLuckyGemstone", A::LuckyGemstone, 2, 3840, -1},
-    {"Label821", "lblPartOfTheBody", A::PartOfTheBody, 0, 4440, -1},
-    {"Label822", "lblPhysique", A::Physique, 1, 4440, -1},
-    {"Label823", "lblEnglishName", A::EnglishName, 2, 4440, -1},
+    {"vedicNameCaption", "vedicName", A::VedicName, 1, 240, 5280},
+    {"rulingPlanetCaption", "rulingPlanet", A::RulingPlanet, 0, 840, 1440},
+    {"compatibleWithCaption", "compatibleWith", A::CompatibleWith, 1, 960, -1},
+    {"notCompatibleWithCaption", "notCompatibleWith", A::NotCompatibleWith, 2, 840, -1},
+    {"symbolCaption", "symbol", A::Symbol, 0, 1440, -1},
+    {"natureCaption", "nature", A::Nature, 1, 1440, -1},
+    {"colourCaption", "colour", A::Color, 2, 1440, -1},
+    {"typeOfSignCaption", "typeOfSign", A::TypeOfSign, 0, 2040, -1},
+    {"genderCaption", "gender", A::Gender, 1, 2040, -1},
+    {"bestPeriodOfActivityCaption", "bestPeriodOfActivity", A::BestPeriodOfActivity, 2, 2040, -1},
+    {"barrenCaption", "barren", A::Barren, 0, 2640, -1},
+    {"casteCaption", "caste", A::Caste, 1, 2640, -1},
+    {"positionCaption", "position", A::Position, 2, 2640, -1},
+    {"constituentCharacterCaption", "constituentCharacter", A::ConstituentCharacter, 0, 3240, -1},
+    {"luckyDaysCaption", "luckyDays", A::LuckyDays, 1, 3240, -1},
+    {"luckyNumbersCaption", "luckyNumbers", A::LuckyNumbers, 2, 3240, -1},
+    {"bestDirectionCaption", "bestDirection", A::BestDirection, 0, 3840, -1},
+    {"luckyColoursCaption", "luckyColours", A::LuckyColors, 1, 3840, -1},
+    {"luckyGemstoneCaption", "luckyGemstone", A::LuckyGemstone, 2, 3840, -1},
+    {"partOfTheBodyCaption", "partOfTheBody", A::PartOfTheBody, 0, 4440, -1},
+    {"physiqueCaption", "physique", A::Physique, 1, 4440, -1},
+    {"englishNameCaption", "englishName", A::EnglishName, 2, 4440, -1},
 };
 
 // The five interpretive texts, in tab order; their headings are the profile's captions.
@@ -207,18 +207,20 @@ struct TextBoxPlace {
     int left, top, width;
 };
 constexpr TextBoxPlace kTextBoxes[] = {
-    {"Label80", "txtLooks", A::LooksText, 5040, 120, 5280, 3735},
-    {"Label824", "txtNature", A::NatureText, 5040, 3960, 5280, 4215},
-    {"Label825", "txtCareerAndFinance", A::CareerAndFinanceText, 5040, 8280, 5280, 3615},
-    {"Label827", "txtHealth", A::HealthText, 6120, 6240, 6360, 5655},
-    {"Label826", "txtLoveAndDomesticLife", A::LoveAndDomesticLifeText, 6120, 120, 6360, 6015},
+    {"looksHeading", "looksText", A::LooksText, 5040, 120, 5280, 3735},
+    {"natureHeading", "natureText", A::NatureText, 5040, 3960, 5280, 4215},
+    {"careerAndFinanceHeading", "careerAndFinanceText", A::CareerAndFinanceText, 5040, 8280, 5280,
+     3615},
+    {"healthHeading", "healthText", A::HealthText, 6120, 6240, 6360, 5655},
+    {"loveAndDomesticLifeHeading", "loveAndDomesticLifeText", A::LoveAndDomesticLifeText, 6120, 120,
+     6360, 6015},
 };
 constexpr int kTextBoxHeight = 735;
 
 }  // namespace
 
-FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmDisplay"));
+ResultsWindow::ResultsWindow(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("resultsWindow"));
     setWindowTitle(kCaption);
     setFont(DefaultFont());
     QPalette p = palette();
@@ -231,7 +233,7 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
     BuildHeader();
 
     tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->setObjectName(QStringLiteral("resultsTabs"));
     tabs_->setGeometry(TwipRect(240, 960, 12255, 7680));
     // The tab captions in the desktop's own colours, readable on the light tabs.
     tabs_->tabBar()->setPalette(StandardPalette());
@@ -257,13 +259,13 @@ FrmDisplay::FrmDisplay(QWidget* parent) : QWidget(parent) {
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-void FrmDisplay::SetPageTexts(print::ChartPageTexts texts) {
+void ResultsWindow::SetPageTexts(print::ChartPageTexts texts) {
     stylePanel_->SetLayouts(texts.layouts);
     texts.chartStyle = stylePanel_->Style();
     printActions_->SetTexts(std::move(texts));
 }
 
-bool FrmDisplay::eventFilter(QObject* watched, QEvent* event) {
+bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if (type == QEvent::Resize || type == QEvent::Move || type == QEvent::Show ||
         type == QEvent::LayoutRequest)
@@ -271,7 +273,7 @@ bool FrmDisplay::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void FrmDisplay::PlaceTabCanvases() {
+void ResultsWindow::PlaceTabCanvases() {
     for (QWidget* canvas : canvases_) {
         QWidget* page = canvas->parentWidget();
         const QPoint origin = page->mapTo(tabs_, QPoint(0, 0));
@@ -279,37 +281,38 @@ void FrmDisplay::PlaceTabCanvases() {
     }
 }
 
-void FrmDisplay::BuildHeader() {
-    AddLabel(this, QStringLiteral("dsd1"), QStringLiteral("Significance of Ghati Lagna"),
-             TwipRect(240, 120, 2655, 195), Verdana(8.25, true, true), kCyan);
-    AddLabel(this, QStringLiteral("Label10"),
+void ResultsWindow::BuildHeader() {
+    AddLabel(this, QStringLiteral("significanceTitle"),
+             QStringLiteral("Significance of Ghati Lagna"), TwipRect(240, 120, 2655, 195),
+             Verdana(8.25, true, true), kCyan);
+    AddLabel(this, QStringLiteral("significanceLine"),
              QStringLiteral("Ghati Lagna signifies the importance of self in terms of fame, power, "
                             "authority and status"),
              TwipRect(240, 360, 8760, 195), Verdana(8.25, true), Qt::white);
-    AddLabel(this, QStringLiteral("Label81"), QStringLiteral("Ghati Lagna Present In Sign"),
-             TwipRect(240, 703, 2715, 195), Verdana(8.25, true), kCyan, Qt::AlignRight);
-    QLabel* sign =
-        AddLabel(this, QStringLiteral("lblArudhaLagnaPresentInSign"),
-                 QStringLiteral("lblArudhaLagnaPresentInSign"), TwipRect(3120, 680, 3105, 240),
-                 NamedFont(QStringLiteral("MS Sans Serif"), 9.75, true), kYellow);
+    AddLabel(this, QStringLiteral("lagnaSignCaption"),
+             QStringLiteral("Ghati Lagna Present In Sign"), TwipRect(240, 703, 2715, 195),
+             Verdana(8.25, true), kCyan, Qt::AlignRight);
+    QLabel* sign = AddLabel(this, QStringLiteral("lagnaSign"), QStringLiteral("lagnaSign"),
+                            TwipRect(3120, 680, 3105, 240),
+                            NamedFont(QStringLiteral("MS Sans Serif"), 9.75, true), kYellow);
     profileLabels_.emplace_back(sign, ProfileArray::EnglishName);
-    AddLabel(this, QStringLiteral("Label5"), config::kResultsPromotion,
+    AddLabel(this, QStringLiteral("promotionLine"), config::kResultsPromotion,
              TwipRect(8880, 0, 3690, 240), Verdana(9.75, true, true), Qt::white);
     auto* site = new LinkLabel(config::kMakerSiteCaption, this);
-    site->setObjectName(QStringLiteral("Label6"));
+    site->setObjectName(QStringLiteral("makerSiteLink"));
     site->setFont(Verdana(9.75, true, true));
     SetTextColor(site, Qt::white);
     site->setGeometry(TwipRect(9600, 240, 2565, 240));
     connect(site, &LinkLabel::clicked, this, [] { OpenHomePage(); });
 }
 
-void FrmDisplay::BuildChartPage(QWidget* page) {
-    auto* frame1 = new QFrame(page);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    FillBackground(frame1, Qt::white);
-    frame1->setGeometry(TwipRect(120, 360, 8415, 7215));
+void ResultsWindow::BuildChartPage(QWidget* page) {
+    auto* background = new QFrame(page);
+    background->setObjectName(QStringLiteral("chartBackground"));
+    FillBackground(background, Qt::white);
+    background->setGeometry(TwipRect(120, 360, 8415, 7215));
 
-    QGroupBox* chart = AddFrame(frame1, QStringLiteral("fraBirthchart"), QStringLiteral("Hora"),
+    QGroupBox* chart = AddFrame(background, QStringLiteral("chartFrame"), QStringLiteral("Hora"),
                                 TwipRect(150, 140, 8115, 6945), kSlate, Qt::white);
     BuildChart(chart);
     chart->setVisible(true);
@@ -323,14 +326,14 @@ void FrmDisplay::BuildChartPage(QWidget* page) {
     BuildDetails(page);
 }
 
-void FrmDisplay::BuildChart(QWidget* chart) {
-    AddShape(chart, QStringLiteral("Shape2"), 100, 120, 7890, 6750);
+void ResultsWindow::BuildChart(QWidget* chart) {
+    AddShape(chart, QStringLiteral("chartOutline"), 100, 120, 7890, 6750);
     for (int sign = 0; sign < kSignCount; ++sign) {
         const SignCell& cell = kSignCells[sign];
-        AddShape(chart, QStringLiteral("shpHora%1").arg(84 + sign), kColumnEdges[cell.column],
+        AddShape(chart, QStringLiteral("signSquare%1").arg(84 + sign), kColumnEdges[cell.column],
                  kRowEdges[cell.row], kCellWidth, kCellHeight);
     }
-    AddShape(chart, QStringLiteral("Shape1"), 2085, 1815, 3930, 3355);
+    AddShape(chart, QStringLiteral("centreSquare"), 2085, 1815, 3930, 3355);
 
     const QFont markerFont = Verdana(9, true);
     const QFont houseFont = NamedFont(QStringLiteral("Courier New"), 9.75, true);
@@ -349,7 +352,7 @@ void FrmDisplay::BuildChart(QWidget* chart) {
 
         // The markers run down from their corner to the foot of the cell.
         auto* marker = new CellLabel(chart);
-        marker->setObjectName(QStringLiteral("lblArudha%1").arg(sign));
+        marker->setObjectName(QStringLiteral("marker%1").arg(sign));
         marker->setText(QStringLiteral("A12"));
         marker->setFont(markerFont);
         SetTextColor(marker, kCyan);
@@ -358,15 +361,15 @@ void FrmDisplay::BuildChart(QWidget* chart) {
         markers_[sign] = marker;
 
         QLabel* house =
-            AddLabel(chart, QStringLiteral("Hno%1").arg(sign), QString::number(sign + 1), QRect(),
-                     houseFont, Qt::white, Qt::AlignHCenter);
+            AddLabel(chart, QStringLiteral("houseNumber%1").arg(sign), QString::number(sign + 1),
+                     QRect(), houseFont, Qt::white, Qt::AlignHCenter);
         house->setGeometry(TwipRect(cell.houseX, cell.houseY,
                                     std::min(kHouseWidth, cellRight - cell.houseX), kHouseHeight));
         house->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
     auto* centre = new LinkLabel(config::kChartCentreCaption, chart);
-    centre->setObjectName(QStringLiteral("Label7"));
+    centre->setObjectName(QStringLiteral("centreLink"));
     centre->setFont(NamedFont(QStringLiteral("Arial"), 15.75, true, true, true));
     SetTextColor(centre, Qt::white);
     centre->setAlignment(Qt::AlignCenter);
@@ -374,27 +377,28 @@ void FrmDisplay::BuildChart(QWidget* chart) {
     connect(centre, &LinkLabel::clicked, this, [] { OpenHomePage(); });
 }
 
-void FrmDisplay::BuildPlanetTable(QWidget* page) {
+void ResultsWindow::BuildPlanetTable(QWidget* page) {
     QGroupBox* table =
-        AddFrame(page, QStringLiteral("fraWestern"), QStringLiteral("Vedic Planetary Position"),
+        AddFrame(page, QStringLiteral("planetTable"), QStringLiteral("Vedic Planetary Position"),
                  TwipRect(8640, 3240, 3495, 4335), Qt::white, kLavender);
     for (int k = 0; k < kBodyCount; ++k) {
         const int top = 360 + 390 * k;
-        AddLabel(table, QStringLiteral("PlanetName%1").arg(kPlanetRows[k].nameIndex),
+        AddLabel(table, QStringLiteral("planetCaption%1").arg(kPlanetRows[k].nameIndex),
                  QString::fromLatin1(kPlanetRows[k].caption), TwipRect(120, top, 1785, 270),
                  Verdana(8.25, true), kLavender);
-        QLabel* value = AddLabel(table, QStringLiteral("planet%1").arg(k), QStringLiteral("planet"),
-                                 TwipRect(1920, top, 1455, 270), Verdana(9.75), Qt::white);
+        QLabel* value =
+            AddLabel(table, QStringLiteral("planetValue%1").arg(k), QStringLiteral("planet"),
+                     TwipRect(1920, top, 1455, 270), Verdana(9.75), Qt::white);
         FillBackground(value, kSlate);
         planetValues_[k] = value;
     }
 }
 
-void FrmDisplay::BuildDetails(QWidget* page) {
+void ResultsWindow::BuildDetails(QWidget* page) {
     QGroupBox* details =
-        AddFrame(page, QStringLiteral("fraDetails"), QStringLiteral("Your Details"),
+        AddFrame(page, QStringLiteral("detailsFrame"), QStringLiteral("Your Details"),
                  TwipRect(8640, 360, 3490, 2775), Qt::white, kLavender);
-    name_ = AddLabel(details, QStringLiteral("lblName"), QStringLiteral("lblName"),
+    name_ = AddLabel(details, QStringLiteral("personName"), QStringLiteral("personName"),
                      TwipRect(120, 240, 3285, 240), Verdana(9.75, true), kLavender);
     for (const DetailRow& row : kDetailRows) {
         AddSizedCaption(details, QString(), QString::fromLatin1(row.caption), 120, 0, row.top,
@@ -407,23 +411,23 @@ void FrmDisplay::BuildDetails(QWidget* page) {
     details->raise();
 }
 
-void FrmDisplay::BuildProfilePage(QWidget* page) {
-    auto* frame4 = new QFrame(page);
-    frame4->setObjectName(QStringLiteral("Frame4"));
-    FillBackground(frame4, kSlate);
-    frame4->setGeometry(TwipRect(120, 360, 12015, 7215));
+void ResultsWindow::BuildProfilePage(QWidget* page) {
+    auto* profilePanel = new QFrame(page);
+    profilePanel->setObjectName(QStringLiteral("profilePanel"));
+    FillBackground(profilePanel, kSlate);
+    profilePanel->setGeometry(TwipRect(120, 360, 12015, 7215));
 
     const QFont captionFont = Verdana(8.25, true);
     for (const ProfileFact& fact : kProfileFacts) {
         const int centre = kColumnCentres[fact.column];
-        QLabel* caption = AddSizedCaption(frame4, QString::fromLatin1(fact.captionName),
+        QLabel* caption = AddSizedCaption(profilePanel, QString::fromLatin1(fact.captionName),
                                           Q(kProfileCaptions[fact.array]), fact.left, centre,
                                           fact.top, captionFont, kCyan);
-        const bool vedic = QLatin1String(fact.value) == QLatin1String("lblVedicName");
+        const bool vedic = QLatin1String(fact.value) == QLatin1String("vedicName");
         const int valueCentre = fact.left >= 0 ? caption->geometry().center().x() : Px(centre);
         const int width = Px(kColumnWidths[fact.column]);
         QLabel* value =
-            AddLabel(frame4, QString::fromLatin1(fact.value), QString::fromLatin1(fact.value),
+            AddLabel(profilePanel, QString::fromLatin1(fact.value), QString::fromLatin1(fact.value),
                      QRect(valueCentre - width / 2, Px(fact.top + 240), width, Px(240)),
                      vedic ? NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true) : DefaultFont(),
                      vedic ? kYellow : Qt::white, Qt::AlignHCenter);
@@ -433,10 +437,10 @@ void FrmDisplay::BuildProfilePage(QWidget* page) {
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     QWidget* previous = nullptr;
     for (const TextBoxPlace& place : kTextBoxes) {
-        AddSizedCaption(frame4, QString::fromLatin1(place.headingName),
+        AddSizedCaption(profilePanel, QString::fromLatin1(place.headingName),
                         Q(kProfileCaptions[place.array]), -1, place.left + place.width / 2,
                         place.headingTop, captionFont, kCyan);
-        auto* box = new ProfileTextBox(frame4);
+        auto* box = new ProfileTextBox(profilePanel);
         box->setObjectName(QString::fromLatin1(place.box));
         box->setPlainText(QString::fromLatin1(place.box));
         QPalette p = StandardPalette();
@@ -450,7 +454,7 @@ void FrmDisplay::BuildProfilePage(QWidget* page) {
     }
 }
 
-void FrmDisplay::Present(const ResultTexts& view) {
+void ResultsWindow::Present(const ResultTexts& view) {
     for (int k = 0; k < kBodyCount; ++k) planetValues_[k]->setText(Q(view.planet[k]));
     for (int sign = 0; sign < kSignCount; ++sign) {
         signCells_[sign]->setText(Q(view.signCells[sign]));

@@ -1,5 +1,5 @@
 #pragma once
-// frmDisplay, the results window: the chart page (square fixed-sign chart, planet table,
+// The results window: the chart page (square fixed-sign chart, planet table,
 // birth details) and the details page (the ghati lagna sign's profile). It computes nothing:
 // Present() copies the texts of one request into its controls.
 #include <QWidget>
@@ -19,14 +19,14 @@ struct ChartPageTexts;
 
 class ChartStylePanel;
 
-class FrmDisplay : public QWidget {
+class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
     static inline const QString kCaption = QStringLiteral("Divitional chart");
     static inline const QString kChartTab = QStringLiteral("Ghati Lagna - Chart");
     static inline const QString kDetailsTab = QStringLiteral("Ghati Lagna Details");
 
-    explicit FrmDisplay(QWidget* parent = nullptr);
+    explicit ResultsWindow(QWidget* parent = nullptr);
 
     // Writes every text of `view` into the window and selects the chart tab. The profile
     // controls are written only when the view holds a profile.

@@ -47,25 +47,24 @@ QString Shown(const std::string& text) {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-const char* const kCells[kSignCount] = {"lblAries",    "lblTaurus",  "lblGemini",
-                                        "lblCancer",   "lblLeo",     "lblVirgo",
-                                        "lblLibra",    "lblScorpio", "lblSagattarius",
-                                        "lblCapricorn", "lblAquarius", "lblPisces"};
+const char* const kCells[kSignCount] = {
+    "ariesCell", "taurusCell",  "geminiCell",      "cancerCell",    "leoCell",      "virgoCell",
+    "libraCell", "scorpioCell", "sagittariusCell", "capricornCell", "aquariusCell", "piscesCell"};
 
 // The same request computed by the core alone, as if it were the program's first.
-ResultTexts ChartAlone(FrmMain* form) {
+ResultTexts ChartAlone(EntryForm* form) {
     const ChartOutcome outcome = RequestChart(form->CurrentRequest());
     if (!outcome.Computed()) qFatal("the reference request was not computed");
     return outcome.texts;
 }
 
 // Every chart text in the window equals the core's text for the same request.
-void VerifyWindowShows(FrmDisplay* display, const ResultTexts& view) {
+void VerifyWindowShows(ResultsWindow* display, const ResultTexts& view) {
     for (int k = 0; k < kBodyCount; ++k)
-        QCOMPARE(LabelText(display, QStringLiteral("planet%1").arg(k)), Shown(view.planet[k]));
+        QCOMPARE(LabelText(display, QStringLiteral("planetValue%1").arg(k)), Shown(view.planet[k]));
     for (int s = 0; s < kSignCount; ++s) {
         QCOMPARE(LabelText(display, QString::fromLatin1(kCells[s])), Shown(view.signCells[s]));
-        QCOMPARE(LabelText(display, QStringLiteral("lblArudha%1").arg(s)), Shown(view.markers[s]));
+        QCOMPARE(LabelText(display, QStringLiteral("marker%1").arg(s)), Shown(view.markers[s]));
     }
 }
 
@@ -149,7 +148,7 @@ private slots:
 
     void fullRequestShowsTheChartThroughTheRealWindows() {
         StartProgram();
-        FrmMain* form = controller_->Form();
+        EntryForm* form = controller_->Form();
         Fill(form, WorkedExample());
         const ResultTexts expected = ChartAlone(form);
         ClickGetMyGhatiLagna(form);
@@ -157,10 +156,10 @@ private slots:
         QCOMPARE(controller_->Current(), AppController::Screen::Results);
         QVERIFY(boxes_->shown.isEmpty());
         QVERIFY(!form->isVisible());
-        Mdi* frame = controller_->Frame();
+        AppFrame* frame = controller_->Frame();
         QVERIFY(frame && frame->isVisible());
         QCOMPARE(frame->windowTitle(), QStringLiteral("Kalodaya v1.20"));
-        FrmDisplay* display = frame->Display();
+        ResultsWindow* display = frame->Display();
         QCOMPARE(display->Tabs()->currentIndex(), 0);
         QCOMPARE(display->Tabs()->tabText(0), QStringLiteral("Ghati Lagna - Chart"));
         VerifyWindowShows(display, expected);
@@ -168,10 +167,12 @@ private slots:
         // Planet rows: two-digit degrees, sign code, two-digit minutes.
         static const QRegularExpression position(QStringLiteral("^\\d\\d [A-Z][a-z]{2} \\d\\d$"));
         for (int k = 0; k < kBodyCount; ++k)
-            QVERIFY2(position.match(LabelText(display, QStringLiteral("planet%1").arg(k))).hasMatch(),
-                     qPrintable(LabelText(display, QStringLiteral("planet%1").arg(k))));
-        QCOMPARE(LabelText(display, "planet0").mid(3, 3), QStringLiteral("Can"));  // the Sun
-        QCOMPARE(LabelText(display, "planet9").mid(3, 3), QStringLiteral("Vir"));  // the ascendant
+            QVERIFY2(position.match(LabelText(display, QStringLiteral("planetValue%1").arg(k)))
+                         .hasMatch(),
+                     qPrintable(LabelText(display, QStringLiteral("planetValue%1").arg(k))));
+        QCOMPARE(LabelText(display, "planetValue0").mid(3, 3), QStringLiteral("Can"));  // the Sun
+        QCOMPARE(LabelText(display, "planetValue9").mid(3, 3),
+                 QStringLiteral("Vir"));  // the ascendant
 
         // Each body stands in the cell of its row's sign code, after an empty first line, in
         // body order; the ascendant as "Asc".
@@ -190,93 +191,97 @@ private slots:
                         body = k;
                 QVERIFY2(body > lastBody, qPrintable(cell));
                 lastBody = body;
-                QCOMPARE(LabelText(display, QStringLiteral("planet%1").arg(body)).mid(3, 3),
+                QCOMPARE(LabelText(display, QStringLiteral("planetValue%1").arg(body)).mid(3, 3),
                          QString::fromLatin1(kSignCodes[s].data(), 3));
                 seen.append(name);
             }
         }
         QCOMPARE(seen.size(), kBodyCount);
-        QVERIFY(LabelText(display, "lblVirgo").split(QLatin1Char('\n')).contains(QStringLiteral("Asc")));
+        QVERIFY(LabelText(display, "virgoCell")
+                    .split(QLatin1Char('\n'))
+                    .contains(QStringLiteral("Asc")));
 
         // "GL" on its own line in exactly one marker cell: the sign the header names.
         int glSign = -1;
         for (int s = 0; s < kSignCount; ++s) {
-            if (LabelText(display, QStringLiteral("lblArudha%1").arg(s)).split(QLatin1Char('\n'))
+            if (LabelText(display, QStringLiteral("marker%1").arg(s))
+                    .split(QLatin1Char('\n'))
                     .contains(QStringLiteral("GL"))) {
                 QCOMPARE(glSign, -1);
                 glSign = s;
             }
         }
         QCOMPARE(glSign, 3);
-        QCOMPARE(LabelText(display, "lblArudhaLagnaPresentInSign"), QStringLiteral("Cancer"));
-        QCOMPARE(LabelText(display, "lblEnglishName"), QStringLiteral("Cancer"));
-        QCOMPARE(LabelText(display, "lblVedicName"), QStringLiteral("Kataka"));
-        QCOMPARE(LabelText(display, "lblRullingPlanet"), QStringLiteral("Moon"));
-        QVERIFY(display->findChild<QPlainTextEdit*>("txtLooks")->toPlainText().startsWith(
-            QStringLiteral("You have a medium stature and")));
+        QCOMPARE(LabelText(display, "lagnaSign"), QStringLiteral("Cancer"));
+        QCOMPARE(LabelText(display, "englishName"), QStringLiteral("Cancer"));
+        QCOMPARE(LabelText(display, "vedicName"), QStringLiteral("Kataka"));
+        QCOMPARE(LabelText(display, "rulingPlanet"), QStringLiteral("Moon"));
+        QVERIFY(display->findChild<QPlainTextEdit*>("looksText")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("You have a medium stature and")));
 
-        QCOMPARE(LabelText(display, "lblName"), QStringLiteral("RAMA"));
-        QCOMPARE(LabelText(display, "lblDOB"), QStringLiteral("August/15/1990"));
-        QCOMPARE(LabelText(display, "lblTOB"), QStringLiteral("10:30"));
-        QCOMPARE(LabelText(display, "lblLatitude"), QStringLiteral("28\u00B0 39' N"));
-        QCOMPARE(LabelText(display, "lblLongitude"), QStringLiteral("77\u00B0 13' E"));
-        QCOMPARE(LabelText(display, "lblCity"), QStringLiteral("New Delhi"));
-        QCOMPARE(LabelText(display, "lblState"), QStringLiteral("Delhi"));
-        QCOMPARE(LabelText(display, "lblCountry"), QStringLiteral("India"));
+        QCOMPARE(LabelText(display, "personName"), QStringLiteral("RAMA"));
+        QCOMPARE(LabelText(display, "birthDate"), QStringLiteral("August/15/1990"));
+        QCOMPARE(LabelText(display, "birthTime"), QStringLiteral("10:30"));
+        QCOMPARE(LabelText(display, "latitudeValue"), QStringLiteral("28\u00B0 39' N"));
+        QCOMPARE(LabelText(display, "longitudeValue"), QStringLiteral("77\u00B0 13' E"));
+        QCOMPARE(LabelText(display, "cityValue"), QStringLiteral("New Delhi"));
+        QCOMPARE(LabelText(display, "stateValue"), QStringLiteral("Delhi"));
+        QCOMPARE(LabelText(display, "countryValue"), QStringLiteral("India"));
     }
 
     void detailsShowShortestNumbersAndHemispheres() {
         StartProgram();
-        FrmMain* form = controller_->Form();
+        EntryForm* form = controller_->Form();
         Fill(form, SouthWestMidnight());
         const ResultTexts expected = ChartAlone(form);
         ClickGetMyGhatiLagna(form);
         QVERIFY(controller_->Frame());
-        FrmDisplay* display = controller_->Frame()->Display();
-        QCOMPARE(LabelText(display, "lblLatitude"), QStringLiteral("33\u00B0 52' S"));
-        QCOMPARE(LabelText(display, "lblLongitude"), QStringLiteral("151\u00B0 0' W"));
-        QCOMPARE(LabelText(display, "lblTOB"), QStringLiteral("0:0"));
-        QCOMPARE(LabelText(display, "lblDOB"), QStringLiteral("March/5/1980"));
-        QCOMPARE(LabelText(display, "lblName"), QStringLiteral("SITA"));
+        ResultsWindow* display = controller_->Frame()->Display();
+        QCOMPARE(LabelText(display, "latitudeValue"), QStringLiteral("33\u00B0 52' S"));
+        QCOMPARE(LabelText(display, "longitudeValue"), QStringLiteral("151\u00B0 0' W"));
+        QCOMPARE(LabelText(display, "birthTime"), QStringLiteral("0:0"));
+        QCOMPARE(LabelText(display, "birthDate"), QStringLiteral("March/5/1980"));
+        QCOMPARE(LabelText(display, "personName"), QStringLiteral("SITA"));
         QCOMPARE(display->Tabs()->currentIndex(), 0);
         VerifyWindowShows(display, expected);
     }
 
     void backKeepsEveryEntryAndTheNextRequestIsFresh() {
         StartProgram();
-        FrmMain* form = controller_->Form();
+        EntryForm* form = controller_->Form();
         Fill(form, WorkedExample());
         const BirthRequest before = form->CurrentRequest();
         const ResultTexts firstExpected = ChartAlone(form);
         ClickGetMyGhatiLagna(form);
-        QPointer<Mdi> first = controller_->Frame();
+        QPointer<AppFrame> first = controller_->Frame();
         QVERIFY(first);
         VerifyWindowShows(first->Display(), firstExpected);
         first->Display()->Tabs()->setCurrentIndex(1);  // the user reads the details page
 
-        QTest::mouseClick(first->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
+        QTest::mouseClick(first->findChild<QPushButton*>("backButton"), Qt::LeftButton);
         QCOMPARE(controller_->Current(), AppController::Screen::Entry);
         QVERIFY(form->isVisible());
         QVERIFY(!controller_->Frame());
         ProcessDeferredDeletes();
         QVERIFY2(!first, "Back unloads the frame and its results window");
         QVERIFY(form->CurrentRequest() == before);
-        QCOMPARE(Control<QLineEdit>(form, "txtName")->text(), QStringLiteral("RAMA"));
-        QCOMPARE(Control<QLineEdit>(form, "txtLatD")->text(), QStringLiteral("28"));
-        QCOMPARE(Control<QComboBox>(form, "cmbTimeZone")->currentIndex(), 34);
+        QCOMPARE(Control<QLineEdit>(form, "nameBox")->text(), QStringLiteral("RAMA"));
+        QCOMPARE(Control<QLineEdit>(form, "latDegreesBox")->text(), QStringLiteral("28"));
+        QCOMPARE(Control<QComboBox>(form, "zoneList")->currentIndex(), 34);
 
         // A second, different chart: a fresh window on the chart tab, nothing of the first.
         Fill(form, SouthWestMidnight());
         const ResultTexts expected = ChartAlone(form);
         ClickGetMyGhatiLagna(form);
-        Mdi* second = controller_->Frame();
+        AppFrame* second = controller_->Frame();
         QVERIFY(second);
         QCOMPARE(second->Display()->Tabs()->currentIndex(), 0);
         VerifyWindowShows(second->Display(), expected);
-        QCOMPARE(LabelText(second->Display(), "lblCity"), QStringLiteral("Sydney"));
+        QCOMPARE(LabelText(second->Display(), "cityValue"), QStringLiteral("Sydney"));
 
         // Back through the menu works the same way.
-        second->findChild<QAction*>("mnuBack")->trigger();
+        second->findChild<QAction*>("backAction")->trigger();
         QCOMPARE(controller_->Current(), AppController::Screen::Entry);
         QVERIFY(form->isVisible());
     }
@@ -285,7 +290,7 @@ private slots:
     // nothing of one chart (a retrograde lord's sign, a house's working value) reaches the next.
     void everyChartEqualsTheSameChartComputedAlone() {
         StartProgram();
-        FrmMain* form = controller_->Form();
+        EntryForm* form = controller_->Form();
         std::mt19937 random(20261208);
         auto pick = [&random](int low, int high) {
             return std::uniform_int_distribution<int>(low, high)(random);
@@ -333,7 +338,7 @@ private slots:
             QVERIFY(controller_->Frame());
             VerifyWindowShows(controller_->Frame()->Display(), alone.texts);
             ++shown;
-            controller_->Frame()->findChild<QAction*>("mnuBack")->trigger();
+            controller_->Frame()->findChild<QAction*>("backAction")->trigger();
             ProcessDeferredDeletes();
         }
         QVERIFY(shown >= 12);
@@ -364,9 +369,9 @@ private slots:
 
     void failedCheckShowsItsMessageAndStaysOnTheForm() {
         StartProgram();
-        FrmMain* form = controller_->Form();
+        EntryForm* form = controller_->Form();
         Fill(form, WorkedExample());
-        Type(form, "txtName", QString());
+        Type(form, "nameBox", QString());
         ClickGetMyGhatiLagna(form);
         QCOMPARE(controller_->Current(), AppController::Screen::Entry);
         QVERIFY(!controller_->Frame());
@@ -375,24 +380,24 @@ private slots:
         QVERIFY(!boxes_->shown[0].text.isEmpty());
         QVERIFY(form->isVisible());
         // The entries stay as they were.
-        QCOMPARE(Control<QLineEdit>(form, "txtLatD")->text(), QStringLiteral("28"));
+        QCOMPARE(Control<QLineEdit>(form, "latDegreesBox")->text(), QStringLiteral("28"));
     }
 
     void getMyGhatiLagnaFromTheFileMenu() {
         StartProgram();
-        FrmMain* form = controller_->Form();
+        EntryForm* form = controller_->Form();
         Fill(form, WorkedExample());
-        form->findChild<QAction*>("mnuNext")->trigger();
+        form->findChild<QAction*>("getChartAction")->trigger();
         QCOMPARE(controller_->Current(), AppController::Screen::Results);
     }
 
     void everyWayOutEndsTheProgram_data() {
         QTest::addColumn<bool>("fromResults");
         QTest::addColumn<QString>("how");
-        QTest::newRow("cmdExit") << true << "cmdExit";
-        QTest::newRow("frame File > Exit") << true << "mnuExit";
+        QTest::newRow("exitButton") << true << "exitButton";
+        QTest::newRow("frame File > Exit") << true << "exitAction";
         QTest::newRow("frame close box") << true << "close";
-        QTest::newRow("entry form File > Exit") << false << "mnuExit";
+        QTest::newRow("entry form File > Exit") << false << "exitAction";
         QTest::newRow("entry form close box") << false << "close";
     }
 
@@ -400,7 +405,7 @@ private slots:
         QFETCH(bool, fromResults);
         QFETCH(QString, how);
         StartProgram();
-        FrmMain* form = controller_->Form();
+        EntryForm* form = controller_->Form();
         QWidget* window = form;
         if (fromResults) {
             Fill(form, WorkedExample());
@@ -408,10 +413,10 @@ private slots:
             window = controller_->Frame();
         }
         QPointer<QWidget> frame = controller_->Frame();
-        if (how == QLatin1String("cmdExit"))
-            QTest::mouseClick(window->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
-        else if (how == QLatin1String("mnuExit"))
-            window->findChild<QAction*>("mnuExit")->trigger();
+        if (how == QLatin1String("exitButton"))
+            QTest::mouseClick(window->findChild<QPushButton*>("exitButton"), Qt::LeftButton);
+        else if (how == QLatin1String("exitAction"))
+            window->findChild<QAction*>("exitAction")->trigger();
         else
             window->close();
         QCOMPARE(quits_, 1);
@@ -427,26 +432,26 @@ private slots:
 
     void aboutOpensModallyFromBothWindows() {
         StartProgram();
-        FrmMain* form = controller_->Form();
+        EntryForm* form = controller_->Form();
         int seen = 0;
         auto closeAbout = [&] {
             QTimer::singleShot(0, [&] {
-                auto* about = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
+                auto* about = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
                 QVERIFY(about);
                 QVERIFY(about->isModal());
                 ++seen;
-                QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+                QTest::mouseClick(about->findChild<QPushButton*>("okButton"), Qt::LeftButton);
             });
         };
         closeAbout();
-        form->findChild<QAction*>("mnuAbout")->trigger();
+        form->findChild<QAction*>("aboutAction")->trigger();
         QCOMPARE(seen, 1);
         QCOMPARE(controller_->Current(), AppController::Screen::Entry);
 
         Fill(form, WorkedExample());
         ClickGetMyGhatiLagna(form);
         closeAbout();
-        controller_->Frame()->findChild<QAction*>("mnuAbout")->trigger();
+        controller_->Frame()->findChild<QAction*>("aboutAction")->trigger();
         QCOMPARE(seen, 2);
         QCOMPARE(controller_->Current(), AppController::Screen::Results);
         QVERIFY(controller_->Frame()->isVisible());

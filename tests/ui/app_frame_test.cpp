@@ -39,30 +39,30 @@ class AppFrameTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Mdi> frame_;
+    std::unique_ptr<AppFrame> frame_;
 
 private slots:
     void init() {
-        frame_ = std::make_unique<Mdi>();
+        frame_ = std::make_unique<AppFrame>();
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
     }
     void cleanup() { frame_.reset(); }
 
     void frameHoldsTheResultsWindowBetweenItsBars() {
-        QCOMPARE(frame_->objectName(), QStringLiteral("MDI"));
+        QCOMPARE(frame_->objectName(), QStringLiteral("appFrame"));
         QCOMPARE(frame_->windowTitle(), QStringLiteral("Kalodaya v1.20"));
-        QWidget* top = frame_->findChild<QWidget*>("picTop");
-        QWidget* bottom = frame_->findChild<QWidget*>("Picture1");
+        QWidget* top = frame_->findChild<QWidget*>("topBar");
+        QWidget* bottom = frame_->findChild<QWidget*>("bottomBar");
         QCOMPARE(top->height(), Px(795));
         QCOMPARE(bottom->height(), Px(585));
         QCOMPARE(top->width(), frame_->width());
-        QCOMPARE(frame_->findChild<QLabel*>("Label2")->text(), QStringLiteral("Kalodaya"));
-        QCOMPARE(frame_->findChild<QLabel*>("Label2")->pos(), QPoint(Px(360), Px(120)));
-        QCOMPARE(frame_->findChild<QPushButton*>("cmdBack")->text(), QStringLiteral("&Back"));
-        QCOMPARE(frame_->findChild<QPushButton*>("cmdExit")->text(), QStringLiteral("E&xit"));
-        QCOMPARE(frame_->findChild<QPushButton*>("cmdExit")->size(), QSize(Px(1335), Px(400)));
-        QCOMPARE(frame_->findChild<QPushButton*>("cmdExit")->y(), Px(120));
+        QCOMPARE(frame_->findChild<QLabel*>("frameTitle")->text(), QStringLiteral("Kalodaya"));
+        QCOMPARE(frame_->findChild<QLabel*>("frameTitle")->pos(), QPoint(Px(360), Px(120)));
+        QCOMPARE(frame_->findChild<QPushButton*>("backButton")->text(), QStringLiteral("&Back"));
+        QCOMPARE(frame_->findChild<QPushButton*>("exitButton")->text(), QStringLiteral("E&xit"));
+        QCOMPARE(frame_->findChild<QPushButton*>("exitButton")->size(), QSize(Px(1335), Px(400)));
+        QCOMPARE(frame_->findChild<QPushButton*>("exitButton")->y(), Px(120));
 
         const QList<QMdiSubWindow*> children = frame_->Area()->subWindowList();
         QCOMPARE(children.size(), 1);
@@ -73,8 +73,8 @@ private slots:
     }
 
     void resizeKeepsExitAndBackAtTheirDistanceFromTheRight() {
-        QPushButton* exit = frame_->findChild<QPushButton*>("cmdExit");
-        QPushButton* back = frame_->findChild<QPushButton*>("cmdBack");
+        QPushButton* exit = frame_->findChild<QPushButton*>("exitButton");
+        QPushButton* back = frame_->findChild<QPushButton*>("backButton");
         QMdiSubWindow* child = frame_->DisplayWindow();
         for (int width : {700, 1000, 1300, 820, 500}) {
             frame_->resize(width, 600);
@@ -93,27 +93,26 @@ private slots:
 
     void menusAreExactlyAsListed() {
         QMenuBar* bar = frame_->menuBar();
-        QCOMPARE(Entries(bar->actions()),
-                 QStringList({"&File|", "&Help|", "&Donate|mnuDonate",
-                              config::kPromotionMenuText + "|mm"}));
+        QCOMPARE(Entries(bar->actions()), QStringList({"&File|", "&Help|", "&Donate|donateAction",
+                                                       config::kPromotionMenuText + "|makeMoneyAction"}));
         QCOMPARE(Entries(bar->actions()[0]->menu()->actions()),
-                 QStringList({"&Print\u2026|mnuPrint", "Export P&DF\u2026|mnuExportPdf",
-                              "Export &Image\u2026|mnuExportImage", "-", "&Back|mnuBack",
-                              "E&xit|mnuExit"}));
+                 QStringList({"&Print\u2026|printAction", "Export P&DF\u2026|exportPdfAction",
+                              "Export &Image\u2026|exportImageAction", "-", "&Back|backAction",
+                              "E&xit|exitAction"}));
         QCOMPARE(Entries(bar->actions()[1]->menu()->actions()),
-                 QStringList({"&Online Help|mnuOnline", "&Visit Us Online|mnuVisit", "-",
-                              "Check for Software &Update|mnuUpdate", "-",
-                              "&About Software|mnuAbout"}));
+                 QStringList({"&Online Help|onlineHelpAction", "&Visit Us Online|visitUsAction",
+                              "-", "Check for Software &Update|checkUpdateAction", "-",
+                              "&About Software|aboutAction"}));
     }
 
     void menuCommandsOpenTheirPages() {
         RecordingBrowser browser;
         const QList<std::pair<const char*, QUrl>> cases = {
-            {"mnuOnline", Page(config::kProductSite, "/kalodaya-free-help.html")},
-            {"mnuVisit", Page(config::kMakerHome)},
-            {"mnuUpdate", Page(config::kProductSite, "/download-kalodaya-free.html")},
-            {"mnuDonate", Page(config::kMakerHelpSite, "/donate.html")},
-            {"mm", Page(config::kMakerHelpSite, "/fully-branded.html")},
+            {"onlineHelpAction", Page(config::kProductSite, "/kalodaya-free-help.html")},
+            {"visitUsAction", Page(config::kMakerHome)},
+            {"checkUpdateAction", Page(config::kProductSite, "/download-kalodaya-free.html")},
+            {"donateAction", Page(config::kMakerHelpSite, "/donate.html")},
+            {"makeMoneyAction", Page(config::kMakerHelpSite, "/fully-branded.html")},
         };
         for (const auto& [name, url] : cases) {
             browser.opened.clear();
@@ -121,24 +120,24 @@ private slots:
             QCOMPARE(browser.opened, QList<QUrl>{url});
         }
         browser.opened.clear();
-        // (the results window has a Label10 of its own)
-        QTest::mouseClick(frame_->findChild<QWidget*>("Picture1")->findChild<QLabel*>("Label10"),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            frame_->findChild<QWidget*>("bottomBar")->findChild<QLabel*>("framePromotion"),
+            Qt::LeftButton);
         QCOMPARE(browser.opened, QList<QUrl>{Page(config::kMakerHelpSite, "/fully-branded.html")});
         QVERIFY(frame_->isVisible());  // the links leave the windows as they were
     }
 
     void backExitAboutAndTheCloseBoxAreSignalled() {
-        QSignalSpy back(frame_.get(), &Mdi::backRequested);
-        QSignalSpy exit(frame_.get(), &Mdi::exitRequested);
-        QSignalSpy about(frame_.get(), &Mdi::aboutRequested);
-        QTest::mouseClick(frame_->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
-        frame_->findChild<QAction*>("mnuBack")->trigger();
+        QSignalSpy back(frame_.get(), &AppFrame::backRequested);
+        QSignalSpy exit(frame_.get(), &AppFrame::exitRequested);
+        QSignalSpy about(frame_.get(), &AppFrame::aboutRequested);
+        QTest::mouseClick(frame_->findChild<QPushButton*>("backButton"), Qt::LeftButton);
+        frame_->findChild<QAction*>("backAction")->trigger();
         QCOMPARE(back.size(), 2);
-        QTest::mouseClick(frame_->findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
-        frame_->findChild<QAction*>("mnuExit")->trigger();
+        QTest::mouseClick(frame_->findChild<QPushButton*>("exitButton"), Qt::LeftButton);
+        frame_->findChild<QAction*>("exitAction")->trigger();
         QCOMPARE(exit.size(), 2);
-        frame_->findChild<QAction*>("mnuAbout")->trigger();
+        frame_->findChild<QAction*>("aboutAction")->trigger();
         QCOMPARE(about.size(), 1);
         frame_->close();
         QCOMPARE(exit.size(), 3);
@@ -146,29 +145,30 @@ private slots:
 
     void aboutBoxTextsAndLinks() {
         RecordingBrowser browser;
-        FrmAbout about;
+        AboutBox about;
         about.show();
         QVERIFY(about.isModal());
         QCOMPARE(about.windowTitle(), QStringLiteral("Kalodaya v1.20"));
         QCOMPARE(about.palette().color(QPalette::Window), kSlate);
-        QCOMPARE(about.findChild<QLabel*>("lblTitle")->text(), QStringLiteral("Kalodaya v1.20"));
-        QCOMPARE(about.findChild<QLabel*>("lblDescription")->text(),
-                 QStringLiteral("Kalodaya is a special Lagna (Ascendant) calculated on the basis of "
-                                "Vedic Astrology. Ghati Lagna signifies the importance of self in "
-                                "terms of fame, power, authority and status. This is important for "
-                                "analysis of progress in career, power of politicians etc."));
-        const QLabel* credit = about.findChild<QLabel*>("lblAtlasCredit");
+        QCOMPARE(about.findChild<QLabel*>("titleLabel")->text(), QStringLiteral("Kalodaya v1.20"));
+        QCOMPARE(
+            about.findChild<QLabel*>("descriptionLabel")->text(),
+            QStringLiteral("Kalodaya is a special Lagna (Ascendant) calculated on the basis of "
+                           "Vedic Astrology. Ghati Lagna signifies the importance of self in "
+                           "terms of fame, power, authority and status. This is important for "
+                           "analysis of progress in career, power of politicians etc."));
+        const QLabel* credit = about.findChild<QLabel*>("atlasCredit");
         QVERIFY(credit->text().contains(QStringLiteral("GeoNames (geonames.org), CC BY 4.0")));
-        for (const char* neighbour : {"lblDescription", "lblHomePage"})
+        for (const char* neighbour : {"descriptionLabel", "homePageLink"})
             QVERIFY2(!credit->geometry().intersects(about.findChild<QLabel*>(neighbour)->geometry()),
                      neighbour);
-        QVERIFY(!about.findChild<QLabel*>("picIcon")->pixmap().isNull());
-        QPushButton* ok = about.findChild<QPushButton*>("cmdOK");
+        QVERIFY(!about.findChild<QLabel*>("aboutIcon")->pixmap().isNull());
+        QPushButton* ok = about.findChild<QPushButton*>("okButton");
         QCOMPARE(ok->text(), QStringLiteral("OK"));
         QCOMPARE(ok->geometry(), TwipRect(5070, 3360, 1260, 345));
 
-        QTest::mouseClick(about.findChild<QLabel*>("lblHomePage"), Qt::LeftButton);
-        QTest::mouseClick(about.findChild<QLabel*>("lblCobrand"), Qt::LeftButton);
+        QTest::mouseClick(about.findChild<QLabel*>("homePageLink"), Qt::LeftButton);
+        QTest::mouseClick(about.findChild<QLabel*>("coBrandLink"), Qt::LeftButton);
         QCOMPARE(browser.opened, QList<QUrl>({Page(config::kMakerHome),
                                              Page(config::kMakerHelpSite, "/fully-branded.html")}));
         QVERIFY(about.isVisible());  // links do not close it

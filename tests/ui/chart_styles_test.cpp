@@ -110,7 +110,7 @@ private slots:
         Fill(controller->Form(), WorkedExample());
         ClickGetMyGhatiLagna(controller->Form());
         QVERIFY(controller->Frame());
-        FrmDisplay* display = controller->Frame()->Display();
+        ResultsWindow* display = controller->Frame()->Display();
         QVERIFY(QTest::qWaitForWindowExposed(controller->Frame()));
         ChartStylePanel* panel = display->StylePanel();
         QCOMPARE(panel->Style(), ChartStyle::South);
@@ -136,7 +136,7 @@ private slots:
         QVERIFY(pictures[1] != pictures[2]);
 
         StoreChartStyle(ChartStyle::East);
-        FrmDisplay another;
+        ResultsWindow another;
         QCOMPARE(another.StylePanel()->Style(), ChartStyle::East);
         controller.reset();
     }

@@ -58,7 +58,7 @@ class EntryFormTest : public QObject {
 private:
     CapturedBoxes boxes_;
     CapturedBrowser browser_;
-    std::unique_ptr<FrmMain> form_;
+    std::unique_ptr<EntryForm> form_;
 
     template <typename T>
     T* Control(const char* name) {
@@ -99,7 +99,7 @@ private slots:
     void init() {
         boxes_.shown.clear();
         browser_.opened.clear();
-        form_ = std::make_unique<FrmMain>();
+        form_ = std::make_unique<EntryForm>();
         form_->show();
         QApplication::setActiveWindow(form_.get());
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
@@ -112,9 +112,9 @@ private slots:
         QCOMPARE(form_->windowTitle(), QStringLiteral("Kalodaya v1.20"));
         // The form's defaults, the coordinate boxes empty.
         QVERIFY(form_->CurrentRequest() == BirthRequest{});
-        QVERIFY(!Control<QRadioButton>("optLat1")->isChecked());
-        QVERIFY(!Control<QRadioButton>("optLong1")->isChecked());
-        QCOMPARE(Control<QComboBox>("cmbTimeZone")->currentText(),
+        QVERIFY(!Control<QRadioButton>("southOption")->isChecked());
+        QVERIFY(!Control<QRadioButton>("westOption")->isChecked());
+        QCOMPARE(Control<QComboBox>("zoneList")->currentText(),
                  QStringLiteral("Alaska/Hawaii Daylight Time,AHDT,-9.0"));
     }
 
@@ -132,21 +132,21 @@ private slots:
         };
         QStringList months;
         for (auto m : kMonthNames) months << QString::fromLatin1(m.data(), qsizetype(m.size()));
-        QCOMPARE(texts("cboMonth"), months);
-        QCOMPARE(texts("cboDate"), range(1, 31));
-        QCOMPARE(texts("cboYear"), range(1901, 2050));
-        QCOMPARE(texts("cboHH"), range(0, 23));
-        QCOMPARE(texts("cboMM"), range(0, 59));
-        QCOMPARE(texts("cboSS"), range(0, 59));
-        const QStringList zones = texts("cmbTimeZone");
+        QCOMPARE(texts("monthList"), months);
+        QCOMPARE(texts("dayList"), range(1, 31));
+        QCOMPARE(texts("yearList"), range(1901, 2050));
+        QCOMPARE(texts("hourList"), range(0, 23));
+        QCOMPARE(texts("minuteList"), range(0, 59));
+        QCOMPARE(texts("secondList"), range(0, 59));
+        const QStringList zones = texts("zoneList");
         QCOMPARE(zones.size(), 71);
         for (int i = 0; i < kZoneCount; ++i) {
             const auto text = kZoneTable[size_t(i)].listText;
             QCOMPARE(zones[i], QString::fromLatin1(text.data(), qsizetype(text.size())));
         }
         QCOMPARE(zones[34], QStringLiteral("Indian Time, IST, +5.3"));
-        for (const char* name : {"cboMonth", "cboDate", "cboYear", "cboHH", "cboMM", "cboSS",
-                                 "cmbTimeZone"}) {
+        for (const char* name : {"monthList", "dayList", "yearList", "hourList", "minuteList",
+                                 "secondList", "zoneList"}) {
             QVERIFY2(!Control<QComboBox>(name)->isEditable(), name);  // pick only
             QCOMPARE(Control<QComboBox>(name)->currentIndex(), 0);
         }
@@ -155,7 +155,7 @@ private slots:
     // ---- key filters ----
 
     void nameTakesLettersAsUpperCase() {
-        QLineEdit* name = Box("txtName");
+        QLineEdit* name = Box("nameBox");
         QTest::keyClicks(name, QStringLiteral("rama"));
         QCOMPARE(name->text(), QStringLiteral("RAMA"));
         QTest::keyClick(name, Qt::Key_Space);
@@ -171,7 +171,7 @@ private slots:
     }
 
     void nameRejectsEverythingElse() {
-        QLineEdit* name = Box("txtName");
+        QLineEdit* name = Box("nameBox");
         for (const QString& key : {QStringLiteral("7"), QStringLiteral("."), QStringLiteral("-"),
                                    QStringLiteral("'"), QStringLiteral("\u00e9"),
                                    QStringLiteral("\u0905")}) {
@@ -183,7 +183,7 @@ private slots:
 
     void coordinateBoxesTakeDigitsOnly_data() {
         QTest::addColumn<QString>("box");
-        for (const char* box : {"txtLatD", "txtLatM", "txtLonD", "txtLonM"})
+        for (const char* box : {"latDegreesBox", "latMinutesBox", "lonDegreesBox", "lonMinutesBox"})
             QTest::newRow(box) << QString::fromLatin1(box);
     }
     void coordinateBoxesTakeDigitsOnly() {
@@ -213,7 +213,8 @@ private slots:
         const struct {
             const char* box;
             int length;
-        } limits[] = {{"txtLatD", 2}, {"txtLatM", 2}, {"txtLonD", 3}, {"txtLonM", 2}};
+        } limits[] = {
+            {"latDegreesBox", 2}, {"latMinutesBox", 2}, {"lonDegreesBox", 3}, {"lonMinutesBox", 2}};
         for (const auto& limit : limits) {
             QLineEdit* edit = Box(limit.box);
             QTest::keyClicks(edit, QStringLiteral("12345"));
@@ -223,28 +224,28 @@ private slots:
     }
 
     void pasteKeepsOnlyAcceptedCharacters() {
-        QLineEdit* latMin = Box("txtLatM");
+        QLineEdit* latMin = Box("latMinutesBox");
         Paste(latMin, QStringLiteral("1a2"));
         QCOMPARE(latMin->text(), QStringLiteral("12"));
         ExpectOneMessage(kNumbersOnly, QMessageBox::Critical);  // once for the whole paste
 
-        QLineEdit* lonDeg = Box("txtLonD");
+        QLineEdit* lonDeg = Box("lonDegreesBox");
         Paste(lonDeg, QStringLiteral("-77.5"));  // filtered first, then the length limit
         QCOMPARE(lonDeg->text(), QStringLiteral("775"));
         ExpectOneMessage(kNumbersOnly, QMessageBox::Critical);
 
-        QLineEdit* latDeg = Box("txtLatD");
+        QLineEdit* latDeg = Box("latDegreesBox");
         Paste(latDeg, QStringLiteral("28\n"));  // a copied line's break is no fault
         QCOMPARE(latDeg->text(), QStringLiteral("28"));
         QVERIFY(boxes_.shown.isEmpty());
 
-        QLineEdit* name = Box("txtName");
+        QLineEdit* name = Box("nameBox");
         Paste(name, QStringLiteral("ra ma-2"));
         QCOMPARE(name->text(), QStringLiteral("RA MA"));
         ExpectOneMessage(kLettersOnly, QMessageBox::Information);
 
         // Shift+Insert is a paste too.
-        QLineEdit* lonMin = Box("txtLonM");
+        QLineEdit* lonMin = Box("lonMinutesBox");
         QGuiApplication::clipboard()->setText(QStringLiteral("x5"));
         QTest::keyClick(lonMin, Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(lonMin->text(), QStringLiteral("5"));
@@ -252,7 +253,7 @@ private slots:
     }
 
     void contextMenuPasteIsFiltered() {
-        QLineEdit* latDeg = Box("txtLatD");
+        QLineEdit* latDeg = Box("latDegreesBox");
         QGuiApplication::clipboard()->setText(QStringLiteral("1a2"));
         bool pasted = false;
         QTimer::singleShot(0, this, [&] {
@@ -277,7 +278,7 @@ private slots:
     }
 
     void dropKeepsOnlyAcceptedCharacters() {
-        QLineEdit* lonMin = Box("txtLonM");
+        QLineEdit* lonMin = Box("lonMinutesBox");
         QMimeData mime;
         mime.setText(QStringLiteral("3b4"));
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton,
@@ -294,15 +295,15 @@ private slots:
     void noOtherRoadLeavesARejectedCharacter() {
         // A paste the filter does not see (the box's own paste: middle click, old menus) and a
         // text set by the program are cleaned all the same.
-        QLineEdit* latDeg = Box("txtLatD");
+        QLineEdit* latDeg = Box("latDegreesBox");
         QGuiApplication::clipboard()->setText(QStringLiteral("1a2"));
         latDeg->paste();
         QVERIFY(!latDeg->text().contains(u'a'));
         QVERIFY(!latDeg->text().isEmpty());
         latDeg->setText(QStringLiteral("4#"));
         QCOMPARE(latDeg->text(), QStringLiteral("4"));
-        Box("txtName")->setText(QStringLiteral("sita 3"));
-        QCOMPARE(Box("txtName")->text(), QStringLiteral("SITA "));
+        Box("nameBox")->setText(QStringLiteral("sita 3"));
+        QCOMPARE(Box("nameBox")->text(), QStringLiteral("SITA "));
         // Only the user's own edit gets the message, once it has finished.
         QTRY_COMPARE(boxes_.shown.size(), 1);
         // Every call queued before this marker has run: no second message is on its way.
@@ -313,7 +314,7 @@ private slots:
     }
 
     void placeBoxesAreNotFiltered() {
-        QLineEdit* city = Box("txtMCity");
+        QLineEdit* city = Box("cityBox");
         QTest::keyClicks(city, QStringLiteral("St. John's 2"));
         QCOMPARE(city->text(), QStringLiteral("St. John's 2"));
         QVERIFY(boxes_.shown.isEmpty());
@@ -327,13 +328,26 @@ private slots:
         QTest::addColumn<QString>("country");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("all empty") << "" << "" << "" << "Please Enter City" << "txtMCity";
-        QTest::newRow("city empty") << "" << "Delhi" << "India" << "Please Enter City"
-                                    << "txtMCity";
-        QTest::newRow("state empty") << "Pune" << "" << "India" << "Please Enter State"
-                                     << "txtMState";
-        QTest::newRow("country empty") << "Pune" << "Maharashtra" << "" << "Please Enter Country"
-                                       << "txtMCountry";
+        QTest::newRow("all empty") << ""
+                                   << ""
+                                   << ""
+                                   << "Please Enter City"
+                                   << "cityBox";
+        QTest::newRow("city empty") << ""
+                                    << "Delhi"
+                                    << "India"
+                                    << "Please Enter City"
+                                    << "cityBox";
+        QTest::newRow("state empty") << "Pune"
+                                     << ""
+                                     << "India"
+                                     << "Please Enter State"
+                                     << "stateBox";
+        QTest::newRow("country empty") << "Pune"
+                                       << "Maharashtra"
+                                       << ""
+                                       << "Please Enter Country"
+                                       << "countryBox";
     }
     void searchNeedsEveryPlaceBox() {
         QFETCH(QString, city);
@@ -341,21 +355,21 @@ private slots:
         QFETCH(QString, country);
         QFETCH(QString, message);
         QFETCH(QString, focus);
-        Box("txtMCity")->setText(city);
-        Box("txtMState")->setText(state);
-        Box("txtMCountry")->setText(country);
-        Box("txtName")->setFocus();
-        Click(Control<QPushButton>("cmdBrowser"));
+        Box("cityBox")->setText(city);
+        Box("stateBox")->setText(state);
+        Box("countryBox")->setText(country);
+        Box("nameBox")->setFocus();
+        Click(Control<QPushButton>("coordinatesSearchButton"));
         ExpectOneMessage(message, QMessageBox::Information);
         QCOMPARE(QApplication::focusWidget(), Box(focus.toLatin1().constData()));
         QVERIFY(browser_.opened.isEmpty());
     }
 
     void searchAsksForThePlacesCoordinates() {
-        QTest::keyClicks(Box("txtMCity"), QStringLiteral("Pune"));
-        QTest::keyClicks(Box("txtMState"), QStringLiteral("Maharashtra"));
-        QTest::keyClicks(Box("txtMCountry"), QStringLiteral("India"));
-        Click(Control<QPushButton>("cmdBrowser"));
+        QTest::keyClicks(Box("cityBox"), QStringLiteral("Pune"));
+        QTest::keyClicks(Box("stateBox"), QStringLiteral("Maharashtra"));
+        QTest::keyClicks(Box("countryBox"), QStringLiteral("India"));
+        Click(Control<QPushButton>("coordinatesSearchButton"));
         QVERIFY(boxes_.shown.isEmpty());
         QCOMPARE(browser_.opened.size(), 1);
         const QString query = QStringLiteral("Pune Maharashtra India Latitude Longitude");
@@ -365,15 +379,15 @@ private slots:
         QVERIFY2(sent.startsWith(query + u' '), qPrintable(sent));
         QVERIFY(sent.contains(config::kCoordinatesSite));
         // Nothing on the form changes.
-        QVERIFY(Box("txtLatD")->text().isEmpty());
-        QCOMPARE(Box("txtMCity")->text(), QStringLiteral("Pune"));
+        QVERIFY(Box("latDegreesBox")->text().isEmpty());
+        QCOMPARE(Box("cityBox")->text(), QStringLiteral("Pune"));
     }
 
     void searchTakesBlanksAsTyped() {
-        Box("txtMCity")->setText(QStringLiteral(" "));
-        Box("txtMState")->setText(QStringLiteral("Goa "));
-        Box("txtMCountry")->setText(QStringLiteral("India"));
-        Click(Control<QPushButton>("cmdBrowser"));
+        Box("cityBox")->setText(QStringLiteral(" "));
+        Box("stateBox")->setText(QStringLiteral("Goa "));
+        Box("countryBox")->setText(QStringLiteral("India"));
+        Click(Control<QPushButton>("coordinatesSearchButton"));
         QVERIFY(boxes_.shown.isEmpty());
         QCOMPARE(browser_.opened.size(), 1);
         QCOMPARE(browser_.opened[0], WebSearchUrl(QStringLiteral("  Goa  India Latitude Longitude"),
@@ -381,10 +395,10 @@ private slots:
     }
 
     void searchCannotBeSteeredByThePlaceText() {
-        QTest::keyClicks(Box("txtMCity"), QStringLiteral("A&B#top"));
-        QTest::keyClicks(Box("txtMState"), QStringLiteral("x?y=1"));
-        QTest::keyClicks(Box("txtMCountry"), QStringLiteral("100%"));
-        Click(Control<QPushButton>("cmdBrowser"));
+        QTest::keyClicks(Box("cityBox"), QStringLiteral("A&B#top"));
+        QTest::keyClicks(Box("stateBox"), QStringLiteral("x?y=1"));
+        QTest::keyClicks(Box("countryBox"), QStringLiteral("100%"));
+        Click(Control<QPushButton>("coordinatesSearchButton"));
         QCOMPARE(browser_.opened.size(), 1);
         const QUrl url = browser_.opened[0];
         QVERIFY(url.isValid());
@@ -404,24 +418,24 @@ private slots:
     // ---- what the pipeline reads ----
 
     void currentEntriesReflectTheControls() {
-        QTest::keyClicks(Box("txtName"), QStringLiteral("rama"));
-        Control<QComboBox>("cboMonth")->setCurrentIndex(7);
-        Control<QComboBox>("cboDate")->setCurrentIndex(14);
-        Control<QComboBox>("cboYear")->setCurrentIndex(89);
-        Control<QComboBox>("cboHH")->setCurrentIndex(10);
-        Control<QComboBox>("cboMM")->setCurrentIndex(30);
-        Control<QComboBox>("cboSS")->setCurrentIndex(59);
-        QTest::keyClicks(Box("txtLatD"), QStringLiteral("28"));
-        QTest::keyClicks(Box("txtLatM"), QStringLiteral("39"));
-        QTest::keyClicks(Box("txtLonD"), QStringLiteral("77"));
-        QTest::keyClicks(Box("txtLonM"), QStringLiteral("13"));
-        Click(Control<QRadioButton>("optLat1"));
-        Click(Control<QRadioButton>("optLong1"));
-        Click(Control<QCheckBox>("chkDST"));
-        Control<QComboBox>("cmbTimeZone")->setCurrentIndex(34);
-        QTest::keyClicks(Box("txtMCity"), QStringLiteral("New Delhi"));
-        QTest::keyClicks(Box("txtMState"), QStringLiteral("Delhi"));
-        QTest::keyClicks(Box("txtMCountry"), QStringLiteral("India"));
+        QTest::keyClicks(Box("nameBox"), QStringLiteral("rama"));
+        Control<QComboBox>("monthList")->setCurrentIndex(7);
+        Control<QComboBox>("dayList")->setCurrentIndex(14);
+        Control<QComboBox>("yearList")->setCurrentIndex(89);
+        Control<QComboBox>("hourList")->setCurrentIndex(10);
+        Control<QComboBox>("minuteList")->setCurrentIndex(30);
+        Control<QComboBox>("secondList")->setCurrentIndex(59);
+        QTest::keyClicks(Box("latDegreesBox"), QStringLiteral("28"));
+        QTest::keyClicks(Box("latMinutesBox"), QStringLiteral("39"));
+        QTest::keyClicks(Box("lonDegreesBox"), QStringLiteral("77"));
+        QTest::keyClicks(Box("lonMinutesBox"), QStringLiteral("13"));
+        Click(Control<QRadioButton>("southOption"));
+        Click(Control<QRadioButton>("westOption"));
+        Click(Control<QCheckBox>("daylightBox"));
+        Control<QComboBox>("zoneList")->setCurrentIndex(34);
+        QTest::keyClicks(Box("cityBox"), QStringLiteral("New Delhi"));
+        QTest::keyClicks(Box("stateBox"), QStringLiteral("Delhi"));
+        QTest::keyClicks(Box("countryBox"), QStringLiteral("India"));
 
         // The request read from the controls' values: list positions as numbers.
         BirthRequest expected;
@@ -441,9 +455,9 @@ private slots:
         expected.country = "India";
         QVERIFY(form_->CurrentRequest() == expected);
         // Each option pair holds exactly one selection.
-        QVERIFY(!Control<QRadioButton>("optLat0")->isChecked());
-        Click(Control<QRadioButton>("optLat0"));
-        QVERIFY(!Control<QRadioButton>("optLat1")->isChecked());
+        QVERIFY(!Control<QRadioButton>("northOption")->isChecked());
+        Click(Control<QRadioButton>("northOption"));
+        QVERIFY(!Control<QRadioButton>("southOption")->isChecked());
         QVERIFY(form_->CurrentRequest().latitude.north);
     }
 
@@ -451,13 +465,13 @@ private slots:
         const struct {
             EntryField field;
             const char* box;
-        } fields[] = {{EntryField::Name, "txtName"},
-                      {EntryField::LatDeg, "txtLatD"},
-                      {EntryField::LatMin, "txtLatM"},
-                      {EntryField::LonDeg, "txtLonD"},
-                      {EntryField::LonMin, "txtLonM"}};
+        } fields[] = {{EntryField::Name, "nameBox"},
+                      {EntryField::LatDeg, "latDegreesBox"},
+                      {EntryField::LatMin, "latMinutesBox"},
+                      {EntryField::LonDeg, "lonDegreesBox"},
+                      {EntryField::LonMin, "lonMinutesBox"}};
         for (const auto& f : fields) {
-            Box("txtMCity")->setFocus();
+            Box("cityBox")->setFocus();
             form_->FocusField(f.field);
             QCOMPARE(QApplication::focusWidget(), Box(f.box));
         }
@@ -479,27 +493,27 @@ private slots:
         };
         const QList<QAction*> top = form_->menuBar()->actions();
         QCOMPARE(entries(top[0]->menu()),
-                 (QStringList{"mnuNext=Get My Ghati Lagna", "mnuExit=E&xit"}));
+                 (QStringList{"getChartAction=Get My Ghati Lagna", "exitAction=E&xit"}));
         QCOMPARE(entries(top[1]->menu()),
-                 (QStringList{"mnuOnline=&Online Help", "mnuVisit=&Visit Us Online", "-",
-                              "mnuUpdate=Check for Software &Update", "-",
-                              "mnuAbout=&About Software"}));
-        QCOMPARE(top[2]->objectName(), QStringLiteral("mnuDonate"));
-        QCOMPARE(top[3]->objectName(), QStringLiteral("mkmoney"));
+                 (QStringList{"onlineHelpAction=&Online Help", "visitUsAction=&Visit Us Online",
+                              "-", "checkUpdateAction=Check for Software &Update", "-",
+                              "aboutAction=&About Software"}));
+        QCOMPARE(top[2]->objectName(), QStringLiteral("donateAction"));
+        QCOMPARE(top[3]->objectName(), QStringLiteral("makeMoneyAction"));
         QVERIFY(!top[2]->menu());
         QVERIFY(!top[3]->menu());
     }
 
     void commandsReachTheProgram() {
-        QSignalSpy chart(form_.get(), &FrmMain::chartRequested);
-        QSignalSpy exit(form_.get(), &FrmMain::exitRequested);
-        QSignalSpy about(form_.get(), &FrmMain::aboutRequested);
-        Click(Control<QPushButton>("cmdRashi"));
-        Action("mnuNext")->trigger();
+        QSignalSpy chart(form_.get(), &EntryForm::chartRequested);
+        QSignalSpy exit(form_.get(), &EntryForm::exitRequested);
+        QSignalSpy about(form_.get(), &EntryForm::aboutRequested);
+        Click(Control<QPushButton>("getChartButton"));
+        Action("getChartAction")->trigger();
         QCOMPARE(chart.size(), 2);
-        Action("mnuAbout")->trigger();
+        Action("aboutAction")->trigger();
         QCOMPARE(about.size(), 1);
-        Action("mnuExit")->trigger();
+        Action("exitAction")->trigger();
         QCOMPARE(exit.size(), 1);
         // The close box asks the program to end; the form itself stays until it does.
         QVERIFY(!form_->close());
@@ -511,11 +525,11 @@ private slots:
 
     void closingWhileExitingIsLetThrough() {
         int requests = 0;
-        connect(form_.get(), &FrmMain::exitRequested, form_.get(), [&] {
+        connect(form_.get(), &EntryForm::exitRequested, form_.get(), [&] {
             ++requests;
             form_->close();  // the program ending closes its windows
         });
-        Action("mnuExit")->trigger();
+        Action("exitAction")->trigger();
         QCOMPARE(requests, 1);
         QVERIFY(!form_->isVisible());
         // From the close box: one request, no second round from the program's own close.
@@ -528,14 +542,14 @@ private slots:
         const auto site = [](const QString& base, const QString& path) {
             return QUrl(base + path);
         };
-        Action("mnuOnline")->trigger();
-        Action("mnuVisit")->trigger();
-        Action("mnuUpdate")->trigger();
-        Action("mnuDonate")->trigger();
-        Action("mkmoney")->trigger();
-        Click(Control<QLabel>("Label61"));
-        Click(Control<QLabel>("lblCobrand"));
-        Click(Control<QLabel>("lblFullBrand"));
+        Action("onlineHelpAction")->trigger();
+        Action("visitUsAction")->trigger();
+        Action("checkUpdateAction")->trigger();
+        Action("donateAction")->trigger();
+        Action("makeMoneyAction")->trigger();
+        Click(Control<QLabel>("forumLink"));
+        Click(Control<QLabel>("coBrandLink"));
+        Click(Control<QLabel>("fullBrandLink"));
         const QList<QUrl> expected = {
             site(config::kProductSite, config::kOnlineHelpPath),
             QUrl(config::kMakerHome),
@@ -547,25 +561,26 @@ private slots:
             site(config::kMakerHelpSite, config::kFullBrandPath)};
         QCOMPARE(browser_.opened, expected);
         // In the band the front label is the one a click reaches.
-        QWidget* band = Control<QGroupBox>("Frame5");
-        QCOMPARE(band->childAt(Control<QLabel>("lblCobrand")->geometry().center()),
-                 Control<QLabel>("lblCobrand"));
-        QCOMPARE(Control<QLabel>("Label61")->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(Control<QLabel>("lblCobrand")->font().underline());
+        QWidget* band = Control<QGroupBox>("promotionBand");
+        QCOMPARE(band->childAt(Control<QLabel>("coBrandLink")->geometry().center()),
+                 Control<QLabel>("coBrandLink"));
+        QCOMPARE(Control<QLabel>("forumLink")->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(Control<QLabel>("coBrandLink")->font().underline());
     }
 
     // ---- look ----
 
     void controlsSitAtTheirPlaces() {
-        QCOMPARE(Box("txtName")->geometry(), TwipRect(1320, 480, 3615, 285));
-        QCOMPARE(Control<QComboBox>("cmbTimeZone")->geometry(), TwipRect(120, 480, 4335, 315));
-        QCOMPARE(Box("txtLonD")->geometry(), TwipRect(120, 240, 495, 285));
-        QCOMPARE(Control<QPushButton>("cmdRashi")->geometry(), TwipRect(120, 3240, 9585, 495));
-        QCOMPARE(Control<QGroupBox>("Frame4")->geometry(), TwipRect(7560, 2040, 2175, 975));
-        QCOMPARE(Control<QPushButton>("cmdBrowser")->text(),
+        QCOMPARE(Box("nameBox")->geometry(), TwipRect(1320, 480, 3615, 285));
+        QCOMPARE(Control<QComboBox>("zoneList")->geometry(), TwipRect(120, 480, 4335, 315));
+        QCOMPARE(Box("lonDegreesBox")->geometry(), TwipRect(120, 240, 495, 285));
+        QCOMPARE(Control<QPushButton>("getChartButton")->geometry(),
+                 TwipRect(120, 3240, 9585, 495));
+        QCOMPARE(Control<QGroupBox>("longitudeFrame")->geometry(), TwipRect(7560, 2040, 2175, 975));
+        QCOMPARE(Control<QPushButton>("coordinatesSearchButton")->text(),
                  QStringLiteral("Click for Latitude && Longitude"));
-        QCOMPARE(Control<QGroupBox>("Frame6")->title(), QStringLiteral("Personal Details"));
-        QVERIFY(Control<QGroupBox>("Frame1")->title().isEmpty());
+        QCOMPARE(Control<QGroupBox>("personalFrame")->title(), QStringLiteral("Personal Details"));
+        QVERIFY(Control<QGroupBox>("inputPanel")->title().isEmpty());
 
         // Inside every frame, nothing overlaps and nothing sticks out (the two promotional
         // labels share their place on purpose).
@@ -573,7 +588,7 @@ private slots:
             QList<QWidget*> kids;
             for (QObject* o : frame->children()) {
                 auto* w = qobject_cast<QWidget*>(o);
-                if (w && !w->isWindow() && w->objectName() != QStringLiteral("lblFullBrand"))
+                if (w && !w->isWindow() && w->objectName() != QStringLiteral("fullBrandLink"))
                     kids << w;
             }
             for (int i = 0; i < kids.size(); ++i) {
@@ -596,17 +611,17 @@ private slots:
     }
 
     void fontsFollowTheForm() {
-        QVERIFY(Control<QPushButton>("cmdRashi")->font().bold());
-        QVERIFY(!Control<QPushButton>("cmdBrowser")->font().bold());
-        QVERIFY(Control<QGroupBox>("Frame2")->font().bold());
-        QVERIFY(!Box("txtMCity")->font().bold());
-        QVERIFY(!Control<QLabel>("Label54")->font().bold());
-        const QFont headline = Control<QLabel>("Label2")->font();
+        QVERIFY(Control<QPushButton>("getChartButton")->font().bold());
+        QVERIFY(!Control<QPushButton>("coordinatesSearchButton")->font().bold());
+        QVERIFY(Control<QGroupBox>("placeFrame")->font().bold());
+        QVERIFY(!Box("cityBox")->font().bold());
+        QVERIFY(!Control<QLabel>("cityCaption")->font().bold());
+        const QFont headline = Control<QLabel>("headline")->font();
         QVERIFY(headline.bold());
         QCOMPARE(headline.pointSizeF(), 9.75);
-        QCOMPARE(Box("txtName")->font().pointSizeF(), 8.25);
-        QVERIFY(Control<QLabel>("lblCobrand")->font().bold());
-        QVERIFY(Control<QLabel>("lblFullBrand")->font().bold());
+        QCOMPARE(Box("nameBox")->font().pointSizeF(), 8.25);
+        QVERIFY(Control<QLabel>("coBrandLink")->font().bold());
+        QVERIFY(Control<QLabel>("fullBrandLink")->font().bold());
     }
 };
 

@@ -56,29 +56,29 @@ inline void Pick(QWidget* form, const char* list, const QString& text) {
     combo->setCurrentIndex(combo->findText(text));
 }
 
-inline void Fill(FrmMain* form, const Birth& b) {
-    Type(form, "txtName", b.name);
-    Control<QComboBox>(form, "cboMonth")->setCurrentIndex(b.month - 1);
-    Pick(form, "cboDate", QString::number(b.day));
-    Pick(form, "cboYear", QString::number(b.year));
-    Pick(form, "cboHH", QString::number(b.hour));
-    Pick(form, "cboMM", QString::number(b.minute));
-    Pick(form, "cboSS", QString::number(b.second));
-    Type(form, "txtMCity", b.city);
-    Type(form, "txtMState", b.state);
-    Type(form, "txtMCountry", b.country);
-    Control<QComboBox>(form, "cmbTimeZone")->setCurrentIndex(b.zone);
-    Control<QCheckBox>(form, "chkDST")->setChecked(b.dst);
-    Type(form, "txtLatD", b.latDeg);
-    Type(form, "txtLatM", b.latMin);
-    Type(form, "txtLonD", b.lonDeg);
-    Type(form, "txtLonM", b.lonMin);
-    Control<QRadioButton>(form, b.north ? "optLat0" : "optLat1")->click();
-    Control<QRadioButton>(form, b.east ? "optLong0" : "optLong1")->click();
+inline void Fill(EntryForm* form, const Birth& b) {
+    Type(form, "nameBox", b.name);
+    Control<QComboBox>(form, "monthList")->setCurrentIndex(b.month - 1);
+    Pick(form, "dayList", QString::number(b.day));
+    Pick(form, "yearList", QString::number(b.year));
+    Pick(form, "hourList", QString::number(b.hour));
+    Pick(form, "minuteList", QString::number(b.minute));
+    Pick(form, "secondList", QString::number(b.second));
+    Type(form, "cityBox", b.city);
+    Type(form, "stateBox", b.state);
+    Type(form, "countryBox", b.country);
+    Control<QComboBox>(form, "zoneList")->setCurrentIndex(b.zone);
+    Control<QCheckBox>(form, "daylightBox")->setChecked(b.dst);
+    Type(form, "latDegreesBox", b.latDeg);
+    Type(form, "latMinutesBox", b.latMin);
+    Type(form, "lonDegreesBox", b.lonDeg);
+    Type(form, "lonMinutesBox", b.lonMin);
+    Control<QRadioButton>(form, b.north ? "northOption" : "southOption")->click();
+    Control<QRadioButton>(form, b.east ? "eastOption" : "westOption")->click();
 }
 
-inline void ClickGetMyGhatiLagna(FrmMain* form) {
-    QTest::mouseClick(Control<QPushButton>(form, "cmdRashi"), Qt::LeftButton);
+inline void ClickGetMyGhatiLagna(EntryForm* form) {
+    QTest::mouseClick(Control<QPushButton>(form, "getChartButton"), Qt::LeftButton);
 }
 
 }  // namespace kalodaya::ui::testing

@@ -30,7 +30,7 @@ class PlaceLookupTest : public QObject {
 
 private:
     QTemporaryDir home_;
-    std::unique_ptr<FrmMain> form_;
+    std::unique_ptr<EntryForm> form_;
 
     template <typename T>
     T* Control(const char* name) {
@@ -41,20 +41,20 @@ private:
     QLineEdit* Box(const char* name) { return Control<QLineEdit>(name); }
     QComboBox* List(const char* name) { return Control<QComboBox>(name); }
     QAbstractItemView* Popup() { return form_->Places()->Popup()->Completer()->popup(); }
-    QString Line() { return Control<QLabel>("lblZoneLine")->toolTip(); }
+    QString Line() { return Control<QLabel>("zoneLine")->toolTip(); }
 
     // The birth moment as a program sets it (no zone update follows).
     void SetMoment(int year, int month, int day, int hour, int minute) {
-        List("cboYear")->setCurrentIndex(year - 1901);
-        List("cboMonth")->setCurrentIndex(month - 1);
-        List("cboDate")->setCurrentIndex(day - 1);
-        List("cboHH")->setCurrentIndex(hour);
-        List("cboMM")->setCurrentIndex(minute);
+        List("yearList")->setCurrentIndex(year - 1901);
+        List("monthList")->setCurrentIndex(month - 1);
+        List("dayList")->setCurrentIndex(day - 1);
+        List("hourList")->setCurrentIndex(hour);
+        List("minuteList")->setCurrentIndex(minute);
     }
 
     // Types into the City box as a user does and returns the popup's lines.
     QStringList TypeCity(const QString& text) {
-        QLineEdit* city = Box("txtMCity");
+        QLineEdit* city = Box("cityBox");
         city->setFocus();
         city->selectAll();
         QTest::keyClick(city, Qt::Key_Delete);
@@ -102,12 +102,12 @@ private slots:
         QVERIFY(records::RecordStore::Open(db.toStdString()).SavePlace(own));
     }
     void init() {
-        form_ = std::make_unique<FrmMain>();
+        form_ = std::make_unique<EntryForm>();
         form_->show();
         QApplication::setActiveWindow(form_.get());
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
         QTRY_VERIFY_WITH_TIMEOUT(form_->Places()->SourcesReady(), 20000);
-        Box("txtName")->setText(QStringLiteral("RAMA"));
+        Box("nameBox")->setText(QStringLiteral("RAMA"));
     }
     void cleanup() { form_.reset(); }
 
@@ -121,10 +121,10 @@ private slots:
                  QStringLiteral("Chennai, Tamil Nadu, India — 13°05′ N 80°17′ E — Asia/Kolkata"));
         QCOMPARE(lines.back(), QStringLiteral("Chenkalady Farm, Sri Lanka — 07°47′ N 81°36′ E — "
                                               "Asia/Colombo — your own place"));
-        QVERIFY2(Popup()->width() > Box("txtMCity")->width(), "lines are not cut to the box");
-        QVERIFY2(Box("txtMCity")->hasFocus(), "typing goes on in the box");
+        QVERIFY2(Popup()->width() > Box("cityBox")->width(), "lines are not cut to the box");
+        QVERIFY2(Box("cityBox")->hasFocus(), "typing goes on in the box");
         QTest::keyClick(Popup(), Qt::Key_N);
-        QCOMPARE(Box("txtMCity")->text(), QStringLiteral("chenn"));
+        QCOMPARE(Box("cityBox")->text(), QStringLiteral("chenn"));
     }
 
     void theUsersCountryLeadsOnlyWhenKnown() {
@@ -144,21 +144,23 @@ private slots:
 
     void choosingFillsThePlaceTheZoneAndTheLine() {
         SetMoment(1990, 8, 15, 10, 30);
-        List("cmbTimeZone")->setCurrentIndex(3);
-        Control<QCheckBox>("chkDST")->setChecked(true);
+        List("zoneList")->setCurrentIndex(3);
+        Control<QCheckBox>("daylightBox")->setChecked(true);
         TypeCity(QStringLiteral("chen"));
         Choose(QStringLiteral("Chennai"));
-        QCOMPARE(Box("txtMCity")->text(), QStringLiteral("Chennai"));
-        QCOMPARE(Box("txtMState")->text(), QStringLiteral("Tamil Nadu"));
-        QCOMPARE(Box("txtMCountry")->text(), QStringLiteral("India"));
-        QCOMPARE(Box("txtLatD")->text() + ":" + Box("txtLatM")->text(), QStringLiteral("13:5"));
-        QCOMPARE(Box("txtLonD")->text() + ":" + Box("txtLonM")->text(), QStringLiteral("80:17"));
-        QVERIFY(Control<QRadioButton>("optLat0")->isChecked());
-        QVERIFY(Control<QRadioButton>("optLong0")->isChecked());
-        QCOMPARE(List("cmbTimeZone")->currentIndex(), 34);
-        QVERIFY(!Control<QCheckBox>("chkDST")->isChecked());
+        QCOMPARE(Box("cityBox")->text(), QStringLiteral("Chennai"));
+        QCOMPARE(Box("stateBox")->text(), QStringLiteral("Tamil Nadu"));
+        QCOMPARE(Box("countryBox")->text(), QStringLiteral("India"));
+        QCOMPARE(Box("latDegreesBox")->text() + ":" + Box("latMinutesBox")->text(),
+                 QStringLiteral("13:5"));
+        QCOMPARE(Box("lonDegreesBox")->text() + ":" + Box("lonMinutesBox")->text(),
+                 QStringLiteral("80:17"));
+        QVERIFY(Control<QRadioButton>("northOption")->isChecked());
+        QVERIFY(Control<QRadioButton>("eastOption")->isChecked());
+        QCOMPARE(List("zoneList")->currentIndex(), 34);
+        QVERIFY(!Control<QCheckBox>("daylightBox")->isChecked());
         QCOMPARE(Line(), QStringLiteral("Asia/Kolkata on 15 August 1990 at 10:30: UTC+05:30 (IST)"));
-        QVERIFY(Control<QLabel>("lblZoneLine")->isVisible());
+        QVERIFY(Control<QLabel>("zoneLine")->isVisible());
 
         const BirthRequest entries = form_->CurrentRequest();
         QVERIFY(entries.atlasPlace);
@@ -167,9 +169,9 @@ private slots:
         QVERIFY(RequestChart(entries).Computed());
 
         // What the boxes show afterwards, typed or set, is what the request holds.
-        Box("txtLatD")->clear();
-        QTest::keyClicks(Box("txtLatD"), QStringLiteral("14"));
-        Box("txtLatM")->setText(QString());
+        Box("latDegreesBox")->clear();
+        QTest::keyClicks(Box("latDegreesBox"), QStringLiteral("14"));
+        Box("latMinutesBox")->setText(QString());
         const Latitude changed = form_->CurrentRequest().latitude;
         QCOMPARE(changed.degrees, std::optional(14));
         QCOMPARE(changed.minutes, std::optional<int>());
@@ -179,14 +181,14 @@ private slots:
         SetMoment(1990, 6, 15, 12, 0);
         TypeCity(QStringLiteral("london"));
         Choose(QStringLiteral("London, England"));
-        QCOMPARE(List("cmbTimeZone")->currentIndex(), 16);  // BST
-        PickFirst("cboMonth");                               // January
-        QCOMPARE(List("cmbTimeZone")->currentIndex(), 29);  // GMT
+        QCOMPARE(List("zoneList")->currentIndex(), 16);  // BST
+        PickFirst("monthList");                          // January
+        QCOMPARE(List("zoneList")->currentIndex(), 29);  // GMT
         QCOMPARE(Line(), QStringLiteral("Europe/London on 15 January 1990 at 12:00: UTC+00:00 (GMT)"));
     }
 
     void anExactEntryOnlyWhileTheOffsetNeedsIt() {
-        QComboBox* zone = List("cmbTimeZone");
+        QComboBox* zone = List("zoneList");
         SetMoment(1990, 6, 15, 8, 0);
         TypeCity(QStringLiteral("kathmandu"));
         Choose(QStringLiteral("Kathmandu"));
@@ -199,12 +201,12 @@ private slots:
         QVERIFY(outcome.Computed());
         QCOMPARE(outcome.result.request.birth.zone, (ZoneOffset{-5, -45}));
 
-        PickFirst("cboYear");  // 1901: Kathmandu's own mean time, +05:41
+        PickFirst("yearList");  // 1901: Kathmandu's own mean time, +05:41
         QCOMPARE(zone->currentText(), QStringLiteral("Exact offset: UTC+05:41 (Asia/Kathmandu)"));
         QVERIFY(Line().contains(QStringLiteral("before standard time: the birthplace's local mean time")));
 
         SetMoment(1980, 6, 15, 8, 0);
-        QTest::keyClick(List("cboDate"), Qt::Key_Down);  // 16 June 1980: +05:30
+        QTest::keyClick(List("dayList"), Qt::Key_Down);  // 16 June 1980: +05:30
         QCOMPARE(zone->currentIndex(), 34);
         QCOMPARE(zone->count(), kZoneCount);
         QVERIFY(std::holds_alternative<ZoneListEntry>(form_->CurrentRequest().zone));
@@ -214,17 +216,17 @@ private slots:
         SetMoment(1990, 8, 15, 10, 30);
         TypeCity(QStringLiteral("chen"));
         Choose(QStringLiteral("Chennai"));
-        PickFirst("cmbTimeZone");
-        QCOMPARE(List("cmbTimeZone")->currentIndex(), 0);
-        QTest::keyClick(List("cboHH"), Qt::Key_Down);
-        QCOMPARE(List("cmbTimeZone")->currentIndex(), 0);
+        PickFirst("zoneList");
+        QCOMPARE(List("zoneList")->currentIndex(), 0);
+        QTest::keyClick(List("hourList"), Qt::Key_Down);
+        QCOMPARE(List("zoneList")->currentIndex(), 0);
         QCOMPARE(Line(), QStringLiteral("Asia/Kolkata on 15 August 1990 at 11:30: UTC+05:30 (IST) — "
                                         "zone picked by hand; the atlas would pick Indian Time, "
                                         "IST, +5.3"));
         // Choosing a place again is asking for its zone.
         TypeCity(QStringLiteral("chen"));
         Choose(QStringLiteral("Chennai"));
-        QCOMPARE(List("cmbTimeZone")->currentIndex(), 34);
+        QCOMPARE(List("zoneList")->currentIndex(), 34);
     }
 
     void coordinatesTypedByHandLeaveTheZoneAndTypingTheCityLetsGo() {
@@ -232,27 +234,28 @@ private slots:
         TypeCity(QStringLiteral("london"));
         Choose(QStringLiteral("London, England"));
         const QString line = Line();
-        QLineEdit* lat = Box("txtLatD");
+        QLineEdit* lat = Box("latDegreesBox");
         lat->selectAll();
         QTest::keyClicks(lat, QStringLiteral("52"));
-        QCOMPARE(List("cmbTimeZone")->currentIndex(), 16);
+        QCOMPARE(List("zoneList")->currentIndex(), 16);
         QCOMPARE(Line(), line);
 
-        Box("txtMCity")->setFocus();
-        QTest::keyClick(Box("txtMCity"), Qt::Key_X);
+        Box("cityBox")->setFocus();
+        QTest::keyClick(Box("cityBox"), Qt::Key_X);
         QVERIFY(Line().isEmpty());
         QVERIFY(!form_->CurrentRequest().atlasPlace);
-        PickFirst("cboMonth");
-        QCOMPARE(List("cmbTimeZone")->currentIndex(), 16);  // no place to follow
+        PickFirst("monthList");
+        QCOMPARE(List("zoneList")->currentIndex(), 16);  // no place to follow
     }
 
     void theUsersOwnPlaceWithItsZone() {
         SetMoment(1990, 8, 15, 10, 30);
         TypeCity(QStringLiteral("chenk"));
         Choose(QStringLiteral("Chenkalady Farm"));
-        QCOMPARE(Box("txtMCountry")->text(), QStringLiteral("Sri Lanka"));
-        QCOMPARE(Box("txtLatD")->text() + ":" + Box("txtLatM")->text(), QStringLiteral("7:47"));
-        QCOMPARE(List("cmbTimeZone")->currentIndex(), 34);
+        QCOMPARE(Box("countryBox")->text(), QStringLiteral("Sri Lanka"));
+        QCOMPARE(Box("latDegreesBox")->text() + ":" + Box("latMinutesBox")->text(),
+                 QStringLiteral("7:47"));
+        QCOMPARE(List("zoneList")->currentIndex(), 34);
         QVERIFY(Line().startsWith(QStringLiteral("Asia/Colombo on 15 August 1990 at 10:30: UTC+05:30")));
         QVERIFY(!form_->CurrentRequest().atlasPlace->geonamesId);
     }

@@ -28,7 +28,7 @@ class PlaceScreenshotsTest : public QObject {
 
 private:
     QTemporaryDir dir_;
-    std::unique_ptr<FrmMain> form_;
+    std::unique_ptr<EntryForm> form_;
 
     QAbstractItemView* Popup() { return form_->Places()->Popup()->Completer()->popup(); }
 
@@ -51,7 +51,7 @@ private:
     }
 
     void TypeCity(const QString& text) {
-        QLineEdit* city = Control<QLineEdit>(form_.get(), "txtMCity");
+        QLineEdit* city = Control<QLineEdit>(form_.get(), "cityBox");
         city->setFocus();
         city->clear();
         QTest::keyClicks(city, text);
@@ -62,7 +62,7 @@ private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::India));
         qputenv("KALODAYA_RECORDS_DB", dir_.filePath(QStringLiteral("records.sqlite")).toUtf8());
-        form_ = std::make_unique<FrmMain>();
+        form_ = std::make_unique<EntryForm>();
         form_->show();
         // Exposed, not active: under a bare X server (no window manager) nothing activates it.
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
@@ -95,7 +95,7 @@ private slots:
         QAbstractItemView* popup = Popup();
         QTest::mouseClick(popup->viewport(), Qt::LeftButton, {},
                           popup->visualRect(popup->model()->index(0, 0)).center());
-        const QLabel* line = Control<QLabel>(form_.get(), "lblZoneLine");
+        const QLabel* line = Control<QLabel>(form_.get(), "zoneLine");
         QCOMPARE(line->toolTip(),
                  QStringLiteral("Asia/Kolkata on 15 August 1990 at 10:30: UTC+05:30 (IST)"));
         QCOMPARE(line->text(), line->toolTip());  // the whole line fits

@@ -86,40 +86,40 @@ private slots:
     // The entries head the frame's File menu, are the results window's own (its context menu)
     // and print with the platform's shortcut.
     void fileMenuEntries() {
-        auto* file = controller_->Frame()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+        auto* file = controller_->Frame()->findChild<QMenu*>(QStringLiteral("fileMenu"));
         QStringList names;
         for (QAction* action : file->actions())
             names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
-        QCOMPARE(names, (QStringList{"mnuPrint", "mnuExportPdf", "mnuExportImage", "-", "mnuBack",
-                                     "mnuExit"}));
-        QCOMPARE(Entry("mnuPrint")->shortcut(), QKeySequence(QKeySequence::Print));
-        FrmDisplay* display = controller_->Frame()->Display();
+        QCOMPARE(names, (QStringList{"printAction", "exportPdfAction", "exportImageAction", "-",
+                                     "backAction", "exitAction"}));
+        QCOMPARE(Entry("printAction")->shortcut(), QKeySequence(QKeySequence::Print));
+        ResultsWindow* display = controller_->Frame()->Display();
         QCOMPARE(display->contextMenuPolicy(), Qt::ActionsContextMenu);
         QCOMPARE(display->actions(), display->PrintActions()->Actions());
         for (QAction* action : display->actions()) QVERIFY(action->isEnabled());
 
         // A results window without a chart has nothing to print.
-        FrmDisplay empty;
+        ResultsWindow empty;
         for (QAction* action : empty.actions()) QVERIFY(!action->isEnabled());
     }
 
     void exportPdf() {
         dialogs_.saveTo = dir_.filePath(QStringLiteral("chosen.pdf"));
-        Entry("mnuExportPdf")->trigger();
+        Entry("exportPdfAction")->trigger();
         QCOMPARE(dialogs_.captions.last(), QStringLiteral("Export PDF"));
         QVERIFY(dialogs_.suggestions.last().endsWith(QStringLiteral("/RAMA-1990-08-15.pdf")));
         QCOMPARE(PdfInfo(dialogs_.saveTo, QStringLiteral("Pages")), QStringLiteral("2"));
         QVERIFY(Flowed(PdfText(dialogs_.saveTo, 1, 1)).contains("Ghati Lagna Present In Sign Cancer"));
         QVERIFY(boxes_.shown.isEmpty());
         // The next export starts in the folder of this one.
-        Entry("mnuExportImage")->trigger();
+        Entry("exportImageAction")->trigger();
         QCOMPARE(dialogs_.suggestions.last(), dir_.filePath(QStringLiteral("RAMA-1990-08-15.png")));
     }
 
     // A name typed without its extension gets it.
     void exportImage() {
         dialogs_.saveTo = dir_.filePath(QStringLiteral("picture"));
-        Entry("mnuExportImage")->trigger();
+        Entry("exportImageAction")->trigger();
         const QImage image(dir_.filePath(QStringLiteral("picture.png")));
         QVERIFY(image.width() >= 1200);
     }
@@ -127,16 +127,16 @@ private slots:
     void cancelledDialogWritesNothing() {
         const int files = QDir(dir_.path()).count();
         dialogs_.saveTo.clear();
-        Entry("mnuExportPdf")->trigger();
+        Entry("exportPdfAction")->trigger();
         dialogs_.printTo.clear();
-        Entry("mnuPrint")->trigger();
+        Entry("printAction")->trigger();
         QCOMPARE(QDir(dir_.path()).count(), files);
         QVERIFY(boxes_.shown.isEmpty());
     }
 
     void failedExportSaysWhy() {
         dialogs_.saveTo = dir_.filePath(QStringLiteral("gone/chart.pdf"));
-        Entry("mnuExportPdf")->trigger();
+        Entry("exportPdfAction")->trigger();
         QCOMPARE(boxes_.shown.size(), 1);
         QCOMPARE(boxes_.shown[0].icon, QMessageBox::Warning);
         QVERIFY(boxes_.shown[0].text.startsWith(QStringLiteral("Cannot write ") + dialogs_.saveTo));
@@ -160,10 +160,10 @@ private slots:
 
     // After Back and another chart, the entries print the new chart, never the earlier one.
     void newChartIsPrinted() {
-        controller_->Frame()->findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
+        controller_->Frame()->findChild<QAction*>(QStringLiteral("backAction"))->trigger();
         ShowChart(SouthWestMidnight());
         dialogs_.saveTo = dir_.filePath(QStringLiteral("sita.pdf"));
-        Entry("mnuExportPdf")->trigger();
+        Entry("exportPdfAction")->trigger();
         QVERIFY(dialogs_.suggestions.last().endsWith(QStringLiteral("SITA-1980-03-05.pdf")));
         const QString text = Flowed(PdfText(dialogs_.saveTo, 1, 1));
         QVERIFY(text.contains(QStringLiteral("SITA")));

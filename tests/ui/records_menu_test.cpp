@@ -128,7 +128,7 @@ private:
         controller_->ShutdownApplication();
         controller_.reset();
     }
-    FrmMain* Form() const { return controller_->Form(); }
+    EntryForm* Form() const { return controller_->Form(); }
     records::RecordStore& Store() const { return *controller_->Store(); }
     RecordsMenu& Menu() const { return *controller_->Records(); }
     QAction* Entry(const char* name) const { return Child<QAction>(Form(), name); }
@@ -169,9 +169,9 @@ private slots:
         QCOMPARE(QString::fromStdString(Form()->CurrentRequest().name), QString());
         int rows = -1;
         dialogs_->drive = [&](QDialog& dialog) {
-            QTest::keyClicks(Child<QLineEdit>(&dialog, "txtSearch"), QStringLiteral("laks"));
-            rows = Child<QTreeView>(&dialog, "lstRecords")->model()->rowCount();
-            QTest::mouseClick(Child<QPushButton>(&dialog, "cmdOpen"), Qt::LeftButton);
+            QTest::keyClicks(Child<QLineEdit>(&dialog, "searchBox"), QStringLiteral("laks"));
+            rows = Child<QTreeView>(&dialog, "recordList")->model()->rowCount();
+            QTest::mouseClick(Child<QPushButton>(&dialog, "openButton"), Qt::LeftButton);
         };
         Press(Qt::Key_O);
         qunsetenv("KALODAYA_RECORDS_DB");
@@ -202,7 +202,7 @@ private slots:
         QVERIFY(dialogs_->asked.isEmpty());
         QCOMPARE(Count(), 1);
 
-        Pick(Form(), "cboMM", QStringLiteral("31"));
+        Pick(Form(), "minuteList", QStringLiteral("31"));
         dialogs_->choice = SaveChoice::Cancel;
         Press(Qt::Key_S);
         QCOMPARE(dialogs_->asked, QStringList{QStringLiteral("RAMA")});
@@ -216,7 +216,7 @@ private slots:
         QCOMPARE(QString::fromStdString(updated->record.note), QStringLiteral("the elder twin"));
         QCOMPARE(updated->record.created, created);
 
-        Type(Form(), "txtName", QStringLiteral("LAV"));
+        Type(Form(), "nameBox", QStringLiteral("LAV"));
         dialogs_->choice = SaveChoice::SaveAsNew;
         Press(Qt::Key_S);
         QCOMPARE(Count(), 2);
@@ -232,13 +232,13 @@ private slots:
     void saveRunsTheFormsChecks() {
         StartProgram(QStringLiteral("checks.sqlite"));
         Fill(Form(), WorkedExample());
-        Type(Form(), "txtLatM", QStringLiteral("75"));
+        Type(Form(), "latMinutesBox", QStringLiteral("75"));
         Press(Qt::Key_S);
         QCOMPARE(Count(), 0);
         QCOMPARE(boxes_->shown.size(), 1);
         QCOMPARE(boxes_->shown[0].text,
                  QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Latitude"));
-        QCOMPARE(QApplication::focusWidget(), Child<QWidget>(Form(), "txtLatM"));
+        QCOMPARE(QApplication::focusWidget(), Child<QWidget>(Form(), "latMinutesBox"));
     }
 
     // The list answers each keystroke, deletes after asking, and keeps each record's note.
@@ -247,7 +247,7 @@ private slots:
         dialogs_->choice = SaveChoice::SaveAsNew;
         for (const Birth& birth : {WorkedExample(), SouthWestMidnight(), Lakshmi()}) {
             Fill(Form(), birth);
-            Entry("mnuSaveRecord")->trigger();
+            Entry("saveRecordAction")->trigger();
         }
         QCOMPARE(Count(), 3);
         dialogs_->asked.clear();
@@ -258,10 +258,10 @@ private slots:
 
         QStringList counts;
         dialogs_->drive = [&](QDialog& dialog) {
-            auto* search = Child<QLineEdit>(&dialog, "txtSearch");
-            auto* count = Child<QLabel>(&dialog, "lblCount");
-            auto* list = Child<QTreeView>(&dialog, "lstRecords");
-            auto* note = Child<QPlainTextEdit>(&dialog, "txtNote");
+            auto* search = Child<QLineEdit>(&dialog, "searchBox");
+            auto* count = Child<QLabel>(&dialog, "countLabel");
+            auto* list = Child<QTreeView>(&dialog, "recordList");
+            auto* note = Child<QPlainTextEdit>(&dialog, "noteBox");
             counts << count->text();
             for (const QChar ch : QStringLiteral("ind")) {  // India: RAMA and LAKSHMI
                 QTest::keyClick(search, ch.toLatin1());
@@ -275,10 +275,10 @@ private slots:
             QTest::keyClick(search, Qt::Key_Up);
             // Delete asks first: No keeps the record, Yes removes it from the list at once.
             boxes_->answer = QMessageBox::No;
-            QTest::mouseClick(Child<QPushButton>(&dialog, "cmdDelete"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(&dialog, "deleteButton"), Qt::LeftButton);
             QCOMPARE(list->model()->rowCount(), 2);
             boxes_->answer = QMessageBox::Yes;
-            QTest::mouseClick(Child<QPushButton>(&dialog, "cmdDelete"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(&dialog, "deleteButton"), Qt::LeftButton);
             QCOMPARE(list->model()->rowCount(), 1);
             counts << count->text();
             search->clear();
@@ -311,7 +311,7 @@ private slots:
 
     void recentListsTheLatestFirst() {
         StartProgram(QStringLiteral("recent.sqlite"));
-        auto* recent = Child<QMenu>(Form(), "mnuRecent");
+        auto* recent = Child<QMenu>(Form(), "recentMenu");
         emit recent->aboutToShow();
         QCOMPARE(recent->actions().size(), 1);
         QVERIFY(!recent->actions()[0]->isEnabled());
@@ -347,7 +347,7 @@ private slots:
             << R"({"name":"SITA","lat":"1:1N","lon":"1:1E","utc_offset":"+05:45"})" "\n"
             << R"({"name":"","lat":"1:1N","lon":"1:1E"})" "\n";
         dialogs_->importName = input;
-        Entry("mnuImportRecords")->trigger();
+        Entry("importRecordsAction")->trigger();
         QCOMPARE(Count(), 2);
         QCOMPARE(boxes_->shown.size(), 1);
         QCOMPARE(boxes_->shown[0].icon, QMessageBox::Warning);
@@ -357,12 +357,12 @@ private slots:
                                 "letters A to Z and blanks\nLine 5: Please Enter Name"));
 
         dialogs_->importName = dir_.filePath(QStringLiteral("missing.csv"));
-        Entry("mnuImportRecords")->trigger();
+        Entry("importRecordsAction")->trigger();
         QCOMPARE(boxes_->shown.size(), 2);
         QVERIFY(boxes_->shown[1].text.startsWith(QStringLiteral("Nothing was imported from missing.csv")));
 
         dialogs_->exportName = dir_.filePath(QStringLiteral("all"));
-        Entry("mnuExportRecords")->trigger();
+        Entry("exportRecordsAction")->trigger();
         QVERIFY(dialogs_->suggestedExport.endsWith(QStringLiteral("kalodaya-records.jsonl")));
         std::string lines;
         Store().ForEach([&](const records::StoredRecord& s) { lines += records::RequestLine(s.record) + "\n"; });
@@ -371,7 +371,7 @@ private slots:
         QCOMPARE(jsonl.readAll().toStdString(), lines);
 
         dialogs_->exportName = dir_.filePath(QStringLiteral("all.csv"));
-        Entry("mnuExportRecords")->trigger();
+        Entry("exportRecordsAction")->trigger();
         QFile csv(dialogs_->exportName);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QVERIFY(csv.readLine().startsWith("name,date,time,lat,lon,zone,utc_offset,"));
@@ -384,7 +384,7 @@ private slots:
         StartProgram(QStringLiteral("exact.sqlite"));
         const records::RecordId id = *Store().SaveNew(NepalRecord());
         Menu().OpenRecord(id);
-        auto* zones = Child<QComboBox>(Form(), "cmbTimeZone");
+        auto* zones = Child<QComboBox>(Form(), "zoneList");
         QCOMPARE(zones->count(), 72);
         QCOMPARE(zones->currentText(), QStringLiteral("Exact offset: UTC+05:45 (Asia/Kathmandu)"));
         QVERIFY(Form()->CurrentRequest().zone == ZoneSelection(ExactOffset{5 * 3600 + 45 * 60}));
@@ -394,7 +394,7 @@ private slots:
 
         ClickGetMyGhatiLagna(Form());
         QCOMPARE(controller_->LastOutcome().result.request.birth.zone, (ZoneOffset{-5, -45}));
-        Child<QAction>(controller_->Frame(), "mnuBack")->trigger();
+        Child<QAction>(controller_->Frame(), "backAction")->trigger();
 
         Fill(Form(), WorkedExample());
         dialogs_->choice = SaveChoice::SaveAsNew;
@@ -415,7 +415,7 @@ private slots:
         QCOMPARE(places->size(), std::size_t{1});
         QCOMPARE(places->at(0).place.latitude, (records::Latitude{33, 52, false}));
         Menu().OpenRecord(*Store().SaveNew(NepalRecord()));
-        Pick(Form(), "cboHH", QStringLiteral("7"));
+        Pick(Form(), "hourList", QStringLiteral("7"));
         Press(Qt::Key_S);
         QCOMPARE(Store().Get(Menu().Origin()->id)->record.hour, 7);
         QCOMPARE(Store().SearchPlaces("kathmandu")->size(), std::size_t{0});
@@ -469,18 +469,18 @@ private slots:
             for (const char* line : requests) out << line << "\n";
         }
         dialogs_->importName = input;
-        Entry("mnuImportRecords")->trigger();
+        Entry("importRecordsAction")->trigger();
         QCOMPARE(Count(), 7);
         QVERIFY(!Store().UpdateNote(1, "Born at home; the time is from the family's almanac."));
 
         QPixmap picture;
         dialogs_->drive = [&](QDialog& dialog) {
             dialog.resize(720, 460);
-            auto* search = Child<QLineEdit>(&dialog, "txtSearch");
+            auto* search = Child<QLineEdit>(&dialog, "searchBox");
             QTest::keyClicks(search, QStringLiteral("india"));
             QTest::keyClick(search, Qt::Key_Down);
             QTest::keyClick(search, Qt::Key_Down);  // RAMA, with a note
-            QCOMPARE(Child<QPlainTextEdit>(&dialog, "txtNote")->toPlainText(),
+            QCOMPARE(Child<QPlainTextEdit>(&dialog, "noteBox")->toPlainText(),
                      QStringLiteral("Born at home; the time is from the family's almanac."));
             QCoreApplication::processEvents();
             picture = dialog.grab();

@@ -30,7 +30,7 @@ private:
     RecordingBoxes boxes_;
     RecordingBrowser browser_;
     std::unique_ptr<AppController> controller_;
-    FrmDisplay* display_ = nullptr;
+    ResultsWindow* display_ = nullptr;
 
     QImage chartPage_;
 
@@ -111,7 +111,7 @@ private slots:
     }
 
     void aboutBox() {
-        FrmAbout about(controller_->Frame());
+        AboutBox about(controller_->Frame());
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         Save(about.grab(), QStringLiteral("about-box.png"));

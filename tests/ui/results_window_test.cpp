@@ -26,11 +26,11 @@ using namespace kalodaya::ui::testing;
 
 namespace {
 
-const QStringList kSignCells = {"lblAries",    "lblTaurus",  "lblGemini",      "lblCancer",
-                                "lblLeo",      "lblVirgo",   "lblLibra",       "lblScorpio",
-                                "lblSagattarius", "lblCapricorn", "lblAquarius", "lblPisces"};
-const QStringList kTextBoxes = {"txtLooks", "txtNature", "txtCareerAndFinance", "txtHealth",
-                                "txtLoveAndDomesticLife"};
+const QStringList kSignCells = {"ariesCell",       "taurusCell",    "geminiCell",   "cancerCell",
+                                "leoCell",         "virgoCell",     "libraCell",    "scorpioCell",
+                                "sagittariusCell", "capricornCell", "aquariusCell", "piscesCell"};
+const QStringList kTextBoxes = {"looksText", "natureText", "careerAndFinanceText", "healthText",
+                                "loveAndDomesticLifeText"};
 
 QLabel* Label(QWidget* w, const QString& name) {
     auto* label = w->findChild<QLabel*>(name);
@@ -91,68 +91,76 @@ class ResultsWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FrmDisplay> display_;
+    std::unique_ptr<ResultsWindow> display_;
 
 private slots:
     void init() {
-        display_ = std::make_unique<FrmDisplay>();
+        display_ = std::make_unique<ResultsWindow>();
         display_->show();
         QVERIFY(QTest::qWaitForWindowExposed(display_.get()));
     }
     void cleanup() { display_.reset(); }
 
     void windowTabsAndHeader() {
-        FrmDisplay* d = display_.get();
+        ResultsWindow* d = display_.get();
         QCOMPARE(d->windowTitle(), QStringLiteral("Divitional chart"));
         QCOMPARE(d->size(), QSize(Px(12735), Px(8670)));
         QCOMPARE(d->palette().color(QPalette::Window), kSlate);
-        QTabWidget* tabs = d->findChild<QTabWidget*>("SSTab1");
+        QTabWidget* tabs = d->findChild<QTabWidget*>("resultsTabs");
         QCOMPARE(tabs, d->Tabs());
         QCOMPARE(tabs->count(), 2);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Ghati Lagna - Chart"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Ghati Lagna Details"));
         QCOMPARE(tabs->geometry(), TwipRect(240, 960, 12255, 7680));
-        QCOMPARE(Label(d, "dsd1")->text(), QStringLiteral("Significance of Ghati Lagna"));
-        QVERIFY(Label(d, "dsd1")->font().underline());
-        QCOMPARE(Label(d, "Label81")->text(), QStringLiteral("Ghati Lagna Present In Sign"));
-        QVERIFY(Label(d, "Label81")->alignment() & Qt::AlignRight);
-        QCOMPARE(Label(d, "Label10")->text(),
+        QCOMPARE(Label(d, "significanceTitle")->text(),
+                 QStringLiteral("Significance of Ghati Lagna"));
+        QVERIFY(Label(d, "significanceTitle")->font().underline());
+        QCOMPARE(Label(d, "lagnaSignCaption")->text(),
+                 QStringLiteral("Ghati Lagna Present In Sign"));
+        QVERIFY(Label(d, "lagnaSignCaption")->alignment() & Qt::AlignRight);
+        QCOMPARE(Label(d, "significanceLine")->text(),
                  QStringLiteral("Ghati Lagna signifies the importance of self in terms of fame, "
                                 "power, authority and status"));
-        QCOMPARE(Label(d, "lblArudhaLagnaPresentInSign")->geometry(), TwipRect(3120, 680, 3105, 240));
-        QCOMPARE(Label(d, "lblArudhaLagnaPresentInSign")->palette().color(QPalette::WindowText), kYellow);
-        QCOMPARE(Label(d, "Label6")->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(Label(d, "lagnaSign")->geometry(), TwipRect(3120, 680, 3105, 240));
+        QCOMPARE(Label(d, "lagnaSign")->palette().color(QPalette::WindowText), kYellow);
+        QCOMPARE(Label(d, "makerSiteLink")->cursor().shape(), Qt::PointingHandCursor);
     }
 
     // The frames stand where they were drawn relative to the tab control, whatever height the
     // style gives the tab row.
     void pagesKeepTheirTwipPositions() {
         QTabWidget* tabs = display_->Tabs();
-        QCOMPARE(RectIn(display_->findChild<QWidget*>("Frame1"), tabs), TwipRect(120, 360, 8415, 7215));
-        QCOMPARE(RectIn(display_->findChild<QWidget*>("fraWestern"), tabs), TwipRect(8640, 3240, 3495, 4335));
-        QCOMPARE(RectIn(display_->findChild<QWidget*>("fraDetails"), tabs), TwipRect(8640, 360, 3490, 2775));
+        QCOMPARE(RectIn(display_->findChild<QWidget*>("chartBackground"), tabs),
+                 TwipRect(120, 360, 8415, 7215));
+        QCOMPARE(RectIn(display_->findChild<QWidget*>("planetTable"), tabs),
+                 TwipRect(8640, 3240, 3495, 4335));
+        QCOMPARE(RectIn(display_->findChild<QWidget*>("detailsFrame"), tabs),
+                 TwipRect(8640, 360, 3490, 2775));
         tabs->setCurrentIndex(1);
-        QCOMPARE(RectIn(display_->findChild<QWidget*>("Frame4"), tabs), TwipRect(120, 360, 12015, 7215));
-        QCOMPARE(display_->findChild<QGroupBox*>("fraBirthchart")->title(), QStringLiteral("Hora"));
-        QCOMPARE(display_->findChild<QGroupBox*>("fraWestern")->title(), QStringLiteral("Vedic Planetary Position"));
-        QCOMPARE(display_->findChild<QGroupBox*>("fraDetails")->title(), QStringLiteral("Your Details"));
+        QCOMPARE(RectIn(display_->findChild<QWidget*>("profilePanel"), tabs),
+                 TwipRect(120, 360, 12015, 7215));
+        QCOMPARE(display_->findChild<QGroupBox*>("chartFrame")->title(), QStringLiteral("Hora"));
+        QCOMPARE(display_->findChild<QGroupBox*>("planetTable")->title(),
+                 QStringLiteral("Vedic Planetary Position"));
+        QCOMPARE(display_->findChild<QGroupBox*>("detailsFrame")->title(),
+                 QStringLiteral("Your Details"));
     }
 
     // The fixed-sign square: each sign's labels lie inside its own cell, and the cells are
     // where the signs belong (Pisces top-left, Aries next to it, clockwise).
     void signsHaveTheirFixedCells() {
-        QWidget* chart = display_->findChild<QWidget*>("fraBirthchart");
+        QWidget* chart = display_->findChild<QWidget*>("chartFrame");
         const int columnOf[kSignCount] = {1, 2, 3, 3, 3, 3, 2, 1, 0, 0, 0, 0};
         const int rowOf[kSignCount] = {0, 0, 0, 1, 2, 3, 3, 3, 3, 2, 1, 0};
         const int edgesX[] = {120, 2085, 4050, 6015}, edgesY[] = {135, 1815, 3495, 5175};
         for (int s = 0; s < kSignCount; ++s) {
-            QWidget* shape = chart->findChild<QWidget*>(QStringLiteral("shpHora%1").arg(84 + s));
+            QWidget* shape = chart->findChild<QWidget*>(QStringLiteral("signSquare%1").arg(84 + s));
             QVERIFY(shape);
             QCOMPARE(shape->pos(), TwipRect(edgesX[columnOf[s]], edgesY[rowOf[s]], 0, 0).topLeft());
             const QRect cell = shape->geometry();
             QLabel* content = Label(chart, kSignCells[s]);
-            QLabel* marker = Label(chart, QStringLiteral("lblArudha%1").arg(s));
-            QLabel* house = Label(chart, QStringLiteral("Hno%1").arg(s));
+            QLabel* marker = Label(chart, QStringLiteral("marker%1").arg(s));
+            QLabel* house = Label(chart, QStringLiteral("houseNumber%1").arg(s));
             QVERIFY2(cell.contains(content->geometry()), qPrintable(kSignCells[s]));
             QVERIFY2(cell.contains(marker->geometry()), qPrintable(marker->objectName()));
             QVERIFY2(cell.adjusted(0, -Px(30), 0, 0).contains(house->geometry()),
@@ -163,11 +171,13 @@ private slots:
             QCOMPARE(marker->palette().color(QPalette::WindowText), kCyan);
             QCOMPARE(house->text(), QString::number(s + 1));
         }
-        QCOMPARE(Label(chart, "lblAries")->pos(), TwipRect(2280, 240, 0, 0).topLeft());
-        QCOMPARE(Label(chart, "lblSagattarius")->pos(), TwipRect(240, 5280, 0, 0).topLeft());
-        QCOMPARE(Label(chart, "lblArudha6")->pos(), TwipRect(5520, 5280, 0, 0).topLeft());
-        QCOMPARE(chart->findChild<QWidget*>("Shape1")->pos(), TwipRect(2085, 1815, 0, 0).topLeft());
-        QCOMPARE(chart->findChild<QWidget*>("Shape2")->pos(), TwipRect(100, 120, 0, 0).topLeft());
+        QCOMPARE(Label(chart, "ariesCell")->pos(), TwipRect(2280, 240, 0, 0).topLeft());
+        QCOMPARE(Label(chart, "sagittariusCell")->pos(), TwipRect(240, 5280, 0, 0).topLeft());
+        QCOMPARE(Label(chart, "marker6")->pos(), TwipRect(5520, 5280, 0, 0).topLeft());
+        QCOMPARE(chart->findChild<QWidget*>("centreSquare")->pos(),
+                 TwipRect(2085, 1815, 0, 0).topLeft());
+        QCOMPARE(chart->findChild<QWidget*>("chartOutline")->pos(),
+                 TwipRect(100, 120, 0, 0).topLeft());
     }
 
     void planetTableAndDetailCaptions() {
@@ -177,15 +187,16 @@ private slots:
                                       "Shani/Saturn", "Rahu/North Node", "Ketu/South node",
                                       "Asc/Lagna"};
         for (int k = 0; k < kBodyCount; ++k) {
-            QLabel* name = Label(display_.get(), QStringLiteral("PlanetName%1").arg(nameIndex[k]));
-            QLabel* value = Label(display_.get(), QStringLiteral("planet%1").arg(k));
+            QLabel* name =
+                Label(display_.get(), QStringLiteral("planetCaption%1").arg(nameIndex[k]));
+            QLabel* value = Label(display_.get(), QStringLiteral("planetValue%1").arg(k));
             QCOMPARE(name->text(), captions[k]);
             QCOMPARE(value->y(), name->y());
             QCOMPARE(value->y(), Px(360 + 390 * k));
             QCOMPARE(value->palette().color(QPalette::Window), kSlate);
         }
         QStringList texts;
-        for (QLabel* l : display_->findChild<QWidget*>("fraDetails")->findChildren<QLabel*>())
+        for (QLabel* l : display_->findChild<QWidget*>("detailsFrame")->findChildren<QLabel*>())
             texts << l->text();
         for (const char* caption : {"Date of Birth :", "Time of Birth :", "Longitude :",
                                     "Latitude   :", "City :", "State :", "Country :"})
@@ -193,22 +204,43 @@ private slots:
     }
 
     void detailsPageControls() {
-        QWidget* page = display_->findChild<QWidget*>("Frame4");
-        for (const char* name :
-             {"lblVedicName", "lblEnglishName", "lblRullingPlanet", "lblSymbol", "lblNature",
-              "lblColor", "lblTypeOfSign", "lblGender", "lblBestPeriodOfActivity", "lblBarren",
-              "lblCaste", "lblPosition", "lblConstituentCharacter", "lblLuckyDays",
-              "lblLuckyNumbers", "lblBestDirection", "lblLuckyColors", "lblLuckyGemstone",
-              "lblPartOfTheBody", "lblPhysique", "txtLooks", "txtNature", "txtCareerAndFinance",
-              "txtLoveAndDomesticLife", "txtHealth", "lblCompatibleWith", "lblNotCompatibleWith"})
+        QWidget* page = display_->findChild<QWidget*>("profilePanel");
+        for (const char* name : {"vedicName",
+                                 "englishName",
+                                 "rulingPlanet",
+                                 "symbol",
+                                 "nature",
+                                 "colour",
+                                 "typeOfSign",
+                                 "gender",
+                                 "bestPeriodOfActivity",
+                                 "barren",
+                                 "caste",
+                                 "position",
+                                 "constituentCharacter",
+                                 "luckyDays",
+                                 "luckyNumbers",
+                                 "bestDirection",
+                                 "luckyColours",
+                                 "luckyGemstone",
+                                 "partOfTheBody",
+                                 "physique",
+                                 "looksText",
+                                 "natureText",
+                                 "careerAndFinanceText",
+                                 "loveAndDomesticLifeText",
+                                 "healthText",
+                                 "compatibleWith",
+                                 "notCompatibleWith"})
             QVERIFY2(page->findChild<QWidget*>(QLatin1String(name)), name);
         QCOMPARE(page->findChildren<QPlainTextEdit*>().size(), 5);
-        QCOMPARE(Label(page, "dsd0")->text(), QStringLiteral("Vedic Name"));
-        QCOMPARE(Label(page, "Label82")->text(), QStringLiteral("Ruling Planet"));
-        QCOMPARE(Label(page, "Label823")->text(), QStringLiteral("English Name"));
-        QCOMPARE(Label(page, "Label826")->text(), QStringLiteral("Love And Domestic Life"));
-        QCOMPARE(Label(page, "lblVedicName")->palette().color(QPalette::WindowText), kYellow);
-        QCOMPARE(Box(page, "txtNature")->geometry(), TwipRect(3960, 5280, 4215, 735));
+        QCOMPARE(Label(page, "vedicNameCaption")->text(), QStringLiteral("Vedic Name"));
+        QCOMPARE(Label(page, "rulingPlanetCaption")->text(), QStringLiteral("Ruling Planet"));
+        QCOMPARE(Label(page, "englishNameCaption")->text(), QStringLiteral("English Name"));
+        QCOMPARE(Label(page, "loveAndDomesticLifeHeading")->text(),
+                 QStringLiteral("Love And Domestic Life"));
+        QCOMPARE(Label(page, "vedicName")->palette().color(QPalette::WindowText), kYellow);
+        QCOMPARE(Box(page, "natureText")->geometry(), TwipRect(3960, 5280, 4215, 735));
 
         // Tab order of the five texts.
         for (int i = 0; i + 1 < kTextBoxes.size(); ++i) {
@@ -219,27 +251,28 @@ private slots:
     }
 
     void presentWritesEveryTextAndSelectsTheChartTab() {
-        FrmDisplay* d = display_.get();
+        ResultsWindow* d = display_.get();
         d->Tabs()->setCurrentIndex(1);
         const ResultTexts view = SampleView("first");
         d->Present(view);
         QCOMPARE(d->Tabs()->currentIndex(), 0);
         for (int k = 0; k < kBodyCount; ++k)
-            QCOMPARE(Label(d, QStringLiteral("planet%1").arg(k))->text(),
+            QCOMPARE(Label(d, QStringLiteral("planetValue%1").arg(k))->text(),
                      QStringLiteral("first planet %1").arg(k));
         for (int s = 0; s < kSignCount; ++s)
             QCOMPARE(Label(d, kSignCells[s])->text(), QStringLiteral("\nfirst body %1").arg(s));
-        QCOMPARE(Label(d, "lblArudha4")->text(), QStringLiteral("\n\nGL"));
-        QCOMPARE(Label(d, "lblArudha0")->text(), QStringLiteral("\n"));
-        QCOMPARE(Label(d, "lblName")->text(), QStringLiteral("first NAME"));
-        QCOMPARE(Label(d, "lblLatitude")->text(), QStringLiteral("first lat"));
-        QCOMPARE(Label(d, "lblCountry")->text(), QStringLiteral("first country"));
-        QCOMPARE(Label(d, "lblArudhaLagnaPresentInSign")->text(), QStringLiteral("first EnglishName"));
-        QCOMPARE(Label(d, "lblEnglishName")->text(), QStringLiteral("first EnglishName"));
-        QCOMPARE(Label(d, "lblRullingPlanet")->text(), QStringLiteral("first RulingPlanet"));
-        QCOMPARE(Label(d, "lblNotCompatibleWith")->text(), QStringLiteral("first NotCompatibleWith"));
-        QCOMPARE(Box(d, "txtLoveAndDomesticLife")->toPlainText(), QStringLiteral("first LoveAndDomesticLifeText"));
-        QCOMPARE(Box(d, "txtHealth")->toPlainText(), QStringLiteral("first HealthText"));
+        QCOMPARE(Label(d, "marker4")->text(), QStringLiteral("\n\nGL"));
+        QCOMPARE(Label(d, "marker0")->text(), QStringLiteral("\n"));
+        QCOMPARE(Label(d, "personName")->text(), QStringLiteral("first NAME"));
+        QCOMPARE(Label(d, "latitudeValue")->text(), QStringLiteral("first lat"));
+        QCOMPARE(Label(d, "countryValue")->text(), QStringLiteral("first country"));
+        QCOMPARE(Label(d, "lagnaSign")->text(), QStringLiteral("first EnglishName"));
+        QCOMPARE(Label(d, "englishName")->text(), QStringLiteral("first EnglishName"));
+        QCOMPARE(Label(d, "rulingPlanet")->text(), QStringLiteral("first RulingPlanet"));
+        QCOMPARE(Label(d, "notCompatibleWith")->text(), QStringLiteral("first NotCompatibleWith"));
+        QCOMPARE(Box(d, "loveAndDomesticLifeText")->toPlainText(),
+                 QStringLiteral("first LoveAndDomesticLifeText"));
+        QCOMPARE(Box(d, "healthText")->toPlainText(), QStringLiteral("first HealthText"));
         for (QLabel* l : d->findChildren<QLabel*>())
             QVERIFY2(!l->text().contains(QLatin1String("SignAbbr")), "SignAbbr is shown nowhere");
 
@@ -257,9 +290,9 @@ private slots:
         ResultTexts view = SampleView("x");
         view.profileSign.reset();
         display_->Present(view);
-        QCOMPARE(Label(display_.get(), "lblVedicName")->text(), QStringLiteral("lblVedicName"));
-        QCOMPARE(Box(display_.get(), "txtLooks")->toPlainText(), QStringLiteral("txtLooks"));
-        QCOMPARE(Label(display_.get(), "planet0")->text(), QStringLiteral("x planet 0"));
+        QCOMPARE(Label(display_.get(), "vedicName")->text(), QStringLiteral("vedicName"));
+        QCOMPARE(Box(display_.get(), "looksText")->toPlainText(), QStringLiteral("looksText"));
+        QCOMPARE(Label(display_.get(), "planetValue0")->text(), QStringLiteral("x planet 0"));
     }
 
     // Typed texts are shown as typed, never read as markup.
@@ -268,14 +301,14 @@ private slots:
         view.details.city = "<b>Pune</b>";
         view.details.latitude = "8\xC2\xB0 5' N";
         display_->Present(view);
-        QCOMPARE(Label(display_.get(), "lblCity")->textFormat(), Qt::PlainText);
-        QCOMPARE(Label(display_.get(), "lblCity")->text(), QStringLiteral("<b>Pune</b>"));
-        QCOMPARE(Label(display_.get(), "lblLatitude")->text(), QStringLiteral("8\u00B0 5' N"));
+        QCOMPARE(Label(display_.get(), "cityValue")->textFormat(), Qt::PlainText);
+        QCOMPARE(Label(display_.get(), "cityValue")->text(), QStringLiteral("<b>Pune</b>"));
+        QCOMPARE(Label(display_.get(), "latitudeValue")->text(), QStringLiteral("8\u00B0 5' N"));
     }
 
     // A crowded cell keeps every line inside it: spacer lines go first, then the font shrinks.
     void crowdedCellsStayInsideTheirCells() {
-        auto* cell = qobject_cast<CellLabel*>(Label(display_.get(), "lblLeo"));
+        auto* cell = qobject_cast<CellLabel*>(Label(display_.get(), "leoCell"));
         QVERIFY(cell);
         const QSize size = cell->contentsRect().size();
         const QString ten = QStringLiteral("\nSun\nMoon\nMercury (R) \nVenus (R) \nMars (R) \nJupiter (R) "
@@ -289,7 +322,7 @@ private slots:
                     .boundingRect(QRect(QPoint(), size), Qt::TextWordWrap, fitted.text)
                     .height() <= size.height());
 
-        auto* marker = qobject_cast<CellLabel*>(Label(display_.get(), "lblArudha4"));
+        auto* marker = qobject_cast<CellLabel*>(Label(display_.get(), "marker4"));
         const QString deep = QString(QLatin1Char('\n')).repeated(20) + QStringLiteral("GL");
         const auto markerFit = CellLabel::Fit(deep, marker->font(), marker->contentsRect().size());
         QVERIFY(markerFit.text.endsWith(QLatin1String("GL")));
@@ -306,7 +339,7 @@ private slots:
         view.profile[ProfileArray::NatureText] = Kept(longText);
         display_->Present(view);
         display_->Tabs()->setCurrentIndex(1);
-        QPlainTextEdit* box = Box(display_.get(), "txtNature");
+        QPlainTextEdit* box = Box(display_.get(), "natureText");
         QCOMPARE(box->toPlainText(), QString::fromStdString(longText));  // nothing cut off
         QVERIFY(box->isReadOnly());
         QCOMPARE(box->textInteractionFlags(), Qt::NoTextInteraction);
@@ -352,8 +385,8 @@ private slots:
         QClipboard* clipboard = QGuiApplication::clipboard();
         display_->Present(SampleView("c"));
         display_->Tabs()->setCurrentIndex(1);
-        QPlainTextEdit* looks = Box(display_.get(), "txtLooks");
-        QPlainTextEdit* health = Box(display_.get(), "txtHealth");
+        QPlainTextEdit* looks = Box(display_.get(), "looksText");
+        QPlainTextEdit* health = Box(display_.get(), "healthText");
 
         QTextCursor all(looks->document());
         all.select(QTextCursor::Document);
@@ -379,9 +412,9 @@ private slots:
 
     void linkLabelsOpenTheHomePage() {
         RecordingBrowser browser;
-        QTest::mouseClick(Label(display_.get(), "Label6"), Qt::LeftButton);
-        QTest::mouseClick(Label(display_.get(), "Label7"), Qt::LeftButton);
-        QTest::mouseClick(Label(display_.get(), "Label5"), Qt::LeftButton);  // no action
+        QTest::mouseClick(Label(display_.get(), "makerSiteLink"), Qt::LeftButton);
+        QTest::mouseClick(Label(display_.get(), "centreLink"), Qt::LeftButton);
+        QTest::mouseClick(Label(display_.get(), "promotionLine"), Qt::LeftButton);  // no action
         QCOMPARE(browser.opened.size(), 2);
         browser.opened.clear();
         OpenHomePage();

@@ -35,7 +35,7 @@ private:
 class ChartStylePanel : public QObject {
     Q_OBJECT
 public:
-    static inline const QString kChooserName = QStringLiteral("cboChartStyle");
+    static inline const QString kChooserName = QStringLiteral("chartStyleList");
     static inline const QString kViewName = QStringLiteral("chartLayoutView");
 
     // `chart` is the window's South Indian chart, which the view covers for the other styles;

@@ -35,10 +35,11 @@ QString& ExportFolder() {
 ChartPrintActions::ChartPrintActions(QWidget* window)
     : QObject(window),
       window_(window),
-      print_(NewAction(window, QStringLiteral("mnuPrint"), QStringLiteral("&Print\u2026"))),
-      exportPdf_(NewAction(window, QStringLiteral("mnuExportPdf"), QStringLiteral("Export P&DF\u2026"))),
-      exportImage_(
-          NewAction(window, QStringLiteral("mnuExportImage"), QStringLiteral("Export &Image\u2026"))) {
+      print_(NewAction(window, QStringLiteral("printAction"), QStringLiteral("&Print\u2026"))),
+      exportPdf_(NewAction(window, QStringLiteral("exportPdfAction"),
+                           QStringLiteral("Export P&DF\u2026"))),
+      exportImage_(NewAction(window, QStringLiteral("exportImageAction"),
+                             QStringLiteral("Export &Image\u2026"))) {
     print_->setShortcut(QKeySequence::Print);
     connect(print_, &QAction::triggered, this, &ChartPrintActions::Print);
     connect(exportPdf_, &QAction::triggered, this, [this] { Export(true); });
