@@ -48,13 +48,14 @@ class CountingSink : public std::streambuf {
     }
 };
 
-void RunLines(benchmark::State& bench, const std::string& input, int count, int jobs = 1) {
+void RunLines(benchmark::State& bench, const std::string& input, int count, int jobs = 1,
+              bool timeWindows = false) {
     std::size_t bytes = 0;
     for (auto _ : bench) {
         std::istringstream in(input);
         CountingSink sink;
         std::ostream out(&sink);
-        kalodaya::cli::RunBatch(in, out, jobs);
+        kalodaya::cli::RunBatch(in, out, jobs, timeWindows);
         bytes = sink.bytes;
         benchmark::DoNotOptimize(bytes);
     }
@@ -67,6 +68,13 @@ void BM_Batch(benchmark::State& bench) {
     RunLines(bench, RequestLines(count), count);
 }
 BENCHMARK(BM_Batch)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// --batch --time-windows: every chart with its birth-time windows, on one thread.
+void BM_BatchTimeWindows(benchmark::State& bench) {
+    const int count = static_cast<int>(bench.range(0));
+    RunLines(bench, RequestLines(count), count, 1, true);
+}
+BENCHMARK(BM_BatchTimeWindows)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // The same lines on several threads (--jobs); wall-clock time is what a caller waits.
 void BM_BatchJobs(benchmark::State& bench) {

@@ -45,25 +45,25 @@ struct StartedProgram {
 
     // 15 August 1990, 10:30, Indian Time, 28°39'N 77°13'E, New Delhi.
     void FillWorkedExample() {
-        FrmMain* f = controller->Form();
-        f->findChild<QLineEdit*>("txtName")->setText(QStringLiteral("RAMA"));
-        f->findChild<QComboBox*>("cboMonth")->setCurrentIndex(7);
-        f->findChild<QComboBox*>("cboDate")->setCurrentIndex(14);
-        auto* year = f->findChild<QComboBox*>("cboYear");
+        EntryForm* f = controller->Form();
+        f->findChild<QLineEdit*>("nameBox")->setText(QStringLiteral("RAMA"));
+        f->findChild<QComboBox*>("monthList")->setCurrentIndex(7);
+        f->findChild<QComboBox*>("dayList")->setCurrentIndex(14);
+        auto* year = f->findChild<QComboBox*>("yearList");
         year->setCurrentIndex(year->findText(QStringLiteral("1990")));
-        f->findChild<QComboBox*>("cboHH")->setCurrentIndex(10);
-        f->findChild<QComboBox*>("cboMM")->setCurrentIndex(30);
-        f->findChild<QComboBox*>("cmbTimeZone")->setCurrentIndex(34);
-        f->findChild<QLineEdit*>("txtLatD")->setText(QStringLiteral("28"));
-        f->findChild<QLineEdit*>("txtLatM")->setText(QStringLiteral("39"));
-        f->findChild<QLineEdit*>("txtLonD")->setText(QStringLiteral("77"));
-        f->findChild<QLineEdit*>("txtLonM")->setText(QStringLiteral("13"));
-        f->findChild<QLineEdit*>("txtMCity")->setText(QStringLiteral("New Delhi"));
-        f->findChild<QLineEdit*>("txtMState")->setText(QStringLiteral("Delhi"));
-        f->findChild<QLineEdit*>("txtMCountry")->setText(QStringLiteral("India"));
+        f->findChild<QComboBox*>("hourList")->setCurrentIndex(10);
+        f->findChild<QComboBox*>("minuteList")->setCurrentIndex(30);
+        f->findChild<QComboBox*>("zoneList")->setCurrentIndex(34);
+        f->findChild<QLineEdit*>("latDegreesBox")->setText(QStringLiteral("28"));
+        f->findChild<QLineEdit*>("latMinutesBox")->setText(QStringLiteral("39"));
+        f->findChild<QLineEdit*>("lonDegreesBox")->setText(QStringLiteral("77"));
+        f->findChild<QLineEdit*>("lonMinutesBox")->setText(QStringLiteral("13"));
+        f->findChild<QLineEdit*>("cityBox")->setText(QStringLiteral("New Delhi"));
+        f->findChild<QLineEdit*>("stateBox")->setText(QStringLiteral("Delhi"));
+        f->findChild<QLineEdit*>("countryBox")->setText(QStringLiteral("India"));
     }
 
-    QPushButton* GetMyGhatiLagna() { return controller->Form()->findChild<QPushButton*>("cmdRashi"); }
+    QPushButton* GetMyGhatiLagna() { return controller->Form()->findChild<QPushButton*>("getChartButton"); }
 };
 
 }  // namespace kalodaya::ui::bench

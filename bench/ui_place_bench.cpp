@@ -49,7 +49,7 @@ const ScratchRecords gScratchRecords;
 constexpr std::array<std::pair<const char*, char>, 6> kKeystrokes = {{
     {"c", 'h'}, {"ch", 'e'}, {"che", 'n'}, {"s", 'a'}, {"new yor", 'k'}, {"chennai, tamil nad", 'u'}}};
 
-void WaitForSources(kalodaya::ui::FrmMain* form) {
+void WaitForSources(kalodaya::ui::EntryForm* form) {
     while (!form->Places()->SourcesReady()) {
         QApplication::processEvents(QEventLoop::AllEvents, 10);
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -60,9 +60,9 @@ void BM_PlacePopupKeystroke(benchmark::State& state) {
     // A user in India: the widest search (the country's places are picked from the best 100).
     QLocale::setDefault(QLocale(QLocale::English, QLocale::India));
     StartedProgram program;
-    kalodaya::ui::FrmMain* form = program.controller->Form();
+    kalodaya::ui::EntryForm* form = program.controller->Form();
     WaitForSources(form);
-    auto* city = form->findChild<QLineEdit*>(QStringLiteral("txtMCity"));
+    auto* city = form->findChild<QLineEdit*>(QStringLiteral("cityBox"));
     QAbstractItemView* popup = form->Places()->Popup()->Completer()->popup();
     city->setFocus();
     const auto& [before, key] = kKeystrokes[static_cast<std::size_t>(state.range(0))];

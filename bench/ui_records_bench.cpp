@@ -54,7 +54,7 @@ void BM_DialogSearchKeystroke(benchmark::State& state) {
     ui::OpenRecordsDialog dialog(Store().store);
     dialog.show();
     QApplication::processEvents();
-    auto* search = dialog.findChild<QLineEdit*>(QStringLiteral("txtSearch"));
+    auto* search = dialog.findChild<QLineEdit*>(QStringLiteral("searchBox"));
     const std::array<QString, 4> queries = {QStringLiteral("sharma"), QStringLiteral("ku"),
                                             QStringLiteral("1990"), QStringLiteral("delhi ravi")};
     std::size_t i = 0;

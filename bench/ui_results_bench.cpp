@@ -34,7 +34,7 @@ void BM_ClickToResultsShown(benchmark::State& state) {
             state.SkipWithError("no results were shown");
             break;
         }
-        program.controller->Frame()->findChild<QPushButton*>("cmdBack")->click();
+        program.controller->Frame()->findChild<QPushButton*>("backButton")->click();
         QApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();

@@ -5,7 +5,10 @@
 
 namespace kalodaya {
 
-void RequestChartInto(const BirthRequest& request, ChartOutcome& outcome) {
+void RequestChartInto(const BirthRequest& request, ChartOutcome& outcome, bool timeWindows) {
+    outcome.windows.reset();
+    outcome.range.reset();
+    outcome.rangeError.clear();
     auto checked = CheckRequest(request);
     if (!checked) {
         outcome.failure = checked.error();
@@ -16,11 +19,19 @@ void RequestChartInto(const BirthRequest& request, ChartOutcome& outcome) {
     outcome.failure.reset();
     outcome.result = ComputeChart(*checked);
     PresentInto(outcome.result, outcome.texts);
+    if (timeWindows) outcome.windows = FindTimeWindows(outcome.result);
+    if (request.timeRange) {
+        auto spans = FindTimeRange(*checked, request.timeRange->from, request.timeRange->to);
+        if (spans)
+            outcome.range = std::move(*spans);
+        else
+            outcome.rangeError = spans.error();
+    }
 }
 
-ChartOutcome RequestChart(const BirthRequest& request) {
+ChartOutcome RequestChart(const BirthRequest& request, bool timeWindows) {
     ChartOutcome outcome;
-    RequestChartInto(request, outcome);
+    RequestChartInto(request, outcome, timeWindows);
     return outcome;
 }
 

@@ -45,7 +45,9 @@ double SunAtReferenceSunrise(const LocalBirth& b, const ReferenceSunrise& ref,
 
 }  // namespace
 
-ChartResult ComputeChart(const ChartRequest& request) {
+namespace {
+
+ChartResult Compute(const ChartRequest& request, SunEventMemo* memo) {
     ChartResult r;
     r.request = request;
     const LocalBirth& b = request.birth;
@@ -56,7 +58,7 @@ ChartResult ComputeChart(const ChartRequest& request) {
     const ArudhaPass arudha = PlaceArudhaPadas(r.bodySign, r.retrograde);
     r.marks.arudha = arudha.marks;
 
-    SunDays days(b);
+    SunDays days(b, memo);
     for (int i = 0; i < 3; ++i) {
         const SunEventStatus& status = days.At(i == 0 ? 0 : (i == 1 ? -1 : 1)).status;
         if (status.sunriseOk) r.sunEvents[2 * i] = status.sunrise;
@@ -89,6 +91,14 @@ ChartResult ComputeChart(const ChartRequest& request) {
     hidden.arudha = arudha;
     PlaceHiddenLagnas(hidden, r.marks.hidden);
     return r;
+}
+
+}  // namespace
+
+ChartResult ComputeChart(const ChartRequest& request) { return Compute(request, nullptr); }
+
+ChartResult ComputeChart(const ChartRequest& request, SunEventMemo& memo) {
+    return Compute(request, &memo);
 }
 
 }  // namespace kalodaya

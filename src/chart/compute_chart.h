@@ -8,4 +8,9 @@ namespace kalodaya {
 
 ChartResult ComputeChart(const ChartRequest& request);
 
+class SunEventMemo;
+// The same, taking the sun events of days `memo` already holds for this request's place, zone
+// and daylight box (and keeping those it computes): for searches over one request's birth times.
+ChartResult ComputeChart(const ChartRequest& request, SunEventMemo& memo);
+
 }  // namespace kalodaya

@@ -4,16 +4,36 @@
 
 namespace kalodaya {
 
-SunDays::SunDays(const LocalBirth& birth)
-    : birth_(birth), birthDate_(DateTime::FromCivil(birth.year, birth.month, birth.day)) {}
+const SunEventStatus* SunEventMemo::Find(const DateTime& date, int hour) const {
+    for (std::size_t i = 0; i < count_; ++i)
+        if (kept_[i].date == date && kept_[i].hour == hour) return &kept_[i].status;
+    return nullptr;
+}
+
+void SunEventMemo::Keep(const DateTime& date, int hour, const SunEventStatus& status) {
+    kept_[next_] = {date, hour, status};
+    next_ = (next_ + 1) % kMost;
+    if (count_ < kMost) ++count_;
+}
+
+SunDays::SunDays(const LocalBirth& birth, SunEventMemo* memo)
+    : birth_(birth), memo_(memo),
+      birthDate_(DateTime::FromCivil(birth.year, birth.month, birth.day)) {}
 
 const SunDay& SunDays::At(int offset) {
     auto& day = days_[offset + kFarthest];
     if (!day) {
         const DateTime date = birthDate_.AddDays(offset);
-        day = SunDay{date,
-                     ComputeSunEvents(date.Year(), date.Month(), date.Day(), birth_.hour,
-                                      birth_.minute, birth_.place, birth_.zone, birth_.daylight)};
+        // The daylight rule reads the clock hour only: without the box, no hour counts.
+        const int hour = birth_.daylight ? birth_.hour : 0;
+        if (const SunEventStatus* kept = memo_ ? memo_->Find(date, hour) : nullptr) {
+            day = SunDay{date, *kept};
+        } else {
+            day = SunDay{date, ComputeSunEvents(date.Year(), date.Month(), date.Day(),
+                                                birth_.hour, birth_.minute, birth_.place,
+                                                birth_.zone, birth_.daylight)};
+            if (memo_) memo_->Keep(date, hour, day->status);
+        }
     }
     return *day;
 }

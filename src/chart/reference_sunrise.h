@@ -18,6 +18,26 @@ struct SunDay {
     SunEventStatus status;
 };
 
+// Sun events already computed for one request's place, zone and daylight box, by date and the
+// birth's clock hour (all ComputeSunEvents reads of a birth besides them): a search over many
+// birth times of one request asks for the same few days again and again. Owned by that search,
+// never shared between requests.
+class SunEventMemo {
+  public:
+    const SunEventStatus* Find(const DateTime& date, int hour) const;
+    void Keep(const DateTime& date, int hour, const SunEventStatus& status);
+
+  private:
+    struct Kept {
+        DateTime date;
+        int hour;
+        SunEventStatus status;
+    };
+    static constexpr std::size_t kMost = 32;  // a few days either way of a few hours
+    std::array<Kept, kMost> kept_{};
+    std::size_t count_ = 0, next_ = 0;
+};
+
 // The birth's days by their distance from the birth date, each computed when first needed with
 // the birth's place, zone, daylight box and clock hour. Far enough either way for every zone and
 // longitude (an event can fall a whole day away from its date when the zone is far from the
@@ -26,11 +46,12 @@ class SunDays {
   public:
     static constexpr int kFarthest = 3;
 
-    explicit SunDays(const LocalBirth& birth);
+    explicit SunDays(const LocalBirth& birth, SunEventMemo* memo = nullptr);
     const SunDay& At(int offset);  // offset in -kFarthest..kFarthest
 
   private:
     LocalBirth birth_;  // a copy: the days may outlive the request they came from
+    SunEventMemo* memo_;
     DateTime birthDate_;
     std::array<std::optional<SunDay>, 2 * kFarthest + 1> days_;
 };

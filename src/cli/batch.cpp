@@ -16,9 +16,10 @@ constexpr std::size_t kOutputPiece = 1 << 16;
 
 }  // namespace
 
-BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs) {
-    if (jobs > 1) return RunBatchInParallel(in, out, jobs);
+BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs, bool timeWindows) {
+    if (jobs > 1) return RunBatchInParallel(in, out, jobs, timeWindows);
     BatchScratch scratch;
+    scratch.timeWindows = timeWindows;
     LineReader lines(in, kLongestRequestLine);
     std::string pending;
     pending.reserve(kOutputPiece + 8192);
@@ -42,10 +43,10 @@ BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs) {
     return {};
 }
 
-bool RunBatch(std::istream& in, std::ostream& out, int jobs) {
+bool RunBatch(std::istream& in, std::ostream& out, int jobs, bool timeWindows) {
     StreamInput input(in);
     StreamOutput output(out);
-    return RunBatch(input, output, jobs).ok;
+    return RunBatch(input, output, jobs, timeWindows).ok;
 }
 
 }  // namespace kalodaya::cli

@@ -23,9 +23,10 @@ struct BatchResult {
 // for byte). Answers go out in large pieces, and whenever the reader would have to wait for
 // more input, so that a program feeding lines one at a time gets each answer as soon as its
 // line is complete. Stops at the first output that cannot be written.
-BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs = 1);
+// With `timeWindows` (--time-windows) every chart carries its birth-time windows.
+BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs = 1, bool timeWindows = false);
 
 // The same over standard streams (text in memory); false when the output could not be written.
-bool RunBatch(std::istream& in, std::ostream& out, int jobs = 1);
+bool RunBatch(std::istream& in, std::ostream& out, int jobs = 1, bool timeWindows = false);
 
 }  // namespace kalodaya::cli

@@ -23,7 +23,11 @@ void AnswerRequestLine(std::string_view line, BatchScratch& scratch, std::string
         AppendError(out, error->message);
         return;
     }
-    RequestChartInto(request, scratch.outcome);
+    RequestChartInto(request, scratch.outcome, scratch.timeWindows);
+    if (!scratch.outcome.rangeError.empty()) {
+        AppendError(out, "unusable time_range: " + scratch.outcome.rangeError);
+        return;
+    }
     // Written straight as text: the same bytes as ChartJson(...).dump(-1, ' ', false,
     // error_handler_t::replace), without building the object.
     AppendChartJsonText(out, scratch.outcome);

@@ -12,9 +12,10 @@ namespace kalodaya::cli {
 // outcome only lends its strings' storage to the next line.
 struct BatchScratch {
     ChartOutcome outcome;
+    bool timeWindows = false;  // every chart carries its birth-time windows
 };
 
-// Appends the answer to `line` (one request, without its line end) and a line end to `out`.
+// Appends the answer to `line`; a line whose "time_range" cannot be searched is a bad line (one request, without its line end) and a line end to `out`.
 void AnswerRequestLine(std::string_view line, BatchScratch& scratch, std::string& out);
 
 // The answer to a line that was cut off because it is longer than `longest` bytes.

@@ -241,6 +241,79 @@ void WriteProfile(Sink& w, const ChartResult& r, const ResultTexts& v) {
     });
 }
 
+const char* LimitName(WindowLimit limit) {
+    switch (limit) {
+        case WindowLimit::Search:
+            return "search";
+        case WindowLimit::DateRange:
+            return "date_range";
+        case WindowLimit::Polar:
+            return "polar";
+        case WindowLimit::None:
+            break;
+    }
+    return nullptr;
+}
+
+template <typename Sink>
+void SignOrNull(Sink& w, const char* key, int sign) {
+    Member(w, key, sign >= 0 && sign < kSignCount, [&] { w.String(kSignNames[sign]); });
+}
+
+// One window: its sign and the signs around it (not for the whole chart), its first and last
+// clock times, and why it stops where it stops when that is not a change.
+template <typename Sink>
+void WriteWindow(Sink& w, const char* key, const std::optional<TimeWindow>& window, bool signs) {
+    Member(w, key, window.has_value(), [&] {
+        w.Open();
+        if (signs) SignOrNull(w, "sign", window->sign);
+        w.Key("from");
+        w.Date(window->from, true);
+        w.Key("to");
+        w.Date(window->to, true);
+        if (signs) {
+            SignOrNull(w, "before", window->before);
+            SignOrNull(w, "after", window->after);
+        }
+        const char* fromLimit = LimitName(window->fromLimit);
+        const char* toLimit = LimitName(window->toLimit);
+        Member(w, "from_limit", fromLimit, [&] { w.String(fromLimit); });
+        Member(w, "to_limit", toLimit, [&] { w.String(toLimit); });
+        w.Close();
+    });
+}
+
+// Written out of line: the members every chart has stay as the compiler laid them out before.
+template <typename Sink>
+[[gnu::noinline]] void WriteTimeWindows(Sink& w, const TimeWindows& windows) {
+    w.Key("time_windows");
+    w.Open();
+    WriteWindow(w, "ghati_lagna", windows.ghatiLagna, true);
+    WriteWindow(w, "ascendant", std::optional<TimeWindow>(windows.ascendant), true);
+    WriteWindow(w, "moon", std::optional<TimeWindow>(windows.moon), true);
+    WriteWindow(w, "chart", windows.chart, false);
+    w.Close();
+}
+
+template <typename Sink>
+[[gnu::noinline]] void WriteTimeRange(Sink& w, const std::vector<TimeRangeSpan>& spans) {
+    w.Key("time_range");
+    w.OpenList();
+    for (const TimeRangeSpan& span : spans) {
+        w.Item();
+        w.Open();
+        w.Key("from");
+        w.Date(span.from, true);
+        w.Key("to");
+        w.Date(span.to, true);
+        SignOrNull(w, "ghati_lagna", span.ghatiLagna);
+        SignOrNull(w, "ascendant", span.ascendant);
+        SignOrNull(w, "moon", span.moon);
+        w.Close();
+    }
+    w.CloseList();
+}
+
 // A layout coordinate to a ten-thousandth of the chart's side, finer than any pixel.
 double Coordinate(double value) { return std::round(value * 1e4) / 1e4; }
 
@@ -335,6 +408,8 @@ void WriteChart(Sink& w, const ChartOutcome& outcome) {
     List(w, v.markers);
     WriteDetails(w, v.details);
     WriteProfile(w, r, v);
+    if (outcome.windows) WriteTimeWindows(w, *outcome.windows);
+    if (outcome.range) WriteTimeRange(w, *outcome.range);
     if (r.request.chartStyle) WriteLayout(w, LayOutChart(r, v, *r.request.chartStyle));
     w.Close();
 }

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "base/quoted_value.h"
+#include "request/request_line.h"
 
 namespace kalodaya::cli {
 namespace {
@@ -47,6 +48,15 @@ complete.
 --batch also reads "utc_offset" (+HH:MM or +HH:MM:SS east of Greenwich, rounded to the minute)
 in place of "zone": the exact offset of a saved record, as --records-export writes it.
 
+A single chart always has "time_windows": for the ghati lagna, the ascendant and the Moon the
+sign, the first and last clock times of birth ("from", "to", to the second, in the request's
+own zone and daylight box) that keep it, the signs "before" and "after", and "from_limit" and
+"to_limit" ("search": 12 hours each way, 3 days for the Moon; "date_range": the first or last
+supported date; "polar": no sunrise beyond; else null); "chart": the same times for the whole
+chart (every cell and marker). --time-range FROM TO (YYYY-MM-DDTHH:MM:SS, at most 24 hours)
+adds "time_range": the spans in which the whole chart stays the same, each with "from", "to",
+"ghati_lagna", "ascendant" and "moon". With --batch, --time-windows adds "time_windows" to
+every chart, and a request line's "time_range": {"from": ..., "to": ...} adds its spans.
 --chart-style south, north or east (a line's "chart_style") adds "chart_layout": the chart as
 that region draws it, each sign's cell a polygon in a unit square (x right, y down) with the
 boxes [x, y, width, height] of its texts and of its sign's number, and its texts.
@@ -124,6 +134,17 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     CLI::Option* const limitOption =
         app.add_option("--limit", line.limit, "at most N places for --find-place (default 10)")
             ->type_name("N");
+    bool timeWindows = false;
+    CLI::Option* const timeWindowsOption = app.add_flag(
+        "--time-windows", timeWindows,
+        "with --batch: every chart with its birth-time windows (\"time_windows\")");
+    std::vector<std::string> timeRange;
+    CLI::Option* const timeRangeOption =
+        app.add_option("--time-range", timeRange,
+                       "the chart's spans over the birth times FROM to TO (YYYY-MM-DDTHH:MM:SS, "
+                       "at most 24 hours)")
+            ->expected(2)
+            ->type_name("FROM TO");
     std::string jobs;
     CLI::Option* const jobsOption = app.add_option(
         "--jobs", jobs,
@@ -223,11 +244,27 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
                               std::to_string(kMostJobs));
             line.jobs = *given;
         }
+        if (timeRangeOption->count() > 0)
+            return Failed(std::string("--batch takes no --time-range (a request line's "
+                                      "\"time_range\" key asks for one); see ") +
+                          kProgram + " --help");
+        line.timeWindows = timeWindows;
         line.action = CommandLine::Action::Batch;
         return line;
     }
+    if (timeWindowsOption->count() > 0)
+        return Failed(std::string("--time-windows goes with --batch only (a single chart always "
+                                  "has them); see ") +
+                      kProgram + " --help");
     if (jobsOption->count() > 0)
         return Failed(std::string("--jobs goes with --batch only; see ") + kProgram + " --help");
+    if (timeRangeOption->count() > 0) {
+        const auto from = ReadClockTime(timeRange[0]);
+        if (!from) return Failed("--time-range: " + from.error().message);
+        const auto to = ReadClockTime(timeRange[1]);
+        if (!to) return Failed("--time-range: " + to.error().message);
+        line.timeRange = BirthTimeRange{*from, *to};
+    }
     line.entries = entryOptions.Given();
     if (auto error = CheckCombination(line.entries.Values(), EntryNaming::Options))
         return Failed(error->message + "; see " + kProgram + " --help");

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "request/birth_request.h"
 #include "request/entry_options.h"
 
 namespace kalodaya::cli {
@@ -22,6 +23,8 @@ struct CommandLine {
     Action action = Action::Fail;
     GivenEntryOptions entries;  // Chart: read by RequestFromOptions
     int jobs = 1;  // Batch: threads computing charts
+    bool timeWindows = false;  // Batch: every chart with its birth-time windows
+    std::optional<BirthTimeRange> timeRange;  // Chart: the spans of this range of birth times
     long long limit = 10;  // FindPlace: at most this many places
     std::optional<std::string> recordsDb;  // Records*: the database file, else the usual one
     std::string text;

@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
             return out.Write(command.text) ? kExitComputed : Fail(out.Error());
         case cli::CommandLine::Action::Batch: {
             cli::FdInput in(STDIN_FILENO);
-            const cli::BatchResult result = cli::RunBatch(in, out, command.jobs);
+            const cli::BatchResult result = cli::RunBatch(in, out, command.jobs, command.timeWindows);
             return result.ok ? kExitComputed : Fail(result.error);
         }
         case cli::CommandLine::Action::FindPlace: {
@@ -80,7 +80,10 @@ int main(int argc, char** argv) {
 
     BirthRequest request;
     if (auto error = RequestFromOptions(command.entries, request)) return Fail(error->message);
-    const ChartOutcome outcome = RequestChart(request);
+    request.timeRange = command.timeRange;
+    // A single chart always carries its birth-time windows.
+    const ChartOutcome outcome = RequestChart(request, true);
+    if (!outcome.rangeError.empty()) return Fail("unusable --time-range: " + outcome.rangeError);
     // Place texts are passed through as given; bytes that are not UTF-8 print as U+FFFD.
     const std::string text =
         cli::ChartJson(outcome).dump(2, ' ', false,

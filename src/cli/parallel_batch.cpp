@@ -119,8 +119,9 @@ class ChunkLine {
     bool failed_ = false;
 };
 
-void Work(ChunkLine& line) {
+void Work(ChunkLine& line, bool timeWindows) {
     BatchScratch scratch;
+    scratch.timeWindows = timeWindows;
     while (Chunk* chunk = line.TakeWork()) {
         std::size_t start = 0;
         for (std::size_t i = 0; i < chunk->ends.size(); ++i) {
@@ -148,11 +149,11 @@ void WriteInOrder(ChunkLine& line, ByteOutput& out, bool& written) {
 
 }  // namespace
 
-BatchResult RunBatchInParallel(ByteInput& in, ByteOutput& out, int jobs) {
+BatchResult RunBatchInParallel(ByteInput& in, ByteOutput& out, int jobs, bool timeWindows) {
     ChunkLine line(ChunksAhead(jobs));
     bool written = true;
     std::vector<std::thread> workers;
-    for (int i = 0; i < jobs; ++i) workers.emplace_back(Work, std::ref(line));
+    for (int i = 0; i < jobs; ++i) workers.emplace_back(Work, std::ref(line), timeWindows);
     std::thread writer(WriteInOrder, std::ref(line), std::ref(out), std::ref(written));
 
     LineReader lines(in, kLongestRequestLine);

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "astro/local_birth.h"
+#include "base/date_time.h"
 #include "base/entry_forms.h"
 #include "request/atlas_place.h"
 #include "request/chart_style.h"
@@ -46,6 +47,13 @@ struct CalculationSettings {
     friend bool operator==(const CalculationSettings&, const CalculationSettings&) = default;
 };
 
+// A range of birth times asked for beside the chart: clock times in the request's own zone and
+// daylight box, both held.
+struct BirthTimeRange {
+    DateTime from, to;
+    friend bool operator==(const BirthTimeRange&, const BirthTimeRange&) = default;
+};
+
 struct BirthRequest {
     std::string name;  // as the name box holds it (letters A to Z and blanks), not trimmed
     // The date and clock time as the form's lists hold them (the form's defaults: 1 January
@@ -63,6 +71,7 @@ struct BirthRequest {
     // The drawing a source asked for (--chart-style, "chart_style"); nothing: the front end's
     // own choice, South Indian unless the user picked another.
     std::optional<ChartStyle> chartStyle;
+    std::optional<BirthTimeRange> timeRange;  // the chart's spans over these times are asked for
 
     friend bool operator==(const BirthRequest&, const BirthRequest&) = default;
 };

@@ -7,11 +7,15 @@
 #include <cstring>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 #include "base/json_bytes.h"
 #include "base/quoted_value.h"
 
 namespace kalodaya {
 namespace {
+
+constexpr std::string_view kTimeRangeKey = "time_range";
 
 int KeyIndex(std::string_view key) {
     if (key.empty()) return -1;
@@ -127,9 +131,13 @@ class RequestLineReader {
             if (!String(key, &keyText_)) return false;
             EntryValue* value = nullptr;
             std::string* decoded = &scratch_;
+            const bool range = key.size() == kTimeRangeKey.size() && key == kTimeRangeKey;
             if (!problem_) {
-                const int index = KeyIndex(key);
-                if (index < 0) {
+                const int index = range ? -1 : KeyIndex(key);
+                if (range) {
+                    if (timeRange_)
+                        problem_ = ReadError{"the key " + QuotedValue(key) + " appears more than once"};
+                } else if (index < 0) {
                     problem_ = ReadError{"unknown key " + QuotedValue(key)};
                 } else if (seen[index]) {
                     problem_ = ReadError{"the key " + QuotedValue(key) + " appears more than once"};
@@ -142,7 +150,9 @@ class RequestLineReader {
             Blanks();
             if (!Take(':')) return false;
             Blanks();
+            const std::size_t valueAt = at_;
             if (!Value(value, decoded)) return false;
+            if (range && !timeRange_) timeRange_ = s_.substr(valueAt, at_ - valueAt);
             Blanks();
             if (Take('}')) return AtEnd();
             if (!Take(',')) return false;
@@ -388,15 +398,51 @@ class RequestLineReader {
     std::array<std::string, kEntryCount>& decoded_;
     std::string keyText_, scratch_;
     std::optional<ReadError> problem_;
+
+  public:
+    std::optional<std::string_view> timeRange_;  // the "time_range" value as written
 };
 
+// A "time_range" value: null, or an object of exactly "from" and "to", clock times.
+std::optional<ReadError> ReadTimeRange(std::string_view written, BirthRequest& request) {
+    const ReadError unusable{
+        "unusable time_range: expected {\"from\": \"YYYY-MM-DDTHH:MM:SS\", \"to\": "
+        "\"YYYY-MM-DDTHH:MM:SS\"}"};
+    const auto value = nlohmann::json::parse(written, nullptr, false);
+    if (value.is_null()) return std::nullopt;
+    if (!value.is_object() || value.size() != 2 || !value.contains("from") ||
+        !value.contains("to") || !value["from"].is_string() || !value["to"].is_string())
+        return unusable;
+    const auto from = ReadClockTime(value["from"].get<std::string>());
+    if (!from) return from.error();
+    const auto to = ReadClockTime(value["to"].get<std::string>());
+    if (!to) return to.error();
+    request.timeRange = BirthTimeRange{*from, *to};
+    return std::nullopt;
+}
+
 }  // namespace
+
+Expected<DateTime, ReadError> ReadClockTime(std::string_view text) {
+    const ReadError bad{"unusable clock time " + QuotedValue(text) +
+                        ": expected YYYY-MM-DDTHH:MM:SS"};
+    if (text.size() != 19 || text[10] != 'T') return bad;
+    BirthRequest r;
+    if (SetDate(r, text.substr(0, 10)) || SetTime(r, text.substr(11))) return bad;
+    if (r.month < 1 || r.month > 12 || r.day < 1 || r.day > DaysInMonth(r.year, r.month) ||
+        r.hour > 23 || r.minute > 59 || r.second > 59)
+        return bad;
+    return DateTime::FromCivil(r.year, r.month, r.day, r.hour, r.minute, r.second);
+}
 
 std::optional<ReadError> ReadRequestLine(std::string_view line, BirthRequest& request) {
     EntryValues values{};
     std::array<std::string, kEntryCount> decoded;  // the escaped texts the values point into
-    if (auto error = RequestLineReader(line, values, decoded).Read()) return error;
-    return ApplyEntryValues(values, request, EntryNaming::Keys);
+    RequestLineReader reader(line, values, decoded);
+    if (auto error = reader.Read()) return error;
+    if (auto error = ApplyEntryValues(values, request, EntryNaming::Keys)) return error;
+    if (reader.timeRange_) return ReadTimeRange(*reader.timeRange_, request);
+    return std::nullopt;
 }
 
 }  // namespace kalodaya

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/expected.h"
 #include "request/birth_request.h"
 #include "request/entry_values.h"
 
@@ -15,6 +16,11 @@ namespace kalodaya {
 // is the same as a key left out. A line is JSON as the JSON library (nlohmann) reads it: the same
 // grammar, escapes, UTF-8, byte order mark and range of doubles; a whole number of any length
 // is kept as written.
+// A "time_range" member, {"from": "YYYY-MM-DDTHH:MM:SS", "to": ...}, asks for the chart's spans
+// over that range of birth times (request.timeRange).
 std::optional<ReadError> ReadRequestLine(std::string_view line, BirthRequest& request);
+
+// "YYYY-MM-DDTHH:MM:SS": a clock time of a range of birth times, or why it is not one.
+Expected<DateTime, ReadError> ReadClockTime(std::string_view text);
 
 }  // namespace kalodaya
