@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "astro/atlas/place_texts.h"
+#include "chart/chart_layout.h"
 #include "chart/present.h"
 #include "chart/json_text_writer.h"
 #include "chart/json_value_builder.h"
@@ -350,6 +352,73 @@ template <typename Sink>
     w.CloseList();
 }
 
+// A layout coordinate to a ten-thousandth of the chart's side, finer than any pixel.
+double Coordinate(double value) { return std::round(value * 1e4) / 1e4; }
+
+template <typename Sink>
+void WriteRect(Sink& w, const UnitRect& r) {
+    w.OpenList();
+    for (double value : {r.x, r.y, r.width, r.height}) {
+        w.Item();
+        w.Double(Coordinate(value));
+    }
+    w.CloseList();
+}
+
+// The chart as the asked style draws it (chart/chart_layout.h), for a page that draws it
+// itself: unit-square coordinates, rectangles as [x, y, width, height].
+template <typename Sink>
+void WriteLayout(Sink& w, const ChartLayout& layout) {
+    w.Key("chart_layout");
+    w.Open();
+    w.Key("style");
+    w.String(NameOfChartStyle(layout.style));
+    w.Key("cells");
+    w.OpenList();
+    for (const LayoutCell& cell : layout.cells) {
+        w.Item();
+        w.Open();
+        w.Key("sign");
+        w.Int(cell.sign);
+        w.Key("house");
+        w.Int(cell.house);
+        w.Key("number");
+        w.String(cell.number);
+        w.Key("outline");
+        w.OpenList();
+        for (const UnitPoint& p : cell.outline) {
+            w.Item();
+            w.OpenList();
+            w.Item();
+            w.Double(Coordinate(p.x));
+            w.Item();
+            w.Double(Coordinate(p.y));
+            w.CloseList();
+        }
+        w.CloseList();
+        w.Key("text_box");
+        WriteRect(w, cell.textBox);
+        w.Key("number_box");
+        WriteRect(w, cell.numberBox);
+        w.Key("items");
+        w.OpenList();
+        for (const LayoutItem& item : cell.items) {
+            w.Item();
+            w.Open();
+            w.Key("kind");
+            w.String(item.kind == LayoutItem::Kind::Body ? "body" : "marker");
+            w.Key("text");
+            w.String(item.text);
+            w.Close();
+        }
+        w.CloseList();
+        w.Close();
+    }
+    w.CloseList();
+    Member(w, "centre", layout.centre.has_value(), [&] { WriteRect(w, *layout.centre); });
+    w.Close();
+}
+
 // The chart's members in their order: the failed entry check alone, or the whole chart.
 template <typename Sink>
 void WriteChart(Sink& w, const ChartOutcome& outcome) {
@@ -380,6 +449,7 @@ void WriteChart(Sink& w, const ChartOutcome& outcome) {
     WriteProfile(w, r, v);
     if (outcome.windows) WriteTimeWindows(w, *outcome.windows);
     if (outcome.range) WriteTimeRange(w, *outcome.range);
+    if (r.request.chartStyle) WriteLayout(w, LayOutChart(r, v, *r.request.chartStyle));
     w.Close();
 }
 

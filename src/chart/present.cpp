@@ -143,7 +143,7 @@ void PresentInto(const ChartResult& r, ResultTexts& t) {
         std::string& cell = t.markers[sign];
         cell.clear();
         Lines(cell, r.marks.arudha[sign]);
-        if (r.marks.ghatiLagnaSign == sign) cell.append(kLineBreak).append("GL");
+        if (r.marks.ghatiLagnaSign == sign) cell.append(kLineBreak).append(kGhatiLagnaMarker);
         Lines(cell, r.marks.hidden[sign]);
     }
     PresentDetails(r.request, t.details);

@@ -12,6 +12,9 @@
 
 namespace kalodaya {
 
+// The text of the ghati lagna's marker.
+inline constexpr std::string_view kGhatiLagnaMarker = "GL";
+
 struct BirthDetailsTexts {
     std::string name;       // lblName
     std::string dob;        // lblDOB   "March/5/1980"

@@ -42,9 +42,9 @@ the ten sidereal longitudes in the order of "names"; a modern chart adds
 
 --batch reads one JSON object per line on standard input with the keys name, date, time, lat,
 lon, zone, utc_offset, place, place_id, dst, city, state, country, ephemeris, ayanamsa, node,
-sunrise (the same value forms as the
-options; zone and place_id whole numbers, dst a boolean; null is the same as leaving a key
-out) and writes one JSON object per line, in the same order. Each line is an independent
+sunrise, chart_style (the same value forms as the options; zone and place_id whole numbers,
+dst a boolean; null is the same as leaving a key out) and writes one JSON object per line, in
+the same order. Each line is an independent
 chart. A bad line (not exactly one JSON object, an unknown or repeated key, an unusable value,
 a place that matches nothing, more than 1 MiB) yields {"valid": false, "error": ...} and the
 batch goes on. --jobs sets how many threads compute charts; the output is the same for any
@@ -63,6 +63,9 @@ chart (every cell and marker). --time-range FROM TO (YYYY-MM-DDTHH:MM:SS, at mos
 adds "time_range": the spans in which the whole chart stays the same, each with "from", "to",
 "ghati_lagna", "ascendant" and "moon". With --batch, --time-windows adds "time_windows" to
 every chart, and a request line's "time_range": {"from": ..., "to": ...} adds its spans.
+--chart-style south, north or east (a line's "chart_style") adds "chart_layout": the chart as
+that region draws it, each sign's cell a polygon in a unit square (x right, y down) with the
+boxes [x, y, width, height] of its texts and of its sign's number, and its texts.
 
 Saved records (the desktop program's File menu) live in $XDG_DATA_HOME/kalodaya/records.sqlite
 (else ~/.local/share/kalodaya/records.sqlite), or the file KALODAYA_RECORDS_DB or --records-db

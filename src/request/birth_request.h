@@ -13,6 +13,7 @@
 #include "base/date_time.h"
 #include "base/entry_forms.h"
 #include "request/atlas_place.h"
+#include "request/chart_style.h"
 
 namespace kalodaya {
 
@@ -63,6 +64,9 @@ struct BirthRequest {
     // How the chart is computed (ephemeris, ayanamsa, node, sunrise), read by the same readers
     // as the birth itself.
     CalculationSettings settings;
+    // The drawing a source asked for (--chart-style, "chart_style"); nothing: the front end's
+    // own choice, South Indian unless the user picked another.
+    std::optional<ChartStyle> chartStyle;
     std::optional<BirthTimeRange> timeRange;  // the chart's spans over these times are asked for
 
     friend bool operator==(const BirthRequest&, const BirthRequest&) = default;

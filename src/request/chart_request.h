@@ -18,6 +18,7 @@ struct ChartRequest {
     std::string city, state, country;  // as typed
     std::optional<AtlasPlace> atlasPlace;  // the place came from the atlas
     CalculationSettings settings;
+    std::optional<ChartStyle> chartStyle;  // as the birth request asked for it
 };
 
 }  // namespace kalodaya

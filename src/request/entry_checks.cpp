@@ -91,6 +91,7 @@ Expected<ChartRequest, EntryCheckFailure> CheckRequest(const BirthRequest& r) {
     checked.country = r.country;
     checked.atlasPlace = r.atlasPlace;
     checked.settings = r.settings;
+    checked.chartStyle = r.chartStyle;
     return checked;
 }
 

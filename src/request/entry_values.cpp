@@ -37,6 +37,8 @@ const std::array<EntryName, kEntryCount> kEntryNames = {{
     {"node", "--node", EntryKind::Text, "NAME", "lunar node: mean (default) or true (modern only)"},
     {"sunrise", "--sunrise", EntryKind::Text, "NAME",
      "classic (upper limb, refraction; default) or hindu (the disc's centre, no refraction)"},
+    {"chart_style", "--chart-style", EntryKind::Text, "STYLE",
+     "the chart as drawn in the south (default), north or east of India"},
 }};
 
 namespace {
@@ -170,6 +172,15 @@ std::optional<ReadError> SetUtcOffset(BirthRequest& request, std::string_view te
     const auto east = ReadUtcOffsetForm(text);
     if (!east) return ReadError{east.error()};
     request.zone = ExactOffset{*east};
+    return std::nullopt;
+}
+
+std::optional<ReadError> SetChartStyle(BirthRequest& request, std::string_view text) {
+    const std::optional<ChartStyle> style = ChartStyleNamed(text);
+    if (!style)
+        return ReadError{"unusable chart style " + QuotedValue(text) +
+                         ": expected south, north or east"};
+    request.chartStyle = *style;
     return std::nullopt;
 }
 
@@ -323,6 +334,7 @@ std::optional<ReadError> ApplyEntryValues(const EntryValues& v, BirthRequest& re
         if (!OfKind(value, key, naming)) return NotOfKind(key);
         field->assign(value.text);
     }
+    if (auto error = apply(kChartStyleEntry, SetChartStyle)) return error;
     return std::nullopt;
 }
 

@@ -21,7 +21,7 @@ struct ReadError {
 enum EntryKey : int {
     kNameEntry, kDateEntry, kTimeEntry, kLatEntry, kLonEntry, kZoneEntry, kDstEntry,
     kCityEntry, kStateEntry, kCountryEntry, kPlaceEntry, kPlaceIdEntry, kUtcOffsetEntry,
-    kEphemerisEntry, kAyanamsaEntry, kNodeEntry, kSunriseEntry,
+    kEphemerisEntry, kAyanamsaEntry, kNodeEntry, kSunriseEntry, kChartStyleEntry,
     kEntryCount
 };
 
@@ -58,7 +58,7 @@ std::optional<ReadError> CheckCombination(const EntryValues& values, EntryNaming
 // The values into `request`, each through its value form below: the name (empty when left
 // out), date and time (the birth moment a place is resolved for), place or place_id, then lat,
 // lon, zone, utc_offset, dst, city, state and country, which win over the place's, and the
-// calculation settings (SetCalculation). A value
+// calculation settings (SetCalculation) and the chart style. A value
 // left out or null keeps the request's own. Options give every value as text, the flag as a
 // Boolean; a request line as JSON gives it.
 std::optional<ReadError> ApplyEntryValues(const EntryValues& values, BirthRequest& request,
@@ -79,6 +79,8 @@ std::optional<ReadError> SetZoneNumber(BirthRequest& request, std::string_view w
 // +HH:MM or -HH:MM east of Greenwich, or +HH:MM:SS (the form of an offset the atlas gives in
 // seconds), in place of a zone list entry.
 std::optional<ReadError> SetUtcOffset(BirthRequest& request, std::string_view text);
+// south, north or east: the drawing of the chart (request/chart_style.h).
+std::optional<ReadError> SetChartStyle(BirthRequest& request, std::string_view text);
 // The best match of "Name[, State][, Country]" in `atlas`, entered for the birth moment the
 // request holds. An error names the text when no place matches.
 std::optional<ReadError> SetPlace(BirthRequest& request, std::string_view text, ZoneChoice zone,

@@ -12,6 +12,7 @@
 #include "base/tables.h"
 #include "profile/sign_profile.h"
 #include "ui/cell_label.h"
+#include "ui/chart_drawing/chart_style_panel.h"
 #include "ui/link_label.h"
 #include "ui/print/chart_print_actions.h"
 #include "ui/product_config.h"
@@ -253,11 +254,15 @@ ResultsWindow::ResultsWindow(Services& services, QWidget* parent)
     PlaceTabCanvases();
 
     printActions_ = new print::ChartPrintActions(services_, this);
+    connect(stylePanel_, &ChartStylePanel::StyleChosen, printActions_,
+            &print::ChartPrintActions::SetChartStyle);
     addActions(printActions_->Actions());
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void ResultsWindow::SetPageTexts(print::ChartPageTexts texts) {
+    stylePanel_->SetLayouts(texts.layouts);
+    texts.chartStyle = stylePanel_->Style();
     printActions_->SetTexts(std::move(texts));
 }
 
@@ -313,6 +318,10 @@ void ResultsWindow::BuildChartPage(QWidget* page) {
     BuildChart(chart);
     chart->setVisible(true);
     chart->raise();
+    // The style list sits beside the pages' tabs, shown with the chart's page.
+    stylePanel_ = new ChartStylePanel(this, TwipRect(4560, 990, 2640, 330), chart);
+    connect(tabs_, &QTabWidget::currentChanged, stylePanel_->Chooser(),
+            [this](int index) { stylePanel_->Chooser()->setVisible(index == 0); });
 
     BuildPlanetTable(page);
     BuildDetails(page);

@@ -18,6 +18,8 @@ class ChartPrintActions;
 struct ChartPageTexts;
 }  // namespace print
 
+class ChartStylePanel;
+
 class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -37,6 +39,7 @@ public:
     // File menu) work on the pages given here.
     void SetPageTexts(print::ChartPageTexts texts);
     print::ChartPrintActions* PrintActions() const { return printActions_; }
+    ChartStylePanel* StylePanel() const { return stylePanel_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +57,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     QList<QWidget*> canvases_;
     print::ChartPrintActions* printActions_ = nullptr;
+    ChartStylePanel* stylePanel_ = nullptr;
 
     // The controls Present writes, kept as they are built.
     std::array<QLabel*, kBodyCount> planetValues_{};

@@ -178,6 +178,40 @@ private slots:
         QCOMPARE(Export({Path("rama.pdf"), "--batch"}, example + "\n").status, 2);
     }
 
+    // --chart-style draws the image in that style, alone or as the style of a batch's lines
+    // that name none; a line's own "chart_style" wins.
+    void chartStyles() {
+        // The same birth and place as the options below, as a request line.
+        const QByteArray example = R"({"name":"RAMA","date":"1990-08-15","time":"10:30:00",)"
+                                   R"("lat":"28:39N","lon":"77:13E","zone":34,"city":"New Delhi",)"
+                                   R"("state":"Delhi","country":"India")";
+        QImage images[3];
+        const char* styles[] = {"south", "north", "east"};
+        for (int i = 0; i < 3; ++i) {
+            const QString file = Path(QStringLiteral("style-%1.png").arg(styles[i]));
+            QCOMPARE(Export(QStringList{file, "--chart-style", styles[i]} + WorkedExampleOptions())
+                         .status,
+                     0);
+            images[i] = QImage(file);
+        }
+        QVERIFY(images[0] != images[1] && images[1] != images[2] && images[0] != images[2]);
+        QCOMPARE(QImage(Path("rama-default.png")).isNull(), true);
+        QCOMPARE(Export(QStringList{Path("rama-default.png")} + WorkedExampleOptions()).status, 0);
+        QCOMPARE(QImage(Path("rama-default.png")), images[0]);
+
+        const Run batch = Export({Path("styled"), "--batch", "--format", "png", "--chart-style",
+                                  "north"},
+                                 example + "}\n" + example + R"(,"chart_style":"east"})" + "\n");
+        QCOMPARE(batch.status, 0);
+        QCOMPARE(QImage(Path("styled/RAMA-1990-08-15.png")), images[1]);
+        QCOMPARE(QImage(Path("styled/RAMA-1990-08-15-2.png")), images[2]);
+
+        const Run unknown = Export(QStringList{Path("west.png"), "--chart-style", "west"} +
+                                   WorkedExampleOptions());
+        QCOMPARE(unknown.status, 2);
+        QVERIFY(unknown.err.contains(QStringLiteral("unusable chart style \"west\"")));
+    }
+
     // The command shares its file writing with kalodaya-chart's exports (tested there in full):
     // a new file is private, a link is followed, a device is written to and never replaced.
     void replacesNothingButAPlainFile() {

@@ -95,7 +95,7 @@ private slots:
             {"--city", "New Delhi"},   {"--state", "Delhi"},     {"--country", "India"},
             {"--place", "Chennai"},    {"--place-id", "1273294"}, {"--utc-offset", "+05:45"},
             {"--ephemeris", "modern"}, {"--ayanamsa", "classic"}, {"--node", "mean"},
-            {"--sunrise", "hindu"}};
+            {"--sunrise", "hindu"},    {"--chart-style", "north"}};
         for (const std::string& option : entryOptions) {
             std::vector<std::string> args = {option};
             if (option != "--dst") {

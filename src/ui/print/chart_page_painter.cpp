@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/chart_drawing/chart_drawing.h"
 #include "ui/print/page_parts.h"
 #include "ui/ui_style.h"
 
@@ -68,7 +69,27 @@ void PaintCell(PageCanvas& canvas, const QRectF& cell, int sign, const ChartPage
                 kCyan, Qt::AlignLeft | Qt::AlignTop);
 }
 
+// The centre's texts: whose chart this is.
+void PaintCentre(PageCanvas& canvas, const QRectF& centre, const ChartPageTexts& t);
+
+// A North or East Indian chart, drawn from its layout as the window draws it.
+void PaintStyledChart(PageCanvas& canvas, const QRectF& frame, const ChartPageTexts& t) {
+    canvas.Fill(frame, kSlate);
+    const QRectF inner =
+        frame.adjusted(kChartPadding, kChartPadding, -kChartPadding, -kChartPadding);
+    const ChartLayout& layout = t.layouts[static_cast<int>(t.chartStyle)];
+    const QRectF square = ChartSquare(canvas.DeviceRect(inner), t.chartStyle);
+    DrawChartLayout(canvas.Painter(), square, layout,
+                    {kSlate, Qt::white, Qt::white, kCyan, Qt::white},
+                    canvas.Font(10).family());
+    if (!layout.centre) return;
+    // Back from device pixels to the page's points for the centre's texts.
+    const QRectF unit = ChartSquare(inner, t.chartStyle);
+    PaintCentre(canvas, MapUnitRect(unit, *layout.centre), t);
+}
+
 void PaintChart(PageCanvas& canvas, const QRectF& frame, const ChartPageTexts& t) {
+    if (t.chartStyle != ChartStyle::South) return PaintStyledChart(canvas, frame, t);
     canvas.Fill(frame, kSlate);
     QRectF grid = frame.adjusted(kChartPadding, kChartPadding, -kChartPadding, -kChartPadding);
     if (grid.width() > grid.height() * kWidestCell) {
@@ -88,6 +109,10 @@ void PaintChart(PageCanvas& canvas, const QRectF& frame, const ChartPageTexts& t
     const QRectF centre(grid.left() + cellWidth, grid.top() + cellHeight, 2 * cellWidth,
                         2 * cellHeight);
     canvas.Outline(centre, Qt::white, 0.8);
+    PaintCentre(canvas, centre, t);
+}
+
+void PaintCentre(PageCanvas& canvas, const QRectF& centre, const ChartPageTexts& t) {
     const QRectF inner = centre.adjusted(10, 10, -10, -10);
     const QFont nameFont = canvas.FittedFont(Q(t.name), canvas.Font(15, true),
                                              QSizeF(inner.width(), 24), false, 8);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_layout.h"
+
 namespace kalodaya::ui::print {
 
 inline constexpr int kPageSignCount = 12;
@@ -35,6 +37,9 @@ struct ChartPageTexts {
     // and the markers ("GL", arudha padas, hidden lagnas) beside them.
     std::array<std::string, kPageSignCount> signCells;
     std::array<std::string, kPageSignCount> markers;
+    // The chart in each style, and the style the page draws.
+    std::array<ChartLayout, kChartStyleCount> layouts;
+    ChartStyle chartStyle = ChartStyle::South;
 
     std::string planetTableCaption;                        // "Vedic Planetary Position"
     std::array<LabelledText, kPagePlanetCount> planets;    // "Surya/Sun", "28 Can 31"

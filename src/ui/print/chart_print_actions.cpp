@@ -42,6 +42,10 @@ ChartPrintActions::ChartPrintActions(Services& services, QWidget* window)
     connect(exportImage_, &QAction::triggered, this, [this] { Export(false); });
 }
 
+void ChartPrintActions::SetChartStyle(ChartStyle style) {
+    if (texts_) texts_->chartStyle = style;
+}
+
 void ChartPrintActions::SetTexts(ChartPageTexts texts) {
     texts_ = std::move(texts);
     for (QAction* action : Actions()) action->setEnabled(true);

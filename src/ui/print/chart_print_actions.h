@@ -23,6 +23,8 @@ public:
     ChartPrintActions(Services& services, QWidget* window);
 
     void SetTexts(ChartPageTexts texts);
+    // The style the pages draw their chart in from now on.
+    void SetChartStyle(ChartStyle style);
     const std::optional<ChartPageTexts>& Texts() const { return texts_; }
 
     QAction* PrintAction() const { return print_; }

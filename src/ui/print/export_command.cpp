@@ -30,7 +30,9 @@ profile); .png the chart page at 192 pixels per inch.
 on standard input and writes one file per chart into the folder FILE, named from the name and
 the birth date (RAMA-1990-08-15.pdf), and prints each file's path. A name already taken, by a
 chart of the same run or a file already in the folder, gets -2, -3, ... (RAMA-1990-08-15-2.pdf);
-with --overwrite files already in the folder are replaced instead.
+with --overwrite files already in the folder are replaced instead. --chart-style south, north
+or east draws the chart as that region does; with --batch it is the style of every line that
+names no "chart_style".
 
 Exit status: 0 written; 1 an entry check failed or the Sun does not rise there (the form's
 message follows); 2 a value the form could not hold, or a file that could not be written.
@@ -126,6 +128,12 @@ int ExportBatch(const Options& o, Paper paper) {
     if (!QDir().mkpath(folder))
         return ReportFailure({kExportUnusable, "cannot create the folder " + o.file});
 
+    BirthRequest styled;
+    if (const auto& given = o.entries.given[kChartStyleEntry])
+        if (auto error = SetChartStyle(styled, *given))
+            return ReportFailure({kExportUnusable, error->message});
+    const std::optional<ChartStyle> style = styled.chartStyle;
+
     const auto qt = StartQt();
     RunFileNames names;
     int status = kExportWritten;
@@ -137,10 +145,13 @@ int ExportBatch(const Options& o, Paper paper) {
         BirthRequest request;
         std::optional<ChartPageTexts> texts;
         std::optional<Failure> failure;
-        if (auto error = ReadRequestLine(line, request))
+        if (auto error = ReadRequestLine(line, request)) {
             failure = Failure{kExportUnusable, error->message};
-        else
+        } else {
+            // The reader starts each line afresh: the run's style goes to lines naming none.
+            if (!request.chartStyle) request.chartStyle = style;
             failure = Pages(request, texts);
+        }
         if (!failure) {
             const QByteArray bytes = ChartFileBytes(format, *texts, paper);
             const QString stem = ChartFileStem(texts->name, texts->isoBirthDate);
@@ -205,9 +216,11 @@ struct ExportParser {
         app.add_option("--paper", o.paper,
                        "a4 or letter (default: the paper of the user's locale)")
             ->check(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
-        for (CLI::Option* entry : entryOptions->Options()) {
+        for (int key = 0; key < kEntryCount; ++key) {
+            CLI::Option* entry = entryOptions->Options()[key];
             entry->excludes(request);
-            entry->excludes(batch);
+            // The chart style goes with --batch too: the style of every line that names none.
+            if (key != kChartStyleEntry) entry->excludes(batch);
         }
         request->excludes(batch);
     }

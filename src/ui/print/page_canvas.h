@@ -42,6 +42,11 @@ public:
     void Outline(const QRectF& box, const QColor& color, double width);
     void Line(const QPointF& from, const QPointF& to, const QColor& color, double width);
 
+    // For drawings made in the device's own pixels (the chart's layout): the painter and a
+    // box of the page in its coordinates.
+    QPainter& Painter() { return painter_; }
+    QRectF DeviceRect(const QRectF& points) const { return Device(points); }
+
 private:
     int WrapFlags(const QString& text, const QFont& font, double width) const;
     QRectF Device(const QRectF& points) const;

@@ -81,6 +81,9 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
         t.signCells[sign] = PlainLines(view.signCells[sign]);
         t.markers[sign] = PlainLines(view.markers[sign]);
     }
+    for (int style = 0; style < kChartStyleCount; ++style)
+        t.layouts[style] = LayOutChart(chart, view, static_cast<ChartStyle>(style));
+    t.chartStyle = chart.request.chartStyle.value_or(ChartStyle::South);
     t.planetTableCaption = "Vedic Planetary Position";
     for (int k = 0; k < kBodyCount; ++k) t.planets[k] = {kPlanetCaptions[k], view.planet[k]};
 
