@@ -29,6 +29,13 @@ if [ ! -d web/node_modules ] || [ web/package-lock.json -nt web/node_modules/.pa
   (cd web && npm ci --no-audit --no-fund)
 fi
 
+# The Swiss Ephemeris sources (2.10.03, as Debian's libswe), pinned in tools/swisseph's
+# package-lock.json; its install scripts are not run, only its C files are compiled.
+if [ ! -f tools/swisseph/node_modules/.package-lock.json ] ||
+   [ tools/swisseph/package-lock.json -nt tools/swisseph/node_modules/.package-lock.json ]; then
+  (cd tools/swisseph && npm ci --ignore-scripts --no-audit --no-fund)
+fi
+
 # Debian's emscripten runs its JavaScript tools with Debian's acorn.
 export NODE_PATH=/usr/share/nodejs
 wasm_dir="$root/build/web-wasm"

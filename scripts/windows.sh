@@ -41,6 +41,13 @@ if [[ ! -f "$deps/sqlite/sqlite3.c" ]]; then
 fi
 echo "== SQLite $(sed -nE 's/^#define SQLITE_VERSION +"(.*)"/\1/p' "$deps/sqlite/sqlite3.h") from $sqlite_package"
 
+# The Swiss Ephemeris sources (2.10.03, as Debian's libswe), pinned in tools/swisseph's
+# package-lock.json; its install scripts are not run, only its C files are compiled.
+if [ ! -f tools/swisseph/node_modules/.package-lock.json ] ||
+   [ tools/swisseph/package-lock.json -nt tools/swisseph/node_modules/.package-lock.json ]; then
+  (cd tools/swisseph && npm ci --ignore-scripts --no-audit --no-fund)
+fi
+
 cmake --preset windows-cli >/dev/null
 cmake --build --preset windows-cli -j2
 out="$root/build/windows"
@@ -105,6 +112,8 @@ if [[ -x "$linux_chart" ]]; then
   }
   same krakow --place "Kraków, Poland" --name A --date 1990-08-15 --time 10:30:00
   same worked-example --name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N --lon 77:13E --zone 34
+  same worked-example-modern --name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N --lon 77:13E \
+    --zone 34 --ephemeris modern
   # Records import and export through a folder named Kraków.
   records="$out/records-test/Kraków"
   rm -rf "$out/records-test" "$out/records-linux"
@@ -136,7 +145,8 @@ cp packaging/windows/README.txt "$package/"
 cp LICENSE "$package/licences/Kalodaya.txt"
 # Every file's terms (the place and zone data, CLI11, JSON for Modern C++), SQLite's, and the
 # runtime libraries' that the static link puts into the exe, from their Debian packages.
-sed '/@SWISS_EPHEMERIS@/d' packaging/copyright >"$package/licences/copyright.txt"
+swiss_ephemeris_note=' .\n  The Swiss Ephemeris 2.10, Copyright 1997-2022 Astrodienst AG, Switzerland;\n  licensed under the GNU Affero General Public License version 3 (Kalodaya.txt).'
+sed "s|^@SWISS_EPHEMERIS@\$|$swiss_ephemeris_note|" packaging/copyright >"$package/licences/copyright.txt"
 cp packaging/windows/licences/*.txt "$package/licences/"
 cp /usr/share/doc/mingw-w64-common/copyright "$package/licences/MinGW-w64.txt"
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$package/licences/GCC-runtime.txt"

@@ -1,6 +1,7 @@
 #pragma once
-// The Swiss Ephemeris (Astrodienst, version 2.10.03, Debian's libswe) behind the ephemeris
-// interface, with its built-in Moshier analytic theory: no data files to ship or find.
+// The Swiss Ephemeris (Astrodienst, version 2.10.03: Debian's libswe, or the same release built
+// from its sources) behind the ephemeris interface, with its built-in Moshier analytic theory: no
+// data files to ship or find.
 // Positions are apparent geocentric longitudes of date, made sidereal with the chosen ayanamsa
 // (the library's sidereal modes); the ascendant is the library's, at the birthplace; sunrise and
 // sunset come from its rise-and-set search. Accuracy: docs/accuracy.md.
