@@ -32,6 +32,12 @@ if command -v npm >/dev/null && { [ ! -d web/node_modules ] ||
     [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; }; then
   (cd web && npm ci --no-audit --no-fund)
 fi
+# The Swiss Ephemeris sources that the Windows and web builds compile (Linux links libswe), so
+# that those builds need no download later; install scripts are not run.
+if command -v npm >/dev/null && { [ ! -f tools/swisseph/node_modules/.package-lock.json ] ||
+    [ tools/swisseph/package-lock.json -nt tools/swisseph/node_modules/.package-lock.json ]; }; then
+  (cd tools/swisseph && npm ci --ignore-scripts --no-audit --no-fund)
+fi
 
 cmake --preset default >/dev/null
 cmake --build --preset default
