@@ -10,8 +10,9 @@
 namespace kalodaya {
 namespace {
 
+// Debian marks its build of the release ("2.10.03-deb1"); the sources say "2.10.03".
 TEST(SwissVersion, IsTheReleaseEveryBuildLinks) {
-    EXPECT_EQ(std::string(SwissVersion()), "2.10.03");
+    EXPECT_EQ(std::string(SwissVersion()).substr(0, 7), "2.10.03");
 }
 
 }  // namespace
