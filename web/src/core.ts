@@ -48,6 +48,13 @@ export interface PlaceEntries {
   zone_line: string;
 }
 
+// A file of saved charts read as the desktop's import reads it.
+export interface SavedFile {
+  error?: string;
+  lines?: string[];
+  rejected?: { line: number; reason: string }[];
+}
+
 const atlasFolder = '/atlas';
 const atlasFiles = ['zones.tsv', 'regions.tsv', 'places.tsv'];
 
@@ -95,6 +102,19 @@ export class Core {
     return JSON.parse(
       this.module.ccall('kalodaya_enter_place', 'string', ['string', 'number'], [line, geonamesId]),
     );
+  }
+
+  // A file of saved charts (CSV with a header row, or request lines) as request lines, with the
+  // lines it refused; the desktop's reader and checks.
+  readSaved(text: string, csv: boolean): SavedFile {
+    return JSON.parse(
+      this.module.ccall('kalodaya_read_saved', 'string', ['string', 'number'], [text, csv ? 1 : 0]),
+    );
+  }
+
+  // Request lines (one a line) as the desktop's export writes its records: CSV or request lines.
+  writeSaved(lines: string, csv: boolean): string {
+    return this.module.ccall('kalodaya_write_saved', 'string', ['string', 'number'], [lines, csv ? 1 : 0]);
   }
 
   get atlasReady(): boolean {
