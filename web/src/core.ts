@@ -19,6 +19,19 @@ export interface FormLists {
   lon_degree_digits: number;
   minute_digits: number;
   profile_captions: string[];
+  // The calculation settings' names, the default first, and each ephemeris's own ayanamsa.
+  settings: Record<SettingKey, string[]>;
+  default_ayanamsa: Record<string, string>;
+}
+
+export type SettingKey = 'ephemeris' | 'ayanamsa' | 'node' | 'sunrise';
+
+// The texts of a chart's birth-time windows; none when the line gives no chart.
+export interface WindowTexts {
+  ghati_lagna?: string;
+  ascendant?: string;
+  moon?: string;
+  chart?: string;
 }
 
 // One match of a place search (kalodaya-chart --find-place's members).
@@ -102,6 +115,10 @@ export class Core {
     return JSON.parse(
       this.module.ccall('kalodaya_enter_place', 'string', ['string', 'number'], [line, geonamesId]),
     );
+  }
+
+  timeWindows(line: string): WindowTexts {
+    return JSON.parse(this.module.ccall('kalodaya_time_windows', 'string', ['string'], [line]));
   }
 
   // A file of saved charts (CSV with a header row, or request lines) as request lines, with the

@@ -102,6 +102,12 @@ async function start(): Promise<void> {
       return;
     }
     byId('gl-sign').textContent = chart.ghati_lagna?.sign_name ?? '';
+    // The window is searched chart by chart; it follows once the chart is painted.
+    const windowLine = byId('gl-window');
+    windowLine.textContent = '';
+    setTimeout(() => {
+      if (shownLine === line) windowLine.textContent = core.timeWindows(line).ghati_lagna ?? '';
+    }, 0);
     drawChart(byId('chart'), chart);
     fillPlanets(byId('planets') as HTMLTableElement, chart);
     fillDetails(byId('details'), chart);

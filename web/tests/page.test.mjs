@@ -7,7 +7,7 @@ import { execFileSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { desktop, launch, openPage, phone, serve, shotDir } from './browser.mjs';
+import { desktop, difference, launch, openPage, phone, serve, shotDir } from './browser.mjs';
 
 let browser;
 let server;
@@ -121,6 +121,39 @@ test('a link that holds the entries opens its chart', async (t) => {
     assert.deepEqual(await planetTexts(page), worked.planets, query);
     await context.close();
   }
+});
+
+test("the ghati lagna's birth-time window, and the calculation settings chosen in the form", async (t) => {
+  if (skip) return t.skip(skip);
+  const link = '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=34';
+  const { context, page } = await openPage(browser, server.origin, desktop, link);
+  await page.waitForSelector('#results:not([hidden])');
+  await page.waitForFunction(() => document.getElementById('gl-window').textContent !== '');
+  assert.match(await page.textContent('#gl-window'),
+    /^Ghati lagna in Cancer for births from 10:15:00 to 10:38:59 \(/);
+
+  // The classic ephemeris has no true node: the core says so and nothing is shown.
+  await page.click('#back');
+  await page.selectOption('#node', 'true');
+  await page.click('#get-chart');
+  assert.equal(await page.textContent('#message'), 'the classic ephemeris has no true node');
+  // The modern ephemeris brings its own ayanamsa; its chart is the native program's.
+  await page.selectOption('#ephemeris', 'modern');
+  assert.equal(await page.inputValue('#ayanamsa'), 'lahiri');
+  await page.click('#get-chart');
+  await page.waitForSelector('#results:not([hidden])');
+  const line = { name: 'RAMA', date: '1990-08-15', time: '10:30:00', lat: '28:39N', lon: '77:13E',
+    city: '', state: '', country: '', zone: 34, dst: false, ephemeris: 'modern', node: 'true' };
+  const chart = await page.evaluate((l) => window.kalodaya.chart(l), JSON.stringify(line));
+  assert.deepEqual(JSON.parse(chart).settings,
+    { ephemeris: 'modern', ayanamsa: 'lahiri', node: 'true', sunrise: 'classic' });
+  assert.equal(await page.textContent('#gl-sign'), JSON.parse(chart).ghati_lagna.sign_name);
+  if (process.env.KALODAYA_CHART) {
+    const native = execFileSync(process.env.KALODAYA_CHART, ['--batch'],
+      { input: `${JSON.stringify(line)}\n` }).toString();
+    assert.equal(difference(JSON.parse(native), JSON.parse(chart)), '');
+  }
+  await context.close();
 });
 
 test("the core's messages are shown and nothing is computed", async (t) => {

@@ -15,7 +15,10 @@
 #include "base/entry_rules.h"
 #include "base/tables.h"
 #include "chart/batch_line.h"
+#include "chart/chart_outcome.h"
 #include "chart/place_json.h"
+#include "chart/present_windows.h"
+#include "astro/calculation_settings.h"
 #include "profile/sign_profile.h"
 #include "base/entry_forms.h"
 #include "base/utc_offset.h"
@@ -128,6 +131,43 @@ EMSCRIPTEN_KEEPALIVE const char* kalodaya_form_lists() {
     json["lon_degree_digits"] = rules::kLonDegreeDigits;
     json["minute_digits"] = rules::kMinuteDigits;
     for (const auto caption : kalodaya::kProfileCaptions) json["profile_captions"].push_back(caption);
+    // The calculation settings' names, as request lines write them, the default first.
+    using kalodaya::SettingName;
+    auto& settings = json["settings"];
+    for (const auto kind : {kalodaya::EphemerisKind::Classic, kalodaya::EphemerisKind::Modern}) {
+        settings["ephemeris"].push_back(SettingName(kind));
+        json["default_ayanamsa"][std::string(SettingName(kind))] =
+            SettingName(kalodaya::DefaultAyanamsa(kind));
+    }
+    for (const auto kind : {kalodaya::AyanamsaKind::Classic, kalodaya::AyanamsaKind::Lahiri,
+                            kalodaya::AyanamsaKind::Raman, kalodaya::AyanamsaKind::Krishnamurti,
+                            kalodaya::AyanamsaKind::TrueChitra})
+        settings["ayanamsa"].push_back(SettingName(kind));
+    for (const auto kind : {kalodaya::NodeKind::Mean, kalodaya::NodeKind::True})
+        settings["node"].push_back(SettingName(kind));
+    for (const auto kind : {kalodaya::SunriseKind::Classic, kalodaya::SunriseKind::Hindu})
+        settings["sunrise"].push_back(SettingName(kind));
+    out = Dump(json);
+    return out.c_str();
+}
+
+// The texts of the birth-time windows of the chart `line` asks for: {"ghati_lagna", "ascendant",
+// "moon", "chart"}, each "" when the chart has none; {} when the line gives no chart.
+EMSCRIPTEN_KEEPALIVE const char* kalodaya_time_windows(const char* line) {
+    static std::string out;
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    kalodaya::BirthRequest request;
+    if (!kalodaya::ReadRequestLine(line, request)) {
+        const auto outcome = kalodaya::RequestChart(request, true);
+        if (outcome.Computed() && outcome.windows) {
+            const auto texts =
+                kalodaya::PresentTimeWindows(*outcome.windows, outcome.result.birthMoment);
+            json["ghati_lagna"] = texts.ghatiLagna;
+            json["ascendant"] = texts.ascendant;
+            json["moon"] = texts.moon;
+            json["chart"] = texts.chart;
+        }
+    }
     out = Dump(json);
     return out.c_str();
 }
