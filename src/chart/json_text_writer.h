@@ -20,6 +20,7 @@
 
 #include "base/date_time.h"
 #include "base/json_bytes.h"
+#include "base/platform/bytes.h"
 
 namespace kalodaya {
 namespace json_text {
@@ -369,8 +370,7 @@ class JsonTextWriter {
     [[gnu::noinline]] void Grow(std::size_t n) {
         const std::size_t used = static_cast<std::size_t>(p_ - buffer_.data.get());
         const std::size_t size = std::max(2 * buffer_.size, used + n);
-        // Left uninitialised: every byte is written before it is read.
-        auto data = std::unique_ptr<char[]>(new char[size]);
+        auto data = platform::UninitializedBytes(size);
         if (used > 0) std::memcpy(data.get(), buffer_.data.get(), used);
         buffer_.data = std::move(data);
         buffer_.size = size;

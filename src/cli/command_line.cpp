@@ -1,10 +1,8 @@
 #include "cli/command_line.h"
 
-#include <sched.h>
-
 #include <CLI/CLI.hpp>
-#include <thread>
 
+#include "base/platform/system.h"
 #include "base/quoted_value.h"
 #include "request/request_line.h"
 
@@ -117,12 +115,7 @@ std::optional<int> Jobs(const std::string& text) {
 
 }  // namespace
 
-int AvailableCores() {
-    cpu_set_t cores;
-    if (sched_getaffinity(0, sizeof cores, &cores) == 0 && CPU_COUNT(&cores) > 0)
-        return CPU_COUNT(&cores);
-    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-}
+int AvailableCores() { return platform::AvailableCores(); }
 
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
     CLI::App app{"Computes a ghati lagna chart and prints it as JSON.", kProgram};

@@ -1,10 +1,11 @@
 // kalodaya-chart: the chart pipeline from the command line, JSON out.
-#include <unistd.h>
-
-#include <csignal>
 #include <iostream>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "base/platform/standard_streams.h"
+#include "base/platform/system.h"
 #include "cli/batch.h"
 #include "cli/byte_streams.h"
 #include "chart/chart_json.h"
@@ -27,16 +28,18 @@ int Fail(const std::string& message) {
 // The saved-records commands, each on the database the command line names.
 int RunRecords(const kalodaya::cli::CommandLine& command, kalodaya::cli::ByteOutput& out) {
     using namespace kalodaya::cli;
-    FdOutput err(STDERR_FILENO);
+    FdOutput err(kalodaya::platform::kStandardError);
     kalodaya::records::RecordStore store = OpenRecords(command.recordsDb, err);
     switch (command.action) {
         case CommandLine::Action::RecordsImport:
-            return RunRecordsImport(store, command.text, out, err);
+            return RunRecordsImport(store, kalodaya::platform::PathFromUtf8(command.text), out,
+                                    err);
         case CommandLine::Action::RecordsExport:
             return RunRecordsExport(store,
                                     command.text.empty()
                                         ? std::nullopt
-                                        : std::optional<std::filesystem::path>(command.text),
+                                        : std::optional<std::filesystem::path>(
+                                              kalodaya::platform::PathFromUtf8(command.text)),
                                     out, err);
         default:
             return RunRecordsList(store, out, err);
@@ -47,17 +50,20 @@ int RunRecords(const kalodaya::cli::CommandLine& command, kalodaya::cli::ByteOut
 
 int main(int argc, char** argv) {
     using namespace kalodaya;
-    // A reader that went away is output that cannot be written: reported, not a silent death.
-    std::signal(SIGPIPE, SIG_IGN);
-    const cli::CommandLine command = cli::ReadCommandLine(argc, argv);
-    cli::FdOutput out(STDOUT_FILENO);
+    platform::UseStandardStreamsAsBytes();
+    const std::vector<std::string> arguments = platform::Utf8Arguments(argc, argv);
+    std::vector<const char*> pointers;
+    for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
+    const cli::CommandLine command =
+        cli::ReadCommandLine(static_cast<int>(pointers.size()), pointers.data());
+    cli::FdOutput out(platform::kStandardOutput);
     switch (command.action) {
         case cli::CommandLine::Action::Fail:
             return Fail(command.text);
         case cli::CommandLine::Action::Print:
             return out.Write(command.text) ? kExitComputed : Fail(out.Error());
         case cli::CommandLine::Action::Batch: {
-            cli::FdInput in(STDIN_FILENO);
+            cli::FdInput in(platform::kStandardInput);
             const cli::BatchResult result = cli::RunBatch(in, out, command.jobs, command.timeWindows);
             return result.ok ? kExitComputed : Fail(result.error);
         }

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "request/from_record.h"
+#include "base/platform/system.h"
 #include "base/quoted_value.h"
 #include "records/record_fields.h"
 #include "records/record_transfer.h"
@@ -27,7 +28,7 @@ std::string Count(std::size_t n, const char* one, const char* many) {
 }  // namespace
 
 records::RecordStore OpenRecords(const std::optional<std::string>& recordsDb, ByteOutput& err) {
-    records::RecordStore store = recordsDb ? records::RecordStore::Open(*recordsDb)
+    records::RecordStore store = recordsDb ? records::RecordStore::Open(platform::PathFromUtf8(*recordsDb))
                                            : records::RecordStore::OpenDefault();
     // A store that cannot save or cannot be read has its reason said once, by the command
     // that meets it; the notice (meant for the desktop program) would only say it twice.

@@ -1,5 +1,7 @@
 #include "records/record_transfer.h"
 
+#include "base/platform/system.h"
+
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -10,7 +12,7 @@ namespace kalodaya::records {
 namespace fs = std::filesystem;
 
 FileFormat FormatForPath(const fs::path& path) {
-    std::string extension = path.extension().string();
+    std::string extension = platform::Utf8(path.extension());
     for (char& ch : extension)
         if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
     return extension == ".csv" ? FileFormat::Csv : FileFormat::RequestLines;
@@ -32,7 +34,7 @@ Result<ImportReport> ImportRecords(RecordStore& store, std::istream& in, FileFor
 Result<ImportReport> ImportFile(RecordStore& store, const fs::path& path, const ImportRules& rules) {
     std::error_code ec;
     std::ifstream in(path, std::ios::binary);
-    if (!in || fs::is_directory(path, ec)) return Error{"cannot read \"" + path.string() + "\""};
+    if (!in || fs::is_directory(path, ec)) return Error{"cannot read \"" + platform::Utf8(path) + "\""};
     return ImportRecords(store, in, FormatForPath(path), rules);
 }
 
@@ -58,7 +60,7 @@ Status ExportFile(const RecordStore& store, const fs::path& path) {
     std::ostringstream bytes;
     if (auto error = ExportRecords(store, bytes, FormatForPath(path))) return error;
     if (auto failure = WriteWholeFile(path, bytes.view()))
-        return Error{"cannot write \"" + path.string() + "\": " + failure->reason};
+        return Error{"cannot write \"" + platform::Utf8(path) + "\": " + failure->reason};
     return std::nullopt;
 }
 

@@ -1,20 +1,19 @@
 #pragma once
 // Where the records database lives when no file is named on the command line.
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 
+#include "base/platform/system.h"
+
 namespace kalodaya::records {
 
-// Reads an environment variable; nothing when it is unset.
-using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
-std::optional<std::string> ProcessEnvironment(const char* name);
+using platform::EnvironmentLookup;
 
-// KALODAYA_RECORDS_DB when set and not empty; else $XDG_DATA_HOME/kalodaya/records.sqlite
-// when XDG_DATA_HOME is an absolute path (the XDG rules ignore a relative one); else
-// $HOME/.local/share/kalodaya/records.sqlite. Nothing when not even HOME is set.
+// KALODAYA_RECORDS_DB when set and not empty; else records.sqlite in the user's data folder
+// (platform::UserDataFolder: $XDG_DATA_HOME/kalodaya, $HOME/.local/share/kalodaya, or on
+// Windows %LOCALAPPDATA%\Kalodaya). Nothing when there is no such folder.
 std::optional<std::filesystem::path> DefaultRecordsPath(
-    const EnvironmentLookup& environment = ProcessEnvironment);
+    const EnvironmentLookup& environment = platform::Environment);
 
 }  // namespace kalodaya::records

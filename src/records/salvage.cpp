@@ -1,5 +1,7 @@
 #include "records/salvage.h"
 
+#include "base/platform/system.h"
+
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -71,7 +73,7 @@ void ReadRows(Database& db, const std::string& table, const char* columns,
 Salvage SalvageFile(const fs::path& path) {
     Salvage salvage;
     Database db;
-    if (db.Open(path.string(), SQLITE_OPEN_READONLY) != SQLITE_OK) return salvage;
+    if (db.Open(platform::Utf8(path), SQLITE_OPEN_READONLY) != SQLITE_OK) return salvage;
     // Read as it is: the log is neither folded into the file nor removed on closing.
     sqlite3_db_config(db.handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     int persist = 1;

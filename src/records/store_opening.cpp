@@ -1,16 +1,13 @@
 // Opening the records database: creating it, judging an existing file, setting aside one
 // that cannot be used, and falling back to reading only or to no records at all.
-#include <sys/stat.h>
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <ctime>
 #include <system_error>
 
+#include "base/platform/files.h"
+#include "base/platform/system.h"
 #include "base/whole_file.h"
 #include "records/lock_holder.h"
-#include "records/private_files.h"
 #include "records/record_rows.h"
 #include "records/records_path.h"
 #include "records/salvage.h"
@@ -99,7 +96,8 @@ Judgement Judge(Database& db, const fs::path& path) {
 // into it, so that a file about to be set aside is set aside exactly as it was found.
 Judgement JudgeFile(const fs::path& path) {
     Database db;
-    if (db.Open(path.string(), SQLITE_OPEN_READONLY) != SQLITE_OK) return FromFailure(db, path);
+    if (db.Open(platform::Utf8(path), SQLITE_OPEN_READONLY) != SQLITE_OK)
+        return FromFailure(db, path);
     sqlite3_busy_timeout(db.handle(), kBusyTimeoutMs);
     sqlite3_db_config(db.handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     int persist = 1;
@@ -109,7 +107,13 @@ Judgement JudgeFile(const fs::path& path) {
 
 // A file: URI for a path, so that query parameters can be added.
 std::string FileUri(const fs::path& path) {
-    const std::string text = fs::absolute(path).string();
+    std::string text = platform::Utf8(fs::absolute(path));
+    if constexpr (fs::path::preferred_separator == '\\') {
+        // "C:\x\y" as "/C:/x/y": SQLite takes the slash before a drive letter off again.
+        for (char& ch : text)
+            if (ch == '\\') ch = '/';
+        text.insert(0, "/");
+    }
     std::string uri = "file:";
     for (char ch : text) {
         if (ch == '%' || ch == '?' || ch == '#') {
@@ -125,9 +129,7 @@ std::string FileUri(const fs::path& path) {
 }
 
 std::string LocalDate() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = platform::LocalTime(std::time(nullptr));
     char text[16];
     std::strftime(text, sizeof text, "%Y-%m-%d", &local);
     return text;
@@ -137,14 +139,15 @@ std::string LocalDate() {
 // into a new database) to "<name>-set-aside-<date>[-n]<extension>" in the same folder.
 Result<fs::path> SetAside(const fs::path& path) {
     std::error_code ec;
-    const std::string stem = path.stem().string() + "-set-aside-" + LocalDate();
+    const std::string stem = platform::Utf8(path.stem()) + "-set-aside-" + LocalDate();
     fs::path target;
     for (int n = 1; target.empty(); ++n) {
         if (n == 1000) return Error{"every name for it is taken"};
         const fs::path candidate =
             path.parent_path() /
-            (stem + (n > 1 ? "-" + std::to_string(n) : "") + path.extension().string());
-        if (!fs::exists(candidate, ec) && !fs::exists(candidate.string() + "-wal", ec) &&
+            platform::PathFromUtf8(stem + (n > 1 ? "-" + std::to_string(n) : "") +
+                                   platform::Utf8(path.extension()));
+        if (!fs::exists(candidate, ec) && !fs::exists(platform::WithSuffix(candidate, "-wal"), ec) &&
             !fs::exists(fs::path(candidate).replace_extension(".log"), ec))
             target = candidate;
     }
@@ -153,9 +156,9 @@ Result<fs::path> SetAside(const fs::path& path) {
         for (const auto& [from, to] : moved) fs::rename(to, from, ec);
     };
     for (const char* companion : {"-wal", "-shm"}) {
-        const fs::path from = path.string() + companion;
+        const fs::path from = platform::WithSuffix(path, companion);
         if (!fs::exists(from, ec)) continue;
-        const fs::path to = target.string() + companion;
+        const fs::path to = platform::WithSuffix(target, companion);
         fs::rename(from, to, ec);
         if (ec) {
             const std::string reason = ec.message();
@@ -171,7 +174,7 @@ Result<fs::path> SetAside(const fs::path& path) {
         return Error{reason};
     }
     // Set aside, it is still the user's birth data.
-    for (const char* companion : {"", "-wal", "-shm"}) KeepPrivate(target.string() + companion);
+    for (const char* companion : {"", "-wal", "-shm"}) platform::KeepPrivate(platform::WithSuffix(target, companion));
     return target;
 }
 
@@ -210,34 +213,38 @@ void OpenForReading(RecordStore::Impl& impl, const std::string& whyNotWritable) 
     SetUnavailable(impl, whyNotWritable);
 }
 
-std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
+std::string Quoted(const fs::path& path) { return "\"" + platform::Utf8(path) + "\""; }
 
 // Why the records file (or the -wal, -shm or -journal file SQLite would open with it) cannot be
 // used at all: it is not a plain file (opening a named pipe would wait for ever, a device is no
 // place for records), or it cannot be read.
 std::optional<std::string> UnusableFile(const fs::path& path) {
     for (const char* companion : {"", "-wal", "-shm", "-journal"}) {
-        const fs::path file = path.string() + companion;
-        struct stat entry{};
-        if (::stat(file.c_str(), &entry) != 0) {
-            if (errno == ENOENT) continue;
-            return Quoted(file) + " cannot be reached (" + std::generic_category().message(errno) + ")";
+        const fs::path file = platform::WithSuffix(path, companion);
+        const platform::FileStatus status = platform::StatusOf(file);
+        if (status.error != 0)
+            return Quoted(file) + " cannot be reached (" +
+                   std::generic_category().message(status.error) + ")";
+        using platform::FileKind;
+        switch (status.kind) {
+            case FileKind::Missing:
+            case FileKind::Plain:
+                continue;
+            case FileKind::Folder:
+                return Quoted(file) + " is a folder, not a records file";
+            default:
+                return Quoted(file) + " is not a plain file (" +
+                       (status.kind == FileKind::NamedPipe    ? "a named pipe"
+                        : status.kind == FileKind::Device     ? "a device"
+                        : status.kind == FileKind::DiskDevice ? "a disk device"
+                        : status.kind == FileKind::Socket     ? "a socket"
+                                                              : "something else") +
+                       ")";
         }
-        if (S_ISDIR(entry.st_mode)) return Quoted(file) + " is a folder, not a records file";
-        if (!S_ISREG(entry.st_mode))
-            return Quoted(file) + " is not a plain file (" +
-                   (S_ISFIFO(entry.st_mode)  ? "a named pipe"
-                    : S_ISCHR(entry.st_mode) ? "a device"
-                    : S_ISBLK(entry.st_mode) ? "a disk device"
-                    : S_ISSOCK(entry.st_mode) ? "a socket"
-                                             : "something else") +
-                   ")";
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0 && errno != ENOENT)
-        return Quoted(path) + " cannot be read (" + std::generic_category().message(errno) + ")";
-    // Closed before SQLite opens the file: no lock of this process is on it yet.
-    if (fd >= 0) ::close(fd);
+    // Opened and closed before SQLite opens the file: no lock of this process is on it yet.
+    if (const int error = platform::ReadError(path))
+        return Quoted(path) + " cannot be read (" + std::generic_category().message(error) + ")";
     return std::nullopt;
 }
 
@@ -249,9 +256,7 @@ std::string CountOf(std::size_t n, const char* one, const char* many) {
 // line, and what was read back. The log's name when it was written.
 std::optional<fs::path> WriteSetAsideLog(const fs::path& path, const fs::path& target,
                                          const std::string& found, const Salvage& salvage) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = platform::LocalTime(std::time(nullptr));
     char when[64];
     std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S", &local);
     const std::string text =
@@ -300,7 +305,8 @@ std::int64_t NowSeconds() {
 RecordStore RecordStore::OpenDefault() {
     if (auto path = DefaultRecordsPath()) return Open(*path);
     auto impl = std::make_unique<Impl>();
-    SetUnavailable(*impl, "there is no home folder to keep them in (HOME is not set)");
+    SetUnavailable(*impl, std::string("there is no home folder to keep them in (") +
+                              platform::NoDataFolderReason() + ")");
     return RecordStore(std::move(impl));
 }
 
@@ -311,7 +317,7 @@ RecordStore RecordStore::Open(const fs::path& path) {
 
     const fs::path folder = path.parent_path();
     if (!folder.empty()) {
-        if (auto failure = MakePrivateFolders(folder)) {
+        if (auto failure = platform::MakePrivateFolders(folder)) {
             SetUnavailable(s, "the folder " + Quoted(folder) + " cannot be made (" + *failure + ")");
             return RecordStore(std::move(impl));
         }
@@ -328,7 +334,7 @@ RecordStore RecordStore::Open(const fs::path& path) {
         Judgement judgement = JudgeFile(path);
         const bool read = judgement.verdict != Verdict::Unreachable;
         if (judgement.verdict == Verdict::Usable) {
-            if (s.db.Open(path.string(), SQLITE_OPEN_READWRITE) == SQLITE_OK) {
+            if (s.db.Open(platform::Utf8(path), SQLITE_OPEN_READWRITE) == SQLITE_OK) {
                 sqlite3_busy_timeout(s.db.handle(), kBusyTimeoutMs);
                 if (s.db.ReadOnly()) judgement = {Verdict::Unreachable, "the file cannot be written"};
             } else {
@@ -398,11 +404,11 @@ RecordStore RecordStore::Open(const fs::path& path) {
         }
     }
 
-    if (auto failure = MakePrivateFile(path)) {
+    if (auto failure = platform::MakePrivateFile(path)) {
         SetUnavailable(s, Quoted(path) + " cannot be made (" + *failure + ")");
         return RecordStore(std::move(impl));
     }
-    if (s.db.Open(path.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) {
+    if (s.db.Open(platform::Utf8(path), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) != SQLITE_OK) {
         SetUnavailable(s, Quoted(path) + " cannot be made (" + s.db.LastMessage() + ")");
         return RecordStore(std::move(impl));
     }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "base/platform/system.h"
 #include "ui/app_controller.h"
 #include "ui/entry_form.h"
 #include "ui/app_icon.h"
@@ -18,9 +19,8 @@ namespace {
 // build tree's cli folder.
 std::string ChartCommand() {
     std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        const std::filesystem::path dir = self.parent_path();
+    if (const auto self = kalodaya::platform::ProgramFile()) {
+        const std::filesystem::path dir = self->parent_path();
         for (const auto& candidate : {dir / "kalodaya-chart", dir / ".." / "cli" / "kalodaya-chart"}) {
             if (std::filesystem::exists(candidate, error))
                 return std::filesystem::weakly_canonical(candidate, error).string();

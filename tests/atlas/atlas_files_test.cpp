@@ -9,6 +9,8 @@
 
 #include "astro/atlas/atlas.h"
 #include "astro/atlas/atlas_check.h"
+#include "base/platform/system.h"
+#include "support/test_system.h"
 
 namespace kalodaya::atlas {
 namespace {
@@ -119,14 +121,14 @@ TEST_F(ScratchFolder, DamagedFilesAreRefusedWithOneLine) {
 }
 
 TEST_F(ScratchFolder, TheEnvironmentChoosesTheOnlyFolder) {
-    ::setenv("KALODAYA_ATLAS_DIR", folder_.c_str(), 1);
+    kalodaya::testing::SetEnvironment("KALODAYA_ATLAS_DIR", platform::Utf8(folder_).c_str());
     EXPECT_EQ(AtlasSearchPath(), std::vector<fs::path>{folder_});
     EXPECT_FALSE(FindAtlasDirectory());  // empty: no quiet fall-back to another atlas
     Write("zones.tsv", kZones);
     Write("regions.tsv", kRegions);
     Write("places.tsv", kPlaces);
     const auto found = FindAtlasDirectory();
-    ::unsetenv("KALODAYA_ATLAS_DIR");
+    kalodaya::testing::SetEnvironment("KALODAYA_ATLAS_DIR", nullptr);
     ASSERT_TRUE(found);
     EXPECT_EQ(*found, folder_);
 }
@@ -134,9 +136,15 @@ TEST_F(ScratchFolder, TheEnvironmentChoosesTheOnlyFolder) {
 TEST(AtlasFiles, InstalledFoldersComeBeforeTheSourceTree) {
     const auto path = AtlasSearchPath();
     ASSERT_EQ(path.size(), 3u);
+#if defined(_WIN32)
+    // The folder atlas beside the program, as the Windows zip unpacks.
+    EXPECT_EQ(path[0].filename(), "atlas");
+    EXPECT_EQ(path[0].parent_path(), platform::ProgramFile()->parent_path());
+#else
     // share/kalodaya/atlas beside this program's folder, as after an install to any prefix.
     EXPECT_EQ(path[0].parent_path().filename(), "kalodaya");
     EXPECT_EQ(path[0].parent_path().parent_path().filename(), "share");
+#endif
     EXPECT_EQ(path[2].filename(), "data");
 }
 

@@ -7,17 +7,14 @@
 #include <string>
 
 #include "records/record.h"
+#include "support/test_system.h"
 
 namespace kalodaya::records::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
   public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kalodaya-records-XXXXXX");
-        if (!mkdtemp(pattern.data())) std::abort();
-        path_ = pattern;
-    }
+    TempFolder() : path_(kalodaya::testing::MakeTemporaryFolder("kalodaya-records")) {}
     ~TempFolder() {
         std::error_code ec;
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all,

@@ -3,6 +3,7 @@
 
 #include <map>
 
+#include "base/platform/system.h"
 #include "records/record_store.h"
 #include "records/records_path.h"
 #include "records_test_support.h"
@@ -55,6 +56,23 @@ TEST(RecordStore, SavesEveryEntryAndKeepsTheCreatedTimeOnUpdate) {
     EXPECT_FALSE(store.Get(*id));
     EXPECT_TRUE(store.Delete(*id)) << "a second delete says there is no such record";
     EXPECT_TRUE(store.Update(*id, changed));
+}
+
+TEST(RecordStore, LivesInFoldersOfAnyName) {
+    TempFolder folder;
+    // UTF-8 names, which Windows passes to SQLite and its own calls as UTF-16.
+    for (const char* name : {"Krak\xC3\xB3w", "S\xC3\xA3o Paulo", "\xE0\xA4\xA6\xE0\xA4\xBF\xE0\xA4\xB2\xE0\xA5\x8D\xE0\xA4\xB2\xE0\xA5\x80"}) {
+        const auto path = folder.path() / platform::PathFromUtf8(name) / "records.sqlite";
+        {
+            RecordStore store = RecordStore::Open(path);
+            ASSERT_EQ(store.access(), StoreAccess::ReadWrite) << name << store.notice().value_or("");
+            ASSERT_TRUE(store.SaveNew(Rama()));
+        }
+        EXPECT_TRUE(std::filesystem::is_regular_file(path)) << name;
+        RecordStore again = RecordStore::Open(path);
+        EXPECT_EQ(*again.Count(), 1) << name;
+        EXPECT_EQ(platform::Utf8(again.path().parent_path().filename()), name);
+    }
 }
 
 TEST(RecordStore, RefusesWhatTheFormCannotHold) {
@@ -168,6 +186,13 @@ TEST(RecordsPath, FollowsTheEnvironmentRules) {
             return it->second;
         });
     };
+#if defined(_WIN32)
+    EXPECT_EQ(pathWith({{"LOCALAPPDATA", "C:\\Users\\u\\AppData\\Local"}}),
+              "C:\\Users\\u\\AppData\\Local\\Kalodaya\\records.sqlite");
+    EXPECT_EQ(pathWith({{"LOCALAPPDATA", "C:\\L"}, {"KALODAYA_RECORDS_DB", "mine.sqlite"}}),
+              "mine.sqlite");
+    EXPECT_EQ(pathWith({{"HOME", "C:\\Users\\u"}}), std::nullopt);
+#else
     EXPECT_EQ(pathWith({{"HOME", "/home/u"}}), "/home/u/.local/share/kalodaya/records.sqlite");
     EXPECT_EQ(pathWith({{"HOME", "/home/u"}, {"XDG_DATA_HOME", "/data"}}),
               "/data/kalodaya/records.sqlite");
@@ -178,6 +203,7 @@ TEST(RecordsPath, FollowsTheEnvironmentRules) {
               "mine.sqlite");
     EXPECT_EQ(pathWith({{"HOME", "/home/u"}, {"KALODAYA_RECORDS_DB", ""}}),
               "/home/u/.local/share/kalodaya/records.sqlite");
+#endif
     EXPECT_EQ(pathWith({}), std::nullopt);
 }
 

@@ -2,10 +2,11 @@
 
 #include "astro/atlas/atlas_check.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+
+#include "base/platform/system.h"
 
 namespace kalodaya::atlas {
 namespace {
@@ -16,14 +17,14 @@ constexpr const char* kZonesFile = "zones.tsv";
 
 Expected<std::string> ReadWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return AtlasError{"Cannot open the atlas file " + path.string() + "."};
+    if (!in) return AtlasError{"Cannot open the atlas file " + platform::Utf8(path) + "."};
     std::string text;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     in.seekg(0, std::ios::beg);
     if (size > 0) text.resize(static_cast<std::size_t>(size));
     if (!in.read(text.data(), static_cast<std::streamsize>(text.size())))
-        return AtlasError{"Cannot read the atlas file " + path.string() + "."};
+        return AtlasError{"Cannot read the atlas file " + platform::Utf8(path) + "."};
     return text;
 }
 
@@ -57,19 +58,18 @@ Expected<std::shared_ptr<const Atlas>> Atlas::LoadInstalled() {
     const auto directory = FindAtlasDirectory();
     if (!directory) {
         std::string searched;
-        for (const auto& folder : AtlasSearchPath()) searched += "\n  " + folder.string();
+        for (const auto& folder : AtlasSearchPath()) searched += "\n  " + platform::Utf8(folder);
         return AtlasError{"The place atlas is not installed; looked in:" + searched};
     }
     return Load(*directory);
 }
 
 std::vector<std::filesystem::path> AtlasSearchPath() {
-    if (const char* chosen = std::getenv("KALODAYA_ATLAS_DIR"); chosen && *chosen) return {chosen};
+    if (auto chosen = platform::Environment("KALODAYA_ATLAS_DIR"); chosen && !chosen->empty())
+        return {platform::PathFromUtf8(*chosen)};
     std::vector<std::filesystem::path> folders;
-    std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error)
-        folders.push_back(program.parent_path().parent_path() / KALODAYA_ATLAS_RELATIVE_DIR);
+    if (const auto program = platform::ProgramFile())
+        folders.push_back((program->parent_path() / KALODAYA_ATLAS_FROM_PROGRAM).lexically_normal());
     folders.emplace_back(KALODAYA_ATLAS_INSTALL_DIR);
     folders.emplace_back(KALODAYA_ATLAS_SOURCE_DIR);
     return folders;

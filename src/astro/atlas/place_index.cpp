@@ -6,6 +6,7 @@
 #include "astro/atlas/text_fold.h"
 #include "astro/atlas/tsv_fields.h"
 #include "astro/atlas/zone_history.h"
+#include "base/platform/bytes.h"
 
 namespace kalodaya::atlas {
 namespace {
@@ -237,9 +238,9 @@ std::vector<PlaceIndex::Candidate> PlaceIndex::MatchName(std::string_view name) 
     // A query of one byte, or one that spans names: every occurrence, as it is.
     std::size_t at = 0;
     while (at + name.size() <= size) {
-        const void* hit = memmem(begin + at, size - at, name.data(), name.size());
+        const char* hit = platform::FindBytes(begin + at, size - at, name);
         if (!hit) break;
-        const std::size_t pos = static_cast<std::size_t>(static_cast<const char*>(hit) - begin);
+        const std::size_t pos = static_cast<std::size_t>(hit - begin);
         at = pos + 1;
         const bool nameStart = pos == 0 || begin[pos - 1] == '\n';
         if (!nameStart && !IsWordSeparator(begin[pos - 1])) continue;

@@ -1,3 +1,4 @@
+// Writing a whole file on POSIX systems (the rules are in base/whole_file.h).
 #include "base/whole_file.h"
 
 #include <fcntl.h>
