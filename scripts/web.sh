@@ -37,7 +37,8 @@ out_dir="$root/build/web"
 
 build() {
   if [ ! -f "$wasm_dir/build.ninja" ]; then
-    emcmake cmake -S . -B "$wasm_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    emcmake cmake -S . -B "$wasm_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DKALODAYA_SWE_SOURCE_DIR="$root/web/node_modules/sweph/swisseph" >/dev/null
   fi
   cmake --build "$wasm_dir" -j2
   rm -rf "$public_dir"
