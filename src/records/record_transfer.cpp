@@ -2,118 +2,14 @@
 
 #include "base/platform/system.h"
 
-#include <algorithm>
 #include <fstream>
-#include <istream>
 #include <ostream>
 #include <sstream>
 
 #include "base/whole_file.h"
-#include "records/csv_records.h"
-#include "records/csv_table.h"
-#include "records/record_fields.h"
-#include "records/request_lines.h"
 
 namespace kalodaya::records {
-namespace {
-
 namespace fs = std::filesystem;
-
-bool IsBlank(std::string_view line) {
-    return line.find_first_not_of(" \t\r") == std::string_view::npos;
-}
-
-// One parsed line through the shape and entry checks into the accepted list or the report.
-void Judge(Result<Record> parsed, int line, const RecordCheck& check,
-           std::vector<Record>& accepted, ImportReport& report) {
-    if (!parsed) {
-        report.rejected.push_back({line, parsed.error().message});
-        return;
-    }
-    if (auto problem = ShapeProblem(*parsed)) {
-        report.rejected.push_back({line, *problem});
-        return;
-    }
-    if (check)
-        if (auto failure = check(*parsed)) {
-            report.rejected.push_back({line, *failure});
-            return;
-        }
-    accepted.push_back(std::move(parsed).value());
-}
-
-std::string Overlong(const char* what) {
-    return std::string("the ") + what + " is longer than " + std::to_string(kLongestImportLine) +
-           " bytes";
-}
-
-// The next line without its line end ("\n" or "\r\n"), in bounded memory: a line longer than
-// kLongestImportLine is read past and reported as overlong. False at the end of the input.
-bool NextLine(std::istream& in, std::string& line, bool& overlong) {
-    line.clear();
-    overlong = false;
-    char chunk[1 << 16];
-    bool any = false;
-    for (;;) {
-        in.getline(chunk, sizeof chunk);
-        std::size_t got = static_cast<std::size_t>(in.gcount());
-        any = any || got > 0;
-        const bool lineEnded = !in.eof() && !in.fail();
-        if (lineEnded) --got;  // the '\n', counted but not stored
-        // One byte past the limit is kept, for the '\r' of a "\r\n" line end.
-        const std::size_t room = kLongestImportLine + 1 - std::min(line.size(), kLongestImportLine + 1);
-        line.append(chunk, std::min(got, room));
-        overlong = overlong || got > room;
-        if (lineEnded || in.eof() || in.bad()) break;
-        in.clear();  // the chunk was filled: the line goes on
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    overlong = overlong || line.size() > kLongestImportLine;
-    return any;
-}
-
-Status ReadRequestLines(std::istream& in, const ImportRules& rules, std::vector<Record>& accepted,
-                        ImportReport& report) {
-    std::string line;
-    bool overlong = false;
-    for (int number = 1; NextLine(in, line, overlong); ++number) {
-        if (overlong)
-            report.rejected.push_back({number, Overlong("line")});
-        else if (!IsBlank(line))
-            Judge(rules.readLine(line), number, rules.check, accepted, report);
-    }
-    if (in.bad()) return Error{"the file could not be read to its end"};
-    return std::nullopt;
-}
-
-Status ReadCsv(std::istream& in, const RecordCheck& check, std::vector<Record>& accepted,
-               ImportReport& report) {
-    CsvReader reader(in, kLongestImportLine);
-    const auto header = reader.Next();
-    if (!header) {
-        if (const auto& failure = reader.failure())
-            return Error{"line " + std::to_string(failure->line) +
-                         ": the header row's quoted field is never closed"};
-        return std::nullopt;  // an empty file imports nothing
-    }
-    if (header->overlong) return Error{"line " + std::to_string(header->line) + ": " + Overlong("header row")};
-    const auto layout = ReadCsvHeader(*header);
-    if (!layout) return layout.error();
-    while (const auto row = reader.Next()) {
-        if (row->overlong)
-            report.rejected.push_back({row->line, Overlong("row")});
-        else
-            Judge(RecordFromCsvRow(*row, *layout), row->line, check, accepted, report);
-    }
-    // The rest of the file went into the open field: that row is refused, the rows before it
-    // are imported.
-    if (const auto& failure = reader.failure())
-        report.rejected.push_back({failure->line, failure->message});
-    if (in.bad()) return Error{"the file could not be read to its end"};
-    return std::nullopt;
-}
-
-}  // namespace
 
 FileFormat FormatForPath(const fs::path& path) {
     std::string extension = platform::Utf8(path.extension());
@@ -126,8 +22,7 @@ Result<ImportReport> ImportRecords(RecordStore& store, std::istream& in, FileFor
                                    const ImportRules& rules) {
     ImportReport report;
     std::vector<Record> accepted;
-    const Status read = format == FileFormat::Csv ? ReadCsv(in, rules.check, accepted, report)
-                                                  : ReadRequestLines(in, rules, accepted, report);
+    const Status read = ReadRecords(in, format, rules, accepted, report);
     if (read) return *read;
     // Also with nothing accepted, so that a store that cannot save says so.
     const auto saved = store.SaveAll(accepted);
@@ -145,15 +40,10 @@ Result<ImportReport> ImportFile(RecordStore& store, const fs::path& path, const 
 
 Status ExportRecords(const RecordStore& store, std::ostream& out, FileFormat format) {
     std::string pending;
-    if (format == FileFormat::Csv) AppendCsvHeader(pending);
+    AppendFileStart(pending, format);
     bool written = true;
     const Status read = store.ForEach([&](const StoredRecord& stored) {
-        if (format == FileFormat::Csv) {
-            AppendCsvRecord(pending, stored.record);
-        } else {
-            pending += RequestLine(stored.record);
-            pending += '\n';
-        }
+        AppendFileRecord(pending, stored.record, format);
         if (pending.size() >= (1 << 16)) {
             written = written && out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
             pending.clear();

@@ -10,35 +10,14 @@
 #include <vector>
 
 #include "records/record.h"
+#include "records/record_files.h"
 #include "records/record_store.h"
 #include "records/result.h"
 
 namespace kalodaya::records {
 
-enum class FileFormat { RequestLines, Csv };
-
 // ".csv" (in any case) is CSV; every other name holds request lines.
 FileFormat FormatForPath(const std::filesystem::path& path);
-
-// How imported records are read and judged, supplied by the caller so that this library needs
-// no request or chart code: the reader of one request line (the one kalodaya-chart --batch
-// reads them with), and the entry checks (the message of the first check a record fails, or
-// nothing when it may be imported).
-using RecordCheck = std::function<std::optional<std::string>(const Record&)>;
-struct ImportRules {
-    std::function<Result<Record>(std::string_view line)> readLine;
-    RecordCheck check;
-};
-
-struct RejectedLine {
-    int line = 0;  // in the file, from 1
-    std::string reason;
-};
-
-struct ImportReport {
-    std::size_t imported = 0;
-    std::vector<RejectedLine> rejected;  // in line order
-};
 
 // Reads every line (blank ones are passed over), refuses those that are not a record or fail
 // the checks, and saves the others in one transaction. An error only when nothing could be

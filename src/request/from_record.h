@@ -6,7 +6,7 @@
 
 #include "base/expected.h"
 #include "records/record.h"
-#include "records/record_transfer.h"
+#include "records/record_files.h"
 #include "request/birth_request.h"
 
 namespace kalodaya {

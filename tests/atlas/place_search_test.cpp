@@ -265,5 +265,23 @@ TEST(PlaceSearch, LookupByGeonamesId) {
     }
 }
 
+// The words a search reads are found by the bytes they start with; a query of one byte, or one
+// with a separator or a full stop in it, must find the same places as any other.
+TEST(PlaceSearch, WordsStartingWithTheQueryWhateverItsBytes) {
+    const struct {
+        const char* typed;
+        const char* name;  // among the first three
+    } cases[] = {
+        {"x", "Xi’an"},          {"Ch", "Chengdu"},  {"o'", "O'Fallon"},
+        {"st. ", "St. Louis"},   {"zur", "Zürich"},  {"sao p", "São Paulo"},
+    };
+    for (const auto& c : cases) {
+        const auto places = Search(c.typed, 3);
+        EXPECT_TRUE(std::any_of(places.begin(), places.end(),
+                                [&](const Place& p) { return p.name == c.name; }))
+            << c.typed;
+    }
+}
+
 }  // namespace
 }  // namespace kalodaya::atlas

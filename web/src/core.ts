@@ -19,6 +19,19 @@ export interface FormLists {
   lon_degree_digits: number;
   minute_digits: number;
   profile_captions: string[];
+  // The calculation settings' names, the default first, and each ephemeris's own ayanamsa.
+  settings: Record<SettingKey, string[]>;
+  default_ayanamsa: Record<string, string>;
+}
+
+export type SettingKey = 'ephemeris' | 'ayanamsa' | 'node' | 'sunrise';
+
+// The texts of a chart's birth-time windows; none when the line gives no chart.
+export interface WindowTexts {
+  ghati_lagna?: string;
+  ascendant?: string;
+  moon?: string;
+  chart?: string;
 }
 
 // One match of a place search (kalodaya-chart --find-place's members).
@@ -46,6 +59,13 @@ export interface PlaceEntries {
   zone: number | null;
   utc_offset: string | null;
   zone_line: string;
+}
+
+// A file of saved charts read as the desktop's import reads it.
+export interface SavedFile {
+  error?: string;
+  lines?: string[];
+  rejected?: { line: number; reason: string }[];
 }
 
 const atlasFolder = '/atlas';
@@ -95,6 +115,23 @@ export class Core {
     return JSON.parse(
       this.module.ccall('kalodaya_enter_place', 'string', ['string', 'number'], [line, geonamesId]),
     );
+  }
+
+  timeWindows(line: string): WindowTexts {
+    return JSON.parse(this.module.ccall('kalodaya_time_windows', 'string', ['string'], [line]));
+  }
+
+  // A file of saved charts (CSV with a header row, or request lines) as request lines, with the
+  // lines it refused; the desktop's reader and checks.
+  readSaved(text: string, csv: boolean): SavedFile {
+    return JSON.parse(
+      this.module.ccall('kalodaya_read_saved', 'string', ['string', 'number'], [text, csv ? 1 : 0]),
+    );
+  }
+
+  // Request lines (one a line) as the desktop's export writes its records: CSV or request lines.
+  writeSaved(lines: string, csv: boolean): string {
+    return this.module.ccall('kalodaya_write_saved', 'string', ['string', 'number'], [lines, csv ? 1 : 0]);
   }
 
   get atlasReady(): boolean {

@@ -1,7 +1,7 @@
 // The entry form: its lists filled from the core, its boxes read into one request line (the
 // keys kalodaya-chart --batch reads), and a request line or an atlas place written back into
 // its boxes.
-import type { FormLists, PlaceEntries } from './core';
+import type { FormLists, PlaceEntries, SettingKey } from './core';
 
 export interface RequestEntries {
   name?: string;
@@ -17,7 +17,13 @@ export interface RequestEntries {
   country?: string;
   place?: string;
   place_id?: number;
+  ephemeris?: string;
+  ayanamsa?: string;
+  node?: string;
+  sunrise?: string;
 }
+
+const settingKeys: SettingKey[] = ['ephemeris', 'ayanamsa', 'node', 'sunrise'];
 
 const byId = <T extends HTMLElement>(id: string): T => {
   const element = document.getElementById(id);
@@ -60,6 +66,9 @@ export class EntryForm {
   readonly button = byId<HTMLButtonElement>('get-chart');
   readonly message = byId<HTMLElement>('message');
   private firstYear = 0;
+  private readonly settings = new Map<SettingKey, HTMLSelectElement>(
+    settingKeys.map((key) => [key, byId<HTMLSelectElement>(key)]));
+  private readonly defaultAyanamsa: Record<string, string>;
 
   constructor(lists: FormLists) {
     fill(this.month, lists.months);
@@ -70,6 +79,14 @@ export class EntryForm {
     fill(this.second, numbers(0, 59));
     fill(this.zone, lists.zones);
     this.firstYear = lists.first_year;
+    // Each setting's option is valued by its name, as request lines write it.
+    for (const [key, box] of this.settings)
+      box.replaceChildren(...lists.settings[key].map((name) => new Option(name, name)));
+    this.defaultAyanamsa = lists.default_ayanamsa;
+    // Another ephemeris brings its own ayanamsa, as a request line without one has it.
+    this.setting('ephemeris').addEventListener('change', () => {
+      this.setting('ayanamsa').value = this.defaultAyanamsa[this.setting('ephemeris').value];
+    });
     this.latDeg.maxLength = lists.lat_degree_digits;
     this.lonDeg.maxLength = lists.lon_degree_digits;
     this.latMin.maxLength = this.lonMin.maxLength = lists.minute_digits;
@@ -90,6 +107,20 @@ export class EntryForm {
 
   setZoneLine(text: string): void {
     this.zoneLine.textContent = text;
+  }
+
+  private setting(key: SettingKey): HTMLSelectElement {
+    return this.settings.get(key)!;
+  }
+
+  // The settings that differ from a request line's defaults (the lists' first names, and the
+  // ephemeris's own ayanamsa), so a chart with the defaults has the line it always had.
+  private settingEntries(e: RequestEntries): void {
+    const ephemeris = this.setting('ephemeris');
+    for (const [key, box] of this.settings) {
+      const standard = key === 'ayanamsa' ? this.defaultAyanamsa[ephemeris.value] : box.options[0].value;
+      if (box.value !== standard) e[key] = box.value;
+    }
   }
 
   private hemisphere(name: string): string {
@@ -123,6 +154,7 @@ export class EntryForm {
       e.zone = this.zone.selectedIndex;
       e.dst = this.dst.checked;
     }
+    this.settingEntries(e);
     return e;
   }
 
@@ -168,6 +200,15 @@ export class EntryForm {
     }
     this.offsetChosen();
     if (e.dst !== undefined) this.dst.checked = e.dst;
+    // Settings a line leaves out are its defaults.
+    if (e.ephemeris !== undefined || e.ayanamsa !== undefined || e.node !== undefined ||
+        e.sunrise !== undefined || e.date !== undefined) {
+      for (const box of this.settings.values()) box.value = box.options[0].value;
+      if (e.ephemeris !== undefined) this.setting('ephemeris').value = e.ephemeris;
+      this.setting('ayanamsa').value = e.ayanamsa ?? this.defaultAyanamsa[this.setting('ephemeris').value];
+      if (e.node !== undefined) this.setting('node').value = e.node;
+      if (e.sunrise !== undefined) this.setting('sunrise').value = e.sunrise;
+    }
   }
 
   showPlace(p: PlaceEntries): void {

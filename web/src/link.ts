@@ -1,11 +1,12 @@
 // A link that holds a request's entries (?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N
-// &lon=77:13E&zone=34, also place=, place_id=, utc_offset=, dst=1, city=, state=, country=)
+// &lon=77:13E&zone=34, also place=, place_id=, utc_offset=, dst=1, city=, state=, country=,
+// ephemeris=, ayanamsa=, node=, sunrise=)
 // as a request line's entries; none when it holds none. Values are passed on as written, for
 // the core's reader to judge; only the numbers and the flag take the line's kinds.
 import type { RequestEntries } from './form';
 
 const textKeys = ['name', 'date', 'time', 'lat', 'lon', 'utc_offset', 'city', 'state', 'country',
-  'place'] as const;
+  'place', 'ephemeris', 'ayanamsa', 'node', 'sunrise'] as const;
 
 export function entriesFromLink(params: URLSearchParams): RequestEntries | null {
   const entries: Record<string, unknown> = {};

@@ -6,7 +6,7 @@ import { PlacePopup } from './place_popup';
 import { drawChart, fillDetails, fillPlanets, fillProfile, type ChartJson } from './chart_view';
 import { entriesFromLink } from './link';
 import { Tabs } from './tabs';
-import { exportLines, importLines, saveChart, savedCharts } from './saved';
+import { saveChart, saveLines, savedCharts, savedLines } from './saved';
 
 const base = new URL('.', document.baseURI);
 const byId = (id: string) => document.getElementById(id) as HTMLElement;
@@ -102,6 +102,12 @@ async function start(): Promise<void> {
       return;
     }
     byId('gl-sign').textContent = chart.ghati_lagna?.sign_name ?? '';
+    // The window is searched chart by chart; it follows once the chart is painted.
+    const windowLine = byId('gl-window');
+    windowLine.textContent = '';
+    setTimeout(() => {
+      if (shownLine === line) windowLine.textContent = core.timeWindows(line).ghati_lagna ?? '';
+    }, 0);
     drawChart(byId('chart'), chart);
     fillPlanets(byId('planets') as HTMLTableElement, chart);
     fillDetails(byId('details'), chart);
@@ -126,20 +132,29 @@ async function start(): Promise<void> {
     await listSaved();
     byId('save').textContent = 'Saved';
   });
-  byId('export').addEventListener('click', async () => {
+  const exportFile = async (csv: boolean) => {
     const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([await exportLines()], { type: 'application/jsonl' }));
-    link.download = 'kalodaya-charts.jsonl';
+    const text = core.writeSaved(await savedLines(), csv);
+    link.href = URL.createObjectURL(new Blob([text], { type: csv ? 'text/csv' : 'application/jsonl' }));
+    link.download = csv ? 'kalodaya-charts.csv' : 'kalodaya-charts.jsonl';
     link.click();
     URL.revokeObjectURL(link.href);
-  });
+  };
+  byId('export').addEventListener('click', () => exportFile(false));
+  byId('export-csv').addEventListener('click', () => exportFile(true));
   const importBox = byId('import') as HTMLInputElement;
   importBox.addEventListener('change', async () => {
     const file = importBox.files?.[0];
     if (!file) return;
-    const { kept, rejected } = await importLines(await file.text());
-    savedStatus.textContent = `${kept} imported` +
-      (rejected.length ? `; lines not read: ${rejected.join(', ')}` : '');
+    // A name ending in .csv (in any case) is CSV, as for the desktop's import.
+    const read = core.readSaved(await file.text(), /\.csv$/i.test(file.name));
+    if (read.error !== undefined) {
+      savedStatus.textContent = `${file.name}: ${read.error}`;
+    } else {
+      const kept = await saveLines(read.lines ?? []);
+      const rejected = (read.rejected ?? []).map((r) => `line ${r.line}: ${r.reason}`);
+      savedStatus.textContent = `${kept} imported` + (rejected.length ? `; ${rejected.join('; ')}` : '');
+    }
     importBox.value = '';
     await listSaved();
   });

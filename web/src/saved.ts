@@ -1,6 +1,6 @@
-// Saved charts in the browser (IndexedDB): each kept as its request line, the format
-// kalodaya-chart --batch and the desktop's export of records read and write, so a file of
-// them moves between the two editions.
+// Saved charts in the browser (IndexedDB): each kept as its request line. Files of them are
+// read and written by the core as the desktop's import and export read and write its records
+// (request lines or CSV), so a file moves between the two editions.
 const dbName = 'kalodaya';
 const storeName = 'charts';
 
@@ -37,28 +37,13 @@ export async function savedCharts(): Promise<SavedChart[]> {
   return request((await store('readonly')).getAll()) as Promise<SavedChart[]>;
 }
 
-// The saved charts as request lines, one a line.
-export async function exportLines(): Promise<string> {
+// The saved charts' request lines, one a line.
+export async function savedLines(): Promise<string> {
   return (await savedCharts()).map((chart) => `${chart.line}\n`).join('');
 }
 
-// Keeps every line of `text` that is one JSON object; returns how many were kept and the
-// numbers of the lines that were not.
-export async function importLines(text: string): Promise<{ kept: number; rejected: number[] }> {
-  const rejected: number[] = [];
-  let kept = 0;
-  const lines = text.split(/\r?\n/);
-  for (let i = 0; i < lines.length; ++i) {
-    const line = lines[i].trim();
-    if (line === '') continue;
-    try {
-      const value: unknown = JSON.parse(line);
-      if (value === null || typeof value !== 'object' || Array.isArray(value)) throw new Error();
-      await saveChart(line);
-      ++kept;
-    } catch {
-      rejected.push(i + 1);
-    }
-  }
-  return { kept, rejected };
+// Keeps every request line; returns how many were kept.
+export async function saveLines(lines: string[]): Promise<number> {
+  for (const line of lines) await saveChart(line);
+  return lines.length;
 }

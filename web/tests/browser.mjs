@@ -67,3 +67,34 @@ export async function openPage(browser, origin, viewport, query = '') {
   await page.evaluate(() => window.kalodaya.ready);
   return { context, page };
 }
+
+// Charts compared as the golden rule has it: every text, Boolean, null and integer the same,
+// every other number within 1e-9 (the module's maths library may differ in the last bits).
+export const tolerance = 1e-9;
+
+// Where `actual` differs from `expected` beyond the rule, as a path ("" when it does not).
+export function difference(expected, actual, path = '$') {
+  if (typeof expected === 'number' && typeof actual === 'number') {
+    if (Number.isInteger(expected) && Number.isInteger(actual)) return expected === actual ? '' : path;
+    return Math.abs(expected - actual) <= tolerance ? '' : path;
+  }
+  if (Array.isArray(expected)) {
+    if (!Array.isArray(actual) || actual.length !== expected.length) return path;
+    for (let i = 0; i < expected.length; ++i) {
+      const found = difference(expected[i], actual[i], `${path}[${i}]`);
+      if (found) return found;
+    }
+    return '';
+  }
+  if (expected !== null && typeof expected === 'object') {
+    if (actual === null || typeof actual !== 'object' || Array.isArray(actual)) return path;
+    const keys = Object.keys(expected);
+    if (keys.join() !== Object.keys(actual).join()) return `${path} (members)`;
+    for (const key of keys) {
+      const found = difference(expected[key], actual[key], `${path}.${key}`);
+      if (found) return found;
+    }
+    return '';
+  }
+  return expected === actual ? '' : path;
+}

@@ -3,9 +3,11 @@
 // widths, the page offline, and no request outside its own origin.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { desktop, launch, openPage, phone, serve, shotDir } from './browser.mjs';
+import { desktop, difference, launch, openPage, phone, serve, shotDir } from './browser.mjs';
 
 let browser;
 let server;
@@ -121,6 +123,39 @@ test('a link that holds the entries opens its chart', async (t) => {
   }
 });
 
+test("the ghati lagna's birth-time window, and the calculation settings chosen in the form", async (t) => {
+  if (skip) return t.skip(skip);
+  const link = '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=34';
+  const { context, page } = await openPage(browser, server.origin, desktop, link);
+  await page.waitForSelector('#results:not([hidden])');
+  await page.waitForFunction(() => document.getElementById('gl-window').textContent !== '');
+  assert.match(await page.textContent('#gl-window'),
+    /^Ghati lagna in Cancer for births from 10:15:00 to 10:38:59 \(/);
+
+  // The classic ephemeris has no true node: the core says so and nothing is shown.
+  await page.click('#back');
+  await page.selectOption('#node', 'true');
+  await page.click('#get-chart');
+  assert.equal(await page.textContent('#message'), 'the classic ephemeris has no true node');
+  // The modern ephemeris brings its own ayanamsa; its chart is the native program's.
+  await page.selectOption('#ephemeris', 'modern');
+  assert.equal(await page.inputValue('#ayanamsa'), 'lahiri');
+  await page.click('#get-chart');
+  await page.waitForSelector('#results:not([hidden])');
+  const line = { name: 'RAMA', date: '1990-08-15', time: '10:30:00', lat: '28:39N', lon: '77:13E',
+    city: '', state: '', country: '', zone: 34, dst: false, ephemeris: 'modern', node: 'true' };
+  const chart = await page.evaluate((l) => window.kalodaya.chart(l), JSON.stringify(line));
+  assert.deepEqual(JSON.parse(chart).settings,
+    { ephemeris: 'modern', ayanamsa: 'lahiri', node: 'true', sunrise: 'classic' });
+  assert.equal(await page.textContent('#gl-sign'), JSON.parse(chart).ghati_lagna.sign_name);
+  if (process.env.KALODAYA_CHART) {
+    const native = execFileSync(process.env.KALODAYA_CHART, ['--batch'],
+      { input: `${JSON.stringify(line)}\n` }).toString();
+    assert.equal(difference(JSON.parse(native), JSON.parse(chart)), '');
+  }
+  await context.close();
+});
+
 test("the core's messages are shown and nothing is computed", async (t) => {
   if (skip) return t.skip(skip);
   const { context, page } = await openPage(browser, server.origin, desktop);
@@ -178,7 +213,26 @@ test('offline after the first visit, and no request outside the origin', async (
   await context.close();
 });
 
-test('a saved chart is kept across a reload, and goes out and in as request lines', async (t) => {
+// The text of the file a button downloads.
+async function download(page, button) {
+  const [file] = await Promise.all([page.waitForEvent('download'), page.click(button)]);
+  return new Promise((resolve, reject) => {
+    file.createReadStream().then((stream) => {
+      const parts = [];
+      stream.on('data', (part) => parts.push(part));
+      stream.on('end', () => resolve(Buffer.concat(parts).toString('utf8')));
+      stream.on('error', reject);
+    }, reject);
+  });
+}
+
+async function importFile(page, name, text) {
+  await page.evaluate(() => { document.getElementById('saved-status').textContent = ''; });
+  await page.setInputFiles('#import', { name, mimeType: 'text/plain', buffer: Buffer.from(text) });
+  await page.waitForFunction(() => document.getElementById('saved-status').textContent !== '');
+}
+
+test('a saved chart is kept across a reload, and goes out and in as request lines and CSV', async (t) => {
   if (skip) return t.skip(skip);
   const link = '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=34';
   const { context, page } = await openPage(browser, server.origin, desktop, link);
@@ -195,23 +249,33 @@ test('a saved chart is kept across a reload, and goes out and in as request line
   assert.deepEqual(await planetTexts(page), worked.planets);
 
   await page.click('#back');
-  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#export')]);
-  const exported = await new Promise((resolve, reject) => {
-    download.createReadStream().then((stream) => {
-      const parts = [];
-      stream.on('data', (part) => parts.push(part));
-      stream.on('end', () => resolve(Buffer.concat(parts).toString('utf8')));
-      stream.on('error', reject);
-    }, reject);
-  });
-  const line = JSON.parse(exported.trim());
+  const line = JSON.parse((await download(page, '#export')).trim());
   assert.deepEqual(line, { name: 'RAMA', date: '1990-08-15', time: '10:30:00', lat: '28:39N',
-    lon: '77:13E', zone: 34 });
+    lon: '77:13E', zone: 34, dst: false, city: '', state: '', country: '' });
 
-  await page.setInputFiles('#import', { name: 'family.jsonl', mimeType: 'application/jsonl',
-    buffer: Buffer.from(`${JSON.stringify({ ...line, name: 'SITA' })}\nnot a request\n`) });
-  await page.waitForFunction(() => document.getElementById('saved-status').textContent !== '');
-  assert.equal(await page.textContent('#saved-status'), '1 imported; lines not read: 2');
+  await importFile(page, 'family.jsonl', `${JSON.stringify({ ...line, name: 'SITA' })}\nnot a request\n`);
+  assert.match(await page.textContent('#saved-status'), /^1 imported; line 2: /);
   assert.equal(await page.$$eval('#saved-list button', (b) => b.length), 2);
+
+  // The desktop's CSV: written by the page, read by the desktop's import and written again by
+  // its export (when the native program is at hand), and read back by the page.
+  let csv = await download(page, '#export-csv');
+  assert.match(csv, /^name,date,time,lat,lon,zone,utc_offset,utc_offset_label,dst,city,state,country,/);
+  assert.equal(csv.trim().split('\n').length, 3);
+  const native = process.env.KALODAYA_CHART;
+  if (native) {
+    const dir = mkdtempSync(join(tmpdir(), 'kalodaya-web-'));
+    const db = join(dir, 'records.sqlite');
+    writeFileSync(join(dir, 'in.csv'), csv);
+    execFileSync(native, ['--records-db', db, '--records-import', join(dir, 'in.csv')]);
+    execFileSync(native, ['--records-db', db, '--records-export', join(dir, 'out.csv')]);
+    csv = readFileSync(join(dir, 'out.csv'), 'utf8');
+    rmSync(dir, { recursive: true });
+  }
+  await importFile(page, 'desktop.csv', `${csv}SITA,1990-13-01,,,,,,,,,,,,,,,\n`);
+  assert.match(await page.textContent('#saved-status'), /^2 imported; line 4: /);
+  assert.deepEqual(await page.$$eval('#saved-list button', (b) => b.map((x) => x.textContent)),
+    ['RAMA 1990-08-15 10:30:00', 'SITA 1990-08-15 10:30:00',
+      'RAMA 1990-08-15 10:30:00', 'SITA 1990-08-15 10:30:00']);
   await context.close();
 });

@@ -7,6 +7,7 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdlib>
+#include <sstream>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -14,11 +15,17 @@
 #include "base/entry_rules.h"
 #include "base/tables.h"
 #include "chart/batch_line.h"
+#include "chart/chart_outcome.h"
 #include "chart/place_json.h"
+#include "chart/present_windows.h"
+#include "astro/calculation_settings.h"
 #include "profile/sign_profile.h"
 #include "base/entry_forms.h"
 #include "base/utc_offset.h"
+#include "records/record_files.h"
+#include "records/request_lines.h"
 #include "request/from_atlas.h"
+#include "request/from_record.h"
 #include "request/installed_atlas.h"
 #include "request/request_line.h"
 
@@ -124,7 +131,86 @@ EMSCRIPTEN_KEEPALIVE const char* kalodaya_form_lists() {
     json["lon_degree_digits"] = rules::kLonDegreeDigits;
     json["minute_digits"] = rules::kMinuteDigits;
     for (const auto caption : kalodaya::kProfileCaptions) json["profile_captions"].push_back(caption);
+    // The calculation settings' names, as request lines write them, the default first.
+    using kalodaya::SettingName;
+    auto& settings = json["settings"];
+    for (const auto kind : {kalodaya::EphemerisKind::Classic, kalodaya::EphemerisKind::Modern}) {
+        settings["ephemeris"].push_back(SettingName(kind));
+        json["default_ayanamsa"][std::string(SettingName(kind))] =
+            SettingName(kalodaya::DefaultAyanamsa(kind));
+    }
+    for (const auto kind : {kalodaya::AyanamsaKind::Classic, kalodaya::AyanamsaKind::Lahiri,
+                            kalodaya::AyanamsaKind::Raman, kalodaya::AyanamsaKind::Krishnamurti,
+                            kalodaya::AyanamsaKind::TrueChitra})
+        settings["ayanamsa"].push_back(SettingName(kind));
+    for (const auto kind : {kalodaya::NodeKind::Mean, kalodaya::NodeKind::True})
+        settings["node"].push_back(SettingName(kind));
+    for (const auto kind : {kalodaya::SunriseKind::Classic, kalodaya::SunriseKind::Hindu})
+        settings["sunrise"].push_back(SettingName(kind));
     out = Dump(json);
+    return out.c_str();
+}
+
+// The texts of the birth-time windows of the chart `line` asks for: {"ghati_lagna", "ascendant",
+// "moon", "chart"}, each "" when the chart has none; {} when the line gives no chart.
+EMSCRIPTEN_KEEPALIVE const char* kalodaya_time_windows(const char* line) {
+    static std::string out;
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    kalodaya::BirthRequest request;
+    if (!kalodaya::ReadRequestLine(line, request)) {
+        const auto outcome = kalodaya::RequestChart(request, true);
+        if (outcome.Computed() && outcome.windows) {
+            const auto texts =
+                kalodaya::PresentTimeWindows(*outcome.windows, outcome.result.birthMoment);
+            json["ghati_lagna"] = texts.ghatiLagna;
+            json["ascendant"] = texts.ascendant;
+            json["moon"] = texts.moon;
+            json["chart"] = texts.chart;
+        }
+    }
+    out = Dump(json);
+    return out.c_str();
+}
+
+// A file of saved charts, as the desktop's import reads it (`csv` nonzero: CSV with a header row;
+// else request lines), with the same checks: {"lines": [request lines], "rejected": [{"line",
+// "reason"}]}, or {"error": ...} when the file as a whole cannot be read.
+EMSCRIPTEN_KEEPALIVE const char* kalodaya_read_saved(const char* text, int csv) {
+    static std::string out;
+    namespace records = kalodaya::records;
+    std::istringstream in{std::string(text)};
+    std::vector<records::Record> accepted;
+    records::ImportReport report;
+    nlohmann::ordered_json json;
+    const auto format = csv ? records::FileFormat::Csv : records::FileFormat::RequestLines;
+    if (const auto error = records::ReadRecords(in, format, kalodaya::RecordImportRules(),
+                                                accepted, report)) {
+        json["error"] = error->message;
+    } else {
+        json["lines"] = nlohmann::ordered_json::array();
+        for (const auto& record : accepted) json["lines"].push_back(records::RequestLine(record));
+        json["rejected"] = nlohmann::ordered_json::array();
+        for (const auto& rejected : report.rejected)
+            json["rejected"].push_back({{"line", rejected.line}, {"reason", rejected.reason}});
+    }
+    out = Dump(json);
+    return out.c_str();
+}
+
+// Saved charts' request lines (one a line) as the desktop's export writes them: CSV with its
+// header row when `csv` is nonzero, else request lines. A line that is not a record is left out.
+EMSCRIPTEN_KEEPALIVE const char* kalodaya_write_saved(const char* lines, int csv) {
+    static std::string out;
+    namespace records = kalodaya::records;
+    const auto format = csv ? records::FileFormat::Csv : records::FileFormat::RequestLines;
+    const auto rules = kalodaya::RecordImportRules();
+    out.clear();
+    records::AppendFileStart(out, format);
+    std::istringstream in{std::string(lines)};
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty()) continue;
+        if (const auto record = rules.readLine(line)) records::AppendFileRecord(out, *record, format);
+    }
     return out.c_str();
 }
 

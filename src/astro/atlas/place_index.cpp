@@ -152,7 +152,40 @@ Expected<PlaceIndex> PlaceIndex::Parse(std::string placesText, std::string regio
         }
     }
     index.keyStart_.push_back(static_cast<uint32_t>(index.keys_.size()));
+    index.IndexWordStarts();
     return index;
+}
+
+namespace {
+
+constexpr std::size_t kWordGroups = 1 << 16;
+
+std::size_t WordGroup(unsigned char first, unsigned char second) {
+    return (std::size_t{first} << 8) | second;
+}
+
+}  // namespace
+
+// A counting sort of the word starts by their first two bytes: one pass counts, one places.
+void PlaceIndex::IndexWordStarts() {
+    const char* const begin = keys_.data();
+    const std::size_t size = keys_.size();
+    const auto forEachStart = [&](auto&& visit) {
+        for (std::size_t pos = 0; pos < size; ++pos) {
+            if (begin[pos] == '\n') continue;
+            if (pos > 0 && begin[pos - 1] != '\n' && !IsWordSeparator(begin[pos - 1])) continue;
+            const unsigned char second = pos + 1 < size ? static_cast<unsigned char>(begin[pos + 1]) : 0;
+            visit(pos, WordGroup(static_cast<unsigned char>(begin[pos]), second));
+        }
+    };
+    wordGroup_.assign(kWordGroups + 1, 0);
+    forEachStart([&](std::size_t, std::size_t group) { ++wordGroup_[group + 1]; });
+    for (std::size_t g = 0; g < kWordGroups; ++g) wordGroup_[g + 1] += wordGroup_[g];
+    wordStarts_.resize(wordGroup_[kWordGroups]);
+    std::vector<uint32_t> next(wordGroup_.begin(), wordGroup_.end() - 1);
+    forEachStart([&](std::size_t pos, std::size_t group) {
+        wordStarts_[next[group]++] = static_cast<uint32_t>(pos);
+    });
 }
 
 Place PlaceIndex::MakePlace(const Record& record) const {
@@ -177,14 +210,7 @@ std::vector<PlaceIndex::Candidate> PlaceIndex::MatchName(std::string_view name) 
     const char* const begin = keys_.data();
     const std::size_t size = keys_.size();
     std::size_t record = 0;
-    std::size_t at = 0;
-    while (at + name.size() <= size) {
-        const char* hit = platform::FindBytes(begin + at, size - at, name);
-        if (!hit) break;
-        const std::size_t pos = static_cast<std::size_t>(hit - begin);
-        at = pos + 1;
-        const bool nameStart = pos == 0 || begin[pos - 1] == '\n';
-        if (!nameStart && !IsWordSeparator(begin[pos - 1])) continue;
+    const auto mark = [&](std::size_t pos, bool nameStart) {
         while (keyStart_[record + 1] <= pos) ++record;
         const Fit fit = !nameStart                          ? Fit::kWord
                         : begin[pos + name.size()] == '\n' ? Fit::kWhole
@@ -194,6 +220,31 @@ std::vector<PlaceIndex::Candidate> PlaceIndex::MatchName(std::string_view name) 
         } else {
             found.push_back({static_cast<uint32_t>(record), fit});
         }
+    };
+    if (name.size() >= 2 && name.find('\n') == std::string_view::npos) {
+        const std::size_t group = WordGroup(static_cast<unsigned char>(name[0]),
+                                            static_cast<unsigned char>(name[1]));
+        std::size_t skipBelow = 0;
+        for (uint32_t i = wordGroup_[group]; i < wordGroup_[group + 1]; ++i) {
+            const std::size_t pos = wordStarts_[i];
+            if (pos < skipBelow || pos + name.size() > size) continue;
+            if (std::memcmp(begin + pos, name.data(), name.size()) != 0) continue;
+            mark(pos, pos == 0 || begin[pos - 1] == '\n');
+            // Nothing later in this place's names can rank it better than a whole name.
+            if (found.back().fit == Fit::kWhole) skipBelow = keyStart_[record + 1];
+        }
+        return found;
+    }
+    // A query of one byte, or one that spans names: every occurrence, as it is.
+    std::size_t at = 0;
+    while (at + name.size() <= size) {
+        const char* hit = platform::FindBytes(begin + at, size - at, name);
+        if (!hit) break;
+        const std::size_t pos = static_cast<std::size_t>(hit - begin);
+        at = pos + 1;
+        const bool nameStart = pos == 0 || begin[pos - 1] == '\n';
+        if (!nameStart && !IsWordSeparator(begin[pos - 1])) continue;
+        mark(pos, nameStart);
         // Nothing later in this place's names can rank it better than a whole name.
         if (found.back().fit == Fit::kWhole) at = std::max<std::size_t>(at, keyStart_[record + 1]);
     }

@@ -82,6 +82,12 @@ class PlaceIndex {
     // keyStart_[i] and end where those of i + 1 start.
     std::string keys_;
     std::vector<uint32_t> keyStart_;
+    // Every position in keys_ that starts a name or a word of one, grouped by the two bytes it
+    // starts with and ascending within a group; group g spans [wordGroup_[g], wordGroup_[g + 1]).
+    // A search then reads only the words that start as its query does, not every byte of keys_.
+    std::vector<uint32_t> wordStarts_;
+    std::vector<uint32_t> wordGroup_;
+    void IndexWordStarts();
 };
 
 }  // namespace kalodaya::atlas
