@@ -1,6 +1,8 @@
 // Writing a whole file on POSIX systems (the rules are in base/whole_file.h).
 #include "base/whole_file.h"
 
+#include "base/platform/standard_streams.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,19 +39,6 @@ class Descriptor {
     int fd_;
 };
 
-// Every byte, through short writes and interruptions; the errno of a failure otherwise.
-int WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return 0;
-}
-
 // The descriptor of the standard stream that is the file `target`, if one is.
 std::optional<int> StandardStreamOf(const struct stat& target) {
     for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
@@ -71,7 +60,7 @@ std::optional<FileWriteError> WriteDirectly(const fs::path& path, std::string_vi
     }
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
-    if (const int error = WriteAll(fd.get(), bytes)) return Failed(error);
+    if (const int error = platform::WriteBytes(fd.get(), bytes)) return Failed(error);
     if (fd.Close() != 0) return Failed(errno);
     return std::nullopt;
 }
@@ -119,7 +108,7 @@ std::optional<FileWriteError> WriteThroughTemporary(const fs::path& target, std:
     } else {
         ::fchmod(fd.get(), 0600);
     }
-    if (const int error = WriteAll(fd.get(), bytes)) return Failed(error);
+    if (const int error = platform::WriteBytes(fd.get(), bytes)) return Failed(error);
     if (::fsync(fd.get()) != 0 && errno != EINVAL) return Failed(errno);
     if (fd.Close() != 0) return Failed(errno);
 
@@ -160,7 +149,7 @@ std::optional<FileWriteError> WriteWholeFile(const fs::path& path, std::string_v
         return WriteThroughTemporary(*end, bytes, nullptr);
     }
     if (const auto stream = StandardStreamOf(target)) {
-        if (const int error = WriteAll(*stream, bytes)) return Failed(error);
+        if (const int error = platform::WriteBytes(*stream, bytes)) return Failed(error);
         return std::nullopt;
     }
     if (S_ISREG(target.st_mode)) {
