@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "base/json_bytes.h"
+#include "base/entry_rules.h"
 #include "base/quoted_value.h"
 #include "records/record.h"
 
@@ -461,7 +462,11 @@ std::optional<ReadError> ReadUncertainty(std::string_view written, BirthRequest&
     const DateTime birth = DateTime::FromCivil(request.year, request.month, request.day,
                                                request.hour, request.minute, request.second);
     const int64_t span = int64_t{request.uncertaintyMinutes} * 60;
-    request.timeRange = BirthTimeRange{birth.AddSeconds(-span), birth.AddSeconds(span)};
+    // Within the clock times a range may name: the year list's first and last second.
+    const DateTime first = DateTime::FromCivil(entry_rules::kFirstYear, 1, 1);
+    const DateTime last = DateTime::FromCivil(entry_rules::kLastYear, 12, 31, 23, 59, 59);
+    request.timeRange = BirthTimeRange{std::max(birth.AddSeconds(-span), first),
+                                       std::min(birth.AddSeconds(span), last)};
     return std::nullopt;
 }
 

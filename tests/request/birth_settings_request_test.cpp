@@ -94,6 +94,13 @@ TEST(RequestLineUncertainty, GivesTheMinutesAndTheirRangeOfBirthTimes) {
          5, BirthTimeRange{at(15, 9, 0), at(15, 10, 0)}},
         {R"({"time_range":{"from":"1990-08-15T09:00:00","to":"1990-08-15T10:00:00"},"uncertainty_minutes":5})",
          5, BirthTimeRange{at(15, 9, 0), at(15, 10, 0)}},
+        // Within the year list's clock times.
+        {R"({"date":"2050-12-31","time":"23:50:00","uncertainty_minutes":20})", 20,
+         BirthTimeRange{DateTime::FromCivil(2050, 12, 31, 23, 30, 0),
+                        DateTime::FromCivil(2050, 12, 31, 23, 59, 59)}},
+        {R"({"date":"1901-01-01","time":"00:05:00","uncertainty_minutes":10})", 10,
+         BirthTimeRange{DateTime::FromCivil(1901, 1, 1, 0, 0, 0),
+                        DateTime::FromCivil(1901, 1, 1, 0, 15, 0)}},
         // No such date: the minutes are kept, the entry checks speak of the date.
         {R"({"date":"1990-02-31","uncertainty_minutes":5})", 5, std::nullopt},
     };
