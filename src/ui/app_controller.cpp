@@ -1,6 +1,7 @@
 #include "ui/app_controller.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -43,6 +44,7 @@ bool AppController::Start() {
 
     form_ = std::make_unique<EntryForm>(services_);
     form_->setWindowIcon(AppIcon());
+    form_->ShowStartEntries();
     connect(form_.get(), &EntryForm::chartRequested, this, &AppController::OnChartRequested);
     connect(form_.get(), &EntryForm::exitRequested, this, &AppController::ShutdownApplication);
     connect(form_.get(), &EntryForm::aboutRequested, this, &AppController::OnAbout);
@@ -64,6 +66,7 @@ void AppController::OnChartRequested() {
     if (screen_ != Screen::Entry) return;
     // Every request starts from the entries alone: nothing of the chart before it counts.
     outcome_ = RequestChart(form_->CurrentRequest());
+    RememberFormZone();
     const ChartOutcome& outcome = outcome_;
     if (outcome.failure) {
         const EntryCheckFailure& failure = *outcome.failure;
@@ -108,6 +111,12 @@ void AppController::OnBack() {
     emit entryShown();
 }
 
+// The next start shows the zone the user had last.
+void AppController::RememberFormZone() {
+    QSettings settings = FormSettings();
+    RememberZone(settings, form_->CurrentZone());
+}
+
 void AppController::OnAbout() {
     QWidget* parent = screen_ == Screen::Results && frame_ ? static_cast<QWidget*>(frame_.data())
                                                            : form_.get();
@@ -129,7 +138,10 @@ void AppController::ShutdownApplication() {
     if (screen_ == Screen::Ended) return;
     screen_ = Screen::Ended;
     UnloadFrame();
-    if (form_) form_->hide();
+    if (form_) {
+        RememberFormZone();
+        form_->hide();
+    }
     instance_.Release();
     options_.quit();
 }

@@ -68,6 +68,7 @@ private:
     void ShowResults();
     void OnBack();
     void OnAbout();
+    void RememberFormZone();
     void UnloadFrame();
 
     StartOptions options_;
