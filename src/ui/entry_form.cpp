@@ -749,6 +749,8 @@ void EntryForm::ShowStartEntries() {
     }
     QSettings settings = FormSettings();
     ShowZone(RememberedZone(settings).value_or(ZoneOfClock(now)));
+    // A record opened since may have shown its own calculation: the user's choice again.
+    ShowCalculation(RememberedCalculation(settings));
 }
 
 void EntryForm::ShowZone(const FormZone& zone) {

@@ -44,8 +44,9 @@ public:
     void ShowRequest(const BirthRequest& request, const QString& exactZoneLabel = {});
     // Empties the boxes and puts every list and option back where the form opens.
     void ClearEntries();
-    // What a person starting the program sees: today's date (the services' clock) and the
-    // zone kept from the last run, or on the first start the zone of the computer's clock.
+    // What a person starting the program sees: today's date (the services' clock), the zone
+    // kept from the last run (on the first start the zone of the computer's clock) and the
+    // calculation last chosen.
     void ShowStartEntries();
     // The zone selected now, with the extra entry's caption for an exact offset.
     FormZone CurrentZone() const;

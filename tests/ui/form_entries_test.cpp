@@ -426,6 +426,10 @@ private slots:
         expected.atlasPlace.reset();
         QVERIFY(opened == expected);
         QCOMPARE(uncertainty->value(), 15);
+        // File > New goes back to the calculation the user chose last, not the record's.
+        controller_->Form()->findChild<QAction*>(QStringLiteral("newAction"))->trigger();
+        QCOMPARE(Form()->CurrentRequest().settings, CalculationSettings{});
+        QCOMPARE(uncertainty->value(), 0);
     }
 
     // Request lines naming a place are resolved through the atlas; lines it cannot resolve are
