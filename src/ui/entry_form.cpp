@@ -426,6 +426,9 @@ void EntryForm::ConnectEnter() {
     for (QLineEdit* box : {nameBox, stateBox, countryBox, latDegreesBox, latMinutesBox,
                            lonDegreesBox, lonMinutesBox})
         connect(box, &QLineEdit::returnPressed, this, &EntryForm::chartRequested);
+    // The spin box takes its typed value before its own line edit reports Enter.
+    if (auto* typed = uncertaintyBox->findChild<QLineEdit*>())
+        connect(typed, &QLineEdit::returnPressed, this, &EntryForm::chartRequested);
 }
 
 void EntryForm::SetTabOrder() {

@@ -401,9 +401,21 @@ private slots:
         QTest::keyClick(uncertainty, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(uncertainty, QStringLiteral("15"));
         QCOMPARE(Form()->CurrentRequest().uncertaintyMinutes, 15);
+        // Enter there asks for the chart with it, as in every box of the form.
+        QList<int> asked;
+        connect(Form(), &EntryForm::chartRequested, this,
+                [&] { asked.append(Form()->CurrentRequest().uncertaintyMinutes); });
+        QTest::keyClick(uncertainty, Qt::Key_Return);
+        QCOMPARE(asked, QList<int>{15});
+        QCOMPARE(controller_->Current(), AppController::Screen::Results);
+        controller_->Frame()->findChild<QAction*>(QStringLiteral("backAction"))->trigger();
+        QCOMPARE(controller_->Current(), AppController::Screen::Entry);
+        QTRY_VERIFY(Form()->isActiveWindow());
         List("calculationList")->setFocus();
         QTest::keyClick(List("calculationList"), Qt::Key_Down);
         const BirthRequest typed = Form()->CurrentRequest();
+        Form()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form()));
         QTest::keyClick(Form(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(*controller_->Store()->Count(), 1);
 
