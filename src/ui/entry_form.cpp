@@ -545,16 +545,21 @@ void EntryForm::OnDateTyped() {
                                                 match.captured(2).toInt(),
                                                 match.captured(3).toInt())
                                         : QDate();
-    if (date.isValid() && date.year() >= entry_rules::kFirstYear &&
+    const QDate listed(entry_rules::kFirstYear + yearList->currentIndex(),
+                       monthList->currentIndex() + 1, dayList->currentIndex() + 1);
+    if (date.isValid() && date != listed && date.year() >= entry_rules::kFirstYear &&
         date.year() <= entry_rules::kLastYear)
         SelectDate(date);
     SyncDateBox();
 }
 
+// The date typed, picked from the calendar or taken from the clock is the user's pick, as one
+// in the lists is: a place chosen from the atlas follows it with its zone.
 void EntryForm::SelectDate(const QDate& date) {
     monthList->setCurrentIndex(date.month() - 1);
     dayList->setCurrentIndex(date.day() - 1);
     yearList->setCurrentIndex(date.year() - entry_rules::kFirstYear);
+    emit yearList->activated(yearList->currentIndex());
 }
 
 // The calendar opens under the date box on the lists' date (or on the box's nearest date
@@ -575,10 +580,9 @@ void EntryForm::FillNow() {
     if (date.year() < entry_rules::kFirstYear || date.year() > entry_rules::kLastYear) return;
     const QTime time = now.time();
     const std::pair<QComboBox*, int> lists[] = {
-        {monthList, date.month() - 1}, {dayList, date.day() - 1},
-        {yearList, date.year() - entry_rules::kFirstYear}, {hourList, time.hour()},
-        {minuteList, time.minute()}, {secondList, time.second()}};
+        {hourList, time.hour()}, {minuteList, time.minute()}, {secondList, time.second()}};
     for (const auto& [list, position] : lists) list->setCurrentIndex(position);
+    SelectDate(date);
 }
 
 // The calculation's lists: each entry holds its setting's name. The classic ephemeris has its

@@ -6,7 +6,9 @@
 // of printing and the first export. With KALODAYA_SCREENSHOT_DIR set, the form with its calendar
 // open and with the modern calculation chosen is kept there as form-calendar.png and
 // form-modern.png.
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCompleter>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -36,6 +38,8 @@
 #include "ui/form_settings.h"
 #include "ui/print/print_dialogs.h"
 #include "ui/records_dialogs.h"
+#include "ui/place_lookup.h"
+#include "ui/place_search_popup.h"
 #include "ui/records_menu.h"
 
 using namespace kalodaya;
@@ -266,6 +270,43 @@ private slots:
         now_ = At(2051, 1, 1, 0, 0, "UTC");
         QTest::mouseClick(Control<QPushButton>("nowButton"), Qt::LeftButton);
         QCOMPARE(Form()->CurrentRequest().year, 2024);
+    }
+
+    // A place chosen from the atlas follows a date typed, picked from the calendar or taken
+    // from the clock with its zone, as it follows one picked in the lists.
+    void aChosenPlaceFollowsTheDateHoweverItIsGiven() {
+        QTRY_VERIFY_WITH_TIMEOUT(Form()->Places()->SourcesReady(), 20000);
+        auto* dateBox = Control<QLineEdit>("dateBox");
+        dateBox->setFocus();
+        dateBox->selectAll();
+        QTest::keyClicks(dateBox, QStringLiteral("2000-01-10"));
+        QTest::keyClick(dateBox, Qt::Key_Tab);
+        auto* city = Control<QLineEdit>("cityBox");
+        city->setFocus();
+        QTest::keyClicks(city, QStringLiteral("Paris, France"));
+        QAbstractItemView* popup = Form()->Places()->Popup()->Completer()->popup();
+        QVERIFY(popup->isVisible());
+        const QModelIndex first = popup->model()->index(0, 0);
+        QVERIFY2(first.data().toString().startsWith(QStringLiteral("Paris, Île-de-France")),
+                 qPrintable(first.data().toString()));
+        QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, popup->visualRect(first).center());
+        QCOMPARE(List("zoneList")->currentText(), ZoneText(20));
+
+        dateBox->setFocus();
+        dateBox->selectAll();
+        QTest::keyClicks(dateBox, QStringLiteral("2000-07-01"));
+        QTest::keyClick(dateBox, Qt::Key_Tab);
+        QCOMPARE(List("zoneList")->currentText(), ZoneText(19));
+
+        QTest::mouseClick(Control<QPushButton>("calendarButton"), Qt::LeftButton);
+        auto* calendar = Form()->findChild<QCalendarWidget*>(QStringLiteral("dateCalendar"));
+        emit calendar->clicked(QDate(2001, 12, 24));
+        QCOMPARE(List("zoneList")->currentText(), ZoneText(20));
+
+        now_ = At(2024, 7, 1, 9, 0, "Asia/Kolkata");
+        QTest::mouseClick(Control<QPushButton>("nowButton"), Qt::LeftButton);
+        QCOMPARE(List("zoneList")->currentText(), ZoneText(19));
+        QCOMPARE(Form()->CurrentRequest().city, std::string("Paris"));
     }
 
     // ---- the start ----
