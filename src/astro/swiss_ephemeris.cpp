@@ -6,6 +6,7 @@
 
 #include "astro/moon.h"
 #include "astro/sunrise.h"
+#include "astro/swiss_rise_set.h"
 
 namespace kalodaya {
 namespace {
@@ -71,20 +72,13 @@ DateTime LocalClock(double jdUt, double east, const DateTime& date, double jdMid
     return date.AddSeconds(static_cast<int64_t>(std::llround(seconds)));
 }
 
-int32 RiseBits(SunriseKind sunrise) {
-    return sunrise == SunriseKind::Hindu ? SE_BIT_HINDU_RISING : 0;
-}
-
 // The first rising or setting (`event`) of the Sun after `from` at `geopos` (longitude east,
 // latitude, height), within `days`.
-std::optional<double> FindSunEvent(double from, int32 event, double* geopos, SunriseKind sunrise,
-                                   double days) {
-    double when = 0;
-    char serr[AS_MAXCH];
-    if (swe_rise_trans(from, SE_SUN, nullptr, SEFLG_MOSEPH, event | RiseBits(sunrise), geopos, 0,
-                       0, &when, serr) != 0 ||
-        !(when < from + days))
-        return std::nullopt;
+std::optional<double> FindSunEvent(double from, int32 event, const double* geopos,
+                                   SunriseKind sunrise, double days) {
+    const std::optional<double> when =
+        SwissSunRiseOrSet(from, event == SE_CALC_RISE, geopos, sunrise);
+    if (!when || !(*when < from + days)) return std::nullopt;
     return when;
 }
 
