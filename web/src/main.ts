@@ -5,6 +5,7 @@ import { EntryForm, type RequestEntries } from './form';
 import { PlacePopup } from './place_popup';
 import { drawChart, fillDetails, fillPlanets, fillProfile, type ChartJson } from './chart_view';
 import { entriesFromLink } from './link';
+import { storeChartStyle, storedChartStyle, withChartStyle } from './chart_style';
 import { Tabs } from './tabs';
 import { saveChart, saveLines, savedCharts, savedLines } from './saved';
 
@@ -68,6 +69,17 @@ async function start(): Promise<void> {
   );
 
   let shownLine = '';
+  // The chart style: the reader's last choice; choosing another redraws the chart shown.
+  const styleChoice = byId('chart-style') as HTMLSelectElement;
+  styleChoice.value = storedChartStyle();
+  const drawShown = () => {
+    const chart = JSON.parse(core.chart(withChartStyle(shownLine, storedChartStyle()))) as ChartJson;
+    drawChart(byId('chart'), chart);
+  };
+  styleChoice.addEventListener('change', () => {
+    storeChartStyle(styleChoice.value);
+    if (shownLine !== '') drawShown();
+  });
   const savedList = byId('saved-list');
   const savedStatus = byId('saved-status');
   const listSaved = async () => {
@@ -91,7 +103,7 @@ async function start(): Promise<void> {
   const show = (line: string) => {
     const started = performance.now();
     shownLine = line;
-    const chart = JSON.parse(core.chart(line)) as ChartJson;
+    const chart = JSON.parse(core.chart(withChartStyle(line, storedChartStyle()))) as ChartJson;
     form.message.textContent = '';
     if (!chart.valid) {
       form.message.textContent = chart.message ?? chart.error ?? '';
