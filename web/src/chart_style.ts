@@ -26,8 +26,7 @@ export function storeChartStyle(style: string): ChartStyle {
   return chosen;
 }
 
-// A request line with the style asked for, so that the core adds the chart's layout; the
-// line's own style, if it names one, gives way to the reader's choice.
+// A request line with the style asked for, so that the core adds the chart's layout.
 export function withChartStyle(line: string, style: ChartStyle): string {
   const entries = JSON.parse(line) as Record<string, unknown>;
   return JSON.stringify({ ...entries, chart_style: style });

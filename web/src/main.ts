@@ -70,15 +70,14 @@ async function start(): Promise<void> {
 
   let shownLine = '';
   // The chart style: the reader's last choice; choosing another redraws the chart shown.
+  // (A browser that keeps nothing still draws the choice for as long as the page is open.)
   const styleChoice = byId('chart-style') as HTMLSelectElement;
-  styleChoice.value = storedChartStyle();
-  const drawShown = () => {
-    const chart = JSON.parse(core.chart(withChartStyle(shownLine, storedChartStyle()))) as ChartJson;
-    drawChart(byId('chart'), chart);
-  };
+  let chartStyle = storedChartStyle();
+  styleChoice.value = chartStyle;
   styleChoice.addEventListener('change', () => {
-    storeChartStyle(styleChoice.value);
-    if (shownLine !== '') drawShown();
+    chartStyle = storeChartStyle(styleChoice.value);
+    if (shownLine === '') return;
+    drawChart(byId('chart'), JSON.parse(core.chart(withChartStyle(shownLine, chartStyle))) as ChartJson);
   });
   const savedList = byId('saved-list');
   const savedStatus = byId('saved-status');
@@ -103,7 +102,7 @@ async function start(): Promise<void> {
   const show = (line: string) => {
     const started = performance.now();
     shownLine = line;
-    const chart = JSON.parse(core.chart(withChartStyle(line, storedChartStyle()))) as ChartJson;
+    const chart = JSON.parse(core.chart(withChartStyle(line, chartStyle))) as ChartJson;
     form.message.textContent = '';
     if (!chart.valid) {
       form.message.textContent = chart.message ?? chart.error ?? '';
