@@ -141,14 +141,14 @@ SunEventStatus SwissEphemeris::SunEvents(const LocalBirth& b, const DateTime& da
     const double jdMidnight = swe_julday(year, month, day, 0, SE_GREG_CAL);
     // Local mean midnight at the place: the day's sunrise follows it within a day.
     const double start = jdMidnight - geopos[0] / 360;
-    const std::optional<double> rise =
-        FindSunEvent(start, SE_CALC_RISE, geopos, settings_.sunrise, 1);
+    const SunRiseThenSet events = SwissSunRiseThenSet(start, geopos, settings_.sunrise, 1);
+    const std::optional<double>& rise = events.rise;
     if (!rise) return status;
     status.sunrise = LocalClock(*rise, east, midnight, jdMidnight);
     status.sunriseClock = DateTime::FromCivil(year, month, day, status.sunrise.Hour(),
                                               status.sunrise.Minute(), status.sunrise.Second());
     status.sunriseOk = true;
-    const std::optional<double> set = FindSunEvent(*rise, SE_CALC_SET, geopos, settings_.sunrise, 1);
+    const std::optional<double>& set = events.set;
     if (!set) return status;
     status.sunset = LocalClock(*set, east, midnight, jdMidnight);
     status.sunsetClock = DateTime::FromCivil(year, month, day, status.sunset.Hour(),

@@ -64,10 +64,19 @@ std::optional<double> LibrarySunRiseOrSet(double fromUt, bool rise, const double
     return when;
 }
 
-std::optional<double> SwissSunRiseOrSet(double fromUt, bool rise, const double geopos[3],
-                                        SunriseKind sunrise) {
-    if (!(std::fabs(geopos[1]) <= kQuickSearchLatitude))
-        return LibrarySunRiseOrSet(fromUt, rise, geopos, sunrise);
+namespace {
+
+// The Sun where a search last looked: the time, its right ascension and declination as the
+// first guess reads them, and the sidereal time then (hours).
+struct SunSample {
+    double jd = 0, rightAscension = 0, declination = 0, sidereal = 0;
+};
+
+// The quick search. The first guess is taken from `guessFrom` when given (a sample a moment
+// before `fromUt`), else from the Sun at `fromUt`; `last` receives the Sun of the last step.
+std::optional<double> QuickSearch(double fromUt, bool rise, const double geopos[3],
+                                  SunriseKind sunrise, const SunSample* guessFrom,
+                                  SunSample* last) {
     const bool hindu = sunrise == SunriseKind::Hindu;
     const double facrise = rise ? 1 : -1;
     char serr[AS_MAXCH];
@@ -83,26 +92,33 @@ std::optional<double> SwissSunRiseOrSet(double fromUt, bool rise, const double g
 
     double start = fromUt;
     for (bool secondRun = false;; secondRun = true) {
-        if (swe_calc_ut(start, SE_SUN, flags, xx, serr) == ERR) return std::nullopt;
-        // The first guess: where the Sun's semi-diurnal arc puts the event after `start`.
-        double sda = -std::tan(geopos[1] * kDegToRad) * std::tan(xx[1] * kDegToRad);
+        SunSample guess;
+        if (guessFrom && !secondRun) {
+            guess = *guessFrom;
+        } else {
+            if (swe_calc_ut(start, SE_SUN, flags, xx, serr) == ERR) return std::nullopt;
+            guess = {start, xx[0], xx[1], swe_sidtime(start)};
+        }
+        // The first guess: where the Sun's semi-diurnal arc puts the event after the sample.
+        double sda = -std::tan(geopos[1] * kDegToRad) * std::tan(guess.declination * kDegToRad);
         if (sda >= 1)
             sda = 10;
         else if (sda <= -1)
             sda = 180;
         else
             sda = std::acos(sda) * kRadToDeg;
-        const double armc = swe_degnorm(swe_sidtime(start) * 15 + geopos[0]);
-        const double md = swe_degnorm(xx[0] - armc);
+        const double armc = swe_degnorm(guess.sidereal * 15 + geopos[0]);
+        const double md = swe_degnorm(guess.rightAscension - armc);
         double dmd = swe_degnorm(md - swe_degnorm(sda * facrise));
         if (dmd > 358) dmd -= 360;
-        double tr = start + dmd / 360;
+        double tr = guess.jd + dmd / 360;
 
         double pressure = 0;
         const double refraction = HorizonRefraction(geopos[2], pressure);
         if (!hindu) swe_set_topo(geopos[0], geopos[1], geopos[2]);
         for (int i = 0; i < 2; ++i) {
             if (swe_calc_ut(tr, SE_SUN, stepFlags, xx, serr) == ERR) return std::nullopt;
+            const double eclipticLatitude = xx[1];
             double radius = 0;
             if (hindu) {
                 xx[1] = 0;
@@ -113,16 +129,25 @@ std::optional<double> SwissSunRiseOrSet(double fromUt, bool rise, const double g
             // The hindu Sun turned to the equator with the true obliquity; over the slope's
             // step the obliquity moves by less than 1e-7 degrees.
             double equatorial[3] = {xx[0], xx[1], 1};
+            double trueObliquity = 0;
             if (hindu) {
                 double nutation[6];
                 swe_calc(tr + swe_deltat_ex(tr, -1, nullptr), SE_ECL_NUT, 0, nutation, nullptr);
-                swe_cotrans(equatorial, equatorial, -nutation[0]);
+                trueObliquity = nutation[0];
+                swe_cotrans(equatorial, equatorial, -trueObliquity);
             }
-            const double armcNow = swe_degnorm(swe_sidtime(tr) * 15 + geopos[0]);
+            const double sidereal = swe_sidtime(tr);
+            const double armcNow = swe_degnorm(sidereal * 15 + geopos[0]);
             const double armcLater =
                 swe_degnorm(armcNow + kSlopeStep * kSiderealDegreesPerDay);
             const double altitude = TrueAltitude(equatorial, armcNow, geopos[1]);
             const double slope = TrueAltitude(equatorial, armcLater, geopos[1]) - altitude;
+            if (last && i == 1) {
+                // A first guess reads the Sun with its latitude (the hindu steps drop it).
+                double sun[3] = {xx[0], eclipticLatitude, 1};
+                if (hindu) swe_cotrans(sun, sun, -trueObliquity);
+                *last = {tr, sun[0], sun[1], sidereal};
+            }
             double dt = (altitude + radius) / slope / 1000.0;
             if (dt > 0.1)
                 dt = 0.1;
@@ -140,6 +165,34 @@ std::optional<double> SwissSunRiseOrSet(double fromUt, bool rise, const double g
         }
         return tr;
     }
+}
+
+}  // namespace
+
+std::optional<double> SwissSunRiseOrSet(double fromUt, bool rise, const double geopos[3],
+                                        SunriseKind sunrise) {
+    if (!(std::fabs(geopos[1]) <= kQuickSearchLatitude))
+        return LibrarySunRiseOrSet(fromUt, rise, geopos, sunrise);
+    return QuickSearch(fromUt, rise, geopos, sunrise, nullptr, nullptr);
+}
+
+SunRiseThenSet SwissSunRiseThenSet(double fromUt, const double geopos[3], SunriseKind sunrise,
+                                   double days) {
+    SunRiseThenSet events;
+    const bool quick = std::fabs(geopos[1]) <= kQuickSearchLatitude;
+    SunSample last;
+    const std::optional<double> rise =
+        quick ? QuickSearch(fromUt, true, geopos, sunrise, nullptr, &last)
+              : LibrarySunRiseOrSet(fromUt, true, geopos, sunrise);
+    if (!rise || !(*rise < fromUt + days)) return events;
+    events.rise = rise;
+    // The rising's last step looked at the Sun a moment before it rose: the setting's first
+    // guess starts from there (it moves by some 1e-5 of that moment, which the steps undo).
+    const std::optional<double> set =
+        quick ? QuickSearch(*rise, false, geopos, sunrise, &last, nullptr)
+              : LibrarySunRiseOrSet(*rise, false, geopos, sunrise);
+    if (set && *set < *rise + days) events.set = set;
+    return events;
 }
 
 }  // namespace kalodaya

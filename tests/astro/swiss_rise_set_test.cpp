@@ -62,5 +62,48 @@ TEST(SwissRiseSet, SameEventsAsTheLibrarysRoutine) {
     std::printf("quick and library events at most %.3g days apart\n", farthest);
 }
 
+// A day's rising and the setting after it, the setting's search started from the rising's:
+// the same pair as the library's routine gives searching each from the start.
+TEST(SwissRiseSet, RisingThenSettingAsTheLibraryFindsThem) {
+    constexpr double kMostApartDays = 1e-8;
+    const Case cases[] = {
+        {"tropics", -23.5, 23.5, 100},
+        {"middle latitudes", -60, 60, 200},
+        {"high latitudes, quick search", 60, 65, 100},
+        {"beyond the quick search", 65.5, 72, 40},
+    };
+    std::mt19937 random(777);
+    std::uniform_real_distribution<double> longitude(-180, 180), days(0, 54787.0);
+    int pairs = 0;
+    for (const Case& c : cases) {
+        std::uniform_real_distribution<double> latitude(c.lowLatitude, c.highLatitude);
+        for (int n = 0; n < c.draws; ++n) {
+            const double from = 2415385.5 + days(random);
+            const double geopos[3] = {longitude(random), latitude(random), 0};
+            for (const SunriseKind kind : {SunriseKind::Classic, SunriseKind::Hindu}) {
+                SCOPED_TRACE(testing::Message() << c.what << " from " << from << " at "
+                                                << geopos[0] << ", " << geopos[1]
+                                                << (kind == SunriseKind::Hindu ? " hindu" : ""));
+                const SunRiseThenSet quick = SwissSunRiseThenSet(from, geopos, kind, 1);
+                const auto rise = LibrarySunRiseOrSet(from, true, geopos, kind);
+                const bool riseInDay = rise && *rise < from + 1;
+                ASSERT_EQ(quick.rise.has_value(), riseInDay);
+                if (!riseInDay) {
+                    EXPECT_FALSE(quick.set.has_value());
+                    continue;
+                }
+                EXPECT_NEAR(*quick.rise, *rise, kMostApartDays);
+                const auto set = LibrarySunRiseOrSet(*rise, false, geopos, kind);
+                const bool setInDay = set && *set < *rise + 1;
+                ASSERT_EQ(quick.set.has_value(), setInDay);
+                if (!setInDay) continue;
+                ++pairs;
+                EXPECT_NEAR(*quick.set, *set, kMostApartDays);
+            }
+        }
+    }
+    EXPECT_GT(pairs, 700);
+}
+
 }  // namespace
 }  // namespace kalodaya
