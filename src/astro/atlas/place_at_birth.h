@@ -21,7 +21,7 @@ struct PlaceAtBirth {
     int usedOffsetSeconds = 0;       // seconds EAST of Greenwich that the chart computation
                                      // uses: the entry's offset, or the exact offset rounded
                                      // to the minute
-    std::string_view tzdataVersion;  // "2025b"
+    std::string_view tzdataVersion;  // "2026d"
 };
 
 // Fails for a clock time that does not exist in the calendar or lies outside 1800-2051.
