@@ -205,4 +205,12 @@ std::optional<std::string> CityTimeNote(const AtlasPlace& place) {
            std::string(city.name) + " if the birth time was written in city time.";
 }
 
+std::optional<std::string> CityTimeRowText(const AtlasPlace& place) {
+    if (!place.cityTime) return std::nullopt;
+    const std::string cityTime = std::string(place.cityTime->name) + " (UTC" +
+                                 UtcOffsetText(place.cityTime->offsetSeconds) + ")";
+    if (place.cityTimeUsed) return cityTime;
+    return place.abbreviation + ", not " + cityTime;
+}
+
 }  // namespace kalodaya
