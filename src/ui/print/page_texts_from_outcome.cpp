@@ -100,6 +100,10 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
         {"State :", d.state},
         {"Country :", d.country},
     };
+    // Which time the chart assumes in a city that kept its own (Bombay Time before 1955).
+    if (chart.request.atlasPlace)
+        if (const auto row = CityTimeRowText(*chart.request.atlasPlace))
+            t.birthDetails.push_back({"Clock Time :", *row});
 
     t.sunriseCaption = "Sunrise and Ghati Lagna";
     t.sunrise = {"Sunrise :", times.sunrise};
