@@ -12,7 +12,8 @@ constexpr double kSmallestPointSize = 6.0;
 bool FitsIn(const QString& text, const QFont& font, const QSize& size) {
     const QRect needed =
         QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), size), kFlags, text);
-    return needed.height() <= size.height();
+    // A word wider than the cell (a small chart) counts as not fitting too.
+    return needed.height() <= size.height() && needed.width() <= size.width();
 }
 
 }  // namespace
