@@ -46,14 +46,15 @@ private slots:
         std::vector<std::string> captions;
         for (const LabelledText& row : t.sunRows) captions.push_back(row.label);
         QCOMPARE(captions, (std::vector<std::string>{"Sunrise :", "Reference Sunrise :",
-                                                     "Time Elapsed :", "Ghati Lagna :",
-                                                     "Calculation :"}));
+                                                     "Time Elapsed :", "Ghati Lagna :"}));
         QCOMPARE(t.sunRows[3].text, std::string("19 Can 35, Cancer"));
         QVERIFY(std::any_of(t.birthDetails.begin(), t.birthDetails.end(), [](const LabelledText& r) {
             return r.label == "Zone Entry :" && r.text == "Indian Time, IST, +5.3";
         }));
-        QVERIFY(t.notes.size() >= 4);
-        QVERIFY(t.notes[0].rfind("Ghati lagna in Cancer for births from 10:15:00 to 10:38:59", 0) == 0);
+        QVERIFY(t.notes.size() >= 5);
+        QCOMPARE(t.notes[0],
+                 std::string("Calculation : classic, classic ayanamsa, mean node, classic sunrise"));
+        QVERIFY(t.notes[1].rfind("Ghati lagna in Cancer for births from 10:15:00 to 10:38:59", 0) == 0);
         QCOMPARE(t.rangeRows.size(), std::size_t{5});
         QCOMPARE(t.rangeBirthRow, 1);
         QCOMPARE(t.rangeRows[1][0], std::string("10:25:21"));

@@ -46,12 +46,11 @@ struct ChartPageTexts {
     std::string detailsCaption;                            // "Your Details"
     std::vector<LabelledText> birthDetails;                // date, time, place, zone
     std::string sunriseCaption;
-    // Sunrise, reference sunrise, the time elapsed, the ghati lagna and the calculation
-    // settings.
+    // Sunrise, reference sunrise, the time elapsed and the ghati lagna.
     std::vector<LabelledText> sunRows;
 
-    // Under the chart, each a whole paragraph: the notes on the birth's clock time, the
-    // birth-time windows and a modern chart's classic ghati lagna.
+    // Under the chart, each a whole paragraph: the calculation settings, the birth-time
+    // windows, a modern chart's classic ghati lagna and the notes on the birth's clock time.
     std::string notesCaption;  // "Birth Time Windows"
     std::vector<std::string> notes;
     // The spans of the range of birth times asked for, with the column heads; the entered

@@ -105,15 +105,17 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome, int uncertainty
     };
 
     t.sunriseCaption = "Sunrise and Ghati Lagna";
-    // The facts panel's rows from the sunrise on (the moment and zone are the details' own).
+    // The facts panel's rows from the sunrise on (the moment and zone are the details' own;
+    // the settings, too long for a row, head the notes).
     for (const LabelledLine& line : panels.facts) {
         if (line.caption == "Birth :" || line.caption == "Time Zone :" ||
-            line.caption == "Zone Entry :")
+            line.caption == "Zone Entry :" || line.caption == panels.settingsCaption)
             continue;
         t.sunRows.push_back({line.caption, line.text});
     }
 
     t.notesCaption = panels.windowsCaption;
+    t.notes.push_back(panels.settingsCaption + " " + panels.settings);
     for (const std::string* note :
          {&panels.windows.ghatiLagna, &panels.windows.ascendant, &panels.windows.moon,
           &panels.windows.chart, &panels.classicComparison})
