@@ -159,7 +159,8 @@ public:
     }
     QSize sizeHint() const override { return flow_->sizeHint() + QSize(2, 2); }
     QSize minimumSizeHint() const override {
-        return QSize(flow_->minimumSize().width(), flow_->minimumSize().height());
+        // Room for the sideways scroll bar under the tallest panel.
+        return flow_->minimumSize() + QSize(0, horizontalScrollBar()->sizeHint().height());
     }
 
 protected:
@@ -232,7 +233,7 @@ protected:
     }
 
 private:
-    static constexpr int kMargin = Px(120), kGap = Px(105);
+    static constexpr int kMargin = Px(75), kGap = Px(105);
     QWidget* chart_ = nullptr;
     QWidget* side_ = nullptr;
 };
@@ -506,7 +507,9 @@ QWidget* ResultsWindow::BuildChart() {
         content->setFont(DefaultFont());
         SetTextColor(content, Qt::white);
         content->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-        // Bodies and markers start with an empty line: the house number stands beside it.
+        // The bodies start with an empty line: the house number stands beside it. The markers
+        // start under the number, which they could cover when a small cell drops their
+        // leading empty lines.
         inner->addWidget(content, 0, 0, 2, 1);
         signCells_[sign] = content;
 
@@ -555,9 +558,10 @@ QGroupBox* ResultsWindow::BuildPlanetTable() {
     auto* table = new Panel(QStringLiteral("planetTable"), QStringLiteral("Vedic Planetary Position"),
                             Qt::white, kLavender, Px(4335));
     auto* grid = new QGridLayout(table);
-    grid->setContentsMargins(Px(120), Px(90), Px(120), Px(90));
+    // Tight at its minimum (a short screen); its rows spread out to the design height.
+    grid->setContentsMargins(Px(120), Px(45), Px(120), Px(45));
     grid->setHorizontalSpacing(Px(45));
-    grid->setVerticalSpacing(Px(30));
+    grid->setVerticalSpacing(Px(15));
     for (int k = 0; k < kBodyCount; ++k) {
         grid->addWidget(NewLabel(table, QStringLiteral("planetCaption%1").arg(k),
                                  QString::fromLatin1(kPlanetCaptions[k]), Verdana(8.25, true),

@@ -79,13 +79,18 @@ private slots:
 
     void cleanupTestCase() { controller_.reset(); }
 
-    // Each text of the chart fits its cell at its own font size; nothing is dropped or shrunk.
+    // Each text of the chart fits its cell at its own font size; nothing but trailing empty
+    // lines is dropped, and nothing shrunk.
     void everyCellTextFitsItsCell() {
         const auto cells = display_->findChildren<CellLabel*>();
         QCOMPARE(cells.size(), 24);
+        const auto trimmed = [](QString text) {
+            while (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+            return text;
+        };
         for (CellLabel* cell : cells) {
             const auto fitted = CellLabel::Fit(cell->text(), cell->font(), cell->contentsRect().size());
-            QCOMPARE(fitted.text, cell->text());
+            QVERIFY2(fitted.text.startsWith(trimmed(cell->text())), qPrintable(cell->objectName()));
             QCOMPARE(fitted.pointSize, cell->font().pointSizeF());
         }
     }

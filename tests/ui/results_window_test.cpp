@@ -357,6 +357,11 @@ private slots:
         const auto markerFit = CellLabel::Fit(deep, marker->font(), marker->contentsRect().size());
         QVERIFY(markerFit.text.endsWith(QLatin1String("GL")));
         QCOMPARE(markerFit.pointSize, marker->font().pointSizeF());  // blank lines sufficed
+        // Trailing blank lines go before the leading ones that keep the marker at its line.
+        const QString trailing =
+            QStringLiteral("\n\nGL") + QString(QLatin1Char('\n')).repeated(30);
+        QVERIFY(CellLabel::Fit(trailing, marker->font(), marker->contentsRect().size())
+                    .text.startsWith(QStringLiteral("\n\nGL")));
 
         const QString normal = QStringLiteral("\nSun\nMercury");
         QCOMPARE(CellLabel::Fit(normal, cell->font(), size).text, normal);
