@@ -253,7 +253,9 @@ public:
                                             : 0);
         const int wrapped = widget()->heightForWidth(width);
         const int height = wrapped >= 0 ? wrapped : widget()->sizeHint().height();
-        return QSize(width + verticalScrollBar()->sizeHint().width(), height);
+        // A line's slack: the page's own width may come out a little narrower than asked.
+        return QSize(width + verticalScrollBar()->sizeHint().width(),
+                     height + fontMetrics().lineSpacing());
     }
 
 private:

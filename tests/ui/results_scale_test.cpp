@@ -3,7 +3,8 @@
 // without scrolling, and no value of the details or the planet table is cut off. At scale 1
 // the window keeps its classic arrangement (details above the planet table beside the chart,
 // the chart at its design size). With KALODAYA_SCREENSHOT_DIR set the frame is kept there as
-// results-frame-scale<N>.png.
+// results-frame-scale<N>.png and results-details-scale<N>.png, and at scale 1 the window's two
+// pages as chart-page.png and details-page.png (the README's).
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
@@ -134,9 +135,14 @@ private slots:
         QDir().mkpath(target);
         QVERIFY(controller_->Frame()->grab().save(
             QDir(target).filePath(QStringLiteral("results-frame-scale%1.png").arg(scale))));
+        // At 100 % the README's pictures of the two pages.
+        if (scale == 1)
+            QVERIFY(display_->grab().save(QDir(target).filePath(QStringLiteral("chart-page.png"))));
         display_->Tabs()->setCurrentIndex(1);
         QVERIFY(controller_->Frame()->grab().save(
             QDir(target).filePath(QStringLiteral("results-details-scale%1.png").arg(scale))));
+        if (scale == 1)
+            QVERIFY(display_->grab().save(QDir(target).filePath(QStringLiteral("details-page.png"))));
         display_->Tabs()->setCurrentIndex(0);
     }
 };
