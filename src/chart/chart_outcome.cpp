@@ -1,5 +1,7 @@
 #include "chart/chart_outcome.h"
 
+#include <algorithm>
+
 #include "chart/compute_chart.h"
 #include "chart/present.h"
 
@@ -20,8 +22,16 @@ void RequestChartInto(const BirthRequest& request, ChartOutcome& outcome, bool t
     outcome.result = ComputeChart(*checked);
     PresentInto(outcome.result, outcome.texts);
     if (timeWindows) outcome.windows = FindTimeWindows(outcome.result);
-    if (request.timeRange) {
-        auto spans = FindTimeRange(*checked, request.timeRange->from, request.timeRange->to);
+    std::optional<BirthTimeRange> range = request.timeRange;
+    if (!range && request.uncertaintyMinutes > 0) {
+        const DateTime& birth = outcome.result.birthMoment;
+        // Within the clock times a range may name, as a request line's uncertainty is.
+        range = BirthTimeRange{
+            std::max(birth.AddMinutes(-request.uncertaintyMinutes), FirstSupportedTime()),
+            std::min(birth.AddMinutes(request.uncertaintyMinutes), LastSupportedTime())};
+    }
+    if (range) {
+        auto spans = FindTimeRange(*checked, range->from, range->to);
         if (spans)
             outcome.range = std::move(*spans);
         else

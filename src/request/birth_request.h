@@ -69,7 +69,8 @@ struct BirthRequest {
     std::optional<ChartStyle> chartStyle;
     std::optional<BirthTimeRange> timeRange;  // the chart's spans over these times are asked for
     // How many minutes either side of the entered time the birth may have been: the front ends
-    // show the chart's intervals over that span. 0: the time is taken as exact.
+    // show the chart's intervals over that span (an explicit timeRange takes precedence). 0: the
+    // time is taken as exact.
     int uncertaintyMinutes = 0;
 
     friend bool operator==(const BirthRequest&, const BirthRequest&) = default;
