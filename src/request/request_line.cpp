@@ -18,6 +18,7 @@ namespace kalodaya {
 namespace {
 
 constexpr std::string_view kTimeRangeKey = "time_range";
+constexpr std::string_view kLanguageKey = "language";
 
 int KeyIndex(std::string_view key) {
     if (key.empty()) return -1;
@@ -147,10 +148,11 @@ class RequestLineReader {
             EntryValue* value = nullptr;
             std::string* decoded = &scratch_;
             const bool range = key.size() == kTimeRangeKey.size() && key == kTimeRangeKey;
+            const bool language = key.size() == kLanguageKey.size() && key == kLanguageKey;
             if (!problem_) {
-                const int index = range ? -1 : KeyIndex(key);
-                if (range) {
-                    if (timeRange_)
+                const int index = range || language ? -1 : KeyIndex(key);
+                if (range || language) {
+                    if (range ? timeRange_.has_value() : language_.has_value())
                         problem_ = ReadError{"the key " + QuotedValue(key) + " appears more than once"};
                 } else if (index < 0) {
                     problem_ = ReadError{"unknown key " + QuotedValue(key)};
@@ -168,6 +170,7 @@ class RequestLineReader {
             const std::size_t valueAt = at_;
             if (!Value(value, decoded)) return false;
             if (range && !timeRange_) timeRange_ = s_.substr(valueAt, at_ - valueAt);
+            if (language && !language_) language_ = s_.substr(valueAt, at_ - valueAt);
             Blanks();
             if (Take('}')) return AtEnd();
             if (!Take(',')) return false;
@@ -416,7 +419,21 @@ class RequestLineReader {
 
   public:
     std::optional<std::string_view> timeRange_;  // the "time_range" value as written
+    std::optional<std::string_view> language_;   // the "language" value as written
 };
+
+// A "language" value: null, or the code of a language the texts are made in.
+std::optional<ReadError> ReadLanguage(std::string_view written, BirthRequest& request) {
+    const auto value = nlohmann::json::parse(written, nullptr, false);
+    if (value.is_null()) return std::nullopt;
+    const std::string code = value.is_string() ? value.get<std::string>() : std::string(written);
+    const std::optional<Language> language = LanguageOfCode(code);
+    if (!value.is_string() || !language)
+        return ReadError{"unknown language " + QuotedValue(code) +
+                         "; use one of en, en-sa, hi, ta, te, kn"};
+    request.language = language;
+    return std::nullopt;
+}
 
 // A "time_range" value: null, or an object of exactly "from" and "to", clock times.
 std::optional<ReadError> ReadTimeRange(std::string_view written, BirthRequest& request) {
@@ -456,6 +473,8 @@ std::optional<ReadError> ReadRequestLine(std::string_view line, BirthRequest& re
     RequestLineReader reader(line, values, decoded);
     if (auto error = reader.Read()) return error;
     if (auto error = ApplyEntryValues(values, request, EntryNaming::Keys)) return error;
+    if (reader.language_)
+        if (auto error = ReadLanguage(*reader.language_, request)) return error;
     if (reader.timeRange_) return ReadTimeRange(*reader.timeRange_, request);
     return std::nullopt;
 }

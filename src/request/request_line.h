@@ -17,7 +17,8 @@ namespace kalodaya {
 // grammar, escapes, UTF-8, byte order mark and range of doubles; a whole number of any length
 // is kept as written.
 // A "time_range" member, {"from": "YYYY-MM-DDTHH:MM:SS", "to": ...}, asks for the chart's spans
-// over that range of birth times (request.timeRange).
+// over that range of birth times (request.timeRange); a "language" member, one of the codes of
+// profile/language_texts.h, the language of the texts made beside the English ones.
 std::optional<ReadError> ReadRequestLine(std::string_view line, BirthRequest& request);
 
 // "YYYY-MM-DDTHH:MM:SS": a clock time of a range of birth times, or why it is not one.
