@@ -87,8 +87,8 @@ profile's keys, "birth_times" (date, clock, zone, sunrise, reference_sunrise, el
 elapsed), the "time_windows" as lines, "time_range_heads" and "time_range" as texts and, with a
 chart style, "chart_layout_items" (each sign's cell's texts). A text the language has no
 translation for is the English one; numbers keep their Latin digits. --language en adds the
-English texts under the same keys, so a caller that always reads "texts_localized" needs no
-special case. With --batch a request line's "language" key asks the same for that line alone.
+English texts under the same keys, so a caller that always reads "texts_localized" need not
+tell English apart. With --batch a request line's "language" key asks the same for that line alone.
 
 Example:
   kalodaya-chart --name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N --lon 77:13E --zone 34
