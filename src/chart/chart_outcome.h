@@ -60,7 +60,7 @@ struct ChartOutcome {
 // gets its spans.
 ChartOutcome RequestChart(const BirthRequest& request, const ChartOptions& options);
 inline ChartOutcome RequestChart(const BirthRequest& request, bool timeWindows = false) {
-    return RequestChart(request, ChartOptions{timeWindows});
+    return RequestChart(request, ChartOptions{timeWindows, std::nullopt});
 }
 
 // The same into `outcome`, reusing its texts' storage (every field is rewritten: nothing of an
@@ -69,7 +69,7 @@ void RequestChartInto(const BirthRequest& request, ChartOutcome& outcome,
                       const ChartOptions& options);
 inline void RequestChartInto(const BirthRequest& request, ChartOutcome& outcome,
                              bool timeWindows = false) {
-    RequestChartInto(request, outcome, ChartOptions{timeWindows});
+    RequestChartInto(request, outcome, ChartOptions{timeWindows, std::nullopt});
 }
 
 }  // namespace kalodaya

@@ -209,6 +209,7 @@ void PresentInto(const ChartResult& r, ResultTexts& t, Language language) {
 
     t.profile = {};
     t.profileSign.reset();
+    t.ghatiLagnaSignName = {};
     t.captions = w.captions;
     t.ghatiLagnaSignCaption = w.ghatiLagnaSignCaption;
     t.sunAtSunrise.clear();
@@ -228,6 +229,7 @@ void PresentInto(const ChartResult& r, ResultTexts& t, Language language) {
     if (r.classicGhatiLagna)
         t.classicGhatiLagna = ClassicComparisonText(*r.ghatiLagna, *r.classicGhatiLagna, language);
     const int sign = r.ghatiLagna->sign;
+    if (sign >= 0 && sign < kSignCount) t.ghatiLagnaSignName = w.signNames[sign];
     if (sign >= 0 && sign < kSignCount && ProfileOfSign(sign)) {
         t.profile = w.profiles[sign];
         t.profileSign = sign;

@@ -25,6 +25,7 @@ PageCaptions PresentPageCaptions(Language language) {
     c.sunrise = text("page.sunrise");
     c.referenceSunrise = text("page.referenceSunrise");
     c.profile = text("page.profile");
+    c.pageNumber = text("page.number");
     return c;
 }
 

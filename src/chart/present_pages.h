@@ -23,6 +23,7 @@ struct PageCaptions {
     std::string_view sunrise;           // "Sunrise :"
     std::string_view referenceSunrise;  // "Reference Sunrise :"
     std::string_view profile;           // "Ghati Lagna Details"
+    std::string_view pageNumber;        // "Page %1", %1 the page's number
 };
 
 PageCaptions PresentPageCaptions(Language language);

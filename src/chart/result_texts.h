@@ -38,6 +38,7 @@ struct ResultTexts {
     std::array<std::string_view, kProfileFieldCount> captions{};
     std::string_view ghatiLagnaSignCaption;
     std::string_view ghatiLagnaMark;
+    std::string_view ghatiLagnaSignName;  // "Cancer"; empty without a ghati lagna
 
     // Texts of the command line's output.
     std::string sunAtSunrise;  // position label of the Sun at the reference sunrise
