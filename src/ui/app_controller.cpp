@@ -1,10 +1,12 @@
 #include "ui/app_controller.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTimer>
 
+#include "profile/chart_words.h"
 #include "ui/about_box.h"
 #include "ui/app_frame.h"
 #include "ui/app_icon.h"
@@ -68,6 +70,14 @@ void AppController::BuildForm() {
     records_ = std::make_unique<RecordsMenu>(*form_, *store_, services_);
     form_->menuBar()->addMenu(BuildLanguageMenu(
         form_.get(), language_, [this](Language language) { ChangeLanguage(language); }));
+    // The month list in the language (the form reads a month by its place in the list).
+    if (language_ != Language::En)
+        if (auto* months = form_->findChild<QComboBox*>(QStringLiteral("monthList")))
+            for (int month = 0; month < 12 && month < months->count(); ++month)
+                months->setItemText(month,
+                                    QString::fromUtf8(WordsOf(language_).monthNames[month].data(),
+                                                      static_cast<qsizetype>(
+                                                          WordsOf(language_).monthNames[month].size())));
 }
 
 ChartOptions AppController::Options() const {

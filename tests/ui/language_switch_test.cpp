@@ -2,6 +2,7 @@
 // widget texts come from the built translations (Qt's own buttons too), and a change of language
 // keeps the form's entries and shows the chart again in the new language. With
 // KALODAYA_SCREENSHOT_DIR set, the windows are kept there as pictures (form-ta.png, ...).
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -94,6 +95,7 @@ private slots:
         QVERIFY(MenuTitles(form).contains(QStringLiteral("மொழி")));
         QCOMPARE(Control<QGroupBox>(form, "personalFrame")->title(),
                  QStringLiteral("தனிப்பட்ட விவரங்கள்"));
+        QCOMPARE(Control<QComboBox>(form, "monthList")->itemText(7), QStringLiteral("ஆகஸ்ட்"));
         Fill(form, WorkedExample());
         QVERIFY(QTest::qWaitForWindowExposed(form));
         Keep(form, QStringLiteral("form-ta.png"));
