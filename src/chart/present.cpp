@@ -19,7 +19,9 @@ constexpr std::string_view kLineBreak = "\r\n";
 
 // The bodies whose display name carries the retrograde mark when they move backwards: the five
 // planets (the Sun and the Moon never do, the nodes always do, the ascendant is no body).
-constexpr bool ShowsRetrograde(int body) { return body >= Mercury && body <= Saturn; }
+constexpr bool ShowsRetrograde(int body) {
+    return body >= Mercury && body <= Saturn;
+}
 
 std::string& AppendInt(std::string& out, long long value) {
     char buf[24];
@@ -48,8 +50,8 @@ void LocalizePosition(std::string& label, const ChartWords& words) {
 void PresentDetails(const ChartRequest& request, const ChartWords& w, BirthDetailsTexts& d) {
     const LocalBirth& b = request.birth;
     d.name = request.name;
-    d.dob = FillPlaceholders(w.birthDate,
-                             {w.monthNames[b.month - 1], IntText(b.day), IntText(b.year)});
+    d.dob =
+        FillPlaceholders(w.birthDate, {w.monthNames[b.month - 1], IntText(b.day), IntText(b.year)});
     d.tob = FillPlaceholders(w.birthTime, {IntText(b.hour), IntText(b.minute)});
     d.latitude = FillPlaceholders(w.coordinate, {IntText(b.place.latDeg), IntText(b.place.latMin),
                                                  b.place.south ? w.south : w.north});
@@ -65,8 +67,8 @@ void PresentDetails(const ChartRequest& request, const ChartWords& w, BirthDetai
 std::string DateWords(const DateTime& date, Language language) {
     const ChartWords& w = WordsOf(language);
     const DateTime::CivilDate civil = date.Date();
-    return FillPlaceholders(w.dateWords,
-                            {w.monthNames[civil.month - 1], IntText(civil.day), IntText(civil.year)});
+    return FillPlaceholders(
+        w.dateWords, {w.monthNames[civil.month - 1], IntText(civil.day), IntText(civil.year)});
 }
 
 namespace {
@@ -74,10 +76,10 @@ namespace {
 // "05:49", or "10:30:00" with the seconds.
 std::string ClockText(const DateTime& moment, bool withSeconds) {
     char text[16];
-    const int length = withSeconds ? std::snprintf(text, sizeof text, "%02d:%02d:%02d",
-                                                   moment.Hour(), moment.Minute(), moment.Second())
-                                   : std::snprintf(text, sizeof text, "%02d:%02d", moment.Hour(),
-                                                   moment.Minute());
+    const int length =
+        withSeconds ? std::snprintf(text, sizeof text, "%02d:%02d:%02d", moment.Hour(),
+                                    moment.Minute(), moment.Second())
+                    : std::snprintf(text, sizeof text, "%02d:%02d", moment.Hour(), moment.Minute());
     return std::string(text, static_cast<std::size_t>(length));
 }
 
@@ -126,8 +128,8 @@ BirthTimeTexts PresentBirthTimes(const ChartResult& r, Language language) {
     t.referenceSunrise =
         ClockOnDateText(ClockText(r.referenceSunrise, false), r.referenceSunrise, language);
     const bool countsToSunrise = r.referenceSunrise > born;
-    t.elapsedCaption = Text(language, countsToSunrise ? key::kTimeToSunriseCaption
-                                                      : key::kTimeElapsedCaption);
+    t.elapsedCaption =
+        Text(language, countsToSunrise ? key::kTimeToSunriseCaption : key::kTimeElapsedCaption);
     t.elapsed = ElapsedText(std::abs(r.elapsedMinutes), language);
     return t;
 }
@@ -179,7 +181,8 @@ void PresentInto(const ChartResult& r, ResultTexts& t, Language language) {
     for (int k = 0; k < kBodyCount; ++k) {
         FormatPlanetLabelOfLongitude(r.longitude[k], t.planet[k]);
         LocalizePosition(t.planet[k], w);
-        t.names[k] = r.retrograde[k] && ShowsRetrograde(k) ? std::string_view(w.retrogradeNames[k]) : w.bodyNames[k];
+        t.names[k] = r.retrograde[k] && ShowsRetrograde(k) ? std::string_view(w.retrogradeNames[k])
+                                                           : w.bodyNames[k];
     }
     // Each body's name on a line of its own in the cell of its sign, in body order.
     for (auto& cell : t.signCells) cell.clear();
@@ -204,7 +207,8 @@ void PresentInto(const ChartResult& r, ResultTexts& t, Language language) {
         // The daylight box moves the clock an hour ahead of the zone: the offset used holds it.
         const LocalBirth& b = r.request.birth;
         t.usedOffset = UtcOffsetText(-b.zone.WestMinutes() * 60 + (b.daylight ? 3600 : 0));
-        if (r.request.atlasPlace) t.placeOffset = UtcOffsetText(r.request.atlasPlace->utcOffsetSeconds);
+        if (r.request.atlasPlace)
+            t.placeOffset = UtcOffsetText(r.request.atlasPlace->utcOffsetSeconds);
     }
 
     t.profile = {};

@@ -33,13 +33,12 @@ std::string PageBirthMoment(std::string_view date, std::string_view clock, Langu
     return FillPlaceholders(Text(language, "page.birthMoment"), {date, clock});
 }
 
-std::string PageDocumentTitle(std::string_view name, std::string_view date,
-                              std::string_view clock, std::string_view place,
-                              std::string_view latitude, std::string_view longitude,
-                              Language language) {
-    const std::string_view key = name.empty() ? (place.empty() ? "page.title" : "page.titlePlaced")
-                                              : (place.empty() ? "page.titleNamed"
-                                                               : "page.titleNamedPlaced");
+std::string PageDocumentTitle(std::string_view name, std::string_view date, std::string_view clock,
+                              std::string_view place, std::string_view latitude,
+                              std::string_view longitude, Language language) {
+    const std::string_view key =
+        name.empty() ? (place.empty() ? "page.title" : "page.titlePlaced")
+                     : (place.empty() ? "page.titleNamed" : "page.titleNamedPlaced");
     return FillPlaceholders(Text(language, key), {date, clock, latitude, longitude, name, place});
 }
 

@@ -10,15 +10,14 @@
 namespace kalodaya {
 
 struct PageCaptions {
-    std::string_view heading;      // "Significance of Ghati Lagna"
-    std::string_view headingLine;  // what the ghati lagna signifies
-    std::string_view planetTable;  // "Vedic Planetary Position"
+    std::string_view heading;                          // "Significance of Ghati Lagna"
+    std::string_view headingLine;                      // what the ghati lagna signifies
+    std::string_view planetTable;                      // "Vedic Planetary Position"
     std::array<std::string_view, kBodyCount> planets;  // "Surya/Sun" .. "Asc/Lagna"
-    std::string_view details;  // "Your Details"
+    std::string_view details;                          // "Your Details"
     // "Date of Birth :", "Time of Birth :", "Time Zone :", "Latitude :", "Longitude :",
     // "City :", "State :", "Country :".
-    std::string_view dateOfBirth, timeOfBirth, timeZone, latitude, longitude, city, state,
-        country;
+    std::string_view dateOfBirth, timeOfBirth, timeZone, latitude, longitude, city, state, country;
     std::string_view sunriseCaption;    // "Sunrise and Ghati Lagna"
     std::string_view sunrise;           // "Sunrise :"
     std::string_view referenceSunrise;  // "Reference Sunrise :"
@@ -33,9 +32,8 @@ std::string PageBirthMoment(std::string_view date, std::string_view clock, Langu
 
 // "Ghati lagna chart of RAMA, born August 15, 1990 at 10:30:00 in New Delhi (28° 39' N,
 // 77° 13' E)": without " of ..." when `name` is empty, without " in ..." when `place` is.
-std::string PageDocumentTitle(std::string_view name, std::string_view date,
-                              std::string_view clock, std::string_view place,
-                              std::string_view latitude, std::string_view longitude,
-                              Language language);
+std::string PageDocumentTitle(std::string_view name, std::string_view date, std::string_view clock,
+                              std::string_view place, std::string_view latitude,
+                              std::string_view longitude, Language language);
 
 }  // namespace kalodaya

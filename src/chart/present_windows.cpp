@@ -19,7 +19,8 @@ std::string SignName(int sign, Language language) {
 }
 
 std::string Two(int64_t value) {
-    return std::string{static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
+    return std::string{static_cast<char>('0' + value / 10 % 10),
+                       static_cast<char>('0' + value % 10)};
 }
 
 // "10:18:40", and ", August 14, 1990" after it when the date is not the birth's.
@@ -67,11 +68,12 @@ std::string Edge(const DateTime& t, WindowLimit limit, const DateTime& birth, La
 
 std::string WindowLine(const std::string& subject, const TimeWindow& w, const DateTime& birth,
                        Language language) {
-    return FillPlaceholders(
-        Text(language, key::kWindowLine),
-        {subject, Edge(w.from, w.fromLimit, birth, language), Edge(w.to, w.toLimit, birth, language),
-         Distance(DateTime::SecondsBetween(w.from, birth), language),
-         Distance(DateTime::SecondsBetween(birth, w.to), language), ClockOn(birth, birth, language)});
+    return FillPlaceholders(Text(language, key::kWindowLine),
+                            {subject, Edge(w.from, w.fromLimit, birth, language),
+                             Edge(w.to, w.toLimit, birth, language),
+                             Distance(DateTime::SecondsBetween(w.from, birth), language),
+                             Distance(DateTime::SecondsBetween(birth, w.to), language),
+                             ClockOn(birth, birth, language)});
 }
 
 std::string Subject(std::string_view pattern, int sign, Language language) {
@@ -80,8 +82,7 @@ std::string Subject(std::string_view pattern, int sign, Language language) {
 
 }  // namespace
 
-TimeWindowTexts PresentTimeWindows(const TimeWindows& w, const DateTime& birth,
-                                   Language language) {
+TimeWindowTexts PresentTimeWindows(const TimeWindows& w, const DateTime& birth, Language language) {
     TimeWindowTexts t;
     if (w.ghatiLagna)
         t.ghatiLagna = WindowLine(Subject(key::kWindowGhatiLagna, w.ghatiLagna->sign, language),
@@ -90,8 +91,8 @@ TimeWindowTexts PresentTimeWindows(const TimeWindows& w, const DateTime& birth,
                              w.ascendant, birth, language);
     t.moon = WindowLine(Subject(key::kWindowMoon, w.moon.sign, language), w.moon, birth, language);
     if (w.chart)
-        t.chart = WindowLine(std::string(Text(language, key::kWindowChart)), *w.chart, birth,
-                             language);
+        t.chart =
+            WindowLine(std::string(Text(language, key::kWindowChart)), *w.chart, birth, language);
     return t;
 }
 

@@ -74,10 +74,10 @@ void AppController::BuildForm() {
     if (language_ != Language::En)
         if (auto* months = form_->findChild<QComboBox*>(QStringLiteral("monthList")))
             for (int month = 0; month < 12 && month < months->count(); ++month)
-                months->setItemText(month,
-                                    QString::fromUtf8(WordsOf(language_).monthNames[month].data(),
-                                                      static_cast<qsizetype>(
-                                                          WordsOf(language_).monthNames[month].size())));
+                months->setItemText(
+                    month, QString::fromUtf8(WordsOf(language_).monthNames[month].data(),
+                                             static_cast<qsizetype>(
+                                                 WordsOf(language_).monthNames[month].size())));
 }
 
 ChartOptions AppController::Options() const {
@@ -87,8 +87,7 @@ ChartOptions AppController::Options() const {
 }
 
 void AppController::ChangeLanguage(Language language) {
-    if (language == language_ || screen_ == Screen::NotStarted || screen_ == Screen::Ended)
-        return;
+    if (language == language_ || screen_ == Screen::NotStarted || screen_ == Screen::Ended) return;
     language_ = language;
     if (!options_.language) StoreLanguage(*LanguageSettings(), language);
     translation_.Install(language);
@@ -115,14 +114,15 @@ void AppController::OnChartRequested() {
     if (outcome.failure) {
         const EntryCheckFailure& failure = *outcome.failure;
         services_.messages->Show(form_.get(), {QString::fromStdString(outcome.ShownMessage()),
-                                      BoxIcon(failure.icon), QMessageBox::Ok});
+                                               BoxIcon(failure.icon), QMessageBox::Ok});
         if (failure.focus) form_->FocusField(*failure.focus);
         return;
     }
     if (outcome.Polar()) {
         // No ghati lagna without the reference sunrise: say why and keep the entries.
-        services_.messages->Show(form_.get(), {QString::fromStdString(outcome.ShownTexts().polarMessage),
-                                      QMessageBox::Information, QMessageBox::Ok});
+        services_.messages->Show(form_.get(),
+                                 {QString::fromStdString(outcome.ShownTexts().polarMessage),
+                                  QMessageBox::Information, QMessageBox::Ok});
         return;
     }
     ShowResults();
@@ -159,8 +159,8 @@ void AppController::OnBack() {
 }
 
 void AppController::OnAbout() {
-    QWidget* parent = screen_ == Screen::Results && frame_ ? static_cast<QWidget*>(frame_.data())
-                                                           : form_.get();
+    QWidget* parent =
+        screen_ == Screen::Results && frame_ ? static_cast<QWidget*>(frame_.data()) : form_.get();
     ShowAboutBox(services_, parent, language_);
 }
 

@@ -63,10 +63,13 @@ void ShowCaptionsInLanguage(QWidget* window, const ResultTexts& view) {
     add(english.planetTable, own.planetTable);
     add(english.details, own.details);
     for (int k = 0; k < kBodyCount; ++k) add(english.planets[k], own.planets[k]);
-    for (const auto& [from, to] :
-         {std::pair{english.dateOfBirth, own.dateOfBirth}, {english.timeOfBirth, own.timeOfBirth},
-          {english.latitude, own.latitude}, {english.longitude, own.longitude},
-          {english.city, own.city}, {english.state, own.state}, {english.country, own.country}}) {
+    for (const auto& [from, to] : {std::pair{english.dateOfBirth, own.dateOfBirth},
+                                   {english.timeOfBirth, own.timeOfBirth},
+                                   {english.latitude, own.latitude},
+                                   {english.longitude, own.longitude},
+                                   {english.city, own.city},
+                                   {english.state, own.state},
+                                   {english.country, own.country}}) {
         const bool colon = Q(to).trimmed().endsWith(QLatin1Char(':'));
         words.insert(Key(Q(from)), colon ? Q(to) : Q(to) + QStringLiteral(" :"));
     }

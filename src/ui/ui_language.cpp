@@ -50,9 +50,13 @@ std::unique_ptr<QSettings> LanguageSettings() {
                                        kReminderOrganisation, kReminderApplication);
 }
 
-QString LanguageName(Language language) { return Q(Text(language, text_key::kName)); }
+QString LanguageName(Language language) {
+    return Q(Text(language, text_key::kName));
+}
 
-QString TranslationStatus(Language language) { return Q(Text(language, text_key::kStatus)); }
+QString TranslationStatus(Language language) {
+    return Q(Text(language, text_key::kStatus));
+}
 
 WidgetTranslation::~WidgetTranslation() {
     if (translator_) QCoreApplication::removeTranslator(translator_.get());
@@ -83,7 +87,8 @@ QMenu* BuildLanguageMenu(QWidget* parent, Language current,
         action->setCheckable(true);
         action->setChecked(language == current);
         group->addAction(action);
-        QObject::connect(action, &QAction::triggered, menu, [chosen, language] { chosen(language); });
+        QObject::connect(action, &QAction::triggered, menu,
+                         [chosen, language] { chosen(language); });
     }
     return menu;
 }

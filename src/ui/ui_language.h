@@ -31,12 +31,12 @@ QString TranslationStatus(Language language);
 // The widget texts of one language installed in the application: installing sends every
 // widget a LanguageChange event. English removes the translation (the sources are English).
 class WidgetTranslation {
-public:
+  public:
     ~WidgetTranslation();
     // False when the language's translation is not built into the program (English texts).
     bool Install(Language language);
 
-private:
+  private:
     std::unique_ptr<QTranslator> translator_;
 };
 

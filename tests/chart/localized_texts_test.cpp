@@ -10,10 +10,10 @@
 #include "chart/chart_layout.h"
 #include "chart/chart_outcome.h"
 #include "chart/present.h"
+#include "chart_test_support.h"
 #include "profile/sign_profile.h"
 #include "profile/text_checks.h"
 #include "profile/text_keys.h"
-#include "chart_test_support.h"
 
 namespace kalodaya {
 namespace {
@@ -55,10 +55,11 @@ std::vector<NamedText> ShownTexts(const ChartOutcome& o) {
     if (o.result.request.settings.IsModern()) add("classic comparison", v.classicGhatiLagna);
     if (o.localized && o.localized->birthTimes) {
         const BirthTimeTexts& t = *o.localized->birthTimes;
-        for (const auto& [what, text] :
-             {std::pair{"date", &t.date}, {"sunrise", &t.sunrise},
-              {"reference sunrise", &t.referenceSunrise}, {"elapsed caption", &t.elapsedCaption},
-              {"elapsed", &t.elapsed}})
+        for (const auto& [what, text] : {std::pair{"date", &t.date},
+                                         {"sunrise", &t.sunrise},
+                                         {"reference sunrise", &t.referenceSunrise},
+                                         {"elapsed caption", &t.elapsedCaption},
+                                         {"elapsed", &t.elapsed}})
             add(what, *text);
     }
     if (o.localized && o.localized->windows) {
@@ -93,8 +94,8 @@ TEST(LocalizedTexts, EveryTextIsFilledInAndInTheLanguagesScript) {
             const std::string_view code = CodeOfLanguage(language);
             for (const NamedText& t : ShownTexts(o)) {
                 EXPECT_FALSE(t.text.empty()) << code << " " << t.what;
-                EXPECT_EQ(t.text.find('%'), std::string::npos) << code << " " << t.what << ": "
-                                                                 << t.text;
+                EXPECT_EQ(t.text.find('%'), std::string::npos)
+                    << code << " " << t.what << ": " << t.text;
                 EXPECT_FALSE(MustTranslate(Script(language), t.text))
                     << code << " " << t.what << " has Latin letters: " << t.text;
             }
@@ -129,9 +130,9 @@ TEST(LocalizedTexts, PositionsCarryTheLanguagesSignCode) {
         std::string_view expected;
     };
     const Case cases[] = {
-        {Language::En, 150.75, "00 Vir 45"},     {Language::Hi, 150.75, "00 कन्या 45"},
+        {Language::En, 150.75, "00 Vir 45"},   {Language::Hi, 150.75, "00 कन्या 45"},
         {Language::Ta, 150.75, "00 கன்னி 45"},  {Language::Te, 150.75, "00 కన్య 45"},
-        {Language::Kn, 150.75, "00 ಕನ್ಯಾ 45"},   {Language::EnSa, 150.75, "00 Kan 45"},
+        {Language::Kn, 150.75, "00 ಕನ್ಯಾ 45"},  {Language::EnSa, 150.75, "00 Kan 45"},
         {Language::Ta, 119.995, "29 கடகம் 59"}, {Language::Hi, 0.5, "00 मेष 30"},
     };
     for (const Case& c : cases)
@@ -223,9 +224,11 @@ TEST(LocalizedTexts, EnglishMembersStayAndComeFirst) {
         EXPECT_EQ(beside.settings, plain.texts.settings);
         EXPECT_EQ(beside.profile, plain.texts.profile);
         for (Language language : {Language::En, Language::Ta}) {
-            const std::string text = ChartJsonText(RequestChart(request, ChartOptions{true, language}));
+            const std::string text =
+                ChartJsonText(RequestChart(request, ChartOptions{true, language}));
             ASSERT_GT(text.size(), plainText.size());
-            EXPECT_EQ(text.substr(0, plainText.size() - 1), plainText.substr(0, plainText.size() - 1));
+            EXPECT_EQ(text.substr(0, plainText.size() - 1),
+                      plainText.substr(0, plainText.size() - 1));
             EXPECT_EQ(text.substr(plainText.size() - 1, 20), ",\"texts_localized\":{");
         }
     }

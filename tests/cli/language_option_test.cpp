@@ -16,9 +16,9 @@ namespace {
 using Json = nlohmann::ordered_json;
 using testing_support::RunChart;
 
-const std::vector<std::string> kWorkedExample = {
-    "--name", "RAMA", "--date", "1990-08-15", "--time", "10:30:00",
-    "--lat", "28:39N", "--lon", "77:13E", "--zone", "34"};
+const std::vector<std::string> kWorkedExample = {"--name", "RAMA",     "--date", "1990-08-15",
+                                                 "--time", "10:30:00", "--lat",  "28:39N",
+                                                 "--lon",  "77:13E",   "--zone", "34"};
 
 std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
     args.insert(args.end(), more.begin(), more.end());
@@ -34,8 +34,10 @@ TEST(LanguageOption, KeepsTheEnglishJsonAndAddsTheLanguagesTexts) {
         std::string signName;  // the ghati lagna's sign, Cancer
         std::string mark;
     };
-    const Case cases[] = {{"ta", "கடகம்", "க.ல."},   {"hi", "कर्क", "घ.ल."},
-                          {"te", "కర్కాటకం", "ఘ.ల."}, {"kn", "ಕರ್ಕಾಟಕ", "ಘ.ಲ."},
+    const Case cases[] = {{"ta", "கடகம்", "க.ல."},
+                          {"hi", "कर्क", "घ.ल."},
+                          {"te", "కర్కాటకం", "ఘ.ల."},
+                          {"kn", "ಕರ್ಕಾಟಕ", "ಘ.ಲ."},
                           {"en-sa", "Karka", "GL"}};
     for (const Case& c : cases) {
         const auto run = RunChart(With(kWorkedExample, {"--language", c.code}));
@@ -63,9 +65,9 @@ TEST(LanguageOption, KeepsTheEnglishJsonAndAddsTheLanguagesTexts) {
 }
 
 TEST(LanguageOption, FailedCheckAndUnusableCodes) {
-    const auto failed = RunChart({"--name", "", "--date", "1990-08-15", "--time", "10:30:00",
-                                  "--lat", "28:39N", "--lon", "77:13E", "--zone", "34",
-                                  "--language", "hi"});
+    const auto failed =
+        RunChart({"--name", "", "--date", "1990-08-15", "--time", "10:30:00", "--lat", "28:39N",
+                  "--lon", "77:13E", "--zone", "34", "--language", "hi"});
     EXPECT_EQ(failed.status, 1);
     const Json json = Json::parse(failed.out);
     EXPECT_EQ(json["message"], "Please Enter Name");

@@ -28,7 +28,7 @@ using namespace kalodaya::ui::testing;
 class LanguageSwitchTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir_;
     Services services_ = DesktopServices();
     RecordingBoxes boxes_{services_};
@@ -48,13 +48,14 @@ private:
         return titles;
     }
 
-private slots:
+  private slots:
     void languageOfTheLocaleAndOfTheStoredChoice() {
         const struct {
             const char* locale;
             Language language;
-        } cases[] = {{"hi_IN", Language::Hi}, {"ta_IN.UTF-8", Language::Ta}, {"te", Language::Te},
-                     {"kn_IN", Language::Kn}, {"en_IN", Language::En},        {"de_DE", Language::En},
+        } cases[] = {{"hi_IN", Language::Hi}, {"ta_IN.UTF-8", Language::Ta},
+                     {"te", Language::Te},    {"kn_IN", Language::Kn},
+                     {"en_IN", Language::En}, {"de_DE", Language::En},
                      {"C", Language::En},     {"", Language::En}};
         for (const auto& c : cases)
             QCOMPARE(LanguageOfLocaleName(QString::fromLatin1(c.locale)), c.language);
@@ -70,9 +71,10 @@ private slots:
     // Every language's translation is built in; Qt's own buttons are translated by it.
     void translationsAreBuiltIn() {
         WidgetTranslation translation;
-        for (Language language : {Language::Hi, Language::Ta, Language::Te, Language::Kn,
-                                  Language::EnSa})
-            QVERIFY2(translation.Install(language), kLanguageCodes[static_cast<int>(language)].data());
+        for (Language language :
+             {Language::Hi, Language::Ta, Language::Te, Language::Kn, Language::EnSa})
+            QVERIFY2(translation.Install(language),
+                     kLanguageCodes[static_cast<int>(language)].data());
         QVERIFY(translation.Install(Language::Ta));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("ரத்து"));
         QCOMPARE(QCoreApplication::translate("kalodaya::ui::EntryForm", "Name"),
@@ -126,7 +128,8 @@ private slots:
         QCOMPARE(Control<QLineEdit>(form, "nameBox")->text(), QStringLiteral("RAMA"));
         QCOMPARE(Control<QLineEdit>(form, "cityBox")->text(), QStringLiteral("New Delhi"));
         QCOMPARE(form->CurrentRequest().latitude.degrees, 28);
-        QCOMPARE(Control<QGroupBox>(form, "personalFrame")->title(), QStringLiteral("व्यक्तिगत विवरण"));
+        QCOMPARE(Control<QGroupBox>(form, "personalFrame")->title(),
+                 QStringLiteral("व्यक्तिगत विवरण"));
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         Keep(form, QStringLiteral("form-hi.png"));
