@@ -12,7 +12,7 @@
 #include "astro/local_birth.h"
 #include "base/date_time.h"
 #include "base/entry_forms.h"
-#include "profile/language_texts.h"
+#include "base/language_codes.h"
 #include "request/atlas_place.h"
 #include "request/chart_style.h"
 

@@ -18,7 +18,7 @@ namespace kalodaya {
 // is kept as written.
 // A "time_range" member, {"from": "YYYY-MM-DDTHH:MM:SS", "to": ...}, asks for the chart's spans
 // over that range of birth times (request.timeRange); a "language" member, one of the codes of
-// profile/language_texts.h, the language of the texts made beside the English ones.
+// base/language_codes.h, the language of the texts made beside the English ones.
 std::optional<ReadError> ReadRequestLine(std::string_view line, BirthRequest& request);
 
 // "YYYY-MM-DDTHH:MM:SS": a clock time of a range of birth times, or why it is not one.

@@ -10,6 +10,7 @@
 #include "chart/chart_layout.h"
 #include "chart/chart_outcome.h"
 #include "chart/present.h"
+#include "chart/present_pages.h"
 #include "chart_test_support.h"
 #include "profile/sign_profile.h"
 #include "profile/text_checks.h"
@@ -206,6 +207,45 @@ TEST(LocalizedTexts, PolarMessageAndRangeInTheLanguage) {
     }
     EXPECT_EQ(TimeRangeHeads(Language::Te)[1], "వరకు");
     EXPECT_EQ(TimeRangeHeads(Language::En)[2], "Ghati lagna");
+}
+
+// The printed pages' captions: each filled in and in the language's script; the page number and
+// the title keep their placeholders' values.
+TEST(LocalizedTexts, PageCaptionsInEveryLanguage) {
+    for (Language language : kTranslations) {
+        const PageCaptions c = PresentPageCaptions(language);
+        std::vector<std::string_view> all = {
+            c.heading,     c.headingLine, c.planetTable,    c.details,   c.dateOfBirth,
+            c.timeOfBirth, c.timeZone,    c.latitude,       c.longitude, c.city,
+            c.state,       c.country,     c.sunriseCaption, c.sunrise,   c.referenceSunrise,
+            c.profile,     c.pageNumber};
+        all.insert(all.end(), c.planets.begin(), c.planets.end());
+        for (std::string_view text : all) {
+            EXPECT_FALSE(text.empty()) << CodeOfLanguage(language);
+            EXPECT_FALSE(MustTranslate(Script(language), text)) << CodeOfLanguage(language) << text;
+        }
+        EXPECT_EQ(FillPlaceholders(c.pageNumber, {"2"}).find('2') != std::string::npos, true);
+        for (const auto& [name, place] :
+             {std::pair{"", ""}, {"RAMA", ""}, {"", "Delhi"}, {"RAMA", "Delhi"}}) {
+            const std::string title =
+                PageDocumentTitle(name, "15", "10:30:00", place, "28", "77", language);
+            for (std::string_view part : {std::string_view(name), std::string_view(place),
+                                          std::string_view("10:30:00"), std::string_view("77")})
+                EXPECT_NE(title.find(part), std::string::npos) << title;
+            EXPECT_EQ(title.find('%'), std::string::npos) << title;
+        }
+    }
+    EXPECT_EQ(PageDocumentTitle("RAMA", "August 15, 1990", "10:30:00", "Delhi", "28° 39' N",
+                                "77° 13' E", Language::En),
+              "Ghati lagna chart of RAMA, born August 15, 1990 at 10:30:00 in Delhi (28° 39' N, "
+              "77° 13' E)");
+    EXPECT_EQ(PageDocumentTitle("", "August 15, 1990", "10:30:00", "", "a", "b", Language::En),
+              "Ghati lagna chart, born August 15, 1990 at 10:30:00 (a, b)");
+    // The English captions the pages and the window take from Present are the profile's own.
+    const ResultTexts english = RequestChart(testing_support::WorkedExampleRequest()).texts;
+    for (int array = 0; array < kProfileFieldCount; ++array)
+        EXPECT_EQ(english.captions[array], kProfileCaptions[array]) << array;
+    EXPECT_EQ(english.ghatiLagnaSignName, "Cancer");
 }
 
 // Without a language the chart is as it always was; English asked for repeats the English
