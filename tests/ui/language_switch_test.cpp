@@ -15,6 +15,7 @@
 
 #include "form_driver.h"
 #include "recording_services.h"
+#include "ui/about_box.h"
 #include "ui/app_controller.h"
 #include "ui/app_frame.h"
 #include "ui/entry_form.h"
@@ -81,6 +82,26 @@ class LanguageSwitchTest : public QObject {
                  QStringLiteral("பெயர்"));
         QVERIFY(translation.Install(Language::En));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    }
+
+    // The About box says, in the language, how far its translation has come; English says
+    // nothing of it.
+    void aboutBoxStatus() {
+        WidgetTranslation translation;
+        QVERIFY(translation.Install(Language::Ta));
+        AboutBox tamil(services_, nullptr, Language::Ta);
+        auto* status = tamil.findChild<QLabel*>(QStringLiteral("translationStatus"));
+        QVERIFY(status);
+        QVERIFY(status->text().contains(TranslationStatus(Language::Ta)));
+        QVERIFY(status->text().startsWith(QStringLiteral("தமிழ்")));
+        QVERIFY(status->geometry().bottom() < tamil.height());
+        QCOMPARE(tamil.findChild<QPushButton*>(QStringLiteral("okButton"))->text(),
+                 QStringLiteral("சரி"));
+        tamil.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tamil));
+        Keep(&tamil, QStringLiteral("about-ta.png"));
+        AboutBox english(services_, nullptr);
+        QVERIFY(!english.findChild<QLabel*>(QStringLiteral("translationStatus")));
     }
 
     void formAndResultsInTamilThenHindi() {
