@@ -12,8 +12,9 @@
 
 namespace {
 
-// Lines of varied births (dates, hours, both hemispheres, zones), all valid.
-std::string RequestLines(int count) {
+// Lines of varied births (dates, hours, both hemispheres, zones), all valid; `settings` adds
+// members to each (the calculation settings).
+std::string RequestLines(int count, const char* settings = "") {
     std::string text;
     for (int i = 0; i < count; ++i) {
         const int day = 1 + i % 28, month = 1 + (i / 28) % 12, year = 1901 + i % 150;
@@ -21,10 +22,10 @@ std::string RequestLines(int count) {
         char line[256];
         std::snprintf(line, sizeof line,
                       R"({"name":"RAMA","date":"%04d-%02d-%02d","time":"%02d:%02d:%02d",)"
-                      R"("lat":"%d:%02d%c","lon":"%d:%02d%c","zone":%d,"dst":%s})",
+                      R"("lat":"%d:%02d%c","lon":"%d:%02d%c","zone":%d,"dst":%s%s})",
                       year, month, day, hour, minute, second, i % 60, (i * 11) % 60,
                       i % 3 ? 'N' : 'S', (i * 37) % 180, (i * 17) % 60, i % 2 ? 'E' : 'W', i % 71,
-                      i % 5 ? "false" : "true");
+                      i % 5 ? "false" : "true", settings);
         text += line;
         text += '\n';
     }
@@ -68,6 +69,14 @@ void BM_Batch(benchmark::State& bench) {
     RunLines(bench, RequestLines(count), count);
 }
 BENCHMARK(BM_Batch)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The same lines with the modern calculation (the Swiss Ephemeris' Moshier theory, Lahiri),
+// on one thread.
+void BM_BatchModern(benchmark::State& bench) {
+    const int count = static_cast<int>(bench.range(0));
+    RunLines(bench, RequestLines(count, R"(,"ephemeris":"modern","ayanamsa":"lahiri")"), count);
+}
+BENCHMARK(BM_BatchModern)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 // --batch --time-windows: every chart with its birth-time windows, on one thread.
 void BM_BatchTimeWindows(benchmark::State& bench) {

@@ -6,6 +6,7 @@
 
 #include "astro/moon.h"
 #include "astro/sunrise.h"
+#include "astro/swiss_rise_set.h"
 
 namespace kalodaya {
 namespace {
@@ -71,20 +72,13 @@ DateTime LocalClock(double jdUt, double east, const DateTime& date, double jdMid
     return date.AddSeconds(static_cast<int64_t>(std::llround(seconds)));
 }
 
-int32 RiseBits(SunriseKind sunrise) {
-    return sunrise == SunriseKind::Hindu ? SE_BIT_HINDU_RISING : 0;
-}
-
 // The first rising or setting (`event`) of the Sun after `from` at `geopos` (longitude east,
 // latitude, height), within `days`.
-std::optional<double> FindSunEvent(double from, int32 event, double* geopos, SunriseKind sunrise,
-                                   double days) {
-    double when = 0;
-    char serr[AS_MAXCH];
-    if (swe_rise_trans(from, SE_SUN, nullptr, SEFLG_MOSEPH, event | RiseBits(sunrise), geopos, 0,
-                       0, &when, serr) != 0 ||
-        !(when < from + days))
-        return std::nullopt;
+std::optional<double> FindSunEvent(double from, int32 event, const double* geopos,
+                                   SunriseKind sunrise, double days) {
+    const std::optional<double> when =
+        SwissSunRiseOrSet(from, event == SE_CALC_RISE, geopos, sunrise);
+    if (!when || !(*when < from + days)) return std::nullopt;
     return when;
 }
 
@@ -147,14 +141,14 @@ SunEventStatus SwissEphemeris::SunEvents(const LocalBirth& b, const DateTime& da
     const double jdMidnight = swe_julday(year, month, day, 0, SE_GREG_CAL);
     // Local mean midnight at the place: the day's sunrise follows it within a day.
     const double start = jdMidnight - geopos[0] / 360;
-    const std::optional<double> rise =
-        FindSunEvent(start, SE_CALC_RISE, geopos, settings_.sunrise, 1);
+    const SunRiseThenSet events = SwissSunRiseThenSet(start, geopos, settings_.sunrise, 1);
+    const std::optional<double>& rise = events.rise;
     if (!rise) return status;
     status.sunrise = LocalClock(*rise, east, midnight, jdMidnight);
     status.sunriseClock = DateTime::FromCivil(year, month, day, status.sunrise.Hour(),
                                               status.sunrise.Minute(), status.sunrise.Second());
     status.sunriseOk = true;
-    const std::optional<double> set = FindSunEvent(*rise, SE_CALC_SET, geopos, settings_.sunrise, 1);
+    const std::optional<double>& set = events.set;
     if (!set) return status;
     status.sunset = LocalClock(*set, east, midnight, jdMidnight);
     status.sunsetClock = DateTime::FromCivil(year, month, day, status.sunset.Hour(),

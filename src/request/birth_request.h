@@ -72,6 +72,9 @@ struct BirthRequest {
     // A request line's "language": the texts made beside the English ones (the batch's own
     // language otherwise).
     std::optional<Language> language;
+    // How many minutes either side of the entered time the birth may have been: the front ends
+    // show the chart's intervals over that span. 0: the time is taken as exact.
+    int uncertaintyMinutes = 0;
 
     friend bool operator==(const BirthRequest&, const BirthRequest&) = default;
 };

@@ -12,13 +12,16 @@
 #include <nlohmann/json.hpp>
 
 #include "base/json_bytes.h"
+#include "base/entry_rules.h"
 #include "base/quoted_value.h"
+#include "records/record.h"
 
 namespace kalodaya {
 namespace {
 
 constexpr std::string_view kTimeRangeKey = "time_range";
 constexpr std::string_view kLanguageKey = "language";
+constexpr std::string_view kUncertaintyKey = "uncertainty_minutes";
 
 int KeyIndex(std::string_view key) {
     if (key.empty()) return -1;
@@ -147,12 +150,15 @@ class RequestLineReader {
             if (!String(key, &keyText_)) return false;
             EntryValue* value = nullptr;
             std::string* decoded = &scratch_;
-            const bool range = key.size() == kTimeRangeKey.size() && key == kTimeRangeKey;
-            const bool language = key.size() == kLanguageKey.size() && key == kLanguageKey;
+            // The keys outside the entry table: their values are kept as written.
+            std::optional<std::string_view>* whole = key == kTimeRangeKey     ? &timeRange_
+                                                     : key == kUncertaintyKey ? &uncertainty_
+                                                     : key == kLanguageKey    ? &language_
+                                                                              : nullptr;
             if (!problem_) {
-                const int index = range || language ? -1 : KeyIndex(key);
-                if (range || language) {
-                    if (range ? timeRange_.has_value() : language_.has_value())
+                const int index = whole ? -1 : KeyIndex(key);
+                if (whole) {
+                    if (*whole)
                         problem_ = ReadError{"the key " + QuotedValue(key) + " appears more than once"};
                 } else if (index < 0) {
                     problem_ = ReadError{"unknown key " + QuotedValue(key)};
@@ -169,8 +175,7 @@ class RequestLineReader {
             Blanks();
             const std::size_t valueAt = at_;
             if (!Value(value, decoded)) return false;
-            if (range && !timeRange_) timeRange_ = s_.substr(valueAt, at_ - valueAt);
-            if (language && !language_) language_ = s_.substr(valueAt, at_ - valueAt);
+            if (whole && !*whole) *whole = s_.substr(valueAt, at_ - valueAt);
             Blanks();
             if (Take('}')) return AtEnd();
             if (!Take(',')) return false;
@@ -419,7 +424,8 @@ class RequestLineReader {
 
   public:
     std::optional<std::string_view> timeRange_;  // the "time_range" value as written
-    std::optional<std::string_view> language_;   // the "language" value as written
+    std::optional<std::string_view> uncertainty_;  // the "uncertainty_minutes" value as written
+    std::optional<std::string_view> language_;     // the "language" value as written
 };
 
 // A "language" value: null, or the code of a language the texts are made in.
@@ -453,6 +459,33 @@ std::optional<ReadError> ReadTimeRange(std::string_view written, BirthRequest& r
     return std::nullopt;
 }
 
+// An "uncertainty_minutes" value: null, or whole minutes from 0 to 720. A line that asks for no
+// range of its own gets the birth times that many minutes either side of its time, so that
+// --batch lists the intervals the desktop's uncertainty box shows.
+std::optional<ReadError> ReadUncertainty(std::string_view written, BirthRequest& request) {
+    const auto value = nlohmann::json::parse(written, nullptr, false);
+    if (value.is_null()) return std::nullopt;
+    if (!value.is_number_integer() || value.get<long long>() < 0 ||
+        value.get<long long>() > records::kLongestUncertaintyMinutes)
+        return ReadError{"unusable uncertainty_minutes " + QuotedValue(written) +
+                         ": expected whole minutes from 0 to " +
+                         std::to_string(records::kLongestUncertaintyMinutes)};
+    request.uncertaintyMinutes = value.get<int>();
+    if (request.timeRange || request.uncertaintyMinutes == 0) return std::nullopt;
+    if (request.month < 1 || request.month > 12 || request.day < 1 ||
+        request.day > DaysInMonth(request.year, request.month))
+        return std::nullopt;  // no such date: the entry checks say so
+    const DateTime birth = DateTime::FromCivil(request.year, request.month, request.day,
+                                               request.hour, request.minute, request.second);
+    const int64_t span = int64_t{request.uncertaintyMinutes} * 60;
+    // Within the clock times a range may name: the year list's first and last second.
+    const DateTime first = DateTime::FromCivil(entry_rules::kFirstYear, 1, 1);
+    const DateTime last = DateTime::FromCivil(entry_rules::kLastYear, 12, 31, 23, 59, 59);
+    request.timeRange = BirthTimeRange{std::max(birth.AddSeconds(-span), first),
+                                       std::min(birth.AddSeconds(span), last)};
+    return std::nullopt;
+}
+
 }  // namespace
 
 Expected<DateTime, ReadError> ReadClockTime(std::string_view text) {
@@ -475,7 +508,9 @@ std::optional<ReadError> ReadRequestLine(std::string_view line, BirthRequest& re
     if (auto error = ApplyEntryValues(values, request, EntryNaming::Keys)) return error;
     if (reader.language_)
         if (auto error = ReadLanguage(*reader.language_, request)) return error;
-    if (reader.timeRange_) return ReadTimeRange(*reader.timeRange_, request);
+    if (reader.timeRange_)
+        if (auto error = ReadTimeRange(*reader.timeRange_, request)) return error;
+    if (reader.uncertainty_) return ReadUncertainty(*reader.uncertainty_, request);
     return std::nullopt;
 }
 

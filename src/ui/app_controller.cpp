@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -52,6 +53,7 @@ bool AppController::Start() {
     store_ = options_.recordsPath ? records::RecordStore::Open(*options_.recordsPath)
                                   : records::RecordStore::OpenDefault();
     BuildForm();
+    form_->ShowStartEntries();
     QTimer::singleShot(0, records_.get(), [menu = records_.get()] { menu->ShowNoticeOnce(); });
 
     form_->show();
@@ -110,6 +112,7 @@ void AppController::OnChartRequested() {
     if (screen_ != Screen::Entry) return;
     // Every request starts from the entries alone: nothing of the chart before it counts.
     outcome_ = RequestChart(form_->CurrentRequest(), Options());
+    RememberFormZone();
     const ChartOutcome& outcome = outcome_;
     if (outcome.failure) {
         const EntryCheckFailure& failure = *outcome.failure;
@@ -158,6 +161,12 @@ void AppController::OnBack() {
     emit entryShown();
 }
 
+// The next start shows the zone the user had last.
+void AppController::RememberFormZone() {
+    QSettings settings = FormSettings();
+    RememberZone(settings, form_->CurrentZone());
+}
+
 void AppController::OnAbout() {
     QWidget* parent =
         screen_ == Screen::Results && frame_ ? static_cast<QWidget*>(frame_.data()) : form_.get();
@@ -179,7 +188,10 @@ void AppController::ShutdownApplication() {
     if (screen_ == Screen::Ended) return;
     screen_ = Screen::Ended;
     UnloadFrame();
-    if (form_) form_->hide();
+    if (form_) {
+        RememberFormZone();
+        form_->hide();
+    }
     instance_.Release();
     options_.quit();
 }

@@ -76,6 +76,7 @@ private:
     void ShowResults();
     void OnBack();
     void OnAbout();
+    void RememberFormZone();
     void UnloadFrame();
     void BuildForm();
     ChartOptions Options() const;

@@ -1,6 +1,28 @@
-// The results: the square fixed-sign chart in SVG, the planet table, the birth details and the
-// profile, all from the texts of the chart's JSON (the core makes every text; this only lays
-// them out).
+// The results: the chart in SVG as its style lays it out, the planet table, the birth details
+// and the profile, all from the texts of the chart's JSON (the core makes every text and every
+// cell's place; this only draws them).
+
+// The chart as one style draws it (the JSON's "chart_layout"): cells in a unit square, x to
+// the right and y down, rectangles as [x, y, width, height].
+export type UnitRect = [number, number, number, number];
+export interface LayoutItem {
+  kind: 'body' | 'marker';
+  text: string;
+}
+export interface LayoutCell {
+  sign: number;
+  house: number;
+  number: string;
+  outline: Array<[number, number]>;
+  text_box: UnitRect;
+  number_box: UnitRect;
+  items: LayoutItem[];
+}
+export interface ChartLayout {
+  style: string;
+  cells: LayoutCell[];
+  centre: UnitRect | null;
+}
 
 export interface ChartJson {
   valid: boolean;
@@ -15,16 +37,20 @@ export interface ChartJson {
   polar_message: string | null;
   details: Record<string, string>;
   profile: Record<string, string> | null;
+  chart_layout?: ChartLayout;
 }
 
-// Each sign's square of the 4 x 4 grid (row, column), Aries first: the signs run clockwise
-// from the second square of the top row, Pisces in the top-left corner.
-const signSquares: ReadonlyArray<readonly [number, number]> = [
-  [0, 1], [0, 2], [0, 3], [1, 3], [2, 3], [3, 3], [3, 2], [3, 1], [3, 0], [2, 0], [1, 0], [0, 0],
-];
-const cellWidth = 100;
-const cellHeight = 85;
-const lineHeight = 13;
+// The drawing's units: the chart is `side` high; the South Indian square is drawn wider, as
+// the desktop's window draws its cells.
+const side = 1000;
+const widths: Record<string, number> = { south: 1176, north: 1000, east: 1000 };
+// A cell's texts at most a twenty-fifth of the chart high, at least a ninetieth, as on the
+// desktop; each smaller size is this much of the one before.
+const largest = side / 25;
+const smallest = side / 90;
+const step = 0.92;
+const lineSpacing = 1.2;
+const fontFamily = 'Verdana, "DejaVu Sans", sans-serif';
 const svgNs = 'http://www.w3.org/2000/svg';
 
 // The planet table's rows: its captions, and which of the chart's names and positions each
@@ -48,43 +74,132 @@ function svg<K extends keyof SVGElementTagNameMap>(
   return element;
 }
 
-// A cell's text as lines: its line ends are the desktop's CR LF; the lines keep their places
-// (an empty first line leaves room under the square's number).
-const lines = (text: string): string[] => text.split('\r\n');
+// Widths of texts in the chart's font, measured once per text and size.
+type Measure = (text: string, pixels: number, bold: boolean) => number;
 
-function textLines(x: number, y: number, text: string, className: string): SVGTextElement {
-  const element = svg('text', { x, y, class: className });
-  lines(text).forEach((line, i) => {
-    element.appendChild(svg('tspan', { x, dy: i === 0 ? 0 : lineHeight }, line));
-  });
-  return element;
+function canvasMeasure(): Measure {
+  const context = document.createElement('canvas').getContext('2d');
+  // Without a canvas (never in a browser that runs the page) an average glyph width.
+  if (!context) return (text, pixels) => text.length * pixels * 0.6;
+  return (text, pixels, bold) => {
+    context.font = `${bold ? 'bold ' : ''}${pixels}px ${fontFamily}`;
+    return context.measureText(text).width;
+  };
 }
 
+// How one cell's items are set: their size and lines (whole items, indexes into the cell's
+// items), and whether they fit the box.
+export interface CellFit {
+  pixels: number;
+  lines: number[][];
+  fits: boolean;
+}
+
+function setAtSize(items: LayoutItem[], width: number, height: number, pixels: number,
+                   onePerLine: boolean, measure: Measure): CellFit {
+  const space = measure(' ', pixels, false);
+  const fit: CellFit = { pixels, lines: [], fits: true };
+  let lineWidth = 0;
+  items.forEach((item, i) => {
+    const itemWidth = measure(item.text, pixels, item.kind === 'marker');
+    if (itemWidth > width) fit.fits = false;
+    if (fit.lines.length === 0 || onePerLine || lineWidth + space + itemWidth > width) {
+      fit.lines.push([i]);
+      lineWidth = itemWidth;
+    } else {
+      fit.lines[fit.lines.length - 1].push(i);
+      lineWidth += space + itemWidth;
+    }
+  });
+  if (fit.lines.length * pixels * lineSpacing > height) fit.fits = false;
+  return fit;
+}
+
+// The largest size at which the items fit the box, one per line where that fits, else several
+// per line; at the smallest size what does not fit is cut at the box by the caller.
+export function fitCell(items: LayoutItem[], width: number, height: number,
+                        measure: Measure): CellFit {
+  for (let pixels = largest; pixels >= smallest; pixels *= step) {
+    for (const onePerLine of [true, false]) {
+      const fit = setAtSize(items, width, height, pixels, onePerLine, measure);
+      if (fit.fits) return fit;
+    }
+  }
+  return setAtSize(items, width, height, smallest, false, measure);
+}
+
+function cellTexts(cell: LayoutCell, box: UnitRect, clipId: string, measure: Measure): SVGGElement {
+  const [x, y, width, height] = box;
+  const group = svg('g', { class: 'items', 'clip-path': `url(#${clipId})` });
+  if (cell.items.length === 0) return group;
+  const fit = fitCell(cell.items, width, height, measure);
+  const lineHeight = fit.pixels * lineSpacing;
+  const space = measure(' ', fit.pixels, false);
+  let top = y + Math.max(0, (height - lineHeight * fit.lines.length) / 2);
+  for (const line of fit.lines) {
+    const widthOf = (i: number) =>
+      measure(cell.items[i].text, fit.pixels, cell.items[i].kind === 'marker');
+    const lineWidth = line.reduce((sum, i) => sum + widthOf(i), 0) + space * (line.length - 1);
+    let left = x + Math.max(0, (width - lineWidth) / 2);
+    // Each item its own text, so that no browser breaks or spreads a line otherwise.
+    for (const i of line) {
+      const item = cell.items[i];
+      group.appendChild(svg('text', {
+        x: left, y: top + lineHeight / 2, 'dominant-baseline': 'central',
+        'font-size': fit.pixels, class: item.kind,
+      }, item.text));
+      left += widthOf(i) + space;
+    }
+    top += lineHeight;
+  }
+  return group;
+}
+
+// The chart's layout drawn into `target`, replacing what it held.
 export function drawChart(target: HTMLElement, chart: ChartJson): void {
-  const width = cellWidth * 4;
-  const height = cellHeight * 4;
+  const layout = chart.chart_layout;
+  if (!layout) {
+    target.replaceChildren();
+    return;
+  }
+  const width = widths[layout.style] ?? side;
+  const point = ([x, y]: [number, number]) => `${x * width},${y * side}`;
+  const rect = ([x, y, w, h]: UnitRect): UnitRect => [x * width, y * side, w * width, h * side];
+  const measure = canvasMeasure();
   const root = svg('svg', {
-    viewBox: `-4 -4 ${width + 8} ${height + 8}`, role: 'img', class: 'chart-svg',
+    viewBox: `-6 -6 ${width + 12} ${side + 12}`, role: 'img',
+    class: `chart-svg ${layout.style}`, 'data-style': layout.style,
     'aria-label': `Birth chart, Ghati Lagna in ${chart.ghati_lagna?.sign_name ?? ''}`,
   });
-  root.appendChild(svg('rect', { x: 0, y: 0, width, height, class: 'frame' }));
-  signSquares.forEach(([row, column], sign) => {
-    const x = column * cellWidth;
-    const y = row * cellHeight;
-    const group = svg('g', { class: 'sign', 'data-sign': sign });
-    group.appendChild(svg('rect', { x, y, width: cellWidth, height: cellHeight, class: 'cell' }));
-    group.appendChild(svg('text', { x: x + cellWidth - 4, y: y + 12, class: 'house' }, String(sign + 1)));
-    group.appendChild(textLines(x + 6, y + 10, chart.cells[sign] ?? '', 'bodies'));
-    group.appendChild(textLines(x + 70, y + 10, chart.markers[sign] ?? '', 'marker'));
+  const clips = svg('defs', {});
+  root.appendChild(clips);
+  root.appendChild(svg('rect', { x: 0, y: 0, width, height: side, class: 'frame' }));
+  for (const cell of layout.cells) {
+    const group = svg('g', { class: 'sign', 'data-sign': cell.sign, 'data-house': cell.house });
+    group.appendChild(svg('polygon', { points: cell.outline.map(point).join(' '), class: 'cell' }));
+    const [nx, ny, nw, nh] = rect(cell.number_box);
+    group.appendChild(svg('text', {
+      x: nx + nw / 2, y: ny + nh / 2, 'text-anchor': 'middle', 'dominant-baseline': 'central',
+      'font-size': nh * 0.8, class: 'house',
+    }, cell.number));
+    // What does not fit its box at the smallest size is cut there, never drawn across a
+    // neighbour.
+    const box = rect(cell.text_box);
+    const clipId = `cell-${cell.sign}`;
+    const clip = svg('clipPath', { id: clipId });
+    clip.appendChild(svg('rect', { x: box[0], y: box[1], width: box[2], height: box[3] }));
+    clips.appendChild(clip);
+    group.appendChild(cellTexts(cell, box, clipId, measure));
     // For screen readers: the sign's number and what it holds.
-    const held = [...lines(chart.cells[sign] ?? ''), ...lines(chart.markers[sign] ?? '')]
-      .filter((line) => line !== '');
-    group.appendChild(svg('title', {}, `${sign + 1}: ${held.join(', ')}`));
+    const held = cell.items.map((item) => item.text);
+    group.appendChild(svg('title', {}, `${cell.number}: ${held.join(', ')}`));
     root.appendChild(group);
-  });
-  root.appendChild(svg('rect', {
-    x: cellWidth, y: cellHeight, width: cellWidth * 2, height: cellHeight * 2, class: 'centre',
-  }));
+  }
+  if (layout.centre) {
+    const [x, y, w, h] = rect(layout.centre);
+    root.appendChild(svg('rect', { x, y, width: w, height: h, class: 'centre' }));
+  }
+  root.appendChild(svg('rect', { x: 0, y: 0, width, height: side, class: 'border' }));
   target.replaceChildren(root);
 }
 

@@ -5,6 +5,7 @@ import { EntryForm, type RequestEntries } from './form';
 import { PlacePopup } from './place_popup';
 import { drawChart, fillDetails, fillPlanets, fillProfile, type ChartJson } from './chart_view';
 import { entriesFromLink } from './link';
+import { storeChartStyle, storedChartStyle, withChartStyle } from './chart_style';
 import { Tabs } from './tabs';
 import { saveChart, saveLines, savedCharts, savedLines } from './saved';
 
@@ -68,6 +69,16 @@ async function start(): Promise<void> {
   );
 
   let shownLine = '';
+  // The chart style: the reader's last choice; choosing another redraws the chart shown.
+  // (A browser that keeps nothing still draws the choice for as long as the page is open.)
+  const styleChoice = byId('chart-style') as HTMLSelectElement;
+  let chartStyle = storedChartStyle();
+  styleChoice.value = chartStyle;
+  styleChoice.addEventListener('change', () => {
+    chartStyle = storeChartStyle(styleChoice.value);
+    if (shownLine === '') return;
+    drawChart(byId('chart'), JSON.parse(core.chart(withChartStyle(shownLine, chartStyle))) as ChartJson);
+  });
   const savedList = byId('saved-list');
   const savedStatus = byId('saved-status');
   const listSaved = async () => {
@@ -91,7 +102,7 @@ async function start(): Promise<void> {
   const show = (line: string) => {
     const started = performance.now();
     shownLine = line;
-    const chart = JSON.parse(core.chart(line)) as ChartJson;
+    const chart = JSON.parse(core.chart(withChartStyle(line, chartStyle))) as ChartJson;
     form.message.textContent = '';
     if (!chart.valid) {
       form.message.textContent = chart.message ?? chart.error ?? '';

@@ -46,7 +46,7 @@ async function planetTexts(page) {
 async function glSign(page) {
   // The square whose markers hold "GL".
   return page.$$eval('#chart g.sign', (groups) => groups
-    .filter((g) => [...g.querySelectorAll('text.marker tspan')].some((t) => t.textContent === 'GL'))
+    .filter((g) => [...g.querySelectorAll('text.marker')].some((t) => t.textContent === 'GL'))
     .map((g) => Number(g.dataset.sign)));
 }
 
