@@ -12,6 +12,7 @@
 #include "astro/local_birth.h"
 #include "base/date_time.h"
 #include "base/entry_forms.h"
+#include "base/language_codes.h"
 #include "request/atlas_place.h"
 #include "request/chart_style.h"
 
@@ -68,6 +69,9 @@ struct BirthRequest {
     // own choice, South Indian unless the user picked another.
     std::optional<ChartStyle> chartStyle;
     std::optional<BirthTimeRange> timeRange;  // the chart's spans over these times are asked for
+    // A request line's "language": the texts made beside the English ones (the batch's own
+    // language otherwise).
+    std::optional<Language> language;
     // How many minutes either side of the entered time the birth may have been: the front ends
     // show the chart's intervals over that span (an explicit timeRange takes precedence). 0: the
     // time is taken as exact.

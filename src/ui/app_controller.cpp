@@ -1,11 +1,14 @@
 #include "ui/app_controller.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 
+#include "profile/chart_words.h"
 #include "ui/about_box.h"
 #include "ui/app_frame.h"
 #include "ui/app_icon.h"
@@ -13,6 +16,7 @@
 #include "ui/message_boxes.h"
 #include "ui/print/page_texts_from_outcome.h"
 #include "ui/records_menu.h"
+#include "ui/results_language.h"
 #include "ui/results_window.h"
 #include "ui/update_reminder.h"
 
@@ -41,20 +45,16 @@ bool AppController::Start() {
     if (!instance_.Problem().isEmpty())
         qWarning("Kalodaya: starting without the check for another running copy (%s)",
                  qPrintable(instance_.Problem()));
+    language_ = options_.language ? *options_.language : StartLanguage(*LanguageSettings());
+    translation_.Install(language_);
     if (options_.runUpdateReminder) UpdateReminder(options_.today(), services_);
-
-    form_ = std::make_unique<EntryForm>(services_);
-    form_->setWindowIcon(AppIcon());
-    form_->ShowStartEntries();
-    connect(form_.get(), &EntryForm::chartRequested, this, &AppController::OnChartRequested);
-    connect(form_.get(), &EntryForm::exitRequested, this, &AppController::ShutdownApplication);
-    connect(form_.get(), &EntryForm::aboutRequested, this, &AppController::OnAbout);
 
     // Saved records: the database opens with the form; its one notice (a file set aside,
     // records that cannot be saved) comes once the form is on screen.
     store_ = options_.recordsPath ? records::RecordStore::Open(*options_.recordsPath)
                                   : records::RecordStore::OpenDefault();
-    records_ = std::make_unique<RecordsMenu>(*form_, *store_, services_);
+    BuildForm();
+    form_->ShowStartEntries();
     QTimer::singleShot(0, records_.get(), [menu = records_.get()] { menu->ShowNoticeOnce(); });
 
     form_->show();
@@ -63,25 +63,74 @@ bool AppController::Start() {
     return true;
 }
 
+void AppController::BuildForm() {
+    records_.reset();  // works on the form
+    form_ = std::make_unique<EntryForm>(services_);
+    form_->setWindowIcon(AppIcon());
+    connect(form_.get(), &EntryForm::chartRequested, this, &AppController::OnChartRequested);
+    connect(form_.get(), &EntryForm::exitRequested, this, &AppController::ShutdownApplication);
+    connect(form_.get(), &EntryForm::aboutRequested, this, &AppController::OnAbout);
+    records_ = std::make_unique<RecordsMenu>(*form_, *store_, services_);
+    form_->menuBar()->addMenu(BuildLanguageMenu(
+        form_.get(), language_, [this](Language language) { ChangeLanguage(language); }));
+    // The month list in the language (the form reads a month by its place in the list).
+    if (language_ != Language::En)
+        if (auto* months = form_->findChild<QComboBox*>(QStringLiteral("monthList")))
+            for (int month = 0; month < 12 && month < months->count(); ++month)
+                months->setItemText(
+                    month, QString::fromUtf8(WordsOf(language_).monthNames[month].data(),
+                                             static_cast<qsizetype>(
+                                                 WordsOf(language_).monthNames[month].size())));
+}
+
+ChartOptions AppController::Options() const {
+    ChartOptions options;
+    // The results window shows the birth-time windows of every chart.
+    options.timeWindows = true;
+    if (language_ != Language::En) options.language = language_;
+    return options;
+}
+
+void AppController::ChangeLanguage(Language language) {
+    if (language == language_ || screen_ == Screen::NotStarted || screen_ == Screen::Ended) return;
+    language_ = language;
+    if (!options_.language) StoreLanguage(*LanguageSettings(), language);
+    translation_.Install(language);
+    // The windows are built again in the new language; the form gets its entries back, and a
+    // chart on screen is made again from them.
+    const BirthRequest request = form_->CurrentRequest();
+    const QRect geometry = form_->geometry();
+    BuildForm();
+    form_->ShowRequest(request);
+    form_->setGeometry(geometry);
+    if (screen_ == Screen::Results) {
+        // The chart on screen keeps the uncertainty the results window was given.
+        outcome_ = RequestChart(request_, Options());
+        ShowResults();
+    } else {
+        form_->show();
+    }
+}
+
 void AppController::OnChartRequested() {
     if (screen_ != Screen::Entry) return;
     // Every request starts from the entries alone: nothing of the chart before it counts.
     request_ = form_->CurrentRequest();
-    // The results window shows the birth-time windows of every chart.
-    outcome_ = RequestChart(request_, true);
+    outcome_ = RequestChart(request_, Options());
     RememberFormZone();
     const ChartOutcome& outcome = outcome_;
     if (outcome.failure) {
         const EntryCheckFailure& failure = *outcome.failure;
-        services_.messages->Show(form_.get(), {QString::fromStdString(failure.message),
-                                      BoxIcon(failure.icon), QMessageBox::Ok});
+        services_.messages->Show(form_.get(), {QString::fromStdString(outcome.ShownMessage()),
+                                               BoxIcon(failure.icon), QMessageBox::Ok});
         if (failure.focus) form_->FocusField(*failure.focus);
         return;
     }
     if (outcome.Polar()) {
         // No ghati lagna without the reference sunrise: say why and keep the entries.
-        services_.messages->Show(form_.get(), {QString::fromStdString(outcome.texts.polarMessage),
-                                      QMessageBox::Information, QMessageBox::Ok});
+        services_.messages->Show(form_.get(),
+                                 {QString::fromStdString(outcome.ShownTexts().polarMessage),
+                                  QMessageBox::Information, QMessageBox::Ok});
         return;
     }
     ShowResults();
@@ -98,6 +147,8 @@ void AppController::ShowResults() {
     connect(frame_, &AppFrame::aboutRequested, this, &AppController::OnAbout);
     connect(frame_->Display(), &ResultsWindow::uncertaintyChanged, this,
             &AppController::OnUncertaintyChanged);
+    frame_->menuBar()->addMenu(BuildLanguageMenu(
+        frame_, language_, [this](Language language) { ChangeLanguage(language); }));
     PresentOutcome();
     frame_->show();
     // Sized once shown: hidden layouts keep the sizes they had before the chart's texts.
@@ -110,7 +161,8 @@ void AppController::ShowResults() {
 void AppController::PresentOutcome() {
     ResultsWindow* display = frame_->Display();
     display->SetUncertaintyMinutes(request_.uncertaintyMinutes);
-    display->Present(outcome_.texts, PresentPanels(outcome_, request_.uncertaintyMinutes));
+    display->Present(outcome_.ShownTexts(), PresentPanels(outcome_, request_.uncertaintyMinutes));
+    ShowCaptionsInLanguage(display, outcome_.ShownTexts());
     display->SetPageTexts(print::PageTextsFromOutcome(outcome_, request_.uncertaintyMinutes));
 }
 
@@ -119,7 +171,7 @@ void AppController::OnUncertaintyChanged(int minutes) {
     request_.uncertaintyMinutes = minutes;
     // A whole day's range takes a second or two.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    outcome_ = RequestChart(request_, true);
+    outcome_ = RequestChart(request_, Options());
     QApplication::restoreOverrideCursor();
     const int tab = frame_->Display()->Tabs()->currentIndex();
     PresentOutcome();
@@ -143,9 +195,9 @@ void AppController::RememberFormZone() {
 }
 
 void AppController::OnAbout() {
-    QWidget* parent = screen_ == Screen::Results && frame_ ? static_cast<QWidget*>(frame_.data())
-                                                           : form_.get();
-    ShowAboutBox(services_, parent);
+    QWidget* parent =
+        screen_ == Screen::Results && frame_ ? static_cast<QWidget*>(frame_.data()) : form_.get();
+    ShowAboutBox(services_, parent, language_);
 }
 
 void AppController::UnloadFrame() {

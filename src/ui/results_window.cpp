@@ -662,11 +662,12 @@ QGroupBox* ResultsWindow::BuildUncertainty() {
 
     rangeCaption_ = NewWrappedLabel(box, QStringLiteral("rangeCaption"), DefaultFont(), kSlate);
     layout->addWidget(rangeCaption_);
-    rangeTable_ = new QTableWidget(0, static_cast<int>(std::size(kTimeRangeHeads)), box);
+    const auto rangeHeads = TimeRangeHeads();
+    rangeTable_ = new QTableWidget(0, static_cast<int>(rangeHeads.size()), box);
     rangeTable_->setObjectName(QStringLiteral("rangeTable"));
     rangeTable_->setPalette(StandardPalette());
     QStringList heads;
-    for (const char* head : kTimeRangeHeads) heads << QString::fromUtf8(head);
+    for (const std::string& head : rangeHeads) heads << QString::fromStdString(head);
     rangeTable_->setHorizontalHeaderLabels(heads);
     rangeTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rangeTable_->setSelectionMode(QAbstractItemView::NoSelection);

@@ -267,7 +267,7 @@ void PaintChartPage(PageCanvas& canvas, const ChartPageTexts& t) {
     if (notes > 0)
         next = PaintNotes(canvas, QRectF(content.left(), next + kGap, content.width(), notes), t);
     if (range > 0) PaintRange(canvas, QRectF(content.left(), next + kGap, content.width(), range), t);
-    PaintFooter(canvas, content, 1);
+    PaintFooter(canvas, content, t, 1);
 }
 
 }  // namespace kalodaya::ui::print
