@@ -96,6 +96,9 @@ TEST(BirthTimeTexts, ZoneSourceAndClockNotes) {
     cityTime.timeZone = "Europe/Amsterdam";
     cityTime.utcOffsetSeconds = 3600 + 19 * 60 + 32;
     cityTime.abbreviation = "NST";
+    AtlasPlace bombay = kolkata;  // Mumbai in 1950 on the tz database's IST
+    bombay.abbreviation = "IST";
+    bombay.cityTime = atlas::CityTime{"Bombay", "Bombay Time", 17460, 1955};
     AtlasPlace fixed;  // a place of the user's own kept with a fixed offset
     const Case cases[] = {
         {"list entry", 34, std::nullopt, "Indian Time, IST, +5.3", {}},
@@ -109,6 +112,9 @@ TEST(BirthTimeTexts, ZoneSourceAndClockNotes) {
         {"city time", std::nullopt, cityTime, "Exact offset (Europe/Amsterdam)",
          {"The clocks kept a city's own mean time (NST UTC+01:19:32), not a zone's standard "
           "time."}},
+        {"city time of its own offered", 34, bombay, "Indian Time, IST, +5.3 (Asia/Kolkata)",
+         {"Bombay kept Bombay Time (UTC+04:51) until 1955; this chart assumes the tz database's "
+          "UTC+05:30 (IST). Choose Bombay Time if the birth time was written in city time."}},
         {"own place", std::nullopt, fixed, "Exact offset", {}},
     };
     for (const Case& c : cases) {
