@@ -56,7 +56,7 @@ void RunLines(benchmark::State& bench, const std::string& input, int count, int 
         std::istringstream in(input);
         CountingSink sink;
         std::ostream out(&sink);
-        kalodaya::cli::RunBatch(in, out, jobs, timeWindows);
+        kalodaya::cli::RunBatch(in, out, jobs, kalodaya::ChartOptions{timeWindows, std::nullopt});
         bytes = sink.bytes;
         benchmark::DoNotOptimize(bytes);
     }

@@ -23,7 +23,9 @@ void AnswerRequestLine(std::string_view line, BatchScratch& scratch, std::string
         AppendError(out, error->message);
         return;
     }
-    RequestChartInto(request, scratch.outcome, scratch.timeWindows);
+    ChartOptions options = scratch.options;
+    if (request.language) options.language = request.language;
+    RequestChartInto(request, scratch.outcome, options);
     if (!scratch.outcome.rangeError.empty()) {
         AppendError(out, "unusable time_range: " + scratch.outcome.rangeError);
         return;

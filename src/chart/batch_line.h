@@ -12,7 +12,7 @@ namespace kalodaya {
 // outcome only lends its strings' storage to the next line.
 struct BatchScratch {
     ChartOutcome outcome;
-    bool timeWindows = false;  // every chart carries its birth-time windows
+    ChartOptions options;  // the same for every chart: windows, language of the texts beside
 };
 
 // Appends the answer to `line`; a line whose "time_range" cannot be searched is a bad line (one request, without its line end) and a line end to `out`.

@@ -14,6 +14,7 @@
 #include "chart/json_value_builder.h"
 #include "lagna/longitude_sign.h"
 #include "profile/sign_profile.h"
+#include "profile/text_keys.h"
 
 namespace kalodaya {
 namespace {
@@ -294,8 +295,9 @@ const char* LimitName(WindowLimit limit) {
 }
 
 template <typename Sink>
-void SignOrNull(Sink& w, const char* key, int sign) {
-    Member(w, key, sign >= 0 && sign < kSignCount, [&] { w.String(kSignNames[sign]); });
+void SignOrNull(Sink& w, const char* key, int sign, Language language = Language::En) {
+    Member(w, key, sign >= 0 && sign < kSignCount,
+           [&] { w.String(language == Language::En ? kSignNames[sign] : Text(language, SignNameKey(sign))); });
 }
 
 // One window: its sign and the signs around it (not for the whole chart), its first and last
@@ -419,6 +421,141 @@ void WriteLayout(Sink& w, const ChartLayout& layout) {
     w.Close();
 }
 
+// The chart's texts in the asked language, beside the English members (which stay as they
+// are for every caller): the same keys where the English member is a text, so a page picks
+// either; the texts English has only in the desktop's pages (captions, birth times, windows'
+// lines) under keys of their own. Written only when a language other than English was asked.
+template <typename Sink>
+[[gnu::noinline]] void WriteLocalized(Sink& w, const ChartOutcome& outcome) {
+    const LocalizedTexts& l = *outcome.localized;
+    const ResultTexts& v = l.texts;
+    const Language language = l.language;
+    w.Key("texts_localized");
+    w.Open();
+    w.Key("language");
+    w.String(CodeOfLanguage(language));
+    w.Key("status");
+    w.String(Text(language, text_key::kStatus));
+    if (outcome.failure) {
+        w.Key("message");
+        w.String(l.message);
+        w.Close();
+        return;
+    }
+    const ChartResult& r = outcome.result;
+    w.Key("positions");
+    List(w, v.planet);
+    w.Key("names");
+    List(w, v.names);
+    w.Key("cells");
+    List(w, v.signCells);
+    w.Key("markers");
+    List(w, v.markers);
+    w.Key("ghati_lagna_mark");
+    w.String(v.ghatiLagnaMark);
+    w.Key("settings");
+    w.String(v.settings);
+    Member(w, "polar_message", r.polar.has_value(), [&] { w.String(v.polarMessage); });
+    TextOrNull(w, "sun_at_sunrise_text", v.sunAtSunrise);
+    const GhatiLagna* gl = !r.polar && r.ghatiLagna ? &*r.ghatiLagna : nullptr;
+    Member(w, "ghati_lagna", gl, [&] {
+        w.Open();
+        w.Key("text");
+        w.String(v.ghatiLagna);
+        SignOrNull(w, "sign_name", gl->sign, language);
+        w.Close();
+    });
+    TextOrNull(w, "classic_comparison", v.classicGhatiLagna);
+    WriteDetails(w, v.details);
+    w.Key("sign_caption");
+    w.String(v.ghatiLagnaSignCaption);
+    w.Key("profile_captions");
+    w.Open();
+    for (int i = 0; i < kProfileFieldCount; ++i) {
+        if (v.captions[i].empty()) continue;
+        w.Key(ProfileKeys()[i]);
+        w.String(v.captions[i]);
+    }
+    w.Close();
+    Member(w, "profile", v.profileSign.has_value(), [&] {
+        w.Open();
+        for (int i = 0; i < kProfileFieldCount; ++i) {
+            w.Key(ProfileKeys()[i]);
+            w.String(v.profile[i]);
+        }
+        w.Close();
+    });
+    Member(w, "birth_times", l.birthTimes.has_value(), [&] {
+        const BirthTimeTexts& t = *l.birthTimes;
+        const std::pair<const char*, const std::string*> times[] = {
+            {"date", &t.date},
+            {"clock", &t.clock},
+            {"zone", &t.zone},
+            {"sunrise", &t.sunrise},
+            {"reference_sunrise", &t.referenceSunrise},
+            {"elapsed_caption", &t.elapsedCaption},
+            {"elapsed", &t.elapsed}};
+        w.Open();
+        for (const auto& [key, value] : times) {
+            w.Key(key);
+            w.String(*value);
+        }
+        w.Close();
+    });
+    if (l.windows) {
+        w.Key("time_windows");
+        w.Open();
+        TextOrNull(w, "ghati_lagna", l.windows->ghatiLagna);
+        TextOrNull(w, "ascendant", l.windows->ascendant);
+        TextOrNull(w, "moon", l.windows->moon);
+        TextOrNull(w, "chart", l.windows->chart);
+        w.Close();
+    }
+    if (outcome.range) {
+        static constexpr const char* kRangeKeys[] = {"from", "to", "ghati_lagna", "ascendant",
+                                                     "moon"};
+        const std::array<std::string, 5> heads = TimeRangeHeads(language);
+        w.Key("time_range_heads");
+        w.Open();
+        for (std::size_t i = 0; i < heads.size(); ++i) {
+            w.Key(kRangeKeys[i]);
+            w.String(heads[i]);
+        }
+        w.Close();
+        w.Key("time_range");
+        w.OpenList();
+        for (const TimeRangeRowTexts& row : l.range) {
+            const std::string* values[] = {&row.from, &row.to, &row.ghatiLagna, &row.ascendant,
+                                           &row.moon};
+            w.Item();
+            w.Open();
+            for (std::size_t i = 0; i < heads.size(); ++i) {
+                w.Key(kRangeKeys[i]);
+                w.String(*values[i]);
+            }
+            w.Close();
+        }
+        w.CloseList();
+    }
+    if (r.request.chartStyle) {
+        // The layout's item texts, cell by cell in sign order, as the chart draws them.
+        const ChartLayout layout = LayOutChart(r, v, *r.request.chartStyle);
+        w.Key("chart_layout_items");
+        w.OpenList();
+        for (const LayoutCell& cell : layout.cells) {
+            w.Item();
+            w.OpenList();
+            for (const LayoutItem& item : cell.items) {
+                w.Item();
+                w.String(item.text);
+            }
+            w.CloseList();
+        }
+        w.CloseList();
+    }
+    w.Close();
+}
+
 // The chart's members in their order: the failed entry check alone, or the whole chart.
 template <typename Sink>
 void WriteChart(Sink& w, const ChartOutcome& outcome) {
@@ -428,6 +565,7 @@ void WriteChart(Sink& w, const ChartOutcome& outcome) {
     w.Key("message");
     if (outcome.failure) {
         w.String(outcome.failure->message);
+        if (outcome.localized) WriteLocalized(w, outcome);
         w.Close();
         return;
     }
@@ -450,6 +588,7 @@ void WriteChart(Sink& w, const ChartOutcome& outcome) {
     if (outcome.windows) WriteTimeWindows(w, *outcome.windows);
     if (outcome.range) WriteTimeRange(w, *outcome.range);
     if (r.request.chartStyle) WriteLayout(w, LayOutChart(r, v, *r.request.chartStyle));
+    if (outcome.localized) WriteLocalized(w, outcome);
     w.Close();
 }
 

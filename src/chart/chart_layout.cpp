@@ -194,7 +194,7 @@ ChartLayout LayOutChart(const ChartResult& r, const ResultTexts& texts, ChartSty
     }
     if (r.marks.ghatiLagnaSign >= 0 && r.marks.ghatiLagnaSign < kSignCount)
         layout.cells[r.marks.ghatiLagnaSign].items.push_back(
-            {LayoutItem::Kind::Marker, -1, std::string(kGhatiLagnaMarker)});
+            {LayoutItem::Kind::Marker, -1, std::string(texts.ghatiLagnaMark)});
     switch (style) {
         case ChartStyle::South: layout.centre = UnitRect{0.25, 0.25, 0.5, 0.5}; break;
         case ChartStyle::East: layout.centre = UnitRect{kThird, kThird, kThird, kThird}; break;

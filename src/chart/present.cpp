@@ -8,18 +8,20 @@
 #include "base/angles.h"
 #include "base/utc_offset.h"
 #include "lagna/longitude_sign.h"
+#include "profile/chart_words.h"
 #include "profile/sign_profile_tables.h"
+#include "profile/text_keys.h"
 
 namespace kalodaya {
 namespace {
 
-constexpr std::string_view kDegreeBlank = "\xC2\xB0 ";  // U+00B0 and a blank
 constexpr std::string_view kLineBreak = "\r\n";
 
-// Display names: the plain name, or the name with the retrograde mark " (R) ".
-constexpr std::array<std::string_view, kBodyCount> kMarkedNames = {
-    "Sun",          "Moon",        "Mercury (R) ", "Venus (R) ", "Mars (R) ",
-    "Jupiter (R) ", "Saturn (R) ", "Rahu",         "Ketu",       "Asc"};
+// The bodies whose display name carries the retrograde mark when they move backwards: the five
+// planets (the Sun and the Moon never do, the nodes always do, the ascendant is no body).
+constexpr bool ShowsRetrograde(int body) {
+    return body >= Mercury && body <= Saturn;
+}
 
 std::string& AppendInt(std::string& out, long long value) {
     char buf[24];
@@ -27,28 +29,34 @@ std::string& AppendInt(std::string& out, long long value) {
     return out.append(buf, static_cast<std::size_t>(end - buf));
 }
 
-// "28° 39' N": degrees, degree sign and blank, minutes, apostrophe, blank and hemisphere.
-void CoordinateText(std::string& out, long long degrees, long long minutes, char hemisphere) {
-    out.clear();
-    AppendInt(out, degrees).append(kDegreeBlank);
-    AppendInt(out, minutes).append("' ").push_back(hemisphere);
+std::string IntText(long long value) {
+    std::string text;
+    AppendInt(text, value);
+    return text;
 }
 
 void Lines(std::string& cell, int count) {
     for (int i = 0; i < count; ++i) cell.append(kLineBreak);
 }
 
-void PresentDetails(const ChartRequest& request, BirthDetailsTexts& d) {
+// A position label ("28 Vir 42") with the language's sign code in place of the English one.
+void LocalizePosition(std::string& label, const ChartWords& words) {
+    if (label.size() < 6) return;
+    const int sign = SignIndexOfCodeOrNone(std::string_view(label).substr(3, 3));
+    if (sign < 0 || words.signCodes[sign] == kSignCodes[sign]) return;
+    label.replace(3, 3, words.signCodes[sign]);
+}
+
+void PresentDetails(const ChartRequest& request, const ChartWords& w, BirthDetailsTexts& d) {
     const LocalBirth& b = request.birth;
     d.name = request.name;
-    d.dob.assign(kMonthNames[b.month - 1]).push_back('/');
-    AppendInt(d.dob, b.day).push_back('/');
-    AppendInt(d.dob, b.year);
-    d.tob.clear();
-    AppendInt(d.tob, b.hour).push_back(':');
-    AppendInt(d.tob, b.minute);
-    CoordinateText(d.latitude, b.place.latDeg, b.place.latMin, b.place.south ? 'S' : 'N');
-    CoordinateText(d.longitude, b.place.lonDeg, b.place.lonMin, b.place.east ? 'E' : 'W');
+    d.dob =
+        FillPlaceholders(w.birthDate, {w.monthNames[b.month - 1], IntText(b.day), IntText(b.year)});
+    d.tob = FillPlaceholders(w.birthTime, {IntText(b.hour), IntText(b.minute)});
+    d.latitude = FillPlaceholders(w.coordinate, {IntText(b.place.latDeg), IntText(b.place.latMin),
+                                                 b.place.south ? w.south : w.north});
+    d.longitude = FillPlaceholders(w.coordinate, {IntText(b.place.lonDeg), IntText(b.place.lonMin),
+                                                  b.place.east ? w.east : w.west});
     d.city = request.city;
     d.state = request.state;
     d.country = request.country;
@@ -56,13 +64,11 @@ void PresentDetails(const ChartRequest& request, BirthDetailsTexts& d) {
 
 }  // namespace
 
-std::string DateWords(const DateTime& date) {
+std::string DateWords(const DateTime& date, Language language) {
+    const ChartWords& w = WordsOf(language);
     const DateTime::CivilDate civil = date.Date();
-    std::string text(kMonthNames[civil.month - 1]);
-    text.push_back(' ');
-    AppendInt(text, civil.day).append(", ");
-    AppendInt(text, civil.year);
-    return text;
+    return FillPlaceholders(
+        w.dateWords, {w.monthNames[civil.month - 1], IntText(civil.day), IntText(civil.year)});
 }
 
 namespace {
@@ -70,66 +76,113 @@ namespace {
 // "05:49", or "10:30:00" with the seconds.
 std::string ClockText(const DateTime& moment, bool withSeconds) {
     char text[16];
-    const int length = withSeconds ? std::snprintf(text, sizeof text, "%02d:%02d:%02d",
-                                                   moment.Hour(), moment.Minute(), moment.Second())
-                                   : std::snprintf(text, sizeof text, "%02d:%02d", moment.Hour(),
-                                                   moment.Minute());
+    const int length =
+        withSeconds ? std::snprintf(text, sizeof text, "%02d:%02d:%02d", moment.Hour(),
+                                    moment.Minute(), moment.Second())
+                    : std::snprintf(text, sizeof text, "%02d:%02d", moment.Hour(), moment.Minute());
     return std::string(text, static_cast<std::size_t>(length));
 }
 
 // "4 h 41 min (11.71 ghatis)": a ghati is 24 minutes; two decimals show how far into the
 // current one the birth fell.
-std::string ElapsedText(int minutes) {
-    char text[64];
-    const int length = std::snprintf(text, sizeof text, "%d h %d min (%.2f ghatis)", minutes / 60,
-                                     minutes % 60, minutes / 24.0);
-    return std::string(text, static_cast<std::size_t>(length));
+std::string ElapsedText(int minutes, Language language) {
+    char ghatis[32];
+    std::snprintf(ghatis, sizeof ghatis, "%.2f", minutes / 24.0);
+    return FillPlaceholders(Text(language, text_key::kElapsed),
+                            {IntText(minutes / 60), IntText(minutes % 60), ghatis});
+}
+
+// The settings by their names in the language ("modern, lahiri ayanamsa, mean node, hindu
+// sunrise").
+std::string SettingsText(const CalculationSettings& s, Language language) {
+    if (language == Language::En) return SettingsLine(s);
+    auto name = [language](std::string_view setting) {
+        return Text(language, SettingTextKey(setting));
+    };
+    return FillPlaceholders(Text(language, text_key::kSettings),
+                            {name(SettingName(s.ephemeris)), name(SettingName(s.ayanamsa)),
+                             name(SettingName(s.node)), name(SettingName(s.sunrise))});
 }
 
 }  // namespace
 
-BirthTimeTexts PresentBirthTimes(const ChartResult& r) {
+std::string ClockOnDateText(const std::string& clock, const DateTime& date, Language language) {
+    return FillPlaceholders(Text(language, text_key::kClockOnDate),
+                            {clock, DateWords(date, language)});
+}
+
+BirthTimeTexts PresentBirthTimes(const ChartResult& r, Language language) {
+    namespace key = text_key;
     BirthTimeTexts t;
     const DateTime& born = r.birthMoment;
-    t.date = DateWords(born);
+    t.date = DateWords(born, language);
     t.isoDate = born.Iso().substr(0, 10);
     t.clock = ClockText(born, true);
     const LocalBirth& birth = r.request.birth;
     t.zone = "UTC" + UtcOffsetText(-birth.zone.WestMinutes() * 60);
-    if (birth.daylight) t.zone += ", daylight saving time";
+    if (birth.daylight) t.zone = FillPlaceholders(Text(language, key::kZoneDaylight), {t.zone});
     const DateTime& sunrise = r.sunEvents[kSunrise].value_or(r.referenceSunrise);
     t.sunrise = ClockText(sunrise, false);
-    if (sunrise.DateOnly() != born.DateOnly()) t.sunrise += ", " + DateWords(sunrise);
-    t.referenceSunrise = ClockText(r.referenceSunrise, false) + ", " + DateWords(r.referenceSunrise);
+    if (sunrise.DateOnly() != born.DateOnly())
+        t.sunrise = ClockOnDateText(t.sunrise, sunrise, language);
+    t.referenceSunrise =
+        ClockOnDateText(ClockText(r.referenceSunrise, false), r.referenceSunrise, language);
     const bool countsToSunrise = r.referenceSunrise > born;
-    t.elapsedCaption = countsToSunrise ? "Time To Sunrise :" : "Time Elapsed :";
-    t.elapsed = ElapsedText(std::abs(r.elapsedMinutes));
+    t.elapsedCaption =
+        Text(language, countsToSunrise ? key::kTimeToSunriseCaption : key::kTimeElapsedCaption);
+    t.elapsed = ElapsedText(std::abs(r.elapsedMinutes), language);
     return t;
 }
 
-std::string ClassicComparisonText(const GhatiLagna& modern, const GhatiLagna& classic) {
+std::string ClassicComparisonText(const GhatiLagna& modern, const GhatiLagna& classic,
+                                  Language language) {
+    namespace key = text_key;
     double arc = std::fabs(modern.longitude - classic.longitude);
     if (arc > 180) arc = 360 - arc;
     const long arcMinutes = std::lround(arc * 60);
     // The ghati lagna moves 1.25° (75′) per minute of birth time: 0.8 s per minute of arc.
     const long seconds = std::lround(arc * 60 * 0.8);
-    std::string time = seconds < 60 ? std::to_string(seconds) + " s"
-                                    : std::to_string(seconds / 60) + " min " +
-                                          std::to_string(seconds % 60) + " s";
-    return "Classic: " + SignOfLongitude(classic.longitude).label + ", " +
-           std::to_string(arcMinutes / 60) + "°" + (arcMinutes % 60 < 10 ? "0" : "") +
-           std::to_string(arcMinutes % 60) + "′ apart, about " + time + " of birth time";
+    const std::string time =
+        seconds < 60 ? FillPlaceholders(Text(language, key::kSeconds), {IntText(seconds)})
+                     : FillPlaceholders(Text(language, key::kMinutesSeconds),
+                                        {IntText(seconds / 60), IntText(seconds % 60)});
+    std::string position = SignOfLongitude(classic.longitude).label;
+    LocalizePosition(position, WordsOf(language));
+    const std::string arcText = std::to_string(arcMinutes / 60) + "°" +
+                                (arcMinutes % 60 < 10 ? "0" : "") +
+                                std::to_string(arcMinutes % 60) + "′";
+    return FillPlaceholders(Text(language, key::kClassicComparison), {position, arcText, time});
 }
 
-std::string PolarMessage(const PolarOutcome& polar) {
-    return "The Sun does not rise or set at this place on " + DateWords(polar.date) +
-           ", so the Ghati Lagna cannot be computed.";
+std::string PolarMessage(const PolarOutcome& polar, Language language) {
+    return FillPlaceholders(WordsOf(language).polarMessage, {DateWords(polar.date, language)});
 }
 
-void PresentInto(const ChartResult& r, ResultTexts& t) {
+std::string PositionText(double longitude, Language language) {
+    std::string label;
+    FormatPlanetLabelOfLongitude(longitude, label);
+    LocalizePosition(label, WordsOf(language));
+    return label;
+}
+
+std::string CheckMessage(const EntryCheckFailure& failure, Language language) {
+    if (language == Language::En) return failure.message;
+    // The checks' messages are the English file's texts: the key is the one whose English
+    // text the message is.
+    for (const auto& [key, english] : LanguageTexts(Language::En))
+        if (key.starts_with("check.") && english == failure.message)
+            return std::string(Text(language, key));
+    return failure.message;
+}
+
+void PresentInto(const ChartResult& r, ResultTexts& t, Language language) {
+    const ChartWords& w = WordsOf(language);
+    t.language = language;
     for (int k = 0; k < kBodyCount; ++k) {
         FormatPlanetLabelOfLongitude(r.longitude[k], t.planet[k]);
-        t.names[k] = r.retrograde[k] ? kMarkedNames[k] : kPlainPlanetNames[k];
+        LocalizePosition(t.planet[k], w);
+        t.names[k] = r.retrograde[k] && ShowsRetrograde(k) ? std::string_view(w.retrogradeNames[k])
+                                                           : w.bodyNames[k];
     }
     // Each body's name on a line of its own in the cell of its sign, in body order.
     for (auto& cell : t.signCells) cell.clear();
@@ -139,48 +192,57 @@ void PresentInto(const ChartResult& r, ResultTexts& t) {
         t.signCells[sign].append(kLineBreak).append(t.names[k]);
     }
     // Arudha lines, then "GL", then the hidden lagnas' lines.
+    t.ghatiLagnaMark = w.ghatiLagnaMark;
     for (int sign = 0; sign < kSignCount; ++sign) {
         std::string& cell = t.markers[sign];
         cell.clear();
         Lines(cell, r.marks.arudha[sign]);
-        if (r.marks.ghatiLagnaSign == sign) cell.append(kLineBreak).append(kGhatiLagnaMarker);
+        if (r.marks.ghatiLagnaSign == sign) cell.append(kLineBreak).append(w.ghatiLagnaMark);
         Lines(cell, r.marks.hidden[sign]);
     }
-    PresentDetails(r.request, t.details);
+    PresentDetails(r.request, w, t.details);
     t.usedOffset.clear();
     t.placeOffset.clear();
     if (PlaceReported(r.request)) {
         // The daylight box moves the clock an hour ahead of the zone: the offset used holds it.
         const LocalBirth& b = r.request.birth;
         t.usedOffset = UtcOffsetText(-b.zone.WestMinutes() * 60 + (b.daylight ? 3600 : 0));
-        if (r.request.atlasPlace) t.placeOffset = UtcOffsetText(r.request.atlasPlace->utcOffsetSeconds);
+        if (r.request.atlasPlace)
+            t.placeOffset = UtcOffsetText(r.request.atlasPlace->utcOffsetSeconds);
     }
 
     t.profile = {};
     t.profileSign.reset();
+    t.ghatiLagnaSignName = {};
+    t.captions = w.captions;
+    t.ghatiLagnaSignCaption = w.ghatiLagnaSignCaption;
     t.sunAtSunrise.clear();
     t.ghatiLagna.clear();
     t.polarMessage.clear();
-    t.settings = SettingsLine(r.request.settings);
+    t.settings = SettingsText(r.request.settings, language);
     t.classicGhatiLagna.clear();
     if (r.polar) {
-        t.polarMessage = PolarMessage(*r.polar);
+        t.polarMessage = PolarMessage(*r.polar, language);
         return;
     }
     FormatPlanetLabelOfLongitude(r.sunAtSunrise, t.sunAtSunrise);
+    LocalizePosition(t.sunAtSunrise, w);
     if (!r.ghatiLagna) return;
     t.ghatiLagna = SignOfLongitude(r.ghatiLagna->longitude).label;
+    LocalizePosition(t.ghatiLagna, w);
     if (r.classicGhatiLagna)
-        t.classicGhatiLagna = ClassicComparisonText(*r.ghatiLagna, *r.classicGhatiLagna);
-    if (const SignProfileValues* values = ProfileOfSign(r.ghatiLagna->sign)) {
-        t.profile = *values;
-        t.profileSign = r.ghatiLagna->sign;
+        t.classicGhatiLagna = ClassicComparisonText(*r.ghatiLagna, *r.classicGhatiLagna, language);
+    const int sign = r.ghatiLagna->sign;
+    if (sign >= 0 && sign < kSignCount) t.ghatiLagnaSignName = w.signNames[sign];
+    if (sign >= 0 && sign < kSignCount && ProfileOfSign(sign)) {
+        t.profile = w.profiles[sign];
+        t.profileSign = sign;
     }
 }
 
-ResultTexts Present(const ChartResult& result) {
+ResultTexts Present(const ChartResult& result, Language language) {
     ResultTexts texts;
-    PresentInto(result, texts);
+    PresentInto(result, texts, language);
     return texts;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 // The texts of a chart's birth-time windows and of a range's spans, for the results window and
 // the printed pages.
+#include <array>
 #include <string>
 #include <vector>
 
 #include "chart/time_windows.h"
+#include "profile/language_texts.h"
 
 namespace kalodaya {
 
@@ -17,7 +19,8 @@ struct TimeWindowTexts {
     std::string chart;      // "The whole chart stays the same for births from ..."; or empty
 };
 
-TimeWindowTexts PresentTimeWindows(const TimeWindows& windows, const DateTime& birth);
+TimeWindowTexts PresentTimeWindows(const TimeWindows& windows, const DateTime& birth,
+                                   Language language = Language::En);
 
 // One span of a range as the range's table shows it.
 struct TimeRangeRowTexts {
@@ -27,13 +30,13 @@ struct TimeRangeRowTexts {
 };
 
 std::vector<TimeRangeRowTexts> PresentTimeRange(const std::vector<TimeRangeSpan>& spans,
-                                                const DateTime& birth);
+                                                const DateTime& birth,
+                                                Language language = Language::En);
 
-// The range's table's column heads.
-inline constexpr const char* kTimeRangeHeads[] = {"From", "To", "Ghati lagna", "Ascendant",
-                                                  "Moon"};
+// The range's table's column heads: "From", "To", "Ghati lagna", "Ascendant", "Moon".
+std::array<std::string, 5> TimeRangeHeads(Language language = Language::En);
 
 // "Birth time uncertain by ± N minutes": the caption of the range box.
-std::string UncertaintyCaption();
+std::string UncertaintyCaption(Language language = Language::En);
 
 }  // namespace kalodaya

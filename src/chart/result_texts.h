@@ -7,13 +7,11 @@
 #include <string_view>
 
 #include "base/tables.h"
+#include "profile/language_texts.h"
 #include "profile/profile_fields.h"
 #include "request/chart_request.h"
 
 namespace kalodaya {
-
-// The text of the ghati lagna's marker.
-inline constexpr std::string_view kGhatiLagnaMarker = "GL";
 
 struct BirthDetailsTexts {
     std::string name;       // lblName
@@ -25,6 +23,7 @@ struct BirthDetailsTexts {
 };
 
 struct ResultTexts {
+    Language language = Language::En;  // the language every text below is in
     std::array<std::string, kBodyCount> planet;      // position labels at the birth, "28 Vir 42"
     std::array<std::string_view, kBodyCount> names;  // display names, "Saturn (R) " when retrograde
     std::array<std::string, kSignCount> signCells;   // the bodies in each sign, one line each
@@ -34,6 +33,12 @@ struct ResultTexts {
     // views when the chart has no ghati lagna.
     std::array<std::string_view, kProfileFieldCount> profile{};
     std::optional<int> profileSign;
+    // The profile's captions in table order (empty for the sign abbreviation, which is not
+    // shown), the caption over the ghati lagna's sign, and the ghati lagna's marker ("GL").
+    std::array<std::string_view, kProfileFieldCount> captions{};
+    std::string_view ghatiLagnaSignCaption;
+    std::string_view ghatiLagnaMark;
+    std::string_view ghatiLagnaSignName;  // "Cancer"; empty without a ghati lagna
 
     // Texts of the command line's output.
     std::string sunAtSunrise;  // position label of the Sun at the reference sunrise

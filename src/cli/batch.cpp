@@ -16,10 +16,10 @@ constexpr std::size_t kOutputPiece = 1 << 16;
 
 }  // namespace
 
-BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs, bool timeWindows) {
-    if (jobs > 1) return RunBatchInParallel(in, out, jobs, timeWindows);
+BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs, const ChartOptions& options) {
+    if (jobs > 1) return RunBatchInParallel(in, out, jobs, options);
     BatchScratch scratch;
-    scratch.timeWindows = timeWindows;
+    scratch.options = options;
     LineReader lines(in, kLongestRequestLine);
     std::string pending;
     pending.reserve(kOutputPiece + 8192);
@@ -43,10 +43,10 @@ BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs, bool timeWindows)
     return {};
 }
 
-bool RunBatch(std::istream& in, std::ostream& out, int jobs, bool timeWindows) {
+bool RunBatch(std::istream& in, std::ostream& out, int jobs, const ChartOptions& options) {
     StreamInput input(in);
     StreamOutput output(out);
-    return RunBatch(input, output, jobs, timeWindows).ok;
+    return RunBatch(input, output, jobs, options).ok;
 }
 
 }  // namespace kalodaya::cli

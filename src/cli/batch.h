@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "chart/chart_outcome.h"
 #include "cli/byte_streams.h"
 #include "records/record_fields.h"
 
@@ -23,10 +24,13 @@ struct BatchResult {
 // for byte). Answers go out in large pieces, and whenever the reader would have to wait for
 // more input, so that a program feeding lines one at a time gets each answer as soon as its
 // line is complete. Stops at the first output that cannot be written.
-// With `timeWindows` (--time-windows) every chart carries its birth-time windows.
-BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs = 1, bool timeWindows = false);
+// `options` hold for every chart: its birth-time windows (--time-windows), the language of the
+// texts beside the English ones (--language).
+BatchResult RunBatch(ByteInput& in, ByteOutput& out, int jobs = 1,
+                     const ChartOptions& options = {});
 
 // The same over standard streams (text in memory); false when the output could not be written.
-bool RunBatch(std::istream& in, std::ostream& out, int jobs = 1, bool timeWindows = false);
+bool RunBatch(std::istream& in, std::ostream& out, int jobs = 1,
+              const ChartOptions& options = {});
 
 }  // namespace kalodaya::cli

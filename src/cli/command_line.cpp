@@ -80,6 +80,19 @@ status 0 when all were imported, 1 when some were rejected, 2 when the file or t
 cannot be used. --records-list prints one JSON object per record: id, name, date, time, place
 and updated (UTC).
 
+--language hi, ta, te, kn or en-sa (also with --batch) keeps every key and value above as it
+is, in English, and adds "texts_localized": the chart's texts in that language, for a page that
+shows them. It holds "language" and the translation's "status"; for a failed entry check only
+"message"; else "positions", "names", "cells", "markers" and "details" as above, the
+"ghati_lagna_mark", "settings", "polar_message", "sun_at_sunrise_text", "ghati_lagna" ("text",
+"sign_name"), "classic_comparison", "sign_caption", "profile_captions" and "profile" by the
+profile's keys, "birth_times" (date, clock, zone, sunrise, reference_sunrise, elapsed_caption,
+elapsed), the "time_windows" as lines, "time_range_heads" and "time_range" as texts and, with a
+chart style, "chart_layout_items" (each sign's cell's texts). A text the language has no
+translation for is the English one; numbers keep their Latin digits. --language en adds the
+English texts under the same keys, so a caller that always reads "texts_localized" need not
+tell English apart. With --batch a request line's "language" key asks the same for that line alone.
+
 Example:
   kalodaya-chart --name RAMA --date 1990-08-15 --time 10:30:00 --lat 28:39N --lon 77:13E --zone 34
 )";
@@ -149,6 +162,12 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
                        "at most 24 hours)")
             ->expected(2)
             ->type_name("FROM TO");
+    std::string language;
+    CLI::Option* const languageOption =
+        app.add_option("--language", language,
+                       "add the chart's texts in CODE beside the English ones "
+                       "(\"texts_localized\"): hi, ta, te, kn, en or en-sa")
+            ->type_name("CODE");
     std::string jobs;
     CLI::Option* const jobsOption = app.add_option(
         "--jobs", jobs,
@@ -226,6 +245,13 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
                                   "--records-list only; see ") +
                       kProgram + " --help");
 
+    if (languageOption->count() > 0) {
+        const std::optional<Language> given = LanguageOfCode(language);
+        if (!given)
+            return Failed("unknown language " + QuotedValue(language) +
+                          "; use one of en, en-sa, hi, ta, te, kn");
+        line.language = *given;
+    }
     if (findPlaceOption->count() > 0) {
         line.action = CommandLine::Action::FindPlace;
         line.text = findPlace;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "profile/language_texts.h"
 #include "request/birth_request.h"
 #include "request/entry_options.h"
 
@@ -24,6 +25,9 @@ struct CommandLine {
     GivenEntryOptions entries;  // Chart: read by RequestFromOptions
     int jobs = 1;  // Batch: threads computing charts
     bool timeWindows = false;  // Batch: every chart with its birth-time windows
+    // Chart, Batch: the language of the texts written beside the English ones
+    // ("texts_localized"); none without --language.
+    std::optional<Language> language;
     std::optional<BirthTimeRange> timeRange;  // Chart: the spans of this range of birth times
     long long limit = 10;  // FindPlace: at most this many places
     std::optional<std::string> recordsDb;  // Records*: the database file, else the usual one

@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
             return out.Write(command.text) ? kExitComputed : Fail(out.Error());
         case cli::CommandLine::Action::Batch: {
             cli::FdInput in(platform::kStandardInput);
-            const cli::BatchResult result = cli::RunBatch(in, out, command.jobs, command.timeWindows);
+            const cli::BatchResult result = cli::RunBatch(in, out, command.jobs,
+                              ChartOptions{command.timeWindows, command.language});
             return result.ok ? kExitComputed : Fail(result.error);
         }
         case cli::CommandLine::Action::FindPlace: {
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
     if (auto error = RequestFromOptions(command.entries, request)) return Fail(error->message);
     request.timeRange = command.timeRange;
     // A single chart always carries its birth-time windows.
-    const ChartOutcome outcome = RequestChart(request, true);
+    const ChartOutcome outcome = RequestChart(request, ChartOptions{true, command.language});
     if (!outcome.rangeError.empty()) return Fail("unusable --time-range: " + outcome.rangeError);
     // Place texts are passed through as given; bytes that are not UTF-8 print as U+FFFD.
     const std::string text =

@@ -119,9 +119,9 @@ class ChunkLine {
     bool failed_ = false;
 };
 
-void Work(ChunkLine& line, bool timeWindows) {
+void Work(ChunkLine& line, ChartOptions options) {
     BatchScratch scratch;
-    scratch.timeWindows = timeWindows;
+    scratch.options = options;
     while (Chunk* chunk = line.TakeWork()) {
         std::size_t start = 0;
         for (std::size_t i = 0; i < chunk->ends.size(); ++i) {
@@ -149,11 +149,12 @@ void WriteInOrder(ChunkLine& line, ByteOutput& out, bool& written) {
 
 }  // namespace
 
-BatchResult RunBatchInParallel(ByteInput& in, ByteOutput& out, int jobs, bool timeWindows) {
+BatchResult RunBatchInParallel(ByteInput& in, ByteOutput& out, int jobs,
+                               const ChartOptions& options) {
     ChunkLine line(ChunksAhead(jobs));
     bool written = true;
     std::vector<std::thread> workers;
-    for (int i = 0; i < jobs; ++i) workers.emplace_back(Work, std::ref(line), timeWindows);
+    for (int i = 0; i < jobs; ++i) workers.emplace_back(Work, std::ref(line), options);
     std::thread writer(WriteInOrder, std::ref(line), std::ref(out), std::ref(written));
 
     LineReader lines(in, kLongestRequestLine);

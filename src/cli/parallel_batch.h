@@ -18,6 +18,7 @@ inline constexpr std::size_t ChunksAhead(int jobs) { return 2 * static_cast<std:
 
 // Answers every line of `in` with `jobs` worker threads (at least 2); the output is byte for byte
 // that of the single-threaded batch.
-BatchResult RunBatchInParallel(ByteInput& in, ByteOutput& out, int jobs, bool timeWindows = false);
+BatchResult RunBatchInParallel(ByteInput& in, ByteOutput& out, int jobs,
+                               const ChartOptions& options = {});
 
 }  // namespace kalodaya::cli

@@ -58,12 +58,6 @@ std::array<TextMap, kLanguageCount> ParseAll() {
 
 }  // namespace
 
-std::optional<Language> LanguageOfCode(std::string_view code) {
-    for (int i = 0; i < kLanguageCount; ++i)
-        if (kLanguageCodes[i] == code) return static_cast<Language>(i);
-    return std::nullopt;
-}
-
 LanguageFileParse ParseLanguageFile(std::string_view data) {
     LanguageFileParse result;
     ForEachDataLine(data, [&result](int lineNo, std::string_view line) {

@@ -13,21 +13,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/language_codes.h"
+
 namespace kalodaya {
-
-enum class Language : int { En, EnSa, Hi, Ta, Te, Kn };
-inline constexpr int kLanguageCount = 6;
-
-// The codes of the data files, of `--language` and of the stored choice, in Language order.
-inline constexpr std::array<std::string_view, kLanguageCount> kLanguageCodes = {
-    "en", "en-sa", "hi", "ta", "te", "kn"};
-
-constexpr std::string_view CodeOfLanguage(Language language) {
-    return kLanguageCodes[static_cast<int>(language)];
-}
-
-// The language whose code is `code` exactly ("hi"), if any.
-std::optional<Language> LanguageOfCode(std::string_view code);
 
 // Key -> text. Ordered, so that lists of keys come out the same on every platform.
 using TextMap = std::map<std::string, std::string, std::less<>>;

@@ -39,4 +39,8 @@ std::string ProfileValueKey(int sign, int array) {
     return Joined("value.", kSignNames.at(sign), kProfileArrayNames.at(array));
 }
 
+std::string SettingTextKey(std::string_view settingName) {
+    return Joined("setting.", settingName);
+}
+
 }  // namespace kalodaya

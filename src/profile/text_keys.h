@@ -13,6 +13,8 @@ std::string BodyNameKey(int body);  // 0..9 -> "body.Sun" .. "body.Asc"
 std::string MonthNameKey(int month);                // 1..12 -> "month.January"
 std::string ProfileCaptionKey(int array);           // "caption.RulingPlanet"
 std::string ProfileValueKey(int sign, int array);   // "value.Aries.RulingPlanet"
+// A calculation setting's name (astro/calculation_settings.h, "lahiri") -> "setting.lahiri".
+std::string SettingTextKey(std::string_view settingName);
 
 namespace text_key {
 
@@ -53,6 +55,38 @@ inline constexpr std::string_view kCheckLatitudeMinutes = "check.latitudeMinutes
 inline constexpr std::string_view kCheckDate = "check.date";
 inline constexpr std::string_view kCheckDayOfThirtyDayMonth = "check.date.thirtyDayMonth";
 inline constexpr std::string_view kCheckTimeZone = "check.timeZone";
+
+// Birth times and the calculation: %1 clock time, %2 date; %1 the zone; %1 hours, %2 minutes,
+// %3 ghatis; %1 position, %2 arc, %3 birth time; %1 seconds; %1 minutes, %2 seconds; %1 .. %4
+// the ephemeris, ayanamsa, node and sunrise settings by SettingTextKey.
+inline constexpr std::string_view kClockOnDate = "format.clockOnDate";
+inline constexpr std::string_view kZoneDaylight = "format.zoneDaylight";
+inline constexpr std::string_view kElapsed = "format.elapsed";
+inline constexpr std::string_view kTimeElapsedCaption = "caption.timeElapsed";
+inline constexpr std::string_view kTimeToSunriseCaption = "caption.timeToSunrise";
+inline constexpr std::string_view kClassicComparison = "format.classicComparison";
+inline constexpr std::string_view kSeconds = "format.seconds";
+inline constexpr std::string_view kMinutesSeconds = "format.minutesSeconds";
+inline constexpr std::string_view kSettings = "format.settings";
+
+// The birth-time windows: subjects (%1 the sign), the line (%1 subject, %2 and %3 the edges,
+// %4 and %5 their distances from the birth, %6 the birth), an edge that is no change (%1 its
+// clock time), the distances, and the range's column heads and caption.
+inline constexpr std::string_view kWindowGhatiLagna = "window.ghatiLagna";
+inline constexpr std::string_view kWindowAscendant = "window.ascendant";
+inline constexpr std::string_view kWindowMoon = "window.moon";
+inline constexpr std::string_view kWindowChart = "window.chart";
+inline constexpr std::string_view kWindowLine = "window.line";
+inline constexpr std::string_view kLimitSearch = "window.limit.search";
+inline constexpr std::string_view kLimitDateRange = "window.limit.dateRange";
+inline constexpr std::string_view kLimitPolar = "window.limit.polar";
+inline constexpr std::string_view kDistanceDay = "distance.day";
+inline constexpr std::string_view kDistanceDays = "distance.days";
+inline constexpr std::string_view kDistanceHours = "distance.hours";
+inline constexpr std::string_view kDistanceMinutes = "distance.minutes";
+inline constexpr std::string_view kRangeHeads[] = {"range.from", "range.to", "range.ghatiLagna",
+                                                   "range.ascendant", "range.moon"};
+inline constexpr std::string_view kRangeUncertainty = "range.uncertainty";
 
 }  // namespace text_key
 }  // namespace kalodaya

@@ -12,6 +12,7 @@
 #include "astro/local_birth.h"
 #include "base/date_time.h"
 #include "base/entry_forms.h"
+#include "base/language_codes.h"
 #include "request/atlas_place.h"
 #include "request/chart_style.h"
 
@@ -71,6 +72,9 @@ struct BirthRequest {
     // How many minutes either side of the entered time the birth may have been: the front ends
     // show the chart's intervals over that span. 0: the time is taken as exact.
     int uncertaintyMinutes = 0;
+    // A request line's "language": the texts made beside the English ones (the batch's own
+    // language otherwise).
+    std::optional<Language> language;
 
     friend bool operator==(const BirthRequest&, const BirthRequest&) = default;
 };

@@ -21,6 +21,7 @@ namespace {
 
 constexpr std::string_view kTimeRangeKey = "time_range";
 constexpr std::string_view kUncertaintyKey = "uncertainty_minutes";
+constexpr std::string_view kLanguageKey = "language";
 
 int KeyIndex(std::string_view key) {
     if (key.empty()) return -1;
@@ -152,6 +153,7 @@ class RequestLineReader {
             // The keys outside the entry table: their values are kept as written.
             std::optional<std::string_view>* whole = key == kTimeRangeKey     ? &timeRange_
                                                      : key == kUncertaintyKey ? &uncertainty_
+                                                     : key == kLanguageKey    ? &language_
                                                                               : nullptr;
             if (!problem_) {
                 const int index = whole ? -1 : KeyIndex(key);
@@ -423,7 +425,21 @@ class RequestLineReader {
   public:
     std::optional<std::string_view> timeRange_;  // the "time_range" value as written
     std::optional<std::string_view> uncertainty_;  // the "uncertainty_minutes" value as written
+    std::optional<std::string_view> language_;     // the "language" value as written
 };
+
+// A "language" value: null, or the code of a language the texts are made in.
+std::optional<ReadError> ReadLanguage(std::string_view written, BirthRequest& request) {
+    const auto value = nlohmann::json::parse(written, nullptr, false);
+    if (value.is_null()) return std::nullopt;
+    const std::string code = value.is_string() ? value.get<std::string>() : std::string(written);
+    const std::optional<Language> language = LanguageOfCode(code);
+    if (!value.is_string() || !language)
+        return ReadError{"unknown language " + QuotedValue(code) +
+                         "; use one of en, en-sa, hi, ta, te, kn"};
+    request.language = language;
+    return std::nullopt;
+}
 
 // A "time_range" value: null, or an object of exactly "from" and "to", clock times.
 std::optional<ReadError> ReadTimeRange(std::string_view written, BirthRequest& request) {
@@ -490,6 +506,8 @@ std::optional<ReadError> ReadRequestLine(std::string_view line, BirthRequest& re
     RequestLineReader reader(line, values, decoded);
     if (auto error = reader.Read()) return error;
     if (auto error = ApplyEntryValues(values, request, EntryNaming::Keys)) return error;
+    if (reader.language_)
+        if (auto error = ReadLanguage(*reader.language_, request)) return error;
     if (reader.timeRange_)
         if (auto error = ReadTimeRange(*reader.timeRange_, request)) return error;
     if (reader.uncertainty_) return ReadUncertainty(*reader.uncertainty_, request);

@@ -1,11 +1,13 @@
 #include "ui/about_box.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
 #include "ui/app_icon.h"
 #include "ui/link_label.h"
 #include "ui/product_config.h"
+#include "ui/ui_language.h"
 #include "ui/ui_style.h"
 #include "ui/web_links.h"
 
@@ -29,7 +31,7 @@ QLabel* AddText(QWidget* parent, QLabel* label, const QString& name, const QFont
 
 }  // namespace
 
-AboutBox::AboutBox(Services& services, QWidget* parent)
+AboutBox::AboutBox(Services& services, QWidget* parent, Language language)
     : QDialog(parent), services_(services) {
     setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(kCaption);
@@ -73,7 +75,7 @@ AboutBox::AboutBox(Services& services, QWidget* parent)
 
     AddText(this, new QLabel(kLicence), QStringLiteral("licenceLabel"), plain, 3120);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("kalodaya::ui::AboutBox", "OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setFont(Verdana(8.25, true));
     QPalette bp = ok->palette();
@@ -83,10 +85,18 @@ AboutBox::AboutBox(Services& services, QWidget* parent)
     ok->setGeometry(TwipRect(5070, 3360, 1260, 345));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    // The translation's status under the button, the box grown to hold it.
+    if (language != Language::En) {
+        QLabel* status = AddText(this, new QLabel(LanguageName(language) + QStringLiteral(": ") +
+                                                  TranslationStatus(language)),
+                                 QStringLiteral("translationStatus"), plain, kClientHeight - 60);
+        setFixedSize(Px(kClientWidth), status->geometry().bottom() + Px(180));
+    }
 }
 
-void ShowAboutBox(Services& services, QWidget* parent) {
-    AboutBox about(services, parent);
+void ShowAboutBox(Services& services, QWidget* parent, Language language) {
+    AboutBox about(services, parent, language);
     about.exec();
 }
 

@@ -2,6 +2,7 @@
 // The modal About box.
 #include <QDialog>
 
+#include "profile/language_texts.h"
 #include "ui/services.h"
 
 namespace kalodaya::ui {
@@ -21,13 +22,15 @@ public:
     static inline const QString kLicence =
         QStringLiteral("Licence: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.");
 
-    explicit AboutBox(Services& services, QWidget* parent = nullptr);
+    // In a language other than English the box says, in it, how far its translation has come.
+    explicit AboutBox(Services& services, QWidget* parent = nullptr,
+                      Language language = Language::En);
 
 private:
     Services& services_;
 };
 
 // Shows the About box modally over `parent` and returns when the user closes it.
-void ShowAboutBox(Services& services, QWidget* parent);
+void ShowAboutBox(Services& services, QWidget* parent, Language language = Language::En);
 
 }  // namespace kalodaya::ui

@@ -1,10 +1,13 @@
 #include "ui/app_controller.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 
+#include "profile/chart_words.h"
 #include "ui/about_box.h"
 #include "ui/app_frame.h"
 #include "ui/app_icon.h"
@@ -12,6 +15,7 @@
 #include "ui/message_boxes.h"
 #include "ui/print/page_texts_from_outcome.h"
 #include "ui/records_menu.h"
+#include "ui/results_language.h"
 #include "ui/results_window.h"
 #include "ui/update_reminder.h"
 
@@ -40,20 +44,16 @@ bool AppController::Start() {
     if (!instance_.Problem().isEmpty())
         qWarning("Kalodaya: starting without the check for another running copy (%s)",
                  qPrintable(instance_.Problem()));
+    language_ = options_.language ? *options_.language : StartLanguage(*LanguageSettings());
+    translation_.Install(language_);
     if (options_.runUpdateReminder) UpdateReminder(options_.today(), services_);
-
-    form_ = std::make_unique<EntryForm>(services_);
-    form_->setWindowIcon(AppIcon());
-    form_->ShowStartEntries();
-    connect(form_.get(), &EntryForm::chartRequested, this, &AppController::OnChartRequested);
-    connect(form_.get(), &EntryForm::exitRequested, this, &AppController::ShutdownApplication);
-    connect(form_.get(), &EntryForm::aboutRequested, this, &AppController::OnAbout);
 
     // Saved records: the database opens with the form; its one notice (a file set aside,
     // records that cannot be saved) comes once the form is on screen.
     store_ = options_.recordsPath ? records::RecordStore::Open(*options_.recordsPath)
                                   : records::RecordStore::OpenDefault();
-    records_ = std::make_unique<RecordsMenu>(*form_, *store_, services_);
+    BuildForm();
+    form_->ShowStartEntries();
     QTimer::singleShot(0, records_.get(), [menu = records_.get()] { menu->ShowNoticeOnce(); });
 
     form_->show();
@@ -62,23 +62,70 @@ bool AppController::Start() {
     return true;
 }
 
+void AppController::BuildForm() {
+    records_.reset();  // works on the form
+    form_ = std::make_unique<EntryForm>(services_);
+    form_->setWindowIcon(AppIcon());
+    connect(form_.get(), &EntryForm::chartRequested, this, &AppController::OnChartRequested);
+    connect(form_.get(), &EntryForm::exitRequested, this, &AppController::ShutdownApplication);
+    connect(form_.get(), &EntryForm::aboutRequested, this, &AppController::OnAbout);
+    records_ = std::make_unique<RecordsMenu>(*form_, *store_, services_);
+    form_->menuBar()->addMenu(BuildLanguageMenu(
+        form_.get(), language_, [this](Language language) { ChangeLanguage(language); }));
+    // The month list in the language (the form reads a month by its place in the list).
+    if (language_ != Language::En)
+        if (auto* months = form_->findChild<QComboBox*>(QStringLiteral("monthList")))
+            for (int month = 0; month < 12 && month < months->count(); ++month)
+                months->setItemText(
+                    month, QString::fromUtf8(WordsOf(language_).monthNames[month].data(),
+                                             static_cast<qsizetype>(
+                                                 WordsOf(language_).monthNames[month].size())));
+}
+
+ChartOptions AppController::Options() const {
+    ChartOptions options;
+    if (language_ != Language::En) options.language = language_;
+    return options;
+}
+
+void AppController::ChangeLanguage(Language language) {
+    if (language == language_ || screen_ == Screen::NotStarted || screen_ == Screen::Ended) return;
+    language_ = language;
+    if (!options_.language) StoreLanguage(*LanguageSettings(), language);
+    translation_.Install(language);
+    // The windows are built again in the new language; the form gets its entries back, and a
+    // chart on screen is made again from them.
+    const BirthRequest request = form_->CurrentRequest();
+    const QRect geometry = form_->geometry();
+    BuildForm();
+    form_->ShowRequest(request);
+    form_->setGeometry(geometry);
+    if (screen_ == Screen::Results) {
+        outcome_ = RequestChart(request, Options());
+        ShowResults();
+    } else {
+        form_->show();
+    }
+}
+
 void AppController::OnChartRequested() {
     if (screen_ != Screen::Entry) return;
     // Every request starts from the entries alone: nothing of the chart before it counts.
-    outcome_ = RequestChart(form_->CurrentRequest());
+    outcome_ = RequestChart(form_->CurrentRequest(), Options());
     RememberFormZone();
     const ChartOutcome& outcome = outcome_;
     if (outcome.failure) {
         const EntryCheckFailure& failure = *outcome.failure;
-        services_.messages->Show(form_.get(), {QString::fromStdString(failure.message),
-                                      BoxIcon(failure.icon), QMessageBox::Ok});
+        services_.messages->Show(form_.get(), {QString::fromStdString(outcome.ShownMessage()),
+                                               BoxIcon(failure.icon), QMessageBox::Ok});
         if (failure.focus) form_->FocusField(*failure.focus);
         return;
     }
     if (outcome.Polar()) {
         // No ghati lagna without the reference sunrise: say why and keep the entries.
-        services_.messages->Show(form_.get(), {QString::fromStdString(outcome.texts.polarMessage),
-                                      QMessageBox::Information, QMessageBox::Ok});
+        services_.messages->Show(form_.get(),
+                                 {QString::fromStdString(outcome.ShownTexts().polarMessage),
+                                  QMessageBox::Information, QMessageBox::Ok});
         return;
     }
     ShowResults();
@@ -93,7 +140,10 @@ void AppController::ShowResults() {
     connect(frame_, &AppFrame::backRequested, this, &AppController::OnBack);
     connect(frame_, &AppFrame::exitRequested, this, &AppController::ShutdownApplication);
     connect(frame_, &AppFrame::aboutRequested, this, &AppController::OnAbout);
-    frame_->Display()->Present(outcome_.texts);
+    frame_->menuBar()->addMenu(BuildLanguageMenu(
+        frame_, language_, [this](Language language) { ChangeLanguage(language); }));
+    frame_->Display()->Present(outcome_.ShownTexts());
+    ShowCaptionsInLanguage(frame_->Display(), outcome_.ShownTexts());
     frame_->Display()->SetPageTexts(print::PageTextsFromOutcome(outcome_));
     frame_->show();
     frame_->Display()->Tabs()->setCurrentIndex(0);
@@ -118,9 +168,9 @@ void AppController::RememberFormZone() {
 }
 
 void AppController::OnAbout() {
-    QWidget* parent = screen_ == Screen::Results && frame_ ? static_cast<QWidget*>(frame_.data())
-                                                           : form_.get();
-    ShowAboutBox(services_, parent);
+    QWidget* parent =
+        screen_ == Screen::Results && frame_ ? static_cast<QWidget*>(frame_.data()) : form_.get();
+    ShowAboutBox(services_, parent, language_);
 }
 
 void AppController::UnloadFrame() {

@@ -15,6 +15,7 @@
 #include "ui/app_frame.h"
 #include "ui/services.h"
 #include "ui/single_instance.h"
+#include "ui/ui_language.h"
 
 namespace kalodaya::ui {
 
@@ -33,6 +34,9 @@ struct StartOptions {
     // The boxes, dialogs and browser of every window (not owned, it must outlive the
     // controller); the real ones when none is given.
     Services* services = nullptr;
+    // The desktop's language; by default the stored choice or the system locale's, and a
+    // choice made in the Language menu is stored. Given (tests): neither read nor stored.
+    std::optional<Language> language;
 };
 
 class AppController : public QObject {
@@ -58,6 +62,10 @@ public:
     // The saved records of the entry form's File menu (from Start on).
     RecordsMenu* Records() const { return records_.get(); }
     records::RecordStore* Store() { return store_ ? &*store_ : nullptr; }
+    Language CurrentLanguage() const { return language_; }
+    // Shows every window in `language`: the widget texts, and the chart (computed again from
+    // the form's entries, which stay as typed).
+    void ChangeLanguage(Language language);
 
 signals:
     void resultsShown();
@@ -70,6 +78,8 @@ private:
     void OnAbout();
     void RememberFormZone();
     void UnloadFrame();
+    void BuildForm();
+    ChartOptions Options() const;
 
     StartOptions options_;
     Services desktop_;
@@ -82,6 +92,8 @@ private:
     QPointer<AppFrame> frame_;
     QList<QPointer<AppFrame>> unloaded_;  // frames waiting for their deferred deletion
     Screen screen_ = Screen::NotStarted;
+    Language language_ = Language::En;
+    WidgetTranslation translation_;
 };
 
 }  // namespace kalodaya::ui

@@ -1,5 +1,6 @@
 #include "ui/app_frame.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -100,28 +101,28 @@ AppFrame::AppFrame(Services& services, QWidget* parent)
 }
 
 void AppFrame::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(QCoreApplication::translate("kalodaya::ui::AppFrame", "&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    connect(AddEntry(file, QStringLiteral("backAction"), QStringLiteral("&Back")),
+    connect(AddEntry(file, QStringLiteral("backAction"), QCoreApplication::translate("kalodaya::ui::AppFrame", "&Back")),
             &QAction::triggered, this, [this] { backButton_->click(); });
-    connect(AddEntry(file, QStringLiteral("exitAction"), QStringLiteral("E&xit")),
+    connect(AddEntry(file, QStringLiteral("exitAction"), QCoreApplication::translate("kalodaya::ui::AppFrame", "E&xit")),
             &QAction::triggered, this, [this] { exitButton_->click(); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(QCoreApplication::translate("kalodaya::ui::AppFrame", "&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
-    connect(AddEntry(help, QStringLiteral("onlineHelpAction"), QStringLiteral("&Online Help")),
+    connect(AddEntry(help, QStringLiteral("onlineHelpAction"), QCoreApplication::translate("kalodaya::ui::AppFrame", "&Online Help")),
             &QAction::triggered, this, [this] { OpenOnlineHelp(*services_.browser); });
-    connect(AddEntry(help, QStringLiteral("visitUsAction"), QStringLiteral("&Visit Us Online")),
+    connect(AddEntry(help, QStringLiteral("visitUsAction"), QCoreApplication::translate("kalodaya::ui::AppFrame", "&Visit Us Online")),
             &QAction::triggered, this, [this] { OpenHomePage(*services_.browser); });
     help->addSeparator();
     connect(AddEntry(help, QStringLiteral("checkUpdateAction"),
-                     QStringLiteral("Check for Software &Update")),
+                     QCoreApplication::translate("kalodaya::ui::AppFrame", "Check for Software &Update")),
             &QAction::triggered, this, [this] { OpenDownloadPage(*services_.browser); });
     help->addSeparator();
-    connect(AddEntry(help, QStringLiteral("aboutAction"), QStringLiteral("&About Software")),
+    connect(AddEntry(help, QStringLiteral("aboutAction"), QCoreApplication::translate("kalodaya::ui::AppFrame", "&About Software")),
             &QAction::triggered, this, &AppFrame::aboutRequested);
 
-    QAction* donate = menuBar()->addAction(QStringLiteral("&Donate"));
+    QAction* donate = menuBar()->addAction(QCoreApplication::translate("kalodaya::ui::AppFrame", "&Donate"));
     donate->setObjectName(QStringLiteral("donateAction"));
     connect(donate, &QAction::triggered, this, [this] { OpenDonatePage(*services_.browser); });
     QAction* promotion = menuBar()->addAction(config::kPromotionMenuText);
@@ -157,9 +158,9 @@ QWidget* AppFrame::BuildBottomBar() {
     connect(promotion, &LinkLabel::clicked, this,
             [this] { OpenFullBrandPage(*services_.browser); });
 
-    backButton_ = WhiteButton(QStringLiteral("backButton"), QStringLiteral("&Back"),
+    backButton_ = WhiteButton(QStringLiteral("backButton"), QCoreApplication::translate("kalodaya::ui::AppFrame", "&Back"),
                               NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true), bottomBar_);
-    exitButton_ = WhiteButton(QStringLiteral("exitButton"), QStringLiteral("E&xit"),
+    exitButton_ = WhiteButton(QStringLiteral("exitButton"), QCoreApplication::translate("kalodaya::ui::AppFrame", "E&xit"),
                               Verdana(8.25, true), bottomBar_);
     connect(backButton_, &QPushButton::clicked, this, &AppFrame::backRequested);
     connect(exitButton_, &QPushButton::clicked, this, &AppFrame::exitRequested);

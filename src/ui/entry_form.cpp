@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -96,7 +97,7 @@ Widget* Make(QWidget* parent, const char* name, const QFont& font, Args&&... arg
 
 // A caption: as wide as its text, however wide the face in use makes it.
 QLabel* Caption(QWidget* parent, const char* name, const char* text, const QFont& font) {
-    auto* label = Make<QLabel>(parent, name, font, QString::fromLatin1(text));
+    auto* label = Make<QLabel>(parent, name, font, QCoreApplication::translate("kalodaya::ui::EntryForm", text));
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
@@ -120,7 +121,8 @@ QLineEdit* TextBox(QWidget* parent, const char* name, int twips, const QFont& fo
 }
 
 QGroupBox* Frame(QWidget* parent, const char* name, const char* caption) {
-    return Make<QGroupBox>(parent, name, Verdana(8.25, true), QString::fromLatin1(caption));
+    return Make<QGroupBox>(parent, name, Verdana(8.25, true),
+                           QCoreApplication::translate("kalodaya::ui::EntryForm", caption));
 }
 
 // The inner margins of a frame: 120 twips at the sides and foot, the caption's line on top.
@@ -171,30 +173,30 @@ void EntryForm::BuildMenus() {
         return a;
     };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(QCoreApplication::translate("kalodaya::ui::EntryForm", "&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    QAction* getChart = action(file, "getChartAction", QStringLiteral("Get My Ghati Lagna"));
+    QAction* getChart = action(file, "getChartAction", QCoreApplication::translate("kalodaya::ui::EntryForm", "Get My Ghati Lagna"));
     getChart->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return),
                             QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     connect(getChart,
             &QAction::triggered, this, &EntryForm::chartRequested);
-    connect(action(file, "exitAction", QStringLiteral("E&xit")), &QAction::triggered, this,
+    connect(action(file, "exitAction", QCoreApplication::translate("kalodaya::ui::EntryForm", "E&xit")), &QAction::triggered, this,
             &EntryForm::RequestExit);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(QCoreApplication::translate("kalodaya::ui::EntryForm", "&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
-    connect(action(help, "onlineHelpAction", QStringLiteral("&Online Help")), &QAction::triggered,
+    connect(action(help, "onlineHelpAction", QCoreApplication::translate("kalodaya::ui::EntryForm", "&Online Help")), &QAction::triggered,
             this, [this] { OpenOnlineHelp(*services_.browser); });
-    connect(action(help, "visitUsAction", QStringLiteral("&Visit Us Online")), &QAction::triggered,
+    connect(action(help, "visitUsAction", QCoreApplication::translate("kalodaya::ui::EntryForm", "&Visit Us Online")), &QAction::triggered,
             this, [this] { OpenHomePage(*services_.browser); });
     help->addSeparator();
-    connect(action(help, "checkUpdateAction", QStringLiteral("Check for Software &Update")),
+    connect(action(help, "checkUpdateAction", QCoreApplication::translate("kalodaya::ui::EntryForm", "Check for Software &Update")),
             &QAction::triggered, this, [this] { OpenDownloadPage(*services_.browser); });
     help->addSeparator();
-    connect(action(help, "aboutAction", QStringLiteral("&About Software")), &QAction::triggered,
+    connect(action(help, "aboutAction", QCoreApplication::translate("kalodaya::ui::EntryForm", "&About Software")), &QAction::triggered,
             this, &EntryForm::aboutRequested);
 
-    connect(action(menuBar(), "donateAction", QStringLiteral("&Donate")), &QAction::triggered, this,
+    connect(action(menuBar(), "donateAction", QCoreApplication::translate("kalodaya::ui::EntryForm", "&Donate")), &QAction::triggered, this,
             [this] { OpenDonatePage(*services_.browser); });
     connect(action(menuBar(), "makeMoneyAction", config::kPromotionMenuText), &QAction::triggered,
             this, [this] { OpenFullBrandPage(*services_.browser); });
@@ -235,14 +237,14 @@ void EntryForm::BuildControls() {
     grid->setContentsMargins(Px(120), Px(240), Px(120), Px(120));
     grid->setSpacing(0);
 
-    QGroupBox* personal = Frame(panel, "personalFrame", "Personal Details");
+    QGroupBox* personal = Frame(panel, "personalFrame", QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "Personal Details"));
     auto* personalGrid = FrameLayout<QGridLayout>(personal);
     personalGrid->setHorizontalSpacing(Px(90));
-    personalGrid->addWidget(Caption(personal, "nameCaption", "Name", plain), 0, 0);
+    personalGrid->addWidget(Caption(personal, "nameCaption", QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "Name"), plain), 0, 0);
     nameBox = TextBox(personal, "nameBox", 3615, plain);
     InstallKeyFilter(nameBox, KeyFilterKind::Letters, *services_.messages);
     personalGrid->addWidget(nameBox, 0, 1);
-    personalGrid->addWidget(Caption(personal, "dateCaption", "Date of Birth", plain), 1, 0);
+    personalGrid->addWidget(Caption(personal, "dateCaption", QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "Date of Birth"), plain), 1, 0);
     monthList = PickList(personal, "monthList", 1695, plain);
     dayList = PickList(personal, "dayList", 735, plain);
     yearList = PickList(personal, "yearList", 855, plain);
@@ -256,7 +258,7 @@ void EntryForm::BuildControls() {
     dateRow->setSpacing(Px(105));
     dateRow->setStretch(0, 1);
     personalGrid->addLayout(dateRow, 1, 1);
-    personalGrid->addWidget(Caption(personal, "timeCaption", "Time of Birth", plain), 2, 0);
+    personalGrid->addWidget(Caption(personal, "timeCaption", QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "Time of Birth"), plain), 2, 0);
     hourList = PickList(personal, "hourList", 735, plain);
     minuteList = PickList(personal, "minuteList", 735, plain);
     secondList = PickList(personal, "secondList", 735, plain);
@@ -291,7 +293,7 @@ void EntryForm::BuildControls() {
     personalGrid->setColumnStretch(1, 1);
     grid->addWidget(personal, 0, 0);
 
-    QGroupBox* place = Frame(panel, "placeFrame", "Place Details");
+    QGroupBox* place = Frame(panel, "placeFrame", QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "Place Details"));
     auto* placeGrid = FrameLayout<QGridLayout>(place);
     placeGrid->setHorizontalSpacing(Px(90));
     const struct {
@@ -299,9 +301,9 @@ void EntryForm::BuildControls() {
         const char* captionName;
         const char* box;
         QLineEdit** edit;
-    } placeRows[] = {{"City", "cityCaption", "cityBox", &cityBox},
-                     {"State", "stateCaption", "stateBox", &stateBox},
-                     {"Country", "countryCaption", "countryBox", &countryBox}};
+    } placeRows[] = {{QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "City"), "cityCaption", "cityBox", &cityBox},
+                     {QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "State"), "stateCaption", "stateBox", &stateBox},
+                     {QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "Country"), "countryCaption", "countryBox", &countryBox}};
     for (int row = 0; row < 3; ++row) {
         placeGrid->addWidget(Caption(place, placeRows[row].captionName, placeRows[row].caption,
                                      plain),
@@ -310,7 +312,7 @@ void EntryForm::BuildControls() {
         placeGrid->addWidget(*placeRows[row].edit, row, 1);
     }
     coordinatesSearchButton = Make<WrapButton>(place, "coordinatesSearchButton", plain,
-                                               QStringLiteral("Click for Latitude && Longitude"));
+                                               QCoreApplication::translate("kalodaya::ui::EntryForm", "Click for Latitude && Longitude"));
     coordinatesSearchButton->setMinimumSize(Px(1455), Px(900));
     connect(coordinatesSearchButton, &QPushButton::clicked, this,
             &EntryForm::SearchCoordinatesOnline);
@@ -318,10 +320,10 @@ void EntryForm::BuildControls() {
     placeGrid->setColumnStretch(1, 1);
     grid->addWidget(place, 0, 1, 1, 2);
 
-    QGroupBox* zone = Frame(panel, "zoneFrame", "Zone");
+    QGroupBox* zone = Frame(panel, "zoneFrame", QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "Zone"));
     auto* zoneColumn = FrameLayout<QVBoxLayout>(zone, 30);
     daylightBox =
-        Make<QCheckBox>(zone, "daylightBox", plain, QStringLiteral("Daylight Saving Time"));
+        Make<QCheckBox>(zone, "daylightBox", plain, QCoreApplication::translate("kalodaya::ui::EntryForm", "Daylight Saving Time"));
     zoneColumn->addWidget(daylightBox, 0, Qt::AlignRight);
     zoneList = PickList(zone, "zoneList", 4335, plain);
     zoneColumn->addWidget(zoneList);
@@ -343,12 +345,12 @@ void EntryForm::BuildControls() {
         QRadioButton** option;
     };
     const CoordinateFrame frames[] = {
-        {"latitudeFrame", "Latitude", "latDegreesBox", entry_rules::kLatDegreeDigits,
+        {"latitudeFrame", QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "Latitude"), "latDegreesBox", entry_rules::kLatDegreeDigits,
          "latMinutesBox", "latDegreesCaption", "latMinutesCaption", {"northOption", "southOption"},
-         {"North", "South"}, &latDegreesBox, &latMinutesBox, latitudeOptions},
-        {"longitudeFrame", "Longitude", "lonDegreesBox", entry_rules::kLonDegreeDigits,
+         {QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "North"), QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "South")}, &latDegreesBox, &latMinutesBox, latitudeOptions},
+        {"longitudeFrame", QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "Longitude"), "lonDegreesBox", entry_rules::kLonDegreeDigits,
          "lonMinutesBox", "lonDegreesCaption", "lonMinutesCaption", {"eastOption", "westOption"},
-         {"East", "West"}, &lonDegreesBox, &lonMinutesBox, longitudeOptions},
+         {QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "East"), QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "West")}, &lonDegreesBox, &lonMinutesBox, longitudeOptions},
     };
     int frameColumn = 1;
     for (const CoordinateFrame& f : frames) {
@@ -363,12 +365,12 @@ void EntryForm::BuildControls() {
         }
         boxGrid->addWidget(*f.deg, 0, 0);
         boxGrid->addWidget(*f.min, 0, 1);
-        boxGrid->addWidget(Caption(box, f.degLabel, "Deg", plain), 1, 0, Qt::AlignHCenter);
-        boxGrid->addWidget(Caption(box, f.minLabel, "Min", plain), 1, 1, Qt::AlignHCenter);
+        boxGrid->addWidget(Caption(box, f.degLabel, QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "Deg"), plain), 1, 0, Qt::AlignHCenter);
+        boxGrid->addWidget(Caption(box, f.minLabel, QT_TRANSLATE_NOOP("kalodaya::ui::EntryForm", "Min"), plain), 1, 1, Qt::AlignHCenter);
         auto* group = new QButtonGroup(box);
         for (int i = 0; i < 2; ++i) {
             f.option[i] = Make<QRadioButton>(box, f.options[i], plain,
-                                             QString::fromLatin1(f.optionText[i]));
+                                             QCoreApplication::translate("kalodaya::ui::EntryForm", f.optionText[i]));
             group->addButton(f.option[i], i);
             boxGrid->addWidget(f.option[i], i, 2);
         }
@@ -396,7 +398,7 @@ void EntryForm::BuildControls() {
     grid->addWidget(placeWarning, 4, 0, 1, 3);
 
     getChartButton = Make<QPushButton>(panel, "getChartButton", bold,
-                                       QStringLiteral("&Get My Ghati Lagna"));
+                                       QCoreApplication::translate("kalodaya::ui::EntryForm", "&Get My Ghati Lagna"));
     getChartButton->setMinimumHeight(Px(495));
     connect(getChartButton, &QPushButton::clicked, this, &EntryForm::chartRequested);
     grid->addWidget(getChartButton, 5, 0, 1, 3);

@@ -32,7 +32,7 @@ std::vector<std::string> With(std::vector<std::string> args, const std::vector<s
 std::string Batch(const std::string& input, bool timeWindows, int jobs = 1) {
     std::istringstream in(input);
     std::ostringstream out;
-    EXPECT_TRUE(cli::RunBatch(in, out, jobs, timeWindows));
+    EXPECT_TRUE(cli::RunBatch(in, out, jobs, ChartOptions{timeWindows, std::nullopt}));
     return out.str();
 }
 

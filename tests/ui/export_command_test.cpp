@@ -60,6 +60,30 @@ private slots:
         QCOMPARE(QImage(Path("rama.PNG")).width(), 1632);  // Letter at 192 pixels per inch
     }
 
+    // --language: the pages in that language (the PDF's title says so), its message for a
+    // failed check, and a usage error for an unknown code.
+    void inALanguage() {
+        const Run pdf = Export(QStringList{Path("rama-ta.pdf"), "--language", "ta"} +
+                               WorkedExampleOptions());
+        QCOMPARE(pdf.status, 0);
+        QCOMPARE(pdf.err, QString());
+        QVERIFY(PdfInfo(Path("rama-ta.pdf"), QStringLiteral("Title"))
+                    .contains(QStringLiteral("கடிகா லக்ன ஜாதகம்")));
+        const Run png = Export(QStringList{Path("rama-hi.png"), "--language", "hi"} +
+                               WorkedExampleOptions());
+        QCOMPARE(png.status, 0);
+        QVERIFY(!QImage(Path("rama-hi.png")).isNull());
+
+        Run run = Export(QStringList{Path("unnamed.pdf"), "--language", "hi"} +
+                         ExampleWith("--name", {}));
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QStringLiteral("kalodaya: कृपया नाम दर्ज करें\n"));
+        run = Export(QStringList{Path("x.pdf"), "--language", "fr"} + WorkedExampleOptions());
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.contains(QStringLiteral("unknown language \"fr\"")));
+        QVERIFY(!QFile::exists(Path("x.pdf")));
+    }
+
     // The form's message and status 1 when an entry check fails or there is no sunrise; no
     // file is written.
     void entryCheckFailures() {

@@ -17,11 +17,13 @@ using namespace kalodaya;
 
 namespace {
 
-// Options of kalodaya-chart's other modes and of its JSON output, not entry options.
+// Options of kalodaya-chart's other modes and of its JSON output, not entry options (the
+// export's own --language is the pages' language, not part of the request).
 const std::set<std::string> kChartOnly = {"--help",       "--version",        "--batch",
                                           "--find-place", "--limit",          "--jobs",
                                           "--records-db", "--records-import", "--records-export",
-                                          "--records-list", "--time-range",   "--time-windows"};
+                                          "--records-list", "--time-range",   "--time-windows",
+                                          "--language"};
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 

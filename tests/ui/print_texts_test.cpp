@@ -50,6 +50,49 @@ private slots:
         QVERIFY(RequestChartPages(WorkedExamplePlaceEntries()).texts);
     }
 
+    // The record in a language: every caption and text of the language's words, the positions'
+    // numbers unchanged; a failed check's message and the title too.
+    void recordInALanguage() {
+        const PageRequest english = RequestChartPages(WorkedExamplePlaceEntries());
+        struct Case {
+            Language language;
+            std::string sign, sun, mark, dateCaption, title;
+        };
+        const Case cases[] = {
+            {Language::Ta, "கடகம்", "சூரியன்", "க.ல.", "பிறந்த தேதி :",
+             "RAMA அவர்களின் கடிகா லக்ன ஜாதகம், பிறப்பு 15 ஆகஸ்ட் 1990, 10:30:00, New Delhi, "
+             "Delhi, India (28\u00B0 39' வடக்கு, 77\u00B0 13' கிழக்கு)"},
+            {Language::Hi, "कर्क", "सूर्य", "घ.ल.", "जन्म तिथि :",
+             "RAMA की घटी लग्न कुंडली, जन्म 15 अगस्त 1990, 10:30:00, New Delhi, Delhi, India "
+             "(28\u00B0 39' उत्तर, 77\u00B0 13' पूर्व)"},
+            {Language::EnSa, "Karka", "Surya", "GL", "Date of Birth :", ""},
+        };
+        for (const Case& c : cases) {
+            const PageRequest request = RequestChartPages(WorkedExamplePlaceEntries(), c.language);
+            QVERIFY(request.texts);
+            const ChartPageTexts& t = *request.texts;
+            QCOMPARE(t.ghatiLagnaSign, c.sign);
+            QCOMPARE(t.planets[Sun].label, c.sun);
+            QVERIFY(t.markers[3].find(c.mark) != std::string::npos);
+            QCOMPARE(t.birthDetails[0].label, c.dateCaption);
+            if (!c.title.empty()) QCOMPARE(t.documentTitle, c.title);
+            QCOMPARE(t.profileFields.size(), english.texts->profileFields.size());
+            QCOMPARE(t.profileFields[2].label,
+                     std::string(Text(c.language, "caption.RulingPlanet")));
+            QCOMPARE(t.isoBirthDate, english.texts->isoBirthDate);
+            QCOMPARE(t.name, english.texts->name);
+        }
+        BirthRequest unnamed = WorkedExamplePlaceEntries();
+        unnamed.name = "  ";
+        QCOMPARE(RequestChartPages(unnamed, Language::Hi).message,
+                 std::string(Text(Language::Hi, "check.name")));
+        // A request's own language wins over the one asked for.
+        BirthRequest kannada = WorkedExamplePlaceEntries();
+        kannada.language = Language::Kn;
+        QCOMPARE(RequestChartPages(kannada, Language::Ta).texts->ghatiLagnaSign,
+                 std::string("ಕರ್ಕಾಟಕ"));
+    }
+
     void fileNames() {
         QCOMPARE(ChartFileStem("RAMA", "1990-08-15"), QStringLiteral("RAMA-1990-08-15"));
         QCOMPARE(ChartFileStem(" SRI  RAMA ", "1990-08-15"), QStringLiteral("SRI_RAMA-1990-08-15"));

@@ -203,7 +203,7 @@ void PaintChartPage(PageCanvas& canvas, const ChartPageTexts& t) {
     const QRectF left(content.left(), chart.bottom() + kGap, columnWidth, lower);
     PaintDetails(canvas, left, t);
     PaintPlanetTable(canvas, left.translated(columnWidth + kColumnGap, 0), t);
-    PaintFooter(canvas, content, 1);
+    PaintFooter(canvas, content, t, 1);
 }
 
 }  // namespace kalodaya::ui::print

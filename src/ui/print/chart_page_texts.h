@@ -26,6 +26,7 @@ struct ChartPageTexts {
     std::string isoBirthDate;  // "1990-08-15", for file names
     std::string birthMoment;   // "August 15, 1990, 10:30:00"
     std::string place;         // "New Delhi, Delhi, India": the place texts given
+    std::string pageNumber = "Page %1";  // the footer's page number, %1 the number
 
     // The header strip of both pages.
     std::string heading;        // "Significance of Ghati Lagna"

@@ -32,7 +32,8 @@ the birth date (RAMA-1990-08-15.pdf), and prints each file's path. A name alread
 chart of the same run or a file already in the folder, gets -2, -3, ... (RAMA-1990-08-15-2.pdf);
 with --overwrite files already in the folder are replaced instead. --chart-style south, north
 or east draws the chart as that region does; with --batch it is the style of every line that
-names no "chart_style".
+names no "chart_style". --language hi, ta, te, kn, en-sa or en (the default) writes the pages
+in that language; with --batch a line's "language" wins for its chart.
 
 Exit status: 0 written; 1 an entry check failed or the Sun does not rise there (the form's
 message follows); 2 a value the form could not hold, or a file that could not be written.
@@ -44,7 +45,8 @@ Example:
 )";
 
 struct Options {
-    std::string file, request, format, paper;
+    std::string file, request, format, paper, language;
+    Language pageLanguage = Language::En;  // read from `language`
     bool batch = false, overwrite = false;
     GivenEntryOptions entries;
 };
@@ -66,8 +68,9 @@ std::optional<Failure> RequestOfOptions(const Options& o, const CLI::App& app,
 }
 
 // The pages of one request, or why there are none.
-std::optional<Failure> Pages(const BirthRequest& birth, std::optional<ChartPageTexts>& texts) {
-    PageRequest request = RequestChartPages(birth);
+std::optional<Failure> Pages(const BirthRequest& birth, Language language,
+                             std::optional<ChartPageTexts>& texts) {
+    PageRequest request = RequestChartPages(birth, language);
     if (!request.texts) return Failure{kExportCheckFailed, request.message};
     texts = std::move(request.texts);
     return std::nullopt;
@@ -108,7 +111,7 @@ int ExportOne(const Options& o, const CLI::App& app, Paper paper) {
     BirthRequest request;
     if (auto failure = RequestOfOptions(o, app, request)) return ReportFailure(*failure);
     std::optional<ChartPageTexts> texts;
-    if (auto failure = Pages(request, texts)) return ReportFailure(*failure);
+    if (auto failure = Pages(request, o.pageLanguage, texts)) return ReportFailure(*failure);
 
     const auto qt = StartQt();
     if (auto error = ExportChart(path, *format, *texts, paper))
@@ -150,7 +153,7 @@ int ExportBatch(const Options& o, Paper paper) {
         } else {
             // The reader starts each line afresh: the run's style goes to lines naming none.
             if (!request.chartStyle) request.chartStyle = style;
-            failure = Pages(request, texts);
+            failure = Pages(request, o.pageLanguage, texts);
         }
         if (!failure) {
             const QByteArray bytes = ChartFileBytes(format, *texts, paper);
@@ -213,6 +216,9 @@ struct ExportParser {
         app.add_option("--format", o.format, "the files --batch writes: pdf (default) or png")
             ->check(CLI::IsMember({"pdf", "png"}, CLI::ignore_case))
             ->needs(batch);
+        app.add_option("--language", o.language,
+                       "the pages' language: hi, ta, te, kn, en-sa or en (default)")
+            ->type_name("CODE");
         app.add_option("--paper", o.paper,
                        "a4 or letter (default: the paper of the user's locale)")
             ->check(CLI::IsMember({"a4", "letter"}, CLI::ignore_case));
@@ -258,6 +264,13 @@ int RunExportCommand(int argc, char** argv) {
         return code == 0 ? 0 : kExportUnusable;
     }
     o.entries = parser.entryOptions->Given();
+    if (!o.language.empty() || app.count("--language")) {
+        const std::optional<Language> language = LanguageOfCode(o.language);
+        if (!language)
+            return ReportFailure({kExportUnusable, "unknown language \"" + o.language +
+                                                       "\"; use one of en, en-sa, hi, ta, te, kn"});
+        o.pageLanguage = *language;
+    }
     std::transform(o.format.begin(), o.format.end(), o.format.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
     const Paper paper = o.paper.empty() ? UserPaper() : *PaperNamed(o.paper);

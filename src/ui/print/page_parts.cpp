@@ -52,14 +52,15 @@ double PaintHeaderBand(PageCanvas& canvas, const QRectF& content, const QString&
     return band.bottom();
 }
 
-void PaintFooter(PageCanvas& canvas, const QRectF& content, int pageNumber) {
+void PaintFooter(PageCanvas& canvas, const QRectF& content, const ChartPageTexts& t,
+                 int pageNumber) {
     const QRectF footer(content.left(), content.bottom() + 6, content.width(), kFooterHeight - 4);
     canvas.Line(QPointF(content.left(), footer.top() - 2), QPointF(content.right(), footer.top() - 2),
                 kLavender, 0.5);
     const QFont font = canvas.Font(7.5);
     canvas.Text(footer, QStringLiteral("Kalodaya \u00B7 ") + config::kMakerSiteCaption, font,
                 kFooterGrey, Qt::AlignLeft | Qt::AlignVCenter);
-    canvas.Text(footer, QStringLiteral("Page %1").arg(pageNumber), font, kFooterGrey,
+    canvas.Text(footer, Q(t.pageNumber).arg(pageNumber), font, kFooterGrey,
                 Qt::AlignRight | Qt::AlignVCenter);
 }
 

@@ -18,7 +18,8 @@ double PaintHeaderBand(PageCanvas& canvas, const QRectF& content, const QString&
                        const QString& line, const ChartPageTexts& texts);
 
 // The program's name and site on the left, the page number on the right, below `content`.
-void PaintFooter(PageCanvas& canvas, const QRectF& content, int pageNumber);
+void PaintFooter(PageCanvas& canvas, const QRectF& content, const ChartPageTexts& t,
+                 int pageNumber);
 
 // A section caption with a rule under it; returns the caption's bottom edge.
 double PaintCaption(PageCanvas& canvas, const QRectF& column, double top, const QString& caption);

@@ -2,6 +2,7 @@
 
 #include "base/tables.h"
 #include "chart/present.h"
+#include "chart/present_pages.h"
 #include "profile/sign_profile.h"
 
 namespace kalodaya::ui::print {
@@ -28,11 +29,6 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The planet table's captions, row by row in body order.
-constexpr const char* kPlanetCaptions[kBodyCount] = {
-    "Surya/Sun",    "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
-    "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
-
 // The profile values on the second page, in their order: the facts, then the five texts in
 // reading order. Their captions are the profile's own.
 constexpr int kProfileFields[] = {
@@ -53,29 +49,30 @@ constexpr int kProfileTexts[kPageProfileTextCount] = {
     ProfileArray::LoveAndDomesticLifeText, ProfileArray::HealthText};
 
 LabelledText Profile(const ResultTexts& view, int field) {
-    return {std::string(kProfileCaptions[field]), PlainLines(std::string(view.profile[field]))};
+    return {std::string(view.captions[field]), PlainLines(std::string(view.profile[field]))};
 }
 
 }  // namespace
 
 ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
-    const ResultTexts& view = outcome.texts;
+    // The texts of the language the chart was asked in, English when none was.
+    const ResultTexts& view = outcome.ShownTexts();
+    const Language language = view.language;
     const ChartResult& chart = outcome.result;
     const BirthDetailsTexts& d = view.details;
-    const BirthTimeTexts times = PresentBirthTimes(chart);
+    const BirthTimeTexts times = outcome.localized && outcome.localized->birthTimes
+                                     ? *outcome.localized->birthTimes
+                                     : PresentBirthTimes(chart, language);
+    const PageCaptions captions = PresentPageCaptions(language);
     ChartPageTexts t;
 
     t.name = Trimmed(d.name);
     t.isoBirthDate = times.isoDate;
 
-    t.heading = "Significance of Ghati Lagna";
-    t.headingLine =
-        "Ghati Lagna signifies the importance of self in terms of fame, power, authority and status";
-    t.signCaption = "Ghati Lagna Present In Sign";
-    t.ghatiLagnaSign = view.profile[ProfileArray::EnglishName];
-    if (t.ghatiLagnaSign.empty() && chart.ghatiLagna && chart.ghatiLagna->sign >= 0 &&
-        chart.ghatiLagna->sign < kSignCount)
-        t.ghatiLagnaSign = kSignNames[chart.ghatiLagna->sign];
+    t.heading = captions.heading;
+    t.headingLine = captions.headingLine;
+    t.signCaption = view.ghatiLagnaSignCaption;
+    t.ghatiLagnaSign = view.ghatiLagnaSignName;
 
     for (int sign = 0; sign < kSignCount; ++sign) {
         t.signCells[sign] = PlainLines(view.signCells[sign]);
@@ -84,29 +81,30 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
     for (int style = 0; style < kChartStyleCount; ++style)
         t.layouts[style] = LayOutChart(chart, view, static_cast<ChartStyle>(style));
     t.chartStyle = chart.request.chartStyle.value_or(ChartStyle::South);
-    t.planetTableCaption = "Vedic Planetary Position";
-    for (int k = 0; k < kBodyCount; ++k) t.planets[k] = {kPlanetCaptions[k], view.planet[k]};
+    t.planetTableCaption = captions.planetTable;
+    for (int k = 0; k < kBodyCount; ++k)
+        t.planets[k] = {std::string(captions.planets[k]), view.planet[k]};
 
     // Date and time as the chart counted them, written out in full (the window's short forms
     // drop leading zeros, which reads badly on paper).
-    t.detailsCaption = "Your Details";
+    t.detailsCaption = captions.details;
+    auto labelled = [](std::string_view label, const std::string& text) {
+        return LabelledText{std::string(label), text};
+    };
     t.birthDetails = {
-        {"Date of Birth :", times.date},
-        {"Time of Birth :", times.clock},
-        {"Time Zone :", times.zone},
-        {"Latitude :", d.latitude},
-        {"Longitude :", d.longitude},
-        {"City :", d.city},
-        {"State :", d.state},
-        {"Country :", d.country},
+        labelled(captions.dateOfBirth, times.date), labelled(captions.timeOfBirth, times.clock),
+        labelled(captions.timeZone, times.zone),    labelled(captions.latitude, d.latitude),
+        labelled(captions.longitude, d.longitude),  labelled(captions.city, d.city),
+        labelled(captions.state, d.state),          labelled(captions.country, d.country),
     };
 
-    t.sunriseCaption = "Sunrise and Ghati Lagna";
-    t.sunrise = {"Sunrise :", times.sunrise};
-    t.referenceSunrise = {"Reference Sunrise :", times.referenceSunrise};
+    t.sunriseCaption = captions.sunriseCaption;
+    t.sunrise = labelled(captions.sunrise, times.sunrise);
+    t.referenceSunrise = labelled(captions.referenceSunrise, times.referenceSunrise);
     t.timeElapsed = {times.elapsedCaption, times.elapsed};
 
-    t.profileCaption = "Ghati Lagna Details";
+    t.profileCaption = captions.profile;
+    t.pageNumber = captions.pageNumber;
     for (const int field : kProfileFields) t.profileFields.push_back(Profile(view, field));
     for (int i = 0; i < kPageProfileTextCount; ++i) t.profileTexts[i] = Profile(view, kProfileTexts[i]);
 
@@ -116,18 +114,19 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
         if (!t.place.empty()) t.place += ", ";
         t.place += trimmed;
     }
-    t.birthMoment = times.date + ", " + times.clock;
-    t.documentTitle = "Ghati lagna chart" + (t.name.empty() ? "" : " of " + t.name) + ", born " +
-                      times.date + " at " + times.clock +
-                      (t.place.empty() ? "" : " in " + t.place) + " (" + d.latitude + ", " +
-                      d.longitude + ")";
+    t.birthMoment = PageBirthMoment(times.date, times.clock, language);
+    t.documentTitle = PageDocumentTitle(t.name, times.date, times.clock, t.place, d.latitude,
+                                        d.longitude, language);
     return t;
 }
 
-PageRequest RequestChartPages(const BirthRequest& request) {
-    const ChartOutcome outcome = RequestChart(request);
-    if (outcome.failure) return {std::nullopt, outcome.failure->message};
-    if (outcome.Polar()) return {std::nullopt, outcome.texts.polarMessage};
+PageRequest RequestChartPages(const BirthRequest& request, Language language) {
+    ChartOptions options;
+    if (language != Language::En) options.language = language;
+    if (request.language) options.language = request.language;
+    const ChartOutcome outcome = RequestChart(request, options);
+    if (outcome.failure) return {std::nullopt, outcome.ShownMessage()};
+    if (outcome.Polar()) return {std::nullopt, outcome.ShownTexts().polarMessage};
     return {PageTextsFromOutcome(outcome), {}};
 }
 

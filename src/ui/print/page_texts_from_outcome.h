@@ -19,6 +19,8 @@ struct PageRequest {
     std::optional<ChartPageTexts> texts;
     std::string message;
 };
-PageRequest RequestChartPages(const BirthRequest& request);
+// The pages are in `language`, or in the request's own (a request line's "language") when it
+// names one.
+PageRequest RequestChartPages(const BirthRequest& request, Language language = Language::En);
 
 }  // namespace kalodaya::ui::print

@@ -90,7 +90,7 @@ int PaintProfilePages(PageCanvas& canvas, const ChartPageTexts& t, int pageNumbe
         const double bodyHeight = canvas.TextHeight(body, bodyFont, content.width());
         const double needed = headingHeight + kHeadingGap + bodyHeight;
         if (y + needed > content.bottom()) {
-            PaintFooter(canvas, content, pageNumber + pages - 1);
+            PaintFooter(canvas, content, t, pageNumber + pages - 1);
             if (!newPage()) return pages;
             ++pages;
             y = PaintHeaderBand(canvas, content, Q(t.profileCaption), line, t) + kGap;
@@ -104,7 +104,7 @@ int PaintProfilePages(PageCanvas& canvas, const ChartPageTexts& t, int pageNumbe
                     kBodyText, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
         y += bodyHeight + kTextGap;
     }
-    PaintFooter(canvas, content, pageNumber + pages - 1);
+    PaintFooter(canvas, content, t, pageNumber + pages - 1);
     return pages;
 }
 
