@@ -69,12 +69,12 @@ struct BirthRequest {
     // own choice, South Indian unless the user picked another.
     std::optional<ChartStyle> chartStyle;
     std::optional<BirthTimeRange> timeRange;  // the chart's spans over these times are asked for
-    // How many minutes either side of the entered time the birth may have been: the front ends
-    // show the chart's intervals over that span. 0: the time is taken as exact.
-    int uncertaintyMinutes = 0;
     // A request line's "language": the texts made beside the English ones (the batch's own
     // language otherwise).
     std::optional<Language> language;
+    // How many minutes either side of the entered time the birth may have been: the front ends
+    // show the chart's intervals over that span. 0: the time is taken as exact.
+    int uncertaintyMinutes = 0;
 
     friend bool operator==(const BirthRequest&, const BirthRequest&) = default;
 };

@@ -20,8 +20,8 @@ namespace kalodaya {
 namespace {
 
 constexpr std::string_view kTimeRangeKey = "time_range";
-constexpr std::string_view kUncertaintyKey = "uncertainty_minutes";
 constexpr std::string_view kLanguageKey = "language";
+constexpr std::string_view kUncertaintyKey = "uncertainty_minutes";
 
 int KeyIndex(std::string_view key) {
     if (key.empty()) return -1;

@@ -20,8 +20,9 @@ namespace kalodaya {
 // over that range of birth times (request.timeRange). An "uncertainty_minutes" member, whole
 // minutes from 0 to 720, is how far either side of its time the birth may have been
 // (request.uncertaintyMinutes); a line without a "time_range" then asks for the range of those
-// birth times. A "language" member, one of the codes of base/language_codes.h, is the language
-// of the texts made beside the English ones.
+// birth times.
+// A "language" member, one of the codes of base/language_codes.h, is the language of the texts
+// made beside the English ones (request.language).
 std::optional<ReadError> ReadRequestLine(std::string_view line, BirthRequest& request);
 
 // "YYYY-MM-DDTHH:MM:SS": a clock time of a range of birth times, or why it is not one.
