@@ -33,6 +33,7 @@ declare -A libraryLayer=(
   [kalodaya_base]=base
   [kalodaya_astro]=astro
   [kalodaya_atlas]=astro
+  [kalodaya_atlas_index]=astro  # the build-time program that writes the places' compact index
   [kalodaya_swisseph]=astro  # the Swiss Ephemeris built from its sources (Windows, web)
   [kalodaya_lagna]=lagna
   [kalodaya_profile]=profile

@@ -123,6 +123,11 @@ void WritePlace(Sink& w, const ChartRequest& request, const ResultTexts& v) {
     w.Key("used_offset");
     w.String(v.usedOffset);
     TextOrNull(w, "tzdata", p ? p->tzdataVersion : std::string_view());
+    // Only where the place kept a city time of its own: every other chart's record is as it was.
+    if (!v.placeNote.empty()) {
+        w.Key("note");
+        w.String(v.placeNote);
+    }
     w.Close();
 }
 

@@ -210,6 +210,10 @@ void PresentInto(const ChartResult& r, ResultTexts& t, Language language) {
         if (r.request.atlasPlace)
             t.placeOffset = UtcOffsetText(r.request.atlasPlace->utcOffsetSeconds);
     }
+    t.placeNote.clear();
+    if (r.request.atlasPlace) {
+        if (auto note = CityTimeNote(*r.request.atlasPlace)) t.placeNote = std::move(*note);
+    }
 
     t.profile = {};
     t.profileSign.reset();
@@ -244,6 +248,31 @@ ResultTexts Present(const ChartResult& result, Language language) {
     ResultTexts texts;
     PresentInto(result, texts, language);
     return texts;
+}
+
+std::optional<std::string> CityTimeNote(const AtlasPlace& place) {
+    if (!place.cityTime) return std::nullopt;
+    const atlas::CityTime& city = *place.cityTime;
+    const std::string cityTime =
+        std::string(city.name) + " (UTC" + UtcOffsetText(city.offsetSeconds) + ")";
+    const std::string kept = std::string(city.city) + " kept " + cityTime + " until " +
+                             std::to_string(city.untilYear);
+    const std::string database = "UTC" + UtcOffsetText(place.utcOffsetSeconds) + " (" +
+                                 place.abbreviation + ")";
+    if (place.cityTimeUsed)
+        return "This chart assumes " + cityTime + ", the city's own time until " +
+               std::to_string(city.untilYear) + ", in place of the tz database's " + database +
+               ".";
+    return kept + "; this chart assumes the tz database's " + database + ". Choose " +
+           std::string(city.name) + " if the birth time was written in city time.";
+}
+
+std::optional<std::string> CityTimeRowText(const AtlasPlace& place) {
+    if (!place.cityTime) return std::nullopt;
+    const std::string cityTime = std::string(place.cityTime->name) + " (UTC" +
+                                 UtcOffsetText(place.cityTime->offsetSeconds) + ")";
+    if (place.cityTimeUsed) return cityTime;
+    return place.abbreviation + ", not " + cityTime;
 }
 
 }  // namespace kalodaya

@@ -52,6 +52,9 @@ struct ResultTexts {
     // The offset the computation used and the one the atlas gave for the place ("+05:45"):
     // written only for a place from the atlas or an exact offset (PlaceReported), else empty.
     std::string usedOffset, placeOffset;
+    // Which time the chart assumes where the place kept a city time of its own (CityTimeNote);
+    // empty elsewhere.
+    std::string placeNote;
 };
 
 // Whether a chart reports its place and offset: a place from the atlas, or an exact offset in

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "astro/atlas/city_time.h"
 #include "astro/atlas/zone_offset.h"
 
 namespace kalodaya {
@@ -24,6 +25,10 @@ struct AtlasPlace {
     atlas::ClockReading clock = atlas::ClockReading::kOk;
     bool localMeanTime = false;
     std::string tzdataVersion;
+    // The city's own time the place kept then (Bombay Time before 1955), and whether the
+    // computation took it in place of the database's offset.
+    std::optional<atlas::CityTime> cityTime;
+    bool cityTimeUsed = false;
 
     friend bool operator==(const AtlasPlace&, const AtlasPlace&) = default;
 };

@@ -39,6 +39,9 @@ const std::array<EntryName, kEntryCount> kEntryNames = {{
      "classic (upper limb, refraction; default) or hindu (the disc's centre, no refraction)"},
     {"chart_style", "--chart-style", EntryKind::Text, "STYLE",
      "the chart as drawn in the south (default), north or east of India"},
+    {"city_time", "--city-time", EntryKind::Flag, "",
+     "with --place or --place-id: the city's own time (Bombay before 1955, Calcutta before "
+     "1948) in place of Indian Standard Time"},
 }};
 
 namespace {
@@ -184,16 +187,27 @@ std::optional<ReadError> SetChartStyle(BirthRequest& request, std::string_view t
     return std::nullopt;
 }
 
-std::optional<ReadError> SetPlace(BirthRequest& request, std::string_view text, ZoneChoice zone,
-                                  const atlas::Atlas& atlas) {
-    const std::optional<atlas::Place> place = atlas.places().BestMatch(text);
-    if (!place) return ReadError{"no place in the atlas matches " + QuotedValue(text)};
-    EnterAtlasPlace(request, atlas, *place, zone);
+// The place at the birth moment; with the city time asked for, the place must have kept one.
+std::optional<ReadError> EnterPlaceOf(BirthRequest& request, const atlas::Atlas& atlas,
+                                      const atlas::Place& place, ZoneChoice zone,
+                                      bool cityTime) {
+    const auto birth = EnterAtlasPlace(request, atlas, place, zone, cityTime);
+    if (cityTime && (!birth || !birth->cityTimeUsed))
+        return ReadError{"city_time: " + std::string(place.name) +
+                         " kept no city time at this birth date (Bombay Time until 1955, "
+                         "Calcutta Time until 1948)"};
     return std::nullopt;
 }
 
+std::optional<ReadError> SetPlace(BirthRequest& request, std::string_view text, ZoneChoice zone,
+                                  const atlas::Atlas& atlas, bool cityTime) {
+    const std::optional<atlas::Place> place = atlas.places().BestMatch(text);
+    if (!place) return ReadError{"no place in the atlas matches " + QuotedValue(text)};
+    return EnterPlaceOf(request, atlas, *place, zone, cityTime);
+}
+
 std::optional<ReadError> SetPlaceId(BirthRequest& request, std::string_view written,
-                                    ZoneChoice zone, const atlas::Atlas& atlas) {
+                                    ZoneChoice zone, const atlas::Atlas& atlas, bool cityTime) {
     // GeoNames ids have at most ten digits; more cannot name a place (nor overflow here).
     bool digits = !written.empty() && written.size() <= 10;
     int64_t id = 0;
@@ -207,8 +221,7 @@ std::optional<ReadError> SetPlaceId(BirthRequest& request, std::string_view writ
     const std::optional<atlas::Place> place = atlas.places().FindByGeonamesId(id);
     if (!place)
         return ReadError{"no place in the atlas has the GeoNames id " + std::to_string(id)};
-    EnterAtlasPlace(request, atlas, *place, zone);
-    return std::nullopt;
+    return EnterPlaceOf(request, atlas, *place, zone, cityTime);
 }
 
 std::optional<ReadError> CheckCombination(const EntryValues& v, EntryNaming naming) {
@@ -219,6 +232,14 @@ std::optional<ReadError> CheckCombination(const EntryValues& v, EntryNaming nami
     const bool place = v[kPlaceEntry].Given(), placeId = v[kPlaceIdEntry].Given();
     if (zone && offset) return both(kZoneEntry, kUtcOffsetEntry);
     if (place && placeId) return both(kPlaceEntry, kPlaceIdEntry);
+    const EntryValue& city = v[kCityTimeEntry];
+    if (city.kind == EntryValue::Boolean && city.flag) {
+        if (!place && !placeId)
+            return ReadError{Named(kCityTimeEntry, naming) + " goes with " +
+                             Named(kPlaceEntry, naming) + " or " + Named(kPlaceIdEntry, naming)};
+        if (zone) return both(kZoneEntry, kCityTimeEntry);
+        if (offset) return both(kUtcOffsetEntry, kCityTimeEntry);
+    }
     const EntryValue& dst = v[kDstEntry];
     if ((place || placeId) && !zone && !offset && dst.kind == EntryValue::Boolean && dst.flag)
         return ReadError{Named(kDstEntry, naming) + " goes with " + Named(kZoneEntry, naming) +
@@ -302,7 +323,11 @@ std::optional<ReadError> ApplyEntryValues(const EntryValues& v, BirthRequest& re
                                   ? ZoneChoice::Kept
                                   : ZoneChoice::FromAtlas;
     using PlaceSetter = std::optional<ReadError> (*)(BirthRequest&, std::string_view, ZoneChoice,
-                                                     const atlas::Atlas&);
+                                                     const atlas::Atlas&, bool);
+    const EntryValue& cityTime = v[kCityTimeEntry];
+    if (cityTime.Given() && !OfKind(cityTime, kCityTimeEntry, naming))
+        return NotOfKind(kCityTimeEntry);
+    const bool useCityTime = cityTime.kind == EntryValue::Boolean && cityTime.flag;
     const std::pair<EntryKey, PlaceSetter> places[] = {{kPlaceEntry, SetPlace},
                                                        {kPlaceIdEntry, SetPlaceId}};
     for (const auto& [key, setter] : places) {
@@ -310,7 +335,8 @@ std::optional<ReadError> ApplyEntryValues(const EntryValues& v, BirthRequest& re
         if (!value.Given()) continue;
         if (!OfKind(value, key, naming)) return NotOfKind(key);
         if (auto error = Unloadable()) return error;
-        if (auto error = setter(request, value.text, choice, **InstalledAtlas())) return error;
+        if (auto error = setter(request, value.text, choice, **InstalledAtlas(), useCityTime))
+            return error;
     }
 
     // The zone as the source writes it: digits on the command line, a number in a line.

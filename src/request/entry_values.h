@@ -21,7 +21,7 @@ struct ReadError {
 enum EntryKey : int {
     kNameEntry, kDateEntry, kTimeEntry, kLatEntry, kLonEntry, kZoneEntry, kDstEntry,
     kCityEntry, kStateEntry, kCountryEntry, kPlaceEntry, kPlaceIdEntry, kUtcOffsetEntry,
-    kEphemerisEntry, kAyanamsaEntry, kNodeEntry, kSunriseEntry, kChartStyleEntry,
+    kEphemerisEntry, kAyanamsaEntry, kNodeEntry, kSunriseEntry, kChartStyleEntry, kCityTimeEntry,
     kEntryCount
 };
 

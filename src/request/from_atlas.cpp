@@ -33,9 +33,10 @@ void EnterPlaceAtBirth(BirthRequest& r, const atlas::PlaceAtBirth& birth, ZoneCh
 }
 
 std::optional<atlas::PlaceAtBirth> EnterAtlasPlace(BirthRequest& r, const atlas::Atlas& atlas,
-                                                   const atlas::Place& place, ZoneChoice zone) {
+                                                   const atlas::Place& place, ZoneChoice zone,
+                                                   bool useCityTime) {
     const std::optional<atlas::CivilTime> clock = BirthClock(r);
-    auto birth = clock ? atlas::ResolvePlaceAtBirth(atlas, place, *clock)
+    auto birth = clock ? atlas::ResolvePlaceAtBirth(atlas, place, *clock, useCityTime)
                        : atlas::Expected<atlas::PlaceAtBirth>(atlas::AtlasError{});
     if (!birth) {
         EnterPlace(r, place);
@@ -61,6 +62,8 @@ AtlasPlace AtlasPlaceOf(const atlas::PlaceAtBirth& birth) {
     record.clock = birth.offset.clock;
     record.localMeanTime = birth.offset.localMeanTime;
     record.tzdataVersion = birth.tzdataVersion;
+    record.cityTime = birth.cityTime;
+    record.cityTimeUsed = birth.cityTimeUsed;
     return record;
 }
 

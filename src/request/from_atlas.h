@@ -34,11 +34,13 @@ void EnterPlace(BirthRequest& request, const atlas::Place& place);
 // the zone.
 void EnterPlaceAtBirth(BirthRequest& request, const atlas::PlaceAtBirth& birth, ZoneChoice zone);
 
-// Resolves an atlas place at the request's birth moment and enters it. When the request holds
-// no date that exists, only EnterPlace is done and nothing is returned.
+// Resolves an atlas place at the request's birth moment and enters it, with the city's own
+// time in place of the database's offset when useCityTime and the place kept one. When the
+// request holds no date that exists, only EnterPlace is done and nothing is returned.
 std::optional<atlas::PlaceAtBirth> EnterAtlasPlace(BirthRequest& request,
                                                    const atlas::Atlas& atlas,
-                                                   const atlas::Place& place, ZoneChoice zone);
+                                                   const atlas::Place& place, ZoneChoice zone,
+                                                   bool useCityTime = false);
 
 // The chart's place record of `birth`.
 AtlasPlace AtlasPlaceOf(const atlas::PlaceAtBirth& birth);

@@ -12,6 +12,7 @@
 #include "astro/atlas/place_at_birth.h"
 #include "astro/atlas/zone_entry_match.h"
 #include "astro/zone_table.h"
+#include "chart/present.h"
 #include "request/from_atlas.h"
 #include "request/installed_atlas.h"
 #include "ui/coordinate_boxes.h"
@@ -48,6 +49,7 @@ LoadedSources ReadSources() {
 // The extra zone list entry for `birth`; a place of the user's own kept with a fixed offset
 // has no zone name to show.
 QString ExactLabel(const atlas::PlaceAtBirth& birth) {
+    if (birth.cityTimeUsed) return Text(*atlas::CityTimeEntryLabel(birth));
     if (birth.place.timeZone.empty())
         return QStringLiteral("Exact offset: UTC") + Text(UtcOffsetText(birth.usedOffsetSeconds));
     return Text(atlas::ExactEntryLabel(birth.usedOffsetSeconds, birth.offset.abbreviation,
@@ -104,7 +106,9 @@ void PlaceLookup::SetSources(PlaceSources sources) {
 }
 
 void PlaceLookup::CompleteRequest(BirthRequest& request) const {
-    if (exact_ && c_.zone->currentIndex() == kZoneCount) request.zone = exact_->offset;
+    if (exact_ && HasExactItem() && c_.zone->currentIndex() == kZoneCount)
+        request.zone = exact_->offset;
+    if (CityTimePicked()) request.zone = *cityTime_;
     // The atlas's zone already holds its daylight hour; the box only shows it.
     if (!c_.daylight->isEnabled()) request.daylight = false;
     if (!chosen_) return;
@@ -114,6 +118,7 @@ void PlaceLookup::CompleteRequest(BirthRequest& request) const {
 void PlaceLookup::DropChosen() {
     chosen_.reset();
     zoneByHand_ = false;
+    ShowCityEntry(std::nullopt);
     SetLine(QString());
     ReleaseDaylightBox();
 }
@@ -180,7 +185,7 @@ PlaceLookup::AtBirth PlaceLookup::Resolve(const BirthRequest& request) const {
     if (!clock) return {std::nullopt, QStringLiteral("the date on the form does not exist")};
     const atlas::Atlas* atlas = popup_->Sources().atlas.get();
     const auto resolved = [&](const atlas::Place& place) -> AtBirth {
-        auto birth = atlas::ResolvePlaceAtBirth(*atlas, place, *clock);
+        auto birth = atlas::ResolvePlaceAtBirth(*atlas, place, *clock, CityTimePicked());
         if (!birth) return {std::nullopt, Text(birth.error().message)};
         return {*birth, {}};
     };
@@ -208,6 +213,7 @@ PlaceLookup::AtBirth PlaceLookup::Resolve(const BirthRequest& request) const {
 void PlaceLookup::OnChosen(const PlaceSuggestion& suggestion) {
     chosen_ = suggestion;
     zoneByHand_ = false;
+    ShowCityEntry(std::nullopt);
     BirthRequest request = request_();
     const AtBirth at = Resolve(request);
     if (at.birth) {
@@ -216,6 +222,7 @@ void PlaceLookup::OnChosen(const PlaceSuggestion& suggestion) {
         EnterPlace(request, PlaceOf(*chosen_));
     }
     ShowPlace(request);
+    ShowCityEntry(at.birth);
     if (at.birth) ShowZone(request, *at.birth);
     ShowLine(at);
     const QString country = Text(request.country);
@@ -228,7 +235,8 @@ void PlaceLookup::OnChosen(const PlaceSuggestion& suggestion) {
 void PlaceLookup::OnMomentPicked() {
     if (!chosen_) return;
     BirthRequest request = request_();
-    const AtBirth at = Resolve(request);
+    ShowCityEntry(Resolve(request).birth);
+    const AtBirth at = Resolve(request_());
     if (at.birth && !zoneByHand_) {
         EnterPlaceAtBirth(request, *at.birth, ZoneChoice::FromAtlas);
         ShowZone(request, *at.birth);
@@ -285,8 +293,8 @@ void PlaceLookup::ShowZone(const BirthRequest& r, const atlas::PlaceAtBirth& bir
 
 void PlaceLookup::ShowExactEntry(ExactOffset offset, const QString& label) {
     exact_ = ExactEntry{offset, label};
-    if (c_.zone->count() == kZoneCount) {
-        c_.zone->addItem(label);
+    if (!HasExactItem()) {
+        c_.zone->insertItem(kZoneCount, label);
     } else {
         c_.zone->setItemText(kZoneCount, label);
     }
@@ -301,8 +309,37 @@ void PlaceLookup::ShowZoneEntry(int index) {
 // Only ever after another entry has been selected.
 void PlaceLookup::RemoveExactEntry() {
     exact_.reset();
-    if (c_.zone->count() > kZoneCount && c_.zone->currentIndex() != kZoneCount)
-        c_.zone->removeItem(kZoneCount);
+    if (HasExactItem() && c_.zone->currentIndex() != kZoneCount) c_.zone->removeItem(kZoneCount);
+}
+
+bool PlaceLookup::HasExactItem() const {
+    return c_.zone->count() > kZoneCount + (cityTime_ ? 1 : 0);
+}
+
+bool PlaceLookup::CityTimePicked() const {
+    return cityTime_ && c_.zone->currentIndex() == c_.zone->count() - 1;
+}
+
+// The city time is offered beside the database's offset, never chosen for the user.
+void PlaceLookup::ShowCityEntry(const std::optional<atlas::PlaceAtBirth>& birth) {
+    const std::optional<std::string> label =
+        birth ? atlas::CityTimeEntryLabel(*birth) : std::nullopt;
+    const bool picked = CityTimePicked();
+    if (cityTime_ && !label) {
+        if (picked) c_.zone->setCurrentIndex(birth && birth->zoneEntry ? *birth->zoneEntry : 0);
+        c_.zone->removeItem(c_.zone->count() - 1);
+        cityTime_.reset();
+        return;
+    }
+    if (!label) return;
+    const ExactOffset offset{
+        static_cast<int>(std::lround(birth->cityTime->offsetSeconds / 60.0)) * 60};
+    if (cityTime_) {
+        c_.zone->setItemText(c_.zone->count() - 1, Text(*label));
+    } else {
+        c_.zone->addItem(Text(*label));
+    }
+    cityTime_ = offset;
 }
 
 QString PlaceLookup::ByHandNote(const atlas::PlaceAtBirth& birth) const {
@@ -310,7 +347,10 @@ QString PlaceLookup::ByHandNote(const atlas::PlaceAtBirth& birth) const {
     const bool daylight = c_.daylight->isEnabled() && c_.daylight->isChecked();
     QString pick;
     bool same = !daylight;
-    if (birth.zoneEntry) {
+    if (birth.cityTimeUsed) {
+        same = same && CityTimePicked();
+        pick = ExactLabel(birth);
+    } else if (birth.zoneEntry) {
         same = same && current == *birth.zoneEntry;
         pick = Text(kZoneTable[static_cast<std::size_t>(*birth.zoneEntry)].listText);
     } else {
@@ -336,6 +376,7 @@ void PlaceLookup::ShowLine(const AtBirth& at) {
         if (!birth.zoneEntry) line += QStringLiteral(" — exact entry");
     } else {
         line = Text(atlas::ZoneLineText(birth));
+        if (const auto note = CityTimeNote(AtlasPlaceOf(birth))) line += QStringLiteral(" — ") + Text(*note);
     }
     if (zoneByHand_)
         if (const QString note = ByHandNote(birth); !note.isEmpty()) line += QStringLiteral(" — ") + note;

@@ -97,6 +97,11 @@ private:
         QString problem;
     };
     AtBirth Resolve(const BirthRequest& request) const;
+    // The zone list's city time entry ("Bombay Time UTC+04:51", always the last item) while the
+    // chosen place kept a city time at the birth moment; whether it is the one selected.
+    void ShowCityEntry(const std::optional<atlas::PlaceAtBirth>& birth);
+    bool CityTimePicked() const;
+    bool HasExactItem() const;
 
     void LoadSources();
     void OnChosen(const PlaceSuggestion& suggestion);
@@ -136,6 +141,7 @@ private:
         QString label;
     };
     std::optional<ExactEntry> exact_;
+    std::optional<ExactOffset> cityTime_;  // the city time entry's offset while it is listed
 };
 
 }  // namespace kalodaya::ui

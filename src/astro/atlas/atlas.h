@@ -3,6 +3,7 @@
 // 1800 to 2051. Loaded once from three data files; read-only afterwards, so one loaded atlas
 // may serve any number of threads.
 #include <filesystem>
+#include <string>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -16,8 +17,14 @@ namespace kalodaya::atlas {
 class Atlas {
   public:
     // Reads places.tsv, regions.tsv and zones.tsv from `directory`; refuses files whose check
-    // line (atlas_check.h) does not match them.
+    // line (atlas_check.h) does not match them. The places come from the compact index
+    // places.idx instead (beside the files, or in the build tree for the source tree's files)
+    // while it was made from places.tsv as it is: a few milliseconds instead of some thirty.
     static Expected<std::shared_ptr<const Atlas>> Load(const std::filesystem::path& directory);
+
+    // The compact index of the places of `directory` (PlaceIndex::CompactIndex), made at build
+    // time by kalodaya_atlas_index.
+    static Expected<std::string> MakeCompactIndex(const std::filesystem::path& directory);
 
     // Loads from the first folder of AtlasSearchPath() that holds the files.
     static Expected<std::shared_ptr<const Atlas>> LoadInstalled();

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "astro/atlas/atlas.h"
+#include "astro/atlas/city_time.h"
 #include "astro/atlas/civil_time.h"
 #include "astro/atlas/place.h"
 #include "astro/atlas/zone_offset.h"
@@ -21,16 +22,24 @@ struct PlaceAtBirth {
     int usedOffsetSeconds = 0;       // seconds EAST of Greenwich that the chart computation
                                      // uses: the entry's offset, or the exact offset rounded
                                      // to the minute
-    std::string_view tzdataVersion;  // "2025b"
+    std::string_view tzdataVersion;  // "2026d"
+    // The city's own time at the birth (Bombay Time before 1955), a second choice beside the
+    // database's offset; cityTimeUsed when the chart takes it instead.
+    std::optional<CityTime> cityTime;
+    bool cityTimeUsed = false;
 };
 
-// Fails for a clock time that does not exist in the calendar or lies outside 1800-2051.
+// Fails for a clock time that does not exist in the calendar or lies outside 1800-2051. With
+// useCityTime the chart takes the city's own time where the place kept one (an exact entry).
 Expected<PlaceAtBirth> ResolvePlaceAtBirth(const Atlas& atlas, const Place& place,
-                                           const CivilTime& clock);
+                                           const CivilTime& clock, bool useCityTime = false);
 
 // The line under the form's zone box, with its notes:
 // "Asia/Kolkata on 15 August 1990 at 10:30: UTC+05:30 (IST)".
 std::string ZoneLineText(const PlaceAtBirth& birth);
+
+// "Bombay Time UTC+04:51": the zone list entry of the city's own time, when the place kept one.
+std::optional<std::string> CityTimeEntryLabel(const PlaceAtBirth& birth);
 
 // The label of the extra zone list entry when `birth` needs it ("Exact offset: UTC+02:00 CEST
 // (Europe/Paris)"); none when a list entry is the place's clock.

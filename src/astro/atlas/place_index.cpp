@@ -57,15 +57,9 @@ const Region* FindRegion(const std::vector<Region>& regions, std::string_view co
 
 }  // namespace
 
-Expected<PlaceIndex> PlaceIndex::Parse(std::string placesText, std::string regionsText,
-                                       const ZoneHistory& zones) {
-    PlaceIndex index;
-    index.placesText_ = std::make_unique<const std::string>(std::move(placesText));
-    index.regionsText_ = std::make_unique<const std::string>(std::move(regionsText));
-    for (std::size_t z = 0; z < zones.zoneCount(); ++z)
-        index.zoneNames_.emplace_back(zones.zoneName(z));
-
-    std::string_view regions = *index.regionsText_;
+std::optional<AtlasError> PlaceIndex::ParseRegions(std::string regionsText) {
+    regionsText_ = std::make_unique<const std::string>(std::move(regionsText));
+    std::string_view regions = *regionsText_;
     std::size_t lineNumber = 0;
     while (!regions.empty()) {
         std::string_view line = NextField(regions, '\n');
@@ -79,25 +73,36 @@ Expected<PlaceIndex> PlaceIndex::Parse(std::string placesText, std::string regio
             const std::string_view name = NextField(line, '\t');
             if (name.empty() || line.empty())
                 return BadLine("regions.tsv", lineNumber, "a country without name or keys");
-            if (!index.countries_.empty() && index.countries_.back().code >= code)
+            if (!countries_.empty() && countries_.back().code >= code)
                 return BadLine("regions.tsv", lineNumber, "codes are not in order");
             std::string keys(line);
             std::replace(keys.begin(), keys.end(), ',', '\n');
             keys += '\n';
-            index.countries_.push_back({code, name, FoldForSearch(name), std::move(keys)});
+            countries_.push_back({code, name, FoldForSearch(name), std::move(keys)});
         } else {
             // Admin-1 regions are numbered from 1 in file order; the places name them so.
-            if (ParseInt<int32_t>(code) != static_cast<int32_t>(index.admin1_.size()) + 1)
+            if (ParseInt<int32_t>(code) != static_cast<int32_t>(admin1_.size()) + 1)
                 return BadLine("regions.tsv", lineNumber, "region numbers are not 1, 2, 3, ...");
-            index.admin1_.push_back({code, line, FoldForSearch(line), {}});
+            admin1_.push_back({code, line, FoldForSearch(line), {}});
         }
     }
+
+    return std::nullopt;
+}
+
+Expected<PlaceIndex> PlaceIndex::Parse(std::string placesText, std::string regionsText,
+                                       const ZoneHistory& zones) {
+    PlaceIndex index;
+    index.placesText_ = std::make_unique<const std::string>(std::move(placesText));
+    for (std::size_t z = 0; z < zones.zoneCount(); ++z)
+        index.zoneNames_.emplace_back(zones.zoneName(z));
+    if (auto error = index.ParseRegions(std::move(regionsText))) return *error;
 
     const std::string& text = *index.placesText_;
     std::string_view rest = text;
     index.keys_.reserve(text.size() / 2);
     int64_t geonamesId = 0;
-    lineNumber = 0;
+    std::size_t lineNumber = 0;
     while (!rest.empty()) {
         std::string_view line = NextField(rest, '\n');
         ++lineNumber;
@@ -308,6 +313,143 @@ std::optional<Place> PlaceIndex::FindByGeonamesId(int64_t geonamesId) const {
                                      [](const Record& r, int64_t id) { return r.geonamesId < id; });
     if (it == records_.end() || it->geonamesId != geonamesId) return std::nullopt;
     return MakePlace(*it);
+}
+
+// ---- the compact index ----------------------------------------------------------------
+
+namespace {
+
+constexpr char kIndexMagic[8] = {'K', 'L', 'D', 'Y', 'I', 'D', 'X', '1'};
+
+// FNV-1a in four lanes over the 64-bit words (the index is a whole number of them): four
+// independent multiplications at a time, so that checking the index costs little of its load.
+uint64_t IndexChecksum(const char* data, std::size_t size) {
+    constexpr uint64_t kPrime = 0x100000001b3ULL;
+    uint64_t lanes[4] = {0xcbf29ce484222325ULL, 0x84222325cbf29ce4ULL, 0x1b3ULL, 0x100000001ULL};
+    std::size_t at = 0;
+    for (; at + 32 <= size; at += 32) {
+        uint64_t words[4];
+        std::memcpy(words, data + at, sizeof words);
+        for (int lane = 0; lane < 4; ++lane) lanes[lane] = (lanes[lane] ^ words[lane]) * kPrime;
+    }
+    for (int lane = 0; at + 8 <= size; at += 8, ++lane) {
+        uint64_t word;
+        std::memcpy(&word, data + at, sizeof word);
+        lanes[lane] = (lanes[lane] ^ word) * kPrime;
+    }
+    return lanes[0] ^ (lanes[1] * 3) ^ (lanes[2] * 5) ^ (lanes[3] * 7);
+}
+
+void Pad(std::string& out) { out.resize((out.size() + 7) / 8 * 8, '\0'); }
+
+template <class T>
+void PutArray(std::string& out, const T* items, std::size_t count) {
+    out.append(reinterpret_cast<const char*>(items), count * sizeof(T));
+    Pad(out);
+}
+
+void PutWord(std::string& out, uint64_t word) { PutArray(out, &word, 1); }
+
+// Reads what PutArray and PutWord wrote; false once the bytes run out.
+class IndexReader {
+  public:
+    explicit IndexReader(std::string_view bytes) : bytes_(bytes) {}
+    bool Word(uint64_t& word) { return Array(&word, 1); }
+    template <class T>
+    bool Array(T* items, std::size_t count) {
+        const std::size_t size = count * sizeof(T);
+        const std::size_t padded = (size + 7) / 8 * 8;
+        if (count > bytes_.size() / sizeof(T) || padded > bytes_.size()) return false;
+        if (size) std::memcpy(items, bytes_.data(), size);
+        bytes_.remove_prefix(padded);
+        return true;
+    }
+    bool Text(std::string& text, uint64_t size) {
+        if (size > bytes_.size()) return false;
+        text.resize(size);
+        return Array(text.data(), size);
+    }
+    template <class T>
+    bool Vector(std::vector<T>& items, uint64_t count) {
+        if (count > bytes_.size() / sizeof(T)) return false;
+        items.resize(count);
+        return Array(items.data(), count);
+    }
+    bool AtEnd() const { return bytes_.empty(); }
+
+  private:
+    std::string_view bytes_;
+};
+
+}  // namespace
+
+std::string PlaceIndex::CompactIndex(std::string_view placesIdentity) const {
+    // Only the names are kept of places.tsv: the records point into them.
+    std::string names;
+    std::vector<Record> records = records_;
+    for (Record& record : records) {
+        const uint32_t offset = static_cast<uint32_t>(names.size());
+        names.append(*placesText_, record.nameOffset, record.nameLength);
+        record.nameOffset = offset;
+    }
+    std::string out(kIndexMagic, sizeof kIndexMagic);
+    for (const uint64_t count : {uint64_t{sizeof(Record)}, uint64_t{placesIdentity.size()},
+                                 uint64_t{records.size()}, uint64_t{names.size()},
+                                 uint64_t{keys_.size()}, uint64_t{keyStart_.size()},
+                                 uint64_t{wordStarts_.size()}, uint64_t{wordGroup_.size()}})
+        PutWord(out, count);
+    PutArray(out, placesIdentity.data(), placesIdentity.size());
+    PutArray(out, records.data(), records.size());
+    PutArray(out, names.data(), names.size());
+    PutArray(out, keys_.data(), keys_.size());
+    PutArray(out, keyStart_.data(), keyStart_.size());
+    PutArray(out, wordStarts_.data(), wordStarts_.size());
+    PutArray(out, wordGroup_.data(), wordGroup_.size());
+    PutWord(out, IndexChecksum(out.data(), out.size()));
+    return out;
+}
+
+std::optional<PlaceIndex> PlaceIndex::FromCompactIndex(std::string index,
+                                                       std::string_view placesIdentity,
+                                                       std::string regionsText,
+                                                       const ZoneHistory& zones) {
+    if (index.size() < sizeof kIndexMagic + 8 || index.size() % 8 != 0 ||
+        std::memcmp(index.data(), kIndexMagic, sizeof kIndexMagic) != 0)
+        return std::nullopt;
+    uint64_t written;
+    std::memcpy(&written, index.data() + index.size() - 8, 8);
+    if (IndexChecksum(index.data(), index.size() - 8) != written) return std::nullopt;
+
+    IndexReader in(std::string_view(index).substr(sizeof kIndexMagic, index.size() - 16));
+    uint64_t recordSize, checkSize, records, names, keys, keyStarts, wordStarts, wordGroups;
+    for (uint64_t* count : {&recordSize, &checkSize, &records, &names, &keys, &keyStarts,
+                            &wordStarts, &wordGroups})
+        if (!in.Word(*count)) return std::nullopt;
+    std::string checkLine;
+    if (recordSize != sizeof(Record) || !in.Text(checkLine, checkSize) ||
+        checkLine != placesIdentity || wordGroups != kWordGroups + 1 ||
+        keyStarts != records + 1)
+        return std::nullopt;
+
+    PlaceIndex place;
+    for (std::size_t z = 0; z < zones.zoneCount(); ++z)
+        place.zoneNames_.emplace_back(zones.zoneName(z));
+    if (place.ParseRegions(std::move(regionsText))) return std::nullopt;
+    std::string nameText;
+    if (!in.Vector(place.records_, records) || !in.Text(nameText, names) ||
+        !in.Text(place.keys_, keys) || !in.Vector(place.keyStart_, keyStarts) ||
+        !in.Vector(place.wordStarts_, wordStarts) || !in.Vector(place.wordGroup_, wordGroups) ||
+        !in.AtEnd())
+        return std::nullopt;
+    place.placesText_ = std::make_unique<const std::string>(std::move(nameText));
+    // Every reference the search follows must lie inside what it refers to.
+    for (const Record& record : place.records_)
+        if (uint64_t{record.nameOffset} + record.nameLength > names ||
+            record.zone >= place.zoneNames_.size() || record.country >= place.countries_.size() ||
+            record.admin1 >= static_cast<int32_t>(place.admin1_.size()))
+            return std::nullopt;
+    if (place.keyStart_.back() != keys || place.wordGroup_.back() != wordStarts) return std::nullopt;
+    return place;
 }
 
 }  // namespace kalodaya::atlas

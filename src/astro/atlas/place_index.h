@@ -40,19 +40,36 @@ class PlaceIndex {
 
     std::optional<Place> FindByGeonamesId(int64_t geonamesId) const;
 
+    // The places as a compact binary index made at build time (kalodaya_atlas_index), which
+    // loads without reading, folding and indexing places.tsv again: its records, names, search
+    // names and word starts as they lie in memory, after places.tsv's identity (its check line
+    // and size, so that it is only ever used with the file it was made from) and before a
+    // checksum of it all.
+    std::string CompactIndex(std::string_view placesIdentity) const;
+    // None when `index` is not the compact index of the places.tsv of that identity (another
+    // file, another build's layout, damaged or cut short).
+    static std::optional<PlaceIndex> FromCompactIndex(std::string index,
+                                                      std::string_view placesIdentity,
+                                                      std::string regionsText,
+                                                      const ZoneHistory& zones);
+
   private:
+    // Without padding, so that the compact index holds only the records' own bytes.
     struct Record {
         int64_t geonamesId = 0;
         uint32_t nameOffset = 0;  // in *placesText_
-        uint16_t nameLength = 0;
-        uint16_t zone = 0;
+        uint32_t population = 0;
         int32_t latitudeMilli = 0;
         int32_t longitudeMilli = 0;
-        uint32_t population = 0;
+        int32_t admin1 = -1;  // none
+        uint16_t nameLength = 0;
+        uint16_t zone = 0;
         uint16_t country = 0;
         bool citySection = false;  // a district of a city (GeoNames' PPLX)
-        int32_t admin1 = -1;       // none
+        uint8_t unused8 = 0;
+        uint32_t unused32 = 0;
     };
+    static_assert(sizeof(Record) == 40);
     struct Region {
         std::string_view code;  // "IN" for a country; an admin-1 region's number, "1", "2", ...
         std::string_view name;
@@ -88,6 +105,7 @@ class PlaceIndex {
     std::vector<uint32_t> wordStarts_;
     std::vector<uint32_t> wordGroup_;
     void IndexWordStarts();
+    std::optional<AtlasError> ParseRegions(std::string regionsText);
 };
 
 }  // namespace kalodaya::atlas

@@ -97,6 +97,10 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
         labelled(captions.longitude, d.longitude),  labelled(captions.city, d.city),
         labelled(captions.state, d.state),          labelled(captions.country, d.country),
     };
+    // Which time the chart assumes in a city that kept its own (Bombay Time before 1955).
+    if (chart.request.atlasPlace)
+        if (const auto row = CityTimeRowText(*chart.request.atlasPlace))
+            t.birthDetails.push_back({"Clock Time :", *row});
 
     t.sunriseCaption = captions.sunriseCaption;
     t.sunrise = labelled(captions.sunrise, times.sunrise);
