@@ -179,3 +179,15 @@ test("the browser's language decides the first showing, by its primary subtag", 
     await context.close();
   }
 });
+
+test("the core's entry checks answer in the page's language", async (t) => {
+  if (skip) return t.skip(skip);
+  for (const [locale, message] of [['ta', 'தயவுசெய்து பெயரை உள்ளிடவும்'], ['hi', 'कृपया नाम दर्ज करें'],
+    ['en', 'Please Enter Name']]) {
+    const { context, page } = await open(phone, locale);
+    await page.click('#get-chart');
+    assert.equal(await page.textContent('#message'), message, locale);
+    assert.equal(await page.isVisible('#entry'), true);
+    await context.close();
+  }
+});
