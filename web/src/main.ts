@@ -34,6 +34,8 @@ async function start(): Promise<void> {
   const core = await Core.load(base);
   const lists = core.formLists();
   const form = new EntryForm(lists);
+  const results = byId('results');
+  const entry = byId('entry');
   // The page's language: its own texts from the core's language files, the chart's texts made
   // by the core in it. A change keeps the form's entries and shows a chart on screen again.
   const english = core.pageTexts('en');
@@ -61,9 +63,8 @@ async function start(): Promise<void> {
     storeLanguage(texts.language);
     await showTexts();
     if (!results.hidden && shownLine !== '') show(shownLine, false);
+    listSaved().catch(() => {});
   });
-  const results = byId('results');
-  const entry = byId('entry');
   const tabs = new Tabs();
   const atlasStatus = byId('atlas-status');
 
