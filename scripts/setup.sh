@@ -12,7 +12,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev libsqlite3-dev libpng-dev libswe-dev
   poppler-utils xvfb xauth
   help2man appstream lintian dpkg-dev
-  emscripten chromium xz-utils
+  emscripten chromium xz-utils fonttools python3-brotli
 )
 
 missing=()

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 root="$PWD"
 mode="${1:-serve}"
 
-packages=(emscripten chromium nodejs npm xz-utils gzip)
+packages=(emscripten chromium nodejs npm xz-utils gzip fonts-noto-core fonttools python3-brotli)
 missing=()
 for p in "${packages[@]}"; do
   # Node may come from a package of another name that provides node and npm.
@@ -53,11 +53,33 @@ build() {
   for f in places regions zones; do
     gzip -9 -n -c "src/astro/atlas/data/$f.tsv" > "$public_dir/atlas/$f.tsv.gz"
   done
+  fonts
   # The offline cache is named after what it holds, so a new build replaces it.
-  stamp="$(cat "$public_dir"/kalodaya.* "$public_dir"/atlas/* web/index.html web/src/* | sha256sum | cut -c1-12)"
+  stamp="$(cat "$public_dir"/kalodaya.* "$public_dir"/atlas/* "$public_dir"/fonts/* web/index.html web/src/* | sha256sum | cut -c1-12)"
   sed "s/__BUILD__/$stamp/" web/static/sw.js > "$public_dir/sw.js"
   (cd web && KALODAYA_WEB_PUBLIC="$public_dir" KALODAYA_WEB_OUT="$out_dir" npm run --silent build)
   echo "web: built $out_dir"
+}
+
+# The Indian scripts' fonts, cut from Debian's Noto Sans to each script's block (with the
+# joiners, the dotted circle and the dandas), every layout feature kept: names and places may
+# hold any letter of the script, and conjuncts need the shaping tables. The page's style sheet
+# loads a script's font only when the page shows a letter of it (unicode-range).
+fonts() {
+  local noto=/usr/share/fonts/truetype/noto
+  mkdir -p "$public_dir/fonts"
+  local -A blocks=([Devanagari]="U+0900-097F,U+1CD0-1CFF,U+A8E0-A8FF"
+                   [Tamil]="U+0B80-0BFF,U+0964-0965" [Telugu]="U+0C00-0C7F,U+0964-0965"
+                   [Kannada]="U+0C80-0CFF,U+0964-0965")
+  for script in "${!blocks[@]}"; do
+    for weight in Regular Bold; do
+      pyftsubset "$noto/NotoSans$script-$weight.ttf" \
+        --unicodes="${blocks[$script]},U+200C-200D,U+25CC" --layout-features='*' \
+        --flavor=woff2 --output-file="$public_dir/fonts/NotoSans$script-$weight.woff2"
+    done
+  done
+  # The fonts' licence (SIL Open Font License 1.1) ships beside them.
+  cp /usr/share/doc/fonts-noto-core/copyright "$public_dir/fonts/LICENSE.txt"
 }
 
 up_to_date() {

@@ -31,3 +31,11 @@ export function withChartStyle(line: string, style: ChartStyle): string {
   const entries = JSON.parse(line) as Record<string, unknown>;
   return JSON.stringify({ ...entries, chart_style: style });
 }
+
+// A request line in the page's language: the core adds the chart's texts in it
+// ("texts_localized"); English needs nothing added.
+export function withLanguage(line: string, language: string): string {
+  if (language === 'en') return line;
+  const entries = JSON.parse(line) as Record<string, unknown>;
+  return JSON.stringify({ ...entries, language });
+}

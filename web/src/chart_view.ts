@@ -1,6 +1,10 @@
 // The results: the chart in SVG as its style lays it out, the planet table, the birth details
 // and the profile, all from the texts of the chart's JSON (the core makes every text and every
-// cell's place; this only draws them).
+// cell's place; this only draws them). A chart asked for in a language has its texts in that
+// language too ("texts_localized"); the page shows those, under its own captions in the same
+// language (the language files' texts, handed over by the core).
+import { indicFamily } from './fonts';
+import type { PageTexts } from './texts';
 
 // The chart as one style draws it (the JSON's "chart_layout"): cells in a unit square, x to
 // the right and y down, rectangles as [x, y, width, height].
@@ -38,6 +42,47 @@ export interface ChartJson {
   details: Record<string, string>;
   profile: Record<string, string> | null;
   chart_layout?: ChartLayout;
+  texts_localized?: LocalizedTexts;
+}
+
+// The chart's texts in the asked language: the members named as the English ones hold the
+// same texts in it; the layout's items come as their texts alone, cell by cell.
+export interface LocalizedTexts {
+  language: string;
+  message?: string;
+  names?: string[];
+  positions?: string[];
+  ghati_lagna?: { sign_name: string; text: string } | null;
+  polar_message?: string | null;
+  details?: Record<string, string>;
+  profile?: Record<string, string> | null;
+  profile_captions?: Record<string, string>;
+  chart_layout_items?: string[][];
+}
+
+// The chart as the page shows it: its texts in the language it was asked in, where it has them.
+export function shownChart(chart: ChartJson): ChartJson {
+  const l = chart.texts_localized;
+  if (!l) return chart;
+  const shown: ChartJson = { ...chart };
+  if (l.message !== undefined) shown.message = l.message;
+  if (l.names) shown.names = l.names;
+  if (l.positions) shown.positions = l.positions;
+  if (l.ghati_lagna !== undefined) shown.ghati_lagna = l.ghati_lagna;
+  if (l.polar_message !== undefined) shown.polar_message = l.polar_message;
+  if (l.details) shown.details = l.details;
+  if (l.profile !== undefined) shown.profile = l.profile;
+  const items = l.chart_layout_items;
+  if (chart.chart_layout && items) {
+    shown.chart_layout = {
+      ...chart.chart_layout,
+      cells: chart.chart_layout.cells.map((cell, c) => ({
+        ...cell,
+        items: cell.items.map((item, i) => ({ ...item, text: items[c]?.[i] ?? item.text })),
+      })),
+    };
+  }
+  return shown;
 }
 
 // The drawing's units: the chart is `side` high; the South Indian square is drawn wider, as
@@ -50,19 +95,19 @@ const largest = side / 25;
 const smallest = side / 90;
 const step = 0.92;
 const lineSpacing = 1.2;
-const fontFamily = 'Verdana, "DejaVu Sans", sans-serif';
+const fontFamily = `"${indicFamily}", Verdana, "DejaVu Sans", sans-serif`;
 const svgNs = 'http://www.w3.org/2000/svg';
 
-// The planet table's rows: its captions, and which of the chart's names and positions each
-// shows (the nodes and the ascendant after the seven planets).
-const planetCaptions = [
-  'Surya/Sun', 'Chandra/Moon', 'Budha/Mercury', 'Shukra/Venus', 'Mangala/Mars', 'Guru/Jupiter',
-  'Shani/Saturn', 'Rahu/North Node', 'Ketu/South node', 'Asc/Lagna',
+// The planet table's rows: their captions' keys, in the order of the chart's names and
+// positions (the nodes and the ascendant after the seven planets).
+const planetBodies = [
+  'Sun', 'Moon', 'Mercury', 'Venus', 'Mars', 'Jupiter', 'Saturn', 'Rahu', 'Ketu', 'Asc',
 ];
 
 const detailCaptions: ReadonlyArray<readonly [string, string]> = [
-  ['dob', 'Date of Birth'], ['tob', 'Time of Birth'], ['longitude', 'Longitude'],
-  ['latitude', 'Latitude'], ['city', 'City'], ['state', 'State'], ['country', 'Country'],
+  ['name', 'web.name'], ['dob', 'web.dateOfBirth'], ['tob', 'web.timeOfBirth'],
+  ['longitude', 'web.longitude'], ['latitude', 'web.latitude'], ['city', 'web.city'],
+  ['state', 'web.state'], ['country', 'web.country'],
 ];
 
 function svg<K extends keyof SVGElementTagNameMap>(
@@ -156,7 +201,7 @@ function cellTexts(cell: LayoutCell, box: UnitRect, clipId: string, measure: Mea
 }
 
 // The chart's layout drawn into `target`, replacing what it held.
-export function drawChart(target: HTMLElement, chart: ChartJson): void {
+export function drawChart(target: HTMLElement, chart: ChartJson, texts: PageTexts): void {
   const layout = chart.chart_layout;
   if (!layout) {
     target.replaceChildren();
@@ -169,7 +214,7 @@ export function drawChart(target: HTMLElement, chart: ChartJson): void {
   const root = svg('svg', {
     viewBox: `-6 -6 ${width + 12} ${side + 12}`, role: 'img',
     class: `chart-svg ${layout.style}`, 'data-style': layout.style,
-    'aria-label': `Birth chart, Ghati Lagna in ${chart.ghati_lagna?.sign_name ?? ''}`,
+    'aria-label': texts.t('web.chartLabel', chart.ghati_lagna?.sign_name ?? ''),
   });
   const clips = svg('defs', {});
   root.appendChild(clips);
@@ -203,13 +248,13 @@ export function drawChart(target: HTMLElement, chart: ChartJson): void {
   target.replaceChildren(root);
 }
 
-export function fillPlanets(table: HTMLTableElement, chart: ChartJson): void {
+export function fillPlanets(table: HTMLTableElement, chart: ChartJson, texts: PageTexts): void {
   const body = table.tBodies[0];
-  body.replaceChildren(...planetCaptions.map((caption, row) => {
+  body.replaceChildren(...planetBodies.map((planet, row) => {
     const tr = document.createElement('tr');
     const th = document.createElement('th');
     th.scope = 'row';
-    th.textContent = caption;
+    th.textContent = texts.t(`page.planet.${planet}`);
     const td = document.createElement('td');
     td.textContent = chart.positions[row] ?? '';
     td.dataset.name = chart.names[row] ?? '';
@@ -231,16 +276,20 @@ function definitions(list: HTMLElement, rows: ReadonlyArray<readonly [string, st
   }
 }
 
-export function fillDetails(list: HTMLElement, chart: ChartJson): void {
-  definitions(list, [['name', 'Name'], ...detailCaptions], chart.details);
+export function fillDetails(list: HTMLElement, chart: ChartJson, texts: PageTexts): void {
+  definitions(list, detailCaptions.map(([key, caption]) => [key, texts.t(caption)] as const),
+              chart.details);
 }
 
 // The profile: its values under their captions, then its five texts (the members ending in
-// "_text") as headed paragraphs. `captions` are the core's, in the order of the members.
+// "_text") as headed paragraphs. `captions` are the core's English ones, in the order of the
+// members; a chart asked in a language has its own, by member.
 export function fillProfile(list: HTMLElement, texts: HTMLElement, chart: ChartJson,
-                            captions: string[]): void {
+                            englishCaptions: string[]): void {
   const profile = chart.profile ?? {};
   const keys = Object.keys(profile);
+  const localized = chart.texts_localized?.profile_captions;
+  const captions = keys.map((key, i) => localized ? localized[key] ?? '' : englishCaptions[i] ?? '');
   const rows = keys
     .map((key, i) => [key, captions[i] ?? ''] as const)
     .filter(([key, caption]) => caption !== '' && !key.endsWith('_text'));

@@ -1,5 +1,6 @@
-// The chart layer in WebAssembly: the module, its three exported functions, and the atlas
-// files written into its file system once fetched.
+// The chart layer in WebAssembly: the module, its exported functions, and the atlas files
+// written into its file system once fetched.
+import type { PageTextsJson } from './texts';
 
 interface KalodayaModule {
   FS: {
@@ -115,6 +116,12 @@ export class Core {
     return JSON.parse(
       this.module.ccall('kalodaya_enter_place', 'string', ['string', 'number'], [line, geonamesId]),
     );
+  }
+
+  // The page's own texts in the language of `code` (English for a code the core does not know),
+  // and the languages the page speaks.
+  pageTexts(code: string): PageTextsJson {
+    return JSON.parse(this.module.ccall('kalodaya_page_texts', 'string', ['string'], [code]));
   }
 
   timeWindows(line: string): WindowTexts {

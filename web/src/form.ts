@@ -2,6 +2,7 @@
 // keys kalodaya-chart --batch reads), and a request line or an atlas place written back into
 // its boxes.
 import type { FormLists, PlaceEntries, SettingKey } from './core';
+import type { PageTexts } from './texts';
 
 export interface RequestEntries {
   name?: string;
@@ -69,8 +70,10 @@ export class EntryForm {
   private readonly settings = new Map<SettingKey, HTMLSelectElement>(
     settingKeys.map((key) => [key, byId<HTMLSelectElement>(key)]));
   private readonly defaultAyanamsa: Record<string, string>;
+  private readonly monthNames: string[];
 
   constructor(lists: FormLists) {
+    this.monthNames = lists.months;
     fill(this.month, lists.months);
     fill(this.day, numbers(1, 31));
     fill(this.year, numbers(lists.first_year, lists.last_year));
@@ -96,6 +99,16 @@ export class EntryForm {
       box.addEventListener('input', () => keepOnly(box, /[^0-9]/g, false));
     this.useOffset.addEventListener('change', () => this.offsetChosen());
     for (const box of [this.zone, this.dst]) box.addEventListener('change', () => this.setZoneLine(''));
+  }
+
+  // The lists' texts in the page's language (months by their English names' keys, settings by
+  // their names'); what is chosen stays chosen, as the lists' values do not change.
+  showTexts(texts: PageTexts): void {
+    this.monthNames.forEach((month, i) => {
+      if (this.month.options[i]) this.month.options[i].text = texts.t(`month.${month}`);
+    });
+    for (const box of this.settings.values())
+      for (const option of box.options) option.text = texts.t(`setting.${option.value}`);
   }
 
   private offsetChosen(): void {

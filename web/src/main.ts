@@ -3,9 +3,11 @@
 import { Core } from './core';
 import { EntryForm, type RequestEntries } from './form';
 import { PlacePopup } from './place_popup';
-import { drawChart, fillDetails, fillPlanets, fillProfile, type ChartJson } from './chart_view';
+import { drawChart, fillDetails, fillPlanets, fillProfile, shownChart, type ChartJson } from './chart_view';
 import { entriesFromLink } from './link';
-import { storeChartStyle, storedChartStyle, withChartStyle } from './chart_style';
+import { storeChartStyle, storedChartStyle, withChartStyle, withLanguage } from './chart_style';
+import { PageTexts, startLanguage, storeLanguage } from './texts';
+import { addIndicFonts, fontsFor } from './fonts';
 import { Tabs } from './tabs';
 import { saveChart, saveLines, savedCharts, savedLines } from './saved';
 
@@ -28,11 +30,41 @@ declare global {
 }
 
 async function start(): Promise<void> {
+  addIndicFonts(base);
   const core = await Core.load(base);
   const lists = core.formLists();
   const form = new EntryForm(lists);
   const results = byId('results');
   const entry = byId('entry');
+  // The page's language: its own texts from the core's language files, the chart's texts made
+  // by the core in it. A change keeps the form's entries and shows a chart on screen again.
+  const english = core.pageTexts('en');
+  const codes = english.languages.map((l) => l.code);
+  let texts = new PageTexts(core.pageTexts(startLanguage(codes, navigator.languages ?? [])));
+  const languageChoice = byId('language') as HTMLSelectElement;
+  languageChoice.replaceChildren(...english.languages.map(({ code, name }) => {
+    const option = new Option(name, code);
+    option.lang = code === 'en-sa' ? 'en' : code;
+    return option;
+  }));
+  let saved = false;
+  const showTexts = async () => {
+    document.documentElement.lang = texts.language === 'en-sa' ? 'en' : texts.language;
+    languageChoice.value = texts.language;
+    texts.apply(document);
+    form.showTexts(texts);
+    byId('save').textContent = texts.t(saved ? 'web.saved' : 'web.save');
+    // The script's fonts before any text is measured in them.
+    await fontsFor(texts.t('meta.name') + texts.t('web.getChart'));
+  };
+  await showTexts();
+  languageChoice.addEventListener('change', async () => {
+    texts = new PageTexts(core.pageTexts(languageChoice.value));
+    storeLanguage(texts.language);
+    await showTexts();
+    if (!results.hidden && shownLine !== '') show(shownLine, false);
+    listSaved().catch(() => {});
+  });
   const tabs = new Tabs();
   const atlasStatus = byId('atlas-status');
 
@@ -41,11 +73,11 @@ async function start(): Promise<void> {
   let atlas: Promise<void> | null = null;
   const openAtlas = (): Promise<void> => {
     if (atlas) return atlas;
-    atlasStatus.textContent = 'Loading the place atlas…';
+    atlasStatus.textContent = texts.t('web.loadingAtlas');
     atlas = core.openAtlas(base);
     atlas.then(
       () => { atlasStatus.textContent = ''; },
-      (error: Error) => { atlasStatus.textContent = `The place atlas cannot be used: ${error.message}`; },
+      (error: Error) => { atlasStatus.textContent = texts.t('web.atlasUnusable', error.message); },
     );
     atlas.then(atlasOpened, atlasFailed);
     return atlas;
@@ -77,7 +109,7 @@ async function start(): Promise<void> {
   styleChoice.addEventListener('change', () => {
     chartStyle = storeChartStyle(styleChoice.value);
     if (shownLine === '') return;
-    drawChart(byId('chart'), JSON.parse(core.chart(withChartStyle(shownLine, chartStyle))) as ChartJson);
+    drawChart(byId('chart'), chartOf(shownLine), texts);
   });
   const savedList = byId('saved-list');
   const savedStatus = byId('saved-status');
@@ -88,7 +120,7 @@ async function start(): Promise<void> {
       const open = document.createElement('button');
       open.type = 'button';
       const entries = JSON.parse(saved.line) as RequestEntries;
-      open.textContent = [saved.name || '(no name)', entries.date ?? '', entries.time ?? '']
+      open.textContent = [saved.name || texts.t('web.noName'), entries.date ?? '', entries.time ?? '']
         .filter((part) => part !== '').join(' ');
       open.addEventListener('click', () => {
         form.show(entries);
@@ -99,10 +131,14 @@ async function start(): Promise<void> {
     }));
   };
 
-  const show = (line: string) => {
+  // The chart of a request line in the page's style and language, its texts as shown.
+  const chartOf = (line: string): ChartJson => shownChart(JSON.parse(
+    core.chart(withLanguage(withChartStyle(line, chartStyle), texts.language))) as ChartJson);
+
+  const show = (line: string, focus = true) => {
     const started = performance.now();
     shownLine = line;
-    const chart = JSON.parse(core.chart(withChartStyle(line, chartStyle))) as ChartJson;
+    const chart = chartOf(line);
     form.message.textContent = '';
     if (!chart.valid) {
       form.message.textContent = chart.message ?? chart.error ?? '';
@@ -117,16 +153,19 @@ async function start(): Promise<void> {
     const windowLine = byId('gl-window');
     windowLine.textContent = '';
     setTimeout(() => {
-      if (shownLine === line) windowLine.textContent = core.timeWindows(line).ghati_lagna ?? '';
+      if (shownLine === line)
+        windowLine.textContent = core.timeWindows(withLanguage(line, texts.language)).ghati_lagna ?? '';
     }, 0);
-    drawChart(byId('chart'), chart);
-    fillPlanets(byId('planets') as HTMLTableElement, chart);
-    fillDetails(byId('details'), chart);
+    drawChart(byId('chart'), chart, texts);
+    fillPlanets(byId('planets') as HTMLTableElement, chart, texts);
+    fillDetails(byId('details'), chart, texts);
     fillProfile(byId('profile'), byId('profile-texts'), chart, lists.profile_captions);
     entry.hidden = true;
     results.hidden = false;
-    tabs.select(0, false);
-    byId('tab-chart').focus();
+    if (focus) {
+      tabs.select(0, false);
+      byId('tab-chart').focus();
+    }
     requestAnimationFrame(() => {
       window.kalodaya.lastChartMilliseconds = performance.now() - started;
       if (Number.isNaN(window.kalodaya.firstChartMilliseconds))
@@ -141,7 +180,8 @@ async function start(): Promise<void> {
   byId('save').addEventListener('click', async () => {
     await saveChart(shownLine);
     await listSaved();
-    byId('save').textContent = 'Saved';
+    saved = true;
+    byId('save').textContent = texts.t('web.saved');
   });
   const exportFile = async (csv: boolean) => {
     const link = document.createElement('a');
@@ -163,15 +203,16 @@ async function start(): Promise<void> {
       savedStatus.textContent = `${file.name}: ${read.error}`;
     } else {
       const kept = await saveLines(read.lines ?? []);
-      const rejected = (read.rejected ?? []).map((r) => `line ${r.line}: ${r.reason}`);
-      savedStatus.textContent = `${kept} imported` + (rejected.length ? `; ${rejected.join('; ')}` : '');
+      const rejected = (read.rejected ?? []).map((r) => texts.t('web.rejectedLine', String(r.line), r.reason));
+      savedStatus.textContent = [texts.t('web.imported', String(kept)), ...rejected].join('; ');
     }
     importBox.value = '';
     await listSaved();
   });
-  listSaved().catch(() => { savedStatus.textContent = 'Saved charts cannot be kept in this browser.'; });
+  listSaved().catch(() => { savedStatus.textContent = texts.t('web.savedUnavailable'); });
   byId('back').addEventListener('click', () => {
-    byId('save').textContent = 'Save';
+    saved = false;
+    byId('save').textContent = texts.t('web.save');
     results.hidden = true;
     entry.hidden = false;
     form.name.focus();

@@ -19,6 +19,7 @@
 #include "chart/place_json.h"
 #include "chart/present_windows.h"
 #include "astro/calculation_settings.h"
+#include "profile/language_texts.h"
 #include "profile/sign_profile.h"
 #include "base/entry_forms.h"
 #include "base/utc_offset.h"
@@ -151,8 +152,34 @@ EMSCRIPTEN_KEEPALIVE const char* kalodaya_form_lists() {
     return out.c_str();
 }
 
-// The texts of the birth-time windows of the chart `line` asks for: {"ghati_lagna", "ascendant",
-// "moon", "chart"}, each "" when the chart has none; {} when the line gives no chart.
+// The page's own texts in the language of `code` (English for a code that names none): every
+// text of the language files under the prefixes the page reads, the language's own where it has
+// one, else the English; and the languages by their own names, for the page's language list.
+EMSCRIPTEN_KEEPALIVE const char* kalodaya_page_texts(const char* code) {
+    static std::string out;
+    using kalodaya::Language;
+    static constexpr std::string_view kPrefixes[] = {"web.", "month.", "page.", "caption.",
+                                                     "setting.", "meta."};
+    const Language language = kalodaya::LanguageOfCode(code).value_or(Language::En);
+    nlohmann::ordered_json json;
+    json["language"] = kalodaya::CodeOfLanguage(language);
+    auto& texts = json["texts"];
+    texts = nlohmann::ordered_json::object();
+    for (const auto& [key, english] : kalodaya::LanguageTexts(Language::En))
+        for (const auto prefix : kPrefixes)
+            if (key.starts_with(prefix)) texts[key] = kalodaya::Text(language, key);
+    json["languages"] = nlohmann::ordered_json::array();
+    for (const auto each : {Language::En, Language::EnSa, Language::Hi, Language::Ta, Language::Te,
+                            Language::Kn})
+        json["languages"].push_back({{"code", kalodaya::CodeOfLanguage(each)},
+                                     {"name", kalodaya::Text(each, "meta.name")}});
+    out = Dump(json);
+    return out.c_str();
+}
+
+// The texts of the birth-time windows of the chart `line` asks for, in the line's "language"
+// (English without one): {"ghati_lagna", "ascendant", "moon", "chart"}, each "" when the chart
+// has none; {} when the line gives no chart.
 EMSCRIPTEN_KEEPALIVE const char* kalodaya_time_windows(const char* line) {
     static std::string out;
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
@@ -161,7 +188,8 @@ EMSCRIPTEN_KEEPALIVE const char* kalodaya_time_windows(const char* line) {
         const auto outcome = kalodaya::RequestChart(request, true);
         if (outcome.Computed() && outcome.windows) {
             const auto texts =
-                kalodaya::PresentTimeWindows(*outcome.windows, outcome.result.birthMoment);
+                kalodaya::PresentTimeWindows(*outcome.windows, outcome.result.birthMoment,
+                                             request.language.value_or(kalodaya::Language::En));
             json["ghati_lagna"] = texts.ghatiLagna;
             json["ascendant"] = texts.ascendant;
             json["moon"] = texts.moon;

@@ -1,0 +1,193 @@
+// The page in each language: the worked example's texts in it (the core's and the page's own),
+// nothing cut or wider than its box at desktop and phone widths, only the language's own
+// script's font fetched, the browser's language followed at first, the reader's choice kept
+// across a reload and applied without losing the form's entries.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdirSync } from 'node:fs';
+import { join } from 'node:path';
+import { desktop, launch, phone, serve, shotDir } from './browser.mjs';
+
+let browser;
+let server;
+let skip = false;
+
+before(async () => {
+  const launched = await launch();
+  if (launched.skip) {
+    skip = launched.skip;
+    console.log(`web page tests skipped: ${skip}`);
+    return;
+  }
+  browser = launched.browser;
+  server = await serve();
+  mkdirSync(shotDir, { recursive: true });
+});
+
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+const worked = '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=34';
+
+// Each language as the worked example shows it: the browser locale that chooses it (none for
+// en-sa, chosen in the list), the Cancer sign's name, the button, August, the Sun's row in the
+// planet table, and the script's font ("" for Latin).
+const languages = [
+  { code: 'en', locale: 'en-US', cancer: 'Cancer', button: 'Get My Ghati Lagna', august: 'August',
+    sun: 'Surya/Sun', font: '' },
+  { code: 'en-sa', locale: null, cancer: 'Karka', button: 'Get My Ghati Lagna', august: 'August',
+    sun: 'Surya', font: '' },
+  { code: 'hi', locale: 'hi-IN', cancer: 'कर्क', button: 'मेरा घटी लग्न', august: 'अगस्त',
+    sun: 'सूर्य', font: 'Devanagari' },
+  { code: 'ta', locale: 'ta-IN', cancer: 'கடகம்', button: 'என் கடிகா லக்னம்', august: 'ஆகஸ்ட்',
+    sun: 'சூரியன்', font: 'Tamil' },
+  { code: 'te', locale: 'te', cancer: 'కర్కాటకం', button: 'నా ఘటికా లగ్నం', august: 'ఆగస్టు',
+    sun: 'రవి', font: 'Telugu' },
+  { code: 'kn', locale: 'kn-IN', cancer: 'ಕರ್ಕಾಟಕ', button: 'ನನ್ನ ಘಟಿಕಾ ಲಗ್ನ', august: 'ಆಗಸ್ಟ್',
+    sun: 'ರವಿ', font: 'Kannada' },
+];
+
+async function open(viewport, locale, query = '') {
+  const context = await browser.newContext({ viewport, serviceWorkers: 'block', ...(locale ? { locale } : {}) });
+  const page = await context.newPage();
+  await page.goto(`${server.origin}/${query}`);
+  await page.evaluate(() => window.kalodaya.ready);
+  return { context, page };
+}
+
+// Texts the reader sees that are wider than their box (cut, or running out of it), and the
+// page's own overflow past the screen's edge. Inline texts are judged by their block.
+async function cutTexts(page) {
+  return page.evaluate(() => {
+    const faults = [];
+    const overflow = document.documentElement.scrollWidth - window.innerWidth;
+    if (overflow > 0) faults.push(`the page is ${overflow} px wider than the screen`);
+    const shown = (e) => e.offsetParent !== null || e.tagName === 'BODY';
+    for (const e of document.querySelectorAll('body *')) {
+      if (!shown(e) || ['SELECT', 'OPTION', 'INPUT', 'svg', 'SCRIPT'].includes(e.tagName)) continue;
+      if (e.closest('svg, select')) continue;
+      const style = getComputedStyle(e);
+      if (style.display.startsWith('inline') && e.tagName !== 'BUTTON') continue;
+      if (![...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim() !== '')) continue;
+      if (e.classList.contains('screen-reader')) continue;
+      if (e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1)
+        faults.push(`"${e.textContent.trim().slice(0, 40)}" ${e.scrollWidth}x${e.scrollHeight} in ${e.clientWidth}x${e.clientHeight}`);
+    }
+    return faults;
+  });
+}
+
+// The chart's texts that leave their cell.
+async function textsOutsideCells(page) {
+  return page.$eval('#chart svg', (root) => [...root.querySelectorAll('g.sign')].flatMap((g) => {
+    const clip = root.querySelector(`clipPath#cell-${g.dataset.sign} rect`);
+    const [x, y, w, h] = ['x', 'y', 'width', 'height'].map((a) => Number(clip.getAttribute(a)));
+    return [...g.querySelectorAll('g.items text')].filter((t) => {
+      const b = t.getBBox();
+      return b.x < x - 0.5 || b.y < y - 0.5 || b.x + b.width > x + w + 0.5 || b.y + b.height > y + h + 0.5;
+    }).map((t) => t.textContent);
+  }));
+}
+
+// The page's own texts left in Latin letters in a language of another script (the user's
+// entries, the zone list, the numbers and the program's name excepted).
+async function latinTexts(page) {
+  return page.evaluate(() => [...document.querySelectorAll(
+    '[data-text], #planets th, #details dt, #profile dt, #profile dd:not([data-key=english_name]), #profile-texts h3, #profile-texts p, #gl-sign, #gl-window, #details dd:not([data-key=name])')]
+    .map((e) => e.textContent).filter((text) => /[A-Za-z]/.test(text)));
+}
+
+for (const language of languages) {
+  for (const [width, viewport] of [['desktop', desktop], ['phone', phone]]) {
+    test(`the worked example in ${language.code} (${width})`, async (t) => {
+      if (skip) return t.skip(skip);
+      const { context, page } = await open(viewport, language.locale);
+      if (!language.locale) await page.selectOption('#language', language.code);
+      assert.equal(await page.inputValue('#language'), language.code);
+      assert.equal(await page.textContent('#get-chart'), language.button);
+      assert.equal(await page.$eval('#month', (s) => s.options[7].text), language.august);
+      assert.deepEqual(await cutTexts(page), [], 'the form');
+      if (language.code === 'hi' || language.code === 'ta')
+        await page.screenshot({ path: join(shotDir, `entry-${language.code}-${width}.png`), fullPage: true });
+      await page.goto(`${server.origin}/${worked}`);
+      await page.waitForSelector('#results:not([hidden])');
+      await page.waitForFunction(() => document.querySelector('#gl-window').textContent !== '');
+      assert.equal(await page.textContent('#gl-sign'), language.cancer);
+      assert.match(await page.textContent('#gl-window'), new RegExp(language.cancer));
+      assert.equal(await page.textContent('#planets th'), language.sun);
+      assert.match(await page.textContent('#planets td'), new RegExp(`^28 .*31$`));
+      assert.deepEqual(await textsOutsideCells(page), []);
+      assert.deepEqual(await cutTexts(page), [], 'the chart');
+      if (language.code === 'hi' || language.code === 'ta')
+        await page.screenshot({ path: join(shotDir, `chart-${language.code}-${width}.png`), fullPage: true });
+      await page.click('#tab-details');
+      assert.deepEqual(await cutTexts(page), [], 'the details');
+      if (language.font) assert.deepEqual(await latinTexts(page), []);
+      if (language.code === 'hi' || language.code === 'ta')
+        await page.screenshot({ path: join(shotDir, `details-${language.code}-${width}.png`), fullPage: true });
+      // The script's own font from the page's origin, no other script's.
+      const fonts = await page.evaluate(() => performance.getEntriesByType('resource')
+        .map((r) => new URL(r.name).pathname).filter((p) => p.includes('/fonts/')));
+      const scripts = [...new Set(fonts.map((p) => p.match(/NotoSans(\w+?)-/)[1]))];
+      assert.deepEqual(scripts, language.font ? [language.font] : []);
+      await context.close();
+    });
+  }
+}
+
+test('a chosen language keeps the form, shows the chart again, and survives a reload', async (t) => {
+  if (skip) return t.skip(skip);
+  const { context, page } = await open(desktop, 'en-US');
+  await page.fill('#name', 'SITA');
+  await page.selectOption('#month', { index: 7 });
+  await page.fill('#lat-deg', '13');
+  await page.selectOption('#ayanamsa', 'lahiri');
+  await page.selectOption('#language', 'ta');
+  assert.equal(await page.inputValue('#name'), 'SITA');
+  assert.equal(await page.$eval('#month', (s) => s.selectedOptions[0].text), 'ஆகஸ்ட்');
+  assert.equal(await page.inputValue('#lat-deg'), '13');
+  assert.equal(await page.$eval('#ayanamsa', (s) => s.selectedOptions[0].text), 'லாஹிரி');
+  assert.equal(await page.$eval('html', (h) => h.lang), 'ta');
+  // A chart on screen is made again in the new language.
+  await page.goto(`${server.origin}/${worked}`);
+  await page.waitForSelector('#results:not([hidden])');
+  assert.equal(await page.textContent('#gl-sign'), 'கடகம்');
+  await page.selectOption('#language', 'kn');
+  await page.waitForFunction(() => document.querySelector('#gl-sign').textContent === 'ಕರ್ಕಾಟಕ');
+  assert.equal(await page.isVisible('#results'), true);
+  assert.equal(await page.textContent('#details dd[data-key="latitude"]'), "28° 39' ಉತ್ತರ");
+  await page.reload();
+  await page.evaluate(() => window.kalodaya.ready);
+  await page.waitForSelector('#results:not([hidden])');
+  assert.equal(await page.inputValue('#language'), 'kn');
+  assert.equal(await page.textContent('#gl-sign'), 'ಕರ್ಕಾಟಕ');
+  // The choice outranks the browser's language; English is a choice like the others.
+  await page.selectOption('#language', 'en');
+  await page.reload();
+  await page.evaluate(() => window.kalodaya.ready);
+  assert.equal(await page.textContent('#gl-sign'), 'Cancer');
+  await context.close();
+});
+
+test("the browser's language decides the first showing, by its primary subtag", async (t) => {
+  if (skip) return t.skip(skip);
+  for (const [locale, code] of [['ta-LK', 'ta'], ['kn', 'kn'], ['fr-FR', 'en'], ['en-IN', 'en']]) {
+    const { context, page } = await open(phone, locale);
+    assert.equal(await page.inputValue('#language'), code, locale);
+    await context.close();
+  }
+});
+
+test("the core's entry checks answer in the page's language", async (t) => {
+  if (skip) return t.skip(skip);
+  for (const [locale, message] of [['ta', 'தயவுசெய்து பெயரை உள்ளிடவும்'], ['hi', 'कृपया नाम दर्ज करें'],
+    ['en', 'Please Enter Name']]) {
+    const { context, page } = await open(phone, locale);
+    await page.click('#get-chart');
+    assert.equal(await page.textContent('#message'), message, locale);
+    assert.equal(await page.isVisible('#entry'), true);
+    await context.close();
+  }
+});
