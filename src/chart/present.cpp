@@ -160,16 +160,20 @@ BirthTimeTexts PresentBirthTimes(const ChartResult& r, Language language) {
 }
 
 std::vector<LabelledLine> BirthFactLines(const BirthTimeTexts& times, const ResultTexts& texts) {
+    namespace key = text_key;
+    const Language language = texts.language;
+    auto caption = [language](std::string_view k) { return std::string(Text(language, k)); };
     std::vector<LabelledLine> lines = {
-        {"Birth :", times.date + ", " + times.clock},
-        {"Time Zone :", times.zone},
-        {"Zone Entry :", times.zoneSource},
-        {"Sunrise :", times.sunrise},
-        {"Reference Sunrise :", times.referenceSunrise},
+        {caption(key::kBirthCaption), times.date + ", " + times.clock},
+        {caption(key::kPageTimeZone), times.zone},
+        {caption(key::kZoneEntryCaption), times.zoneSource},
+        {caption(key::kPageSunrise), times.sunrise},
+        {caption(key::kPageReferenceSunrise), times.referenceSunrise},
         {times.elapsedCaption, times.elapsed},
     };
-    if (!times.ghatiLagna.empty()) lines.push_back({"Ghati Lagna :", times.ghatiLagna});
-    lines.push_back({"Calculation :", texts.settings});
+    if (!times.ghatiLagna.empty())
+        lines.push_back({caption(key::kGhatiLagnaCaption), times.ghatiLagna});
+    lines.push_back({caption(key::kSettingsCaption), texts.settings});
     return lines;
 }
 

@@ -1,5 +1,8 @@
 #include "chart/present_panels.h"
 
+#include "profile/language_texts.h"
+#include "profile/text_keys.h"
+
 namespace kalodaya {
 
 ResultPanelTexts PresentPanels(const ChartOutcome& outcome, int uncertaintyMinutes) {
@@ -11,19 +14,19 @@ ResultPanelTexts PresentPanels(const ChartOutcome& outcome, int uncertaintyMinut
     const BirthTimeTexts times = PresentBirthTimes(r, language);
     t.facts = BirthFactLines(times, texts);
     t.clockNotes = times.clockNotes;
-    t.settingsCaption = "Calculation :";
+    t.settingsCaption = std::string(Text(language, text_key::kSettingsCaption));
     t.settings = texts.settings;
     t.classicComparison = texts.classicGhatiLagna;
-    t.windowsCaption = "Birth Time Windows";
+    t.windowsCaption = std::string(Text(language, text_key::kWindowsCaption));
     if (outcome.windows) t.windows = PresentTimeWindows(*outcome.windows, r.birthMoment, language);
     if (outcome.range) {
         t.range = PresentTimeRange(*outcome.range, r.birthMoment, language);
-        t.rangeCaption = uncertaintyMinutes > 0
-                             ? "Charts for births within \xC2\xB1 " +
-                                   std::to_string(uncertaintyMinutes) + " " +
-                                   UncertaintyUnit(language) +
-                                   " of " + times.clock
-                             : std::string("Charts for births in the range asked for");
+        t.rangeCaption =
+            uncertaintyMinutes > 0
+                ? FillPlaceholders(Text(language, text_key::kRangeCaption),
+                                   {std::to_string(uncertaintyMinutes),
+                                    UncertaintyUnit(language), times.clock})
+                : std::string(Text(language, text_key::kRangeCaptionAsked));
     }
     t.rangeError = outcome.rangeError;
     return t;

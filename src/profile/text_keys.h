@@ -64,6 +64,15 @@ inline constexpr std::string_view kZoneDaylight = "format.zoneDaylight";
 inline constexpr std::string_view kElapsed = "format.elapsed";
 inline constexpr std::string_view kTimeElapsedCaption = "caption.timeElapsed";
 inline constexpr std::string_view kTimeToSunriseCaption = "caption.timeToSunrise";
+// The facts panel's own captions (its time zone and sunrises share the printed page's).
+inline constexpr std::string_view kBirthCaption = "caption.birth";
+inline constexpr std::string_view kZoneEntryCaption = "caption.zoneEntry";
+inline constexpr std::string_view kClockTimeCaption = "caption.clockTime";
+inline constexpr std::string_view kGhatiLagnaCaption = "caption.ghatiLagna";
+inline constexpr std::string_view kSettingsCaption = "caption.settings";
+inline constexpr std::string_view kPageTimeZone = "page.timeZone";
+inline constexpr std::string_view kPageSunrise = "page.sunrise";
+inline constexpr std::string_view kPageReferenceSunrise = "page.referenceSunrise";
 inline constexpr std::string_view kClassicComparison = "format.classicComparison";
 inline constexpr std::string_view kSeconds = "format.seconds";
 inline constexpr std::string_view kMinutesSeconds = "format.minutesSeconds";
@@ -88,6 +97,11 @@ inline constexpr std::string_view kRangeHeads[] = {"range.from", "range.to", "ra
                                                    "range.ascendant", "range.moon"};
 inline constexpr std::string_view kRangeUncertainty = "range.uncertainty";
 inline constexpr std::string_view kRangeUncertaintyUnit = "range.uncertaintyUnit";
+// The windows' heading; the range's caption: %1 minutes, %2 their unit, %3 the birth's clock
+// time; the caption of a range asked for by its edges.
+inline constexpr std::string_view kWindowsCaption = "window.caption";
+inline constexpr std::string_view kRangeCaption = "range.caption";
+inline constexpr std::string_view kRangeCaptionAsked = "range.captionAsked";
 
 }  // namespace text_key
 }  // namespace kalodaya

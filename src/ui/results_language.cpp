@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <algorithm>
 
 #include "chart/present_pages.h"
+#include "chart/present_windows.h"
 #include "profile/sign_profile.h"
 
 namespace kalodaya::ui {
@@ -76,6 +78,8 @@ void ShowCaptionsInLanguage(QWidget* window, const ResultTexts& view) {
     for (int array = 0; array < kProfileFieldCount; ++array)
         add(kProfileCaptions[array], view.captions[array]);
     add("Ghati Lagna Present In Sign", view.ghatiLagnaSignCaption);
+    add(UncertaintyCaption(), UncertaintyCaption(view.language));
+    add(UncertaintyUnit(), UncertaintyUnit(view.language));
     for (const char* tab : kTabCaptions)
         words.insert(Key(QString::fromLatin1(tab)),
                      QCoreApplication::translate("kalodaya::ui::ResultsWindow", tab));
@@ -95,6 +99,16 @@ void ShowCaptionsInLanguage(QWidget* window, const ResultTexts& view) {
         const auto it = words.constFind(Key(box->title()));
         if (it != words.constEnd()) box->setTitle(*it);
     }
+    // The range table's column heads.
+    const auto englishHeads = TimeRangeHeads();
+    const auto ownHeads = TimeRangeHeads(view.language);
+    for (QTableWidget* table : window->findChildren<QTableWidget*>())
+        for (int i = 0; i < table->columnCount(); ++i) {
+            QTableWidgetItem* head = table->horizontalHeaderItem(i);
+            if (head == nullptr) continue;
+            for (std::size_t k = 0; k < englishHeads.size(); ++k)
+                if (head->text() == Q(englishHeads[k])) head->setText(Q(ownHeads[k]));
+        }
     for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->tabBar()->setElideMode(Qt::ElideNone);

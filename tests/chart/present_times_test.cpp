@@ -1,6 +1,8 @@
 // The birth's date, clock, zone and sun times as Present writes them for the printed pages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "chart/present.h"
 #include "chart/present_panels.h"
 #include "chart_test_support.h"
@@ -202,6 +204,47 @@ TEST(ResultPanels, ModernChartStatesSettingsAndClassicGhatiLagna) {
     EXPECT_EQ(panels.facts.back(),
               (LabelledLine{"Calculation :", "modern, lahiri ayanamsa, mean node, hindu sunrise"}));
     EXPECT_EQ(panels.classicComparison.rfind("Classic: ", 0), 0u) << panels.classicComparison;
+}
+
+// The panels' captions in a language come from its file, so no English word stands among
+// its script's; English with Sanskrit names keeps the English captions.
+TEST(ResultPanels, CaptionsInTheLanguageAsked) {
+    BirthRequest request = testing_support::WorkedExampleRequest();
+    request.uncertaintyMinutes = 5;
+    auto hasLatinLetter = [](const std::string& text) {
+        return std::any_of(text.begin(), text.end(), [](char c) {
+            return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        });
+    };
+    const struct {
+        Language language;
+        const char* birth;          // the first row's caption
+        const char* rangeCaption;   // the range's caption, the birth's minutes and clock in it
+    } cases[] = {
+        {Language::Hi, "जन्म :", "10:30:00 के ± 5 मि. के भीतर जन्मों की कुंडलियाँ"},
+        {Language::Ta, "பிறப்பு :", "10:30:00-க்கு ± 5 நிமி. உள்ளான பிறப்புகளின் ஜாதகங்கள்"},
+        {Language::Te, "జననం :", "10:30:00 కి ± 5 ని. లోపు జననాల చక్రాలు"},
+        {Language::Kn, "ಜನನ :", "10:30:00 ಕ್ಕೆ ± 5 ನಿ. ಒಳಗಿನ ಜನನಗಳ ಕುಂಡಲಿಗಳು"},
+    };
+    for (const auto& c : cases) {
+        const ChartOutcome outcome = RequestChart(request, ChartOptions{true, c.language});
+        ASSERT_TRUE(outcome.Computed());
+        const ResultPanelTexts panels = PresentPanels(outcome, 5);
+        ASSERT_EQ(panels.facts.size(), 8u);
+        EXPECT_EQ(panels.facts.front().caption, c.birth);
+        for (const LabelledLine& line : panels.facts)
+            EXPECT_FALSE(hasLatinLetter(line.caption)) << line.caption;
+        EXPECT_EQ(panels.facts.back().caption, panels.settingsCaption);
+        for (const std::string* caption : {&panels.settingsCaption, &panels.windowsCaption})
+            EXPECT_FALSE(hasLatinLetter(*caption)) << *caption;
+        EXPECT_EQ(panels.rangeCaption, c.rangeCaption);
+    }
+    const ChartOutcome sanskrit = RequestChart(request, ChartOptions{true, Language::EnSa});
+    const ResultPanelTexts panels = PresentPanels(sanskrit, 5);
+    EXPECT_EQ(panels.facts.front().caption, "Birth :");
+    EXPECT_EQ(panels.facts[1].caption, "Time Zone :");
+    EXPECT_EQ(panels.windowsCaption, "Birth Time Windows");
+    EXPECT_EQ(panels.rangeCaption, "Charts for births within \xC2\xB1 5 minutes of 10:30:00");
 }
 
 }  // namespace

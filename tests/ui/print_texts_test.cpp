@@ -115,6 +115,13 @@ private slots:
                      std::string(Text(c.language, "caption.RulingPlanet")));
             QCOMPARE(t.isoBirthDate, english.texts->isoBirthDate);
             QCOMPARE(t.name, english.texts->name);
+            // The zone entry, the sun rows and the notes' heading speak the language too, and
+            // the sun rows keep the rows after the moment and zone.
+            QCOMPARE(t.birthDetails[3].label, std::string(Text(c.language, "caption.zoneEntry")));
+            QCOMPARE(t.sunRows.size(), english.texts->sunRows.size());
+            QCOMPARE(t.sunRows[0].label, std::string(Text(c.language, "page.sunrise")));
+            QCOMPARE(t.notesCaption, std::string(Text(c.language, "window.caption")));
+            QVERIFY(t.notes[0].starts_with(Text(c.language, "caption.settings")));
         }
         BirthRequest unnamed = WorkedExamplePlaceEntries();
         unnamed.name = "  ";

@@ -5,6 +5,7 @@
 #include "chart/present_pages.h"
 #include "chart/present_panels.h"
 #include "profile/sign_profile.h"
+#include "profile/text_keys.h"
 
 namespace kalodaya::ui::print {
 namespace {
@@ -95,7 +96,8 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome, int uncertainty
     };
     t.birthDetails = {
         labelled(captions.dateOfBirth, times.date), labelled(captions.timeOfBirth, times.clock),
-        labelled(captions.timeZone, times.zone),    {"Zone Entry :", times.zoneSource},
+        labelled(captions.timeZone, times.zone),
+        labelled(Text(language, text_key::kZoneEntryCaption), times.zoneSource),
         labelled(captions.latitude, d.latitude),    labelled(captions.longitude, d.longitude),
         labelled(captions.city, d.city),            labelled(captions.state, d.state),
         labelled(captions.country, d.country),
@@ -103,21 +105,18 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome, int uncertainty
     // Which time the chart assumes in a city that kept its own (Bombay Time before 1955).
     if (chart.request.atlasPlace)
         if (const auto row = CityTimeRowText(*chart.request.atlasPlace))
-            t.birthDetails.push_back({"Clock Time :", *row});
+            t.birthDetails.push_back(labelled(Text(language, text_key::kClockTimeCaption), *row));
 
     t.sunriseCaption = captions.sunriseCaption;
     // The facts panel's rows from the sunrise on (the moment and zone are the details' own;
     // the settings, too long for a row, head the notes).
     for (const LabelledLine& line : panels.facts) {
-        if (line.caption == "Birth :" || line.caption == "Time Zone :" ||
-            line.caption == "Zone Entry :" || line.caption == panels.settingsCaption)
+        if (line.caption == Text(language, text_key::kBirthCaption) ||
+            line.caption == captions.timeZone ||
+            line.caption == Text(language, text_key::kZoneEntryCaption) ||
+            line.caption == panels.settingsCaption)
             continue;
-        if (line.caption == "Sunrise :")
-            t.sunRows.push_back(labelled(captions.sunrise, line.text));
-        else if (line.caption == "Reference Sunrise :")
-            t.sunRows.push_back(labelled(captions.referenceSunrise, line.text));
-        else
-            t.sunRows.push_back({line.caption, line.text});
+        t.sunRows.push_back({line.caption, line.text});
     }
 
     t.notesCaption = panels.windowsCaption;
