@@ -269,21 +269,21 @@ void EntryForm::BuildControls() {
         timeRow->addWidget(w);
     timeRow->addWidget(Caption(personal, "timeFormatCaption", "HH:MM:SS", plain));
     timeRow->addStretch(1);
-    nowButton = Make<QPushButton>(personal, "nowButton", plain, tr("&Now"));
-    nowButton->setToolTip(tr("Today's date and the time now"));
+    nowButton = Make<QPushButton>(personal, "nowButton", plain, QCoreApplication::translate("kalodaya::ui::EntryForm", "&Now"));
+    nowButton->setToolTip(QCoreApplication::translate("kalodaya::ui::EntryForm", "Today's date and the time now"));
     nowButton->setMinimumWidth(Px(735));
     connect(nowButton, &QPushButton::clicked, this, &EntryForm::FillNow);
     timeRow->addWidget(nowButton);
     personalGrid->addLayout(timeRow, 2, 1);
     // How far either side of the entered time the birth may have been: the results window
     // shows the chart's intervals over those birth times.
-    auto* uncertaintyCaption = Make<QLabel>(personal, "uncertaintyCaption", plain, tr("Uncertain by"));
+    auto* uncertaintyCaption = Make<QLabel>(personal, "uncertaintyCaption", plain, QCoreApplication::translate("kalodaya::ui::EntryForm", "Uncertain by"));
     personalGrid->addWidget(uncertaintyCaption, 3, 0);
     uncertaintyBox = Make<QSpinBox>(personal, "uncertaintyBox", plain);
     uncertaintyBox->setRange(0, records::kLongestUncertaintyMinutes);
     uncertaintyBox->setPrefix(QStringLiteral("\u00B1 "));
-    uncertaintyBox->setSuffix(tr(" minutes"));
-    uncertaintyBox->setToolTip(tr("How many minutes before or after the entered time the birth "
+    uncertaintyBox->setSuffix(QCoreApplication::translate("kalodaya::ui::EntryForm", " minutes"));
+    uncertaintyBox->setToolTip(QCoreApplication::translate("kalodaya::ui::EntryForm", "How many minutes before or after the entered time the birth "
                                   "may have been (0: the time is exact)"));
     uncertaintyCaption->setBuddy(uncertaintyBox);
     auto* uncertaintyRow = new QHBoxLayout;
@@ -391,7 +391,7 @@ void EntryForm::BuildControls() {
     placeWarning->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(Rgb(kYellow)));
     placeWarning->hide();
     QGroupBox* calculation = Frame(panel, "calculationFrame", "");
-    calculation->setTitle(tr("Calculation"));
+    calculation->setTitle(QCoreApplication::translate("kalodaya::ui::EntryForm", "Calculation"));
     calculation->setLayout(BuildCalculation(calculation));
     grid->addWidget(calculation, 2, 0, 1, 3);
     grid->addWidget(zoneLine, 3, 0, 1, 3);
@@ -497,8 +497,8 @@ void EntryForm::LoadLists() {
 void EntryForm::BuildDateBox(QWidget* parent) {
     const QFont plain = Verdana(8.25);
     dateBox = TextBox(parent, "dateBox", 1200, plain, 10);
-    dateBox->setPlaceholderText(tr("YYYY-MM-DD"));
-    dateBox->setToolTip(tr("The date of birth as YYYY-MM-DD"));
+    dateBox->setPlaceholderText(QCoreApplication::translate("kalodaya::ui::EntryForm", "YYYY-MM-DD"));
+    dateBox->setToolTip(QCoreApplication::translate("kalodaya::ui::EntryForm", "The date of birth as YYYY-MM-DD"));
     // The typed date counts once the box is left or Enter is pressed (then the chart is asked
     // for with it): a date half typed ("1975-02-3" on the way to "1975-02-30") never reaches
     // the lists.
@@ -509,7 +509,7 @@ void EntryForm::BuildDateBox(QWidget* parent) {
     });
 
     calendarButton = Make<QPushButton>(parent, "calendarButton", plain, QStringLiteral("\u25BE"));
-    calendarButton->setToolTip(tr("Pick the date of birth from a calendar"));
+    calendarButton->setToolTip(QCoreApplication::translate("kalodaya::ui::EntryForm", "Pick the date of birth from a calendar"));
     calendarButton->setMinimumWidth(Px(300));
     connect(calendarButton, &QPushButton::clicked, this, &EntryForm::ShowCalendar);
     dateCalendar = new QCalendarWidget(this);
@@ -602,22 +602,22 @@ QLayout* EntryForm::BuildCalculation(QWidget* parent) {
         return l;
     };
     calculationList = list("calculationList",
-                           {{tr("Classic"), SettingName(EphemerisKind::Classic)},
-                            {tr("Modern (Swiss Ephemeris)"), SettingName(EphemerisKind::Modern)}});
+                           {{QCoreApplication::translate("kalodaya::ui::EntryForm", "Classic"), SettingName(EphemerisKind::Classic)},
+                            {QCoreApplication::translate("kalodaya::ui::EntryForm", "Modern (Swiss Ephemeris)"), SettingName(EphemerisKind::Modern)}});
     ayanamsaList = list("ayanamsaList",
-                        {{tr("Classic"), SettingName(AyanamsaKind::Classic)},
-                         {tr("Lahiri"), SettingName(AyanamsaKind::Lahiri)},
-                         {tr("Raman"), SettingName(AyanamsaKind::Raman)},
-                         {tr("KP (Krishnamurti)"), SettingName(AyanamsaKind::Krishnamurti)},
-                         {tr("True Chitra"), SettingName(AyanamsaKind::TrueChitra)}});
-    nodeList = list("nodeList", {{tr("Mean"), SettingName(NodeKind::Mean)},
-                                 {tr("True"), SettingName(NodeKind::True)}});
+                        {{QCoreApplication::translate("kalodaya::ui::EntryForm", "Classic"), SettingName(AyanamsaKind::Classic)},
+                         {QCoreApplication::translate("kalodaya::ui::EntryForm", "Lahiri"), SettingName(AyanamsaKind::Lahiri)},
+                         {QCoreApplication::translate("kalodaya::ui::EntryForm", "Raman"), SettingName(AyanamsaKind::Raman)},
+                         {QCoreApplication::translate("kalodaya::ui::EntryForm", "KP (Krishnamurti)"), SettingName(AyanamsaKind::Krishnamurti)},
+                         {QCoreApplication::translate("kalodaya::ui::EntryForm", "True Chitra"), SettingName(AyanamsaKind::TrueChitra)}});
+    nodeList = list("nodeList", {{QCoreApplication::translate("kalodaya::ui::EntryForm", "Mean"), SettingName(NodeKind::Mean)},
+                                 {QCoreApplication::translate("kalodaya::ui::EntryForm", "True"), SettingName(NodeKind::True)}});
     sunriseList = list("sunriseList",
-                       {{tr("Classic (upper limb, refraction)"), SettingName(SunriseKind::Classic)},
-                        {tr("Hindu (disc centre, no refraction)"), SettingName(SunriseKind::Hindu)}});
+                       {{QCoreApplication::translate("kalodaya::ui::EntryForm", "Classic (upper limb, refraction)"), SettingName(SunriseKind::Classic)},
+                        {QCoreApplication::translate("kalodaya::ui::EntryForm", "Hindu (disc centre, no refraction)"), SettingName(SunriseKind::Hindu)}});
     const std::pair<const char*, QString> captions[] = {
-        {"ayanamsaCaption", tr("Ayanamsa")}, {"nodeCaption", tr("Node")},
-        {"sunriseCaption", tr("Sunrise")}};
+        {"ayanamsaCaption", QCoreApplication::translate("kalodaya::ui::EntryForm", "Ayanamsa")}, {"nodeCaption", QCoreApplication::translate("kalodaya::ui::EntryForm", "Node")},
+        {"sunriseCaption", QCoreApplication::translate("kalodaya::ui::EntryForm", "Sunrise")}};
     row->addWidget(calculationList, 2);
     QComboBox* lists[] = {ayanamsaList, nodeList, sunriseList};
     for (int i = 0; i < 3; ++i) {

@@ -28,14 +28,14 @@ OpenRecordsDialog::OpenRecordsDialog(records::RecordStore& store, MessageBoxes& 
                                      QWidget* parent)
     : QDialog(parent), store_(store), messages_(messages) {
     setObjectName(QStringLiteral("openRecordsDialog"));
-    setWindowTitle(QStringLiteral("Open Saved Birth Details"));
+    setWindowTitle(QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "Open Saved Birth Details"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto* layout = new QVBoxLayout(this);
-    auto* searchLabel = new QLabel(QStringLiteral("&Search by name, place or date of birth:"));
+    auto* searchLabel = new QLabel(QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "&Search by name, place or date of birth:"));
     search_ = new QLineEdit;
     search_->setObjectName(QStringLiteral("searchBox"));
-    search_->setPlaceholderText(QStringLiteral("e.g. rama delhi 1990"));
+    search_->setPlaceholderText(QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "e.g. rama delhi 1990"));
     search_->setClearButtonEnabled(true);
     searchLabel->setBuddy(search_);
     search_->installEventFilter(this);
@@ -59,7 +59,7 @@ OpenRecordsDialog::OpenRecordsDialog(records::RecordStore& store, MessageBoxes& 
     count_ = new QLabel;
     count_->setObjectName(QStringLiteral("countLabel"));
 
-    auto* noteLabel = new QLabel(QStringLiteral("N&ote:"));
+    auto* noteLabel = new QLabel(QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "N&ote:"));
     note_ = new QPlainTextEdit;
     note_->setObjectName(QStringLiteral("noteBox"));
     note_->setTabChangesFocus(true);
@@ -67,10 +67,10 @@ OpenRecordsDialog::OpenRecordsDialog(records::RecordStore& store, MessageBoxes& 
     noteLabel->setBuddy(note_);
 
     auto* buttons = new QDialogButtonBox;
-    open_ = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
+    open_ = buttons->addButton(QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "&Open"), QDialogButtonBox::AcceptRole);
     open_->setObjectName(QStringLiteral("openButton"));
     open_->setDefault(true);
-    delete_ = buttons->addButton(QStringLiteral("&Delete"), QDialogButtonBox::DestructiveRole);
+    delete_ = buttons->addButton(QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "&Delete"), QDialogButtonBox::DestructiveRole);
     delete_->setObjectName(QStringLiteral("deleteButton"));
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("closeButton"));
@@ -113,12 +113,12 @@ void OpenRecordsDialog::Search(const QString& text) {
     model_->Show(filter_.summaries(), matches);
     const std::size_t all = filter_.summaries().size();
     if (all == 0) {
-        if (search_->isEnabled()) count_->setText(QStringLiteral("No saved birth details yet."));
+        if (search_->isEnabled()) count_->setText(QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "No saved birth details yet."));
     } else if (matches.size() == all) {
-        count_->setText(all == 1 ? QStringLiteral("1 saved record")
-                                 : QStringLiteral("%1 saved records").arg(Number(all)));
+        count_->setText(all == 1 ? QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "1 saved record")
+                                 : QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "%1 saved records").arg(Number(all)));
     } else {
-        count_->setText(QStringLiteral("%1 of %2 saved records").arg(Number(matches.size()), Number(all)));
+        count_->setText(QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "%1 of %2 saved records").arg(Number(matches.size()), Number(all)));
     }
     // The first match is in hand, so Enter opens it.
     if (!matches.empty()) list_->setCurrentIndex(model_->index(0, 0));
@@ -153,7 +153,7 @@ bool OpenRecordsDialog::SaveNote() {
     if (!noteOf_ || !note_->document()->isModified()) return true;
     note_->document()->setModified(false);
     if (auto error = store_.UpdateNote(*noteOf_, note_->toPlainText().toStdString())) {
-        messages_.Show(this, {QStringLiteral("The note could not be saved: %1")
+        messages_.Show(this, {QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "The note could not be saved: %1")
                                    .arg(Text(error->message)),
                                QMessageBox::Warning, QMessageBox::Ok});
         return false;
@@ -173,14 +173,14 @@ void OpenRecordsDialog::DeleteCurrent() {
     const auto current = Current();
     if (!current) return;
     const QString question =
-        QStringLiteral("Delete the saved birth details of %1 (born %2)? This cannot be undone.")
-            .arg(current->name.empty() ? QStringLiteral("this record") : Text(current->name),
+        QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "Delete the saved birth details of %1 (born %2)? This cannot be undone.")
+            .arg(current->name.empty() ? QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "this record") : Text(current->name),
                  BornText(*current));
     MessageRequest ask{question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No};
     ask.defaultButton = QMessageBox::No;  // Enter keeps the record
     if (messages_.Show(this, ask) != QMessageBox::Yes) return;
     if (auto error = store_.Delete(current->id)) {
-        messages_.Show(this, {QStringLiteral("The record could not be deleted: %1")
+        messages_.Show(this, {QCoreApplication::translate("kalodaya::ui::OpenRecordsDialog", "The record could not be deleted: %1")
                                    .arg(Text(error->message)),
                                QMessageBox::Warning, QMessageBox::Ok});
         return;

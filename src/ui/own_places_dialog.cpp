@@ -1,5 +1,6 @@
 #include "ui/own_places_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -33,7 +34,7 @@ OwnPlacesDialog::OwnPlacesDialog(records::RecordStore& store, MessageBoxes& mess
                                  QWidget* parent)
     : QDialog(parent), store_(store), messages_(messages) {
     setObjectName(QStringLiteral("ownPlacesDialog"));
-    setWindowTitle(QStringLiteral("Your Places"));
+    setWindowTitle(QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "Your Places"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto* layout = new QVBoxLayout(this);
@@ -45,9 +46,9 @@ OwnPlacesDialog::OwnPlacesDialog(records::RecordStore& store, MessageBoxes& mess
 
     table_ = new QTableWidget(0, kColumnCount, this);
     table_->setObjectName(QStringLiteral("placeTable"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Place"), QStringLiteral("State"),
-                                       QStringLiteral("Country"), QStringLiteral("Latitude"),
-                                       QStringLiteral("Longitude"), QStringLiteral("Zone")});
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "Place"), QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "State"),
+                                       QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "Country"), QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "Latitude"),
+                                       QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "Longitude"), QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "Zone")});
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
@@ -56,7 +57,7 @@ OwnPlacesDialog::OwnPlacesDialog(records::RecordStore& store, MessageBoxes& mess
     layout->addWidget(table_, 1);
 
     auto* buttons = new QDialogButtonBox;
-    delete_ = buttons->addButton(QStringLiteral("&Delete"), QDialogButtonBox::DestructiveRole);
+    delete_ = buttons->addButton(QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "&Delete"), QDialogButtonBox::DestructiveRole);
     delete_->setObjectName(QStringLiteral("deleteButton"));
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("closeButton"));
@@ -89,7 +90,7 @@ void OwnPlacesDialog::Fill() {
     delete_->setEnabled(!places_.empty());
     filling_ = false;
     if (!found)
-        Warn(QStringLiteral("Your places could not be read: %1").arg(Text(found.error().message)));
+        Warn(QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "Your places could not be read: %1").arg(Text(found.error().message)));
 }
 
 void OwnPlacesDialog::OnEdited(QTableWidgetItem* item) {
@@ -101,7 +102,7 @@ void OwnPlacesDialog::OnEdited(QTableWidgetItem* item) {
     QString problem;
     switch (item->column()) {
         case kName:
-            if (text.empty()) problem = QStringLiteral("A place needs a name.");
+            if (text.empty()) problem = QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "A place needs a name.");
             changed.name = text;
             break;
         case kState: changed.state = text; break;
@@ -111,7 +112,7 @@ void OwnPlacesDialog::OnEdited(QTableWidgetItem* item) {
             if (lat && lat->degrees && lat->minutes) {
                 changed.latitude = *lat;
             } else {
-                problem = QStringLiteral("Write the latitude as degrees:minutes and N or S "
+                problem = QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "Write the latitude as degrees:minutes and N or S "
                                          "(28:39N).");
             }
             break;
@@ -121,7 +122,7 @@ void OwnPlacesDialog::OnEdited(QTableWidgetItem* item) {
             if (lon && lon->degrees && lon->minutes) {
                 changed.longitude = *lon;
             } else {
-                problem = QStringLiteral("Write the longitude as degrees:minutes and E or W "
+                problem = QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "Write the longitude as degrees:minutes and E or W "
                                          "(77:13E).");
             }
             break;
@@ -140,7 +141,7 @@ void OwnPlacesDialog::OnEdited(QTableWidgetItem* item) {
             problem = Text(saved.error().message);
         }
     }
-    if (!problem.isEmpty()) Warn(QStringLiteral("The place was not changed. %1").arg(problem));
+    if (!problem.isEmpty()) Warn(QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "The place was not changed. %1").arg(problem));
     // The table is filled again once the edited item's signal is over (filling replaces it).
     QMetaObject::invokeMethod(this, &OwnPlacesDialog::Fill, Qt::QueuedConnection);
 }
@@ -150,12 +151,12 @@ void OwnPlacesDialog::DeleteCurrent() {
     if (row < 0 || static_cast<std::size_t>(row) >= places_.size()) return;
     const records::StoredPlace& place = places_[static_cast<std::size_t>(row)];
     MessageRequest question{
-        QStringLiteral("Delete %1 from your places?").arg(Text(place.place.name)),
+        QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "Delete %1 from your places?").arg(Text(place.place.name)),
         QMessageBox::Question, QMessageBox::Yes | QMessageBox::No};
     question.defaultButton = QMessageBox::No;
     if (messages_.Show(this, question) != QMessageBox::Yes) return;
     if (const auto error = store_.DeletePlace(place.id))
-        Warn(QStringLiteral("The place could not be deleted: %1").arg(Text(error->message)));
+        Warn(QCoreApplication::translate("kalodaya::ui::OwnPlacesDialog", "The place could not be deleted: %1").arg(Text(error->message)));
     Fill();
 }
 

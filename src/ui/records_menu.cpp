@@ -1,5 +1,6 @@
 #include "ui/records_menu.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -33,29 +34,29 @@ std::filesystem::path FilePath(const QString& name) {
 constexpr std::size_t kRejectedShown = 10;
 
 QString RejectedText(const records::RejectedLine& rejected) {
-    return QStringLiteral("Line %1: %2").arg(rejected.line).arg(Text(rejected.reason));
+    return QCoreApplication::translate("kalodaya::ui::RecordsMenu", "Line %1: %2").arg(rejected.line).arg(Text(rejected.reason));
 }
 
 QString ImportMessage(const records::ImportReport& report, QString* details) {
     // Records already saved are left out and counted: "12 imported, 3 already saved".
     QString text = report.alreadySaved > 0
-                       ? RecordsMenu::tr("%1 imported, %2 already saved.")
+                       ? QCoreApplication::translate("kalodaya::ui::RecordsMenu", "%1 imported, %2 already saved.")
                              .arg(report.imported)
                              .arg(report.alreadySaved)
                    : report.imported == 1
-                       ? QStringLiteral("1 record was imported.")
-                       : QStringLiteral("%1 records were imported.").arg(report.imported);
+                       ? QCoreApplication::translate("kalodaya::ui::RecordsMenu", "1 record was imported.")
+                       : QCoreApplication::translate("kalodaya::ui::RecordsMenu", "%1 records were imported.").arg(report.imported);
     if (report.rejected.empty()) return text;
     text += report.rejected.size() == 1
-                ? QStringLiteral(" 1 line was rejected:\n")
-                : QStringLiteral(" %1 lines were rejected:\n").arg(report.rejected.size());
+                ? QCoreApplication::translate("kalodaya::ui::RecordsMenu", " 1 line was rejected:\n")
+                : QCoreApplication::translate("kalodaya::ui::RecordsMenu", " %1 lines were rejected:\n").arg(report.rejected.size());
     for (std::size_t i = 0; i < report.rejected.size(); ++i) {
         const QString line = RejectedText(report.rejected[i]);
         if (i < kRejectedShown) text += QLatin1Char('\n') + line;
         details->append(line + QLatin1Char('\n'));
     }
     if (report.rejected.size() > kRejectedShown)
-        text += QStringLiteral("\n\u2026 and %1 more (Show Details lists them all).")
+        text += QCoreApplication::translate("kalodaya::ui::RecordsMenu", "\n… and %1 more (Show Details lists them all).")
                     .arg(report.rejected.size() - kRejectedShown);
     return text;
 }
@@ -74,25 +75,25 @@ RecordsMenu::RecordsMenu(EntryForm& form, records::RecordStore& store, Services&
         connect(action, &QAction::triggered, this, handler);
         file->insertAction(exit, action);
     };
-    auto* fresh = new QAction(QStringLiteral("&New"), &form);
+    auto* fresh = new QAction(QCoreApplication::translate("kalodaya::ui::RecordsMenu", "&New"), &form);
     fresh->setObjectName(QStringLiteral("newAction"));
     fresh->setShortcut(QKeySequence::New);
     connect(fresh, &QAction::triggered, this, &RecordsMenu::New);
     file->insertAction(file->actions().value(0), fresh);
     file->insertSeparator(exit);
-    entry("saveRecordAction", QStringLiteral("&Save Birth Details"), QKeySequence::Save,
+    entry("saveRecordAction", QCoreApplication::translate("kalodaya::ui::RecordsMenu", "&Save Birth Details"), QKeySequence::Save,
           &RecordsMenu::Save);
-    entry("openRecordAction", QStringLiteral("&Open Saved\u2026"), QKeySequence::Open,
+    entry("openRecordAction", QCoreApplication::translate("kalodaya::ui::RecordsMenu", "&Open Saved…"), QKeySequence::Open,
           &RecordsMenu::OpenSaved);
-    recent_ = new QMenu(QStringLiteral("&Recent"), &form);
+    recent_ = new QMenu(QCoreApplication::translate("kalodaya::ui::RecordsMenu", "&Recent"), &form);
     recent_->setObjectName(QStringLiteral("recentMenu"));
     connect(recent_, &QMenu::aboutToShow, this, &RecordsMenu::FillRecent);
     file->insertMenu(exit, recent_);
     file->insertSeparator(exit);
-    entry("importRecordsAction", QStringLiteral("&Import\u2026"), {}, &RecordsMenu::Import);
-    entry("exportRecordsAction", QStringLiteral("&Export\u2026"), {}, &RecordsMenu::Export);
+    entry("importRecordsAction", QCoreApplication::translate("kalodaya::ui::RecordsMenu", "&Import…"), {}, &RecordsMenu::Import);
+    entry("exportRecordsAction", QCoreApplication::translate("kalodaya::ui::RecordsMenu", "&Export…"), {}, &RecordsMenu::Export);
     file->insertSeparator(exit);
-    entry("ownPlacesAction", QStringLiteral("Your &Places\u2026"), {}, &RecordsMenu::EditOwnPlaces);
+    entry("ownPlacesAction", QCoreApplication::translate("kalodaya::ui::RecordsMenu", "Your &Places…"), {}, &RecordsMenu::EditOwnPlaces);
     file->insertSeparator(exit);
 }
 
@@ -130,7 +131,7 @@ void RecordsMenu::Save() {
         if (const auto stored = store_.Get(origin_->id)) origin_->record.note = stored->record.note;
     auto record = RecordFromRequest(request, origin_ ? origin_->record : records::Record{});
     if (!record) {
-        Warn(QStringLiteral("The birth details could not be saved: %1").arg(Text(record.error())));
+        Warn(QCoreApplication::translate("kalodaya::ui::RecordsMenu", "The birth details could not be saved: %1").arg(Text(record.error())));
         return;
     }
 
@@ -151,7 +152,7 @@ void RecordsMenu::Save() {
         case SaveChoice::Cancel: return;
         case SaveChoice::Update:
             if (auto error = store_.Update(origin_->id, *record)) {
-                Warn(QStringLiteral("The record could not be updated: %1").arg(Text(error->message)));
+                Warn(QCoreApplication::translate("kalodaya::ui::RecordsMenu", "The record could not be updated: %1").arg(Text(error->message)));
                 return;
             }
             id = origin_->id;
@@ -162,7 +163,7 @@ void RecordsMenu::Save() {
             record->created = record->updated = 0;
             auto saved = store_.SaveNew(*record);
             if (!saved) {
-                Warn(QStringLiteral("The birth details could not be saved: %1")
+                Warn(QCoreApplication::translate("kalodaya::ui::RecordsMenu", "The birth details could not be saved: %1")
                          .arg(Text(saved.error().message)));
                 return;
             }
@@ -172,7 +173,7 @@ void RecordsMenu::Save() {
     }
     auto stored = store_.Get(id);
     SetOrigin(stored ? std::move(stored).value() : records::StoredRecord{id, *record});
-    form_.statusBar()->showMessage(QStringLiteral("Saved the birth details of %1")
+    form_.statusBar()->showMessage(QCoreApplication::translate("kalodaya::ui::RecordsMenu", "Saved the birth details of %1")
                                        .arg(Text(record->name).trimmed()));
     // A place is kept only when its name and coordinates belong together: not while the boxes
     // still hold the coordinates of another place than the City box names.
@@ -207,13 +208,13 @@ void RecordsMenu::EditOwnPlaces() {
 void RecordsMenu::OpenRecord(records::RecordId id) {
     auto stored = store_.Get(id);
     if (!stored) {
-        Warn(QStringLiteral("The record could not be opened: %1").arg(Text(stored.error().message)));
+        Warn(QCoreApplication::translate("kalodaya::ui::RecordsMenu", "The record could not be opened: %1").arg(Text(stored.error().message)));
         return;
     }
     const records::Record& record = stored->record;
     const auto request = RequestFromRecord(record);
     if (!request) {
-        Warn(QStringLiteral("The record cannot be shown in the form: %1").arg(Text(request.error())));
+        Warn(QCoreApplication::translate("kalodaya::ui::RecordsMenu", "The record cannot be shown in the form: %1").arg(Text(request.error())));
         return;
     }
     const auto* exact = std::get_if<records::ExactOffset>(&record.zone);
@@ -227,7 +228,7 @@ void RecordsMenu::FillRecent() {
     recent_->clear();
     const auto recent = store_.Recent();
     if (!recent || recent->empty()) {
-        recent_->addAction(recent ? QStringLiteral("No saved birth details yet")
+        recent_->addAction(recent ? QCoreApplication::translate("kalodaya::ui::RecordsMenu", "No saved birth details yet")
                                   : Text(recent.error().message))
             ->setEnabled(false);
         return;
@@ -249,7 +250,7 @@ void RecordsMenu::Import() {
     services_.transferFolder = QFileInfo(name).absolutePath();
     const auto report = records::ImportFile(store_, FilePath(name), RecordImportRules());
     if (!report) {
-        Warn(QStringLiteral("Nothing was imported from %1: %2")
+        Warn(QCoreApplication::translate("kalodaya::ui::RecordsMenu", "Nothing was imported from %1: %2")
                  .arg(QFileInfo(name).fileName(), Text(report.error().message)));
         return;
     }
@@ -268,10 +269,10 @@ void RecordsMenu::Export() {
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".jsonl");
     services_.transferFolder = QFileInfo(name).absolutePath();
     if (auto error = records::ExportFile(store_, FilePath(name))) {
-        Warn(QStringLiteral("The records could not be exported: %1").arg(Text(error->message)));
+        Warn(QCoreApplication::translate("kalodaya::ui::RecordsMenu", "The records could not be exported: %1").arg(Text(error->message)));
         return;
     }
-    form_.statusBar()->showMessage(QStringLiteral("Exported to %1").arg(name));
+    form_.statusBar()->showMessage(QCoreApplication::translate("kalodaya::ui::RecordsMenu", "Exported to %1").arg(name));
 }
 
 }  // namespace kalodaya::ui

@@ -611,7 +611,7 @@ QGroupBox* ResultsWindow::BuildDetails() {
 }
 
 QGroupBox* ResultsWindow::BuildFacts() {
-    auto* facts = new Panel(QStringLiteral("factsFrame"), tr("Birth Time and Sunrise"), Qt::white,
+    auto* facts = new Panel(QStringLiteral("factsFrame"), QCoreApplication::translate("kalodaya::ui::ResultsWindow", "Birth Time and Sunrise"), Qt::white,
                             kLavender);
     auto* layout = new QVBoxLayout(facts);
     layout->setContentsMargins(Px(120), Px(30), Px(120), Px(90));
@@ -631,7 +631,7 @@ QGroupBox* ResultsWindow::BuildFacts() {
 }
 
 QGroupBox* ResultsWindow::BuildUncertainty() {
-    auto* box = new Panel(QStringLiteral("uncertaintyFrame"), tr("Birth Time Range"), Qt::white,
+    auto* box = new Panel(QStringLiteral("uncertaintyFrame"), QCoreApplication::translate("kalodaya::ui::ResultsWindow", "Birth Time Range"), Qt::white,
                           kLavender);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(Px(120), Px(30), Px(120), Px(90));

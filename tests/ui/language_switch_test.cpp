@@ -3,13 +3,17 @@
 // keeps the form's entries and shows the chart again in the new language. With
 // KALODAYA_SCREENSHOT_DIR set, the windows are kept there as pictures (form-ta.png, ...).
 #include <QComboBox>
+#include <algorithm>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +45,38 @@ class LanguageSwitchTest : public QObject {
         if (target.isEmpty()) target = dir_.path();
         QDir().mkpath(target);
         QVERIFY(window->grab().save(QDir(target).filePath(name)));
+    }
+
+    // Every caption the form and the results window show of the newer controls, in a
+    // language: none is left in English letters.
+    static void CheckNoEnglishCaptions(QWidget* form, QWidget* results) {
+        auto latin = [](const QString& text) {
+            return std::any_of(text.begin(), text.end(), [](QChar c) {
+                return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+            });
+        };
+        QStringList shown = {
+            Control<QPushButton>(form, "nowButton")->text(),
+            Control<QLabel>(form, "uncertaintyCaption")->text(),
+            Control<QSpinBox>(form, "uncertaintyBox")->suffix(),
+            Control<QGroupBox>(form, "calculationFrame")->title(),
+            Control<QLabel>(form, "ayanamsaCaption")->text(),
+            Control<QLabel>(form, "nodeCaption")->text(),
+            Control<QLabel>(form, "sunriseCaption")->text(),
+        };
+        for (const char* list : {"calculationList", "ayanamsaList", "nodeList", "sunriseList"}) {
+            auto* box = Control<QComboBox>(form, list);
+            for (int i = 0; i < box->count(); ++i) shown << box->itemText(i);
+        }
+        for (const char* frame : {"factsFrame", "uncertaintyFrame"})
+            shown << Control<QGroupBox>(results, frame)->title();
+        for (const char* label : {"factCaption0", "factCaption2", "factCaption7",
+                                  "uncertaintyCaption", "uncertaintyUnit", "windowsCaption",
+                                  "rangeCaption"})
+            shown << Control<QLabel>(results, label)->text().remove(QRegularExpression("[0-9:±]"));
+        auto* table = Control<QTableWidget>(results, "rangeTable");
+        for (int i = 0; i < table->columnCount(); ++i) shown << table->horizontalHeaderItem(i)->text();
+        for (const QString& text : shown) QVERIFY2(!latin(text), qPrintable(text));
     }
 
     static QStringList MenuTitles(QMainWindow* window) {
@@ -120,6 +156,7 @@ class LanguageSwitchTest : public QObject {
                  QStringLiteral("தனிப்பட்ட விவரங்கள்"));
         QCOMPARE(Control<QComboBox>(form, "monthList")->itemText(7), QStringLiteral("ஆகஸ்ட்"));
         Fill(form, WorkedExample());
+        Control<QSpinBox>(form, "uncertaintyBox")->setValue(5);
         QVERIFY(QTest::qWaitForWindowExposed(form));
         Keep(form, QStringLiteral("form-ta.png"));
         ClickGetMyGhatiLagna(form);
@@ -132,6 +169,7 @@ class LanguageSwitchTest : public QObject {
         Keep(display, QStringLiteral("results-ta.png"));
         display->Tabs()->setCurrentIndex(1);
         Keep(display, QStringLiteral("details-ta.png"));
+        CheckNoEnglishCaptions(controller_->Form(), display);
 
         // Hindi from the results: the chart is made again in Hindi, the entries stay.
         controller_->ChangeLanguage(Language::Hi);
@@ -145,6 +183,7 @@ class LanguageSwitchTest : public QObject {
         Keep(display, QStringLiteral("results-hi.png"));
         display->Tabs()->setCurrentIndex(1);
         Keep(display, QStringLiteral("details-hi.png"));
+        CheckNoEnglishCaptions(controller_->Form(), display);
         form = controller_->Form();
         QCOMPARE(Control<QLineEdit>(form, "nameBox")->text(), QStringLiteral("RAMA"));
         QCOMPARE(Control<QLineEdit>(form, "cityBox")->text(), QStringLiteral("New Delhi"));

@@ -1,5 +1,6 @@
 #include "ui/print/chart_print_actions.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
@@ -31,11 +32,11 @@ ChartPrintActions::ChartPrintActions(Services& services, QWidget* window)
     : QObject(window),
       services_(services),
       window_(window),
-      print_(NewAction(window, QStringLiteral("printAction"), QStringLiteral("&Print\u2026"))),
+      print_(NewAction(window, QStringLiteral("printAction"), QCoreApplication::translate("kalodaya::ui::print::ChartPrintActions", "&Print…"))),
       exportPdf_(NewAction(window, QStringLiteral("exportPdfAction"),
-                           QStringLiteral("Export P&DF\u2026"))),
+                           QCoreApplication::translate("kalodaya::ui::print::ChartPrintActions", "Export P&DF…"))),
       exportImage_(NewAction(window, QStringLiteral("exportImageAction"),
-                             QStringLiteral("Export &Image\u2026"))) {
+                             QCoreApplication::translate("kalodaya::ui::print::ChartPrintActions", "Export &Image…"))) {
     print_->setShortcut(QKeySequence::Print);
     connect(print_, &QAction::triggered, this, &ChartPrintActions::Print);
     connect(exportPdf_, &QAction::triggered, this, [this] { Export(true); });
@@ -65,7 +66,7 @@ void ChartPrintActions::Print() {
     printer.setFullPage(true);
     if (!services_.printDialogs->ConfirmPrint(window_, printer)) return;
     if (!PrintOn(printer))
-        services_.messages->Show(window_, {QStringLiteral("The chart could not be printed."),
+        services_.messages->Show(window_, {QCoreApplication::translate("kalodaya::ui::print::ChartPrintActions", "The chart could not be printed."),
                                   QMessageBox::Warning, QMessageBox::Ok});
 }
 
@@ -75,8 +76,8 @@ void ChartPrintActions::Export(bool pdf) {
     const QString suggested = QDir(services_.exportFolder).filePath(
         ChartFileStem(texts_->name, texts_->isoBirthDate) + extension);
     QString path = services_.printDialogs->SaveFileName(
-        window_, pdf ? QStringLiteral("Export PDF") : QStringLiteral("Export Image"), suggested,
-        pdf ? QStringLiteral("PDF documents (*.pdf)") : QStringLiteral("PNG images (*.png)"));
+        window_, pdf ? QCoreApplication::translate("kalodaya::ui::print::ChartPrintActions", "Export PDF") : QCoreApplication::translate("kalodaya::ui::print::ChartPrintActions", "Export Image"), suggested,
+        pdf ? QCoreApplication::translate("kalodaya::ui::print::ChartPrintActions", "PDF documents (*.pdf)") : QCoreApplication::translate("kalodaya::ui::print::ChartPrintActions", "PNG images (*.png)"));
     if (path.isEmpty()) return;
     const ExportFormat format = pdf ? ExportFormat::Pdf : ExportFormat::Png;
     if (FormatOfPath(path) != format) path += extension;
@@ -88,7 +89,7 @@ void ChartPrintActions::Export(bool pdf) {
     }
     services_.exportFolder = QFileInfo(path).absolutePath();
     if (auto* main = qobject_cast<QMainWindow*>(window_->window()))
-        main->statusBar()->showMessage(QStringLiteral("Exported to %1").arg(path));
+        main->statusBar()->showMessage(QCoreApplication::translate("kalodaya::ui::print::ChartPrintActions", "Exported to %1").arg(path));
 }
 
 }  // namespace kalodaya::ui::print
