@@ -97,6 +97,16 @@ public:
         return QSize(hint.width(), std::max(hint.height(), preferredHeight_));
     }
 
+protected:
+    // Wrapped rows (a long settings line in Tamil takes three lines) need more height the
+    // narrower the panel is: the panel asks for it, so that its flow never cuts a row.
+    void resizeEvent(QResizeEvent* event) override {
+        QGroupBox::resizeEvent(event);
+        if (layout() == nullptr || !layout()->hasHeightForWidth()) return;
+        const int needed = layout()->totalHeightForWidth(width());
+        if (needed != minimumHeight()) setMinimumHeight(needed);
+    }
+
 private:
     int preferredHeight_;
 };
@@ -463,7 +473,8 @@ QWidget* ResultsWindow::BuildChartPage() {
     FillBackground(background, Qt::white);
     auto* backgroundLayout = new QVBoxLayout(background);
     backgroundLayout->setContentsMargins(Px(150), Px(140), Px(150), Px(120));
-    auto* chart = new Panel(QStringLiteral("chartFrame"), QStringLiteral("Hora"), kSlate,
+    auto* chart = new Panel(QStringLiteral("chartFrame"),
+                            QCoreApplication::translate("kalodaya::ui::ResultsWindow", "Hora"), kSlate,
                             Qt::white);
     auto* chartLayout = new QVBoxLayout(chart);
     chartLayout->setContentsMargins(Px(100), Px(30), Px(120), Px(90));

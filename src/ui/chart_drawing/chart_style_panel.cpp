@@ -1,5 +1,6 @@
 #include "ui/chart_drawing/chart_style_panel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QSettings>
@@ -11,7 +12,9 @@ namespace kalodaya::ui {
 namespace {
 
 constexpr std::array<const char*, kChartStyleCount> kStyleCaptions = {
-    "South Indian chart", "North Indian chart", "East Indian chart"};
+    QT_TRANSLATE_NOOP("kalodaya::ui::ChartStylePanel", "South Indian chart"),
+    QT_TRANSLATE_NOOP("kalodaya::ui::ChartStylePanel", "North Indian chart"),
+    QT_TRANSLATE_NOOP("kalodaya::ui::ChartStylePanel", "East Indian chart")};
 
 QSettings StyleSettings() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, kChartStyleOrganisation,
@@ -52,7 +55,7 @@ void ChartLayoutView::paintEvent(QPaintEvent*) {
 ChartStylePanel::ChartStylePanel(QWidget* page, QWidget* chart)
     : QObject(page), chooser_(new QComboBox(page)), view_(new ChartLayoutView(chart)) {
     chooser_->setObjectName(kChooserName);
-    for (const char* caption : kStyleCaptions) chooser_->addItem(QString::fromLatin1(caption));
+    for (const char* caption : kStyleCaptions) chooser_->addItem(QCoreApplication::translate("kalodaya::ui::ChartStylePanel", caption));
     chooser_->setCurrentIndex(static_cast<int>(StoredChartStyle()));
     view_->setObjectName(kViewName);
     view_->setGeometry(chart->rect());

@@ -61,6 +61,21 @@
     </message>
   </context>
   <context>
+    <name>kalodaya::ui::ChartStylePanel</name>
+    <message>
+      <source>South Indian chart</source>
+      <translation>South Indian chart</translation>
+    </message>
+    <message>
+      <source>North Indian chart</source>
+      <translation>North Indian chart</translation>
+    </message>
+    <message>
+      <source>East Indian chart</source>
+      <translation>East Indian chart</translation>
+    </message>
+  </context>
+  <context>
     <name>kalodaya::ui::EntryForm</name>
     <message>
       <source>&amp;File</source>
@@ -534,6 +549,10 @@
     <message>
       <source>Birth Time Range</source>
       <translation>Birth Time Range</translation>
+    </message>
+    <message>
+      <source>Hora</source>
+      <translation>Hora</translation>
     </message>
   </context>
   <context>

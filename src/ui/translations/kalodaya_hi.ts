@@ -61,6 +61,21 @@
     </message>
   </context>
   <context>
+    <name>kalodaya::ui::ChartStylePanel</name>
+    <message>
+      <source>South Indian chart</source>
+      <translation>दक्षिण भारतीय कुंडली</translation>
+    </message>
+    <message>
+      <source>North Indian chart</source>
+      <translation>उत्तर भारतीय कुंडली</translation>
+    </message>
+    <message>
+      <source>East Indian chart</source>
+      <translation>पूर्व भारतीय कुंडली</translation>
+    </message>
+  </context>
+  <context>
     <name>kalodaya::ui::EntryForm</name>
     <message>
       <source>&amp;File</source>
@@ -534,6 +549,10 @@
     <message>
       <source>Birth Time Range</source>
       <translation>जन्म समय की अवधि</translation>
+    </message>
+    <message>
+      <source>Hora</source>
+      <translation>होरा</translation>
     </message>
   </context>
   <context>

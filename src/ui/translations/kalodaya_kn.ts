@@ -61,6 +61,21 @@
     </message>
   </context>
   <context>
+    <name>kalodaya::ui::ChartStylePanel</name>
+    <message>
+      <source>South Indian chart</source>
+      <translation>ದಕ್ಷಿಣ ಭಾರತೀಯ ಕುಂಡಲಿ</translation>
+    </message>
+    <message>
+      <source>North Indian chart</source>
+      <translation>ಉತ್ತರ ಭಾರತೀಯ ಕುಂಡಲಿ</translation>
+    </message>
+    <message>
+      <source>East Indian chart</source>
+      <translation>ಪೂರ್ವ ಭಾರತೀಯ ಕುಂಡಲಿ</translation>
+    </message>
+  </context>
+  <context>
     <name>kalodaya::ui::EntryForm</name>
     <message>
       <source>&amp;File</source>
@@ -534,6 +549,10 @@
     <message>
       <source>Birth Time Range</source>
       <translation>ಜನನ ಸಮಯದ ಅವಧಿ</translation>
+    </message>
+    <message>
+      <source>Hora</source>
+      <translation>ಹೋರಾ</translation>
     </message>
   </context>
   <context>

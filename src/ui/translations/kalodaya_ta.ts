@@ -61,6 +61,21 @@
     </message>
   </context>
   <context>
+    <name>kalodaya::ui::ChartStylePanel</name>
+    <message>
+      <source>South Indian chart</source>
+      <translation>தென்னிந்திய ஜாதகம்</translation>
+    </message>
+    <message>
+      <source>North Indian chart</source>
+      <translation>வட இந்திய ஜாதகம்</translation>
+    </message>
+    <message>
+      <source>East Indian chart</source>
+      <translation>கிழக்கிந்திய ஜாதகம்</translation>
+    </message>
+  </context>
+  <context>
     <name>kalodaya::ui::EntryForm</name>
     <message>
       <source>&amp;File</source>
@@ -534,6 +549,10 @@
     <message>
       <source>Birth Time Range</source>
       <translation>பிறப்பு நேர வரம்பு</translation>
+    </message>
+    <message>
+      <source>Hora</source>
+      <translation>ஹோரா</translation>
     </message>
   </context>
   <context>

@@ -61,6 +61,21 @@
     </message>
   </context>
   <context>
+    <name>kalodaya::ui::ChartStylePanel</name>
+    <message>
+      <source>South Indian chart</source>
+      <translation>దక్షిణ భారత చక్రం</translation>
+    </message>
+    <message>
+      <source>North Indian chart</source>
+      <translation>ఉత్తర భారత చక్రం</translation>
+    </message>
+    <message>
+      <source>East Indian chart</source>
+      <translation>తూర్పు భారత చక్రం</translation>
+    </message>
+  </context>
+  <context>
     <name>kalodaya::ui::EntryForm</name>
     <message>
       <source>&amp;File</source>
@@ -534,6 +549,10 @@
     <message>
       <source>Birth Time Range</source>
       <translation>జనన సమయ వ్యవధి</translation>
+    </message>
+    <message>
+      <source>Hora</source>
+      <translation>హోర</translation>
     </message>
   </context>
   <context>
