@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -108,6 +110,7 @@ void ShowCaptionsInLanguage(QWidget* window, const ResultTexts& view) {
             if (head == nullptr) continue;
             for (std::size_t k = 0; k < englishHeads.size(); ++k)
                 if (head->text() == Q(englishHeads[k])) head->setText(Q(ownHeads[k]));
+            FitTableToColumns(table);
         }
     for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
         for (int i = 0; i < tabs->count(); ++i) {
@@ -115,6 +118,14 @@ void ShowCaptionsInLanguage(QWidget* window, const ResultTexts& view) {
             const auto it = words.constFind(Key(tabs->tabText(i)));
             if (it != words.constEnd()) tabs->setTabText(i, *it);
         }
+}
+
+void FitTableToColumns(QTableWidget* table) {
+    table->resizeColumnsToContents();
+    int width = 2 * table->frameWidth() + table->verticalHeader()->sizeHint().width() +
+                table->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < table->columnCount(); ++c) width += table->columnWidth(c);
+    table->setMinimumWidth(width);
 }
 
 }  // namespace kalodaya::ui

@@ -28,6 +28,7 @@
 #include "ui/print/chart_print_actions.h"
 #include "ui/product_config.h"
 #include "ui/profile_text_box.h"
+#include "ui/results_language.h"
 #include "ui/standard_palette.h"
 #include "ui/ui_style.h"
 #include "ui/web_links.h"
@@ -856,6 +857,7 @@ void ResultsWindow::PresentRange(const ResultPanelTexts& panels) {
         rangeTable_->setVerticalHeaderItem(
             r, new QTableWidgetItem(row.holdsBirth ? QStringLiteral("\u25B6") : QString()));
     }
+    FitTableToColumns(rangeTable_);
 }
 
 void ResultsWindow::Present(const ResultTexts& view, const ResultPanelTexts& panels) {

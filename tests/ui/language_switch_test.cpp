@@ -77,6 +77,17 @@ class LanguageSwitchTest : public QObject {
         auto* table = Control<QTableWidget>(results, "rangeTable");
         for (int i = 0; i < table->columnCount(); ++i) shown << table->horizontalHeaderItem(i)->text();
         for (const QString& text : shown) QVERIFY2(!latin(text), qPrintable(text));
+
+        // The longer captions cut nothing: the facts panel holds its last, wrapped row and the
+        // range table is as wide as its columns.
+        for (int row = 0; row < 8; ++row) {
+            auto* value = Control<QLabel>(results, qPrintable(QStringLiteral("factValue%1").arg(row)));
+            QVERIFY2(value->height() >= value->heightForWidth(value->width()),
+                     qPrintable(value->text()));
+        }
+        int columns = 0;
+        for (int i = 0; i < table->columnCount(); ++i) columns += table->columnWidth(i);
+        QVERIFY(table->minimumWidth() >= columns);
     }
 
     static QStringList MenuTitles(QMainWindow* window) {
@@ -167,6 +178,9 @@ class LanguageSwitchTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(controller_->Frame()));
         display->Tabs()->setCurrentIndex(0);
         Keep(display, QStringLiteral("results-ta.png"));
+        // The panels on their own: a small screen scrolls them out of the window's picture.
+        Keep(Control<QGroupBox>(display, "factsFrame"), QStringLiteral("facts-ta.png"));
+        Keep(Control<QGroupBox>(display, "uncertaintyFrame"), QStringLiteral("range-ta.png"));
         display->Tabs()->setCurrentIndex(1);
         Keep(display, QStringLiteral("details-ta.png"));
         CheckNoEnglishCaptions(controller_->Form(), display);
