@@ -97,19 +97,22 @@ public:
         const QSize hint = QGroupBox::sizeHint();
         return QSize(hint.width(), std::max(hint.height(), preferredHeight_));
     }
+    // Wrapped rows (a long settings line in Tamil takes three lines) need more height the
+    // narrower the panel is: a panel of text rows asks for it, so that its flow never cuts a
+    // row. The chart's panel shrinks with the window instead.
+    void KeepWrappedRowsWhole() { keepWrappedRows_ = true; }
 
 protected:
-    // Wrapped rows (a long settings line in Tamil takes three lines) need more height the
-    // narrower the panel is: the panel asks for it, so that its flow never cuts a row.
     void resizeEvent(QResizeEvent* event) override {
         QGroupBox::resizeEvent(event);
-        if (layout() == nullptr || !layout()->hasHeightForWidth()) return;
+        if (!keepWrappedRows_ || layout() == nullptr || !layout()->hasHeightForWidth()) return;
         const int needed = layout()->totalHeightForWidth(width());
         if (needed != minimumHeight()) setMinimumHeight(needed);
     }
 
 private:
     int preferredHeight_;
+    bool keepWrappedRows_ = false;
 };
 
 // The chart's grid lines: one white line between neighbouring cells, drawn over the cells'
@@ -625,6 +628,7 @@ QGroupBox* ResultsWindow::BuildDetails() {
 QGroupBox* ResultsWindow::BuildFacts() {
     auto* facts = new Panel(QStringLiteral("factsFrame"), QCoreApplication::translate("kalodaya::ui::ResultsWindow", "Birth Time and Sunrise"), Qt::white,
                             kLavender);
+    facts->KeepWrappedRowsWhole();
     auto* layout = new QVBoxLayout(facts);
     layout->setContentsMargins(Px(120), Px(30), Px(120), Px(90));
     layout->setSpacing(Px(45));
