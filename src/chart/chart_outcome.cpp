@@ -20,8 +20,14 @@ void RequestChartInto(const BirthRequest& request, ChartOutcome& outcome, bool t
     outcome.result = ComputeChart(*checked);
     PresentInto(outcome.result, outcome.texts);
     if (timeWindows) outcome.windows = FindTimeWindows(outcome.result);
-    if (request.timeRange) {
-        auto spans = FindTimeRange(*checked, request.timeRange->from, request.timeRange->to);
+    std::optional<BirthTimeRange> range = request.timeRange;
+    if (!range && request.uncertaintyMinutes > 0) {
+        const DateTime& birth = outcome.result.birthMoment;
+        range = BirthTimeRange{birth.AddMinutes(-request.uncertaintyMinutes),
+                               birth.AddMinutes(request.uncertaintyMinutes)};
+    }
+    if (range) {
+        auto spans = FindTimeRange(*checked, range->from, range->to);
         if (spans)
             outcome.range = std::move(*spans);
         else

@@ -28,8 +28,8 @@ struct ChartOutcome {
 };
 
 // Checks the request and, when it passes, computes the chart and makes its texts.
-// With `timeWindows`, the chart's windows too; a request with a range of birth times always
-// gets its spans.
+// With `timeWindows`, the chart's windows too; a request with a range of birth times (or an
+// uncertainty of its birth time, the range that many minutes either way) always gets its spans.
 ChartOutcome RequestChart(const BirthRequest& request, bool timeWindows = false);
 
 // The same into `outcome`, reusing its texts' storage (every field is rewritten: nothing of an

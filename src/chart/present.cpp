@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "base/angles.h"
+#include "astro/atlas/place_at_birth.h"
+#include "astro/zone_table.h"
 #include "base/utc_offset.h"
 #include "lagna/longitude_sign.h"
 #include "profile/sign_profile_tables.h"
@@ -95,8 +97,15 @@ BirthTimeTexts PresentBirthTimes(const ChartResult& r) {
     t.isoDate = born.Iso().substr(0, 10);
     t.clock = ClockText(born, true);
     const LocalBirth& birth = r.request.birth;
-    t.zone = "UTC" + UtcOffsetText(-birth.zone.WestMinutes() * 60);
+    t.zone = "UTC" + UtcOffsetText(-birth.zone.WestMinutes() * 60 + (birth.daylight ? 3600 : 0));
     if (birth.daylight) t.zone += ", daylight saving time";
+    const ChartRequest& request = r.request;
+    if (request.zoneEntry && *request.zoneEntry >= 0 && *request.zoneEntry < kZoneCount)
+        t.zoneSource = kZoneTable[*request.zoneEntry].listText;
+    else
+        t.zoneSource = "Exact offset";
+    if (request.atlasPlace && !request.atlasPlace->timeZone.empty())
+        t.zoneSource += " (" + request.atlasPlace->timeZone + ")";
     const DateTime& sunrise = r.sunEvents[kSunrise].value_or(r.referenceSunrise);
     t.sunrise = ClockText(sunrise, false);
     if (sunrise.DateOnly() != born.DateOnly()) t.sunrise += ", " + DateWords(sunrise);
@@ -104,7 +113,35 @@ BirthTimeTexts PresentBirthTimes(const ChartResult& r) {
     const bool countsToSunrise = r.referenceSunrise > born;
     t.elapsedCaption = countsToSunrise ? "Time To Sunrise :" : "Time Elapsed :";
     t.elapsed = ElapsedText(std::abs(r.elapsedMinutes));
+    if (r.ghatiLagna) {
+        FormatPlanetLabelOfLongitude(r.ghatiLagna->longitude, t.ghatiLagna);
+        if (r.ghatiLagna->sign >= 0 && r.ghatiLagna->sign < kSignCount)
+            t.ghatiLagna.append(", ").append(kSignNames[r.ghatiLagna->sign]);
+    }
+    if (const auto& place = request.atlasPlace) {
+        for (std::string note :
+             atlas::ClockNotes(place->clock, place->localMeanTime, place->utcOffsetSeconds,
+                               place->abbreviation)) {
+            // The zone line runs the notes on after a dash; here each stands as a sentence.
+            if (!note.empty() && note[0] >= 'a' && note[0] <= 'z') note[0] -= 'a' - 'A';
+            t.clockNotes.push_back(note + ".");
+        }
+    }
     return t;
+}
+
+std::vector<LabelledLine> BirthFactLines(const BirthTimeTexts& times, const ResultTexts& texts) {
+    std::vector<LabelledLine> lines = {
+        {"Birth :", times.date + ", " + times.clock},
+        {"Time Zone :", times.zone},
+        {"Zone Entry :", times.zoneSource},
+        {"Sunrise :", times.sunrise},
+        {"Reference Sunrise :", times.referenceSunrise},
+        {times.elapsedCaption, times.elapsed},
+    };
+    if (!times.ghatiLagna.empty()) lines.push_back({"Ghati Lagna :", times.ghatiLagna});
+    lines.push_back({"Calculation :", texts.settings});
+    return lines;
 }
 
 std::string ClassicComparisonText(const GhatiLagna& modern, const GhatiLagna& classic) {

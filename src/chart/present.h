@@ -3,6 +3,9 @@
 #include "chart/chart_result.h"
 #include "chart/result_texts.h"
 
+#include <string>
+#include <vector>
+
 namespace kalodaya {
 
 ResultTexts Present(const ChartResult& result);
@@ -18,16 +21,36 @@ struct BirthTimeTexts {
     std::string date;     // "August 15, 1990"
     std::string isoDate;  // "1990-08-15", for file names
     std::string clock;    // "10:30:00"
-    std::string zone;   // "UTC+05:30"; ", daylight saving time" follows when the clock ran ahead
+    // The offset the chart used, "UTC+05:30"; with the daylight box the hour is included and
+    // ", daylight saving time" follows ("UTC+03:00, daylight saving time").
+    std::string zone;
+    // Where the offset came from: the zone list's entry ("Indian Time, IST, +5.3") or
+    // "Exact offset", with the place's IANA zone when the atlas gave it ("Asia/Kolkata").
+    std::string zoneSource;
     // The birth date's sunrise, "05:49", its own date following when the zone put it on
     // another ("21:25, March 4, 1980"); the reference sunrise always with its date.
     std::string sunrise, referenceSunrise;
     // "Time Elapsed :" since the reference sunrise, or "Time To Sunrise :" when a birth after
     // sunset counts to the next one; "4 h 41 min (11.71 ghatis)".
     std::string elapsedCaption, elapsed;
+    std::string ghatiLagna;  // "19 Can 35, Cancer"; empty without one
+    // Notes on the clock time at an atlas place: a skipped or repeated hour, local mean time,
+    // a city's own mean time; each a whole sentence.
+    std::vector<std::string> clockNotes;
 };
 // Only for a chart with a ghati lagna's reference sunrise (no polar outcome).
 BirthTimeTexts PresentBirthTimes(const ChartResult& result);
+
+// A caption and its value, as the results window's facts panel and the printed page show them.
+struct LabelledLine {
+    std::string caption, text;
+    friend bool operator==(const LabelledLine&, const LabelledLine&) = default;
+};
+
+// The birth's facts in the panel's order: the moment, the offset used and where it came from,
+// the sunrise, the reference sunrise, the time elapsed, the ghati lagna and the calculation
+// settings.
+std::vector<LabelledLine> BirthFactLines(const BirthTimeTexts& times, const ResultTexts& texts);
 
 // "Classic: 19 Can 35, 0°44′ apart, about 35 s of birth time": the classic ghati lagna, the arc
 // between the two to the minute, and the birth time the arc stands for at 1.25° a minute.

@@ -91,5 +91,6 @@ std::vector<TimeRangeRowTexts> PresentTimeRange(const std::vector<TimeRangeSpan>
 }
 
 std::string UncertaintyCaption() { return "Birth time uncertain by \xC2\xB1"; }
+std::string UncertaintyUnit() { return "minutes"; }
 
 }  // namespace kalodaya

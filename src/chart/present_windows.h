@@ -33,7 +33,9 @@ std::vector<TimeRangeRowTexts> PresentTimeRange(const std::vector<TimeRangeSpan>
 inline constexpr const char* kTimeRangeHeads[] = {"From", "To", "Ghati lagna", "Ascendant",
                                                   "Moon"};
 
-// "Birth time uncertain by ± N minutes": the caption of the range box.
+// "Birth time uncertain by ± N minutes": the caption of the range box, and the unit after its
+// number.
 std::string UncertaintyCaption();
+std::string UncertaintyUnit();
 
 }  // namespace kalodaya

@@ -68,6 +68,9 @@ struct BirthRequest {
     // own choice, South Indian unless the user picked another.
     std::optional<ChartStyle> chartStyle;
     std::optional<BirthTimeRange> timeRange;  // the chart's spans over these times are asked for
+    // How many minutes either way the birth time may be off; above 0 the chart's spans over
+    // that range are asked for (an explicit timeRange takes precedence).
+    int uncertaintyMinutes = 0;
 
     friend bool operator==(const BirthRequest&, const BirthRequest&) = default;
 };

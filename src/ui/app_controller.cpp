@@ -63,7 +63,9 @@ bool AppController::Start() {
 void AppController::OnChartRequested() {
     if (screen_ != Screen::Entry) return;
     // Every request starts from the entries alone: nothing of the chart before it counts.
-    outcome_ = RequestChart(form_->CurrentRequest());
+    request_ = form_->CurrentRequest();
+    // The results window shows the birth-time windows of every chart.
+    outcome_ = RequestChart(request_, true);
     const ChartOutcome& outcome = outcome_;
     if (outcome.failure) {
         const EntryCheckFailure& failure = *outcome.failure;
@@ -90,12 +92,31 @@ void AppController::ShowResults() {
     connect(frame_, &AppFrame::backRequested, this, &AppController::OnBack);
     connect(frame_, &AppFrame::exitRequested, this, &AppController::ShutdownApplication);
     connect(frame_, &AppFrame::aboutRequested, this, &AppController::OnAbout);
-    frame_->Display()->Present(outcome_.texts);
-    frame_->Display()->SetPageTexts(print::PageTextsFromOutcome(outcome_));
+    connect(frame_->Display(), &ResultsWindow::uncertaintyChanged, this,
+            &AppController::OnUncertaintyChanged);
+    PresentOutcome();
     frame_->show();
+    // Sized once shown: hidden layouts keep the sizes they had before the chart's texts.
+    frame_->PlaceInitially();
     frame_->Display()->Tabs()->setCurrentIndex(0);
     screen_ = Screen::Results;
     emit resultsShown();
+}
+
+void AppController::PresentOutcome() {
+    ResultsWindow* display = frame_->Display();
+    display->SetUncertaintyMinutes(request_.uncertaintyMinutes);
+    display->Present(outcome_.texts, PresentPanels(outcome_, request_.uncertaintyMinutes));
+    display->SetPageTexts(print::PageTextsFromOutcome(outcome_, request_.uncertaintyMinutes));
+}
+
+void AppController::OnUncertaintyChanged(int minutes) {
+    if (screen_ != Screen::Results || !frame_) return;
+    request_.uncertaintyMinutes = minutes;
+    outcome_ = RequestChart(request_, true);
+    const int tab = frame_->Display()->Tabs()->currentIndex();
+    PresentOutcome();
+    frame_->Display()->Tabs()->setCurrentIndex(tab);
 }
 
 void AppController::OnBack() {

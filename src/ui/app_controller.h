@@ -66,6 +66,10 @@ signals:
 private:
     void OnChartRequested();
     void ShowResults();
+    // The results window asked for another uncertainty of the birth time: the same request
+    // with the new range, presented in the same window.
+    void OnUncertaintyChanged(int minutes);
+    void PresentOutcome();
     void OnBack();
     void OnAbout();
     void UnloadFrame();
@@ -75,6 +79,7 @@ private:
     Services& services_;
     SingleInstance instance_;
     ChartOutcome outcome_;
+    BirthRequest request_;  // the request the results window shows
     std::optional<records::RecordStore> store_;
     std::unique_ptr<EntryForm> form_;
     std::unique_ptr<RecordsMenu> records_;  // goes before the form and the store it works on

@@ -1,6 +1,7 @@
 #include "ui/app_frame.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -170,6 +171,11 @@ void AppFrame::PlaceInitially() {
     // The design size, enlarged where needed to show the whole results window, within the
     // screen's free area, centred on the screen.
     QSize size(Px(kDesignClientWidth), Px(kDesignClientHeight));
+    // Nested layouts of a shown window pass new sizes up one level per pending request: let
+    // them all through before measuring the window.
+    for (int level = 0; level < 8; ++level)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    displayWindow_->adjustSize();
     const QSize content = displayWindow_->size();
     const int chrome = menuBar()->sizeHint().height() + Px(kTopBarHeight) + Px(kBottomBarHeight);
     size = size.expandedTo(QSize(content.width() + 4, content.height() + chrome + 4));
@@ -186,6 +192,13 @@ void AppFrame::PlaceInitially() {
 
 void AppFrame::ApplyResizeRule() {
     if (displayWindow_) {
+        // The results window takes the room the area has, up to its own preferred size and
+        // never below its minimum (the area scrolls then), centred across the area.
+        const QSize room = area_->size() - QSize(2 * area_->frameWidth(), 2 * area_->frameWidth());
+        const QSize size = displayWindow_->sizeHint()
+                               .boundedTo(room)
+                               .expandedTo(displayWindow_->minimumSizeHint());
+        if (displayWindow_->size() != size) displayWindow_->resize(size);
         const int left = std::max(0, (area_->viewport()->width() - displayWindow_->width()) / 2);
         displayWindow_->move(left, displayWindow_->y());
     }

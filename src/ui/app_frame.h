@@ -26,6 +26,10 @@ public:
     QMdiArea* Area() const { return area_; }
     QMdiSubWindow* DisplayWindow() const { return displayWindow_; }
 
+    // Sizes the frame to show the whole results window (within the screen) and centres it;
+    // again once the window holds its chart, whose texts set its size.
+    void PlaceInitially();
+
 signals:
     void backRequested();   // backButton or File > "&Back"
     void exitRequested();   // exitButton, File > "E&xit" or the close box
@@ -43,7 +47,6 @@ private:
     // Keeps Exit 300 twips from the right edge and Back 100 twips left of Exit, and the
     // results window centred across the frame.
     void ApplyResizeRule();
-    void PlaceInitially();
 
     Services& services_;
     QMdiArea* area_ = nullptr;

@@ -12,7 +12,8 @@ constexpr double kSmallestPointSize = 6.0;
 bool FitsIn(const QString& text, const QFont& font, const QSize& size) {
     const QRect needed =
         QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), size), kFlags, text);
-    return needed.height() <= size.height();
+    // A word wider than the cell (a small chart) counts as not fitting too.
+    return needed.height() <= size.height() && needed.width() <= size.width();
 }
 
 }  // namespace
@@ -26,6 +27,8 @@ CellLabel::CellLabel(QWidget* parent) : QLabel(parent) {
 
 CellLabel::Fitted CellLabel::Fit(const QString& text, const QFont& font, const QSize& size) {
     QString shown = text;
+    // Trailing empty lines say nothing; leading ones keep a marker at its line.
+    while (!FitsIn(shown, font, size) && shown.endsWith(QLatin1Char('\n'))) shown.chop(1);
     while (!FitsIn(shown, font, size) && shown.startsWith(QLatin1Char('\n')))
         shown.remove(0, 1);
     QFont smaller = font;

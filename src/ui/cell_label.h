@@ -1,7 +1,8 @@
 #pragma once
 // A label for the fixed-size cells of the chart: its text wraps and stays inside the cell.
-// When the lines do not fit, leading empty lines (spacers between markers) are dropped first,
-// then the font shrinks, so no body name or marker is pushed out of sight.
+// When the lines do not fit (too many, or a word wider than the cell), trailing empty lines
+// are dropped first, then leading ones (spacers between markers), then the font shrinks, so no
+// body name or marker is pushed out of sight.
 #include <QLabel>
 
 namespace kalodaya::ui {

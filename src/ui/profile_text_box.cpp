@@ -5,6 +5,9 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTextDocument>
+#include <algorithm>
+#include <cmath>
 
 namespace kalodaya::ui {
 
@@ -27,12 +30,39 @@ ProfileTextBox::ProfileTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setAcceptDrops(false);
     setTabChangesFocus(true);
     setFocusPolicy(Qt::StrongFocus);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::ArrowCursor);
     connect(this, &QPlainTextEdit::textChanged, this, &ClearProfileTextFromClipboard);
+    connect(this, &QPlainTextEdit::textChanged, this, &QWidget::updateGeometry);
+}
+
+int ProfileTextBox::heightForWidth(int width) const {
+    // The text laid out as the box lays it out: at the width inside the frame, with the
+    // document's own margins.
+    QTextDocument layout;
+    layout.setDefaultFont(font());
+    layout.setDocumentMargin(document()->documentMargin());
+    layout.setPlainText(toPlainText());
+    layout.setTextWidth(std::max(1, width - 2 * frameWidth()));
+    // Half a line more: the box's own layout rounds its lines differently, and its scroll bar
+    // would otherwise count a last line shown to the pixel as not shown.
+    return static_cast<int>(std::ceil(layout.size().height())) + 2 * frameWidth() +
+           fontMetrics().lineSpacing() / 2;
+}
+
+QSize ProfileTextBox::sizeHint() const {
+    const int width = fontMetrics().averageCharWidth() * 40;
+    return QSize(width, heightForWidth(width));
+}
+
+QSize ProfileTextBox::minimumSizeHint() const {
+    return QSize(fontMetrics().averageCharWidth() * 20, fontMetrics().height() * 2);
 }
 
 void ProfileTextBox::keyPressEvent(QKeyEvent* event) {

@@ -23,6 +23,13 @@ class ProfileTextBox : public QPlainTextEdit {
 public:
     explicit ProfileTextBox(QWidget* parent = nullptr);
 
+    // The box is as tall as its whole text at a given width: nothing is cut off or scrolled
+    // out of sight.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,18 +1,27 @@
 #include "ui/results_window.h"
 
 #include <QApplication>
-#include <QEvent>
+#include <QBoxLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
-#include <QStackedWidget>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include "base/tables.h"
+#include "chart/time_windows.h"
 #include "profile/sign_profile.h"
 #include "ui/cell_label.h"
 #include "ui/chart_drawing/chart_style_panel.h"
+#include "ui/column_flow_layout.h"
 #include "ui/link_label.h"
 #include "ui/print/chart_print_actions.h"
 #include "ui/product_config.h"
@@ -24,8 +33,7 @@
 namespace kalodaya::ui {
 namespace {
 
-// The window's client area and the default font of its unnamed-font labels.
-constexpr int kClientWidth = 12735, kClientHeight = 8670;
+// The default font of the window's unnamed-font labels.
 QFont DefaultFont() {
     return NamedFont(QStringLiteral("MS Sans Serif"), 8.25);
 }
@@ -51,171 +59,301 @@ void FillBackground(QWidget* w, const QColor& color) {
     w->setAutoFillBackground(true);
 }
 
-QLabel* AddLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
-                 const QFont& font, const QColor& color, Qt::Alignment align = Qt::AlignLeft) {
+QLabel* NewLabel(QWidget* parent, const QString& name, const QString& caption, const QFont& font,
+                 const QColor& color, Qt::Alignment align = Qt::AlignLeft) {
     auto* label = new QLabel(caption, parent);
     if (!name.isEmpty()) label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     SetTextColor(label, color);
-    label->setAlignment(align | Qt::AlignTop);
-    label->setGeometry(rect);
+    label->setAlignment(align | Qt::AlignVCenter);
     return label;
 }
 
-// A caption sized to its text: at `left`, or centred on `centre` when left is negative.
-QLabel* AddSizedCaption(QWidget* parent, const QString& name, const QString& caption, int left,
-                        int centre, int top, const QFont& font, const QColor& color) {
-    QLabel* label = AddLabel(parent, name, caption, QRect(), font, color, Qt::AlignHCenter);
-    const QSize size = label->sizeHint();
-    const int x = left >= 0 ? Px(left) : Px(centre) - size.width() / 2;
-    label->setGeometry(x, Px(top), size.width(), size.height());
+// A text that wraps rather than widening its panel (translations run longer).
+QLabel* NewWrappedLabel(QWidget* parent, const QString& name, const QFont& font,
+                        const QColor& color, Qt::Alignment align = Qt::AlignLeft) {
+    QLabel* label = NewLabel(parent, name, QString(), font, color, align);
+    label->setWordWrap(true);
     return label;
 }
 
-QGroupBox* AddFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
-                    const QColor& background, const QColor& captionColor) {
-    auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(name);
-    box->setFont(Verdana(8.25, true));
-    FillBackground(box, background);
-    SetTextColor(box, captionColor);
-    box->setGeometry(rect);
-    return box;
-}
+// A framed panel whose preferred height is its design height: a short screen squeezes it
+// towards what its rows need, a tall one spreads them out.
+class Panel : public QGroupBox {
+public:
+    Panel(const QString& name, const QString& caption, const QColor& background,
+          const QColor& captionColor, int preferredHeight = 0)
+        : QGroupBox(caption), preferredHeight_(preferredHeight) {
+        setObjectName(name);
+        setFont(Verdana(8.25, true));
+        FillBackground(this, background);
+        SetTextColor(this, captionColor);
+    }
+    QSize sizeHint() const override {
+        const QSize hint = QGroupBox::sizeHint();
+        return QSize(hint.width(), std::max(hint.height(), preferredHeight_));
+    }
 
-// A rectangle of the chart: a one-pixel white outline, one pixel wider and taller than its
-// twip size so that the edges of neighbouring cells fall on the same line.
-QFrame* AddShape(QWidget* parent, const QString& name, int left, int top, int width, int height) {
-    auto* shape = new QFrame(parent);
-    shape->setObjectName(name);
-    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
-    shape->setLineWidth(1);
-    SetTextColor(shape, Qt::white);
-    const QRect r = TwipRect(left, top, width, height);
-    shape->setGeometry(r.x(), r.y(), r.width() + 1, r.height() + 1);
-    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return shape;
-}
+private:
+    int preferredHeight_;
+};
 
-// The fixed square chart: column and row edges of the 4 x 4 grid, each sign's grid square,
-// and the design positions of its three labels.
-constexpr int kColumnEdges[] = {120, 2085, 4050, 6015, 7980};
-constexpr int kRowEdges[] = {135, 1815, 3495, 5175, 6855};
-constexpr int kCellWidth = 1965, kCellHeight = 1680;
+// The chart's grid lines: one white line between neighbouring cells, drawn over the cells'
+// rectangles (each outline reaches one pixel into its right and lower neighbour, so shared
+// edges fall on the same line).
+class ChartGrid : public QWidget {
+public:
+    explicit ChartGrid(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("chartGrid"));
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    void AddOutlined(QWidget* cell) { outlined_.push_back(cell); }
+    // The centre's link keeps its design size while it fits its square, and shrinks when the
+    // chart does.
+    void SetCentreLink(QLabel* link) {
+        link_ = link;
+        linkFont_ = link->font();
+    }
+    QSize sizeHint() const override { return QSize(Px(7890), Px(6750)); }
+    QSize minimumSizeHint() const override { return QSize(Px(2700), Px(2250)); }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        if (!link_) return;
+        QFont font = linkFont_;
+        const int room = width() / 2 - Px(240);
+        while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(link_->text()) > room)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        link_->setFont(font);
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::white, 1));
+        for (QWidget* cell : outlined_) painter.drawRect(cell->geometry());
+    }
+
+private:
+    std::vector<QWidget*> outlined_;
+    QLabel* link_ = nullptr;
+    QFont linkFont_;
+};
+
+// The side panels' area: as tall as the page, as wide as their columns need at that height; a
+// page too narrow for them scrolls sideways (the first columns, the details and the planet
+// table, stay in view).
+class SideScroll : public QScrollArea {
+public:
+    SideScroll(QWidget* panels, ColumnFlowLayout* flow) : flow_(flow) {
+        setObjectName(QStringLiteral("sideScroll"));
+        setFrameShape(QFrame::NoFrame);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setWidget(panels);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+        // The page's own background shows through.
+        viewport()->setAutoFillBackground(false);
+        panels->setAutoFillBackground(false);
+        panels->installEventFilter(this);
+    }
+    QSize sizeHint() const override { return flow_->sizeHint() + QSize(2, 2); }
+    QSize minimumSizeHint() const override {
+        // Room for the sideways scroll bar under the tallest panel.
+        return flow_->minimumSize() + QSize(0, horizontalScrollBar()->sizeHint().height());
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QScrollArea::resizeEvent(event);
+        Fit();
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+            updateGeometry();
+            Fit();
+        }
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+private:
+    void Fit() {
+        // The sideways scroll bar, when it comes, takes its height from the panels'.
+        const int height = viewport()->height();
+        const int width = std::max(viewport()->width(), flow_->WidthFor(height));
+        if (widget()->size() != QSize(width, height)) widget()->resize(width, height);
+    }
+    ColumnFlowLayout* flow_;
+};
+
+// The chart's page: the chart on the left, as wide as its design proportions allow at the
+// page's height (less when the page is narrow), and the side panels in the width left over.
+class ChartPage : public QWidget {
+public:
+    void SetParts(QWidget* chart, QWidget* side) {
+        chart_ = chart;
+        side_ = side;
+    }
+    QSize sizeHint() const override {
+        const QSize chart = chart_->sizeHint(), side = side_->sizeHint();
+        return QSize(chart.width() + kGap + side.width() + 2 * kMargin,
+                     std::max(chart.height(), side.height()) + 2 * kMargin);
+    }
+    QSize minimumSizeHint() const override {
+        const QSize chart = chart_->minimumSizeHint(), side = side_->minimumSizeHint();
+        return QSize(chart.width() + kGap + side.width() + 2 * kMargin,
+                     std::max(chart.height(), side.height()) + 2 * kMargin);
+    }
+
+    // The parts changed their sizes: so did the page.
+    void PartsChanged() {
+        side_->updateGeometry();
+        updateGeometry();
+    }
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::LayoutRequest) updateGeometry();
+        return QWidget::event(event);
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        const QRect room = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+        const int least = chart_->minimumSizeHint().width();
+        const int widest = room.width() - kGap - side_->minimumSizeHint().width();
+        const int proportional = room.height() * 8415 / 7215;
+        const int chartWidth = std::max(least, std::min({proportional, widest,
+                                                         chart_->sizeHint().width()}));
+        // No taller than its proportions either (the details page may make the window tall).
+        const int chartHeight = std::max(chart_->minimumSizeHint().height(),
+                                         std::min(room.height(), chartWidth * 7215 / 8415));
+        chart_->setGeometry(room.x(), room.y(), chartWidth, chartHeight);
+        side_->setGeometry(room.x() + chartWidth + kGap, room.y(),
+                           std::max(0, room.width() - chartWidth - kGap), room.height());
+    }
+
+private:
+    static constexpr int kMargin = Px(75), kGap = Px(105);
+    QWidget* chart_ = nullptr;
+    QWidget* side_ = nullptr;
+};
+
+// The details page scrolls when the window is short; otherwise it asks for the room its whole
+// texts take.
+class WholePageScroll : public QScrollArea {
+public:
+    // The page shares its width with `sibling` (the chart's page, the wider of the two).
+    void SetSibling(QWidget* sibling) { sibling_ = sibling; }
+    QSize sizeHint() const override {
+        if (!widget()) return QScrollArea::sizeHint();
+        // The texts wrap: their height at the width the window will have.
+        const int width = std::max(widget()->sizeHint().width(),
+                                   sibling_ ? sibling_->sizeHint().width() -
+                                                  verticalScrollBar()->sizeHint().width()
+                                            : 0);
+        const int wrapped = widget()->heightForWidth(width);
+        const int height = wrapped >= 0 ? wrapped : widget()->sizeHint().height();
+        // A line's slack: the page's own width may come out a little narrower than asked.
+        return QSize(width + verticalScrollBar()->sizeHint().width(),
+                     height + fontMetrics().lineSpacing());
+    }
+
+private:
+    QWidget* sibling_ = nullptr;
+};
+
+// The fixed square chart: each sign's row and column in the 4 x 4 grid, Pisces top left and
+// the signs clockwise.
 struct SignCell {
     const char* contentName;
     int row, column;
-    int contentX, contentY;
-    int markerX, markerY;
-    int houseX, houseY;
 };
-
 constexpr SignCell kSignCells[kSignCount] = {
-    {"ariesCell", 0, 1, 2280, 240, 3600, 240, 3880, 150},
-    {"taurusCell", 0, 2, 4200, 240, 5520, 240, 5800, 120},
-    {"geminiCell", 0, 3, 6120, 240, 7440, 240, 7800, 120},
-    {"cancerCell", 1, 3, 6120, 1920, 7440, 1920, 7800, 1800},
-    {"leoCell", 2, 3, 6120, 3600, 7440, 3600, 7800, 3480},
-    {"virgoCell", 3, 3, 6120, 5280, 7440, 5280, 7800, 5160},
-    {"libraCell", 3, 2, 4200, 5280, 5520, 5280, 5880, 5160},
-    {"scorpioCell", 3, 1, 2160, 5280, 3600, 5280, 3840, 5160},
-    {"sagittariusCell", 3, 0, 240, 5280, 1560, 5280, 1920, 5160},
-    {"capricornCell", 2, 0, 240, 3600, 1560, 3600, 1800, 3480},
-    {"aquariusCell", 1, 0, 240, 1920, 1560, 1920, 1800, 1800},
-    {"piscesCell", 0, 0, 240, 240, 1560, 240, 1800, 120},
+    {"ariesCell", 0, 1},       {"taurusCell", 0, 2},    {"geminiCell", 0, 3},
+    {"cancerCell", 1, 3},      {"leoCell", 2, 3},       {"virgoCell", 3, 3},
+    {"libraCell", 3, 2},       {"scorpioCell", 3, 1},   {"sagittariusCell", 3, 0},
+    {"capricornCell", 2, 0},   {"aquariusCell", 1, 0},  {"piscesCell", 0, 0},
 };
+constexpr int kContentWidth = 1305, kMarkerWidth = 405;
 
-constexpr int kContentWidth = 1305, kContentHeight = 1500;
-constexpr int kMarkerWidth = 405;
-constexpr int kHouseWidth = 285, kHouseHeight = 240;
+// The planet table's captions in body order.
+constexpr const char* kPlanetCaptions[kBodyCount] = {
+    "Surya/Sun",    "Chandra/Moon", "Budha/Mercury",   "Shukra/Venus",    "Mangala/Mars",
+    "Guru/Jupiter", "Shani/Saturn", "Rahu/North Node", "Ketu/South node", "Asc/Lagna"};
 
-// The planet table: row k shows planet(k) beside PlanetName(index).
-struct PlanetRow {
-    int nameIndex;
-    const char* caption;
-};
-constexpr PlanetRow kPlanetRows[kBodyCount] = {
-    {0, "Surya/Sun"},        {1, "Chandra/Moon"}, {2, "Budha/Mercury"}, {3, "Shukra/Venus"},
-    {4, "Mangala/Mars"},     {5, "Guru/Jupiter"}, {6, "Shani/Saturn"},  {10, "Rahu/North Node"},
-    {11, "Ketu/South node"}, {16, "Asc/Lagna"},
-};
-
-// The birth details: caption, value control and row.
+// The birth details: caption, value control and the detail it shows.
 struct DetailRow {
     const char* caption;
     const char* value;
-    std::string BirthDetailsTexts::*text;  // the detail it shows
-    int top;
+    std::string BirthDetailsTexts::*text;
 };
 constexpr DetailRow kDetailRows[] = {
-    {"Date of Birth :", "birthDate", &BirthDetailsTexts::dob, 600},
-    {"Time of Birth :", "birthTime", &BirthDetailsTexts::tob, 900},
-    {"Longitude :", "longitudeValue", &BirthDetailsTexts::longitude, 1200},
-    {"Latitude   :", "latitudeValue", &BirthDetailsTexts::latitude, 1500},
-    {"City :", "cityValue", &BirthDetailsTexts::city, 1800},
-    {"State :", "stateValue", &BirthDetailsTexts::state, 2100},
-    {"Country :", "countryValue", &BirthDetailsTexts::country, 2400},
+    {"Date of Birth :", "birthDate", &BirthDetailsTexts::dob},
+    {"Time of Birth :", "birthTime", &BirthDetailsTexts::tob},
+    {"Longitude :", "longitudeValue", &BirthDetailsTexts::longitude},
+    {"Latitude   :", "latitudeValue", &BirthDetailsTexts::latitude},
+    {"City :", "cityValue", &BirthDetailsTexts::city},
+    {"State :", "stateValue", &BirthDetailsTexts::state},
+    {"Country :", "countryValue", &BirthDetailsTexts::country},
 };
 
-// The profile grid of the details page. A caption (the profile's own, kProfileCaptions) with a
-// left position is left-aligned there; the others are centred on their column. Each value sits
-// 240 below its caption.
-constexpr int kColumnCentres[] = {1800, 5800, 9700};
-constexpr int kColumnWidths[] = {3360, 3900, 4000};
+// The profile grid of the details page: each fact's caption (the profile's own,
+// kProfileCaptions) above its value, in three columns.
 struct ProfileFact {
     const char* captionName;
     const char* value;
     int array;  // the profile value it shows (ProfileArray)
-    int column;
-    int top;
-    int left;  // -1: centred
+    int row, column;
 };
 using A = ProfileArray;
 constexpr ProfileFact kProfileFacts[] = {
-    {"vedicNameCaption", "vedicName", A::VedicName, 1, 240, 5280},
-    {"rulingPlanetCaption", "rulingPlanet", A::RulingPlanet, 0, 840, 1440},
-    {"compatibleWithCaption", "compatibleWith", A::CompatibleWith, 1, 960, -1},
-    {"notCompatibleWithCaption", "notCompatibleWith", A::NotCompatibleWith, 2, 840, -1},
-    {"symbolCaption", "symbol", A::Symbol, 0, 1440, -1},
-    {"natureCaption", "nature", A::Nature, 1, 1440, -1},
-    {"colourCaption", "colour", A::Color, 2, 1440, -1},
-    {"typeOfSignCaption", "typeOfSign", A::TypeOfSign, 0, 2040, -1},
-    {"genderCaption", "gender", A::Gender, 1, 2040, -1},
-    {"bestPeriodOfActivityCaption", "bestPeriodOfActivity", A::BestPeriodOfActivity, 2, 2040, -1},
-    {"barrenCaption", "barren", A::Barren, 0, 2640, -1},
-    {"casteCaption", "caste", A::Caste, 1, 2640, -1},
-    {"positionCaption", "position", A::Position, 2, 2640, -1},
-    {"constituentCharacterCaption", "constituentCharacter", A::ConstituentCharacter, 0, 3240, -1},
-    {"luckyDaysCaption", "luckyDays", A::LuckyDays, 1, 3240, -1},
-    {"luckyNumbersCaption", "luckyNumbers", A::LuckyNumbers, 2, 3240, -1},
-    {"bestDirectionCaption", "bestDirection", A::BestDirection, 0, 3840, -1},
-    {"luckyColoursCaption", "luckyColours", A::LuckyColors, 1, 3840, -1},
-    {"luckyGemstoneCaption", "luckyGemstone", A::LuckyGemstone, 2, 3840, -1},
-    {"partOfTheBodyCaption", "partOfTheBody", A::PartOfTheBody, 0, 4440, -1},
-    {"physiqueCaption", "physique", A::Physique, 1, 4440, -1},
-    {"englishNameCaption", "englishName", A::EnglishName, 2, 4440, -1},
+    {"vedicNameCaption", "vedicName", A::VedicName, 0, 1},
+    {"rulingPlanetCaption", "rulingPlanet", A::RulingPlanet, 1, 0},
+    {"compatibleWithCaption", "compatibleWith", A::CompatibleWith, 1, 1},
+    {"notCompatibleWithCaption", "notCompatibleWith", A::NotCompatibleWith, 1, 2},
+    {"symbolCaption", "symbol", A::Symbol, 2, 0},
+    {"natureCaption", "nature", A::Nature, 2, 1},
+    {"colourCaption", "colour", A::Color, 2, 2},
+    {"typeOfSignCaption", "typeOfSign", A::TypeOfSign, 3, 0},
+    {"genderCaption", "gender", A::Gender, 3, 1},
+    {"bestPeriodOfActivityCaption", "bestPeriodOfActivity", A::BestPeriodOfActivity, 3, 2},
+    {"barrenCaption", "barren", A::Barren, 4, 0},
+    {"casteCaption", "caste", A::Caste, 4, 1},
+    {"positionCaption", "position", A::Position, 4, 2},
+    {"constituentCharacterCaption", "constituentCharacter", A::ConstituentCharacter, 5, 0},
+    {"luckyDaysCaption", "luckyDays", A::LuckyDays, 5, 1},
+    {"luckyNumbersCaption", "luckyNumbers", A::LuckyNumbers, 5, 2},
+    {"bestDirectionCaption", "bestDirection", A::BestDirection, 6, 0},
+    {"luckyColoursCaption", "luckyColours", A::LuckyColors, 6, 1},
+    {"luckyGemstoneCaption", "luckyGemstone", A::LuckyGemstone, 6, 2},
+    {"partOfTheBodyCaption", "partOfTheBody", A::PartOfTheBody, 7, 0},
+    {"physiqueCaption", "physique", A::Physique, 7, 1},
+    {"englishNameCaption", "englishName", A::EnglishName, 7, 2},
 };
 
-// The five interpretive texts, in tab order; their headings are the profile's captions.
+// The five interpretive texts in tab order, each with its place in six equal columns: three
+// texts across the first row, two across the second (column / span is its place in the row).
 struct TextBoxPlace {
     const char* headingName;
     const char* box;
     int array;  // the profile text it shows (ProfileArray)
-    int headingTop;
-    int left, top, width;
+    int row, column, span;
 };
 constexpr TextBoxPlace kTextBoxes[] = {
-    {"looksHeading", "looksText", A::LooksText, 5040, 120, 5280, 3735},
-    {"natureHeading", "natureText", A::NatureText, 5040, 3960, 5280, 4215},
-    {"careerAndFinanceHeading", "careerAndFinanceText", A::CareerAndFinanceText, 5040, 8280, 5280,
-     3615},
-    {"healthHeading", "healthText", A::HealthText, 6120, 6240, 6360, 5655},
-    {"loveAndDomesticLifeHeading", "loveAndDomesticLifeText", A::LoveAndDomesticLifeText, 6120, 120,
-     6360, 6015},
+    {"looksHeading", "looksText", A::LooksText, 0, 0, 2},
+    {"natureHeading", "natureText", A::NatureText, 0, 2, 2},
+    {"careerAndFinanceHeading", "careerAndFinanceText", A::CareerAndFinanceText, 0, 4, 2},
+    {"healthHeading", "healthText", A::HealthText, 1, 3, 3},
+    {"loveAndDomesticLifeHeading", "loveAndDomesticLifeText", A::LoveAndDomesticLifeText, 1, 0,
+     3},
 };
-constexpr int kTextBoxHeight = 735;
+
+// The window lines of the details page, in order, with their controls' names.
+constexpr const char* kWindowLineNames[] = {"ghatiLagnaWindowLine", "ascendantWindow",
+                                            "moonWindow", "chartWindow"};
+// Under them on the details page: the calculation settings and a modern chart's classic ghati
+// lagna.
+constexpr const char* kSettingsLineNames[] = {"settingsLine", "classicComparisonLine"};
 
 }  // namespace
 
@@ -229,29 +367,24 @@ ResultsWindow::ResultsWindow(Services& services, QWidget* parent)
     p.setColor(QPalette::WindowText, Qt::white);
     setPalette(p);
     setAutoFillBackground(true);
-    setFixedSize(Px(kClientWidth), Px(kClientHeight));
 
-    BuildHeader();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(Px(240), Px(120), Px(240), Px(60));
+    layout->setSpacing(Px(60));
+    layout->addWidget(BuildHeader());
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("resultsTabs"));
-    tabs_->setGeometry(TwipRect(240, 960, 12255, 7680));
     // The tab captions in the desktop's own colours, readable on the light tabs.
     tabs_->tabBar()->setPalette(StandardPalette());
-    for (const QString& caption : {kChartTab, kDetailsTab}) {
-        auto* page = new QWidget;
-        // Each page holds a canvas whose origin is the tab control's own top-left corner,
-        // so the controls keep their positions whatever height the style gives the tab row.
-        auto* canvas = new QWidget(page);
-        canvas->setObjectName(QStringLiteral("canvas"));
-        canvases_.append(canvas);
-        tabs_->addTab(page, caption);
-    }
-    BuildChartPage(canvases_[0]);
-    BuildProfilePage(canvases_[1]);
-    tabs_->installEventFilter(this);
-    if (auto* stack = tabs_->findChild<QStackedWidget*>()) stack->installEventFilter(this);
-    PlaceTabCanvases();
+    tabs_->addTab(BuildChartPage(), kChartTab);
+    tabs_->addTab(BuildProfilePage(), kDetailsTab);
+    static_cast<WholePageScroll*>(profileScroll_)->SetSibling(chartPage_);
+    // The style list sits beside the pages' tabs, shown with the chart's page.
+    tabs_->setCornerWidget(stylePanel_->Chooser(), Qt::TopRightCorner);
+    connect(tabs_, &QTabWidget::currentChanged, stylePanel_->Chooser(),
+            [this](int index) { stylePanel_->Chooser()->setVisible(index == 0); });
+    layout->addWidget(tabs_, 1);
 
     printActions_ = new print::ChartPrintActions(services_, this);
     connect(stylePanel_, &ChartStylePanel::StyleChosen, printActions_,
@@ -266,196 +399,445 @@ void ResultsWindow::SetPageTexts(print::ChartPageTexts texts) {
     printActions_->SetTexts(std::move(texts));
 }
 
-bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {
-    const auto type = event->type();
-    if (type == QEvent::Resize || type == QEvent::Move || type == QEvent::Show ||
-        type == QEvent::LayoutRequest)
-        PlaceTabCanvases();
-    return QWidget::eventFilter(watched, event);
-}
+QWidget* ResultsWindow::BuildHeader() {
+    auto* header = new QWidget(this);
+    header->setObjectName(QStringLiteral("header"));
+    auto* grid = new QGridLayout(header);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(Px(240));
+    grid->setVerticalSpacing(Px(30));
 
-void ResultsWindow::PlaceTabCanvases() {
-    for (QWidget* canvas : canvases_) {
-        QWidget* page = canvas->parentWidget();
-        const QPoint origin = page->mapTo(tabs_, QPoint(0, 0));
-        canvas->setGeometry(-origin.x(), -origin.y(), tabs_->width(), tabs_->height());
-    }
-}
+    grid->addWidget(NewLabel(header, QStringLiteral("significanceTitle"),
+                             QStringLiteral("Significance of Ghati Lagna"),
+                             Verdana(8.25, true, true), kCyan),
+                    0, 0);
+    QLabel* line = NewLabel(header, QStringLiteral("significanceLine"),
+                            QStringLiteral("Ghati Lagna signifies the importance of self in terms "
+                                           "of fame, power, authority and status"),
+                            Verdana(8.25, true), Qt::white);
+    line->setWordWrap(true);
+    grid->addWidget(line, 1, 0);
 
-void ResultsWindow::BuildHeader() {
-    AddLabel(this, QStringLiteral("significanceTitle"),
-             QStringLiteral("Significance of Ghati Lagna"), TwipRect(240, 120, 2655, 195),
-             Verdana(8.25, true, true), kCyan);
-    AddLabel(this, QStringLiteral("significanceLine"),
-             QStringLiteral("Ghati Lagna signifies the importance of self in terms of fame, power, "
-                            "authority and status"),
-             TwipRect(240, 360, 8760, 195), Verdana(8.25, true), Qt::white);
-    AddLabel(this, QStringLiteral("lagnaSignCaption"),
-             QStringLiteral("Ghati Lagna Present In Sign"), TwipRect(240, 703, 2715, 195),
-             Verdana(8.25, true), kCyan, Qt::AlignRight);
-    QLabel* sign = AddLabel(this, QStringLiteral("lagnaSign"), QStringLiteral("lagnaSign"),
-                            TwipRect(3120, 680, 3105, 240),
+    auto* signRow = new QHBoxLayout;
+    signRow->setSpacing(Px(165));
+    signRow->addWidget(NewLabel(header, QStringLiteral("lagnaSignCaption"),
+                                QStringLiteral("Ghati Lagna Present In Sign"), Verdana(8.25, true),
+                                kCyan, Qt::AlignRight));
+    QLabel* sign = NewLabel(header, QStringLiteral("lagnaSign"), QStringLiteral("lagnaSign"),
                             NamedFont(QStringLiteral("MS Sans Serif"), 9.75, true), kYellow);
     profileLabels_.emplace_back(sign, ProfileArray::EnglishName);
-    AddLabel(this, QStringLiteral("promotionLine"), config::kResultsPromotion,
-             TwipRect(8880, 0, 3690, 240), Verdana(9.75, true, true), Qt::white);
-    auto* site = new LinkLabel(config::kMakerSiteCaption, this);
+    signRow->addWidget(sign);
+    signRow->addStretch(1);
+    grid->addLayout(signRow, 2, 0);
+    // Under the sign: the birth times it holds for, and a modern chart's classic ghati lagna.
+    ghatiLagnaWindow_ = NewWrappedLabel(header, QStringLiteral("ghatiLagnaWindow"),
+                                        Verdana(8.25), Qt::white);
+    grid->addWidget(ghatiLagnaWindow_, 3, 0, 1, 2);
+    classicComparison_ = NewWrappedLabel(header, QStringLiteral("classicComparison"),
+                                         Verdana(8.25), kLightYellow);
+    grid->addWidget(classicComparison_, 4, 0, 1, 2);
+    ghatiLagnaWindow_->hide();
+    classicComparison_->hide();
+
+    grid->addWidget(NewLabel(header, QStringLiteral("promotionLine"), config::kResultsPromotion,
+                             Verdana(9.75, true, true), Qt::white, Qt::AlignRight),
+                    0, 1, Qt::AlignRight | Qt::AlignTop);
+    auto* site = new LinkLabel(config::kMakerSiteCaption, header);
     site->setObjectName(QStringLiteral("makerSiteLink"));
     site->setFont(Verdana(9.75, true, true));
     SetTextColor(site, Qt::white);
-    site->setGeometry(TwipRect(9600, 240, 2565, 240));
+    grid->addWidget(site, 1, 1, Qt::AlignRight | Qt::AlignTop);
     connect(site, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.browser); });
+    grid->setColumnStretch(0, 1);
+    return header;
 }
 
-void ResultsWindow::BuildChartPage(QWidget* page) {
+QWidget* ResultsWindow::BuildChartPage() {
+    auto* page = new ChartPage;
+    chartPage_ = page;
+    page->setObjectName(QStringLiteral("chartPage"));
     auto* background = new QFrame(page);
     background->setObjectName(QStringLiteral("chartBackground"));
     FillBackground(background, Qt::white);
-    background->setGeometry(TwipRect(120, 360, 8415, 7215));
+    auto* backgroundLayout = new QVBoxLayout(background);
+    backgroundLayout->setContentsMargins(Px(150), Px(140), Px(150), Px(120));
+    auto* chart = new Panel(QStringLiteral("chartFrame"), QStringLiteral("Hora"), kSlate,
+                            Qt::white);
+    auto* chartLayout = new QVBoxLayout(chart);
+    chartLayout->setContentsMargins(Px(100), Px(30), Px(120), Px(90));
+    QWidget* grid = BuildChart();
+    chartLayout->addWidget(grid);
+    backgroundLayout->addWidget(chart);
+    stylePanel_ = new ChartStylePanel(this, grid);
 
-    QGroupBox* chart = AddFrame(background, QStringLiteral("chartFrame"), QStringLiteral("Hora"),
-                                TwipRect(150, 140, 8115, 6945), kSlate, Qt::white);
-    BuildChart(chart);
-    chart->setVisible(true);
-    chart->raise();
-    // The style list sits beside the pages' tabs, shown with the chart's page.
-    stylePanel_ = new ChartStylePanel(this, TwipRect(4560, 990, 2640, 330), chart);
-    connect(tabs_, &QTabWidget::currentChanged, stylePanel_->Chooser(),
-            [this](int index) { stylePanel_->Chooser()->setVisible(index == 0); });
-
-    BuildPlanetTable(page);
-    BuildDetails(page);
+    auto* side = new QWidget;
+    side->setObjectName(QStringLiteral("sidePanels"));
+    auto* flow = new ColumnFlowLayout(side, Px(105));
+    flow->addWidget(BuildDetails());
+    flow->addWidget(BuildPlanetTable());
+    flow->addWidget(BuildFacts());
+    flow->addWidget(BuildUncertainty());
+    auto* scroll = new SideScroll(side, flow);
+    scroll->setParent(page);
+    page->SetParts(background, scroll);
+    return page;
 }
 
-void ResultsWindow::BuildChart(QWidget* chart) {
-    AddShape(chart, QStringLiteral("chartOutline"), 100, 120, 7890, 6750);
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        const SignCell& cell = kSignCells[sign];
-        AddShape(chart, QStringLiteral("signSquare%1").arg(84 + sign), kColumnEdges[cell.column],
-                 kRowEdges[cell.row], kCellWidth, kCellHeight);
+QWidget* ResultsWindow::BuildChart() {
+    auto* chart = new ChartGrid(nullptr);
+    auto* grid = new QGridLayout(chart);
+    grid->setContentsMargins(0, 0, 1, 1);
+    grid->setSpacing(0);
+    for (int i = 0; i < 4; ++i) {
+        grid->setRowStretch(i, 1);
+        grid->setColumnStretch(i, 1);
     }
-    AddShape(chart, QStringLiteral("centreSquare"), 2085, 1815, 3930, 3355);
-
     const QFont markerFont = Verdana(9, true);
     const QFont houseFont = NamedFont(QStringLiteral("Courier New"), 9.75, true);
     for (int sign = 0; sign < kSignCount; ++sign) {
-        const SignCell& cell = kSignCells[sign];
-        const int cellRight = kColumnEdges[cell.column + 1];
-        const int cellBottom = kRowEdges[cell.row + 1];
+        const SignCell& place = kSignCells[sign];
+        auto* cell = new QWidget(chart);
+        cell->setObjectName(QStringLiteral("signSquare%1").arg(sign));
+        chart->AddOutlined(cell);
+        auto* inner = new QGridLayout(cell);
+        inner->setContentsMargins(Px(120), Px(45), Px(30), Px(30));
+        inner->setSpacing(0);
 
-        auto* content = new CellLabel(chart);
-        content->setObjectName(QString::fromLatin1(cell.contentName));
-        content->setText(QString::fromLatin1(cell.contentName));
+        auto* content = new CellLabel(cell);
+        content->setObjectName(QString::fromLatin1(place.contentName));
+        content->setText(QString::fromLatin1(place.contentName));
         content->setFont(DefaultFont());
         SetTextColor(content, Qt::white);
-        content->setGeometry(TwipRect(cell.contentX, cell.contentY, kContentWidth, kContentHeight));
+        content->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        // The bodies start with an empty line: the house number stands beside it. The markers
+        // start under the number, which they could cover when a small cell drops their
+        // leading empty lines.
+        inner->addWidget(content, 0, 0, 2, 1);
         signCells_[sign] = content;
 
-        // The markers run down from their corner to the foot of the cell.
-        auto* marker = new CellLabel(chart);
+        // The house number in the cell's top right corner, over the markers' column.
+        QLabel* house = NewLabel(cell, QStringLiteral("houseNumber%1").arg(sign),
+                                 QString::number(sign + 1), houseFont, Qt::white, Qt::AlignRight);
+        house->setAttribute(Qt::WA_TransparentForMouseEvents);
+        house->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        house->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        inner->addWidget(house, 0, 0, 1, 2);
+
+        // The markers run down from beside the bodies to the foot of the cell; the two columns
+        // keep the design's proportions at any size.
+        auto* marker = new CellLabel(cell);
         marker->setObjectName(QStringLiteral("marker%1").arg(sign));
         marker->setText(QStringLiteral("A12"));
         marker->setFont(markerFont);
         SetTextColor(marker, kCyan);
-        marker->setGeometry(
-            TwipRect(cell.markerX, cell.markerY, kMarkerWidth, cellBottom - cell.markerY - 30));
+        marker->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        inner->addWidget(marker, 1, 1);
+        inner->setRowStretch(1, 1);
+        inner->setColumnStretch(0, kContentWidth);
+        inner->setColumnStretch(1, kMarkerWidth);
         markers_[sign] = marker;
-
-        QLabel* house =
-            AddLabel(chart, QStringLiteral("houseNumber%1").arg(sign), QString::number(sign + 1),
-                     QRect(), houseFont, Qt::white, Qt::AlignHCenter);
-        house->setGeometry(TwipRect(cell.houseX, cell.houseY,
-                                    std::min(kHouseWidth, cellRight - cell.houseX), kHouseHeight));
-        house->setAttribute(Qt::WA_TransparentForMouseEvents);
+        grid->addWidget(cell, place.row, place.column);
     }
 
-    auto* centre = new LinkLabel(config::kChartCentreCaption, chart);
-    centre->setObjectName(QStringLiteral("centreLink"));
-    centre->setFont(NamedFont(QStringLiteral("Arial"), 15.75, true, true, true));
-    SetTextColor(centre, Qt::white);
-    centre->setAlignment(Qt::AlignCenter);
-    centre->setGeometry(TwipRect(2400, 3360, 3420, 360));
-    connect(centre, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.browser); });
+    auto* centre = new QWidget(chart);
+    centre->setObjectName(QStringLiteral("centreSquare"));
+    chart->AddOutlined(centre);
+    auto* centreLayout = new QVBoxLayout(centre);
+    auto* link = new LinkLabel(config::kChartCentreCaption, centre);
+    link->setObjectName(QStringLiteral("centreLink"));
+    link->setFont(NamedFont(QStringLiteral("Arial"), 15.75, true, true, true));
+    SetTextColor(link, Qt::white);
+    link->setAlignment(Qt::AlignCenter);
+    link->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    centreLayout->addWidget(link);
+    chart->SetCentreLink(link);
+    connect(link, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.browser); });
+    grid->addWidget(centre, 1, 1, 2, 2);
+    return chart;
 }
 
-void ResultsWindow::BuildPlanetTable(QWidget* page) {
-    QGroupBox* table =
-        AddFrame(page, QStringLiteral("planetTable"), QStringLiteral("Vedic Planetary Position"),
-                 TwipRect(8640, 3240, 3495, 4335), Qt::white, kLavender);
+QGroupBox* ResultsWindow::BuildPlanetTable() {
+    auto* table = new Panel(QStringLiteral("planetTable"), QStringLiteral("Vedic Planetary Position"),
+                            Qt::white, kLavender, Px(4335));
+    auto* grid = new QGridLayout(table);
+    // Tight at its minimum (a short screen); its rows spread out to the design height.
+    grid->setContentsMargins(Px(120), Px(45), Px(120), Px(45));
+    grid->setHorizontalSpacing(Px(45));
+    grid->setVerticalSpacing(Px(15));
     for (int k = 0; k < kBodyCount; ++k) {
-        const int top = 360 + 390 * k;
-        AddLabel(table, QStringLiteral("planetCaption%1").arg(kPlanetRows[k].nameIndex),
-                 QString::fromLatin1(kPlanetRows[k].caption), TwipRect(120, top, 1785, 270),
-                 Verdana(8.25, true), kLavender);
-        QLabel* value =
-            AddLabel(table, QStringLiteral("planetValue%1").arg(k), QStringLiteral("planet"),
-                     TwipRect(1920, top, 1455, 270), Verdana(9.75), Qt::white);
+        grid->addWidget(NewLabel(table, QStringLiteral("planetCaption%1").arg(k),
+                                 QString::fromLatin1(kPlanetCaptions[k]), Verdana(8.25, true),
+                                 kLavender),
+                        k, 0);
+        QLabel* value = NewLabel(table, QStringLiteral("planetValue%1").arg(k),
+                                 QStringLiteral("planet"), Verdana(9.75), Qt::white);
         FillBackground(value, kSlate);
+        value->setMinimumWidth(Px(1455));
+        value->setIndent(Px(30));
+        grid->addWidget(value, k, 1);
+        grid->setRowStretch(k, 1);
         planetValues_[k] = value;
     }
+    return table;
 }
 
-void ResultsWindow::BuildDetails(QWidget* page) {
-    QGroupBox* details =
-        AddFrame(page, QStringLiteral("detailsFrame"), QStringLiteral("Your Details"),
-                 TwipRect(8640, 360, 3490, 2775), Qt::white, kLavender);
-    name_ = AddLabel(details, QStringLiteral("personName"), QStringLiteral("personName"),
-                     TwipRect(120, 240, 3285, 240), Verdana(9.75, true), kLavender);
-    for (const DetailRow& row : kDetailRows) {
-        AddSizedCaption(details, QString(), QString::fromLatin1(row.caption), 120, 0, row.top,
-                        DefaultFont(), kLavender);
-        QLabel* value =
-            AddLabel(details, QString::fromLatin1(row.value), QString::fromLatin1(row.value),
-                     TwipRect(1440, row.top, 2055, 195), Verdana(8.25, true), kLavender);
-        details_.emplace_back(value, row.text);
+QGroupBox* ResultsWindow::BuildDetails() {
+    auto* details = new Panel(QStringLiteral("detailsFrame"), QStringLiteral("Your Details"),
+                              Qt::white, kLavender, Px(2775));
+    auto* grid = new QGridLayout(details);
+    grid->setContentsMargins(Px(120), Px(30), Px(120), Px(90));
+    grid->setHorizontalSpacing(Px(120));
+    grid->setVerticalSpacing(Px(15));
+    name_ = NewLabel(details, QStringLiteral("personName"), QStringLiteral("personName"),
+                     Verdana(9.75, true), kLavender);
+    grid->addWidget(name_, 0, 0, 1, 2);
+    int row = 1;
+    for (const DetailRow& detail : kDetailRows) {
+        grid->addWidget(NewLabel(details, QString(), QString::fromLatin1(detail.caption),
+                                 DefaultFont(), kLavender),
+                        row, 0);
+        QLabel* value = NewLabel(details, QString::fromLatin1(detail.value),
+                                 QString::fromLatin1(detail.value), Verdana(8.25, true), kLavender);
+        value->setMinimumWidth(Px(2055));
+        grid->addWidget(value, row, 1);
+        grid->setRowStretch(row, 1);
+        details_.emplace_back(value, detail.text);
+        ++row;
     }
-    details->raise();
+    grid->setColumnStretch(1, 1);
+    return details;
 }
 
-void ResultsWindow::BuildProfilePage(QWidget* page) {
-    auto* profilePanel = new QFrame(page);
-    profilePanel->setObjectName(QStringLiteral("profilePanel"));
-    FillBackground(profilePanel, kSlate);
-    profilePanel->setGeometry(TwipRect(120, 360, 12015, 7215));
+QGroupBox* ResultsWindow::BuildFacts() {
+    auto* facts = new Panel(QStringLiteral("factsFrame"), tr("Birth Time and Sunrise"), Qt::white,
+                            kLavender);
+    auto* layout = new QVBoxLayout(facts);
+    layout->setContentsMargins(Px(120), Px(30), Px(120), Px(90));
+    layout->setSpacing(Px(45));
+    factsGrid_ = new QGridLayout;
+    factsGrid_->setHorizontalSpacing(Px(120));
+    factsGrid_->setVerticalSpacing(Px(15));
+    factsGrid_->setColumnStretch(1, 1);
+    layout->addLayout(factsGrid_);
+    clockNotes_ = NewWrappedLabel(facts, QStringLiteral("clockNotes"), DefaultFont(), kSlate);
+    clockNotes_->hide();
+    layout->addWidget(clockNotes_);
+    layout->addStretch(1);
+    facts->setMinimumWidth(Px(4800));
+    facts->setMaximumWidth(Px(6000));
+    return facts;
+}
+
+QGroupBox* ResultsWindow::BuildUncertainty() {
+    auto* box = new Panel(QStringLiteral("uncertaintyFrame"), tr("Birth Time Range"), Qt::white,
+                          kLavender);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(Px(120), Px(30), Px(120), Px(90));
+    layout->setSpacing(Px(45));
+    auto* row = new QHBoxLayout;
+    QLabel* caption = NewLabel(box, QStringLiteral("uncertaintyCaption"),
+                               Q(UncertaintyCaption()), DefaultFont(), kLavender);
+    uncertainty_ = new QSpinBox(box);
+    uncertainty_->setObjectName(QStringLiteral("uncertaintyMinutes"));
+    uncertainty_->setRange(0, kMostUncertainMinutes);
+    uncertainty_->setPalette(StandardPalette());
+    caption->setBuddy(uncertainty_);
+    QLabel* unit = NewLabel(box, QStringLiteral("uncertaintyUnit"), Q(UncertaintyUnit()),
+                            DefaultFont(), kLavender);
+    row->addWidget(caption);
+    row->addWidget(uncertainty_);
+    row->addWidget(unit);
+    row->addStretch(1);
+    layout->addLayout(row);
+    connect(uncertainty_, &QSpinBox::valueChanged, this, &ResultsWindow::uncertaintyChanged);
+
+    rangeCaption_ = NewWrappedLabel(box, QStringLiteral("rangeCaption"), DefaultFont(), kSlate);
+    layout->addWidget(rangeCaption_);
+    rangeTable_ = new QTableWidget(0, static_cast<int>(std::size(kTimeRangeHeads)), box);
+    rangeTable_->setObjectName(QStringLiteral("rangeTable"));
+    rangeTable_->setPalette(StandardPalette());
+    QStringList heads;
+    for (const char* head : kTimeRangeHeads) heads << QString::fromUtf8(head);
+    rangeTable_->setHorizontalHeaderLabels(heads);
+    rangeTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    rangeTable_->setSelectionMode(QAbstractItemView::NoSelection);
+    rangeTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    rangeTable_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    rangeTable_->setMinimumHeight(Px(1200));
+    layout->addWidget(rangeTable_, 1);
+    rangeCaption_->hide();
+    rangeTable_->hide();
+    box->setMinimumWidth(Px(4800));
+    return box;
+}
+
+QWidget* ResultsWindow::BuildProfilePage() {
+    auto* scroll = new WholePageScroll;
+    profileScroll_ = scroll;
+    scroll->setObjectName(QStringLiteral("profileScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("profilePanel"));
+    FillBackground(panel, kSlate);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(Px(120), Px(120), Px(120), Px(120));
+    layout->setSpacing(Px(120));
 
     const QFont captionFont = Verdana(8.25, true);
-    for (const ProfileFact& fact : kProfileFacts) {
-        const int centre = kColumnCentres[fact.column];
-        QLabel* caption = AddSizedCaption(profilePanel, QString::fromLatin1(fact.captionName),
-                                          Q(kProfileCaptions[fact.array]), fact.left, centre,
-                                          fact.top, captionFont, kCyan);
-        const bool vedic = QLatin1String(fact.value) == QLatin1String("vedicName");
-        const int valueCentre = fact.left >= 0 ? caption->geometry().center().x() : Px(centre);
-        const int width = Px(kColumnWidths[fact.column]);
-        QLabel* value =
-            AddLabel(profilePanel, QString::fromLatin1(fact.value), QString::fromLatin1(fact.value),
-                     QRect(valueCentre - width / 2, Px(fact.top + 240), width, Px(240)),
-                     vedic ? NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true) : DefaultFont(),
-                     vedic ? kYellow : Qt::white, Qt::AlignHCenter);
-        profileLabels_.emplace_back(value, fact.array);
+    // The birth times the chart holds for.
+    // Its caption comes with the chart's texts.
+    windowsCaption_ = NewLabel(panel, QStringLiteral("windowsCaption"), QString(), captionFont,
+                               kCyan);
+    layout->addWidget(windowsCaption_);
+    for (std::size_t i = 0; i < windowLines_.size(); ++i) {
+        windowLines_[i] = NewWrappedLabel(panel, QString::fromLatin1(kWindowLineNames[i]),
+                                          DefaultFont(), Qt::white);
+        layout->addWidget(windowLines_[i]);
+    }
+    for (std::size_t i = 0; i < settingsLines_.size(); ++i) {
+        settingsLines_[i] = NewWrappedLabel(panel, QString::fromLatin1(kSettingsLineNames[i]),
+                                            DefaultFont(), kLightYellow);
+        layout->addWidget(settingsLines_[i]);
     }
 
+    auto* factsGrid = new QGridLayout;
+    factsGrid->setHorizontalSpacing(Px(240));
+    factsGrid->setVerticalSpacing(Px(120));
+    for (const ProfileFact& fact : kProfileFacts) {
+        auto* cell = new QVBoxLayout;
+        cell->setSpacing(0);
+        cell->addWidget(NewLabel(panel, QString::fromLatin1(fact.captionName),
+                                 Q(kProfileCaptions[fact.array]), captionFont, kCyan,
+                                 Qt::AlignHCenter));
+        const bool vedic = fact.array == A::VedicName;
+        QLabel* value = NewWrappedLabel(
+            panel, QString::fromLatin1(fact.value),
+            vedic ? NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true) : DefaultFont(),
+            vedic ? kYellow : Qt::white, Qt::AlignHCenter);
+        value->setText(QString::fromLatin1(fact.value));
+        cell->addWidget(value);
+        factsGrid->addLayout(cell, fact.row, fact.column);
+        profileLabels_.emplace_back(value, fact.array);
+    }
+    for (int column = 0; column < 3; ++column) factsGrid->setColumnStretch(column, 1);
+    layout->addLayout(factsGrid);
+
+    // Two rows of texts (three, then two) side by side; rows of boxes rather than one grid
+    // with spans, as a grid gives spanning cells no height for their width.
+    QHBoxLayout* textRows[2] = {new QHBoxLayout, new QHBoxLayout};
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     QWidget* previous = nullptr;
     for (const TextBoxPlace& place : kTextBoxes) {
-        AddSizedCaption(profilePanel, QString::fromLatin1(place.headingName),
-                        Q(kProfileCaptions[place.array]), -1, place.left + place.width / 2,
-                        place.headingTop, captionFont, kCyan);
-        auto* box = new ProfileTextBox(profilePanel);
+        auto* cell = new QVBoxLayout;
+        cell->setSpacing(Px(30));
+        cell->addWidget(NewLabel(panel, QString::fromLatin1(place.headingName),
+                                 Q(kProfileCaptions[place.array]), captionFont, kCyan,
+                                 Qt::AlignHCenter));
+        auto* box = new ProfileTextBox(panel);
         box->setObjectName(QString::fromLatin1(place.box));
         box->setPlainText(QString::fromLatin1(place.box));
         QPalette p = StandardPalette();
         p.setColor(QPalette::Base, buttonFace);
         p.setColor(QPalette::Text, Qt::black);
         box->setPalette(p);
-        box->setGeometry(TwipRect(place.left, place.top, place.width, kTextBoxHeight));
+        cell->addWidget(box);
+        cell->addStretch(1);
+        QHBoxLayout* row = textRows[place.row];
+        row->setSpacing(Px(120));
+        row->insertLayout(std::min(place.column / place.span, static_cast<int>(row->count())), cell,
+                          1);
         profileBoxes_.emplace_back(box, place.array);
         if (previous) setTabOrder(previous, box);
         previous = box;
     }
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(Px(120));
+    texts->addLayout(textRows[0]);
+    texts->addLayout(textRows[1]);
+    layout->addLayout(texts);
+    layout->addStretch(1);
+    scroll->setWidget(panel);
+    return scroll;
 }
 
-void ResultsWindow::Present(const ResultTexts& view) {
+void ResultsWindow::SetUncertaintyMinutes(int minutes) {
+    const QSignalBlocker quiet(uncertainty_);
+    uncertainty_->setValue(minutes);
+}
+
+void ResultsWindow::PresentFacts(const ResultPanelTexts& panels) {
+    while (QLayoutItem* item = factsGrid_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    int row = 0;
+    for (const LabelledLine& line : panels.facts) {
+        factsGrid_->addWidget(NewLabel(clockNotes_->parentWidget(),
+                                       QStringLiteral("factCaption%1").arg(row),
+                                       Q(line.caption), DefaultFont(), kLavender),
+                              row, 0, Qt::AlignTop);
+        QLabel* value = NewWrappedLabel(clockNotes_->parentWidget(),
+                                        QStringLiteral("factValue%1").arg(row), Verdana(8.25, true),
+                                        kLavender);
+        value->setText(Q(line.text));
+        factsGrid_->addWidget(value, row, 1);
+        ++row;
+    }
+    QStringList notes;
+    for (const std::string& note : panels.clockNotes) notes << Q(note);
+    clockNotes_->setText(notes.join(QLatin1Char('\n')));
+    clockNotes_->setVisible(!notes.isEmpty());
+
+    ghatiLagnaWindow_->setText(Q(panels.windows.ghatiLagna));
+    ghatiLagnaWindow_->setVisible(!panels.windows.ghatiLagna.empty());
+    classicComparison_->setText(Q(panels.classicComparison));
+    classicComparison_->setVisible(!panels.classicComparison.empty());
+    windowsCaption_->setText(Q(panels.windowsCaption));
+    windowsCaption_->setVisible(!panels.windowsCaption.empty());
+    const std::string* lines[] = {&panels.windows.ghatiLagna, &panels.windows.ascendant,
+                                  &panels.windows.moon, &panels.windows.chart};
+    for (std::size_t i = 0; i < windowLines_.size(); ++i) {
+        windowLines_[i]->setText(Q(*lines[i]));
+        windowLines_[i]->setVisible(!lines[i]->empty());
+    }
+    const std::string settings =
+        panels.settings.empty() ? std::string() : panels.settingsCaption + " " + panels.settings;
+    const std::string* settingsTexts[] = {&settings, &panels.classicComparison};
+    for (std::size_t i = 0; i < settingsLines_.size(); ++i) {
+        settingsLines_[i]->setText(Q(*settingsTexts[i]));
+        settingsLines_[i]->setVisible(!settingsTexts[i]->empty());
+    }
+}
+
+void ResultsWindow::PresentRange(const ResultPanelTexts& panels) {
+    const bool shown = !panels.range.empty() || !panels.rangeError.empty();
+    rangeCaption_->setText(Q(panels.rangeError.empty() ? panels.rangeCaption : panels.rangeError));
+    rangeCaption_->setVisible(shown);
+    rangeTable_->setVisible(!panels.range.empty());
+    rangeTable_->setRowCount(static_cast<int>(panels.range.size()));
+    QFont bold = rangeTable_->font();
+    bold.setBold(true);
+    for (int r = 0; r < static_cast<int>(panels.range.size()); ++r) {
+        const TimeRangeRowTexts& row = panels.range[r];
+        const std::string* cells[] = {&row.from, &row.to, &row.ghatiLagna, &row.ascendant,
+                                      &row.moon};
+        for (int c = 0; c < 5; ++c) {
+            auto* item = new QTableWidgetItem(Q(*cells[c]));
+            if (row.holdsBirth) {
+                item->setFont(bold);
+                item->setBackground(kLightYellow);
+            }
+            rangeTable_->setItem(r, c, item);
+        }
+        // The entered time's span is marked in the row's head as well as by its colour.
+        rangeTable_->setVerticalHeaderItem(
+            r, new QTableWidgetItem(row.holdsBirth ? QStringLiteral("\u25B6") : QString()));
+    }
+}
+
+void ResultsWindow::Present(const ResultTexts& view, const ResultPanelTexts& panels) {
     for (int k = 0; k < kBodyCount; ++k) planetValues_[k]->setText(Q(view.planet[k]));
     for (int sign = 0; sign < kSignCount; ++sign) {
         signCells_[sign]->setText(Q(view.signCells[sign]));
@@ -468,6 +850,14 @@ void ResultsWindow::Present(const ResultTexts& view) {
         for (const auto& [label, array] : profileLabels_) label->setText(Q(view.profile[array]));
         for (const auto& [box, array] : profileBoxes_) box->setPlainText(Q(view.profile[array]));
     }
+    PresentFacts(panels);
+    PresentRange(panels);
+    // The side panels sit in a scroll area, which does not pass their new sizes on by itself.
+    static_cast<ChartPage*>(chartPage_)->PartsChanged();
+    // A hidden page's nested layouts keep the heights of their old texts until shown: the
+    // details page asks for the room of its new ones now.
+    for (QLayout* nested : profileScroll_->findChildren<QLayout*>()) nested->invalidate();
+    profileScroll_->updateGeometry();
     tabs_->setCurrentIndex(0);
 }
 

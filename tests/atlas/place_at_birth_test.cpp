@@ -66,6 +66,36 @@ TEST(PlaceAtBirth, NotesForSkippedRepeatedAndMeanTime) {
               "exact entry UTC+05:21");
 }
 
+// The notes the results and the form's zone line give, one case each: a city's own mean time
+// (off the quarter hours, not the birthplace's mean time) is named; quarter-hour zones and
+// local mean time are not city times.
+TEST(PlaceAtBirth, ClockNotesNameEachKindOfClock) {
+    struct Case {
+        const char* city;
+        CivilTime at;
+        std::vector<std::string> notes;
+    };
+    const Case cases[] = {
+        {"Amsterdam", At(1935, 6, 15, 12, 0),
+         {"the clocks kept a city's own mean time (NST UTC+01:19:32), not a zone's standard "
+          "time"}},
+        {"Kathmandu", At(1990, 6, 15, 8, 0), {}},
+        {"Chennai", At(1990, 8, 15, 10, 30), {}},
+        {"Chennai", At(1850, 1, 1, 6, 0),
+         {"before standard time: the birthplace's local mean time"}},
+        {"New York", At(2010, 3, 14, 2, 30),
+         {"clocks skipped this time when they moved forward; the offset before the change is "
+          "used"}},
+    };
+    for (const Case& c : cases) {
+        const PlaceAtBirth birth = Resolve(c.city, c.at);
+        EXPECT_EQ(ClockNotes(birth.offset.clock, birth.offset.localMeanTime,
+                             birth.offset.utcOffsetSeconds, birth.offset.abbreviation),
+                  c.notes)
+            << c.city;
+    }
+}
+
 TEST(PlaceAtBirth, FailsOutsideTheTable) {
     const auto place = TheAtlas().places().BestMatch("Chennai");
     ASSERT_TRUE(place);

@@ -12,7 +12,10 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -28,6 +31,7 @@
 #include "ui/app_controller.h"
 #include "ui/app_frame.h"
 #include "ui/entry_form.h"
+#include "ui/print/chart_print_actions.h"
 #include "ui/results_window.h"
 #include "ui/update_reminder.h"
 
@@ -230,6 +234,44 @@ private slots:
         QCOMPARE(LabelText(display, "cityValue"), QStringLiteral("New Delhi"));
         QCOMPARE(LabelText(display, "stateValue"), QStringLiteral("Delhi"));
         QCOMPARE(LabelText(display, "countryValue"), QStringLiteral("India"));
+    }
+
+    // The worked example's windows, facts and range through the real windows: the ghati
+    // lagna's window under its sign, the others on the details page, and a range the user
+    // asks for in the results window, recomputed by the chart layer and carried to the pages.
+    void workedExampleShowsItsWindowsFactsAndRange() {
+        StartProgram();
+        Fill(controller_->Form(), WorkedExample());
+        ClickGetMyGhatiLagna(controller_->Form());
+        ResultsWindow* display = controller_->Frame()->Display();
+        QCOMPARE(LabelText(display, "ghatiLagnaWindow"),
+                 QStringLiteral("Ghati lagna in Cancer for births from 10:15:00 to 10:38:59 "
+                                "(15 min 0 s before to 8 min 59 s after 10:30:00)"));
+        QVERIFY(LabelText(display, "ascendantWindow").startsWith("Ascendant in Virgo for births"));
+        QVERIFY(LabelText(display, "chartWindow").startsWith("The whole chart stays the same"));
+        QCOMPARE(LabelText(display, "factValue6"), QStringLiteral("19 Can 35, Cancer"));
+        QVERIFY(display->findChild<QWidget*>("rangeTable")->isHidden());
+        QVERIFY(!controller_->Frame()->Display()->PrintActions()->Texts()->rangeRows.size());
+
+        QSpinBox* box = display->UncertaintyBox();
+        display->Tabs()->setCurrentIndex(0);
+        box->setValue(5);
+        QCOMPARE(controller_->Frame()->Display(), display);  // the same window, recomputed
+        auto* table = display->findChild<QTableWidget*>("rangeTable");
+        QVERIFY(!table->isHidden());
+        QCOMPARE(table->rowCount(), 5);
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("10:25:21"));
+        QVERIFY(table->item(1, 0)->font().bold());
+        QCOMPARE(controller_->LastOutcome().range->size(), std::size_t{5});
+        const auto& pages = *display->PrintActions()->Texts();
+        QCOMPARE(pages.rangeRows.size(), std::size_t{5});
+        QCOMPARE(pages.rangeBirthRow, 1);
+        // Back and a new request start with no range again.
+        controller_->Frame()->findChild<QPushButton*>("backButton")->click();
+        ProcessDeferredDeletes();
+        ClickGetMyGhatiLagna(controller_->Form());
+        QCOMPARE(controller_->Frame()->Display()->UncertaintyBox()->value(), 0);
+        QVERIFY(!controller_->LastOutcome().range);
     }
 
     void detailsShowShortestNumbersAndHemispheres() {

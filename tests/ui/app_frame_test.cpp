@@ -89,6 +89,11 @@ private slots:
             // The results window is centred across the frame (at the left edge when wider).
             const int room = frame_->Area()->viewport()->width();
             QCOMPARE(child->x(), std::max(0, (room - child->width()) / 2));
+            // It takes the room there is, down to its own minimum (the area scrolls then).
+            QCOMPARE(child->width(), std::max(child->minimumSizeHint().width(),
+                                              std::min(child->sizeHint().width(),
+                                                       frame_->Area()->width() -
+                                                           2 * frame_->Area()->frameWidth())));
         }
     }
 

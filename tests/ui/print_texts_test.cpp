@@ -1,5 +1,6 @@
 // The page record and its small formatters: what the printed chart says, whatever draws it.
 #include <QTest>
+#include <algorithm>
 #include <map>
 
 #include "export_tools.h"
@@ -32,6 +33,39 @@ private slots:
         QCOMPARE(t.documentTitle,
                  std::string("Ghati lagna chart of RAMA, born August 15, 1990 at 10:30:00 in New "
                              "Delhi, Delhi, India (28\u00B0 39' N, 77\u00B0 13' E)"));
+    }
+
+    // The pages carry the facts, the birth-time windows and, when an uncertainty was asked
+    // for, the range's spans with the birth's marked; without one, no range at all.
+    void pagesCarryFactsWindowsAndRange() {
+        BirthRequest request = WorkedExamplePlaceEntries();
+        request.uncertaintyMinutes = 5;
+        const PageRequest pages = RequestChartPages(request);
+        QVERIFY(pages.texts);
+        const ChartPageTexts& t = *pages.texts;
+        std::vector<std::string> captions;
+        for (const LabelledText& row : t.sunRows) captions.push_back(row.label);
+        QCOMPARE(captions, (std::vector<std::string>{"Sunrise :", "Reference Sunrise :",
+                                                     "Time Elapsed :", "Ghati Lagna :"}));
+        QCOMPARE(t.sunRows[3].text, std::string("19 Can 35, Cancer"));
+        QVERIFY(std::any_of(t.birthDetails.begin(), t.birthDetails.end(), [](const LabelledText& r) {
+            return r.label == "Zone Entry :" && r.text == "Indian Time, IST, +5.3";
+        }));
+        QVERIFY(t.notes.size() >= 5);
+        QCOMPARE(t.notes[0],
+                 std::string("Calculation : classic, classic ayanamsa, mean node, classic sunrise"));
+        QVERIFY(t.notes[1].rfind("Ghati lagna in Cancer for births from 10:15:00 to 10:38:59", 0) == 0);
+        QCOMPARE(t.rangeRows.size(), std::size_t{5});
+        QCOMPARE(t.rangeBirthRow, 1);
+        QCOMPARE(t.rangeRows[1][0], std::string("10:25:21"));
+        QCOMPARE(t.rangeHeads.size(), std::size_t{5});
+        QVERIFY(t.rangeCaption.find("5 minutes of 10:30:00") != std::string::npos);
+
+        request.uncertaintyMinutes = 0;
+        const ChartPageTexts plain = *RequestChartPages(request).texts;
+        QVERIFY(plain.rangeRows.empty());
+        QVERIFY(plain.rangeCaption.empty());
+        QCOMPARE(plain.notes, t.notes);
     }
 
     // No pages for a chart that was not computed: the form's message instead, never the

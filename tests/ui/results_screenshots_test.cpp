@@ -1,7 +1,9 @@
 // The worked example as a person sees it: every text of the chart inside its cell, and the
 // two pages of the results window as pictures that show the window (not a blank area) and
 // differ from each other. With KALODAYA_SCREENSHOT_DIR set, the pictures are kept there as
-// chart-page.png and details-page.png; otherwise they go to a temporary folder.
+// chart-page-small-screen.png and details-page-small-screen.png (the offscreen screen's
+// 800 x 600; the README's come from the 1920 x 1080 test); otherwise they go to a temporary
+// folder.
 #include <QDir>
 #include <QImage>
 #include <QSet>
@@ -79,13 +81,18 @@ private slots:
 
     void cleanupTestCase() { controller_.reset(); }
 
-    // Each text of the chart fits its cell at its own font size; nothing is dropped or shrunk.
+    // Each text of the chart fits its cell at its own font size; nothing but trailing empty
+    // lines is dropped, and nothing shrunk.
     void everyCellTextFitsItsCell() {
         const auto cells = display_->findChildren<CellLabel*>();
         QCOMPARE(cells.size(), 24);
+        const auto trimmed = [](QString text) {
+            while (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+            return text;
+        };
         for (CellLabel* cell : cells) {
             const auto fitted = CellLabel::Fit(cell->text(), cell->font(), cell->contentsRect().size());
-            QCOMPARE(fitted.text, cell->text());
+            QVERIFY2(fitted.text.startsWith(trimmed(cell->text())), qPrintable(cell->objectName()));
             QCOMPARE(fitted.pointSize, cell->font().pointSizeF());
         }
     }
@@ -94,7 +101,7 @@ private slots:
         display_->Tabs()->setCurrentIndex(0);
         const QPixmap picture = display_->grab();
         QCOMPARE(picture.size(), display_->size());
-        chartPage_ = Save(picture, QStringLiteral("chart-page.png"));
+        chartPage_ = Save(picture, QStringLiteral("chart-page-small-screen.png"));
         // The window is drawn in its own colours, not the default palette's.
         int background = 0;
         for (int y = 0; y < chartPage_.height(); ++y)
@@ -106,7 +113,7 @@ private slots:
     void detailsPage() {
         display_->Tabs()->setCurrentIndex(1);
         const QPixmap picture = display_->grab();
-        const QImage details = Save(picture, QStringLiteral("details-page.png"));
+        const QImage details = Save(picture, QStringLiteral("details-page-small-screen.png"));
         display_->Tabs()->setCurrentIndex(0);
         QCOMPARE(details.size(), chartPage_.size());
         QVERIFY2(details != chartPage_, "the details page looks like the chart page");

@@ -38,18 +38,33 @@ std::string ZoneLineText(const PlaceAtBirth& birth) {
                        std::string(birth.offset.abbreviation) + ")";
     std::string notes;
     const auto note = [&](const std::string& text) { notes += (notes.empty() ? "" : "; ") + text; };
-    if (birth.offset.clock == ClockReading::kSkipped)
-        note(
-            "clocks skipped this time when they moved forward; the offset before the change "
-            "is used");
-    if (birth.offset.clock == ClockReading::kRepeated)
-        note("clocks showed this time twice when they moved back; the first is used");
-    if (birth.offset.localMeanTime) note("before standard time: the birthplace's local mean time");
+    for (const std::string& text : ClockNotes(birth.offset.clock, birth.offset.localMeanTime,
+                                              birth.offset.utcOffsetSeconds,
+                                              birth.offset.abbreviation))
+        note(text);
     if (!birth.zoneEntry) {
         note("no zone in the list is this place's clock: exact entry UTC" +
              UtcOffsetText(birth.usedOffsetSeconds));
     }
     return notes.empty() ? line : line + " — " + notes;
+}
+
+std::vector<std::string> ClockNotes(ClockReading clock, bool localMeanTime, int offsetSeconds,
+                                    std::string_view abbreviation) {
+    std::vector<std::string> notes;
+    if (clock == ClockReading::kSkipped)
+        notes.emplace_back(
+            "clocks skipped this time when they moved forward; the offset before the change "
+            "is used");
+    if (clock == ClockReading::kRepeated)
+        notes.emplace_back("clocks showed this time twice when they moved back; the first is used");
+    if (localMeanTime) {
+        notes.emplace_back("before standard time: the birthplace's local mean time");
+    } else if (offsetSeconds % 900 != 0) {
+        notes.emplace_back("the clocks kept a city's own mean time (" + std::string(abbreviation) +
+                           " UTC" + UtcOffsetText(offsetSeconds) + "), not a zone's standard time");
+    }
+    return notes;
 }
 
 std::optional<std::string> ExactEntryLabelFor(const PlaceAtBirth& birth) {

@@ -49,14 +49,14 @@ void ChartLayoutView::paintEvent(QPaintEvent*) {
                     Verdana(9).family());
 }
 
-ChartStylePanel::ChartStylePanel(QWidget* page, const QRect& where, QWidget* chart)
+ChartStylePanel::ChartStylePanel(QWidget* page, QWidget* chart)
     : QObject(page), chooser_(new QComboBox(page)), view_(new ChartLayoutView(chart)) {
     chooser_->setObjectName(kChooserName);
     for (const char* caption : kStyleCaptions) chooser_->addItem(QString::fromLatin1(caption));
-    chooser_->setGeometry(where);
     chooser_->setCurrentIndex(static_cast<int>(StoredChartStyle()));
     view_->setObjectName(kViewName);
     view_->setGeometry(chart->rect());
+    chart->installEventFilter(this);
     connect(chooser_, &QComboBox::activated, this, [this](int index) {
         const auto style = static_cast<ChartStyle>(index);
         StoreChartStyle(style);
@@ -78,6 +78,12 @@ void ChartStylePanel::SetStyle(ChartStyle style) {
 void ChartStylePanel::SetLayouts(const std::array<ChartLayout, kChartStyleCount>& layouts) {
     layouts_ = layouts;
     Show();
+}
+
+bool ChartStylePanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_->parentWidget() && event->type() == QEvent::Resize)
+        view_->setGeometry(view_->parentWidget()->rect());
+    return QObject::eventFilter(watched, event);
 }
 
 void ChartStylePanel::Show() {

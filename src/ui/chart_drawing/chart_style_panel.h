@@ -38,9 +38,9 @@ public:
     static inline const QString kChooserName = QStringLiteral("chartStyleList");
     static inline const QString kViewName = QStringLiteral("chartLayoutView");
 
-    // `chart` is the window's South Indian chart, which the view covers for the other styles;
-    // the list goes on `page` at `where`.
-    ChartStylePanel(QWidget* page, const QRect& where, QWidget* chart);
+    // `chart` is the window's South Indian chart, which the view covers (at whatever size the
+    // chart has) for the other styles; the list belongs to `page`, whose layout places it.
+    ChartStylePanel(QWidget* page, QWidget* chart);
 
     ChartStyle Style() const;
     void SetStyle(ChartStyle style);
@@ -50,6 +50,9 @@ public:
 
 signals:
     void StyleChosen(ChartStyle style);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Show();

@@ -43,7 +43,7 @@ double NameHeight(const PageCanvas& canvas) { return canvas.LineHeight(canvas.Fo
 double LowerSectionHeight(const PageCanvas& canvas, const ChartPageTexts& t) {
     const double caption = CaptionHeight(canvas);
     const double details = caption + NameHeight(canvas) + kDetailRow * t.birthDetails.size() +
-                           kSectionGap + caption + 3 * kDetailRow;
+                           kSectionGap + caption + kDetailRow * t.sunRows.size();
     const double planets = caption + kPlanetRow * kPagePlanetCount;
     return std::max(details, planets);
 }
@@ -161,7 +161,8 @@ void PaintDetails(PageCanvas& canvas, const QRectF& column, const ChartPageTexts
     top += NameHeight(canvas);
     std::vector<const LabelledText*> details;
     for (const LabelledText& row : t.birthDetails) details.push_back(&row);
-    std::vector<const LabelledText*> sun = {&t.sunrise, &t.referenceSunrise, &t.timeElapsed};
+    std::vector<const LabelledText*> sun;
+    for (const LabelledText& row : t.sunRows) sun.push_back(&row);
     // One value column for both sections: the captions' column is as wide as the widest.
     double labelWidth = 0;
     for (const auto* rows : {&details, &sun})
@@ -188,6 +189,62 @@ void PaintPlanetTable(PageCanvas& canvas, const QRectF& column, const ChartPageT
     }
 }
 
+constexpr double kNoteGap = 2, kRangeRow = 11;
+
+QFont NoteFont(const PageCanvas& canvas) { return canvas.Font(8); }
+
+// The notes under the chart: the windows, the classic ghati lagna and the clock notes, each a
+// paragraph wrapped to the page's width.
+double NotesHeight(const PageCanvas& canvas, const ChartPageTexts& t, double width) {
+    if (t.notes.empty()) return 0;
+    double height = CaptionHeight(canvas) + 4;
+    for (const std::string& note : t.notes)
+        height += canvas.TextHeight(Q(note), NoteFont(canvas), width) + kNoteGap;
+    return height;
+}
+
+double PaintNotes(PageCanvas& canvas, const QRectF& area, const ChartPageTexts& t) {
+    if (t.notes.empty()) return area.top();
+    double top = PaintCaption(canvas, area, area.top(), Q(t.notesCaption));
+    for (const std::string& note : t.notes) {
+        const double height = canvas.TextHeight(Q(note), NoteFont(canvas), area.width());
+        canvas.Text(QRectF(area.left(), top, area.width(), height), Q(note), NoteFont(canvas),
+                    kSlate);
+        top += height + kNoteGap;
+    }
+    return top;
+}
+
+// The range's table: a caption, the column heads and one row per span, the entered time's
+// span on a light yellow ground.
+double RangeHeight(const PageCanvas& canvas, const ChartPageTexts& t) {
+    if (t.rangeCaption.empty()) return 0;
+    const double rows = t.rangeRows.empty() ? 0 : (t.rangeRows.size() + 1) * kRangeRow;
+    return CaptionHeight(canvas) + 4 + rows;
+}
+
+void PaintRange(PageCanvas& canvas, const QRectF& area, const ChartPageTexts& t) {
+    if (t.rangeCaption.empty()) return;
+    double top = PaintCaption(canvas, area, area.top(), Q(t.rangeCaption));
+    if (t.rangeRows.empty()) return;
+    const int columns = static_cast<int>(t.rangeHeads.size());
+    const double width = area.width() / columns;
+    const QFont head = canvas.Font(8, true), cell = canvas.Font(8);
+    for (int c = 0; c < columns; ++c)
+        canvas.Text(QRectF(area.left() + c * width, top, width, kRangeRow), Q(t.rangeHeads[c]),
+                    head, kLavender, Qt::AlignLeft | Qt::AlignVCenter);
+    top += kRangeRow;
+    for (int r = 0; r < static_cast<int>(t.rangeRows.size()); ++r) {
+        const bool birth = r == t.rangeBirthRow;
+        if (birth) canvas.Fill(QRectF(area.left(), top, area.width(), kRangeRow), kLightYellow);
+        for (int c = 0; c < columns && c < static_cast<int>(t.rangeRows[r].size()); ++c)
+            canvas.Text(QRectF(area.left() + c * width, top, width, kRangeRow),
+                        Q(t.rangeRows[r][c]), birth ? head : cell, kSlate,
+                        Qt::AlignLeft | Qt::AlignVCenter);
+        top += kRangeRow;
+    }
+}
+
 }  // namespace
 
 void PaintChartPage(PageCanvas& canvas, const ChartPageTexts& t) {
@@ -195,14 +252,21 @@ void PaintChartPage(PageCanvas& canvas, const ChartPageTexts& t) {
     const double top =
         PaintHeaderBand(canvas, content, Q(t.heading), Q(t.headingLine), t) + kGap;
     const double lower = LowerSectionHeight(canvas, t);
+    const double notes = NotesHeight(canvas, t, content.width());
+    const double range = RangeHeight(canvas, t);
+    const double below = lower + (notes > 0 ? kGap + notes : 0) + (range > 0 ? kGap + range : 0);
     const QRectF chart(content.left(), top, content.width(),
-                       std::max(120.0, content.bottom() - kGap - lower - top));
+                       std::max(120.0, content.bottom() - kGap - below - top));
     PaintChart(canvas, chart, t);
 
     const double columnWidth = (content.width() - kColumnGap) / 2;
     const QRectF left(content.left(), chart.bottom() + kGap, columnWidth, lower);
     PaintDetails(canvas, left, t);
     PaintPlanetTable(canvas, left.translated(columnWidth + kColumnGap, 0), t);
+    double next = left.bottom();
+    if (notes > 0)
+        next = PaintNotes(canvas, QRectF(content.left(), next + kGap, content.width(), notes), t);
+    if (range > 0) PaintRange(canvas, QRectF(content.left(), next + kGap, content.width(), range), t);
     PaintFooter(canvas, content, 1);
 }
 

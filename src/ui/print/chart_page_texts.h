@@ -46,7 +46,19 @@ struct ChartPageTexts {
     std::string detailsCaption;                            // "Your Details"
     std::vector<LabelledText> birthDetails;                // date, time, place, zone
     std::string sunriseCaption;
-    LabelledText sunrise, referenceSunrise, timeElapsed;
+    // Sunrise, reference sunrise, the time elapsed and the ghati lagna.
+    std::vector<LabelledText> sunRows;
+
+    // Under the chart, each a whole paragraph: the calculation settings, the birth-time
+    // windows, a modern chart's classic ghati lagna and the notes on the birth's clock time.
+    std::string notesCaption;  // "Birth Time Windows"
+    std::vector<std::string> notes;
+    // The spans of the range of birth times asked for, with the column heads; the entered
+    // time's span is rangeBirthRow (-1: none). No rows: no range was asked for.
+    std::string rangeCaption;
+    std::vector<std::string> rangeHeads;
+    std::vector<std::vector<std::string>> rangeRows;
+    int rangeBirthRow = -1;
 
     // The second page: the ghati lagna sign's profile.
     std::string profileCaption;                            // "Ghati Lagna Details"

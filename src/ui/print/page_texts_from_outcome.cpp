@@ -2,6 +2,7 @@
 
 #include "base/tables.h"
 #include "chart/present.h"
+#include "chart/present_panels.h"
 #include "profile/sign_profile.h"
 
 namespace kalodaya::ui::print {
@@ -58,11 +59,12 @@ LabelledText Profile(const ResultTexts& view, int field) {
 
 }  // namespace
 
-ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
+ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome, int uncertaintyMinutes) {
     const ResultTexts& view = outcome.texts;
     const ChartResult& chart = outcome.result;
     const BirthDetailsTexts& d = view.details;
     const BirthTimeTexts times = PresentBirthTimes(chart);
+    const ResultPanelTexts panels = PresentPanels(outcome, uncertaintyMinutes);
     ChartPageTexts t;
 
     t.name = Trimmed(d.name);
@@ -94,6 +96,7 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
         {"Date of Birth :", times.date},
         {"Time of Birth :", times.clock},
         {"Time Zone :", times.zone},
+        {"Zone Entry :", times.zoneSource},
         {"Latitude :", d.latitude},
         {"Longitude :", d.longitude},
         {"City :", d.city},
@@ -102,9 +105,28 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
     };
 
     t.sunriseCaption = "Sunrise and Ghati Lagna";
-    t.sunrise = {"Sunrise :", times.sunrise};
-    t.referenceSunrise = {"Reference Sunrise :", times.referenceSunrise};
-    t.timeElapsed = {times.elapsedCaption, times.elapsed};
+    // The facts panel's rows from the sunrise on (the moment and zone are the details' own;
+    // the settings, too long for a row, head the notes).
+    for (const LabelledLine& line : panels.facts) {
+        if (line.caption == "Birth :" || line.caption == "Time Zone :" ||
+            line.caption == "Zone Entry :" || line.caption == panels.settingsCaption)
+            continue;
+        t.sunRows.push_back({line.caption, line.text});
+    }
+
+    t.notesCaption = panels.windowsCaption;
+    t.notes.push_back(panels.settingsCaption + " " + panels.settings);
+    for (const std::string* note :
+         {&panels.windows.ghatiLagna, &panels.windows.ascendant, &panels.windows.moon,
+          &panels.windows.chart, &panels.classicComparison})
+        if (!note->empty()) t.notes.push_back(*note);
+    for (const std::string& note : panels.clockNotes) t.notes.push_back(note);
+    t.rangeCaption = panels.rangeError.empty() ? panels.rangeCaption : panels.rangeError;
+    for (const char* head : kTimeRangeHeads) t.rangeHeads.emplace_back(head);
+    for (const TimeRangeRowTexts& row : panels.range) {
+        if (row.holdsBirth) t.rangeBirthRow = static_cast<int>(t.rangeRows.size());
+        t.rangeRows.push_back({row.from, row.to, row.ghatiLagna, row.ascendant, row.moon});
+    }
 
     t.profileCaption = "Ghati Lagna Details";
     for (const int field : kProfileFields) t.profileFields.push_back(Profile(view, field));
@@ -125,10 +147,12 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome) {
 }
 
 PageRequest RequestChartPages(const BirthRequest& request) {
-    const ChartOutcome outcome = RequestChart(request);
+    // The pages carry the chart's birth-time windows, and the spans of its range when one was
+    // asked for.
+    const ChartOutcome outcome = RequestChart(request, true);
     if (outcome.failure) return {std::nullopt, outcome.failure->message};
     if (outcome.Polar()) return {std::nullopt, outcome.texts.polarMessage};
-    return {PageTextsFromOutcome(outcome), {}};
+    return {PageTextsFromOutcome(outcome, request.uncertaintyMinutes), {}};
 }
 
 }  // namespace kalodaya::ui::print

@@ -11,7 +11,9 @@ namespace kalodaya::ui::print {
 
 // The page record of a computed chart. Only meaningful when no entry check failed and the Sun
 // rose on the birth's reference day (outcome.Computed()).
-ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome);
+// `uncertaintyMinutes` names the range of birth times the outcome's spans cover (0: a range
+// given by its ends, or none).
+ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome, int uncertaintyMinutes = 0);
 
 // One chart computed from `request`: its pages, or the message the form would show (an entry
 // check, or no sunrise).
