@@ -399,6 +399,14 @@ private slots:
                                                    fonts.smallestPoints, view);
         QVERIFY(tiny.fits);
         QVERIFY(tiny.lines.size() < ten.size());
+        // An empty line that must stay (under a wide number) is kept at every size.
+        const SouthColumnFit kept = FitSouthColumn(ten, 1, fonts.bodies, QSizeF(300, 40),
+                                                   fonts.smallestPoints, view, 1);
+        QCOMPARE(kept.emptyLines, 1);
+        QCOMPARE(FitSouthColumn(ten, 1, fonts.bodies, boxes.bodies.size(), fonts.smallestPoints,
+                                view, 1)
+                     .emptyLines,
+                 1);
     }
 
     // Each text is shown whole: its box is as tall as the wrapped text, with nothing to

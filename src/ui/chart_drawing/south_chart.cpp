@@ -90,23 +90,25 @@ SouthCellBoxes SouthBoxes(const QRectF& cell, const ChartFonts& fonts, QPaintDev
 }
 
 SouthColumnFit FitSouthColumn(const std::vector<QString>& texts, int emptyLines, const QFont& font,
-                              const QSizeF& box, double smallestPoints, QPaintDevice* device) {
+                              const QSizeF& box, double smallestPoints, QPaintDevice* device,
+                              int keptEmptyLines) {
     const double design = font.pointSizeF();
     if (texts.empty()) return {design, emptyLines, {}, true};
-    for (int empty = emptyLines; empty >= 0; --empty) {
+    const int kept = std::min(keptEmptyLines, emptyLines);
+    for (int empty = emptyLines; empty >= kept; --empty) {
         SouthColumnFit fit = SetColumn(texts, empty, font, box, design, true, device);
         if (fit.fits) return fit;
     }
     for (double points = design - kPointStep; points >= smallestPoints - 1e-9;
          points -= kPointStep) {
-        SouthColumnFit fit = SetColumn(texts, 0, font, box, points, true, device);
+        SouthColumnFit fit = SetColumn(texts, kept, font, box, points, true, device);
         if (fit.fits) return fit;
     }
     for (double points = design; points >= smallestPoints - 1e-9; points -= kPointStep) {
-        SouthColumnFit fit = SetColumn(texts, 0, font, box, points, false, device);
+        SouthColumnFit fit = SetColumn(texts, kept, font, box, points, false, device);
         if (fit.fits) return fit;
     }
-    return SetColumn(texts, 0, font, box, std::min(design, smallestPoints), false, device);
+    return SetColumn(texts, kept, font, box, std::min(design, smallestPoints), false, device);
 }
 
 void DrawSouthChart(QPainter& painter, const QRectF& square, const ChartLayout& layout,
@@ -136,10 +138,15 @@ void DrawSouthChart(QPainter& painter, const QRectF& square, const ChartLayout& 
         for (const LayoutItem& item : cell.items)
             (item.kind == LayoutItem::Kind::Body ? bodies : markers).push_back(Shown(item));
         // Both columns start with an empty line beside the number; the markers keep the
-        // arudha padas' lines too.
+        // arudha padas' lines too. A number wider than the markers' column reaches over the
+        // bodies' first line, which then stays empty.
+        const QString number = QString::fromStdString(cell.number);
+        const bool numberOverBodies =
+            QFontMetricsF(fonts.numbers, painter.device()).horizontalAdvance(number) >
+            boxes.markers.width();
         DrawFitted(painter, bodies,
                    FitSouthColumn(bodies, 1, fonts.bodies, boxes.bodies.size(),
-                                  fonts.smallestPoints, painter.device()),
+                                  fonts.smallestPoints, painter.device(), numberOverBodies ? 1 : 0),
                    boxes.bodies, fonts.bodies, colours.bodies);
         DrawFitted(painter, markers,
                    FitSouthColumn(markers, 1 + cell.blankMarkerLines, fonts.markers,

@@ -29,11 +29,12 @@ struct SouthColumnFit {
     bool fits = false;
 };
 // The column at `font`'s size with its `emptyLines` when they fit `box`; else the empty lines
-// are given up one by one, then the size goes down to `smallestPoints`, one text per line;
-// then several texts share a line at the largest size that takes them. What still does not
-// fit is cut at the box when drawn.
+// are given up one by one (down to `keptEmptyLines`), then the size goes down to
+// `smallestPoints`, one text per line; then several texts share a line at the largest size
+// that takes them. What still does not fit is cut at the box when drawn.
 SouthColumnFit FitSouthColumn(const std::vector<QString>& texts, int emptyLines, const QFont& font,
-                              const QSizeF& box, double smallestPoints, QPaintDevice* device);
+                              const QSizeF& box, double smallestPoints, QPaintDevice* device,
+                              int keptEmptyLines = 0);
 
 void DrawSouthChart(QPainter& painter, const QRectF& square, const ChartLayout& layout,
                     const ChartColours& colours, const ChartFonts& fonts);
