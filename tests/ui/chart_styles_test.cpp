@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -146,6 +147,16 @@ private slots:
                 }
             }
         }
+        // The most crowded chart as a small window draws it, kept to be looked at.
+        QImage small(401, 344, QImage::Format_RGB32);
+        small.setDotsPerMeterX(3780);
+        small.setDotsPerMeterY(3780);
+        QPainter painter(&small);
+        DrawChartLayout(painter, QRectF(0, 0, 400, 343), PagesOf(kCrowdedCharts[0]).layouts[0],
+                        {kSlate, Qt::white, Qt::white, kCyan, Qt::white},
+                        ChartLayoutView::Fonts());
+        painter.end();
+        QVERIFY(small.save(Kept(QStringLiteral("crowded-south-small.png"), dir_)));
     }
 
     // The window's list: the choice shows its chart, is stored, is what a new window starts
