@@ -1,5 +1,6 @@
 #include "ui/app_controller.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTabWidget>
 #include <QTimer>
@@ -113,7 +114,10 @@ void AppController::PresentOutcome() {
 void AppController::OnUncertaintyChanged(int minutes) {
     if (screen_ != Screen::Results || !frame_) return;
     request_.uncertaintyMinutes = minutes;
+    // A whole day's range takes a second or two.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     outcome_ = RequestChart(request_, true);
+    QApplication::restoreOverrideCursor();
     const int tab = frame_->Display()->Tabs()->currentIndex();
     PresentOutcome();
     frame_->Display()->Tabs()->setCurrentIndex(tab);

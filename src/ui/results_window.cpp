@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "base/tables.h"
 #include "chart/time_windows.h"
@@ -576,7 +577,14 @@ QGroupBox* ResultsWindow::BuildUncertainty() {
     row->addWidget(unit);
     row->addStretch(1);
     layout->addLayout(row);
-    connect(uncertainty_, &QSpinBox::valueChanged, this, &ResultsWindow::uncertaintyChanged);
+    // A long range takes a moment to compute (a second or two for a whole day): the chart is
+    // asked for once the user pauses, not for every step of the arrows.
+    auto* pause = new QTimer(this);
+    pause->setSingleShot(true);
+    pause->setInterval(kUncertaintyPauseMs);
+    connect(uncertainty_, &QSpinBox::valueChanged, pause, qOverload<>(&QTimer::start));
+    connect(pause, &QTimer::timeout, this,
+            [this] { emit uncertaintyChanged(uncertainty_->value()); });
 
     rangeCaption_ = NewWrappedLabel(box, QStringLiteral("rangeCaption"), DefaultFont(), kSlate);
     layout->addWidget(rangeCaption_);

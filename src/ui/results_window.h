@@ -33,6 +33,8 @@ public:
     static inline const QString kCaption = QStringLiteral("Divitional chart");
     static inline const QString kChartTab = QStringLiteral("Ghati Lagna - Chart");
     static inline const QString kDetailsTab = QStringLiteral("Ghati Lagna Details");
+    // How long the uncertainty box waits after the last change before asking for the range.
+    static constexpr int kUncertaintyPauseMs = 300;
 
     explicit ResultsWindow(Services& services, QWidget* parent = nullptr);
 
@@ -52,7 +54,8 @@ public:
     ChartStylePanel* StylePanel() const { return stylePanel_; }
 
 signals:
-    // The user changed how uncertain the birth time is: the chart's range is to be recomputed.
+    // The user changed how uncertain the birth time is (and paused): the chart's range is to be
+    // recomputed.
     void uncertaintyChanged(int minutes);
 
 private:

@@ -282,9 +282,9 @@ private slots:
         QSpinBox* box = display->UncertaintyBox();
         display->Tabs()->setCurrentIndex(0);
         box->setValue(5);
-        QCOMPARE(controller_->Frame()->Display(), display);  // the same window, recomputed
         auto* table = display->findChild<QTableWidget*>("rangeTable");
-        QVERIFY(!table->isHidden());
+        QTRY_VERIFY(!table->isHidden());
+        QCOMPARE(controller_->Frame()->Display(), display);  // the same window, recomputed
         QCOMPARE(table->rowCount(), 5);
         QCOMPARE(table->item(1, 0)->text(), QStringLiteral("10:25:21"));
         QVERIFY(table->item(1, 0)->font().bold());
