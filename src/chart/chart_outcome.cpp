@@ -1,5 +1,7 @@
 #include "chart/chart_outcome.h"
 
+#include <algorithm>
+
 #include "chart/compute_chart.h"
 #include "chart/present.h"
 
@@ -23,8 +25,10 @@ void RequestChartInto(const BirthRequest& request, ChartOutcome& outcome, bool t
     std::optional<BirthTimeRange> range = request.timeRange;
     if (!range && request.uncertaintyMinutes > 0) {
         const DateTime& birth = outcome.result.birthMoment;
-        range = BirthTimeRange{birth.AddMinutes(-request.uncertaintyMinutes),
-                               birth.AddMinutes(request.uncertaintyMinutes)};
+        // Within the clock times a range may name, as a request line's uncertainty is.
+        range = BirthTimeRange{
+            std::max(birth.AddMinutes(-request.uncertaintyMinutes), FirstSupportedTime()),
+            std::min(birth.AddMinutes(request.uncertaintyMinutes), LastSupportedTime())};
     }
     if (range) {
         auto spans = FindTimeRange(*checked, range->from, range->to);

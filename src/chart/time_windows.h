@@ -57,8 +57,6 @@ struct TimeRangeSpan {
 };
 
 inline constexpr int kLongestTimeRangeHours = 24;
-// The most minutes either way a birth time's uncertainty may span: the longest range.
-inline constexpr int kMostUncertainMinutes = kLongestTimeRangeHours * 60 / 2;
 
 // The spans of the chart from `from` to `to` (both held), in order; or why the range cannot be
 // searched: `to` before `from`, longer than kLongestTimeRangeHours, or outside the supported

@@ -62,7 +62,9 @@ supported date; "polar": no sunrise beyond; else null); "chart": the same times 
 chart (every cell and marker). --time-range FROM TO (YYYY-MM-DDTHH:MM:SS, at most 24 hours)
 adds "time_range": the spans in which the whole chart stays the same, each with "from", "to",
 "ghati_lagna", "ascendant" and "moon". With --batch, --time-windows adds "time_windows" to
-every chart, and a request line's "time_range": {"from": ..., "to": ...} adds its spans.
+every chart, and a request line's "time_range": {"from": ..., "to": ...} adds its spans; a
+line's "uncertainty_minutes": N (0 to 720, a saved record's uncertain birth time) without a
+"time_range" adds the spans from N minutes before to N minutes after its time.
 --chart-style south, north or east (a line's "chart_style") adds "chart_layout": the chart as
 that region draws it, each sign's cell a polygon in a unit square (x right, y down) with the
 boxes [x, y, width, height] of its texts and of its sign's number, and its texts.
@@ -72,7 +74,8 @@ Saved records (the desktop program's File menu) live in $XDG_DATA_HOME/kalodaya/
 names. --records-export writes every record as --batch request lines (into FILE, CSV when its
 name ends in .csv; standard output without FILE). --records-import reads request lines or CSV
 (by the name's extension), checks every line with the form's entry checks, imports the good ones
-together and prints each rejected line's number and reason and how many were imported: exit
+together (a record already saved is left out and counted) and prints each rejected line's
+number and reason and how many were imported: exit
 status 0 when all were imported, 1 when some were rejected, 2 when the file or the database
 cannot be used. --records-list prints one JSON object per record: id, name, date, time, place
 and updated (UTC).

@@ -46,6 +46,7 @@ int RunRecordsImport(records::RecordStore& store, const std::filesystem::path& f
         text += "line " + std::to_string(rejected.line) + ": " + OneLineMessage(rejected.reason) +
                 "\n";
     text += "imported " + Count(report->imported, "record", "records");
+    if (report->alreadySaved > 0) text += ", " + std::to_string(report->alreadySaved) + " already saved";
     if (!report->rejected.empty())
         text += ", rejected " + Count(report->rejected.size(), "line", "lines");
     text += "\n";

@@ -72,6 +72,11 @@ void AppendCsvRecord(std::string& out, const Record& r) {
     f[kCsvNote] = r.note;
     if (r.created) f[kCsvCreated] = TimestampText(r.created);
     if (r.updated) f[kCsvUpdated] = TimestampText(r.updated);
+    f[kCsvUncertainty] = std::to_string(r.uncertaintyMinutes);
+    f[kCsvEphemeris] = r.calculation.ephemeris;
+    f[kCsvAyanamsa] = r.calculation.ayanamsa;
+    f[kCsvNode] = r.calculation.node;
+    f[kCsvSunrise] = r.calculation.sunrise;
     // Free texts only: the other columns hold values of fixed forms (an offset's "-05:30" is a
     // number to a spreadsheet, and stays one).
     for (CsvColumn text : kCsvTextColumns) f[text] = SpreadsheetCell(f[text]);
@@ -170,6 +175,20 @@ Result<Record> RecordFromCsvRow(const CsvRow& row, const CsvLayout& layout) {
         if (!moment) return moment.error();
         *field = *moment;
     }
+    if (auto* text = cell(kCsvUncertainty); text && !text->empty()) {
+        const auto minutes = WholeNumber(*text);
+        if (!minutes || *minutes > kLongestUncertaintyMinutes)
+            return Bad(kCsvUncertainty, *text,
+                       "minutes from 0 to " + std::to_string(kLongestUncertaintyMinutes));
+        r.uncertaintyMinutes = static_cast<int>(*minutes);
+    }
+    // A setting left empty keeps the classic calculation's; the names are judged with the
+    // rest of the record's entries.
+    for (auto [column, field] : {std::pair{kCsvEphemeris, &r.calculation.ephemeris},
+                                 std::pair{kCsvAyanamsa, &r.calculation.ayanamsa},
+                                 std::pair{kCsvNode, &r.calculation.node},
+                                 std::pair{kCsvSunrise, &r.calculation.sunrise}})
+        if (auto* text = cell(column); text && !text->empty()) *field = Lower(*text);
     return r;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Records as CSV rows under a header row naming every column: the request values in their
-// request forms, then the offset's label, GeoNames id, IANA zone, note and the record's times.
+// request forms, then the offset's label, GeoNames id, IANA zone, note and the record's times,
+// then the birth time's uncertainty and the calculation settings.
 #include <array>
 #include <string>
 #include <string_view>
@@ -14,12 +15,14 @@ namespace kalodaya::records {
 enum CsvColumn {
     kCsvName, kCsvDate, kCsvTime, kCsvLat, kCsvLon, kCsvZone, kCsvUtcOffset, kCsvOffsetLabel,
     kCsvDst, kCsvCity, kCsvState, kCsvCountry, kCsvGeonamesId, kCsvIanaZone, kCsvNote,
-    kCsvCreated, kCsvUpdated, kCsvColumnCount
+    kCsvCreated, kCsvUpdated, kCsvUncertainty, kCsvEphemeris, kCsvAyanamsa, kCsvNode, kCsvSunrise,
+    kCsvColumnCount
 };
 
 inline constexpr std::array<std::string_view, kCsvColumnCount> kCsvColumnNames = {
     "name", "date", "time", "lat", "lon", "zone", "utc_offset", "utc_offset_label", "dst",
-    "city", "state", "country", "geonames_id", "iana_zone", "note", "created", "updated"};
+    "city", "state", "country", "geonames_id", "iana_zone", "note", "created", "updated",
+    "uncertainty_minutes", "ephemeris", "ayanamsa", "node", "sunrise"};
 
 // The columns of free text, written as SpreadsheetCell writes them.
 inline constexpr CsvColumn kCsvTextColumns[] = {kCsvName,  kCsvOffsetLabel, kCsvCity, kCsvState,

@@ -32,6 +32,23 @@ struct ExactOffset {
 };
 using Zone = std::variant<ZoneEntry, ExactOffset>;
 
+// How the chart is computed, by the names request lines use for the settings ("classic",
+// "modern"; "classic", "lahiri", "raman", "kp", "true-chitra"; "mean", "true"; "classic",
+// "hindu"). The records keep the names as written; the request layer judges them.
+struct Calculation {
+    std::string ephemeris = "classic";
+    std::string ayanamsa = "classic";
+    std::string node = "mean";
+    std::string sunrise = "classic";
+    bool operator==(const Calculation&) const = default;
+    // The classic calculation, which records from before the settings existed hold.
+    bool IsDefault() const { return *this == Calculation{}; }
+};
+
+// The most minutes either side of the birth time a record may say the birth was: a range of
+// birth times spans at most 24 hours.
+inline constexpr int kLongestUncertaintyMinutes = 720;
+
 struct Record {
     std::string name;
     // The form's defaults: 1 January 1901, 00:00:00.
@@ -42,6 +59,10 @@ struct Record {
     Longitude longitude;
     Zone zone;
     bool dst = false;
+    // Minutes either side of the entered time the birth may have been (0: exact), and the
+    // calculation the chart is made with.
+    int uncertaintyMinutes = 0;
+    Calculation calculation;
     // Set when the place came from the atlas.
     std::optional<std::int64_t> geonamesId;
     std::string ianaZone;  // empty when unknown

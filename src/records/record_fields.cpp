@@ -158,6 +158,9 @@ std::optional<std::string> ShapeProblem(const Record& r) {
         if (!IsUtf8(exact.label)) return std::string("the offset's label is not UTF-8 text");
     }
     if (r.geonamesId && *r.geonamesId <= 0) return std::string("a GeoNames id is a number above 0");
+    if (r.uncertaintyMinutes < 0 || r.uncertaintyMinutes > kLongestUncertaintyMinutes)
+        return "the birth time's uncertainty is not from 0 to " +
+               std::to_string(kLongestUncertaintyMinutes) + " minutes";
     if (r.created < 0 || r.updated < 0) return std::string("a time stamp is before 1970");
     const std::pair<const char*, const std::string*> texts[] = {
         {"name", &r.name},       {"city", &r.city},           {"state", &r.state},

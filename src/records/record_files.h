@@ -35,6 +35,9 @@ struct RejectedLine {
 
 struct ImportReport {
     std::size_t imported = 0;
+    // Records left out because a saved one (or one earlier in the file) holds the same
+    // entries and name.
+    std::size_t alreadySaved = 0;
     std::vector<RejectedLine> rejected;  // in line order
 };
 

@@ -45,6 +45,11 @@ void BindRecord(Statement& s, const Record& r) {
     s.Bind(23, std::string_view(r.note));
     s.Bind(24, r.created);
     s.Bind(25, r.updated);
+    s.Bind(26, r.uncertaintyMinutes);
+    s.Bind(27, std::string_view(r.calculation.ephemeris));
+    s.Bind(28, std::string_view(r.calculation.ayanamsa));
+    s.Bind(29, std::string_view(r.calculation.node));
+    s.Bind(30, std::string_view(r.calculation.sunrise));
 }
 
 Record ReadRecord(const Statement& s, int c) {
@@ -71,6 +76,8 @@ Record ReadRecord(const Statement& s, int c) {
     r.note = s.Text(c + 22);
     r.created = s.Int64(c + 23);
     r.updated = s.Int64(c + 24);
+    r.uncertaintyMinutes = s.Int(c + 25);
+    r.calculation = {s.Text(c + 26), s.Text(c + 27), s.Text(c + 28), s.Text(c + 29)};
     return r;
 }
 

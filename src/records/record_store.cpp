@@ -9,7 +9,7 @@
 namespace kalodaya::records {
 namespace {
 
-// "name = ?1, year = ?2, ..." for every record column but created_at, then "WHERE id = ?26".
+// "name = ?1, year = ?2, ..." for every record column but created_at, then "WHERE id = ?31".
 std::string UpdateSql() {
     std::string sql = "UPDATE records SET ";
     std::string_view columns = kRecordColumns;
@@ -105,7 +105,7 @@ Status RecordStore::Update(RecordId id, const Record& record) {
     if (!update) return s.Failure("cannot update the record");
     BindRecord(update, record);
     update.Bind(kRecordUpdatedParameter, NowSeconds());
-    update.Bind(kRecordUpdatedParameter + 1, id);
+    update.Bind(kRecordIdParameter, id);
     if (update.Step() != SQLITE_DONE) return s.Failure("cannot update the record");
     if (s.db.Changes() == 0) return Error{NoRecord(id)};
     if (!Touch(s.db, id) || transaction.Commit() != SQLITE_OK)

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <ostream>
 #include <sstream>
+#include <unordered_set>
 
 #include "base/whole_file.h"
 
@@ -18,12 +19,37 @@ FileFormat FormatForPath(const fs::path& path) {
     return extension == ".csv" ? FileFormat::Csv : FileFormat::RequestLines;
 }
 
+namespace {
+
+// Every value SameEntries compares, in one text: the record's CSV row without its note and
+// times.
+std::string EntriesKey(Record record) {
+    record.note.clear();
+    record.created = record.updated = 0;
+    std::string key;
+    AppendFileRecord(key, record, FileFormat::Csv);
+    return key;
+}
+
+}  // namespace
+
 Result<ImportReport> ImportRecords(RecordStore& store, std::istream& in, FileFormat format,
                                    const ImportRules& rules) {
     ImportReport report;
+    std::vector<Record> read;
+    if (const Status failed = ReadRecords(in, format, rules, read, report)) return *failed;
+    std::unordered_set<std::string> held;
+    if (const Status failed = store.ForEach([&](const StoredRecord& stored) {
+            held.insert(EntriesKey(stored.record));
+        }))
+        return *failed;
     std::vector<Record> accepted;
-    const Status read = ReadRecords(in, format, rules, accepted, report);
-    if (read) return *read;
+    for (Record& record : read) {
+        if (held.insert(EntriesKey(record)).second)
+            accepted.push_back(std::move(record));
+        else
+            ++report.alreadySaved;
+    }
     // Also with nothing accepted, so that a store that cannot save says so.
     const auto saved = store.SaveAll(accepted);
     if (!saved) return saved.error();

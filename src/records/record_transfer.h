@@ -20,7 +20,8 @@ namespace kalodaya::records {
 FileFormat FormatForPath(const std::filesystem::path& path);
 
 // Reads every line (blank ones are passed over), refuses those that are not a record or fail
-// the checks, and saves the others in one transaction. An error only when nothing could be
+// the checks, leaves out (and counts) those whose entries and name a saved record or an
+// earlier line already holds, and saves the others in one transaction. An error only when nothing could be
 // imported for a reason other than the lines (a CSV header that is not one, a file that cannot
 // be read to its end, a store that cannot save); the store is then unchanged.
 Result<ImportReport> ImportRecords(RecordStore& store, std::istream& in, FileFormat format,

@@ -21,6 +21,15 @@ std::string RequestLine(const Record& r) {
     line["city"] = r.city;
     line["state"] = r.state;
     line["country"] = r.country;
+    // Written only when they are not the defaults, so that records of an exact time and the
+    // classic calculation keep the lines they always had.
+    if (r.uncertaintyMinutes != 0) line["uncertainty_minutes"] = r.uncertaintyMinutes;
+    if (!r.calculation.IsDefault()) {
+        line["ephemeris"] = r.calculation.ephemeris;
+        line["ayanamsa"] = r.calculation.ayanamsa;
+        line["node"] = r.calculation.node;
+        line["sunrise"] = r.calculation.sunrise;
+    }
     return line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 

@@ -8,7 +8,9 @@
 namespace kalodaya::records {
 
 // Every key, always in that order, so that equal records give equal lines. A record with an
-// exact offset writes "utc_offset" in place of "zone". Notes, GeoNames ids, IANA zones and
+// exact offset writes "utc_offset" in place of "zone". A birth time given as uncertain adds
+// "uncertainty_minutes", and a calculation other than the classic one all four of "ephemeris",
+// "ayanamsa", "node" and "sunrise". Notes, GeoNames ids, IANA zones and
 // times are not part of a request and are left out.
 std::string RequestLine(const Record& record);
 

@@ -78,7 +78,11 @@ Salvage SalvageFile(const fs::path& path) {
     sqlite3_db_config(db.handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     int persist = 1;
     sqlite3_file_control(db.handle(), "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
-    ReadRows(db, "records", kRecordColumns, [&](const Statement& row) {
+    // A file from before the newer columns is read with their defaults.
+    const bool current = static_cast<bool>(
+        db.Prepare(std::string("SELECT ") + kRecordColumns + " FROM records LIMIT 0"));
+    ReadRows(db, "records", current ? kRecordColumns : kRecordColumnsOfVersion1,
+             [&](const Statement& row) {
         Record record = ReadRecord(row, 1);
         if (!ShapeProblem(record)) salvage.records.push_back(std::move(record));
     });

@@ -45,7 +45,17 @@ CREATE UNIQUE INDEX places_by_name ON places (
   name COLLATE NOCASE, state COLLATE NOCASE, country COLLATE NOCASE);
 )sql";
 
-constexpr SchemaStep kSteps[] = {{1, kVersion1}};
+// The birth time's uncertainty and the calculation settings; records saved before keep an
+// exact time and the classic calculation.
+constexpr const char* kVersion2 = R"sql(
+ALTER TABLE records ADD COLUMN uncertainty_minutes INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE records ADD COLUMN ephemeris TEXT NOT NULL DEFAULT 'classic';
+ALTER TABLE records ADD COLUMN ayanamsa TEXT NOT NULL DEFAULT 'classic';
+ALTER TABLE records ADD COLUMN node TEXT NOT NULL DEFAULT 'mean';
+ALTER TABLE records ADD COLUMN sunrise TEXT NOT NULL DEFAULT 'classic';
+)sql";
+
+constexpr SchemaStep kSteps[] = {{1, kVersion1}, {2, kVersion2}};
 
 // The file's own tables and indexes as SQLite keeps them: their kinds, names and the SQL that
 // made them.

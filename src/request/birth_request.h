@@ -68,8 +68,9 @@ struct BirthRequest {
     // own choice, South Indian unless the user picked another.
     std::optional<ChartStyle> chartStyle;
     std::optional<BirthTimeRange> timeRange;  // the chart's spans over these times are asked for
-    // How many minutes either way the birth time may be off; above 0 the chart's spans over
-    // that range are asked for (an explicit timeRange takes precedence).
+    // How many minutes either side of the entered time the birth may have been: the front ends
+    // show the chart's intervals over that span (an explicit timeRange takes precedence). 0: the
+    // time is taken as exact.
     int uncertaintyMinutes = 0;
 
     friend bool operator==(const BirthRequest&, const BirthRequest&) = default;

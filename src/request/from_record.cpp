@@ -16,6 +16,23 @@ bool SamePlace(const records::Record& a, const records::Record& b) {
            a.latitude == b.latitude && a.longitude == b.longitude;
 }
 
+// The record's setting names as the request's settings, or why they cannot be computed.
+Expected<CalculationSettings, std::string> SettingsOf(const records::Calculation& c) {
+    const auto ephemeris = EphemerisNamed(c.ephemeris);
+    const auto ayanamsa = AyanamsaNamed(c.ayanamsa);
+    const auto node = NodeNamed(c.node);
+    const auto sunrise = SunriseNamed(c.sunrise);
+    if (!ephemeris) return "unusable ephemeris " + QuotedValue(c.ephemeris) + ": expected classic or modern";
+    if (!ayanamsa)
+        return "unusable ayanamsa " + QuotedValue(c.ayanamsa) +
+               ": expected classic, lahiri, raman, kp or true-chitra";
+    if (!node) return "unusable node " + QuotedValue(c.node) + ": expected mean or true";
+    if (!sunrise) return "unusable sunrise " + QuotedValue(c.sunrise) + ": expected classic or hindu";
+    const CalculationSettings settings{*ephemeris, *ayanamsa, *node, *sunrise};
+    if (auto conflict = SettingsConflict(settings)) return *conflict;
+    return settings;
+}
+
 }  // namespace
 
 Expected<BirthRequest, std::string> RequestFromRecord(const records::Record& r) {
@@ -43,6 +60,10 @@ Expected<BirthRequest, std::string> RequestFromRecord(const records::Record& r) 
     request.city = r.city;
     request.state = r.state;
     request.country = r.country;
+    request.uncertaintyMinutes = r.uncertaintyMinutes;
+    auto settings = SettingsOf(r.calculation);
+    if (!settings) return settings.error();
+    request.settings = *settings;
     return request;
 }
 
@@ -63,6 +84,11 @@ Expected<records::Record, std::string> RecordFromRequest(const BirthRequest& q,
     r.city = q.city;
     r.state = q.state;
     r.country = q.country;
+    r.uncertaintyMinutes = q.uncertaintyMinutes;
+    r.calculation = {std::string(SettingName(q.settings.ephemeris)),
+                     std::string(SettingName(q.settings.ayanamsa)),
+                     std::string(SettingName(q.settings.node)),
+                     std::string(SettingName(q.settings.sunrise))};
 
     r.note = origin.note;
     r.created = origin.created;

@@ -12,12 +12,15 @@
 #include <nlohmann/json.hpp>
 
 #include "base/json_bytes.h"
+#include "base/entry_rules.h"
 #include "base/quoted_value.h"
+#include "records/record.h"
 
 namespace kalodaya {
 namespace {
 
 constexpr std::string_view kTimeRangeKey = "time_range";
+constexpr std::string_view kUncertaintyKey = "uncertainty_minutes";
 
 int KeyIndex(std::string_view key) {
     if (key.empty()) return -1;
@@ -146,11 +149,14 @@ class RequestLineReader {
             if (!String(key, &keyText_)) return false;
             EntryValue* value = nullptr;
             std::string* decoded = &scratch_;
-            const bool range = key.size() == kTimeRangeKey.size() && key == kTimeRangeKey;
+            // The keys outside the entry table: their values are kept as written.
+            std::optional<std::string_view>* whole = key == kTimeRangeKey     ? &timeRange_
+                                                     : key == kUncertaintyKey ? &uncertainty_
+                                                                              : nullptr;
             if (!problem_) {
-                const int index = range ? -1 : KeyIndex(key);
-                if (range) {
-                    if (timeRange_)
+                const int index = whole ? -1 : KeyIndex(key);
+                if (whole) {
+                    if (*whole)
                         problem_ = ReadError{"the key " + QuotedValue(key) + " appears more than once"};
                 } else if (index < 0) {
                     problem_ = ReadError{"unknown key " + QuotedValue(key)};
@@ -167,7 +173,7 @@ class RequestLineReader {
             Blanks();
             const std::size_t valueAt = at_;
             if (!Value(value, decoded)) return false;
-            if (range && !timeRange_) timeRange_ = s_.substr(valueAt, at_ - valueAt);
+            if (whole && !*whole) *whole = s_.substr(valueAt, at_ - valueAt);
             Blanks();
             if (Take('}')) return AtEnd();
             if (!Take(',')) return false;
@@ -416,6 +422,7 @@ class RequestLineReader {
 
   public:
     std::optional<std::string_view> timeRange_;  // the "time_range" value as written
+    std::optional<std::string_view> uncertainty_;  // the "uncertainty_minutes" value as written
 };
 
 // A "time_range" value: null, or an object of exactly "from" and "to", clock times.
@@ -433,6 +440,33 @@ std::optional<ReadError> ReadTimeRange(std::string_view written, BirthRequest& r
     const auto to = ReadClockTime(value["to"].get<std::string>());
     if (!to) return to.error();
     request.timeRange = BirthTimeRange{*from, *to};
+    return std::nullopt;
+}
+
+// An "uncertainty_minutes" value: null, or whole minutes from 0 to 720. A line that asks for no
+// range of its own gets the birth times that many minutes either side of its time, so that
+// --batch lists the intervals the desktop's uncertainty box shows.
+std::optional<ReadError> ReadUncertainty(std::string_view written, BirthRequest& request) {
+    const auto value = nlohmann::json::parse(written, nullptr, false);
+    if (value.is_null()) return std::nullopt;
+    if (!value.is_number_integer() || value.get<long long>() < 0 ||
+        value.get<long long>() > records::kLongestUncertaintyMinutes)
+        return ReadError{"unusable uncertainty_minutes " + QuotedValue(written) +
+                         ": expected whole minutes from 0 to " +
+                         std::to_string(records::kLongestUncertaintyMinutes)};
+    request.uncertaintyMinutes = value.get<int>();
+    if (request.timeRange || request.uncertaintyMinutes == 0) return std::nullopt;
+    if (request.month < 1 || request.month > 12 || request.day < 1 ||
+        request.day > DaysInMonth(request.year, request.month))
+        return std::nullopt;  // no such date: the entry checks say so
+    const DateTime birth = DateTime::FromCivil(request.year, request.month, request.day,
+                                               request.hour, request.minute, request.second);
+    const int64_t span = int64_t{request.uncertaintyMinutes} * 60;
+    // Within the clock times a range may name: the year list's first and last second.
+    const DateTime first = DateTime::FromCivil(entry_rules::kFirstYear, 1, 1);
+    const DateTime last = DateTime::FromCivil(entry_rules::kLastYear, 12, 31, 23, 59, 59);
+    request.timeRange = BirthTimeRange{std::max(birth.AddSeconds(-span), first),
+                                       std::min(birth.AddSeconds(span), last)};
     return std::nullopt;
 }
 
@@ -456,7 +490,9 @@ std::optional<ReadError> ReadRequestLine(std::string_view line, BirthRequest& re
     RequestLineReader reader(line, values, decoded);
     if (auto error = reader.Read()) return error;
     if (auto error = ApplyEntryValues(values, request, EntryNaming::Keys)) return error;
-    if (reader.timeRange_) return ReadTimeRange(*reader.timeRange_, request);
+    if (reader.timeRange_)
+        if (auto error = ReadTimeRange(*reader.timeRange_, request)) return error;
+    if (reader.uncertainty_) return ReadUncertainty(*reader.uncertainty_, request);
     return std::nullopt;
 }
 

@@ -17,7 +17,10 @@ namespace kalodaya {
 // grammar, escapes, UTF-8, byte order mark and range of doubles; a whole number of any length
 // is kept as written.
 // A "time_range" member, {"from": "YYYY-MM-DDTHH:MM:SS", "to": ...}, asks for the chart's spans
-// over that range of birth times (request.timeRange).
+// over that range of birth times (request.timeRange). An "uncertainty_minutes" member, whole
+// minutes from 0 to 720, is how far either side of its time the birth may have been
+// (request.uncertaintyMinutes); a line without a "time_range" then asks for the range of those
+// birth times.
 std::optional<ReadError> ReadRequestLine(std::string_view line, BirthRequest& request);
 
 // "YYYY-MM-DDTHH:MM:SS": a clock time of a range of birth times, or why it is not one.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -44,6 +45,7 @@ bool AppController::Start() {
 
     form_ = std::make_unique<EntryForm>(services_);
     form_->setWindowIcon(AppIcon());
+    form_->ShowStartEntries();
     connect(form_.get(), &EntryForm::chartRequested, this, &AppController::OnChartRequested);
     connect(form_.get(), &EntryForm::exitRequested, this, &AppController::ShutdownApplication);
     connect(form_.get(), &EntryForm::aboutRequested, this, &AppController::OnAbout);
@@ -67,6 +69,7 @@ void AppController::OnChartRequested() {
     request_ = form_->CurrentRequest();
     // The results window shows the birth-time windows of every chart.
     outcome_ = RequestChart(request_, true);
+    RememberFormZone();
     const ChartOutcome& outcome = outcome_;
     if (outcome.failure) {
         const EntryCheckFailure& failure = *outcome.failure;
@@ -133,6 +136,12 @@ void AppController::OnBack() {
     emit entryShown();
 }
 
+// The next start shows the zone the user had last.
+void AppController::RememberFormZone() {
+    QSettings settings = FormSettings();
+    RememberZone(settings, form_->CurrentZone());
+}
+
 void AppController::OnAbout() {
     QWidget* parent = screen_ == Screen::Results && frame_ ? static_cast<QWidget*>(frame_.data())
                                                            : form_.get();
@@ -154,7 +163,10 @@ void AppController::ShutdownApplication() {
     if (screen_ == Screen::Ended) return;
     screen_ = Screen::Ended;
     UnloadFrame();
-    if (form_) form_->hide();
+    if (form_) {
+        RememberFormZone();
+        form_->hide();
+    }
     instance_.Release();
     options_.quit();
 }

@@ -72,6 +72,7 @@ private:
     void PresentOutcome();
     void OnBack();
     void OnAbout();
+    void RememberFormZone();
     void UnloadFrame();
 
     StartOptions options_;

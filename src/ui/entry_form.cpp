@@ -4,6 +4,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCalendarWidget>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardItemModel>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +28,7 @@
 #include "base/tables.h"
 #include "astro/zone_table.h"
 #include "base/entry_rules.h"
+#include "records/record.h"
 #include "ui/coordinate_boxes.h"
 #include "ui/key_filters.h"
 #include "ui/link_label.h"
@@ -58,6 +64,9 @@ QString FormStyleSheet() {
                "  selection-color: white; }"
                "QComboBox { color: white; background-color: %1; border: 2px inset %2;"
                "  padding: 0px 2px; combobox-popup: 0; }"
+               // A list that cannot be changed now (the classic calculation's own ayanamsa
+               // and node) shows greyed.
+               "QComboBox:disabled { color: rgb(175, 175, 215); border-style: solid; }"
                "QComboBox QAbstractItemView { color: white; background-color: %1;"
                "  selection-background-color: rgb(0, 0, 128); selection-color: white;"
                "  border: 1px solid black; }"
@@ -143,6 +152,10 @@ EntryForm::EntryForm(Services& services, QWidget* parent)
     ConnectEnter();
     LoadLists();
     BuildPlaceLookup();
+    {
+        QSettings settings = FormSettings();
+        ShowCalculation(RememberedCalculation(settings));
+    }
     // The layouts give the form its size; the user may make it larger.
     adjustSize();
     setMinimumSize(sizeHint());
@@ -233,11 +246,14 @@ void EntryForm::BuildControls() {
     monthList = PickList(personal, "monthList", 1695, plain);
     dayList = PickList(personal, "dayList", 735, plain);
     yearList = PickList(personal, "yearList", 855, plain);
+    BuildDateBox(personal);
     auto* dateRow = new QHBoxLayout;
     dateRow->setSpacing(Px(165));
     for (QWidget* w : {static_cast<QWidget*>(monthList), static_cast<QWidget*>(dayList),
-                       static_cast<QWidget*>(yearList)})
+                       static_cast<QWidget*>(yearList), static_cast<QWidget*>(dateBox),
+                       static_cast<QWidget*>(calendarButton)})
         dateRow->addWidget(w);
+    dateRow->setSpacing(Px(105));
     dateRow->setStretch(0, 1);
     personalGrid->addLayout(dateRow, 1, 1);
     personalGrid->addWidget(Caption(personal, "timeCaption", "Time of Birth", plain), 2, 0);
@@ -251,7 +267,27 @@ void EntryForm::BuildControls() {
         timeRow->addWidget(w);
     timeRow->addWidget(Caption(personal, "timeFormatCaption", "HH:MM:SS", plain));
     timeRow->addStretch(1);
+    nowButton = Make<QPushButton>(personal, "nowButton", plain, tr("&Now"));
+    nowButton->setToolTip(tr("Today's date and the time now"));
+    nowButton->setMinimumWidth(Px(735));
+    connect(nowButton, &QPushButton::clicked, this, &EntryForm::FillNow);
+    timeRow->addWidget(nowButton);
     personalGrid->addLayout(timeRow, 2, 1);
+    // How far either side of the entered time the birth may have been: the results window
+    // shows the chart's intervals over those birth times.
+    auto* uncertaintyCaption = Make<QLabel>(personal, "uncertaintyCaption", plain, tr("Uncertain by"));
+    personalGrid->addWidget(uncertaintyCaption, 3, 0);
+    uncertaintyBox = Make<QSpinBox>(personal, "uncertaintyBox", plain);
+    uncertaintyBox->setRange(0, records::kLongestUncertaintyMinutes);
+    uncertaintyBox->setPrefix(QStringLiteral("\u00B1 "));
+    uncertaintyBox->setSuffix(tr(" minutes"));
+    uncertaintyBox->setToolTip(tr("How many minutes before or after the entered time the birth "
+                                  "may have been (0: the time is exact)"));
+    uncertaintyCaption->setBuddy(uncertaintyBox);
+    auto* uncertaintyRow = new QHBoxLayout;
+    uncertaintyRow->addWidget(uncertaintyBox);
+    uncertaintyRow->addStretch(1);
+    personalGrid->addLayout(uncertaintyRow, 3, 1);
     personalGrid->setColumnStretch(1, 1);
     grid->addWidget(personal, 0, 0);
 
@@ -352,14 +388,18 @@ void EntryForm::BuildControls() {
     zoneLine->setStyleSheet(QStringLiteral("color: %1;").arg(Rgb(kLightYellow)));
     placeWarning->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(Rgb(kYellow)));
     placeWarning->hide();
-    grid->addWidget(zoneLine, 2, 0, 1, 3);
-    grid->addWidget(placeWarning, 3, 0, 1, 3);
+    QGroupBox* calculation = Frame(panel, "calculationFrame", "");
+    calculation->setTitle(tr("Calculation"));
+    calculation->setLayout(BuildCalculation(calculation));
+    grid->addWidget(calculation, 2, 0, 1, 3);
+    grid->addWidget(zoneLine, 3, 0, 1, 3);
+    grid->addWidget(placeWarning, 4, 0, 1, 3);
 
     getChartButton = Make<QPushButton>(panel, "getChartButton", bold,
                                        QStringLiteral("&Get My Ghati Lagna"));
     getChartButton->setMinimumHeight(Px(495));
     connect(getChartButton, &QPushButton::clicked, this, &EntryForm::chartRequested);
-    grid->addWidget(getChartButton, 4, 0, 1, 3);
+    grid->addWidget(getChartButton, 5, 0, 1, 3);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
@@ -386,6 +426,9 @@ void EntryForm::ConnectEnter() {
     for (QLineEdit* box : {nameBox, stateBox, countryBox, latDegreesBox, latMinutesBox,
                            lonDegreesBox, lonMinutesBox})
         connect(box, &QLineEdit::returnPressed, this, &EntryForm::chartRequested);
+    // The spin box takes its typed value before its own line edit reports Enter.
+    if (auto* typed = uncertaintyBox->findChild<QLineEdit*>())
+        connect(typed, &QLineEdit::returnPressed, this, &EntryForm::chartRequested);
 }
 
 void EntryForm::SetTabOrder() {
@@ -393,9 +436,13 @@ void EntryForm::SetTabOrder() {
                         monthList,
                         dayList,
                         yearList,
+                        dateBox,
+                        calendarButton,
                         hourList,
                         minuteList,
                         secondList,
+                        nowButton,
+                        uncertaintyBox,
                         cityBox,
                         stateBox,
                         countryBox,
@@ -410,6 +457,10 @@ void EntryForm::SetTabOrder() {
                         lonMinutesBox,
                         longitudeOptions[0],
                         longitudeOptions[1],
+                        calculationList,
+                        ayanamsaList,
+                        nodeList,
+                        sunriseList,
                         getChartButton};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
@@ -434,6 +485,188 @@ void EntryForm::LoadLists() {
     for (QComboBox* list :
          {monthList, dayList, yearList, hourList, minuteList, secondList, zoneList})
         list->setCurrentIndex(0);
+    for (QComboBox* list : {monthList, dayList, yearList})
+        connect(list, &QComboBox::currentIndexChanged, this, &EntryForm::SyncDateBox);
+    SyncDateBox();
+}
+
+// The date box: the date as text, YYYY-MM-DD, within the years of the year list; the button
+// beside it opens a calendar.
+void EntryForm::BuildDateBox(QWidget* parent) {
+    const QFont plain = Verdana(8.25);
+    dateBox = TextBox(parent, "dateBox", 1200, plain, 10);
+    dateBox->setPlaceholderText(tr("YYYY-MM-DD"));
+    dateBox->setToolTip(tr("The date of birth as YYYY-MM-DD"));
+    // The typed date counts once the box is left or Enter is pressed (then the chart is asked
+    // for with it): a date half typed ("1975-02-3" on the way to "1975-02-30") never reaches
+    // the lists.
+    connect(dateBox, &QLineEdit::editingFinished, this, &EntryForm::OnDateTyped);
+    connect(dateBox, &QLineEdit::returnPressed, this, [this] {
+        OnDateTyped();
+        emit chartRequested();
+    });
+
+    calendarButton = Make<QPushButton>(parent, "calendarButton", plain, QStringLiteral("\u25BE"));
+    calendarButton->setToolTip(tr("Pick the date of birth from a calendar"));
+    calendarButton->setMinimumWidth(Px(300));
+    connect(calendarButton, &QPushButton::clicked, this, &EntryForm::ShowCalendar);
+    dateCalendar = new QCalendarWidget(this);
+    dateCalendar->setObjectName(QStringLiteral("dateCalendar"));
+    dateCalendar->setWindowFlags(Qt::Popup);
+    dateCalendar->setDateRange(QDate(entry_rules::kFirstYear, 1, 1),
+                               QDate(entry_rules::kLastYear, 12, 31));
+    dateCalendar->setGridVisible(true);
+    for (auto signal : {&QCalendarWidget::clicked, &QCalendarWidget::activated})
+        connect(dateCalendar, signal, this, [this](QDate date) {
+            dateCalendar->hide();
+            SelectDate(date);
+            SyncDateBox();
+        });
+}
+
+// The lists hold a date that exists: the date box shows it. Any other (31 February, no
+// month) leaves the box as it was: the entry checks speak of the lists.
+void EntryForm::SyncDateBox() {
+    if (!dateBox) return;
+    const QDate date(entry_rules::kFirstYear + yearList->currentIndex(),
+                     monthList->currentIndex() + 1, dayList->currentIndex() + 1);
+    if (!date.isValid() || monthList->currentIndex() < 0) return;
+    dateBox->setText(date.toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+// A date typed in the date box selects it in the lists (which the place lookup follows as it
+// follows a date picked there). The box then shows the lists' date in full, also in place of a
+// text that is no date of the lists' years, which changes nothing.
+void EntryForm::OnDateTyped() {
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*(\\d{4})-(\\d{1,2})-(\\d{1,2})\\s*$"));
+    const auto match = form.match(dateBox->text());
+    const QDate date = match.hasMatch() ? QDate(match.captured(1).toInt(),
+                                                match.captured(2).toInt(),
+                                                match.captured(3).toInt())
+                                        : QDate();
+    const QDate listed(entry_rules::kFirstYear + yearList->currentIndex(),
+                       monthList->currentIndex() + 1, dayList->currentIndex() + 1);
+    if (date.isValid() && date != listed && date.year() >= entry_rules::kFirstYear &&
+        date.year() <= entry_rules::kLastYear)
+        SelectDate(date);
+    SyncDateBox();
+}
+
+// The date typed, picked from the calendar or taken from the clock is the user's pick, as one
+// in the lists is: a place chosen from the atlas follows it with its zone.
+void EntryForm::SelectDate(const QDate& date) {
+    monthList->setCurrentIndex(date.month() - 1);
+    dayList->setCurrentIndex(date.day() - 1);
+    yearList->setCurrentIndex(date.year() - entry_rules::kFirstYear);
+    emit yearList->activated(yearList->currentIndex());
+}
+
+// The calendar opens under the date box on the lists' date (or on the box's nearest date
+// when the lists hold none that exists).
+void EntryForm::ShowCalendar() {
+    const QDate listed(entry_rules::kFirstYear + yearList->currentIndex(),
+                       monthList->currentIndex() + 1, dayList->currentIndex() + 1);
+    if (listed.isValid()) dateCalendar->setSelectedDate(listed);
+    dateCalendar->adjustSize();
+    dateCalendar->move(dateBox->mapToGlobal(QPoint(0, dateBox->height())));
+    dateCalendar->show();
+    dateCalendar->setFocus(Qt::PopupFocusReason);
+}
+
+void EntryForm::FillNow() {
+    const QDateTime now = services_.now();
+    const QDate date = now.date();
+    if (date.year() < entry_rules::kFirstYear || date.year() > entry_rules::kLastYear) return;
+    const QTime time = now.time();
+    const std::pair<QComboBox*, int> lists[] = {
+        {hourList, time.hour()}, {minuteList, time.minute()}, {secondList, time.second()}};
+    for (const auto& [list, position] : lists) list->setCurrentIndex(position);
+    SelectDate(date);
+}
+
+// The calculation's lists: each entry holds its setting's name. The classic ephemeris has its
+// own ayanamsa and mean node, so those two lists show them and cannot be changed then.
+QLayout* EntryForm::BuildCalculation(QWidget* parent) {
+    const QFont plain = Verdana(8.25);
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(Px(120), Px(240), Px(120), Px(105));
+    row->setSpacing(Px(90));
+    auto list = [&](const char* name, std::initializer_list<std::pair<QString, std::string_view>> items) {
+        QComboBox* l = PickList(parent, name, 1200, plain);
+        for (const auto& [text, setting] : items)
+            l->addItem(text, QString::fromLatin1(setting.data(), qsizetype(setting.size())));
+        connect(l, &QComboBox::activated, this, &EntryForm::OnCalculationPicked);
+        return l;
+    };
+    calculationList = list("calculationList",
+                           {{tr("Classic"), SettingName(EphemerisKind::Classic)},
+                            {tr("Modern (Swiss Ephemeris)"), SettingName(EphemerisKind::Modern)}});
+    ayanamsaList = list("ayanamsaList",
+                        {{tr("Classic"), SettingName(AyanamsaKind::Classic)},
+                         {tr("Lahiri"), SettingName(AyanamsaKind::Lahiri)},
+                         {tr("Raman"), SettingName(AyanamsaKind::Raman)},
+                         {tr("KP (Krishnamurti)"), SettingName(AyanamsaKind::Krishnamurti)},
+                         {tr("True Chitra"), SettingName(AyanamsaKind::TrueChitra)}});
+    nodeList = list("nodeList", {{tr("Mean"), SettingName(NodeKind::Mean)},
+                                 {tr("True"), SettingName(NodeKind::True)}});
+    sunriseList = list("sunriseList",
+                       {{tr("Classic (upper limb, refraction)"), SettingName(SunriseKind::Classic)},
+                        {tr("Hindu (disc centre, no refraction)"), SettingName(SunriseKind::Hindu)}});
+    const std::pair<const char*, QString> captions[] = {
+        {"ayanamsaCaption", tr("Ayanamsa")}, {"nodeCaption", tr("Node")},
+        {"sunriseCaption", tr("Sunrise")}};
+    row->addWidget(calculationList, 2);
+    QComboBox* lists[] = {ayanamsaList, nodeList, sunriseList};
+    for (int i = 0; i < 3; ++i) {
+        auto* caption = Make<QLabel>(parent, captions[i].first, plain, captions[i].second);
+        caption->setBuddy(lists[i]);
+        row->addWidget(caption);
+        row->addWidget(lists[i], i == 2 ? 2 : 1);
+    }
+    return row;
+}
+
+void EntryForm::ShowCalculation(const CalculationSettings& settings) {
+    auto select = [](QComboBox* list, std::string_view name) {
+        list->setCurrentIndex(
+            list->findData(QString::fromLatin1(name.data(), qsizetype(name.size()))));
+    };
+    select(calculationList, SettingName(settings.ephemeris));
+    select(ayanamsaList, SettingName(settings.ayanamsa));
+    select(nodeList, SettingName(settings.node));
+    select(sunriseList, SettingName(settings.sunrise));
+    const bool modern = settings.IsModern();
+    ayanamsaList->setEnabled(modern);
+    nodeList->setEnabled(modern);
+    // The classic ayanamsa belongs to the classic ephemeris alone.
+    if (auto* model = qobject_cast<QStandardItemModel*>(ayanamsaList->model()))
+        model->item(0)->setEnabled(!modern);
+}
+
+CalculationSettings EntryForm::CurrentCalculation() const {
+    auto named = [](const QComboBox* list, auto reader, auto fallback) {
+        return reader(list->currentData().toString().toStdString()).value_or(fallback);
+    };
+    CalculationSettings s;
+    s.ephemeris = named(calculationList, EphemerisNamed, EphemerisKind::Classic);
+    s.ayanamsa = named(ayanamsaList, AyanamsaNamed, DefaultAyanamsa(s.ephemeris));
+    s.node = named(nodeList, NodeNamed, NodeKind::Mean);
+    s.sunrise = named(sunriseList, SunriseNamed, SunriseKind::Classic);
+    return s;
+}
+
+// A choice in the calculation's lists: another ephemeris brings its own ayanamsa and the mean
+// node (as the request readers do); the choice is kept for the next run.
+void EntryForm::OnCalculationPicked() {
+    CalculationSettings s = CurrentCalculation();
+    if (sender() == calculationList || SettingsConflict(s)) {
+        const auto sunrise = s.sunrise;
+        s = {s.ephemeris, DefaultAyanamsa(s.ephemeris), NodeKind::Mean, sunrise};
+    }
+    ShowCalculation(s);
+    QSettings settings = FormSettings();
+    RememberCalculation(settings, s);
 }
 
 void EntryForm::CenterOnScreen() {
@@ -466,6 +699,8 @@ BirthRequest EntryForm::CurrentRequest() const {
     r.city = cityBox->text().toStdString();
     r.state = stateBox->text().toStdString();
     r.country = countryBox->text().toStdString();
+    r.uncertaintyMinutes = uncertaintyBox->value();
+    r.settings = CurrentCalculation();
     if (placeLookup_) placeLookup_->CompleteRequest(r);
     return r;
 }
@@ -483,6 +718,8 @@ void EntryForm::ShowRequest(const BirthRequest& r, const QString& exactZoneLabel
     for (const auto& [list, position] : lists)
         list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
     placeLookup_->ShowPlace(r);
+    uncertaintyBox->setValue(r.uncertaintyMinutes);
+    ShowCalculation(r.settings);
     daylightBox->setChecked(r.daylight);
     placeLookup_->Forget();
     placeLookup_->HoldPlaceOf(r);
@@ -502,10 +739,38 @@ void EntryForm::ClearEntries() {
         list->setCurrentIndex(0);
     placeLookup_->Forget();
     placeLookup_->ShowZoneEntry(0);
+    uncertaintyBox->setValue(0);
     daylightBox->setChecked(false);
     latitudeOptions[0]->setChecked(true);
     longitudeOptions[0]->setChecked(true);
     nameBox->setFocus(Qt::OtherFocusReason);
+}
+
+void EntryForm::ShowStartEntries() {
+    const QDateTime now = services_.now();
+    const QDate today = now.date();
+    if (today.year() >= entry_rules::kFirstYear && today.year() <= entry_rules::kLastYear) {
+        monthList->setCurrentIndex(today.month() - 1);
+        dayList->setCurrentIndex(today.day() - 1);
+        yearList->setCurrentIndex(today.year() - entry_rules::kFirstYear);
+    }
+    QSettings settings = FormSettings();
+    ShowZone(RememberedZone(settings).value_or(ZoneOfClock(now)));
+    // A record opened since may have shown its own calculation: the user's choice again.
+    ShowCalculation(RememberedCalculation(settings));
+}
+
+void EntryForm::ShowZone(const FormZone& zone) {
+    if (const auto* exact = std::get_if<ExactOffset>(&zone.zone))
+        placeLookup_->ShowExactEntry(*exact, zone.exactLabel);
+    else if (const auto* entry = std::get_if<ZoneListEntry>(&zone.zone))
+        placeLookup_->ShowZoneEntry(entry->position);
+}
+
+FormZone EntryForm::CurrentZone() const {
+    FormZone zone{CurrentRequest().zone, {}};
+    if (std::holds_alternative<ExactOffset>(zone.zone)) zone.exactLabel = zoneList->currentText();
+    return zone;
 }
 
 void EntryForm::FocusField(EntryField field) {

@@ -4,11 +4,14 @@
 
 #include "request/birth_request.h"
 #include "request/entry_checks.h"
+#include "ui/form_settings.h"
 #include "ui/services.h"
 
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QCalendarWidget;
+class QSpinBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -41,6 +44,14 @@ public:
     void ShowRequest(const BirthRequest& request, const QString& exactZoneLabel = {});
     // Empties the boxes and puts every list and option back where the form opens.
     void ClearEntries();
+    // What a person starting the program sees: today's date (the services' clock), the zone
+    // kept from the last run (on the first start the zone of the computer's clock) and the
+    // calculation last chosen.
+    void ShowStartEntries();
+    // The zone selected now, with the extra entry's caption for an exact offset.
+    FormZone CurrentZone() const;
+    // Fills the date and time lists with the services' clock's date and time ("Now").
+    void FillNow();
 
 signals:
     void chartRequested();  // "Get My Ghati Lagna": the button or the File menu
@@ -63,6 +74,16 @@ private:
     void SearchCoordinatesOnline();
     void RequestExit();  // emits exitRequested, once at a time
     void BuildPlaceLookup();
+    QLayout* BuildCalculation(QWidget* parent);
+    void BuildDateBox(QWidget* parent);
+    void ShowCalculation(const CalculationSettings& settings);
+    CalculationSettings CurrentCalculation() const;
+    void OnCalculationPicked();
+    void ShowZone(const FormZone& zone);
+    void SyncDateBox();
+    void OnDateTyped();
+    void SelectDate(const QDate& date);
+    void ShowCalendar();
 
     Services& services_;
     bool exiting_ = false;
@@ -74,6 +95,17 @@ private:
     QComboBox* hourList = nullptr;
     QComboBox* minuteList = nullptr;
     QComboBox* secondList = nullptr;
+    // The date as text (typed, or picked from the calendar), kept in step with the lists.
+    QLineEdit* dateBox = nullptr;
+    QPushButton* calendarButton = nullptr;
+    QCalendarWidget* dateCalendar = nullptr;  // a popup under the date box
+    QPushButton* nowButton = nullptr;
+    QSpinBox* uncertaintyBox = nullptr;  // minutes either side of the birth time
+    // The calculation: classic or modern, and the modern one's ayanamsa, node and sunrise.
+    QComboBox* calculationList = nullptr;
+    QComboBox* ayanamsaList = nullptr;
+    QComboBox* nodeList = nullptr;
+    QComboBox* sunriseList = nullptr;
     QLineEdit* cityBox = nullptr;
     QLineEdit* stateBox = nullptr;
     QLineEdit* countryBox = nullptr;

@@ -37,7 +37,12 @@ QString RejectedText(const records::RejectedLine& rejected) {
 }
 
 QString ImportMessage(const records::ImportReport& report, QString* details) {
-    QString text = report.imported == 1
+    // Records already saved are left out and counted: "12 imported, 3 already saved".
+    QString text = report.alreadySaved > 0
+                       ? RecordsMenu::tr("%1 imported, %2 already saved.")
+                             .arg(report.imported)
+                             .arg(report.alreadySaved)
+                   : report.imported == 1
                        ? QStringLiteral("1 record was imported.")
                        : QStringLiteral("%1 records were imported.").arg(report.imported);
     if (report.rejected.empty()) return text;
@@ -189,6 +194,7 @@ void RecordsMenu::OpenSaved() {
 
 void RecordsMenu::New() {
     form_.ClearEntries();
+    form_.ShowStartEntries();
     origin_.reset();
     form_.setWindowTitle(title_);
 }

@@ -19,6 +19,7 @@
 #include "base/tables.h"
 #include "chart/time_windows.h"
 #include "profile/sign_profile.h"
+#include "records/record.h"
 #include "ui/chart_drawing/chart_style_panel.h"
 #include "ui/column_flow_layout.h"
 #include "ui/link_label.h"
@@ -567,7 +568,7 @@ QGroupBox* ResultsWindow::BuildUncertainty() {
                                Q(UncertaintyCaption()), DefaultFont(), kLavender);
     uncertainty_ = new QSpinBox(box);
     uncertainty_->setObjectName(QStringLiteral("uncertaintyMinutes"));
-    uncertainty_->setRange(0, kMostUncertainMinutes);
+    uncertainty_->setRange(0, records::kLongestUncertaintyMinutes);
     uncertainty_->setPalette(StandardPalette());
     caption->setBuddy(uncertainty_);
     QLabel* unit = NewLabel(box, QStringLiteral("uncertaintyUnit"), Q(UncertaintyUnit()),

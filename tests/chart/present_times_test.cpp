@@ -165,6 +165,19 @@ TEST(ResultPanels, WorkedExampleFactsWindowsAndRange) {
     // 10:31:20 and 10:32:00), as kalodaya-chart --time-range finds them.
     request.uncertaintyMinutes = 5;
     EXPECT_EQ(RequestChart(request).range->size(), 5u);
+    // Near the first supported date the range starts there rather than failing.
+    BirthRequest early = request;
+    early.year = 1901;
+    early.month = 1;
+    early.day = 1;
+    early.hour = 0;
+    early.minute = 3;
+    early.uncertaintyMinutes = 10;
+    const ChartOutcome clipped = RequestChart(early);
+    EXPECT_TRUE(clipped.rangeError.empty()) << clipped.rangeError;
+    ASSERT_TRUE(clipped.range);
+    EXPECT_EQ(clipped.range->front().from, DateTime::FromCivil(1901, 1, 1));
+    EXPECT_EQ(clipped.range->back().to, DateTime::FromCivil(1901, 1, 1, 0, 13));
     // An explicit range takes precedence over the uncertainty.
     request.timeRange = BirthTimeRange{DateTime::FromCivil(1990, 8, 15, 10, 29),
                                        DateTime::FromCivil(1990, 8, 15, 10, 30)};

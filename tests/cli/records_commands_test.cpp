@@ -103,6 +103,40 @@ TEST(RecordsCommands, ImportReportsEveryRejectedLineAndSaysSoInItsStatus) {
     EXPECT_EQ(nlohmann::json::parse(lines[1])["date"], "2000-02-29");
 }
 
+// Lines naming a place (or its GeoNames id) are resolved through the atlas as --batch resolves
+// them, the record keeping the place found; a place the atlas does not know rejects its line by
+// number. Importing the file again adds nothing and counts the records already saved.
+TEST(RecordsCommands, ImportResolvesPlacesAndCountsRecordsAlreadySaved) {
+    Folder folder;
+    const std::string db = folder / "records.sqlite";
+    WriteFile(folder / "places.jsonl",
+              R"({"name":"RAMA","date":"1975-01-15","time":"06:00:00","place":"Chennai, India"})" "\n"
+              R"({"name":"SITA","date":"1990-08-15","place_id":1264527,"uncertainty_minutes":15})" "\n"
+              R"({"name":"LAV","place":"Nowhere At All, Atlantis"})" "\n" +
+                  kRama + "\n");
+    const auto first = RunChart({"--records-db", db, "--records-import", folder / "places.jsonl"});
+    EXPECT_EQ(first.status, 1);
+    EXPECT_EQ(first.out,
+              "line 3: no place in the atlas matches \"Nowhere At All, Atlantis\"\n"
+              "imported 3 records, rejected 1 line\n");
+    const auto again = RunChart({"--records-db", db, "--records-import", folder / "places.jsonl"});
+    EXPECT_EQ(again.out,
+              "line 3: no place in the atlas matches \"Nowhere At All, Atlantis\"\n"
+              "imported 0 records, 3 already saved, rejected 1 line\n");
+
+    const auto exported = RunChart({"--records-db", db, "--records-export"});
+    ASSERT_EQ(exported.status, 0);
+    const auto lines = Lines(exported.out);
+    ASSERT_EQ(lines.size(), 3u);
+    const auto rama = nlohmann::json::parse(lines[0]);
+    EXPECT_EQ(rama["city"], "Chennai");
+    EXPECT_EQ(rama["lat"], "13:05N");
+    EXPECT_EQ(rama["zone"], 34);
+    const auto sita = nlohmann::json::parse(lines[2]);
+    EXPECT_EQ(sita["city"], "Chennai");
+    EXPECT_EQ(sita["uncertainty_minutes"], 15);
+}
+
 TEST(RecordsCommands, ExportGoesToStandardOutputOrWholeIntoAFile) {
     Folder folder;
     const std::string db = folder / "records.sqlite";

@@ -196,6 +196,8 @@ TEST(Import, EveryLineWithinTheLimitsOfBatchAndTheForm) {
     TempFolder folder;
     RecordStore store = RecordStore::Open(folder / "records.sqlite");
     const std::string rama = R"({"name":"RAMA","lat":"28:39N","lon":"77:13E"})";
+    // Another record at the end: the same one again would be left out as already saved.
+    const std::string sita = R"({"name":"SITA","lat":"28:39N","lon":"77:13E"})";
     const auto named = [](std::size_t letters) {
         return R"({"name":")" + std::string(letters, 'A') + R"("})";
     };
@@ -204,7 +206,7 @@ TEST(Import, EveryLineWithinTheLimitsOfBatchAndTheForm) {
     const ImportReport lines = Import(
         store,
         rama + "\n" + overlong + "\r\n" + named(kLongestRecordText + 1) + "\n" +
-            named(kLongestRecordText) + "\n" + "{\"name\":\"\xff\"}\n" + rama,
+            named(kLongestRecordText) + "\n" + "{\"name\":\"\xff\"}\n" + sita,
         FileFormat::RequestLines, nullptr);
     EXPECT_EQ(lines.imported, 3u);
     ASSERT_EQ(lines.rejected.size(), 3u);

@@ -132,6 +132,26 @@ TEST(TimeWindowsBatch, AddsMembersOnlyWhenAsked) {
     EXPECT_EQ(rangedOnly.at("time_range").size(), 2u);
 }
 
+// A saved record's uncertain birth time asks for the spans that many minutes either side of
+// its time, the same as the range written out; a line's own range stands beside it.
+TEST(TimeWindowsBatch, UncertaintyMinutesAskForTheRangeAroundTheTime) {
+    const Json uncertain = Json::parse(Batch(kWorkedLine + R"(,"uncertainty_minutes":15})" "\n", false));
+    const Json ranged = Json::parse(Batch(
+        kWorkedLine +
+            R"(,"time_range":{"from":"1990-08-15T10:15:00","to":"1990-08-15T10:45:00"}})" "\n",
+        false));
+    ASSERT_TRUE(uncertain.contains("time_range")) << uncertain.dump();
+    EXPECT_EQ(uncertain.at("time_range"), ranged.at("time_range"));
+    EXPECT_GE(uncertain.at("time_range").size(), 2u);
+    const Json own = Json::parse(Batch(
+        kWorkedLine + R"(,"uncertainty_minutes":15,"time_range":{"from":"1990-08-15T10:36:30",)"
+                      R"("to":"1990-08-15T10:39:10"}})" "\n",
+        false));
+    EXPECT_EQ(own.at("time_range").front().at("from"), "1990-08-15T10:36:30");
+    const Json exact = Json::parse(Batch(kWorkedLine + R"(,"uncertainty_minutes":0})" "\n", false));
+    EXPECT_EQ(exact, Json::parse(Batch(kWorkedLine + "}\n", false)));
+}
+
 TEST(TimeWindowsBatch, TimeRangeKeyValues) {
     const struct {
         const char* value;

@@ -51,6 +51,15 @@ Record VariedRecord(int i) {
     r.note = notes[static_cast<std::size_t>(next(notes.size()))];
     r.created = 1600000000 + next(100000000);
     r.updated = r.created + next(1000000);
+    // Drawn last, so that every field above keeps the values it had before these existed.
+    static const std::array<Calculation, 5> calculations = {{
+        {},
+        {"modern", "lahiri", "mean", "classic"},
+        {"modern", "kp", "true", "hindu"},
+        {"classic", "classic", "mean", "hindu"},
+        {"modern", "true-chitra", "true", "classic"}}};
+    if (next(3) == 0) r.uncertaintyMinutes = next(kLongestUncertaintyMinutes + 1);
+    r.calculation = calculations[static_cast<std::size_t>(next(calculations.size()))];
     return r;
 }
 

@@ -58,7 +58,8 @@ bool ChartPrintActions::PrintOn(QPrinter& printer) const {
 void ChartPrintActions::Print() {
     if (!texts_) return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(Q(texts_->documentTitle));
+    // The document's name is the tidy file name of Export PDF, which a print to a file takes.
+    printer.setDocName(ChartFileStem(texts_->name, texts_->isoBirthDate));
     printer.setPageSize(PageSizeOf(UserPaper()));
     // The pages keep their own margins, wider than any printer's unprintable edge.
     printer.setFullPage(true);

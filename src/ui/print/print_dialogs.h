@@ -3,6 +3,7 @@
 // them instead of blocking on a modal dialog.
 #include <QString>
 
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -20,5 +21,11 @@ public:
 
 // The real dialogs.
 PrintDialogs& DesktopPrintDialogs();
+
+// The file a print to a file goes to unless the user picks another: the printer's document
+// name (the chart's tidy NAME-YYYY-MM-DD, as Export PDF names it) in the user's documents
+// folder; the dialog's own file box is set to it where the platform's dialog has one.
+QString PrintFileSuggestion(const QPrinter& printer);
+void SuggestPrintFile(QPrintDialog& dialog, const QPrinter& printer);
 
 }  // namespace kalodaya::ui::print
