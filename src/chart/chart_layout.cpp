@@ -185,6 +185,7 @@ ChartLayout LayOutChart(const ChartResult& r, const ResultTexts& texts, ChartSty
         cell.outline = std::move(shape.outline);
         cell.textBox = shape.textBox;
         cell.numberBox = shape.numberBox;
+        cell.blankMarkerLines = r.marks.arudha[sign];
     }
     for (int k = 0; k < kBodyCount; ++k) {
         const int sign = r.bodySign[k];

@@ -46,6 +46,9 @@ struct LayoutCell {
     std::string number;              // the sign's number, "1" for Aries
     UnitRect numberBox;              // inside the outline and apart from textBox
     std::vector<LayoutItem> items;   // the bodies in body order, then the markers
+    // The arudha padas' marks, which show no text but take a line each above the cell's
+    // markers: the South Indian chart keeps "GL" at its line under them.
+    int blankMarkerLines = 0;
 };
 
 struct ChartLayout {

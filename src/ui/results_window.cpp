@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -21,7 +20,6 @@
 #include "chart/time_windows.h"
 #include "profile/sign_profile.h"
 #include "records/record.h"
-#include "ui/cell_label.h"
 #include "ui/chart_drawing/chart_style_panel.h"
 #include "ui/column_flow_layout.h"
 #include "ui/link_label.h"
@@ -115,43 +113,41 @@ private:
     bool keepWrappedRows_ = false;
 };
 
-// The chart's grid lines: one white line between neighbouring cells, drawn over the cells'
-// rectangles (each outline reaches one pixel into its right and lower neighbour, so shared
-// edges fall on the same line).
-class ChartGrid : public QWidget {
+// The chart's area: the style panel's view fills it and draws the chart.
+class ChartArea : public QWidget {
 public:
-    explicit ChartGrid(QWidget* parent) : QWidget(parent) {
+    explicit ChartArea(QWidget* parent) : QWidget(parent) {
         setObjectName(QStringLiteral("chartGrid"));
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
-    void AddOutlined(QWidget* cell) { outlined_.push_back(cell); }
-    // The centre's link keeps its design size while it fits its square, and shrinks when the
-    // chart does.
-    void SetCentreLink(QLabel* link) {
+    QSize sizeHint() const override { return QSize(Px(7890), Px(6750)); }
+    QSize minimumSizeHint() const override { return QSize(Px(2700), Px(2250)); }
+};
+
+// The chart's middle: its link keeps its design size while it fits, and shrinks when the
+// chart does.
+class CentreSquare : public QWidget {
+public:
+    explicit CentreSquare(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("centreSquare"));
+    }
+    void SetLink(QLabel* link) {
         link_ = link;
         linkFont_ = link->font();
     }
-    QSize sizeHint() const override { return QSize(Px(7890), Px(6750)); }
-    QSize minimumSizeHint() const override { return QSize(Px(2700), Px(2250)); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
         if (!link_) return;
         QFont font = linkFont_;
-        const int room = width() / 2 - Px(240);
+        const int room = width() - Px(240);
         while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(link_->text()) > room)
             font.setPointSizeF(font.pointSizeF() - 0.5);
         link_->setFont(font);
     }
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(QPen(Qt::white, 1));
-        for (QWidget* cell : outlined_) painter.drawRect(cell->geometry());
-    }
 
 private:
-    std::vector<QWidget*> outlined_;
     QLabel* link_ = nullptr;
     QFont linkFont_;
 };
@@ -277,20 +273,6 @@ public:
 private:
     QWidget* sibling_ = nullptr;
 };
-
-// The fixed square chart: each sign's row and column in the 4 x 4 grid, Pisces top left and
-// the signs clockwise.
-struct SignCell {
-    const char* contentName;
-    int row, column;
-};
-constexpr SignCell kSignCells[kSignCount] = {
-    {"ariesCell", 0, 1},       {"taurusCell", 0, 2},    {"geminiCell", 0, 3},
-    {"cancerCell", 1, 3},      {"leoCell", 2, 3},       {"virgoCell", 3, 3},
-    {"libraCell", 3, 2},       {"scorpioCell", 3, 1},   {"sagittariusCell", 3, 0},
-    {"capricornCell", 2, 0},   {"aquariusCell", 1, 0},  {"piscesCell", 0, 0},
-};
-constexpr int kContentWidth = 1305, kMarkerWidth = 405;
 
 // The planet table's captions in body order.
 constexpr const char* kPlanetCaptions[kBodyCount] = {
@@ -486,6 +468,7 @@ QWidget* ResultsWindow::BuildChartPage() {
     chartLayout->addWidget(grid);
     backgroundLayout->addWidget(chart);
     stylePanel_ = new ChartStylePanel(this, grid);
+    stylePanel_->View()->SetCentre(chartCentre_);
 
     auto* side = new QWidget;
     side->setObjectName(QStringLiteral("sidePanels"));
@@ -501,64 +484,8 @@ QWidget* ResultsWindow::BuildChartPage() {
 }
 
 QWidget* ResultsWindow::BuildChart() {
-    auto* chart = new ChartGrid(nullptr);
-    auto* grid = new QGridLayout(chart);
-    grid->setContentsMargins(0, 0, 1, 1);
-    grid->setSpacing(0);
-    for (int i = 0; i < 4; ++i) {
-        grid->setRowStretch(i, 1);
-        grid->setColumnStretch(i, 1);
-    }
-    const QFont markerFont = Verdana(9, true);
-    const QFont houseFont = NamedFont(QStringLiteral("Courier New"), 9.75, true);
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        const SignCell& place = kSignCells[sign];
-        auto* cell = new QWidget(chart);
-        cell->setObjectName(QStringLiteral("signSquare%1").arg(sign));
-        chart->AddOutlined(cell);
-        auto* inner = new QGridLayout(cell);
-        inner->setContentsMargins(Px(120), Px(45), Px(30), Px(30));
-        inner->setSpacing(0);
-
-        auto* content = new CellLabel(cell);
-        content->setObjectName(QString::fromLatin1(place.contentName));
-        content->setText(QString::fromLatin1(place.contentName));
-        content->setFont(DefaultFont());
-        SetTextColor(content, Qt::white);
-        content->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-        // The bodies start with an empty line: the house number stands beside it. The markers
-        // start under the number, which they could cover when a small cell drops their
-        // leading empty lines.
-        inner->addWidget(content, 0, 0, 2, 1);
-        signCells_[sign] = content;
-
-        // The house number in the cell's top right corner, over the markers' column.
-        QLabel* house = NewLabel(cell, QStringLiteral("houseNumber%1").arg(sign),
-                                 QString::number(sign + 1), houseFont, Qt::white, Qt::AlignRight);
-        house->setAttribute(Qt::WA_TransparentForMouseEvents);
-        house->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        house->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        inner->addWidget(house, 0, 0, 1, 2);
-
-        // The markers run down from beside the bodies to the foot of the cell; the two columns
-        // keep the design's proportions at any size.
-        auto* marker = new CellLabel(cell);
-        marker->setObjectName(QStringLiteral("marker%1").arg(sign));
-        marker->setText(QStringLiteral("A12"));
-        marker->setFont(markerFont);
-        SetTextColor(marker, kCyan);
-        marker->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-        inner->addWidget(marker, 1, 1);
-        inner->setRowStretch(1, 1);
-        inner->setColumnStretch(0, kContentWidth);
-        inner->setColumnStretch(1, kMarkerWidth);
-        markers_[sign] = marker;
-        grid->addWidget(cell, place.row, place.column);
-    }
-
-    auto* centre = new QWidget(chart);
-    centre->setObjectName(QStringLiteral("centreSquare"));
-    chart->AddOutlined(centre);
+    auto* chart = new ChartArea(nullptr);
+    auto* centre = new CentreSquare(chart);
     auto* centreLayout = new QVBoxLayout(centre);
     auto* link = new LinkLabel(config::kChartCentreCaption, centre);
     link->setObjectName(QStringLiteral("centreLink"));
@@ -567,9 +494,9 @@ QWidget* ResultsWindow::BuildChart() {
     link->setAlignment(Qt::AlignCenter);
     link->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     centreLayout->addWidget(link);
-    chart->SetCentreLink(link);
+    centre->SetLink(link);
     connect(link, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.browser); });
-    grid->addWidget(centre, 1, 1, 2, 2);
+    chartCentre_ = centre;
     return chart;
 }
 
@@ -866,10 +793,6 @@ void ResultsWindow::PresentRange(const ResultPanelTexts& panels) {
 
 void ResultsWindow::Present(const ResultTexts& view, const ResultPanelTexts& panels) {
     for (int k = 0; k < kBodyCount; ++k) planetValues_[k]->setText(Q(view.planet[k]));
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        signCells_[sign]->setText(Q(view.signCells[sign]));
-        markers_[sign]->setText(Q(view.markers[sign]));
-    }
     name_->setText(Q(view.details.name));
     for (const auto& [label, text] : details_) label->setText(Q(view.details.*text));
 

@@ -1,5 +1,5 @@
 #pragma once
-// The results window: the chart page (square fixed-sign chart, planet table, birth details, the
+// The results window: the chart page (the chart in the chosen style, planet table, birth details, the
 // birth's facts and the range of birth times) and the details page (the birth-time windows and
 // the ghati lagna sign's profile). It computes nothing: Present() copies the texts of one
 // chart into its controls. Qt layouts place everything, so the window grows with longer texts
@@ -79,8 +79,7 @@ private:
 
     // The controls Present writes, kept as they are built.
     std::array<QLabel*, kBodyCount> planetValues_{};
-    std::array<QLabel*, kSignCount> signCells_{};
-    std::array<QLabel*, kSignCount> markers_{};
+    QWidget* chartCentre_ = nullptr;  // the chart's middle, which the style panel places
     QLabel* name_ = nullptr;
     std::vector<std::pair<QLabel*, std::string BirthDetailsTexts::*>> details_;
     // Profile controls with the profile value each shows.

@@ -136,6 +136,13 @@ TEST(ChartLayout, EveryBodyAndMarkerInTheCellItsSignGivesInEveryStyle) {
                         ++markers;
                         EXPECT_EQ(cell.sign, r.marks.ghatiLagnaSign);
                         EXPECT_EQ(item.text, "GL");
+                        // "GL" at the line Present's marker text gives it, under the arudha
+                        // padas' empty lines.
+                        std::string column;
+                        for (int i = 0; i <= cell.blankMarkerLines; ++i) column += "\r\n";
+                        std::string present = outcome.texts.markers[cell.sign];
+                        while (present.ends_with("\r\n")) present.resize(present.size() - 2);
+                        EXPECT_EQ(column + item.text, present);
                         continue;
                     }
                     ++seen[item.body];

@@ -113,7 +113,9 @@ TEST(LanguageOption, BatchLinesCarryTheTextsOnEveryThreadCount) {
             EXPECT_FALSE(tj.contains("texts_localized")) << lines;
         }
         tj.erase("texts_localized");
-        if (!pj.contains("texts_localized")) EXPECT_EQ(tj, pj) << lines;
+        if (!pj.contains("texts_localized")) {
+            EXPECT_EQ(tj, pj) << lines;
+        }
         ++lines;
     }
     EXPECT_EQ(lines, 5);

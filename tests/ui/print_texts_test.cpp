@@ -16,7 +16,7 @@ class PrintTextsTest : public QObject {
 
 private slots:
     // The worked example's record holds the window's texts: the sign, the chart's cells with
-    // "GL", the ten positions and the profile, with line breaks made plain.
+    // "GL" in every style, the ten positions and the profile, with line breaks made plain.
     void workedExampleRecord() {
         const ChartOutcome charted = testing_support::Request(WorkedExamplePlaceEntries());
         QVERIFY(charted.Computed());
@@ -24,8 +24,14 @@ private slots:
 
         QCOMPARE(t.ghatiLagnaSign, std::string("Cancer"));
         QCOMPARE(t.isoBirthDate, std::string("1990-08-15"));
-        QCOMPARE(t.markers[3], std::string("\n\nGL\n\n"));
-        QCOMPARE(t.signCells[3], std::string("\nSun\nVenus\nJupiter\nKetu"));
+        for (const ChartLayout& layout : t.layouts) {
+            const LayoutCell& cancer = layout.cells[3];
+            std::vector<std::string> items;
+            for (const LayoutItem& item : cancer.items) items.push_back(item.text);
+            QCOMPARE(items, (std::vector<std::string>{"Sun", "Venus", "Jupiter", "Ketu", "GL"}));
+            QCOMPARE(cancer.items.back().kind, LayoutItem::Kind::Marker);
+            QCOMPARE(cancer.blankMarkerLines, 1);  // "GL" under one arudha pada's line
+        }
         for (int k = 0; k < kPagePlanetCount; ++k)
             QCOMPARE(t.planets[k].text, charted.texts.planet[k]);
         QCOMPARE(t.profileFields.size(), std::size_t{22});

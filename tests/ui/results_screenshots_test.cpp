@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPolygonF>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,9 +19,11 @@
 #include "ui/about_box.h"
 #include "ui/app_controller.h"
 #include "ui/app_frame.h"
-#include "ui/cell_label.h"
+#include "ui/chart_drawing/chart_style_panel.h"
+#include "ui/chart_drawing/south_chart.h"
 #include "ui/results_window.h"
 
+using namespace kalodaya;
 using namespace kalodaya::ui;
 using namespace kalodaya::ui::testing;
 
@@ -81,20 +84,40 @@ private slots:
 
     void cleanupTestCase() { controller_.reset(); }
 
-    // Each text of the chart fits its cell at its own font size; nothing but trailing empty
-    // lines is dropped, and nothing shrunk.
+    // Each text of the chart fits its cell at its own font size: nothing shrunk, no empty
+    // line given up, every name on a line of its own.
     void everyCellTextFitsItsCell() {
-        const auto cells = display_->findChildren<CellLabel*>();
-        QCOMPARE(cells.size(), 24);
-        const auto trimmed = [](QString text) {
-            while (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-            return text;
-        };
-        for (CellLabel* cell : cells) {
-            const auto fitted = CellLabel::Fit(cell->text(), cell->font(), cell->contentsRect().size());
-            QVERIFY2(fitted.text.startsWith(trimmed(cell->text())), qPrintable(cell->objectName()));
-            QCOMPARE(fitted.pointSize, cell->font().pointSizeF());
+        ChartLayoutView* view = display_->StylePanel()->View();
+        const ChartLayout& layout = view->Layout();
+        QCOMPARE(layout.style, ChartStyle::South);
+        const ChartFonts fonts = ChartLayoutView::Fonts();
+        int items = 0;
+        for (const LayoutCell& cell : layout.cells) {
+            QPolygonF outline;
+            for (const UnitPoint& p : cell.outline) outline << QPointF(p.x, p.y);
+            const QRectF unit = outline.boundingRect();
+            const SouthCellBoxes boxes = SouthBoxes(
+                MapUnitRect(view->Square(), {unit.x(), unit.y(), unit.width(), unit.height()}),
+                fonts, view);
+            std::vector<QString> bodies, markers;
+            for (const LayoutItem& item : cell.items)
+                (item.kind == LayoutItem::Kind::Body ? bodies : markers)
+                    .push_back(QString::fromStdString(item.text));
+            items += static_cast<int>(cell.items.size());
+            const SouthColumnFit b = FitSouthColumn(bodies, 1, fonts.bodies, boxes.bodies.size(),
+                                                    fonts.smallestPoints, view);
+            const SouthColumnFit m =
+                FitSouthColumn(markers, 1 + cell.blankMarkerLines, fonts.markers,
+                               boxes.markers.size(), fonts.smallestPoints, view);
+            const QString sign = QString::number(cell.sign);
+            QVERIFY2(b.fits && m.fits, qPrintable(sign));
+            QCOMPARE(b.pointSize, fonts.bodies.pointSizeF());
+            QCOMPARE(m.pointSize, fonts.markers.pointSizeF());
+            QCOMPARE(b.emptyLines, 1);
+            QCOMPARE(m.emptyLines, 1 + cell.blankMarkerLines);
+            QCOMPARE(b.lines.size(), bodies.size());
         }
+        QCOMPARE(items, 11);  // ten bodies and "GL"
     }
 
     void chartPage() {

@@ -19,7 +19,10 @@
 #include "base/tables.h"
 #include "profile/sign_profile.h"
 #include "recording_services.h"
-#include "ui/cell_label.h"
+#include "request/request_line.h"
+#include "ui/chart_drawing/chart_style_panel.h"
+#include "ui/chart_drawing/south_chart.h"
+#include "ui/print/page_texts_from_outcome.h"
 #include "ui/profile_text_box.h"
 #include "ui/results_window.h"
 #include "ui/ui_style.h"
@@ -30,9 +33,23 @@ using namespace kalodaya::ui::testing;
 
 namespace {
 
-const QStringList kSignCells = {"ariesCell",       "taurusCell",    "geminiCell",   "cancerCell",
-                                "leoCell",         "virgoCell",     "libraCell",    "scorpioCell",
-                                "sagittariusCell", "capricornCell", "aquariusCell", "piscesCell"};
+// The worked example's pages, whose layouts the window draws.
+print::ChartPageTexts WorkedExamplePages() {
+    BirthRequest request;
+    if (ReadRequestLine(R"({"name":"RAMA","date":"1990-08-15","time":"10:30:00","lat":"28:39N",)"
+                        R"("lon":"77:13E","zone":34})",
+                        request))
+        qFatal("the worked example's line was not read");
+    return *print::RequestChartPages(request).texts;
+}
+
+QRectF CellRect(const ChartLayoutView* view, int sign) {
+    QPolygonF outline;
+    for (const UnitPoint& p : view->Layout().cells[sign].outline)
+        outline << QPointF(p.x, p.y);
+    const QRectF unit = outline.boundingRect();
+    return MapUnitRect(view->Square(), {unit.x(), unit.y(), unit.width(), unit.height()});
+}
 const QStringList kTextBoxes = {"looksText", "natureText", "careerAndFinanceText", "healthText",
                                 "loveAndDomesticLifeText"};
 
@@ -164,46 +181,37 @@ private slots:
         }
     }
 
-    // The fixed-sign square: each sign's labels lie inside its own cell, and the cells are
-    // where the signs belong (Pisces top-left, Aries next to it, clockwise), at any size.
+    // The South Indian chart fills its area at any size, the signs in their fixed cells
+    // (Pisces top-left, Aries next to it, clockwise), the window's link in the middle; before
+    // any chart its cells stand empty.
     void signsHaveTheirFixedCells() {
         QWidget* chart = display_->findChild<QWidget*>("chartGrid");
+        auto* view = display_->findChild<ChartLayoutView*>(ChartStylePanel::kViewName);
+        QVERIFY(view && view->isVisible());
+        QCOMPARE(view->Layout().style, ChartStyle::South);
         const int columnOf[kSignCount] = {1, 2, 3, 3, 3, 3, 2, 1, 0, 0, 0, 0};
         const int rowOf[kSignCount] = {0, 0, 0, 1, 2, 3, 3, 3, 3, 2, 1, 0};
         for (const QSize size : {QSize(1300, 700), QSize(900, 420)}) {
             display_->resize(size);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-            QMap<int, int> left, top;  // by column and row: every cell there starts the same
+            QCOMPARE(view->geometry(), chart->rect());
+            const QRectF square = view->Square();
+            QVERIFY(QRectF(view->rect()).contains(square));
+            QVERIFY(square.width() > view->width() - 3 && square.height() > view->height() - 3);
             for (int s = 0; s < kSignCount; ++s) {
-                QWidget* square = chart->findChild<QWidget*>(QStringLiteral("signSquare%1").arg(s));
-                QVERIFY(square);
-                const QRect cell = square->geometry();
-                if (left.contains(columnOf[s])) QCOMPARE(cell.left(), left[columnOf[s]]);
-                if (top.contains(rowOf[s])) QCOMPARE(cell.top(), top[rowOf[s]]);
-                left[columnOf[s]] = cell.left();
-                top[rowOf[s]] = cell.top();
-                for (const QString& name : {kSignCells[s], QStringLiteral("marker%1").arg(s),
-                                            QStringLiteral("houseNumber%1").arg(s)}) {
-                    QLabel* label = Label(square, name);
-                    QVERIFY2(QRect(QPoint(), cell.size()).contains(label->geometry()),
-                             qPrintable(name));
-                }
-            }
-            for (int i = 1; i < 4; ++i) {
-                QVERIFY(left[i] > left[i - 1]);
-                QVERIFY(top[i] > top[i - 1]);
+                const QRectF cell = CellRect(view, s);
+                QVERIFY2(std::abs(cell.left() - (square.left() + columnOf[s] * square.width() / 4)) < 1,
+                         qPrintable(QString::number(s)));
+                QVERIFY2(std::abs(cell.top() - (square.top() + rowOf[s] * square.height() / 4)) < 1,
+                         qPrintable(QString::number(s)));
+                QVERIFY(view->Layout().cells[s].items.empty());
             }
             QWidget* centre = chart->findChild<QWidget*>("centreSquare");
-            QCOMPARE(centre->geometry().topLeft(), QPoint(left[1], top[1]));
-        }
-        for (int s = 0; s < kSignCount; ++s) {
-            QCOMPARE(Label(chart, kSignCells[s])->text(), kSignCells[s]);  // design caption
-            QCOMPARE(Label(chart, QStringLiteral("marker%1").arg(s))->text(), QStringLiteral("A12"));
-            QCOMPARE(Label(chart, QStringLiteral("marker%1").arg(s))->palette().color(
-                         QPalette::WindowText),
-                     kCyan);
-            QCOMPARE(Label(chart, QStringLiteral("houseNumber%1").arg(s))->text(),
-                     QString::number(s + 1));
+            QVERIFY(centre->isVisible());
+            QVERIFY(std::abs(centre->x() - (square.left() + square.width() / 4)) <= 2);
+            QVERIFY(std::abs(centre->width() - square.width() / 2) <= 2);
+            QVERIFY(centre->geometry().contains(Label(chart, "centreLink")->geometry().translated(
+                centre->pos())));
         }
     }
 
@@ -287,10 +295,6 @@ private slots:
         for (int k = 0; k < kBodyCount; ++k)
             QCOMPARE(Label(d, QStringLiteral("planetValue%1").arg(k))->text(),
                      QStringLiteral("first planet %1").arg(k));
-        for (int s = 0; s < kSignCount; ++s)
-            QCOMPARE(Label(d, kSignCells[s])->text(), QStringLiteral("\nfirst body %1").arg(s));
-        QCOMPARE(Label(d, "marker4")->text(), QStringLiteral("\n\nGL"));
-        QCOMPARE(Label(d, "marker0")->text(), QStringLiteral("\n"));
         QCOMPARE(Label(d, "personName")->text(), QStringLiteral("first NAME"));
         QCOMPARE(Label(d, "latitudeValue")->text(), QStringLiteral("first lat"));
         QCOMPARE(Label(d, "countryValue")->text(), QStringLiteral("first country"));
@@ -334,37 +338,75 @@ private slots:
         QCOMPARE(Label(display_.get(), "latitudeValue")->text(), QStringLiteral("8\u00B0 5' N"));
     }
 
-    // A crowded cell keeps every line inside it: spacer lines go first, then the font shrinks.
+    // The pages' layouts are what the chart draws, in the chosen style; the middle's link
+    // goes with a style that has no middle.
+    void chartDrawsThePagesLayouts() {
+        const print::ChartPageTexts pages = WorkedExamplePages();
+        display_->SetPageTexts(pages);
+        ChartStylePanel* panel = display_->StylePanel();
+        QWidget* centre = display_->findChild<QWidget*>("centreSquare");
+        for (const ChartStyle style : {ChartStyle::North, ChartStyle::East, ChartStyle::South}) {
+            panel->SetStyle(style);
+            const ChartLayout& shown = panel->View()->Layout();
+            QCOMPARE(shown.style, style);
+            for (int s = 0; s < kSignCount; ++s) {
+                const auto& expected = pages.layouts[static_cast<int>(style)].cells[s];
+                QCOMPARE(shown.cells[s].items.size(), expected.items.size());
+                for (std::size_t i = 0; i < expected.items.size(); ++i)
+                    QCOMPARE(shown.cells[s].items[i].text, expected.items[i].text);
+                QCOMPARE(shown.cells[s].blankMarkerLines, expected.blankMarkerLines);
+            }
+            QCOMPARE(centre->isVisibleTo(panel->View()), style != ChartStyle::North);
+        }
+        QCOMPARE(panel->View()->Layout().cells[3].items.back().text, std::string("GL"));
+    }
+
+    // A crowded cell keeps every line inside it: empty lines go first, then the font shrinks,
+    // then texts share lines; a text is never broken.
     void crowdedCellsStayInsideTheirCells() {
         display_->resize(1300, 700);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        auto* cell = qobject_cast<CellLabel*>(Label(display_.get(), "leoCell"));
-        QVERIFY(cell);
-        const QSize size = cell->contentsRect().size();
-        const QString ten = QStringLiteral("\nSun\nMoon\nMercury (R) \nVenus (R) \nMars (R) \nJupiter (R) "
-                                           "\nSaturn (R) \nRahu\nKetu\nAsc");
-        const auto fitted = CellLabel::Fit(ten, cell->font(), size);
-        QVERIFY(fitted.pointSize < cell->font().pointSizeF());
-        QVERIFY(fitted.text.endsWith(QLatin1String("Asc")));
-        QFont f = cell->font();
-        f.setPointSizeF(fitted.pointSize);
-        QVERIFY(QFontMetrics(f)
-                    .boundingRect(QRect(QPoint(), size), Qt::TextWordWrap, fitted.text)
-                    .height() <= size.height());
+        auto* view = display_->StylePanel()->View();
+        const ChartFonts fonts = ChartLayoutView::Fonts();
+        const SouthCellBoxes boxes = SouthBoxes(CellRect(view, 4), fonts, view);
+        QVERIFY(boxes.bodies.right() <= boxes.markers.left());
+        const std::vector<QString> ten = {"Sun",         "Moon",       "Mercury (R)", "Venus (R)",
+                                          "Mars (R)",    "Jupiter (R)", "Saturn (R)", "Rahu",
+                                          "Ketu",        "Asc"};
+        const SouthColumnFit fitted = FitSouthColumn(ten, 1, fonts.bodies, boxes.bodies.size(),
+                                                     fonts.smallestPoints, view);
+        QVERIFY(fitted.fits);
+        QVERIFY(fitted.pointSize < fonts.bodies.pointSizeF());
+        QCOMPARE(fitted.emptyLines, 0);
+        QCOMPARE(fitted.lines.size(), std::size_t{10});
+        QCOMPARE(fitted.lines.back(), std::vector<int>{9});
 
-        auto* marker = qobject_cast<CellLabel*>(Label(display_.get(), "marker4"));
-        const QString deep = QString(QLatin1Char('\n')).repeated(20) + QStringLiteral("GL");
-        const auto markerFit = CellLabel::Fit(deep, marker->font(), marker->contentsRect().size());
-        QVERIFY(markerFit.text.endsWith(QLatin1String("GL")));
-        QCOMPARE(markerFit.pointSize, marker->font().pointSizeF());  // blank lines sufficed
-        // Trailing blank lines go before the leading ones that keep the marker at its line.
-        const QString trailing =
-            QStringLiteral("\n\nGL") + QString(QLatin1Char('\n')).repeated(30);
-        QVERIFY(CellLabel::Fit(trailing, marker->font(), marker->contentsRect().size())
-                    .text.startsWith(QStringLiteral("\n\nGL")));
+        // The markers' empty lines are given up before the size.
+        const SouthColumnFit deep = FitSouthColumn({"GL"}, 21, fonts.markers, boxes.markers.size(),
+                                                   fonts.smallestPoints, view);
+        QVERIFY(deep.fits);
+        QVERIFY(deep.emptyLines > 0 && deep.emptyLines < 21);
+        QCOMPARE(deep.pointSize, fonts.markers.pointSizeF());
 
-        const QString normal = QStringLiteral("\nSun\nMercury");
-        QCOMPARE(CellLabel::Fit(normal, cell->font(), size).text, normal);
+        const SouthColumnFit normal = FitSouthColumn({"Sun", "Mercury"}, 1, fonts.bodies,
+                                                     boxes.bodies.size(), fonts.smallestPoints, view);
+        QCOMPARE(normal.emptyLines, 1);
+        QCOMPARE(normal.pointSize, fonts.bodies.pointSizeF());
+        QCOMPARE(normal.lines.size(), std::size_t{2});
+
+        // A box too small for one text per line at the smallest size: texts share lines.
+        const SouthColumnFit tiny = FitSouthColumn(ten, 1, fonts.bodies, QSizeF(300, 40),
+                                                   fonts.smallestPoints, view);
+        QVERIFY(tiny.fits);
+        QVERIFY(tiny.lines.size() < ten.size());
+        // An empty line that must stay (under a wide number) is kept at every size.
+        const SouthColumnFit kept = FitSouthColumn(ten, 1, fonts.bodies, QSizeF(300, 40),
+                                                   fonts.smallestPoints, view, 1);
+        QCOMPARE(kept.emptyLines, 1);
+        QCOMPARE(FitSouthColumn(ten, 1, fonts.bodies, boxes.bodies.size(), fonts.smallestPoints,
+                                view, 1)
+                     .emptyLines,
+                 1);
     }
 
     // Each text is shown whole: its box is as tall as the wrapped text, with nothing to

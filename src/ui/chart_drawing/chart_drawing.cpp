@@ -7,6 +7,8 @@
 #include <QPolygonF>
 #include <algorithm>
 
+#include "ui/chart_drawing/south_chart.h"
+
 namespace kalodaya::ui {
 namespace {
 
@@ -120,7 +122,10 @@ CellTextFit FitCellTexts(const LayoutCell& cell, const QRectF& box, const QStrin
 }
 
 void DrawChartLayout(QPainter& painter, const QRectF& square, const ChartLayout& layout,
-                     const ChartColours& colours, const QString& fontFamily) {
+                     const ChartColours& colours, const ChartFonts& fonts) {
+    if (layout.style == ChartStyle::South)
+        return DrawSouthChart(painter, square, layout, colours, fonts);
+    const QString fontFamily = fonts.markers.family();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.fillRect(square, colours.background);

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QSettings>
 
-#include "ui/chart_drawing/chart_drawing.h"
 #include "ui/ui_style.h"
 
 namespace kalodaya::ui {
@@ -15,6 +14,16 @@ constexpr std::array<const char*, kChartStyleCount> kStyleCaptions = {
     QT_TRANSLATE_NOOP("kalodaya::ui::ChartStylePanel", "South Indian chart"),
     QT_TRANSLATE_NOOP("kalodaya::ui::ChartStylePanel", "North Indian chart"),
     QT_TRANSLATE_NOOP("kalodaya::ui::ChartStylePanel", "East Indian chart")};
+
+// Before the first chart each style shows its empty cells.
+std::array<ChartLayout, kChartStyleCount> EmptyLayouts() {
+    ChartResult nothing;
+    nothing.bodySign.fill(-1);
+    std::array<ChartLayout, kChartStyleCount> layouts;
+    for (int style = 0; style < kChartStyleCount; ++style)
+        layouts[style] = LayOutChart(nothing, ResultTexts{}, static_cast<ChartStyle>(style));
+    return layouts;
+}
 
 QSettings StyleSettings() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, kChartStyleOrganisation,
@@ -40,20 +49,60 @@ ChartLayoutView::ChartLayoutView(QWidget* parent) : QWidget(parent) {
 
 void ChartLayoutView::SetLayout(const ChartLayout& layout) {
     layout_ = layout;
+    PlaceCentre();
     update();
+}
+
+void ChartLayoutView::SetCentre(QWidget* centre) {
+    centre_ = centre;
+    centre_->setParent(this);
+    PlaceCentre();
+}
+
+QRectF ChartLayoutView::Square() const {
+    // The South Indian grid fills the widget, its last lines on the widget's last pixels; the
+    // other styles keep a margin round their squares.
+    const QRectF frame = layout_.style == ChartStyle::South ? QRectF(rect()).adjusted(0, 0, -1, -1)
+                                                            : QRectF(rect()).adjusted(6, 6, -6, -6);
+    return ChartSquare(frame, layout_.style);
+}
+
+QRect ChartLayoutView::Centre() const {
+    if (!layout_.centre) return {};
+    return MapUnitRect(Square(), *layout_.centre).toAlignedRect();
+}
+
+ChartFonts ChartLayoutView::Fonts() {
+    // The bodies in the window's default face, the markers in bold Verdana, the numbers in
+    // bold Courier New; one-pixel lines.
+    return {NamedFont(QStringLiteral("MS Sans Serif"), 8.25), Verdana(9, true),
+            NamedFont(QStringLiteral("Courier New"), 9.75, true), 6, 1};
 }
 
 void ChartLayoutView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kSlate);
-    const QRectF frame = QRectF(rect()).adjusted(6, 6, -6, -6);
-    DrawChartLayout(painter, ChartSquare(frame, layout_.style), layout_,
-                    {kSlate, Qt::white, Qt::white, kCyan, Qt::white},
-                    Verdana(9).family());
+    DrawChartLayout(painter, Square(), layout_, {kSlate, Qt::white, Qt::white, kCyan, Qt::white},
+                    Fonts());
+}
+
+void ChartLayoutView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceCentre();
+}
+
+void ChartLayoutView::PlaceCentre() {
+    if (!centre_) return;
+    const QRect centre = Centre().adjusted(1, 1, 0, 0);  // inside its outline
+    centre_->setVisible(!centre.isEmpty());
+    centre_->setGeometry(centre);
 }
 
 ChartStylePanel::ChartStylePanel(QWidget* page, QWidget* chart)
-    : QObject(page), chooser_(new QComboBox(page)), view_(new ChartLayoutView(chart)) {
+    : QObject(page),
+      chooser_(new QComboBox(page)),
+      view_(new ChartLayoutView(chart)),
+      layouts_(EmptyLayouts()) {
     chooser_->setObjectName(kChooserName);
     for (const char* caption : kStyleCaptions) chooser_->addItem(QCoreApplication::translate("kalodaya::ui::ChartStylePanel", caption));
     chooser_->setCurrentIndex(static_cast<int>(StoredChartStyle()));
@@ -90,12 +139,9 @@ bool ChartStylePanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ChartStylePanel::Show() {
-    // The South Indian chart is the window's own; the others cover it.
     const ChartStyle style = Style();
     view_->SetLayout(layouts_[static_cast<int>(style)]);
     view_->setGeometry(view_->parentWidget()->rect());
-    view_->setVisible(style != ChartStyle::South);
-    view_->raise();
 }
 
 }  // namespace kalodaya::ui

@@ -1,12 +1,12 @@
 #pragma once
 // The results window's choice of chart style: a list of the three styles, remembered between
-// sessions, and a view that draws the North and East Indian charts over the window's own
-// South Indian chart.
+// sessions, and the view that draws the chosen style's chart.
 #include <QComboBox>
 #include <QWidget>
 #include <array>
 
 #include "chart/chart_layout.h"
+#include "ui/chart_drawing/chart_drawing.h"
 
 namespace kalodaya::ui {
 
@@ -17,29 +17,42 @@ inline constexpr const char* kChartStyleKey = "chart/style";
 ChartStyle StoredChartStyle();
 void StoreChartStyle(ChartStyle style);
 
-// Draws one layout in the window's colours, filling the widget.
+// Draws one layout in the window's colours and faces, filling the widget.
 class ChartLayoutView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ChartLayoutView(QWidget* parent);
     void SetLayout(const ChartLayout& layout);
     const ChartLayout& Layout() const { return layout_; }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    // `centre` (the window's own centre texts) is kept over the middle the layout leaves free,
+    // and hidden in a style without one.
+    void SetCentre(QWidget* centre);
+    // The chart's square in the widget, and the middle the layout leaves free (empty if none).
+    QRectF Square() const;
+    QRect Centre() const;
+    // The window's design faces for the chart.
+    static ChartFonts Fonts();
 
-private:
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void PlaceCentre();
+
     ChartLayout layout_;
+    QWidget* centre_ = nullptr;
 };
 
 class ChartStylePanel : public QObject {
     Q_OBJECT
-public:
+  public:
     static inline const QString kChooserName = QStringLiteral("chartStyleList");
     static inline const QString kViewName = QStringLiteral("chartLayoutView");
 
-    // `chart` is the window's South Indian chart, which the view covers (at whatever size the
-    // chart has) for the other styles; the list belongs to `page`, whose layout places it.
+    // `chart` is the window's chart area, which the view fills at whatever size it has; the
+    // list belongs to `page`, whose layout places it.
     ChartStylePanel(QWidget* page, QWidget* chart);
 
     ChartStyle Style() const;
@@ -48,18 +61,18 @@ public:
     QComboBox* Chooser() const { return chooser_; }
     ChartLayoutView* View() const { return view_; }
 
-signals:
+  signals:
     void StyleChosen(ChartStyle style);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Show();
 
     QComboBox* chooser_;
     ChartLayoutView* view_;
-    std::array<ChartLayout, kChartStyleCount> layouts_{};
+    std::array<ChartLayout, kChartStyleCount> layouts_;
 };
 
 }  // namespace kalodaya::ui

@@ -11,28 +11,8 @@ namespace {
 
 constexpr double kGap = 12, kColumnGap = 18;
 constexpr double kChartPadding = 8;
-// The window's chart cells are 1965 by 1680 twips; on paper they may widen a little, never
-// so much that the square turns into a strip.
-constexpr double kWidestCell = 1.3;
 constexpr double kDetailRow = 14, kPlanetRow = 15.5, kSectionGap = 8;
 constexpr double kPlanetBoxWidth = 78;
-
-// Each sign's square in the fixed chart: row and column of the 4 x 4 grid, Pisces top left,
-// the signs running clockwise.
-struct GridPlace {
-    int row, column;
-};
-constexpr GridPlace kSignPlaces[kPageSignCount] = {
-    {0, 1}, {0, 2}, {0, 3}, {1, 3}, {2, 3}, {3, 3}, {3, 2}, {3, 1}, {3, 0}, {2, 0}, {1, 0}, {0, 0},
-};
-
-// Trailing empty lines say nothing and would only shrink the font that fits the cell; the
-// leading ones keep each marker at its line.
-QString WithoutTrailingLines(const std::string& text) {
-    QString s = Q(text);
-    while (s.endsWith(QLatin1Char('\n'))) s.chop(1);
-    return s;
-}
 
 double CaptionHeight(const PageCanvas& canvas) {
     return canvas.LineHeight(canvas.Font(10, true)) + 4;
@@ -48,68 +28,25 @@ double LowerSectionHeight(const PageCanvas& canvas, const ChartPageTexts& t) {
     return std::max(details, planets);
 }
 
-void PaintCell(PageCanvas& canvas, const QRectF& cell, int sign, const ChartPageTexts& t) {
-    canvas.Outline(cell, Qt::white, 0.8);
-    const QRectF number(cell.right() - 24, cell.top() + 3, 20, 12);
-    canvas.Text(number, QString::number(sign + 1), canvas.MonoFont(9, true), Qt::white,
-                Qt::AlignRight | Qt::AlignTop);
-
-    const double markerWidth = std::min(36.0, cell.width() * 0.3);
-    const QRectF bodies = cell.adjusted(6, 4, -markerWidth, -4);
-    const QString bodyText = WithoutTrailingLines(t.signCells[sign]);
-    canvas.Text(bodies, bodyText,
-                canvas.FittedFont(bodyText, canvas.Font(10), bodies.size(), false, 5),
-                Qt::white, Qt::AlignLeft | Qt::AlignTop);
-
-    const QRectF markers(cell.right() - markerWidth, cell.top() + 4, markerWidth - 4,
-                         cell.height() - 8);
-    const QString markerText = WithoutTrailingLines(t.markers[sign]);
-    canvas.Text(markers, markerText,
-                canvas.FittedFont(markerText, canvas.Font(10, true), markers.size(), false, 5),
-                kCyan, Qt::AlignLeft | Qt::AlignTop);
-}
-
 // The centre's texts: whose chart this is.
 void PaintCentre(PageCanvas& canvas, const QRectF& centre, const ChartPageTexts& t);
 
-// A North or East Indian chart, drawn from its layout as the window draws it.
-void PaintStyledChart(PageCanvas& canvas, const QRectF& frame, const ChartPageTexts& t) {
+// The chart in the page's style, drawn from its layout as the window draws it, with the page's
+// faces; its middle (where the style leaves one) holds whose chart it is.
+void PaintChart(PageCanvas& canvas, const QRectF& frame, const ChartPageTexts& t) {
     canvas.Fill(frame, kSlate);
     const QRectF inner =
         frame.adjusted(kChartPadding, kChartPadding, -kChartPadding, -kChartPadding);
     const ChartLayout& layout = t.layouts[static_cast<int>(t.chartStyle)];
     const QRectF square = ChartSquare(canvas.DeviceRect(inner), t.chartStyle);
+    const ChartFonts fonts{canvas.Font(10), canvas.Font(10, true), canvas.MonoFont(9, true), 5,
+                           canvas.DeviceRect(QRectF(0, 0, 0.8, 0.8)).width()};
     DrawChartLayout(canvas.Painter(), square, layout,
-                    {kSlate, Qt::white, Qt::white, kCyan, Qt::white},
-                    canvas.Font(10).family());
+                    {kSlate, Qt::white, Qt::white, kCyan, Qt::white}, fonts);
     if (!layout.centre) return;
     // Back from device pixels to the page's points for the centre's texts.
     const QRectF unit = ChartSquare(inner, t.chartStyle);
     PaintCentre(canvas, MapUnitRect(unit, *layout.centre), t);
-}
-
-void PaintChart(PageCanvas& canvas, const QRectF& frame, const ChartPageTexts& t) {
-    if (t.chartStyle != ChartStyle::South) return PaintStyledChart(canvas, frame, t);
-    canvas.Fill(frame, kSlate);
-    QRectF grid = frame.adjusted(kChartPadding, kChartPadding, -kChartPadding, -kChartPadding);
-    if (grid.width() > grid.height() * kWidestCell) {
-        const double width = grid.height() * kWidestCell;
-        grid = QRectF(grid.center().x() - width / 2, grid.top(), width, grid.height());
-    }
-    const double cellWidth = grid.width() / 4, cellHeight = grid.height() / 4;
-    for (int sign = 0; sign < kPageSignCount; ++sign) {
-        const GridPlace place = kSignPlaces[sign];
-        PaintCell(canvas,
-                  QRectF(grid.left() + place.column * cellWidth, grid.top() + place.row * cellHeight,
-                         cellWidth, cellHeight),
-                  sign, t);
-    }
-
-    // The centre holds whose chart this is.
-    const QRectF centre(grid.left() + cellWidth, grid.top() + cellHeight, 2 * cellWidth,
-                        2 * cellHeight);
-    canvas.Outline(centre, Qt::white, 0.8);
-    PaintCentre(canvas, centre, t);
 }
 
 void PaintCentre(PageCanvas& canvas, const QRectF& centre, const ChartPageTexts& t) {

@@ -1,5 +1,5 @@
 #pragma once
-// The first page: the header strip, the square fixed-sign chart with the ghati lagna marked,
+// The first page: the header strip, the chart in its style with the ghati lagna marked,
 // the birth details with the sun times, and the planet table.
 #include "ui/print/chart_page_texts.h"
 #include "ui/print/page_canvas.h"

@@ -10,7 +10,6 @@
 
 namespace kalodaya::ui::print {
 
-inline constexpr int kPageSignCount = 12;
 inline constexpr int kPagePlanetCount = 10;
 inline constexpr int kPageProfileTextCount = 5;
 
@@ -34,11 +33,7 @@ struct ChartPageTexts {
     std::string signCaption;    // "Ghati Lagna Present In Sign"
     std::string ghatiLagnaSign; // "Cancer"
 
-    // The square chart by sign index (Aries first): the bodies in each sign, one per line,
-    // and the markers ("GL", arudha padas, hidden lagnas) beside them.
-    std::array<std::string, kPageSignCount> signCells;
-    std::array<std::string, kPageSignCount> markers;
-    // The chart in each style, and the style the page draws.
+    // The chart in each style (its bodies and markers by sign), and the style the page draws.
     std::array<ChartLayout, kChartStyleCount> layouts;
     ChartStyle chartStyle = ChartStyle::South;
 

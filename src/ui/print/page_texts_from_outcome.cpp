@@ -77,10 +77,6 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome, int uncertainty
     t.signCaption = view.ghatiLagnaSignCaption;
     t.ghatiLagnaSign = view.ghatiLagnaSignName;
 
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        t.signCells[sign] = PlainLines(view.signCells[sign]);
-        t.markers[sign] = PlainLines(view.markers[sign]);
-    }
     for (int style = 0; style < kChartStyleCount; ++style)
         t.layouts[style] = LayOutChart(chart, view, static_cast<ChartStyle>(style));
     t.chartStyle = chart.request.chartStyle.value_or(ChartStyle::South);
