@@ -139,7 +139,9 @@ void DrawSouthChart(QPainter& painter, const QRectF& square, const ChartLayout& 
             (item.kind == LayoutItem::Kind::Body ? bodies : markers).push_back(Shown(item));
         // Both columns start with an empty line beside the number; the markers keep the
         // arudha padas' lines too. A number wider than the markers' column reaches over the
-        // bodies' first line, which then stays empty.
+        // bodies' first line, which then stays empty. The markers never give up the line
+        // beside the number: a mark wider than its column (Tamil "க.ல.") is made smaller
+        // rather than written under the number.
         const QString number = QString::fromStdString(cell.number);
         const bool numberOverBodies =
             QFontMetricsF(fonts.numbers, painter.device()).horizontalAdvance(number) >
@@ -150,7 +152,8 @@ void DrawSouthChart(QPainter& painter, const QRectF& square, const ChartLayout& 
                    boxes.bodies, fonts.bodies, colours.bodies);
         DrawFitted(painter, markers,
                    FitSouthColumn(markers, 1 + cell.blankMarkerLines, fonts.markers,
-                                  boxes.markers.size(), fonts.smallestPoints, painter.device()),
+                                  boxes.markers.size(), fonts.smallestPoints, painter.device(),
+                                  1),
                    boxes.markers, fonts.markers, colours.markers);
     }
     painter.setPen(pen);
