@@ -27,6 +27,26 @@ QString ItemText(const LayoutItem& item) {
     return QString::fromStdString(item.text).replace(QLatin1Char(' '), QChar(0x00A0));
 }
 
+}  // namespace
+
+std::vector<std::vector<int>> BreakIntoLines(const std::vector<double>& widths, double space,
+                                             double lineWidth, bool onePerLine) {
+    std::vector<std::vector<int>> lines;
+    double used = 0;
+    for (int i = 0; i < static_cast<int>(widths.size()); ++i) {
+        if (lines.empty() || onePerLine || used + space + widths[i] > lineWidth) {
+            lines.push_back({i});
+            used = widths[i];
+        } else {
+            lines.back().push_back(i);
+            used += space + widths[i];
+        }
+    }
+    return lines;
+}
+
+namespace {
+
 // The items set at one size: one per line, or as many per line as the width takes.
 CellTextFit SetAtSize(const LayoutCell& cell, const QRectF& box, const QString& family,
                       double pixels, bool onePerLine, QPaintDevice* device) {
@@ -36,20 +56,13 @@ CellTextFit SetAtSize(const LayoutCell& cell, const QRectF& box, const QString& 
     const QFontMetricsF marker(PixelFont(family, pixels, true), device);
     const double space = body.horizontalAdvance(QLatin1Char(' '));
     bool wideItem = false;
-    double lineWidth = 0;
-    for (int i = 0; i < static_cast<int>(cell.items.size()); ++i) {
-        const LayoutItem& item = cell.items[i];
+    std::vector<double> widths;
+    for (const LayoutItem& item : cell.items) {
         const QFontMetricsF& metrics = item.kind == LayoutItem::Kind::Marker ? marker : body;
-        const double width = metrics.horizontalAdvance(ItemText(item));
-        wideItem = wideItem || width > box.width();
-        if (fit.lines.empty() || onePerLine || lineWidth + space + width > box.width()) {
-            fit.lines.push_back({i});
-            lineWidth = width;
-        } else {
-            fit.lines.back().push_back(i);
-            lineWidth += space + width;
-        }
+        widths.push_back(metrics.horizontalAdvance(ItemText(item)));
+        wideItem = wideItem || widths.back() > box.width();
     }
+    fit.lines = BreakIntoLines(widths, space, box.width(), onePerLine);
     const double height = fit.lines.size() * std::max(body.lineSpacing(), marker.lineSpacing());
     fit.fits = !wideItem && height <= box.height();
     return fit;

@@ -42,6 +42,11 @@ void DrawChartLayout(QPainter& painter, const QRectF& square, const ChartLayout&
 QRectF MapUnitRect(const QRectF& square, const UnitRect& rect);
 
 // How the texts of one cell are set: the font's pixel size, the lines, and whether they fit.
+// Texts of the given widths set in order on lines of `lineWidth`, separated by `space`: a new
+// line when the next text does not fit (or for every text with `onePerLine`). Indices per line.
+std::vector<std::vector<int>> BreakIntoLines(const std::vector<double>& widths, double space,
+                                             double lineWidth, bool onePerLine);
+
 struct CellTextFit {
     double pixelSize = 0;
     // Each line holds whole items (an item is never broken), indexes into the cell's items.

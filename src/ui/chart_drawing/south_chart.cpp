@@ -31,18 +31,12 @@ SouthColumnFit SetColumn(const std::vector<QString>& texts, int emptyLines, cons
     const QFontMetricsF metrics(AtPoints(font, points), device);
     const double space = metrics.horizontalAdvance(QLatin1Char(' '));
     bool tooWide = false;
-    double lineWidth = 0;
-    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
-        const double width = metrics.horizontalAdvance(texts[i]);
-        tooWide = tooWide || width > box.width();
-        if (fit.lines.empty() || onePerLine || lineWidth + space + width > box.width()) {
-            fit.lines.push_back({i});
-            lineWidth = width;
-        } else {
-            fit.lines.back().push_back(i);
-            lineWidth += space + width;
-        }
+    std::vector<double> widths;
+    for (const QString& text : texts) {
+        widths.push_back(metrics.horizontalAdvance(text));
+        tooWide = tooWide || widths.back() > box.width();
     }
+    fit.lines = BreakIntoLines(widths, space, box.width(), onePerLine);
     const double height = (emptyLines + fit.lines.size()) * metrics.lineSpacing();
     fit.fits = !tooWide && height <= box.height() + 0.01;
     return fit;
