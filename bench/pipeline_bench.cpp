@@ -109,9 +109,10 @@ BENCHMARK(BM_GhatiAndHiddenLagnas);
 void BM_ChartJsonText(benchmark::State& bench) {
     const auto outcome = kalodaya::RequestChart(WorkedExample());
     std::string text;
+    kalodaya::ChartJsonScratch scratch;
     for (auto _ : bench) {
         text.clear();
-        kalodaya::AppendChartJsonText(text, outcome);
+        kalodaya::AppendChartJsonText(text, outcome, scratch);
         benchmark::DoNotOptimize(text.data());
     }
     bench.SetBytesProcessed(bench.iterations() * static_cast<int64_t>(text.size()));

@@ -32,7 +32,7 @@ void AnswerRequestLine(std::string_view line, BatchScratch& scratch, std::string
     }
     // Written straight as text: the same bytes as ChartJson(...).dump(-1, ' ', false,
     // error_handler_t::replace), without building the object.
-    AppendChartJsonText(out, scratch.outcome);
+    AppendChartJsonText(out, scratch.outcome, scratch.json);
     out += '\n';
 }
 

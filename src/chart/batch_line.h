@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart/chart_json.h"
 #include "chart/chart_outcome.h"
 
 namespace kalodaya {
@@ -13,6 +14,7 @@ namespace kalodaya {
 struct BatchScratch {
     ChartOutcome outcome;
     ChartOptions options;  // the same for every chart: windows, language of the texts beside
+    ChartJsonScratch json;  // the answers' text buffer and the texts that repeat between charts
 };
 
 // Appends the answer to `line`; a line whose "time_range" cannot be searched is a bad line (one request, without its line end) and a line end to `out`.

@@ -74,13 +74,12 @@ const std::array<std::string, kProfileFieldCount>& ProfileKeys() {
     return keys;
 }
 
-// Texts of a chart's JSON that its key alone decides, written once per thread: the display
+// Texts of a chart's JSON that its key alone decides, written once per scratch: the display
 // names by the bodies' retrograde marks, and the profile by its sign.
-struct RememberedTexts {
-    std::array<std::string, 1 << kBodyCount> names;
-    std::array<std::string, kSignCount> profiles;
-};
-thread_local RememberedTexts remembered;
+constexpr std::size_t NamesSlot(unsigned retrogradeMarks) { return retrogradeMarks; }
+constexpr std::size_t ProfileSlot(int sign) {
+    return (std::size_t{1} << kBodyCount) + static_cast<std::size_t>(sign);
+}
 
 unsigned RetrogradeMarks(const ChartResult& r) {
     unsigned marks = 0;
@@ -152,7 +151,7 @@ void WriteBodies(Sink& w, const ChartResult& r, const ResultTexts& v) {
     w.Key("positions");
     List(w, v.planet);
     w.Key("names");
-    w.Remembered(remembered.names[RetrogradeMarks(r)], [&] { List(w, v.names); });
+    w.Remembered(NamesSlot(RetrogradeMarks(r)), [&] { List(w, v.names); });
     // The sidereal longitudes in degrees, in the order of the names.
     w.Key("longitudes");
     w.OpenList();
@@ -273,7 +272,7 @@ void WriteDetails(Sink& w, const BirthDetailsTexts& d) {
 template <typename Sink>
 void WriteProfile(Sink& w, const ChartResult& r, const ResultTexts& v) {
     Member(w, "profile", !r.polar && v.profileSign, [&] {
-        w.Remembered(remembered.profiles[*v.profileSign], [&] {
+        w.Remembered(ProfileSlot(*v.profileSign), [&] {
             const auto& keys = ProfileKeys();
             w.Open();
             for (int i = 0; i < kProfileFieldCount; ++i) {
@@ -599,9 +598,15 @@ void WriteChart(Sink& w, const ChartOutcome& outcome) {
 
 }  // namespace
 
-void AppendChartJsonText(std::string& out, const ChartOutcome& outcome) {
-    JsonTextWriter w(out);
+void AppendChartJsonText(std::string& out, const ChartOutcome& outcome,
+                         ChartJsonScratch& scratch) {
+    JsonTextWriter w(out, scratch);
     WriteChart(w, outcome);
+}
+
+void AppendChartJsonText(std::string& out, const ChartOutcome& outcome) {
+    ChartJsonScratch scratch;
+    AppendChartJsonText(out, outcome, scratch);
 }
 
 std::string ChartJsonText(const ChartOutcome& outcome) {

@@ -21,6 +21,7 @@
 #include "base/date_time.h"
 #include "base/json_bytes.h"
 #include "base/platform/bytes.h"
+#include "chart/json_text_scratch.h"
 
 namespace kalodaya {
 namespace json_text {
@@ -104,17 +105,17 @@ inline std::size_t PlainPrefix(std::string_view text) {
 }
 
 // Compact JSON text in the forms nlohmann's serializer uses, written as the object is walked.
-// The text is written into a scratch buffer that is kept between charts and never cleared
+// The text is written into the scratch's buffer, which is kept between charts and never cleared
 // (growing a string to write into would fill it with zeros first), then appended to `out` in
 // one piece when the writer is done.
 class JsonTextWriter {
   public:
-    explicit JsonTextWriter(std::string& out) : out_(out), buffer_(Scratch()) {
-        p_ = buffer_.data.get();
-        end_ = p_ + buffer_.size;
+    JsonTextWriter(std::string& out, WriterScratch& scratch) : out_(out), scratch_(scratch) {
+        p_ = scratch_.data.get();
+        end_ = p_ + scratch_.size;
         Room(4096);
     }
-    ~JsonTextWriter() { out_.append(buffer_.data.get(), static_cast<std::size_t>(p_ - buffer_.data.get())); }
+    ~JsonTextWriter() { out_.append(scratch_.data.get(), static_cast<std::size_t>(p_ - scratch_.data.get())); }
     JsonTextWriter(const JsonTextWriter&) = delete;
     JsonTextWriter& operator=(const JsonTextWriter&) = delete;
 
@@ -170,9 +171,9 @@ class JsonTextWriter {
     }
 
     // The text written from `mark` (a Mark()) on.
-    std::size_t Mark() const { return static_cast<std::size_t>(p_ - buffer_.data.get()); }
+    std::size_t Mark() const { return static_cast<std::size_t>(p_ - scratch_.data.get()); }
     std::string_view Since(std::size_t mark) const {
-        return {buffer_.data.get() + mark, Mark() - mark};
+        return {scratch_.data.get() + mark, Mark() - mark};
     }
     // Text that is already JSON, as the next value.
     void Raw(std::string_view text) {
@@ -183,13 +184,15 @@ class JsonTextWriter {
     }
 
     // A value whose text is the same whenever `slot` is used (a sign's profile, say): written
-    // the first time, copied from `slot` after that.
+    // the first time, copied from the scratch after that.
     template <typename Write>
-    void Remembered(std::string& slot, Write write) {
-        if (!slot.empty()) return Raw(slot);
+    void Remembered(std::size_t slot, Write write) {
+        auto& remembered = scratch_.remembered;
+        if (slot >= remembered.size()) remembered.resize(slot + 1);
+        if (!remembered[slot].empty()) return Raw(remembered[slot]);
         const std::size_t mark = Mark();
         write();
-        slot.assign(Since(mark));
+        remembered[slot].assign(Since(mark));
     }
 
     void Null() { Raw("null"); }
@@ -353,29 +356,20 @@ class JsonTextWriter {
         return true;
     }
 
-    struct Buffer {
-        std::unique_ptr<char[]> data;
-        std::size_t size = 0;
-    };
-    static Buffer& Scratch() {
-        thread_local Buffer buffer;
-        return buffer;
-    }
-
     // At least `n` bytes free at p_.
     void Room(std::size_t n) {
         if (static_cast<std::size_t>(end_ - p_) < n) [[unlikely]]
             Grow(n);
     }
     [[gnu::noinline]] void Grow(std::size_t n) {
-        const std::size_t used = static_cast<std::size_t>(p_ - buffer_.data.get());
-        const std::size_t size = std::max(2 * buffer_.size, used + n);
+        const std::size_t used = static_cast<std::size_t>(p_ - scratch_.data.get());
+        const std::size_t size = std::max(2 * scratch_.size, used + n);
         auto data = platform::UninitializedBytes(size);
-        if (used > 0) std::memcpy(data.get(), buffer_.data.get(), used);
-        buffer_.data = std::move(data);
-        buffer_.size = size;
-        p_ = buffer_.data.get() + used;
-        end_ = buffer_.data.get() + size;
+        if (used > 0) std::memcpy(data.get(), scratch_.data.get(), used);
+        scratch_.data = std::move(data);
+        scratch_.size = size;
+        p_ = scratch_.data.get() + used;
+        end_ = scratch_.data.get() + size;
     }
     // Text with bytes that are not UTF-8: the library's own escaping.
     void Delegate(std::string_view text) {
@@ -383,7 +377,7 @@ class JsonTextWriter {
     }
 
     std::string& out_;
-    Buffer& buffer_;
+    WriterScratch& scratch_;
     char* p_ = nullptr;
     char* end_ = nullptr;
     bool first_ = true;

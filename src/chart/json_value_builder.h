@@ -23,7 +23,7 @@ class JsonValueBuilder {
 
     // The builder has nothing to remember: it writes the value each time.
     template <typename Write>
-    void Remembered(std::string&, Write write) {
+    void Remembered(std::size_t, Write write) {
         write();
     }
 

@@ -31,5 +31,18 @@ LINES
 # What only looks like one: a member function and the standard library's rename.
 printf '%s\n' 'in.read(buffer, n); fs::rename(a, b, ec); out.write(p, n);' >"$scratch/src/chart/system_call.cpp"
 bash "$check" "$scratch/src" >/dev/null || { echo "refused a portable line"; status=1; }
-[[ $status -eq 0 ]] && echo "layers: every system call outside base/platform/ is refused"
+# Per-thread objects that own memory are refused; plain per-thread values pass.
+while IFS= read -r line; do
+  printf '%s\n' "$line" >"$scratch/src/chart/system_call.cpp"
+  if out="$(bash "$check" "$scratch/src")" || [[ "$out" != *"chart/system_call.cpp:1 has a thread_local object"* ]]; then
+    echo "not refused: $line"
+    status=1
+  fi
+done <<'LINES'
+thread_local std::string remembered;
+static thread_local Buffer buffer;
+LINES
+printf '%s\n' 'static thread_local char version[256]; thread_local int depth = 0;' >"$scratch/src/chart/system_call.cpp"
+bash "$check" "$scratch/src" >/dev/null || { echo "refused a plain thread_local value"; status=1; }
+[[ $status -eq 0 ]] && echo "layers: every system call outside base/platform/ and every thread_local object with a destructor is refused"
 exit $status
