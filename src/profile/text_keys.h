@@ -78,6 +78,34 @@ inline constexpr std::string_view kSeconds = "format.seconds";
 inline constexpr std::string_view kMinutesSeconds = "format.minutesSeconds";
 inline constexpr std::string_view kSettings = "format.settings";
 
+// The birthplace's clock at the birth. The zone line: %1 the IANA zone, %2 the date
+// (kDayMonthYear: %1 day, %2 month name, %3 year), %3 the clock time, %4 the offset, %5 its
+// abbreviation. Its notes: a skipped or repeated clock time, local mean time, a city's mean time
+// (%1 abbreviation, %2 offset), the exact entry a place needs (%1 offset). A phrase made a
+// sentence (%1). The city times: in use (%1 its name, %2 its offset, %3 the year it ended,
+// %4 and %5 the database's offset and abbreviation) or not (%1 the city, %2 the city time's
+// name, %3 its offset, %4 the year, %5 and %6 the database's); the printed row when not in use
+// (%1 the database's abbreviation, %2 the city time with its offset). The zone source of a
+// typed offset. Offsets come written "UTC+05:30", in Latin letters in every language.
+inline constexpr std::string_view kZoneLine = "zone.line";
+inline constexpr std::string_view kDayMonthYear = "format.dayMonthYear";
+inline constexpr std::string_view kClockSkipped = "clock.skipped";
+inline constexpr std::string_view kClockRepeated = "clock.repeated";
+inline constexpr std::string_view kClockLocalMeanTime = "clock.localMeanTime";
+inline constexpr std::string_view kClockCityMeanTime = "clock.cityMeanTime";
+inline constexpr std::string_view kZoneExactEntry = "zone.exactEntry";
+inline constexpr std::string_view kSentence = "format.sentence";
+inline constexpr std::string_view kCityTimeUsed = "cityTime.used";
+inline constexpr std::string_view kCityTimeKept = "cityTime.kept";
+inline constexpr std::string_view kCityTimeRowKept = "cityTime.rowKept";
+inline constexpr std::string_view kExactOffsetSource = "zone.exactOffset";
+// A place of the user's own (%1 its offset), and what its offset is when no zone has it; a zone
+// picked by hand (%1 the atlas's pick), with the daylight box ticked or not.
+inline constexpr std::string_view kZoneOwnPlace = "zone.ownPlace";
+inline constexpr std::string_view kZoneExactEntryShort = "zone.exactEntryShort";
+inline constexpr std::string_view kZoneByHand = "zone.byHand";
+inline constexpr std::string_view kZoneByHandDaylight = "zone.byHandDaylight";
+
 // The birth-time windows: subjects (%1 the sign), the line (%1 subject, %2 and %3 the edges,
 // %4 and %5 their distances from the birth, %6 the birth), an edge that is no change (%1 its
 // clock time), the distances, and the range's column heads and caption.
