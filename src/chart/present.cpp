@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "base/angles.h"
-#include "astro/atlas/place_at_birth.h"
 #include "astro/zone_table.h"
+#include "base/angles.h"
 #include "base/utc_offset.h"
+#include "chart/present_place.h"
 #include "lagna/longitude_sign.h"
 #include "profile/chart_words.h"
 #include "profile/sign_profile_tables.h"
@@ -127,7 +127,7 @@ BirthTimeTexts PresentBirthTimes(const ChartResult& r, Language language) {
     if (request.zoneEntry && *request.zoneEntry >= 0 && *request.zoneEntry < kZoneCount)
         t.zoneSource = kZoneTable[*request.zoneEntry].listText;
     else
-        t.zoneSource = "Exact offset";
+        t.zoneSource = std::string(Text(language, key::kExactOffsetSource));
     if (request.atlasPlace && !request.atlasPlace->timeZone.empty())
         t.zoneSource += " (" + request.atlasPlace->timeZone + ")";
     const DateTime& sunrise = r.sunEvents[kSunrise].value_or(r.referenceSunrise);
@@ -146,15 +146,13 @@ BirthTimeTexts PresentBirthTimes(const ChartResult& r, Language language) {
             t.ghatiLagna.append(", ").append(WordsOf(language).signNames[r.ghatiLagna->sign]);
     }
     if (const auto& place = request.atlasPlace) {
-        for (std::string note :
-             atlas::ClockNotes(place->clock, place->localMeanTime, place->utcOffsetSeconds,
-                               place->abbreviation)) {
-            // The zone line runs the notes on after a dash; here each stands as a sentence.
-            if (!note.empty() && note[0] >= 'a' && note[0] <= 'z') note[0] -= 'a' - 'A';
-            t.clockNotes.push_back(note + ".");
-        }
+        // The zone line runs the notes on after a dash; here each stands as a sentence.
+        for (std::string& note : ClockNoteTexts(place->clock, place->localMeanTime,
+                                                place->utcOffsetSeconds, place->abbreviation,
+                                                language))
+            t.clockNotes.push_back(AsSentence(std::move(note), language));
         // Mumbai and Kolkata births of the years their cities kept their own time.
-        if (auto note = CityTimeNote(*place)) t.clockNotes.push_back(std::move(*note));
+        if (auto note = CityTimeNote(*place, language)) t.clockNotes.push_back(std::move(*note));
     }
     return t;
 }
@@ -255,7 +253,8 @@ void PresentInto(const ChartResult& r, ResultTexts& t, Language language) {
     }
     t.placeNote.clear();
     if (r.request.atlasPlace) {
-        if (auto note = CityTimeNote(*r.request.atlasPlace)) t.placeNote = std::move(*note);
+        if (auto note = CityTimeNote(*r.request.atlasPlace, language))
+            t.placeNote = std::move(*note);
     }
 
     t.profile = {};
@@ -291,31 +290,6 @@ ResultTexts Present(const ChartResult& result, Language language) {
     ResultTexts texts;
     PresentInto(result, texts, language);
     return texts;
-}
-
-std::optional<std::string> CityTimeNote(const AtlasPlace& place) {
-    if (!place.cityTime) return std::nullopt;
-    const atlas::CityTime& city = *place.cityTime;
-    const std::string cityTime =
-        std::string(city.name) + " (UTC" + UtcOffsetText(city.offsetSeconds) + ")";
-    const std::string kept = std::string(city.city) + " kept " + cityTime + " until " +
-                             std::to_string(city.untilYear);
-    const std::string database = "UTC" + UtcOffsetText(place.utcOffsetSeconds) + " (" +
-                                 place.abbreviation + ")";
-    if (place.cityTimeUsed)
-        return "This chart assumes " + cityTime + ", the city's own time until " +
-               std::to_string(city.untilYear) + ", in place of the tz database's " + database +
-               ".";
-    return kept + "; this chart assumes the tz database's " + database + ". Choose " +
-           std::string(city.name) + " if the birth time was written in city time.";
-}
-
-std::optional<std::string> CityTimeRowText(const AtlasPlace& place) {
-    if (!place.cityTime) return std::nullopt;
-    const std::string cityTime = std::string(place.cityTime->name) + " (UTC" +
-                                 UtcOffsetText(place.cityTime->offsetSeconds) + ")";
-    if (place.cityTimeUsed) return cityTime;
-    return place.abbreviation + ", not " + cityTime;
 }
 
 }  // namespace kalodaya

@@ -72,15 +72,6 @@ std::vector<LabelledLine> BirthFactLines(const BirthTimeTexts& times, const Resu
 std::string ClassicComparisonText(const GhatiLagna& modern, const GhatiLagna& classic,
                                   Language language = Language::En);
 
-// Which time the chart assumes for a birth in a city that kept its own time, for the zone
-// line, the chart's "place" record and the printed page: "Bombay kept Bombay Time (UTC+04:51)
-// until 1955; this chart assumes Indian Standard Time (UTC+05:30), the tz database's offset.
-// Choose Bombay Time if the birth time was written in city time." None for other places.
-std::optional<std::string> CityTimeNote(const AtlasPlace& place);
-// The same for a row of the printed page: "IST, not Bombay Time (UTC+04:51)", or "Bombay Time
-// (UTC+04:51)" when the chart takes it.
-std::optional<std::string> CityTimeRowText(const AtlasPlace& place);
-
 // "The Sun does not rise or set at this place on June 25, 1990, so the Ghati Lagna cannot be
 // computed."
 std::string PolarMessage(const PolarOutcome& polar, Language language = Language::En);

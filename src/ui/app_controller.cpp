@@ -65,7 +65,7 @@ bool AppController::Start() {
 
 void AppController::BuildForm() {
     records_.reset();  // works on the form
-    form_ = std::make_unique<EntryForm>(services_);
+    form_ = std::make_unique<EntryForm>(services_, language_);
     form_->setWindowIcon(AppIcon());
     connect(form_.get(), &EntryForm::chartRequested, this, &AppController::OnChartRequested);
     connect(form_.get(), &EntryForm::exitRequested, this, &AppController::ShutdownApplication);

@@ -144,8 +144,8 @@ LinkLabel* PromotionLabel(QWidget* parent, const char* name, const QString& text
 
 }  // namespace
 
-EntryForm::EntryForm(Services& services, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
+EntryForm::EntryForm(Services& services, Language language, QWidget* parent)
+    : QMainWindow(parent), services_(services), language_(language) {
     setObjectName(QStringLiteral("entryForm"));
     setWindowTitle(QStringLiteral("Kalodaya v1.20"));
     BuildMenus();
@@ -845,7 +845,8 @@ void EntryForm::BuildPlaceLookup() {
     controls.zoneLine = zoneLine;
     controls.placeWarning = placeWarning;
     controls.moment = {monthList, dayList, yearList, hourList, minuteList, secondList};
-    placeLookup_ = new PlaceLookup(controls, [this] { return CurrentRequest(); }, this);
+    placeLookup_ =
+        new PlaceLookup(controls, [this] { return CurrentRequest(); }, language_, this);
 }
 
 void EntryForm::RequestExit() {

@@ -27,8 +27,11 @@ class EntryForm : public QMainWindow {
     Q_OBJECT
 public:
     // Builds every control (each object is named after its control, e.g. "latDegreesBox") and runs
-    // the load handler: the lists are filled and their first entries selected.
-    explicit EntryForm(Services& services, QWidget* parent = nullptr);
+    // the load handler: the lists are filled and their first entries selected. `language` is the
+    // one the line under the zone box is written in (the widgets' own texts come from the
+    // installed translation).
+    explicit EntryForm(Services& services, Language language = Language::En,
+                       QWidget* parent = nullptr);
 
     // The request the controls hold now, read from their values: list positions, box numbers,
     // buttons; the place lookup adds the exact offset and the atlas place.
@@ -86,6 +89,7 @@ private:
     void ShowCalendar();
 
     Services& services_;
+    Language language_;
     bool exiting_ = false;
 
     QLineEdit* nameBox = nullptr;

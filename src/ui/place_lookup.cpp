@@ -12,7 +12,7 @@
 #include "astro/atlas/place_at_birth.h"
 #include "astro/atlas/zone_entry_match.h"
 #include "astro/zone_table.h"
-#include "chart/present.h"
+#include "chart/present_place.h"
 #include "request/from_atlas.h"
 #include "request/installed_atlas.h"
 #include "ui/coordinate_boxes.h"
@@ -64,8 +64,8 @@ atlas::Place PlaceOf(const PlaceSuggestion& suggestion) {
 }  // namespace
 
 PlaceLookup::PlaceLookup(const PlaceControls& controls, std::function<BirthRequest()> request,
-                         QObject* parent)
-    : QObject(parent), c_(controls), request_(std::move(request)),
+                         Language language, QObject* parent)
+    : QObject(parent), c_(controls), request_(std::move(request)), language_(language),
       popup_(new PlaceSearchPopup(controls.city)) {
     setObjectName(QStringLiteral("placeLookup"));
     connect(popup_, &PlaceSearchPopup::placeChosen, this, &PlaceLookup::OnChosen);
@@ -359,8 +359,7 @@ QString PlaceLookup::ByHandNote(const atlas::PlaceAtBirth& birth) const {
         pick = ExactLabel(birth);
     }
     if (same) return {};
-    return QStringLiteral("zone picked by hand; the atlas would pick ") + pick +
-           (daylight ? QStringLiteral(" with the daylight box clear") : QString());
+    return Text(ZoneByHandText(pick.toStdString(), daylight, language_));
 }
 
 void PlaceLookup::ShowLine(const AtBirth& at) {
@@ -371,12 +370,11 @@ void PlaceLookup::ShowLine(const AtBirth& at) {
     const atlas::PlaceAtBirth& birth = *at.birth;
     QString line;
     if (birth.place.timeZone.empty()) {
-        line = QStringLiteral("Your own place's fixed offset: UTC") +
-               Text(UtcOffsetText(birth.offset.utcOffsetSeconds));
-        if (!birth.zoneEntry) line += QStringLiteral(" — exact entry");
+        line = Text(OwnPlaceLineText(birth.offset.utcOffsetSeconds, !birth.zoneEntry, language_));
     } else {
-        line = Text(atlas::ZoneLineText(birth));
-        if (const auto note = CityTimeNote(AtlasPlaceOf(birth))) line += QStringLiteral(" — ") + Text(*note);
+        line = Text(ZoneLineText(birth, language_));
+        if (const auto note = CityTimeNote(AtlasPlaceOf(birth), language_))
+            line += QStringLiteral(" — ") + Text(*note);
     }
     if (zoneByHand_)
         if (const QString note = ByHandNote(birth); !note.isEmpty()) line += QStringLiteral(" — ") + note;

@@ -51,9 +51,10 @@ struct PlaceControls {
 class PlaceLookup : public QObject {
     Q_OBJECT
 public:
-    // `request` reads what the form's controls hold (the form's CurrentRequest).
+    // `request` reads what the form's controls hold (the form's CurrentRequest); the line under
+    // the zone box is written in `language`.
     PlaceLookup(const PlaceControls& controls, std::function<BirthRequest()> request,
-                QObject* parent);
+                Language language, QObject* parent);
 
     // Adds what the controls cannot say to a request read from them: the exact offset while
     // the zone list's extra entry is selected, and the chosen place's record.
@@ -123,6 +124,7 @@ private:
 
     PlaceControls c_;
     std::function<BirthRequest()> request_;
+    Language language_;
     PlaceSearchPopup* popup_;
     bool sourcesReady_ = false;
     QString atlasProblem_;  // why the atlas could not be read

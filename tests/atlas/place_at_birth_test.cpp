@@ -1,5 +1,5 @@
-// What the form and the chart's place record get for a birthplace at a birth moment: the zone
-// line with its notes, the exact entry and the offset the computation uses.
+// What the form and the chart's place record get for a birthplace at a birth moment: the city
+// time, the exact entry and the offset the computation uses.
 #include "astro/atlas/place_at_birth.h"
 
 #include <gtest/gtest.h>
@@ -84,27 +84,18 @@ TEST(PlaceAtBirth, CityTimeInPlaceOfTheDatabasesOffset) {
     EXPECT_EQ(after->zoneEntry, 34);
 }
 
-TEST(PlaceAtBirth, ZoneLineOfTheWorkedExample) {
+TEST(PlaceAtBirth, ZoneEntryOfTheWorkedExample) {
     const PlaceAtBirth birth = Resolve("New Delhi, India", At(1990, 8, 15, 10, 30));
-    EXPECT_EQ(ZoneLineText(birth), "Asia/Kolkata on 15 August 1990 at 10:30: UTC+05:30 (IST)");
     EXPECT_EQ(birth.zoneEntry, 34);
     EXPECT_EQ(birth.usedOffsetSeconds, 5 * 3600 + 30 * 60);
     EXPECT_FALSE(ExactEntryLabelFor(birth));
     EXPECT_EQ(birth.tzdataVersion, TheAtlas().zones().tzdataVersion());
 }
 
-TEST(PlaceAtBirth, SecondsShowOnlyWhenTheClockHasThem) {
-    const PlaceAtBirth birth = Resolve("Tokyo", At(1990, 8, 15, 10, 30, 5));
-    EXPECT_EQ(ZoneLineText(birth), "Asia/Tokyo on 15 August 1990 at 10:30:05: UTC+09:00 (JST)");
-}
-
 TEST(PlaceAtBirth, ExactEntryForKathmandu) {
     const PlaceAtBirth birth = Resolve("Kathmandu, Nepal", At(1990, 6, 15, 8, 0));
     EXPECT_FALSE(birth.zoneEntry);
     EXPECT_EQ(ExactEntryLabelFor(birth), "Exact offset: UTC+05:45 (Asia/Kathmandu)");
-    EXPECT_EQ(ZoneLineText(birth),
-              "Asia/Kathmandu on 15 June 1990 at 08:00: UTC+05:45 (+0545) — no zone in the list "
-              "is this place's clock: exact entry UTC+05:45");
 }
 
 TEST(PlaceAtBirth, OffsetsOfSecondsAreUsedToTheNearestMinute) {
@@ -112,52 +103,6 @@ TEST(PlaceAtBirth, OffsetsOfSecondsAreUsedToTheNearestMinute) {
     EXPECT_EQ(birth.offset.utcOffsetSeconds, 3600 + 19 * 60 + 32);
     EXPECT_EQ(birth.usedOffsetSeconds, 3600 + 20 * 60);
     EXPECT_EQ(ExactEntryLabelFor(birth), "Exact offset: UTC+01:20 NST (Europe/Amsterdam)");
-    EXPECT_NE(ZoneLineText(birth).find("UTC+01:19:32 (NST)"), std::string::npos);
-}
-
-TEST(PlaceAtBirth, NotesForSkippedRepeatedAndMeanTime) {
-    const std::string skipped = ZoneLineText(Resolve("New York", At(2010, 3, 14, 2, 30)));
-    EXPECT_NE(skipped.find("UTC-05:00 (EST) — clocks skipped this time"), std::string::npos)
-        << skipped;
-    const std::string repeated = ZoneLineText(Resolve("New York", At(2010, 11, 7, 1, 30)));
-    EXPECT_NE(repeated.find("UTC-04:00 (EDT) — clocks showed this time twice"), std::string::npos)
-        << repeated;
-    const PlaceAtBirth meanTime = Resolve("Chennai", At(1850, 1, 1, 6, 0));
-    EXPECT_TRUE(meanTime.offset.localMeanTime);
-    EXPECT_EQ(ZoneLineText(meanTime),
-              "Asia/Kolkata on 1 January 1850 at 06:00: UTC+05:21 (LMT) — before standard time: "
-              "the birthplace's local mean time; no zone in the list is this place's clock: "
-              "exact entry UTC+05:21");
-}
-
-// The notes the results and the form's zone line give, one case each: a city's own mean time
-// (off the quarter hours, not the birthplace's mean time) is named; quarter-hour zones and
-// local mean time are not city times.
-TEST(PlaceAtBirth, ClockNotesNameEachKindOfClock) {
-    struct Case {
-        const char* city;
-        CivilTime at;
-        std::vector<std::string> notes;
-    };
-    const Case cases[] = {
-        {"Amsterdam", At(1935, 6, 15, 12, 0),
-         {"the clocks kept a city's own mean time (NST UTC+01:19:32), not a zone's standard "
-          "time"}},
-        {"Kathmandu", At(1990, 6, 15, 8, 0), {}},
-        {"Chennai", At(1990, 8, 15, 10, 30), {}},
-        {"Chennai", At(1850, 1, 1, 6, 0),
-         {"before standard time: the birthplace's local mean time"}},
-        {"New York", At(2010, 3, 14, 2, 30),
-         {"clocks skipped this time when they moved forward; the offset before the change is "
-          "used"}},
-    };
-    for (const Case& c : cases) {
-        const PlaceAtBirth birth = Resolve(c.city, c.at);
-        EXPECT_EQ(ClockNotes(birth.offset.clock, birth.offset.localMeanTime,
-                             birth.offset.utcOffsetSeconds, birth.offset.abbreviation),
-                  c.notes)
-            << c.city;
-    }
 }
 
 TEST(PlaceAtBirth, FailsOutsideTheTable) {

@@ -17,6 +17,7 @@
 #include "chart/batch_line.h"
 #include "chart/chart_outcome.h"
 #include "chart/place_json.h"
+#include "chart/present_place.h"
 #include "chart/present_windows.h"
 #include "astro/calculation_settings.h"
 #include "profile/language_texts.h"
@@ -111,7 +112,10 @@ EMSCRIPTEN_KEEPALIVE const char* kalodaya_enter_place(const char* line, double g
             json["utc_offset"] = kalodaya::UtcOffsetText(exact->eastSeconds);
         else
             json["utc_offset"] = nullptr;
-        json["zone_line"] = birth ? kalodaya::atlas::ZoneLineText(*birth) : std::string();
+        // In the language the line names (the page's own), English without one.
+        json["zone_line"] =
+            birth ? kalodaya::ZoneLineText(*birth, request.language.value_or(kalodaya::Language::En))
+                  : std::string();
     }
     out = Dump(json);
     return out.c_str();

@@ -35,19 +35,8 @@ struct PlaceAtBirth {
 Expected<PlaceAtBirth> ResolvePlaceAtBirth(const Atlas& atlas, const Place& place,
                                            const CivilTime& clock, bool useCityTime = false);
 
-// The line under the form's zone box, with its notes:
-// "Asia/Kolkata on 15 August 1990 at 10:30: UTC+05:30 (IST)".
-std::string ZoneLineText(const PlaceAtBirth& birth);
-
 // "Bombay Time UTC+04:51": the zone list entry of the city's own time, when the place kept one.
 std::optional<std::string> CityTimeEntryLabel(const PlaceAtBirth& birth);
-
-// What the birth's clock time says of the zone's history, in order: a skipped or a repeated
-// clock time, local mean time before standard time, and a city's own mean time (an offset off
-// the quarter hours that is not the birthplace's mean time, such as Amsterdam's +01:19:32).
-// Empty when the clock kept an ordinary zone time.
-std::vector<std::string> ClockNotes(ClockReading clock, bool localMeanTime, int offsetSeconds,
-                                    std::string_view abbreviation);
 
 // The label of the extra zone list entry when `birth` needs it ("Exact offset: UTC+02:00 CEST
 // (Europe/Paris)"); none when a list entry is the place's clock.

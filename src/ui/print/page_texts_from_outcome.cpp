@@ -3,6 +3,7 @@
 #include "base/tables.h"
 #include "chart/present.h"
 #include "chart/present_pages.h"
+#include "chart/present_place.h"
 #include "chart/present_panels.h"
 #include "profile/sign_profile.h"
 #include "profile/text_keys.h"
@@ -100,7 +101,7 @@ ChartPageTexts PageTextsFromOutcome(const ChartOutcome& outcome, int uncertainty
     };
     // Which time the chart assumes in a city that kept its own (Bombay Time before 1955).
     if (chart.request.atlasPlace)
-        if (const auto row = CityTimeRowText(*chart.request.atlasPlace))
+        if (const auto row = CityTimeRowText(*chart.request.atlasPlace, language))
             t.birthDetails.push_back(labelled(Text(language, text_key::kClockTimeCaption), *row));
 
     t.sunriseCaption = captions.sunriseCaption;
