@@ -132,11 +132,13 @@ test("the ghati lagna's birth-time window, and the calculation settings chosen i
   assert.match(await page.textContent('#gl-window'),
     /^Ghati lagna in Cancer for births from 10:15:00 to 10:38:59 \(/);
 
-  // The classic ephemeris has no true node: the core says so and nothing is shown.
+  // The classic ephemeris has no true node: the core's reader says so (after the page's own
+  // lead-in) and nothing is shown.
   await page.click('#back');
   await page.selectOption('#node', 'true');
   await page.click('#get-chart');
-  assert.equal(await page.textContent('#message'), 'the classic ephemeris has no true node');
+  assert.equal(await page.textContent('#message'),
+    'These entries cannot be used: the classic ephemeris has no true node');
   // The modern ephemeris brings its own ayanamsa; its chart is the native program's.
   await page.selectOption('#ephemeris', 'modern');
   assert.equal(await page.inputValue('#ayanamsa'), 'lahiri');
@@ -160,7 +162,7 @@ test("the core's messages are shown and nothing is computed", async (t) => {
   if (skip) return t.skip(skip);
   const { context, page } = await openPage(browser, server.origin, desktop);
   const cases = [
-    // [link, the message the page shows]
+    // [link, the message the page shows: the entry checks' own, the reader's after a lead-in]
     ['?name=RAMA&date=1990-08-15&time=10:30:00&lon=77:13E&zone=34',
       JSON.parse(await page.evaluate(() => window.kalodaya.chart(
         '{"name":"RAMA","date":"1990-08-15","time":"10:30:00","lon":"77:13E","zone":34}'))).message],
@@ -169,7 +171,8 @@ test("the core's messages are shown and nothing is computed", async (t) => {
         '{"name":"RAMA","date":"1990-02-30","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":34}'))).message],
     ['?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=99',
       JSON.parse(await page.evaluate(() => window.kalodaya.chart(
-        '{"name":"RAMA","date":"1990-08-15","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":99}'))).error],
+        '{"name":"RAMA","date":"1990-08-15","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":99}'))).error
+        ?.replace(/^/, 'These entries cannot be used: ')],
   ];
   for (const [query, expected] of cases) {
     assert.ok(expected, `the core has a message for ${query}`);
@@ -254,7 +257,7 @@ test('a saved chart is kept across a reload, and goes out and in as request line
     lon: '77:13E', zone: 34, dst: false, city: '', state: '', country: '' });
 
   await importFile(page, 'family.jsonl', `${JSON.stringify({ ...line, name: 'SITA' })}\nnot a request\n`);
-  assert.match(await page.textContent('#saved-status'), /^1 imported; line 2: /);
+  assert.match(await page.textContent('#saved-status'), /^1 imported, 1 refused; line 2: /);
   assert.equal(await page.$$eval('#saved-list button', (b) => b.length), 2);
 
   // The desktop's CSV: written by the page, read by the desktop's import and written again by
@@ -273,7 +276,7 @@ test('a saved chart is kept across a reload, and goes out and in as request line
     rmSync(dir, { recursive: true });
   }
   await importFile(page, 'desktop.csv', `${csv}SITA,1990-13-01,,,,,,,,,,,,,,,\n`);
-  assert.match(await page.textContent('#saved-status'), /^2 imported; line 4: /);
+  assert.match(await page.textContent('#saved-status'), /^2 imported, 1 refused; line 4: /);
   assert.deepEqual(await page.$$eval('#saved-list button', (b) => b.map((x) => x.textContent)),
     ['RAMA 1990-08-15 10:30:00', 'SITA 1990-08-15 10:30:00',
       'RAMA 1990-08-15 10:30:00', 'SITA 1990-08-15 10:30:00']);
