@@ -6,10 +6,10 @@ import { PlacePopup } from './place_popup';
 import { drawChart, fillDetails, fillPlanets, fillProfile, shownChart, type ChartJson } from './chart_view';
 import { entriesFromLink } from './link';
 import { storeChartStyle, storedChartStyle, withChartStyle, withLanguage } from './chart_style';
-import { PageTexts, startLanguage, storeLanguage } from './texts';
+import { PageTexts, startLanguage, storeLanguage, textsWithPage } from './texts';
 import { addIndicFonts, fontsFor } from './fonts';
 import { Tabs } from './tabs';
-import { saveChart, saveLines, savedCharts, savedLines } from './saved';
+import { importFile, importStatus, saveChart, savedCharts, savedLines } from './saved';
 
 const base = new URL('.', document.baseURI);
 const byId = (id: string) => document.getElementById(id) as HTMLElement;
@@ -28,6 +28,9 @@ declare global {
     kalodaya: KalodayaApi;
   }
 }
+
+// The language of the page's texts once the module has handed them over.
+let shownLanguage: string | null = null;
 
 async function start(): Promise<void> {
   addIndicFonts(base);
@@ -49,6 +52,7 @@ async function start(): Promise<void> {
   }));
   let saved = false;
   const showTexts = async () => {
+    shownLanguage = texts.language;
     document.documentElement.lang = texts.language === 'en-sa' ? 'en' : texts.language;
     languageChoice.value = texts.language;
     texts.apply(document);
@@ -95,7 +99,7 @@ async function start(): Promise<void> {
     (text, limit) => core.findPlace(text, limit),
     (place) => {
       const entered = core.enterPlace(form.requestLine(), place.geonames_id);
-      if (entered.error) form.message.textContent = entered.error;
+      if (entered.error) form.message.textContent = texts.t('web.placeNotEntered', entered.error);
       else form.showPlace(entered);
     },
   );
@@ -141,7 +145,10 @@ async function start(): Promise<void> {
     const chart = chartOf(line);
     form.message.textContent = '';
     if (!chart.valid) {
-      form.message.textContent = chart.message ?? chart.error ?? '';
+      // A line the reader cannot read has only the reader's English words: a lead-in in the
+      // page's language comes before them.
+      form.message.textContent =
+        chart.message ?? (chart.error !== undefined ? texts.t('web.entriesUnusable', chart.error) : '');
       return;
     }
     if (chart.polar) {
@@ -197,14 +204,11 @@ async function start(): Promise<void> {
   importBox.addEventListener('change', async () => {
     const file = importBox.files?.[0];
     if (!file) return;
-    // A name ending in .csv (in any case) is CSV, as for the desktop's import.
-    const read = core.readSaved(await file.text(), /\.csv$/i.test(file.name));
-    if (read.error !== undefined) {
-      savedStatus.textContent = `${file.name}: ${read.error}`;
-    } else {
-      const kept = await saveLines(read.lines ?? []);
-      const rejected = (read.rejected ?? []).map((r) => texts.t('web.rejectedLine', String(r.line), r.reason));
-      savedStatus.textContent = [texts.t('web.imported', String(kept)), ...rejected].join('; ');
+    try {
+      savedStatus.textContent =
+        importStatus(texts, file.name, await importFile(file, (text, csv) => core.readSaved(text, csv)));
+    } catch {
+      savedStatus.textContent = texts.t('web.savedUnavailable');
     }
     importBox.value = '';
     await listSaved();
@@ -246,7 +250,15 @@ window.kalodaya = {
 };
 start().then(ready, (error) => {
   atlasFailed(error);
-  byId('message').textContent = `Kalodaya cannot start: ${error instanceof Error ? error.message : error}`;
+  // Nothing but the banner and why, in the page's language when its texts came in before the
+  // fault, else in the language it would have started in (those texts come with the page);
+  // the fault's own words stay as the browser gave them.
+  const texts = textsWithPage(shownLanguage);
+  document.documentElement.lang = texts.language === 'en-sa' ? 'en' : texts.language;
+  texts.apply(document, true);
+  document.body.classList.add('cannot-start');
+  byId('message').textContent =
+    texts.t('web.cannotStart', error instanceof Error ? error.message : String(error));
   failed(error);
 });
 

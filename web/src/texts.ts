@@ -1,7 +1,8 @@
 // The page's own texts in the chosen language: the core's language files hold them (the same
 // files the desktop reads), the module hands them over, a key a language lacks is its English
 // text. The page's elements name their text's key: data-text (their text), data-label (their
-// aria-label).
+// aria-label). The few texts shown when the module cannot load come with the page itself.
+import withPage from 'virtual:start-texts';
 
 export interface LanguageName {
   code: string;
@@ -40,12 +41,14 @@ export class PageTexts {
     return key in this.json.texts;
   }
 
-  // Every element under `root` that names a key gets its text.
-  apply(root: ParentNode): void {
+  // Every element under `root` that names a key gets its text; with `held`, only those whose
+  // key these texts hold (the rest keep theirs).
+  apply(root: ParentNode, held = false): void {
     for (const element of root.querySelectorAll<HTMLElement>('[data-text]'))
-      element.textContent = this.t(element.dataset.text!);
+      if (!held || this.has(element.dataset.text!)) element.textContent = this.t(element.dataset.text!);
     for (const element of root.querySelectorAll<HTMLElement>('[data-label]'))
-      element.setAttribute('aria-label', this.t(element.dataset.label!));
+      if (!held || this.has(element.dataset.label!))
+        element.setAttribute('aria-label', this.t(element.dataset.label!));
   }
 }
 
@@ -76,4 +79,15 @@ export function storeLanguage(code: string): void {
   } catch {
     // Not kept: the choice holds while the page is open.
   }
+}
+
+// The texts that come with the page itself, in the language it shows (`language`, once the
+// module has handed its texts over) or would have started in: what a page whose module cannot
+// load still shows in the reader's language.
+export function textsWithPage(language: string | null): PageTexts {
+  const byKey = Object.entries(withPage);
+  const codes = Object.keys(withPage['web.cannotStart']);
+  const code = language ?? startLanguage(codes, navigator.languages ?? []);
+  const texts = Object.fromEntries(byKey.map(([key, byCode]) => [key, byCode[code] ?? byCode.en]));
+  return new PageTexts({ language: code, texts, languages: [] });
 }

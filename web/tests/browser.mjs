@@ -1,8 +1,9 @@
 // What the page's browser tests share: the built page served from build/web/ by a small
 // server that notes every request, and Debian's Chromium driven headless by playwright-core.
+import { before, after } from 'node:test';
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
-import { existsSync } from 'node:fs';
+import { existsSync, mkdirSync } from 'node:fs';
 import { extname, join, normalize } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
@@ -54,6 +55,29 @@ export async function launch() {
   } catch (error) {
     return { skip: `Chromium cannot start: ${String(error.message).split('\n')[0]}` };
   }
+}
+
+// The browser and the server for one file of tests (`what` names them when they are skipped):
+// set by the file's first hook, closed after its last test. A test returns t.skip(web.skip)
+// when `web.skip` says why there is no browser.
+export function browserTests(what) {
+  const web = { browser: null, server: null, skip: false };
+  before(async () => {
+    const launched = await launch();
+    if (launched.skip) {
+      web.skip = launched.skip;
+      console.log(`${what} skipped: ${web.skip}`);
+      return;
+    }
+    web.browser = launched.browser;
+    web.server = await serve();
+    mkdirSync(shotDir, { recursive: true });
+  });
+  after(async () => {
+    await web.browser?.close();
+    await web.server?.close();
+  });
+  return web;
 }
 
 export const desktop = { width: 1280, height: 900 };

@@ -1,32 +1,12 @@
 // The chart styles on the page: the choice draws the core's layout of each style, is kept for
 // the next visit, and the most crowded charts' texts stay whole inside their cells, apart from
 // each other, at desktop and phone widths. The charts are kept as screenshots.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
-import { desktop, launch, openPage, phone, serve, shotDir } from './browser.mjs';
+import { browserTests, desktop, openPage, phone, shotDir } from './browser.mjs';
 
-let browser;
-let server;
-let skip = false;
-
-before(async () => {
-  const launched = await launch();
-  if (launched.skip) {
-    skip = launched.skip;
-    console.log(`chart style tests skipped: ${skip}`);
-    return;
-  }
-  browser = launched.browser;
-  server = await serve();
-  mkdirSync(shotDir, { recursive: true });
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const web = browserTests('chart style tests');
 
 const styles = ['south', 'north', 'east'];
 
@@ -70,9 +50,9 @@ const overlap = (a, b) => a[0] < b[0] + b[2] - 0.5 && b[0] < a[0] + a[2] - 0.5 &
 
 for (const [width, viewport] of [['desktop', desktop], ['phone', phone]]) {
   test(`crowded charts keep every text whole inside its cell in each style (${width})`, async (t) => {
-    if (skip) return t.skip(skip);
+    if (web.skip) return t.skip(web.skip);
     for (const query of crowded) {
-      const { context, page } = await openPage(browser, server.origin, viewport, query);
+      const { context, page } = await openPage(web.browser, web.server.origin, viewport, query);
       await page.waitForSelector('#results:not([hidden])');
       const line = await page.evaluate(() => JSON.stringify(
         Object.fromEntries(new URLSearchParams(location.search))));
@@ -113,9 +93,9 @@ for (const [width, viewport] of [['desktop', desktop], ['phone', phone]]) {
 }
 
 test('the chosen style is kept for the next visit, and a new browser starts South Indian', async (t) => {
-  if (skip) return t.skip(skip);
+  if (web.skip) return t.skip(web.skip);
   const link = crowded[4];
-  const { context, page } = await openPage(browser, server.origin, desktop, link);
+  const { context, page } = await openPage(web.browser, web.server.origin, desktop, link);
   await page.waitForSelector('#results:not([hidden])');
   assert.equal(await page.inputValue('#chart-style'), 'south');
   assert.equal(await page.$eval('#chart svg', (s) => s.dataset.style), 'south');
@@ -138,7 +118,7 @@ test('the chosen style is kept for the next visit, and a new browser starts Sout
   assert.equal(await page.$eval('#chart svg', (s) => s.dataset.style), 'north');
   await context.close();
 
-  const fresh = await openPage(browser, server.origin, desktop, link);
+  const fresh = await openPage(web.browser, web.server.origin, desktop, link);
   await fresh.page.waitForSelector('#results:not([hidden])');
   assert.equal(await fresh.page.$eval('#chart svg', (s) => s.dataset.style), 'south');
   await fresh.context.close();

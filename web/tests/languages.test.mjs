@@ -1,33 +1,14 @@
 // The page in each language: the worked example's texts in it (the core's and the page's own),
 // nothing cut or wider than its box at desktop and phone widths, only the language's own
 // script's font fetched, the browser's language followed at first, the reader's choice kept
-// across a reload and applied without losing the form's entries.
-import { test, before, after } from 'node:test';
+// across a reload and applied without losing the form's entries; the page's own messages (a
+// start failure, import errors, the reader's refusals) in Hindi and Tamil.
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
-import { desktop, launch, phone, serve, shotDir } from './browser.mjs';
+import { browserTests, desktop, phone, shotDir } from './browser.mjs';
 
-let browser;
-let server;
-let skip = false;
-
-before(async () => {
-  const launched = await launch();
-  if (launched.skip) {
-    skip = launched.skip;
-    console.log(`web page tests skipped: ${skip}`);
-    return;
-  }
-  browser = launched.browser;
-  server = await serve();
-  mkdirSync(shotDir, { recursive: true });
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const web = browserTests('web page tests');
 
 const worked = '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=34';
 
@@ -50,9 +31,9 @@ const languages = [
 ];
 
 async function open(viewport, locale, query = '') {
-  const context = await browser.newContext({ viewport, serviceWorkers: 'block', ...(locale ? { locale } : {}) });
+  const context = await web.browser.newContext({ viewport, serviceWorkers: 'block', ...(locale ? { locale } : {}) });
   const page = await context.newPage();
-  await page.goto(`${server.origin}/${query}`);
+  await page.goto(`${web.server.origin}/${query}`);
   await page.evaluate(() => window.kalodaya.ready);
   return { context, page };
 }
@@ -102,7 +83,7 @@ async function latinTexts(page) {
 for (const language of languages) {
   for (const [width, viewport] of [['desktop', desktop], ['phone', phone]]) {
     test(`the worked example in ${language.code} (${width})`, async (t) => {
-      if (skip) return t.skip(skip);
+      if (web.skip) return t.skip(web.skip);
       const { context, page } = await open(viewport, language.locale);
       if (!language.locale) await page.selectOption('#language', language.code);
       assert.equal(await page.inputValue('#language'), language.code);
@@ -111,7 +92,7 @@ for (const language of languages) {
       assert.deepEqual(await cutTexts(page), [], 'the form');
       if (language.code === 'hi' || language.code === 'ta')
         await page.screenshot({ path: join(shotDir, `entry-${language.code}-${width}.png`), fullPage: true });
-      await page.goto(`${server.origin}/${worked}`);
+      await page.goto(`${web.server.origin}/${worked}`);
       await page.waitForSelector('#results:not([hidden])');
       await page.waitForFunction(() => document.querySelector('#gl-window').textContent !== '');
       assert.equal(await page.textContent('#gl-sign'), language.cancer);
@@ -138,7 +119,7 @@ for (const language of languages) {
 }
 
 test('a chosen language keeps the form, shows the chart again, and survives a reload', async (t) => {
-  if (skip) return t.skip(skip);
+  if (web.skip) return t.skip(web.skip);
   const { context, page } = await open(desktop, 'en-US');
   await page.fill('#name', 'SITA');
   await page.selectOption('#month', { index: 7 });
@@ -151,7 +132,7 @@ test('a chosen language keeps the form, shows the chart again, and survives a re
   assert.equal(await page.$eval('#ayanamsa', (s) => s.selectedOptions[0].text), 'லாஹிரி');
   assert.equal(await page.$eval('html', (h) => h.lang), 'ta');
   // A chart on screen is made again in the new language.
-  await page.goto(`${server.origin}/${worked}`);
+  await page.goto(`${web.server.origin}/${worked}`);
   await page.waitForSelector('#results:not([hidden])');
   assert.equal(await page.textContent('#gl-sign'), 'கடகம்');
   await page.selectOption('#language', 'kn');
@@ -172,7 +153,7 @@ test('a chosen language keeps the form, shows the chart again, and survives a re
 });
 
 test("the browser's language decides the first showing, by its primary subtag", async (t) => {
-  if (skip) return t.skip(skip);
+  if (web.skip) return t.skip(web.skip);
   for (const [locale, code] of [['ta-LK', 'ta'], ['kn', 'kn'], ['fr-FR', 'en'], ['en-IN', 'en']]) {
     const { context, page } = await open(phone, locale);
     assert.equal(await page.inputValue('#language'), code, locale);
@@ -181,7 +162,7 @@ test("the browser's language decides the first showing, by its primary subtag", 
 });
 
 test("the core's entry checks answer in the page's language", async (t) => {
-  if (skip) return t.skip(skip);
+  if (web.skip) return t.skip(web.skip);
   for (const [locale, message] of [['ta', 'தயவுசெய்து பெயரை உள்ளிடவும்'], ['hi', 'कृपया नाम दर्ज करें'],
     ['en', 'Please Enter Name']]) {
     const { context, page } = await open(phone, locale);
@@ -191,3 +172,116 @@ test("the core's entry checks answer in the page's language", async (t) => {
     await context.close();
   }
 });
+
+// The page's own messages in a language of its own script: each lead-in, with the English
+// words after it that come from the browser or the core's reader (checked by their start).
+const messages = [
+  { code: 'hi', locale: 'hi-IN', cannotStart: 'कालोदय शुरू नहीं हो सका: ',
+    unreadable: 'फ़ाइल lost.jsonl पढ़ी नहीं जा सकी: ', refused: 'odd.csv सहेजी गई कुंडलियों की फ़ाइल नहीं है: ',
+    imported: '1 आयात किए गए, 1 अस्वीकार किए गए; पंक्ति 2: ',
+    entries: 'ये प्रविष्टियाँ उपयोग नहीं की जा सकतीं: ', place: 'स्थान दर्ज नहीं किया जा सका: ' },
+  { code: 'ta', locale: 'ta-IN', cannotStart: 'காலோதயாவைத் தொடங்க முடியவில்லை: ',
+    unreadable: 'lost.jsonl கோப்பைப் படிக்க முடியவில்லை: ', refused: 'odd.csv சேமித்த ஜாதகங்களின் கோப்பு அல்ல: ',
+    imported: '1 இறக்குமதி செய்யப்பட்டன, 1 நிராகரிக்கப்பட்டன; வரி 2: ',
+    entries: 'இந்த உள்ளீடுகளைப் பயன்படுத்த முடியாது: ', place: 'இடத்தை உள்ளிட முடியவில்லை: ' },
+];
+
+// The screens the messages are kept at as screenshots.
+const shotSizes = [['desktop', { width: 1280, height: 800 }], ['phone', { width: 390, height: 844 }]];
+
+const startsWith = (text, lead) => assert.ok(text.startsWith(lead) && text.length > lead.length,
+  `"${text}" does not start with "${lead}" and go on`);
+
+// A page whose module is missing from the server, as a failed or partial upload leaves it.
+async function withoutModule(viewport, locale, stored) {
+  const context = await web.browser.newContext({ viewport, serviceWorkers: 'block', locale });
+  await context.route('**/kalodaya.js', (route) => route.fulfill({ status: 404, body: '' }));
+  if (stored) await context.addInitScript((code) => localStorage.setItem('kalodaya.language', code), stored);
+  const page = await context.newPage();
+  await page.goto(`${web.server.origin}/`);
+  await page.waitForFunction(() => document.getElementById('message').textContent !== '');
+  return { context, page };
+}
+
+test('the page that cannot start says so in the language it would have started in', async (t) => {
+  if (web.skip) return t.skip(web.skip);
+  // [browser locale, language kept from an earlier visit, the message's language, its lead-in]
+  const cases = [
+    ['hi-IN', null, 'hi', messages[0].cannotStart],
+    ['ta-LK', null, 'ta', messages[1].cannotStart],
+    ['hi-IN', 'ta', 'ta', messages[1].cannotStart],
+    ['fr-FR', null, 'en', 'Kalodaya cannot start: '],
+    ['ta-IN', 'en-sa', 'en', 'Kalodaya cannot start: '],
+  ];
+  for (const [locale, stored, lang, lead] of cases) {
+    const { context, page } = await withoutModule(desktop, locale, stored);
+    startsWith(await page.textContent('#message'), lead);
+    assert.equal(await page.$eval('html', (h) => h.lang), lang, `${locale} ${stored}`);
+    // The banner's tagline in the same language; the form, which cannot work, not shown.
+    assert.equal(/[A-Za-z]/.test(await page.textContent('.banner p')), lang === 'en', `${locale} ${stored}`);
+    assert.equal(await page.isHidden('#get-chart'), true);
+    assert.equal(await page.isHidden('#import'), true);
+    await context.close();
+  }
+});
+
+for (const m of messages) {
+  for (const [width, viewport] of shotSizes) {
+    test(`the start failure in ${m.code} (${width})`, async (t) => {
+      if (web.skip) return t.skip(web.skip);
+      const { context, page } = await withoutModule(viewport, m.locale, null);
+      startsWith(await page.textContent('#message'), m.cannotStart);
+      await page.screenshot({ path: join(shotDir, `cannot-start-${m.code}-${width}.png`), fullPage: true });
+      await context.close();
+    });
+  }
+
+  test(`import errors, unreadable entries and an unenterable place in ${m.code}`, async (t) => {
+    if (web.skip) return t.skip(web.skip);
+    const { context, page } = await open(desktop, m.locale);
+    const request = { name: 'SITA', date: '1990-08-15', time: '10:30:00', lat: '28:39N', lon: '77:13E', zone: 34 };
+    const importing = (name, text) => async () => {
+      await page.evaluate(() => { document.getElementById('saved-status').textContent = ''; });
+      await page.setInputFiles('#import', { name, mimeType: 'text/plain', buffer: Buffer.from(text) });
+      await page.waitForFunction(() => document.getElementById('saved-status').textContent !== '');
+    };
+    // [what, how it comes about, where the page says it, the lead-in, its screenshot's name]
+    const cases = [
+      ['a file the browser cannot read', async () => {
+        await page.evaluate(() => {
+          File.prototype.text = () => Promise.reject(new DOMException('gone', 'NotReadableError'));
+        });
+        await importing('lost.jsonl', 'x')();
+        await page.evaluate(() => { delete File.prototype.text; });
+      }, '#saved-status', m.unreadable, null],
+      ['a file the reader refuses', importing('odd.csv', 'colour,shape\nred,round\n'), '#saved-status', m.refused,
+        'import-error'],
+      ['a file with a refused line', importing('two.jsonl', `${JSON.stringify(request)}\nnot a request\n`),
+        '#saved-status', m.imported, 'import-refused'],
+      ['a link the reader cannot read', async () => {
+        await page.goto(`${web.server.origin}/?name=SITA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=99`);
+        await page.waitForFunction(() => document.getElementById('message').textContent !== '');
+      }, '#message', m.entries, 'unusable-entries'],
+      ['a place entered into entries the reader cannot read', async () => {
+        await page.goto(`${web.server.origin}/`);
+        await page.evaluate(() => window.kalodaya.atlasReady);
+        await page.selectOption('#node', 'true');
+        await page.fill('#city', 'Chenn');
+        await page.press('#city', 'ArrowDown');
+        await page.press('#city', 'Enter');
+        await page.waitForFunction(() => document.getElementById('message').textContent !== '');
+      }, '#message', m.place, null],
+    ];
+    for (const [what, happen, where, lead, shot] of cases) {
+      await happen();
+      startsWith(await page.textContent(where), lead);
+      if (!shot) continue;
+      for (const [width, size] of shotSizes) {
+        await page.setViewportSize(size);
+        await page.screenshot({ path: join(shotDir, `${shot}-${m.code}-${width}.png`), fullPage: true });
+      }
+      await page.setViewportSize(desktop);
+    }
+    await context.close();
+  });
+}

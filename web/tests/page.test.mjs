@@ -1,34 +1,15 @@
 // The page in Chromium: the worked example typed by keyboard and picked from the place popup,
 // a link that holds the entries, the core's messages, the results at desktop and phone
 // widths, the page offline, and no request outside its own origin.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { desktop, difference, launch, openPage, phone, serve, shotDir } from './browser.mjs';
+import { browserTests, desktop, difference, openPage, phone, shotDir } from './browser.mjs';
 
-let browser;
-let server;
-let skip = false;
-
-before(async () => {
-  const launched = await launch();
-  if (launched.skip) {
-    skip = launched.skip;
-    console.log(`web page tests skipped: ${skip}`);
-    return;
-  }
-  browser = launched.browser;
-  server = await serve();
-  mkdirSync(shotDir, { recursive: true });
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const web = browserTests('web page tests');
 
 // The worked example's chart as the desktop shows it.
 const worked = {
@@ -57,8 +38,8 @@ async function selectByKeys(page, id, text) {
 
 for (const [width, viewport] of [['desktop', desktop], ['phone', phone]]) {
   test(`the worked example typed by keyboard gives Cancer (${width})`, async (t) => {
-    if (skip) return t.skip(skip);
-    const { context, page } = await openPage(browser, server.origin, viewport);
+    if (web.skip) return t.skip(web.skip);
+    const { context, page } = await openPage(web.browser, web.server.origin, viewport);
     await page.evaluate(() => window.kalodaya.atlasReady);
     await page.screenshot({ path: join(shotDir, `entry-${width}.png`), fullPage: true });
     await page.focus('#name');
@@ -109,13 +90,13 @@ for (const [width, viewport] of [['desktop', desktop], ['phone', phone]]) {
 }
 
 test('a link that holds the entries opens its chart', async (t) => {
-  if (skip) return t.skip(skip);
+  if (web.skip) return t.skip(web.skip);
   for (const query of [
     '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=34',
     '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&utc_offset=%2B05:30',
     '?name=RAMA&date=1990-08-15&time=10:30:00&place=New%20Delhi&lat=28:39N&lon=77:13E',
   ]) {
-    const { context, page } = await openPage(browser, server.origin, desktop, query);
+    const { context, page } = await openPage(web.browser, web.server.origin, desktop, query);
     await page.waitForSelector('#results:not([hidden])');
     assert.equal(await page.textContent('#gl-sign'), worked.sign, query);
     assert.deepEqual(await planetTexts(page), worked.planets, query);
@@ -124,19 +105,21 @@ test('a link that holds the entries opens its chart', async (t) => {
 });
 
 test("the ghati lagna's birth-time window, and the calculation settings chosen in the form", async (t) => {
-  if (skip) return t.skip(skip);
+  if (web.skip) return t.skip(web.skip);
   const link = '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=34';
-  const { context, page } = await openPage(browser, server.origin, desktop, link);
+  const { context, page } = await openPage(web.browser, web.server.origin, desktop, link);
   await page.waitForSelector('#results:not([hidden])');
   await page.waitForFunction(() => document.getElementById('gl-window').textContent !== '');
   assert.match(await page.textContent('#gl-window'),
     /^Ghati lagna in Cancer for births from 10:15:00 to 10:38:59 \(/);
 
-  // The classic ephemeris has no true node: the core says so and nothing is shown.
+  // The classic ephemeris has no true node: the core's reader says so (after the page's own
+  // lead-in) and nothing is shown.
   await page.click('#back');
   await page.selectOption('#node', 'true');
   await page.click('#get-chart');
-  assert.equal(await page.textContent('#message'), 'the classic ephemeris has no true node');
+  assert.equal(await page.textContent('#message'),
+    'These entries cannot be used: the classic ephemeris has no true node');
   // The modern ephemeris brings its own ayanamsa; its chart is the native program's.
   await page.selectOption('#ephemeris', 'modern');
   assert.equal(await page.inputValue('#ayanamsa'), 'lahiri');
@@ -157,10 +140,10 @@ test("the ghati lagna's birth-time window, and the calculation settings chosen i
 });
 
 test("the core's messages are shown and nothing is computed", async (t) => {
-  if (skip) return t.skip(skip);
-  const { context, page } = await openPage(browser, server.origin, desktop);
+  if (web.skip) return t.skip(web.skip);
+  const { context, page } = await openPage(web.browser, web.server.origin, desktop);
   const cases = [
-    // [link, the message the page shows]
+    // [link, the message the page shows: the entry checks' own, the reader's after a lead-in]
     ['?name=RAMA&date=1990-08-15&time=10:30:00&lon=77:13E&zone=34',
       JSON.parse(await page.evaluate(() => window.kalodaya.chart(
         '{"name":"RAMA","date":"1990-08-15","time":"10:30:00","lon":"77:13E","zone":34}'))).message],
@@ -169,11 +152,12 @@ test("the core's messages are shown and nothing is computed", async (t) => {
         '{"name":"RAMA","date":"1990-02-30","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":34}'))).message],
     ['?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=99',
       JSON.parse(await page.evaluate(() => window.kalodaya.chart(
-        '{"name":"RAMA","date":"1990-08-15","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":99}'))).error],
+        '{"name":"RAMA","date":"1990-08-15","time":"10:30:00","lat":"28:39N","lon":"77:13E","zone":99}'))).error
+        ?.replace(/^/, 'These entries cannot be used: ')],
   ];
   for (const [query, expected] of cases) {
     assert.ok(expected, `the core has a message for ${query}`);
-    const linked = await openPage(browser, server.origin, desktop, query);
+    const linked = await openPage(web.browser, web.server.origin, desktop, query);
     await linked.page.waitForFunction(() => document.getElementById('message').textContent !== '');
     assert.equal(await linked.page.textContent('#message'), expected, query);
     assert.equal(await linked.page.isHidden('#results'), true);
@@ -183,15 +167,15 @@ test("the core's messages are shown and nothing is computed", async (t) => {
 });
 
 test('offline after the first visit, and no request outside the origin', async (t) => {
-  if (skip) return t.skip(skip);
-  const context = await browser.newContext({ viewport: desktop });
+  if (web.skip) return t.skip(web.skip);
+  const context = await web.browser.newContext({ viewport: desktop });
   const foreign = [];
   context.on('request', (request) => {
-    if (!request.url().startsWith(`${server.origin}/`) && !request.url().startsWith('data:'))
+    if (!request.url().startsWith(`${web.server.origin}/`) && !request.url().startsWith('data:'))
       foreign.push(request.url());
   });
   const page = await context.newPage();
-  await page.goto(`${server.origin}/`);
+  await page.goto(`${web.server.origin}/`);
   await page.evaluate(() => window.kalodaya.atlasReady);
   await page.evaluate(() => navigator.serviceWorker.ready);
   // The first load may finish before the worker controls the page: one more visit fills the
@@ -199,11 +183,11 @@ test('offline after the first visit, and no request outside the origin', async (
   await page.reload();
   await page.evaluate(() => window.kalodaya.atlasReady);
   await context.setOffline(true);
-  const before = server.requests.length;
+  const before = web.server.requests.length;
   await page.reload();
   await page.evaluate(() => window.kalodaya.ready);
   await page.evaluate(() => window.kalodaya.atlasReady);
-  assert.equal(server.requests.length, before, 'offline, the server was asked');
+  assert.equal(web.server.requests.length, before, 'offline, the server was asked');
   const places = await page.evaluate(() => window.kalodaya.findPlace('chennai', 1));
   assert.match(places, /"name":"Chennai"/);
   const chart = JSON.parse(await page.evaluate(() => window.kalodaya.chart(
@@ -233,13 +217,13 @@ async function importFile(page, name, text) {
 }
 
 test('a saved chart is kept across a reload, and goes out and in as request lines and CSV', async (t) => {
-  if (skip) return t.skip(skip);
+  if (web.skip) return t.skip(web.skip);
   const link = '?name=RAMA&date=1990-08-15&time=10:30:00&lat=28:39N&lon=77:13E&zone=34';
-  const { context, page } = await openPage(browser, server.origin, desktop, link);
+  const { context, page } = await openPage(web.browser, web.server.origin, desktop, link);
   await page.waitForSelector('#results:not([hidden])');
   await page.click('#save');
   await page.waitForFunction(() => document.getElementById('save').textContent === 'Saved');
-  await page.goto(`${server.origin}/`);
+  await page.goto(`${web.server.origin}/`);
   await page.evaluate(() => window.kalodaya.ready);
   await page.waitForSelector('#saved-list button');
   assert.equal(await page.textContent('#saved-list button'), 'RAMA 1990-08-15 10:30:00');
@@ -254,7 +238,7 @@ test('a saved chart is kept across a reload, and goes out and in as request line
     lon: '77:13E', zone: 34, dst: false, city: '', state: '', country: '' });
 
   await importFile(page, 'family.jsonl', `${JSON.stringify({ ...line, name: 'SITA' })}\nnot a request\n`);
-  assert.match(await page.textContent('#saved-status'), /^1 imported; line 2: /);
+  assert.match(await page.textContent('#saved-status'), /^1 imported, 1 refused; line 2: /);
   assert.equal(await page.$$eval('#saved-list button', (b) => b.length), 2);
 
   // The desktop's CSV: written by the page, read by the desktop's import and written again by
@@ -273,7 +257,7 @@ test('a saved chart is kept across a reload, and goes out and in as request line
     rmSync(dir, { recursive: true });
   }
   await importFile(page, 'desktop.csv', `${csv}SITA,1990-13-01,,,,,,,,,,,,,,,\n`);
-  assert.match(await page.textContent('#saved-status'), /^2 imported; line 4: /);
+  assert.match(await page.textContent('#saved-status'), /^2 imported, 1 refused; line 4: /);
   assert.deepEqual(await page.$$eval('#saved-list button', (b) => b.map((x) => x.textContent)),
     ['RAMA 1990-08-15 10:30:00', 'SITA 1990-08-15 10:30:00',
       'RAMA 1990-08-15 10:30:00', 'SITA 1990-08-15 10:30:00']);

@@ -8,20 +8,7 @@ import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { sourceDir } from './browser.mjs';
-
-const textsDir = join(sourceDir, 'src/profile/texts');
-
-// key -> text, as the core's reader reads a language file (first entry wins).
-function languageFile(code) {
-  const texts = new Map();
-  for (const line of readFileSync(join(textsDir, `${code}.tsv`), 'utf8').split('\n')) {
-    const clean = line.replace(/\r$/, '');
-    if (clean === '' || clean.startsWith('#')) continue;
-    const tab = clean.indexOf('\t');
-    if (tab > 0 && !texts.has(clean.slice(0, tab))) texts.set(clean.slice(0, tab), clean.slice(tab + 1));
-  }
-  return texts;
-}
+import { languageFile } from '../language_files.mjs';
 
 // The keys the page names: data-text and data-label in its HTML, quoted keys in its scripts,
 // and the planet rows' keys the table builds from the bodies' names.
