@@ -62,10 +62,17 @@ async function start(): Promise<void> {
     await fontsFor(texts.t('meta.name') + texts.t('web.getChart'));
   };
   await showTexts();
+  // The place last entered from the atlas, so that its zone line, while shown, can be written
+  // again in another language.
+  let lastEntered: { line: string; geonamesId: number } | null = null;
   languageChoice.addEventListener('change', async () => {
     texts = new PageTexts(core.pageTexts(languageChoice.value));
     storeLanguage(texts.language);
     await showTexts();
+    if (lastEntered && form.zoneLine.textContent !== '') {
+      const again = core.enterPlace(withLanguage(lastEntered.line, texts.language), lastEntered.geonamesId);
+      if (!again.error) form.setZoneLine(again.zone_line);
+    }
     if (!results.hidden && shownLine !== '') show(shownLine, false);
     listSaved().catch(() => {});
   });
@@ -98,9 +105,14 @@ async function start(): Promise<void> {
     form.city, byId('place-list') as HTMLUListElement,
     (text, limit) => core.findPlace(text, limit),
     (place) => {
-      const entered = core.enterPlace(form.requestLine(), place.geonames_id);
-      if (entered.error) form.message.textContent = texts.t('web.placeNotEntered', entered.error);
-      else form.showPlace(entered);
+      const line = form.requestLine();
+      const entered = core.enterPlace(withLanguage(line, texts.language), place.geonames_id);
+      if (entered.error) {
+        form.message.textContent = texts.t('web.placeNotEntered', entered.error);
+        return;
+      }
+      form.showPlace(entered);
+      lastEntered = { line, geonamesId: place.geonames_id };
     },
   );
 
