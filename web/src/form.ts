@@ -86,10 +86,14 @@ export class EntryForm {
     for (const [key, box] of this.settings)
       box.replaceChildren(...lists.settings[key].map((name) => new Option(name, name)));
     this.defaultAyanamsa = lists.default_ayanamsa;
-    // Another ephemeris brings its own ayanamsa, as a request line without one has it.
+    // Another ephemeris brings its own ayanamsa and the mean node, as a request line without
+    // them has it.
     this.setting('ephemeris').addEventListener('change', () => {
       this.setting('ayanamsa').value = this.defaultAyanamsa[this.setting('ephemeris').value];
+      this.setting('node').value = this.setting('node').options[0].value;
+      this.offerSettings();
     });
+    this.offerSettings();
     this.latDeg.maxLength = lists.lat_degree_digits;
     this.lonDeg.maxLength = lists.lon_degree_digits;
     this.latMin.maxLength = this.lonMin.maxLength = lists.minute_digits;
@@ -116,6 +120,18 @@ export class EntryForm {
     this.zone.disabled = this.useOffset.checked;
     this.dst.disabled = this.useOffset.checked;
     if (this.useOffset.checked) this.utcOffset.focus();
+  }
+
+  // As the desktop's lists: the classic ephemeris has its own ayanamsa and the mean node only,
+  // and its ayanamsa is no choice for the modern one, so the lists offer no pair the core
+  // refuses with a reader's message.
+  private offerSettings(): void {
+    const classic = this.setting('ephemeris').value === this.setting('ephemeris').options[0].value;
+    this.setting('ayanamsa').disabled = classic;
+    this.setting('node').disabled = classic;
+    const classicAyanamsa = this.defaultAyanamsa[this.setting('ephemeris').options[0].value];
+    for (const option of this.setting('ayanamsa').options)
+      option.disabled = !classic && option.value === classicAyanamsa;
   }
 
   setZoneLine(text: string): void {
@@ -221,6 +237,7 @@ export class EntryForm {
       this.setting('ayanamsa').value = e.ayanamsa ?? this.defaultAyanamsa[this.setting('ephemeris').value];
       if (e.node !== undefined) this.setting('node').value = e.node;
       if (e.sunrise !== undefined) this.setting('sunrise').value = e.sunrise;
+      this.offerSettings();
     }
   }
 

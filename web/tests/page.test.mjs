@@ -113,16 +113,20 @@ test("the ghati lagna's birth-time window, and the calculation settings chosen i
   assert.match(await page.textContent('#gl-window'),
     /^Ghati lagna in Cancer for births from 10:15:00 to 10:38:59 \(/);
 
-  // The classic ephemeris has no true node: the core's reader says so (after the page's own
-  // lead-in) and nothing is shown.
+  // The classic ephemeris has its own ayanamsa and the mean node only: as on the desktop, the
+  // lists offer nothing else, and the classic ayanamsa is no choice for the modern ephemeris.
   await page.click('#back');
-  await page.selectOption('#node', 'true');
-  await page.click('#get-chart');
-  assert.equal(await page.textContent('#message'),
-    'These entries cannot be used: the classic ephemeris has no true node');
+  const offered = () => page.evaluate(() => ['ayanamsa', 'node'].map((id) => {
+    const box = document.getElementById(id);
+    return [box.disabled, [...box.options].filter((o) => !o.disabled).map((o) => o.value)];
+  }));
+  assert.deepEqual((await offered()).map(([disabled]) => disabled), [true, true]);
   // The modern ephemeris brings its own ayanamsa; its chart is the native program's.
   await page.selectOption('#ephemeris', 'modern');
   assert.equal(await page.inputValue('#ayanamsa'), 'lahiri');
+  const [[ayanamsaOff, ayanamsas], [nodeOff]] = await offered();
+  assert.deepEqual([ayanamsaOff, nodeOff, ayanamsas.includes('classic')], [false, false, false]);
+  await page.selectOption('#node', 'true');
   await page.click('#get-chart');
   await page.waitForSelector('#results:not([hidden])');
   const line = { name: 'RAMA', date: '1990-08-15', time: '10:30:00', lat: '28:39N', lon: '77:13E',
