@@ -64,9 +64,9 @@ AboutBox::AboutBox(Services& services, QWidget* parent, Language language)
     home->adjustSize();
     connect(home, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.browser); });
 
-    AddText(this, new QLabel(config::kAboutCoBrandLine), QStringLiteral("coBrandLine"), plain,
+    AddText(this, new QLabel(config::Shown(config::kAboutCoBrandLine)), QStringLiteral("coBrandLine"), plain,
             2640);
-    auto* cobrand = new LinkLabel(config::kAboutCoBrandLink);
+    auto* cobrand = new LinkLabel(config::Shown(config::kAboutCoBrandLink));
     AddText(this, cobrand, QStringLiteral("coBrandLink"),
             NamedFont(QStringLiteral("MS Sans Serif"), 8.25, true, true), 2880);
     cobrand->setWordWrap(false);

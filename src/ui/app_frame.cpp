@@ -126,7 +126,7 @@ void AppFrame::BuildMenus() {
     QAction* donate = menuBar()->addAction(QCoreApplication::translate("kalodaya::ui::AppFrame", "&Donate"));
     donate->setObjectName(QStringLiteral("donateAction"));
     connect(donate, &QAction::triggered, this, [this] { OpenDonatePage(*services_.browser); });
-    QAction* promotion = menuBar()->addAction(config::kPromotionMenuText);
+    QAction* promotion = menuBar()->addAction(config::Shown(config::kPromotionMenuText));
     promotion->setObjectName(QStringLiteral("makeMoneyAction"));
     connect(promotion, &QAction::triggered, this,
             [this] { OpenFullBrandPage(*services_.browser); });
@@ -151,7 +151,7 @@ QWidget* AppFrame::BuildBottomBar() {
     PaintSlate(bottomBar_);
     bottomBar_->setFixedHeight(Px(kBottomBarHeight));
 
-    auto* promotion = new LinkLabel(config::kFramePromotion, bottomBar_);
+    auto* promotion = new LinkLabel(config::Shown(config::kFramePromotion), bottomBar_);
     promotion->setObjectName(QStringLiteral("framePromotion"));
     promotion->setFont(Verdana(8.25, true, true));
     promotion->adjustSize();

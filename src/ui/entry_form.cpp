@@ -198,7 +198,7 @@ void EntryForm::BuildMenus() {
 
     connect(action(menuBar(), "donateAction", QCoreApplication::translate("kalodaya::ui::EntryForm", "&Donate")), &QAction::triggered, this,
             [this] { OpenDonatePage(*services_.browser); });
-    connect(action(menuBar(), "makeMoneyAction", config::kPromotionMenuText), &QAction::triggered,
+    connect(action(menuBar(), "makeMoneyAction", config::Shown(config::kPromotionMenuText)), &QAction::triggered,
             this, [this] { OpenFullBrandPage(*services_.browser); });
 }
 
@@ -215,7 +215,7 @@ void EntryForm::BuildControls() {
     const QFont plain = Verdana(8.25);
     const QFont bold = Verdana(8.25, true);
 
-    forumLink = PromotionLabel(client, "forumLink", config::kForumPromotion, false);
+    forumLink = PromotionLabel(client, "forumLink", config::Shown(config::kForumPromotion), false);
     connect(forumLink, &LinkLabel::clicked, this, [this] { OpenHomePage(*services_.browser); });
     column->addWidget(forumLink);
 
@@ -410,8 +410,8 @@ void EntryForm::BuildControls() {
     QGroupBox* band = Frame(client, "promotionBand", "");
     auto* bandGrid = new QGridLayout(band);
     bandGrid->setContentsMargins(Px(120), Px(120), Px(120), Px(120));
-    fullBrandLink = PromotionLabel(band, "fullBrandLink", config::kFullBrandPromotion, true);
-    coBrandLink = PromotionLabel(band, "coBrandLink", config::kCoBrandPromotion, true);
+    fullBrandLink = PromotionLabel(band, "fullBrandLink", config::Shown(config::kFullBrandPromotion), true);
+    coBrandLink = PromotionLabel(band, "coBrandLink", config::Shown(config::kCoBrandPromotion), true);
     bandGrid->addWidget(fullBrandLink, 0, 0);
     bandGrid->addWidget(coBrandLink, 0, 0);
     coBrandLink->raise();

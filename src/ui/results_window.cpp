@@ -437,7 +437,7 @@ QWidget* ResultsWindow::BuildHeader() {
     ghatiLagnaWindow_->hide();
     classicComparison_->hide();
 
-    grid->addWidget(NewLabel(header, QStringLiteral("promotionLine"), config::kResultsPromotion,
+    grid->addWidget(NewLabel(header, QStringLiteral("promotionLine"), config::Shown(config::kResultsPromotion),
                              Verdana(9.75, true, true), Qt::white, Qt::AlignRight),
                     0, 1, Qt::AlignRight | Qt::AlignTop);
     auto* site = new LinkLabel(config::kMakerSiteCaption, header);
@@ -487,7 +487,7 @@ QWidget* ResultsWindow::BuildChart() {
     auto* chart = new ChartArea(nullptr);
     auto* centre = new CentreSquare(chart);
     auto* centreLayout = new QVBoxLayout(centre);
-    auto* link = new LinkLabel(config::kChartCentreCaption, centre);
+    auto* link = new LinkLabel(config::Shown(config::kChartCentreCaption), centre);
     link->setObjectName(QStringLiteral("centreLink"));
     link->setFont(NamedFont(QStringLiteral("Arial"), 15.75, true, true, true));
     SetTextColor(link, Qt::white);

@@ -100,7 +100,7 @@ private slots:
     void menusAreExactlyAsListed() {
         QMenuBar* bar = frame_->menuBar();
         QCOMPARE(Entries(bar->actions()), QStringList({"&File|", "&Help|", "&Donate|donateAction",
-                                                       config::kPromotionMenuText + "|makeMoneyAction"}));
+                                                       QString(config::kPromotionMenuText) + "|makeMoneyAction"}));
         QCOMPARE(Entries(bar->actions()[0]->menu()->actions()),
                  QStringList({"&Print\u2026|printAction", "Export P&DF\u2026|exportPdfAction",
                               "Export &Image\u2026|exportImageAction", "-", "&Back|backAction",

@@ -483,7 +483,7 @@ private slots:
     void menusHoldTheirEntries() {
         QStringList bar;
         for (QAction* a : form_->menuBar()->actions()) bar << a->text();
-        QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", config::kPromotionMenuText}));
+        QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", QString(config::kPromotionMenuText)}));
 
         auto entries = [](QMenu* menu) {
             QStringList all;

@@ -556,6 +556,45 @@
     </message>
   </context>
   <context>
+    <name>kalodaya::ui::config</name>
+    <message>
+      <source>Talk about your chart with other users in our free astrology forum</source>
+      <translation>Talk about your chart with other users in our free astrology forum</translation>
+    </message>
+    <message>
+      <source>Sell this software under your own brand with our fully branded edition</source>
+      <translation>Sell this software under your own brand with our fully branded edition</translation>
+    </message>
+    <message>
+      <source>Put your name and web address on this software with our co-branded edition</source>
+      <translation>Put your name and web address on this software with our co-branded edition</translation>
+    </message>
+    <message>
+      <source>&amp;Make Money</source>
+      <translation>&amp;Make Money</translation>
+    </message>
+    <message>
+      <source>More astrology software</source>
+      <translation>More astrology software</translation>
+    </message>
+    <message>
+      <source>Visit us online</source>
+      <translation>Visit us online</translation>
+    </message>
+    <message>
+      <source>Sell this software under your own brand</source>
+      <translation>Sell this software under your own brand</translation>
+    </message>
+    <message>
+      <source>Want this software with your own name and logo?</source>
+      <translation>Want this software with your own name and logo?</translation>
+    </message>
+    <message>
+      <source>Click here to learn more</source>
+      <translation>Click here to learn more</translation>
+    </message>
+  </context>
+  <context>
     <name>kalodaya::ui::print::ChartPrintActions</name>
     <message>
       <source>&amp;Print…</source>

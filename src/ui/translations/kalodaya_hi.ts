@@ -556,6 +556,45 @@
     </message>
   </context>
   <context>
+    <name>kalodaya::ui::config</name>
+    <message>
+      <source>Talk about your chart with other users in our free astrology forum</source>
+      <translation>हमारे निःशुल्क ज्योतिष मंच पर अन्य उपयोगकर्ताओं से अपनी कुंडली की चर्चा करें</translation>
+    </message>
+    <message>
+      <source>Sell this software under your own brand with our fully branded edition</source>
+      <translation>हमारे पूर्ण ब्रांडेड संस्करण के साथ यह सॉफ़्टवेयर अपने ब्रांड से बेचें</translation>
+    </message>
+    <message>
+      <source>Put your name and web address on this software with our co-branded edition</source>
+      <translation>हमारे सह-ब्रांडेड संस्करण के साथ इस सॉफ़्टवेयर पर अपना नाम और वेब पता लगाएँ</translation>
+    </message>
+    <message>
+      <source>&amp;Make Money</source>
+      <translation>पैसे कमाएँ</translation>
+    </message>
+    <message>
+      <source>More astrology software</source>
+      <translation>और ज्योतिष सॉफ़्टवेयर</translation>
+    </message>
+    <message>
+      <source>Visit us online</source>
+      <translation>हमारी वेबसाइट देखें</translation>
+    </message>
+    <message>
+      <source>Sell this software under your own brand</source>
+      <translation>यह सॉफ़्टवेयर अपने ब्रांड से बेचें</translation>
+    </message>
+    <message>
+      <source>Want this software with your own name and logo?</source>
+      <translation>यह सॉफ़्टवेयर अपने नाम और लोगो के साथ चाहिए?</translation>
+    </message>
+    <message>
+      <source>Click here to learn more</source>
+      <translation>अधिक जानने के लिए यहाँ क्लिक करें</translation>
+    </message>
+  </context>
+  <context>
     <name>kalodaya::ui::print::ChartPrintActions</name>
     <message>
       <source>&amp;Print…</source>

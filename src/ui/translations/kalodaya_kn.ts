@@ -556,6 +556,45 @@
     </message>
   </context>
   <context>
+    <name>kalodaya::ui::config</name>
+    <message>
+      <source>Talk about your chart with other users in our free astrology forum</source>
+      <translation>ನಮ್ಮ ಉಚಿತ ಜ್ಯೋತಿಷ ವೇದಿಕೆಯಲ್ಲಿ ಇತರ ಬಳಕೆದಾರರೊಂದಿಗೆ ನಿಮ್ಮ ಕುಂಡಲಿಯ ಬಗ್ಗೆ ಮಾತನಾಡಿ</translation>
+    </message>
+    <message>
+      <source>Sell this software under your own brand with our fully branded edition</source>
+      <translation>ನಮ್ಮ ಪೂರ್ಣ ಬ್ರಾಂಡೆಡ್ ಆವೃತ್ತಿಯೊಂದಿಗೆ ಈ ಸಾಫ್ಟ್‌ವೇರ್ ಅನ್ನು ನಿಮ್ಮ ಸ್ವಂತ ಬ್ರಾಂಡ್‌ನಲ್ಲಿ ಮಾರಾಟ ಮಾಡಿ</translation>
+    </message>
+    <message>
+      <source>Put your name and web address on this software with our co-branded edition</source>
+      <translation>ನಮ್ಮ ಸಹ-ಬ್ರಾಂಡೆಡ್ ಆವೃತ್ತಿಯೊಂದಿಗೆ ಈ ಸಾಫ್ಟ್‌ವೇರ್‌ನಲ್ಲಿ ನಿಮ್ಮ ಹೆಸರು ಮತ್ತು ಜಾಲ ವಿಳಾಸ ಹಾಕಿ</translation>
+    </message>
+    <message>
+      <source>&amp;Make Money</source>
+      <translation>ಹಣ ಗಳಿಸಿ</translation>
+    </message>
+    <message>
+      <source>More astrology software</source>
+      <translation>ಇನ್ನಷ್ಟು ಜ್ಯೋತಿಷ ಸಾಫ್ಟ್‌ವೇರ್</translation>
+    </message>
+    <message>
+      <source>Visit us online</source>
+      <translation>ನಮ್ಮ ಜಾಲತಾಣ ನೋಡಿ</translation>
+    </message>
+    <message>
+      <source>Sell this software under your own brand</source>
+      <translation>ಈ ಸಾಫ್ಟ್‌ವೇರ್ ಅನ್ನು ನಿಮ್ಮ ಸ್ವಂತ ಬ್ರಾಂಡ್‌ನಲ್ಲಿ ಮಾರಾಟ ಮಾಡಿ</translation>
+    </message>
+    <message>
+      <source>Want this software with your own name and logo?</source>
+      <translation>ಈ ಸಾಫ್ಟ್‌ವೇರ್ ನಿಮ್ಮ ಸ್ವಂತ ಹೆಸರು ಮತ್ತು ಲೋಗೋದೊಂದಿಗೆ ಬೇಕೇ?</translation>
+    </message>
+    <message>
+      <source>Click here to learn more</source>
+      <translation>ಹೆಚ್ಚು ತಿಳಿಯಲು ಇಲ್ಲಿ ಕ್ಲಿಕ್ ಮಾಡಿ</translation>
+    </message>
+  </context>
+  <context>
     <name>kalodaya::ui::print::ChartPrintActions</name>
     <message>
       <source>&amp;Print…</source>

@@ -556,6 +556,45 @@
     </message>
   </context>
   <context>
+    <name>kalodaya::ui::config</name>
+    <message>
+      <source>Talk about your chart with other users in our free astrology forum</source>
+      <translation>எங்கள் இலவச ஜோதிட மன்றத்தில் மற்ற பயனர்களுடன் உங்கள் ஜாதகத்தைப் பற்றிப் பேசுங்கள்</translation>
+    </message>
+    <message>
+      <source>Sell this software under your own brand with our fully branded edition</source>
+      <translation>எங்கள் முழு பிராண்ட் பதிப்புடன் இந்த மென்பொருளை உங்கள் சொந்த பிராண்டில் விற்கவும்</translation>
+    </message>
+    <message>
+      <source>Put your name and web address on this software with our co-branded edition</source>
+      <translation>எங்கள் இணை பிராண்ட் பதிப்புடன் இந்த மென்பொருளில் உங்கள் பெயரையும் இணைய முகவரியையும் இடுங்கள்</translation>
+    </message>
+    <message>
+      <source>&amp;Make Money</source>
+      <translation>பணம் சம்பாதிக்க</translation>
+    </message>
+    <message>
+      <source>More astrology software</source>
+      <translation>மேலும் ஜோதிட மென்பொருள்</translation>
+    </message>
+    <message>
+      <source>Visit us online</source>
+      <translation>எங்கள் இணையதளம்</translation>
+    </message>
+    <message>
+      <source>Sell this software under your own brand</source>
+      <translation>இந்த மென்பொருளை உங்கள் சொந்த பிராண்டில் விற்கவும்</translation>
+    </message>
+    <message>
+      <source>Want this software with your own name and logo?</source>
+      <translation>இந்த மென்பொருள் உங்கள் சொந்தப் பெயர், சின்னத்துடன் வேண்டுமா?</translation>
+    </message>
+    <message>
+      <source>Click here to learn more</source>
+      <translation>மேலும் அறிய இங்கே சொடுக்கவும்</translation>
+    </message>
+  </context>
+  <context>
     <name>kalodaya::ui::print::ChartPrintActions</name>
     <message>
       <source>&amp;Print…</source>

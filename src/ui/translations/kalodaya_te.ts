@@ -556,6 +556,45 @@
     </message>
   </context>
   <context>
+    <name>kalodaya::ui::config</name>
+    <message>
+      <source>Talk about your chart with other users in our free astrology forum</source>
+      <translation>మా ఉచిత జ్యోతిష వేదికలో ఇతర వినియోగదారులతో మీ చక్రం గురించి మాట్లాడండి</translation>
+    </message>
+    <message>
+      <source>Sell this software under your own brand with our fully branded edition</source>
+      <translation>మా పూర్తి బ్రాండెడ్ సంచికతో ఈ సాఫ్ట్‌వేర్‌ను మీ సొంత బ్రాండ్‌తో అమ్మండి</translation>
+    </message>
+    <message>
+      <source>Put your name and web address on this software with our co-branded edition</source>
+      <translation>మా సహ-బ్రాండెడ్ సంచికతో ఈ సాఫ్ట్‌వేర్‌పై మీ పేరు, వెబ్ చిరునామా ఉంచండి</translation>
+    </message>
+    <message>
+      <source>&amp;Make Money</source>
+      <translation>డబ్బు సంపాదించండి</translation>
+    </message>
+    <message>
+      <source>More astrology software</source>
+      <translation>మరిన్ని జ్యోతిష సాఫ్ట్‌వేర్</translation>
+    </message>
+    <message>
+      <source>Visit us online</source>
+      <translation>మా వెబ్‌సైట్ చూడండి</translation>
+    </message>
+    <message>
+      <source>Sell this software under your own brand</source>
+      <translation>ఈ సాఫ్ట్‌వేర్‌ను మీ సొంత బ్రాండ్‌తో అమ్మండి</translation>
+    </message>
+    <message>
+      <source>Want this software with your own name and logo?</source>
+      <translation>ఈ సాఫ్ట్‌వేర్ మీ సొంత పేరు, లోగోతో కావాలా?</translation>
+    </message>
+    <message>
+      <source>Click here to learn more</source>
+      <translation>మరింత తెలుసుకోవడానికి ఇక్కడ క్లిక్ చేయండి</translation>
+    </message>
+  </context>
+  <context>
     <name>kalodaya::ui::print::ChartPrintActions</name>
     <message>
       <source>&amp;Print…</source>
