@@ -20,6 +20,7 @@
 #include "ui/chart_drawing/chart_drawing.h"
 #include "ui/chart_drawing/chart_style_panel.h"
 #include "ui/chart_drawing/south_chart.h"
+#include "profile/chart_words.h"
 #include "ui/print/chart_document.h"
 #include "ui/print/chart_print_actions.h"
 #include "ui/print/page_texts_from_outcome.h"
@@ -157,6 +158,30 @@ private slots:
                         ChartLayoutView::Fonts());
         painter.end();
         QVERIFY(small.save(Kept(QStringLiteral("crowded-south-small.png"), dir_)));
+    }
+
+    // The ghati lagna's mark of every language is drawn whole in a South cell of a shrunk chart
+    // (a window at 200 % on a small screen): where no size fits the markers' share of the cell,
+    // the column widens rather than cutting the mark to "…".
+    void ghatiLagnaMarkIsNeverCut() {
+        QImage window(10, 10, QImage::Format_RGB32);
+        window.setDotsPerMeterX(3780);  // 96 per inch
+        window.setDotsPerMeterY(3780);
+        const ChartFonts fonts = ChartLayoutView::Fonts();
+        for (int code = 0; code < kLanguageCount; ++code) {
+            const std::string_view mark = WordsOf(static_cast<Language>(code)).ghatiLagnaMark;
+            const std::vector<QString> markers{
+                QString::fromUtf8(mark.data(), static_cast<qsizetype>(mark.size()))};
+            for (const double side : {400.0, 300.0, 240.0}) {
+                const QRectF cell(0, 0, side / 4, side / 4 * 343 / 400);
+                const SouthCellBoxes boxes = SouthBoxes(cell, fonts, &window, markers);
+                const SouthColumnFit fit = FitSouthColumn(markers, 1, fonts.markers,
+                                                          boxes.markers.size(),
+                                                          fonts.smallestPoints, &window, 1);
+                QVERIFY2(fit.fits, qPrintable(markers[0] + QStringLiteral(" at %1").arg(side)));
+                QVERIFY(boxes.bodies.right() <= boxes.markers.left() + 1e-9);
+            }
+        }
     }
 
     // The window's list: the choice shows its chart, is stored, is what a new window starts

@@ -70,11 +70,17 @@ void DrawFitted(QPainter& painter, const std::vector<QString>& texts, const Sout
 
 }  // namespace
 
-SouthCellBoxes SouthBoxes(const QRectF& cell, const ChartFonts& fonts, QPaintDevice* device) {
+SouthCellBoxes SouthBoxes(const QRectF& cell, const ChartFonts& fonts, QPaintDevice* device,
+                          const std::vector<QString>& markers) {
     // Margins in lines of the bodies' face, so the page and the window keep one proportion.
     const double line = QFontMetricsF(fonts.bodies, device).lineSpacing();
     const QRectF inner = cell.adjusted(0.55 * line, 0.3 * line, -0.25 * line, -0.25 * line);
-    const double markerWidth = inner.width() * kMarkerShare;
+    const QFontMetricsF smallest(AtPoints(fonts.markers, fonts.smallestPoints), device);
+    double widestMarker = 0;
+    for (const QString& marker : markers)
+        widestMarker = std::max(widestMarker, smallest.horizontalAdvance(marker));
+    const double markerWidth =
+        std::max(inner.width() * kMarkerShare, std::min(widestMarker, inner.width() / 2));
     SouthCellBoxes boxes;
     boxes.number = QRectF(inner.left(), inner.top(), inner.width(),
                           QFontMetricsF(fonts.numbers, device).height());
@@ -122,15 +128,14 @@ void DrawSouthChart(QPainter& painter, const QRectF& square, const ChartLayout& 
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect);
 
-        const SouthCellBoxes boxes = SouthBoxes(rect, fonts, painter.device());
+        std::vector<QString> bodies, markers;
+        for (const LayoutItem& item : cell.items)
+            (item.kind == LayoutItem::Kind::Body ? bodies : markers).push_back(Shown(item));
+        const SouthCellBoxes boxes = SouthBoxes(rect, fonts, painter.device(), markers);
         painter.setFont(fonts.numbers);
         painter.setPen(colours.numbers);
         painter.drawText(boxes.number, Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine,
                          QString::fromStdString(cell.number));
-
-        std::vector<QString> bodies, markers;
-        for (const LayoutItem& item : cell.items)
-            (item.kind == LayoutItem::Kind::Body ? bodies : markers).push_back(Shown(item));
         // Both columns start with an empty line beside the number; the markers keep the
         // arudha padas' lines too. A number wider than the markers' column reaches over the
         // bodies' first line, which then stays empty. The markers never give up the line

@@ -14,11 +14,15 @@ class QPaintDevice;
 
 namespace kalodaya::ui {
 
-// Where a South Indian cell's texts go: the number's line and the two columns.
+// Where a South Indian cell's texts go: the number's line and the two columns. The markers'
+// column is its design share of the cell, wider where one of `markers` would not fit it even
+// at the smallest size (Hindi "घ.ल." in a small chart): a mark is never cut, the bodies' column
+// gives up the room (up to half the cell).
 struct SouthCellBoxes {
     QRectF number, bodies, markers;
 };
-SouthCellBoxes SouthBoxes(const QRectF& cell, const ChartFonts& fonts, QPaintDevice* device);
+SouthCellBoxes SouthBoxes(const QRectF& cell, const ChartFonts& fonts, QPaintDevice* device,
+                          const std::vector<QString>& markers = {});
 
 // One column of texts as set: the size, the empty lines kept above the texts, and the lines
 // (indexes into the texts; a text is never broken).
