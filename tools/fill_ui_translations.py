@@ -267,6 +267,34 @@ TEXTS = {
         "ఈ సాఫ్ట్‌వేర్ మీ సొంత పేరు, లోగోతో కావాలా?", "ಈ ಸಾಫ್ಟ್‌ವೇರ್ ನಿಮ್ಮ ಸ್ವಂತ ಹೆಸರು ಮತ್ತು ಲೋಗೋದೊಂದಿಗೆ ಬೇಕೇ?"),
     "Click here to learn more": ("अधिक जानने के लिए यहाँ क्लिक करें", "மேலும் அறிய இங்கே சொடுக்கவும்",
                                  "మరింత తెలుసుకోవడానికి ఇక్కడ క్లిక్ చేయండి", "ಹೆಚ್ಚು ತಿಳಿಯಲು ಇಲ್ಲಿ ಕ್ಲಿಕ್ ಮಾಡಿ"),
+    # The About box (the program's, the data's and the licences' names stay as they are).
+    ("Kalodaya is a special Lagna (Ascendant) calculated on the basis of Vedic Astrology. "
+     "Ghati Lagna signifies the importance of self in terms of fame, power, authority and "
+     "status. This is important for analysis of progress in career, power of politicians "
+     "etc."): (
+        "Kalodaya वैदिक ज्योतिष के आधार पर गणना किया जाने वाला एक विशेष लग्न है। घटी लग्न यश, "
+        "शक्ति, अधिकार और प्रतिष्ठा के संदर्भ में स्वयं के महत्व को दर्शाता है। यह करियर में प्रगति, "
+        "राजनेताओं की शक्ति आदि के विश्लेषण के लिए महत्वपूर्ण है।",
+        "Kalodaya என்பது வேத ஜோதிடத்தின் அடிப்படையில் கணக்கிடப்படும் ஒரு சிறப்பு லக்னம். கடிகா "
+        "லக்னம் புகழ், சக்தி, அதிகாரம், அந்தஸ்து ஆகியவற்றில் தன்னின் முக்கியத்துவத்தைக் "
+        "குறிக்கிறது. தொழில் முன்னேற்றம், அரசியல்வாதிகளின் சக்தி முதலியவற்றின் ஆய்வுக்கு இது "
+        "முக்கியமானது.",
+        "Kalodaya వైదిక జ్యోతిషం ఆధారంగా లెక్కించే ఒక ప్రత్యేక లగ్నం. ఘటికా లగ్నం కీర్తి, శక్తి, "
+        "అధికారం, హోదాల పరంగా స్వయం యొక్క ప్రాముఖ్యతను సూచిస్తుంది. వృత్తిలో పురోగతి, రాజకీయ "
+        "నాయకుల శక్తి మొదలైనవాటి విశ్లేషణకు ఇది ముఖ్యం.",
+        "Kalodaya ವೈದಿಕ ಜ್ಯೋತಿಷದ ಆಧಾರದ ಮೇಲೆ ಲೆಕ್ಕಹಾಕುವ ಒಂದು ವಿಶೇಷ ಲಗ್ನ. ಘಟಿಕಾ ಲಗ್ನವು ಕೀರ್ತಿ, "
+        "ಶಕ್ತಿ, ಅಧಿಕಾರ ಮತ್ತು ಸ್ಥಾನಮಾನದ ದೃಷ್ಟಿಯಿಂದ ಸ್ವಂತದ ಮಹತ್ವವನ್ನು ಸೂಚಿಸುತ್ತದೆ. ವೃತ್ತಿಯಲ್ಲಿನ "
+        "ಪ್ರಗತಿ, ರಾಜಕಾರಣಿಗಳ ಶಕ್ತಿ ಮುಂತಾದವುಗಳ ವಿಶ್ಲೇಷಣೆಗೆ ಇದು ಮುಖ್ಯ."),
+    "Place data: GeoNames (geonames.org), CC BY 4.0. Time zones: the IANA tz database.": (
+        "स्थान आँकड़े: GeoNames (geonames.org), CC BY 4.0। समय क्षेत्र: IANA tz डेटाबेस।",
+        "இட விவரங்கள்: GeoNames (geonames.org), CC BY 4.0. நேர மண்டலங்கள்: IANA tz தரவுத்தளம்.",
+        "ప్రదేశ సమాచారం: GeoNames (geonames.org), CC BY 4.0. కాల మండలాలు: IANA tz డేటాబేస్.",
+        "ಸ್ಥಳ ಮಾಹಿತಿ: GeoNames (geonames.org), CC BY 4.0. ಸಮಯ ವಲಯಗಳು: IANA tz ದತ್ತಸಂಚಯ."),
+    "Licence: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.": (
+        "लाइसेंस: AGPL-3.0-or-later। Swiss Ephemeris: Astrodienst, AGPL।",
+        "உரிமம்: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.",
+        "లైసెన్స్: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.",
+        "ಪರವಾನಗಿ: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL."),
 }
 
 # Qt's own buttons (QMessageBox, QDialogButtonBox), under Qt's contexts: Debian's Qt has no

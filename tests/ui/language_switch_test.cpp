@@ -144,6 +144,21 @@ class LanguageSwitchTest : public QObject {
         QVERIFY(status->geometry().bottom() < tamil.height());
         QCOMPARE(tamil.findChild<QPushButton*>(QStringLiteral("okButton"))->text(),
                  QStringLiteral("சரி"));
+        // Every text is Tamil but the names, and a text the translation makes longer pushes
+        // the ones under it down: nothing overlaps, nothing runs out of the box.
+        QVERIFY(tamil.findChild<QLabel*>(QStringLiteral("descriptionLabel"))
+                    ->text()
+                    .contains(QStringLiteral("கடிகா லக்னம்")));
+        QList<QWidget*> parts;
+        for (QLabel* label : tamil.findChildren<QLabel*>()) parts.append(label);
+        parts.append(tamil.findChild<QPushButton*>(QStringLiteral("okButton")));
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            QVERIFY2(parts[i]->geometry().bottom() < tamil.height(), qPrintable(parts[i]->objectName()));
+            for (qsizetype j = i + 1; j < parts.size(); ++j)
+                QVERIFY2(!parts[i]->geometry().intersects(parts[j]->geometry()),
+                         qPrintable(parts[i]->objectName() + QStringLiteral(" and ") +
+                                    parts[j]->objectName()));
+        }
         tamil.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tamil));
         Keep(&tamil, QStringLiteral("about-ta.png"));

@@ -20,6 +20,18 @@
       <source>OK</source>
       <translation>OK</translation>
     </message>
+    <message>
+      <source>Kalodaya is a special Lagna (Ascendant) calculated on the basis of Vedic Astrology. Ghati Lagna signifies the importance of self in terms of fame, power, authority and status. This is important for analysis of progress in career, power of politicians etc.</source>
+      <translation>Kalodaya is a special Lagna (Ascendant) calculated on the basis of Vedic Astrology. Ghati Lagna signifies the importance of self in terms of fame, power, authority and status. This is important for analysis of progress in career, power of politicians etc.</translation>
+    </message>
+    <message>
+      <source>Place data: GeoNames (geonames.org), CC BY 4.0. Time zones: the IANA tz database.</source>
+      <translation>Place data: GeoNames (geonames.org), CC BY 4.0. Time zones: the IANA tz database.</translation>
+    </message>
+    <message>
+      <source>Licence: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.</source>
+      <translation>Licence: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::AppFrame</name>

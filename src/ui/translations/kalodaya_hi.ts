@@ -20,6 +20,18 @@
       <source>OK</source>
       <translation>ठीक है</translation>
     </message>
+    <message>
+      <source>Kalodaya is a special Lagna (Ascendant) calculated on the basis of Vedic Astrology. Ghati Lagna signifies the importance of self in terms of fame, power, authority and status. This is important for analysis of progress in career, power of politicians etc.</source>
+      <translation>Kalodaya वैदिक ज्योतिष के आधार पर गणना किया जाने वाला एक विशेष लग्न है। घटी लग्न यश, शक्ति, अधिकार और प्रतिष्ठा के संदर्भ में स्वयं के महत्व को दर्शाता है। यह करियर में प्रगति, राजनेताओं की शक्ति आदि के विश्लेषण के लिए महत्वपूर्ण है।</translation>
+    </message>
+    <message>
+      <source>Place data: GeoNames (geonames.org), CC BY 4.0. Time zones: the IANA tz database.</source>
+      <translation>स्थान आँकड़े: GeoNames (geonames.org), CC BY 4.0। समय क्षेत्र: IANA tz डेटाबेस।</translation>
+    </message>
+    <message>
+      <source>Licence: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.</source>
+      <translation>लाइसेंस: AGPL-3.0-or-later। Swiss Ephemeris: Astrodienst, AGPL।</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::AppFrame</name>

@@ -20,6 +20,18 @@
       <source>OK</source>
       <translation>ಸರಿ</translation>
     </message>
+    <message>
+      <source>Kalodaya is a special Lagna (Ascendant) calculated on the basis of Vedic Astrology. Ghati Lagna signifies the importance of self in terms of fame, power, authority and status. This is important for analysis of progress in career, power of politicians etc.</source>
+      <translation>Kalodaya ವೈದಿಕ ಜ್ಯೋತಿಷದ ಆಧಾರದ ಮೇಲೆ ಲೆಕ್ಕಹಾಕುವ ಒಂದು ವಿಶೇಷ ಲಗ್ನ. ಘಟಿಕಾ ಲಗ್ನವು ಕೀರ್ತಿ, ಶಕ್ತಿ, ಅಧಿಕಾರ ಮತ್ತು ಸ್ಥಾನಮಾನದ ದೃಷ್ಟಿಯಿಂದ ಸ್ವಂತದ ಮಹತ್ವವನ್ನು ಸೂಚಿಸುತ್ತದೆ. ವೃತ್ತಿಯಲ್ಲಿನ ಪ್ರಗತಿ, ರಾಜಕಾರಣಿಗಳ ಶಕ್ತಿ ಮುಂತಾದವುಗಳ ವಿಶ್ಲೇಷಣೆಗೆ ಇದು ಮುಖ್ಯ.</translation>
+    </message>
+    <message>
+      <source>Place data: GeoNames (geonames.org), CC BY 4.0. Time zones: the IANA tz database.</source>
+      <translation>ಸ್ಥಳ ಮಾಹಿತಿ: GeoNames (geonames.org), CC BY 4.0. ಸಮಯ ವಲಯಗಳು: IANA tz ದತ್ತಸಂಚಯ.</translation>
+    </message>
+    <message>
+      <source>Licence: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.</source>
+      <translation>ಪರವಾನಗಿ: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::AppFrame</name>

@@ -20,6 +20,18 @@
       <source>OK</source>
       <translation>சரி</translation>
     </message>
+    <message>
+      <source>Kalodaya is a special Lagna (Ascendant) calculated on the basis of Vedic Astrology. Ghati Lagna signifies the importance of self in terms of fame, power, authority and status. This is important for analysis of progress in career, power of politicians etc.</source>
+      <translation>Kalodaya என்பது வேத ஜோதிடத்தின் அடிப்படையில் கணக்கிடப்படும் ஒரு சிறப்பு லக்னம். கடிகா லக்னம் புகழ், சக்தி, அதிகாரம், அந்தஸ்து ஆகியவற்றில் தன்னின் முக்கியத்துவத்தைக் குறிக்கிறது. தொழில் முன்னேற்றம், அரசியல்வாதிகளின் சக்தி முதலியவற்றின் ஆய்வுக்கு இது முக்கியமானது.</translation>
+    </message>
+    <message>
+      <source>Place data: GeoNames (geonames.org), CC BY 4.0. Time zones: the IANA tz database.</source>
+      <translation>இட விவரங்கள்: GeoNames (geonames.org), CC BY 4.0. நேர மண்டலங்கள்: IANA tz தரவுத்தளம்.</translation>
+    </message>
+    <message>
+      <source>Licence: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.</source>
+      <translation>உரிமம்: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::AppFrame</name>

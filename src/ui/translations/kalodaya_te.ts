@@ -20,6 +20,18 @@
       <source>OK</source>
       <translation>సరే</translation>
     </message>
+    <message>
+      <source>Kalodaya is a special Lagna (Ascendant) calculated on the basis of Vedic Astrology. Ghati Lagna signifies the importance of self in terms of fame, power, authority and status. This is important for analysis of progress in career, power of politicians etc.</source>
+      <translation>Kalodaya వైదిక జ్యోతిషం ఆధారంగా లెక్కించే ఒక ప్రత్యేక లగ్నం. ఘటికా లగ్నం కీర్తి, శక్తి, అధికారం, హోదాల పరంగా స్వయం యొక్క ప్రాముఖ్యతను సూచిస్తుంది. వృత్తిలో పురోగతి, రాజకీయ నాయకుల శక్తి మొదలైనవాటి విశ్లేషణకు ఇది ముఖ్యం.</translation>
+    </message>
+    <message>
+      <source>Place data: GeoNames (geonames.org), CC BY 4.0. Time zones: the IANA tz database.</source>
+      <translation>ప్రదేశ సమాచారం: GeoNames (geonames.org), CC BY 4.0. కాల మండలాలు: IANA tz డేటాబేస్.</translation>
+    </message>
+    <message>
+      <source>Licence: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.</source>
+      <translation>లైసెన్స్: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::AppFrame</name>
