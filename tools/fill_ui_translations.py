@@ -295,6 +295,8 @@ TEXTS = {
         "உரிமம்: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.",
         "లైసెన్స్: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL.",
         "ಪರವಾನಗಿ: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL."),
+    # The results window's title (its English keeps the program's old spelling).
+    "Divitional chart": ("वर्ग कुंडली", "வர்க்க ஜாதகம்", "వర్గ చక్రం", "ವರ್ಗ ಕುಂಡಲಿ"),
 }
 
 # Qt's own buttons (QMessageBox, QDialogButtonBox), under Qt's contexts: Debian's Qt has no

@@ -86,7 +86,7 @@ AppFrame::AppFrame(Services& services, QWidget* parent)
     display_ = new ResultsWindow(services_);
     displayWindow_ = area_->addSubWindow(
         display_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    displayWindow_->setWindowTitle(ResultsWindow::kCaption);
+    displayWindow_->setWindowTitle(ResultsWindow::Caption());
     displayWindow_->setOption(QMdiSubWindow::RubberBandMove, false);
     displayWindow_->adjustSize();
     displayWindow_->move(0, 0);

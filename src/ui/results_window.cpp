@@ -145,6 +145,9 @@ protected:
         while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(link_->text()) > room)
             font.setPointSizeF(font.pointSizeF() - 0.5);
         link_->setFont(font);
+        // A caption still too wide at the smallest size (Tamil's in a small chart) breaks
+        // between its words rather than being cut at the square's edges.
+        link_->setWordWrap(QFontMetrics(font).horizontalAdvance(link_->text()) > room);
     }
 
 private:
@@ -358,7 +361,7 @@ constexpr const char* kSettingsLineNames[] = {"settingsLine", "classicComparison
 ResultsWindow::ResultsWindow(Services& services, QWidget* parent)
     : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("resultsWindow"));
-    setWindowTitle(kCaption);
+    setWindowTitle(Caption());
     setFont(DefaultFont());
     QPalette p = palette();
     p.setColor(QPalette::Window, kSlate);

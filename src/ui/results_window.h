@@ -4,6 +4,7 @@
 // the ghati lagna sign's profile). It computes nothing: Present() copies the texts of one
 // chart into its controls. Qt layouts place everything, so the window grows with longer texts
 // and fits a short screen by standing its panels side by side.
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "chart/present_panels.h"
@@ -30,7 +31,12 @@ class ChartStylePanel;
 class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
-    static inline const QString kCaption = QStringLiteral("Divitional chart");
+    // The window's title, as the program has always spelt it; Caption() in the program's language.
+    static constexpr const char* kCaption =
+        QT_TRANSLATE_NOOP("kalodaya::ui::ResultsWindow", "Divitional chart");
+    static QString Caption() {
+        return QCoreApplication::translate("kalodaya::ui::ResultsWindow", kCaption);
+    }
     static inline const QString kChartTab = QStringLiteral("Ghati Lagna - Chart");
     static inline const QString kDetailsTab = QStringLiteral("Ghati Lagna Details");
     // How long the uncertainty box waits after the last change before asking for the range.

@@ -72,18 +72,21 @@ QRect ChartLayoutView::Centre() const {
     return MapUnitRect(Square(), *layout_.centre).toAlignedRect();
 }
 
-ChartFonts ChartLayoutView::Fonts() {
+ChartFonts ChartLayoutView::Fonts(double devicePixelRatio) {
     // The bodies in the window's default face, the markers in bold Verdana, the numbers in
-    // bold Courier New; one-pixel lines.
+    // bold Courier New; one-pixel lines. A chart that must shrink goes down to 6 points, on a
+    // screen of twice the pixels to 4 (still more of the screen's pixels than 6 points at
+    // 100 %), so that long names (Tamil "செவ்வாய்") stay whole in a small window.
+    const double smallest = devicePixelRatio >= 1.5 ? 4 : 6;
     return {NamedFont(QStringLiteral("MS Sans Serif"), 8.25), Verdana(9, true),
-            NamedFont(QStringLiteral("Courier New"), 9.75, true), 6, 1};
+            NamedFont(QStringLiteral("Courier New"), 9.75, true), smallest, 1};
 }
 
 void ChartLayoutView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kSlate);
     DrawChartLayout(painter, Square(), layout_, {kSlate, Qt::white, Qt::white, kCyan, Qt::white},
-                    Fonts());
+                    Fonts(devicePixelRatioF()));
 }
 
 void ChartLayoutView::resizeEvent(QResizeEvent* event) {

@@ -32,7 +32,7 @@ class ChartLayoutView : public QWidget {
     QRectF Square() const;
     QRect Centre() const;
     // The window's design faces for the chart.
-    static ChartFonts Fonts();
+    static ChartFonts Fonts(double devicePixelRatio = 1);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -42,9 +42,12 @@ SouthColumnFit SetColumn(const std::vector<QString>& texts, int emptyLines, cons
     return fit;
 }
 
-// The column's texts as `fit` sets them, cut at `box`.
+// The column's texts as `fit` sets them, cut at `box`; with empty lines kept above them, the
+// first text no higher than `firstBelow` (the number's line, which a shrunk face's empty line
+// would not clear).
 void DrawFitted(QPainter& painter, const std::vector<QString>& texts, const SouthColumnFit& fit,
-                const QRectF& box, const QFont& font, const QColor& colour) {
+                const QRectF& box, const QFont& font, const QColor& colour,
+                double firstBelow = 0) {
     if (texts.empty()) return;
     const QFont set = AtPoints(font, fit.pointSize);
     const QFontMetricsF metrics(set, painter.device());
@@ -54,6 +57,8 @@ void DrawFitted(QPainter& painter, const std::vector<QString>& texts, const Sout
     painter.setFont(set);
     painter.setPen(colour);
     double y = box.top() + fit.emptyLines * metrics.lineSpacing();
+    if (fit.emptyLines > 0)
+        y = std::max(y, firstBelow + (fit.emptyLines - 1) * metrics.lineSpacing());
     for (const std::vector<int>& line : fit.lines) {
         double x = box.left();
         for (int i : line) {
@@ -153,7 +158,7 @@ void DrawSouthChart(QPainter& painter, const QRectF& square, const ChartLayout& 
                    FitSouthColumn(markers, 1 + cell.blankMarkerLines, fonts.markers,
                                   boxes.markers.size(), fonts.smallestPoints, painter.device(),
                                   1),
-                   boxes.markers, fonts.markers, colours.markers);
+                   boxes.markers, fonts.markers, colours.markers, boxes.number.bottom());
     }
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);

@@ -566,6 +566,10 @@
       <source>Hora</source>
       <translation>Hora</translation>
     </message>
+    <message>
+      <source>Divitional chart</source>
+      <translation>Divitional chart</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::config</name>

@@ -566,6 +566,10 @@
       <source>Hora</source>
       <translation>होरा</translation>
     </message>
+    <message>
+      <source>Divitional chart</source>
+      <translation>वर्ग कुंडली</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::config</name>

@@ -566,6 +566,10 @@
       <source>Hora</source>
       <translation>ಹೋರಾ</translation>
     </message>
+    <message>
+      <source>Divitional chart</source>
+      <translation>ವರ್ಗ ಕುಂಡಲಿ</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::config</name>

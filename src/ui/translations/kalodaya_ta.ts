@@ -566,6 +566,10 @@
       <source>Hora</source>
       <translation>ஹோரா</translation>
     </message>
+    <message>
+      <source>Divitional chart</source>
+      <translation>வர்க்க ஜாதகம்</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::config</name>

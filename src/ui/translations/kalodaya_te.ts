@@ -566,6 +566,10 @@
       <source>Hora</source>
       <translation>హోర</translation>
     </message>
+    <message>
+      <source>Divitional chart</source>
+      <translation>వర్గ చక్రం</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::config</name>
