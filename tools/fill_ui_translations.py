@@ -297,6 +297,13 @@ TEXTS = {
         "ಪರವಾನಗಿ: AGPL-3.0-or-later. Swiss Ephemeris: Astrodienst, AGPL."),
     # The results window's title (its English keeps the program's old spelling).
     "Divitional chart": ("वर्ग कुंडली", "வர்க்க ஜாதகம்", "వర్గ చక్రం", "ವರ್ಗ ಕುಂಡಲಿ"),
+    # The form's headline, as the web page's tagline has it.
+    "Know more about the importance of self in terms of fame, power, authority and status with Kalodaya": (
+        "कालोदय के साथ यश, शक्ति, अधिकार और प्रतिष्ठा के संदर्भ में स्वयं के महत्व के बारे में और जानें",
+        "புகழ், சக்தி, அதிகாரம், அந்தஸ்து ஆகியவற்றில் உங்கள் முக்கியத்துவத்தைக் காலோதயாவுடன் மேலும் அறிந்துகொள்ளுங்கள்",
+        "కాలోదయతో కీర్తి, శక్తి, అధికారం, హోదా పరంగా మీ ప్రాముఖ్యత గురించి మరింత తెలుసుకోండి",
+        "ಕಾಲೋದಯದೊಂದಿಗೆ ಕೀರ್ತಿ, ಶಕ್ತಿ, ಅಧಿಕಾರ ಮತ್ತು ಸ್ಥಾನಮಾನದ ದೃಷ್ಟಿಯಿಂದ ನಿಮ್ಮ ಮಹತ್ವದ ಬಗ್ಗೆ ಇನ್ನಷ್ಟು ತಿಳಿಯಿರಿ",
+    ),
 }
 
 # Qt's own buttons (QMessageBox, QDialogButtonBox), under Qt's contexts: Debian's Qt has no

@@ -221,8 +221,8 @@ void EntryForm::BuildControls() {
 
     auto* headline = Make<QLabel>(
         client, "headline", Verdana(9.75, true),
-        QStringLiteral("Know more about the importance of self in terms of fame, power, "
-                       "authority and status with Kalodaya"));
+        tr("Know more about the importance of self in terms of fame, power, authority and "
+           "status with Kalodaya"));
     headline->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     headline->setWordWrap(true);
     headline->setContentsMargins(Px(720), 0, Px(720), 0);

@@ -5,7 +5,7 @@
 // the window keeps its classic arrangement (details above the planet table beside the chart,
 // the chart at its design size). With KALODAYA_SCREENSHOT_DIR set the frame is kept there as
 // results-frame-scale<N>.png and results-details-scale<N>.png, and at scale 1 the window's two
-// pages as chart-page.png and details-page.png (the README's).
+// pages as chart-page.png and details-page.png (the README's), "-hi" before ".png" in Hindi.
 #include <QDir>
 #include <QPolygonF>
 #include <optional>
@@ -183,13 +183,15 @@ private slots:
         QVERIFY(controller_->Frame()->grab().save(
             QDir(target).filePath(QStringLiteral("results-frame-scale%1%2.png").arg(scale).arg(LanguageSuffix()))));
         // At 100 % the README's pictures of the two pages.
-        if (scale == 1 && !language)
-            QVERIFY(display_->grab().save(QDir(target).filePath(QStringLiteral("chart-page.png"))));
+        if (scale == 1)
+            QVERIFY(display_->grab().save(
+                QDir(target).filePath(QStringLiteral("chart-page%1.png").arg(LanguageSuffix()))));
         display_->Tabs()->setCurrentIndex(1);
         QVERIFY(controller_->Frame()->grab().save(
             QDir(target).filePath(QStringLiteral("results-details-scale%1%2.png").arg(scale).arg(LanguageSuffix()))));
-        if (scale == 1 && !language)
-            QVERIFY(display_->grab().save(QDir(target).filePath(QStringLiteral("details-page.png"))));
+        if (scale == 1)
+            QVERIFY(display_->grab().save(
+                QDir(target).filePath(QStringLiteral("details-page%1.png").arg(LanguageSuffix()))));
         display_->Tabs()->setCurrentIndex(0);
     }
 };

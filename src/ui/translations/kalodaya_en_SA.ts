@@ -293,6 +293,10 @@
       <source>Sunrise</source>
       <translation>Sunrise</translation>
     </message>
+    <message>
+      <source>Know more about the importance of self in terms of fame, power, authority and status with Kalodaya</source>
+      <translation>Know more about the importance of self in terms of fame, power, authority and status with Kalodaya</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::OpenRecordsDialog</name>

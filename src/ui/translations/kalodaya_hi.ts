@@ -293,6 +293,10 @@
       <source>Sunrise</source>
       <translation>सूर्योदय</translation>
     </message>
+    <message>
+      <source>Know more about the importance of self in terms of fame, power, authority and status with Kalodaya</source>
+      <translation>कालोदय के साथ यश, शक्ति, अधिकार और प्रतिष्ठा के संदर्भ में स्वयं के महत्व के बारे में और जानें</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::OpenRecordsDialog</name>

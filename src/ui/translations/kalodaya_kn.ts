@@ -293,6 +293,10 @@
       <source>Sunrise</source>
       <translation>ಸೂರ್ಯೋದಯ</translation>
     </message>
+    <message>
+      <source>Know more about the importance of self in terms of fame, power, authority and status with Kalodaya</source>
+      <translation>ಕಾಲೋದಯದೊಂದಿಗೆ ಕೀರ್ತಿ, ಶಕ್ತಿ, ಅಧಿಕಾರ ಮತ್ತು ಸ್ಥಾನಮಾನದ ದೃಷ್ಟಿಯಿಂದ ನಿಮ್ಮ ಮಹತ್ವದ ಬಗ್ಗೆ ಇನ್ನಷ್ಟು ತಿಳಿಯಿರಿ</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::OpenRecordsDialog</name>

@@ -293,6 +293,10 @@
       <source>Sunrise</source>
       <translation>சூரிய உதயம்</translation>
     </message>
+    <message>
+      <source>Know more about the importance of self in terms of fame, power, authority and status with Kalodaya</source>
+      <translation>புகழ், சக்தி, அதிகாரம், அந்தஸ்து ஆகியவற்றில் உங்கள் முக்கியத்துவத்தைக் காலோதயாவுடன் மேலும் அறிந்துகொள்ளுங்கள்</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::OpenRecordsDialog</name>

@@ -293,6 +293,10 @@
       <source>Sunrise</source>
       <translation>సూర్యోదయం</translation>
     </message>
+    <message>
+      <source>Know more about the importance of self in terms of fame, power, authority and status with Kalodaya</source>
+      <translation>కాలోదయతో కీర్తి, శక్తి, అధికారం, హోదా పరంగా మీ ప్రాముఖ్యత గురించి మరింత తెలుసుకోండి</translation>
+    </message>
   </context>
   <context>
     <name>kalodaya::ui::OpenRecordsDialog</name>
